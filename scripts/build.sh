@@ -1,0 +1,7 @@
+#!/usr/bin/env bash
+# Configures and builds the project in build/ (Release), installing what is missing first.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/setup.sh
+cmake -S . -B build -DCMAKE_BUILD_TYPE=Release
+cmake --build build -j"$(nproc)"

@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the game, its tests and its tools need, when any is missing.
+set -euo pipefail
+
+packages=(
+    g++ make cmake pkg-config
+    qt6-base-dev
+    libsdl2-mixer-dev timgm6mb-soundfont
+    libjpeg62-turbo-dev
+    fonts-dejavu-core
+    libgtest-dev libgmock-dev libbenchmark-dev
+    xvfb xdotool imagemagick
+)
+
+missing=()
+for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+if [ "$(id -u)" -ne 0 ]; then
+    echo "Missing packages: ${missing[*]}" >&2
+    echo "Install them as root: apt-get install ${missing[*]}" >&2
+    exit 1
+fi
+export DEBIAN_FRONTEND=noninteractive
+apt-get update -qq
+apt-get install -y -qq --no-install-recommends "${missing[@]}"

@@ -1,0 +1,28 @@
+#include "core/betting.h"
+
+namespace quillane {
+
+SpinStake PlaceSpinBet(std::int32_t bet, std::int32_t lastBet, std::int32_t credits, int linesBet,
+                       int creditsPerLine) {
+    if (bet != 0)
+        return {bet, credits};
+    if (lastBet > 0 && credits >= lastBet)
+        return {lastBet, credits - lastBet};
+    const std::int32_t shown = linesBet * creditsPerLine;
+    if (shown <= credits)
+        return {shown, credits - shown};
+    return {0, credits};
+}
+
+std::optional<std::string> CreditsKeyRefusal(std::int32_t credits, int linesBet,
+                                             int creditsPerLine) {
+    const std::int32_t wanted = linesBet * creditsPerLine;
+    if (wanted <= credits)
+        return std::nullopt;
+    return "You have " + std::to_string(credits) + ", but you tried to bet " +
+           std::to_string(wanted) +
+           " credits.  You cannot bet more credits than you have.  Borrow some credits or place "
+           "a smaller bet.";
+}
+
+}  // namespace quillane

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <cstdint>
+
+#include "core/reels.h"
+
+namespace quillane {
+
+// The base game's figures over the whole cycle of 30^5 equally likely stop combinations.
+struct ExactReturn {
+    std::uint64_t combinations = 0;
+    double lineReturn = 0;        // line pay per credit staked on a line
+    double scatterReturn = 0;     // scatter pay per credit of total bet
+    double lineHitRate = 0;       // some played line pays
+    double hitRate = 0;           // a played line or the scatter pays
+    double bonusTriggerRate = 0;  // three balls or more
+
+    // Return per credit bet, without the bonus game.
+    double Rtp() const { return lineReturn + scatterReturn; }
+};
+
+ExactReturn ComputeExactReturn(const ReelSymbols& reels, int linesBet);
+
+}  // namespace quillane

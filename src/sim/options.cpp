@@ -1,0 +1,112 @@
+#include "sim/options.h"
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <limits>
+
+namespace quillane::sim {
+
+const char* const kUsage =
+    "usage: quillane-sim [--seed S] [--spins N] [--lines 1|3|5|7|9] [--credits 1|2|3|5|10]\n"
+    "                    [--jsonl] [--exact]\n"
+    "  --seed S     unsigned 32-bit seed (default: the time of day in milliseconds)\n"
+    "  --spins N    spins to play (default 1000000)\n"
+    "  --lines L    paylines played (default 9)\n"
+    "  --credits C  credits per line (default 1)\n"
+    "  --jsonl      one JSON object per spin, then a summary object; rtp and hit_rate in percent\n"
+    "  --exact      the base game's exact figures over every stop combination, instead of spins\n";
+
+namespace {
+
+template <typename T>
+std::optional<T> ParseUnsigned(const std::string& text) {
+    if (text.empty() || text.front() < '0' || text.front() > '9')
+        return std::nullopt;
+    T value{};
+    const char* end = text.data() + text.size();
+    auto [ptr, ec] = std::from_chars(text.data(), end, value);
+    if (ec != std::errc{} || ptr != end)
+        return std::nullopt;
+    return value;
+}
+
+template <std::size_t N>
+std::optional<int> ParseChoice(const std::string& text, const std::array<int, N>& allowed) {
+    auto value = ParseUnsigned<unsigned>(text);
+    if (!value || *value > static_cast<unsigned>(std::numeric_limits<int>::max()))
+        return std::nullopt;
+    const int v = static_cast<int>(*value);
+    if (std::find(allowed.begin(), allowed.end(), v) == allowed.end())
+        return std::nullopt;
+    return v;
+}
+
+}  // namespace
+
+std::variant<Options, UsageError> ParseOptions(const std::vector<std::string>& args) {
+    Options options;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        std::string name = args[i];
+        std::optional<std::string> inlineValue;
+        if (auto eq = name.find('='); name.rfind("--", 0) == 0 && eq != std::string::npos) {
+            inlineValue = name.substr(eq + 1);
+            name.resize(eq);
+        }
+        auto flag = [&]() -> std::optional<UsageError> {
+            if (inlineValue)
+                return UsageError{"option " + name + " takes no value"};
+            return std::nullopt;
+        };
+        auto value = [&]() -> std::optional<std::string> {
+            if (inlineValue)
+                return inlineValue;
+            if (i + 1 < args.size())
+                return args[++i];
+            return std::nullopt;
+        };
+        auto bad = [&](const std::string& what) {
+            return UsageError{"option " + name + " needs " + what};
+        };
+
+        if (name == "--jsonl" || name == "--exact" || name == "--help" || name == "-h") {
+            if (auto error = flag())
+                return *error;
+            if (name == "--jsonl")
+                options.jsonl = true;
+            else if (name == "--exact")
+                options.exact = true;
+            else
+                options.help = true;
+        } else if (name == "--seed") {
+            auto text = value();
+            auto seed = text ? ParseUnsigned<std::uint32_t>(*text) : std::nullopt;
+            if (!seed)
+                return bad("an unsigned 32-bit number");
+            options.seed = *seed;
+        } else if (name == "--spins") {
+            auto text = value();
+            auto spins = text ? ParseUnsigned<std::uint64_t>(*text) : std::nullopt;
+            if (!spins)
+                return bad("a whole number of spins");
+            options.spins = *spins;
+        } else if (name == "--lines") {
+            auto text = value();
+            auto lines = text ? ParseChoice(*text, std::array{1, 3, 5, 7, 9}) : std::nullopt;
+            if (!lines)
+                return bad("1, 3, 5, 7 or 9");
+            options.lines = *lines;
+        } else if (name == "--credits") {
+            auto text = value();
+            auto credits = text ? ParseChoice(*text, std::array{1, 2, 3, 5, 10}) : std::nullopt;
+            if (!credits)
+                return bad("1, 2, 3, 5 or 10");
+            options.credits = *credits;
+        } else {
+            return UsageError{"unknown option " + args[i]};
+        }
+    }
+    return options;
+}
+
+}  // namespace quillane::sim

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <variant>
+#include <vector>
+
+namespace quillane::sim {
+
+struct Options {
+    std::optional<std::uint32_t> seed;  // the time of day when not given
+    std::uint64_t spins = 1'000'000;
+    int lines = 9;
+    int credits = 1;
+    bool jsonl = false;
+    bool exact = false;
+    bool help = false;
+};
+
+struct UsageError {
+    std::string message;
+};
+
+std::variant<Options, UsageError> ParseOptions(const std::vector<std::string>& args);
+
+extern const char* const kUsage;
+
+}  // namespace quillane::sim

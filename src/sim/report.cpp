@@ -1,0 +1,95 @@
+#include "sim/report.h"
+
+#include <cstdio>
+
+namespace quillane::sim {
+namespace {
+
+template <typename Array>
+void AppendArray(std::string& out, const Array& values) {
+    out += '[';
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        if (i > 0)
+            out += ',';
+        out += std::to_string(values[i]);
+    }
+    out += ']';
+}
+
+std::string Fixed(double value, int decimals) {
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, "%.*f", decimals, value);
+    return buffer;
+}
+
+std::string OneIn(std::uint64_t count, std::uint64_t of) {
+    if (count == 0)
+        return "never";
+    return "1 in " + Fixed(static_cast<double>(of) / static_cast<double>(count), 1);
+}
+
+}  // namespace
+
+std::string SpinJson(std::uint64_t number, const Simulator::Spin& spin) {
+    const SpinResult& r = spin.result;
+    std::string out = "{\"spin\":" + std::to_string(number) + ",\"stops\":";
+    AppendArray(out, spin.stops);
+    out += ",\"line_win\":";
+    AppendArray(out, r.lineWin);
+    out += ",\"win_length\":";
+    AppendArray(out, r.winLength);
+    out += ",\"balls\":" + std::to_string(r.ballCount);
+    out += ",\"scatter_win\":" + std::to_string(r.scatterWin);
+    out += ",\"win\":" + std::to_string(r.winToPay) + "}";
+    return out;
+}
+
+std::string SummaryJson(const Summary& s) {
+    return "{\"summary\":{\"spins\":" + std::to_string(s.spins) +
+           ",\"bet\":" + std::to_string(s.bet) + ",\"won\":" + std::to_string(s.won) +
+           ",\"rtp\":" + Fixed(s.RtpPercent(), 4) +
+           ",\"hit_rate\":" + Fixed(s.HitRatePercent(), 4) +
+           ",\"bonus_triggers\":" + std::to_string(s.bonusTriggers) + "}}";
+}
+
+std::string SummaryText(const Summary& s, std::uint32_t seed, int lines, int credits) {
+    std::string out;
+    out += "Seed            " + std::to_string(seed) + "\n";
+    out += "Bet per spin    " + std::to_string(lines) + " lines x " + std::to_string(credits) +
+           (credits == 1 ? " credit\n" : " credits\n");
+    out += "Spins           " + std::to_string(s.spins) + "\n";
+    out += "Total bet       " + std::to_string(s.bet) + "\n";
+    out += "Total won       " + std::to_string(s.won) + "\n";
+    out += "Return          " + Fixed(s.RtpPercent(), 4) + "%\n";
+    out += "Hit rate        " + Fixed(s.HitRatePercent(), 4) + "%\n";
+    out += "Bonus triggers  " + std::to_string(s.bonusTriggers) + " (" +
+           OneIn(s.bonusTriggers, s.spins) + ")\n";
+    return out;
+}
+
+std::string ExactJson(const ExactReturn& e, int lines) {
+    return "{\"exact\":{\"lines\":" + std::to_string(lines) +
+           ",\"combinations\":" + std::to_string(e.combinations) +
+           ",\"line_return\":" + Fixed(e.lineReturn, 10) +
+           ",\"scatter_return\":" + Fixed(e.scatterReturn, 10) +
+           ",\"rtp\":" + Fixed(100.0 * e.Rtp(), 6) +
+           ",\"line_hit_rate\":" + Fixed(100.0 * e.lineHitRate, 6) +
+           ",\"hit_rate\":" + Fixed(100.0 * e.hitRate, 6) +
+           ",\"bonus_trigger_rate\":" + Fixed(100.0 * e.bonusTriggerRate, 6) + "}}";
+}
+
+std::string ExactText(const ExactReturn& e, int lines) {
+    std::string out;
+    out += "Exact base game over all " + std::to_string(e.combinations) + " stop combinations, " +
+           std::to_string(lines) + (lines == 1 ? " line\n" : " lines\n");
+    out += "Line return per credit      " + Fixed(e.lineReturn, 8) + "\n";
+    out += "Scatter return per bet      " + Fixed(e.scatterReturn, 8) + "\n";
+    out += "Return without the bonus    " + Fixed(100.0 * e.Rtp(), 4) + "%\n";
+    out += "Line hit rate               " + Fixed(100.0 * e.lineHitRate, 4) + "%\n";
+    out += "Hit rate, lines or scatter  " + Fixed(100.0 * e.hitRate, 4) + "%\n";
+    out += "Bonus trigger probability   " + Fixed(100.0 * e.bonusTriggerRate, 4) + "% (1 in " +
+           Fixed(1.0 / e.bonusTriggerRate, 2) + ")\n";
+    return out;
+}
+
+}  // namespace quillane::sim

@@ -1,0 +1,93 @@
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <array>
+#include <cstdio>
+#include <fstream>
+#include <iterator>
+#include <regex>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+struct SimRun {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+SimRun Sim(const std::string& args) {
+    const std::string errPath =
+        testing::TempDir() + "quillane-sim-" + std::to_string(getpid()) + ".err";
+    const std::string command = std::string(QUILLANE_SIM) + " " + args + " 2>" + errPath;
+    SimRun run;
+    FILE* pipe = popen(command.c_str(), "r");
+    if (pipe == nullptr)
+        return run;
+    std::array<char, 4096> buffer;
+    while (std::fgets(buffer.data(), buffer.size(), pipe) != nullptr)
+        run.out += buffer.data();
+    const int status = pclose(pipe);
+    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    std::ifstream err(errPath);
+    run.err.assign(std::istreambuf_iterator<char>(err), {});
+    std::remove(errPath.c_str());
+    return run;
+}
+
+std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(line);
+    return lines;
+}
+
+TEST(SimCommand, PrintsOneJsonObjectPerSpinThenTheSummary) {
+    const SimRun run = Sim("--seed 1 --spins 3 --jsonl");
+    ASSERT_EQ(run.status, 0);
+    const auto lines = Lines(run.out);
+    ASSERT_EQ(lines.size(), 4u);
+    EXPECT_EQ(lines[0].rfind("{\"spin\":1,\"stops\":[26,9,10,12,3],\"line_win\":[", 0), 0u)
+        << lines[0];
+    const std::regex spin(
+        R"(\{"spin":\d+,"stops":\[\d+(,\d+){4}\],"line_win":\[\d+(,\d+){8}\],"win_length":\[\d(,\d){8}\],"balls":\d,"scatter_win":\d+,"win":\d+\})");
+    for (int i = 0; i < 3; ++i)
+        EXPECT_TRUE(std::regex_match(lines[static_cast<std::size_t>(i)], spin))
+            << lines[static_cast<std::size_t>(i)];
+    const std::regex summary(
+        R"(\{"summary":\{"spins":3,"bet":27,"won":\d+,"rtp":[0-9.]+,"hit_rate":[0-9.]+,"bonus_triggers":\d+\}\})");
+    EXPECT_TRUE(std::regex_match(lines[3], summary)) << lines[3];
+}
+
+TEST(SimCommand, SameSeedSameOutput) {
+    const SimRun a = Sim("--seed 424242 --spins 2000 --lines 5 --credits 2");
+    const SimRun b = Sim("--seed 424242 --spins 2000 --lines 5 --credits 2");
+    EXPECT_EQ(a.status, 0);
+    EXPECT_EQ(a.out, b.out);
+    EXPECT_NE(a.out.find("Return"), std::string::npos);
+}
+
+TEST(SimCommand, ExactFiguresAsTextAndJson) {
+    const SimRun text = Sim("--exact");
+    EXPECT_EQ(text.status, 0);
+    EXPECT_NE(text.out.find("24300000"), std::string::npos);
+    const SimRun json = Sim("--exact --jsonl --lines 1");
+    EXPECT_EQ(json.out.rfind("{\"exact\":{\"lines\":1,\"combinations\":24300000,", 0), 0u)
+        << json.out;
+}
+
+TEST(SimCommand, BadArgumentsExitWithStatus2) {
+    for (const char* args : {"--lines 4", "--credits 0", "--seed banana", "--frobnicate"}) {
+        const SimRun run = Sim(args);
+        EXPECT_EQ(run.status, 2) << args;
+        EXPECT_TRUE(run.out.empty()) << args;
+        EXPECT_EQ(Lines(run.err).size(), 1u) << run.err;
+    }
+}
+
+}  // namespace

@@ -1,0 +1,49 @@
+#include <gtest/gtest.h>
+
+#include "sim/options.h"
+
+namespace quillane::sim {
+namespace {
+
+std::variant<Options, UsageError> Parse(std::vector<std::string> args) {
+    return ParseOptions(args);
+}
+
+TEST(SimOptions, DefaultsAndValues) {
+    const auto defaults = std::get<Options>(Parse({}));
+    EXPECT_FALSE(defaults.seed.has_value());
+    EXPECT_EQ(defaults.spins, 1'000'000u);
+    EXPECT_EQ(defaults.lines, 9);
+    EXPECT_EQ(defaults.credits, 1);
+
+    const auto set = std::get<Options>(Parse(
+        {"--seed", "4294967295", "--spins=25", "--lines", "3", "--credits", "10", "--jsonl"}));
+    EXPECT_EQ(set.seed, 4294967295u);
+    EXPECT_EQ(set.spins, 25u);
+    EXPECT_EQ(set.lines, 3);
+    EXPECT_EQ(set.credits, 10);
+    EXPECT_TRUE(set.jsonl);
+    EXPECT_TRUE(std::get<Options>(Parse({"--exact"})).exact);
+}
+
+TEST(SimOptions, RejectsWhatTheCabinetCannotBet) {
+    for (const auto& args : std::vector<std::vector<std::string>>{{"--lines", "4"},
+                                                                  {"--lines", "0"},
+                                                                  {"--credits", "4"},
+                                                                  {"--credits", "100"},
+                                                                  {"--seed", "-1"},
+                                                                  {"--seed", "4294967296"},
+                                                                  {"--seed", "0x10"},
+                                                                  {"--spins", "ten"},
+                                                                  {"--spins", "-5"},
+                                                                  {"--spins"},
+                                                                  {"--seed", ""},
+                                                                  {"--jsonl=yes"},
+                                                                  {"--turbo"},
+                                                                  {"spins"}}) {
+        EXPECT_TRUE(std::holds_alternative<UsageError>(Parse(args))) << args.front();
+    }
+}
+
+}  // namespace
+}  // namespace quillane::sim
