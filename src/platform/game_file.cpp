@@ -1,0 +1,77 @@
+#include "platform/game_file.h"
+
+#include <langinfo.h>
+#include <locale.h>
+
+#include <cctype>
+#include <ctime>
+#include <utility>
+
+#include "platform/profile.h"
+
+namespace quillane {
+
+char DateSeparatorFromFormat(std::string_view format) {
+    for (std::size_t i = 0; i < format.size(); ++i) {
+        const unsigned char c = static_cast<unsigned char>(format[i]);
+        if (c == '%') {
+            // Skip the conversion with its flags, width and E/O modifier.
+            ++i;
+            while (i < format.size() &&
+                   std::string_view("_-0^#EO123456789").find(format[i]) != std::string_view::npos) {
+                ++i;
+            }
+            if (i < format.size() && format[i] == 'D') {
+                return '/';
+            }
+            if (i < format.size() && format[i] == 'F') {
+                return '-';
+            }
+        } else if (c < 0x80 && std::ispunct(c)) {
+            return static_cast<char>(c);
+        }
+    }
+    return '/';
+}
+
+char LocaleDateSeparator() {
+    const locale_t locale = ::newlocale(LC_TIME_MASK, "", static_cast<locale_t>(nullptr));
+    if (locale == static_cast<locale_t>(nullptr)) {
+        return '/';
+    }
+    const char* format = ::nl_langinfo_l(D_FMT, locale);
+    const char separator = DateSeparatorFromFormat(format != nullptr ? format : "");
+    ::freelocale(locale);
+    return separator;
+}
+
+std::string LocalDateText() {
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    ::localtime_r(&now, &local);
+    return FormatGameDate({local.tm_year + 1900, local.tm_mon + 1, local.tm_mday},
+                          LocaleDateSeparator());
+}
+
+GameFile::GameFile(std::filesystem::path file, DateSource today)
+    : file_(std::move(file)), today_(std::move(today)) {}
+
+SavedGame GameFile::Read(int slot) const {
+    const std::string section = SlotSection(slot);
+    const std::string text = profile::LoadText(file_);
+    return ReadSavedGame(
+        slot,
+        [&](std::string_view key) {
+            return profile::FindValue(text, section, key, kProfileTextLength);
+        },
+        today_());
+}
+
+void GameFile::Write(int slot, const std::string& name, const Account& account) const {
+    const std::string section = SlotSection(slot);
+    for (const GameEntry& entry : GameEntries(name, today_(), account)) {
+        profile::WriteString(file_, section, entry.key, entry.value);
+    }
+}
+
+}  // namespace quillane

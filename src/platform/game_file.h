@@ -1,0 +1,44 @@
+#pragma once
+
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "core/account.h"
+#include "core/saved_game.h"
+
+namespace quillane {
+
+// The separator of a strftime date format such as nl_langinfo(D_FMT) gives: its first
+// punctuation character outside a conversion ("%d.%m.%Y" gives '.'); '/' when it has none.
+char DateSeparatorFromFormat(std::string_view format);
+
+// The date separator of the user's LC_TIME locale, read without touching the global locale.
+char LocaleDateSeparator();
+
+// Today's local date as a game date, "mm/dd/yy" with the locale's separator.
+std::string LocalDateText();
+
+// The game file: the current game and the eight saved games, one section each.
+class GameFile {
+  public:
+    using DateSource = std::function<std::string()>;
+
+    explicit GameFile(std::filesystem::path file, DateSource today = LocalDateText);
+
+    const std::filesystem::path& path() const { return file_; }
+
+    // Never fails: whatever is missing or unreadable takes the default of a new game.
+    SavedGame Read(int slot) const;
+
+    // Stores the name, today's date and the account, key by key. A refused store throws
+    // profile::WriteError; the keys stored before it stay and the rest are not written.
+    void Write(int slot, const std::string& name, const Account& account) const;
+
+  private:
+    std::filesystem::path file_;
+    DateSource today_;
+};
+
+}  // namespace quillane

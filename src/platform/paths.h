@@ -1,0 +1,23 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+namespace quillane {
+
+// The running program's file, from /proc/self/exe. Throws std::filesystem::filesystem_error.
+std::filesystem::path ExecutablePath();
+
+// The directory the program's own files (pictures, sounds, settings, help) are looked for in.
+std::filesystem::path ProgramDirectory();
+
+// The program's file name less its extension: "quillane" and "quillane.exe" both give
+// "quillane", while a name that starts with its only dot, such as ".quillane", is kept whole.
+std::string ExecutableStem(const std::filesystem::path& program);
+
+// $XDG_CONFIG_HOME/quillane/<stem>.ini; an unset, empty or relative XDG_CONFIG_HOME means
+// ~/.config, with the home directory from HOME or else the user's password entry. Throws
+// std::runtime_error when there is no home directory either.
+std::filesystem::path GameFilePath(const std::string& stem);
+
+}  // namespace quillane

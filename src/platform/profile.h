@@ -1,0 +1,63 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <system_error>
+
+// INI files in the manner of the Windows private-profile functions. Section and key names match
+// without regard to ASCII case and keep the spelling they were first written with; the first of
+// duplicate sections or keys wins; lines whose first non-blank character is ';' are comments.
+namespace quillane::profile {
+
+// A store the file system or the rules of the format refused. what() is the message the player
+// sees; reason() is the operating system's account of it.
+class WriteError : public std::runtime_error {
+  public:
+    WriteError(const std::filesystem::path& file, std::error_code reason);
+
+    const std::filesystem::path& file() const noexcept { return file_; }
+    std::error_code code() const noexcept { return reason_; }
+    std::string reason() const { return reason_.message(); }
+
+  private:
+    std::filesystem::path file_;
+    std::error_code reason_;
+};
+
+// Anything larger is not one of the game's files: it reads as empty and is never rewritten.
+inline constexpr std::uintmax_t kMaxFileSize = 16 * 1024 * 1024;
+
+// The file's bytes; empty when it is missing, unreadable, not a regular file or too large.
+std::string LoadText(const std::filesystem::path& file);
+
+// The value of `key` in `section` of INI text, trimmed and with one pair of matching outer
+// quotes removed, cut to `maxLength` characters; nullopt when the section or key is missing.
+std::optional<std::string> FindValue(std::string_view text, std::string_view section,
+                                     std::string_view key, std::size_t maxLength);
+
+// False for what no INI line can hold: a line break or NUL anywhere, an empty name, '=' in a
+// key or a key that would read as a comment or section, ']' in a section name.
+bool CanStore(std::string_view section, std::string_view key, std::string_view value);
+
+// `text` with the key set: rewritten in place when present, else added at the end of its
+// section, else in a new section at the end. Every other byte is kept. Throws
+// std::invalid_argument unless CanStore.
+std::string SetValue(std::string_view text, std::string_view section, std::string_view key,
+                     std::string_view value);
+
+std::optional<std::string> ReadString(const std::filesystem::path& file, std::string_view section,
+                                      std::string_view key, std::size_t maxLength);
+
+// Reads the file afresh, sets one key and replaces the file whole through a synced temporary
+// file in its directory, so the old file stays intact unless the new one is complete. Creates
+// missing directories, keeps the file's permissions and writes through a symbolic link to its
+// target. Throws WriteError when refused.
+void WriteString(const std::filesystem::path& file, std::string_view section, std::string_view key,
+                 std::string_view value);
+
+}  // namespace quillane::profile

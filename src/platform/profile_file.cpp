@@ -1,0 +1,230 @@
+#include "platform/profile.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <cerrno>
+
+namespace quillane::profile {
+
+namespace {
+
+std::error_code LastError() {
+    return {errno, std::system_category()};
+}
+
+class FileDescriptor {
+  public:
+    explicit FileDescriptor(int fd) : fd_(fd) {}
+    FileDescriptor(const FileDescriptor&) = delete;
+    FileDescriptor& operator=(const FileDescriptor&) = delete;
+    ~FileDescriptor() {
+        if (fd_ >= 0) {
+            ::close(fd_);
+        }
+    }
+    int get() const { return fd_; }
+    // Closes now so that a failing close (a late write error) can be reported.
+    bool Close() {
+        const int fd = fd_;
+        fd_ = -1;
+        return ::close(fd) == 0;
+    }
+
+  private:
+    int fd_;
+};
+
+struct Existing {
+    std::string text;
+    std::optional<struct stat> status;  // set when a regular file was read
+    std::error_code error;              // why a file that is there could not be read
+};
+
+Existing ReadExisting(const std::filesystem::path& file) {
+    Existing result;
+    // O_NONBLOCK so that a FIFO in the file's place cannot hang the game.
+    FileDescriptor fd(::open(file.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+    if (fd.get() < 0) {
+        if (errno != ENOENT) {
+            result.error = LastError();
+        }
+        return result;
+    }
+    struct stat status {};
+    if (::fstat(fd.get(), &status) != 0) {
+        result.error = LastError();
+        return result;
+    }
+    if (!S_ISREG(status.st_mode)) {
+        result.error = std::make_error_code(S_ISDIR(status.st_mode) ? std::errc::is_a_directory
+                                                                    : std::errc::invalid_argument);
+        return result;
+    }
+    char buffer[65536];
+    for (;;) {
+        const ssize_t count = ::read(fd.get(), buffer, sizeof buffer);
+        if (count == 0) {
+            break;
+        }
+        if (count < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            result.text.clear();
+            result.error = LastError();
+            return result;
+        }
+        if (result.text.size() + static_cast<std::size_t>(count) > kMaxFileSize) {
+            result.text.clear();
+            result.error = std::make_error_code(std::errc::file_too_large);
+            return result;
+        }
+        result.text.append(buffer, static_cast<std::size_t>(count));
+    }
+    result.status = status;
+    return result;
+}
+
+// The file a write must replace: the final target of a chain of symbolic links.
+std::filesystem::path ResolveLinks(const std::filesystem::path& file, std::error_code& error) {
+    std::filesystem::path target = file;
+    for (int hops = 0; hops < 40; ++hops) {
+        struct stat status {};
+        if (::lstat(target.c_str(), &status) != 0 || !S_ISLNK(status.st_mode)) {
+            return target;
+        }
+        const std::filesystem::path link = std::filesystem::read_symlink(target, error);
+        if (error) {
+            return {};
+        }
+        target = link.is_absolute() ? link : target.parent_path() / link;
+    }
+    error = std::make_error_code(std::errc::too_many_symbolic_link_levels);
+    return {};
+}
+
+// Removes the temporary file unless it was renamed into place.
+struct TemporaryFile {
+    std::filesystem::path path;
+    bool renamed = false;
+    ~TemporaryFile() {
+        if (!path.empty() && !renamed) {
+            ::unlink(path.c_str());
+        }
+    }
+};
+
+int CreateTemporary(const std::filesystem::path& target, TemporaryFile& temporary) {
+    static std::atomic<unsigned> counter{0};
+    const std::string base = target.filename().string().substr(0, 200);
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const std::filesystem::path candidate =
+            target.parent_path() / ("." + base + "." + std::to_string(::getpid()) + "." +
+                                    std::to_string(counter++) + ".tmp");
+        const int fd = ::open(candidate.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0) {
+            temporary.path = candidate;
+            return fd;
+        }
+        if (errno != EEXIST) {
+            return -1;
+        }
+    }
+    errno = EEXIST;
+    return -1;
+}
+
+bool WriteAll(int fd, std::string_view bytes) {
+    while (!bytes.empty()) {
+        const ssize_t count = ::write(fd, bytes.data(), bytes.size());
+        if (count < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            return false;
+        }
+        bytes.remove_prefix(static_cast<std::size_t>(count));
+    }
+    return true;
+}
+
+void SyncDirectory(const std::filesystem::path& directory) {
+    const std::filesystem::path path = directory.empty() ? "." : directory;
+    FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (fd.get() >= 0) {
+        ::fsync(fd.get());
+    }
+}
+
+// Replaces `target` with `text`; returns the reason on failure, leaving `target` untouched.
+std::error_code Replace(const std::filesystem::path& target, std::string_view text,
+                        const std::optional<struct stat>& old) {
+    TemporaryFile temporary;
+    FileDescriptor fd(CreateTemporary(target, temporary));
+    if (fd.get() < 0) {
+        return LastError();
+    }
+    if (old) {
+        if (::fchmod(fd.get(), old->st_mode & 07777) != 0) {
+            return LastError();
+        }
+        if (old->st_uid != ::geteuid() || old->st_gid != ::getegid()) {
+            // Only a privileged writer can give the file back to its owner; others keep it.
+            [[maybe_unused]] const int ignored = ::fchown(fd.get(), old->st_uid, old->st_gid);
+        }
+    }
+    if (!WriteAll(fd.get(), text) || ::fsync(fd.get()) != 0 || !fd.Close()) {
+        return LastError();
+    }
+    if (::rename(temporary.path.c_str(), target.c_str()) != 0) {
+        return LastError();
+    }
+    temporary.renamed = true;
+    SyncDirectory(target.parent_path());
+    return {};
+}
+
+}  // namespace
+
+WriteError::WriteError(const std::filesystem::path& file, std::error_code reason)
+    : std::runtime_error("Unable to write to " + file.string()), file_(file), reason_(reason) {}
+
+std::string LoadText(const std::filesystem::path& file) {
+    return ReadExisting(file).text;
+}
+
+std::optional<std::string> ReadString(const std::filesystem::path& file, std::string_view section,
+                                      std::string_view key, std::size_t maxLength) {
+    return FindValue(LoadText(file), section, key, maxLength);
+}
+
+void WriteString(const std::filesystem::path& file, std::string_view section, std::string_view key,
+                 std::string_view value) {
+    if (!CanStore(section, key, value)) {
+        throw WriteError(file, std::make_error_code(std::errc::invalid_argument));
+    }
+    std::error_code error;
+    const std::filesystem::path target = ResolveLinks(file, error);
+    if (error) {
+        throw WriteError(file, error);
+    }
+    if (target.has_parent_path()) {
+        std::filesystem::create_directories(target.parent_path(), error);
+        if (error) {
+            throw WriteError(file, error);
+        }
+    }
+    const Existing existing = ReadExisting(target);
+    if (existing.error) {
+        throw WriteError(file, existing.error);
+    }
+    error = Replace(target, SetValue(existing.text, section, key, value), existing.status);
+    if (error) {
+        throw WriteError(file, error);
+    }
+}
+
+}  // namespace quillane::profile

@@ -1,0 +1,238 @@
+#include "platform/game_file.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <ctime>
+#include <fstream>
+#include <optional>
+#include <sstream>
+
+#include "platform/profile.h"
+
+namespace quillane {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string Contents(const fs::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    return bytes.str();
+}
+
+void Put(const fs::path& file, std::string_view bytes) {
+    std::ofstream out(file, std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+std::size_t Count(std::string_view text, std::string_view part) {
+    std::size_t count = 0;
+    for (std::size_t at = text.find(part); at != std::string_view::npos;
+         at = text.find(part, at + 1)) {
+        ++count;
+    }
+    return count;
+}
+
+class GameFileTest : public testing::Test {
+  protected:
+    void SetUp() override {
+        std::string pattern = (fs::temp_directory_path() / "quillane-game-XXXXXX").string();
+        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
+        dir_ = pattern;
+        path_ = dir_ / "quillane" / "quillane.ini";
+    }
+    void TearDown() override {
+        std::error_code ignored;
+        fs::remove_all(dir_, ignored);
+    }
+
+    GameFile File() const {
+        return GameFile(path_, [this] { return today_; });
+    }
+
+    fs::path dir_;
+    fs::path path_;
+    std::string today_ = "12/06/26";
+};
+
+const SavedGame kNewGameInSlot3{"GameNo4", "12/06/26", {1000, 1000, 0, 0, 0}};
+
+TEST_F(GameFileTest, AMissingOrEmptyFileReadsAsANewGame) {
+    EXPECT_EQ(File().Read(3), kNewGameInSlot3);
+    EXPECT_FALSE(fs::exists(path_));
+    fs::create_directories(path_.parent_path());
+    Put(path_, "");
+    EXPECT_EQ(File().Read(3), kNewGameInSlot3);
+    EXPECT_EQ(File().Read(8).name, "CurrentGame");
+}
+
+TEST_F(GameFileTest, GarbageReadsAsANewGame) {
+    fs::create_directories(path_.parent_path());
+    Put(path_, std::string("\0\xFF[GameNo4\x01\n=\r\r\n[GameNo4]\nCredits\n[", 36));
+    EXPECT_EQ(File().Read(3), kNewGameInSlot3);
+    fs::remove(path_);
+    fs::create_directory(path_);
+    EXPECT_EQ(File().Read(3), kNewGameInSlot3);
+}
+
+TEST_F(GameFileTest, WriteStoresTheSectionKeysInOrder) {
+    File().Write(8, "CurrentGame", {1000, 1000, 0, 0, 0});
+    EXPECT_EQ(Contents(path_),
+              "[CurrentGame]\nGameName=CurrentGame\nGameDate=12/06/26\nCredits=1000\n"
+              "Borrowed=1000\nSpins=0\nTotalBets=0\nBonus=0\n");
+}
+
+TEST_F(GameFileTest, ReadsBackWhatWasWritten) {
+    const Account account{-40, 3000, 1234, 98765, 2147483647};
+    File().Write(2, "Friday night", account);
+    EXPECT_EQ(File().Read(2), (SavedGame{"Friday night", "12/06/26", account}));
+    EXPECT_EQ(File().Read(3), kNewGameInSlot3);
+}
+
+TEST_F(GameFileTest, SectionsFollowInTheOrderFirstWritten) {
+    File().Write(8, "CurrentGame", {});
+    File().Write(0, "First", {});
+    File().Write(8, "CurrentGame", {5, 5, 5, 5, 5});
+    const std::string text = Contents(path_);
+    EXPECT_LT(text.find("[CurrentGame]"), text.find("[GameNo1]"));
+    EXPECT_EQ(File().Read(0).name, "First");
+}
+
+TEST_F(GameFileTest, WritingTheCurrentGameTwiceLeavesOneSectionWithTheSecondValues) {
+    File().Write(8, "CurrentGame", {1, 2, 3, 4, 5});
+    today_ = "12/07/26";
+    File().Write(8, "CurrentGame", {10, 20, 30, 40, 50});
+    EXPECT_EQ(Count(Contents(path_), "[CurrentGame]"), 1u);
+    EXPECT_EQ(Count(Contents(path_), "Credits="), 1u);
+    EXPECT_EQ(File().Read(8), (SavedGame{"CurrentGame", "12/07/26", {10, 20, 30, 40, 50}}));
+}
+
+TEST_F(GameFileTest, TheDateIsTheDayOfTheWrite) {
+    File().Write(5, "Old", {});
+    today_ = "01/15/27";
+    EXPECT_EQ(File().Read(5).date, "12/06/26");
+    EXPECT_EQ(File().Read(4).date, "01/15/27");
+}
+
+TEST_F(GameFileTest, ALongNameIsStoredWholeAndReadBackAs30Characters) {
+    const std::string name = "A name that is forty characters long....";
+    ASSERT_EQ(name.size(), 40u);
+    File().Write(0, name, {});
+    EXPECT_NE(Contents(path_).find("GameName=" + name + "\n"), std::string::npos);
+    EXPECT_EQ(File().Read(0).name, name.substr(0, 30));
+}
+
+TEST_F(GameFileTest, AnEmptyNameReadsBackEmpty) {
+    File().Write(1, "", {});
+    EXPECT_NE(Contents(path_).find("\nGameName=\n"), std::string::npos);
+    EXPECT_EQ(File().Read(1).name, "");
+}
+
+TEST_F(GameFileTest, HandEditedNumbersReadAsTheyCanOrAsDefaults) {
+    fs::create_directories(path_.parent_path());
+    Put(path_,
+        "[GameNo1]\r\nCredits=abc\r\nBorrowed=0x10\r\nSpins=\r\nTotalBets=-25\r\n"
+        "Bonus=$1F\r\n");
+    EXPECT_EQ(File().Read(0).account, (Account{1000, 16, 0, -25, 31}));
+}
+
+TEST_F(GameFileTest, ARefusedStoreStopsTheWriteAtThatKey) {
+    File().Write(8, "CurrentGame", {1, 2, 3, 4, 5});
+    today_ = "a date\nthat breaks the line";
+    try {
+        File().Write(8, "Renamed", {10, 20, 30, 40, 50});
+        FAIL() << "the write was not refused";
+    } catch (const profile::WriteError& error) {
+        EXPECT_EQ(std::string(error.what()), "Unable to write to " + path_.string());
+    }
+    today_ = "12/06/26";
+    EXPECT_EQ(File().Read(8), (SavedGame{"Renamed", "12/06/26", {1, 2, 3, 4, 5}}));
+}
+
+TEST_F(GameFileTest, ARefusedFirstStoreWritesNothing) {
+    fs::create_directories(dir_);
+    Put(dir_ / "quillane", "not a directory");
+    EXPECT_THROW(File().Write(8, "CurrentGame", {}), profile::WriteError);
+    EXPECT_EQ(Contents(dir_ / "quillane"), "not a directory");
+}
+
+TEST_F(GameFileTest, SlotsOutsideTheNineAreRejected) {
+    EXPECT_THROW(File().Read(9), std::out_of_range);
+    EXPECT_THROW(File().Write(-1, "x", {}), std::out_of_range);
+    EXPECT_FALSE(fs::exists(path_));
+}
+
+TEST(DateSeparatorFromFormat, TakesTheFirstSeparatorOutsideConversions) {
+    EXPECT_EQ(DateSeparatorFromFormat("%m/%d/%y"), '/');
+    EXPECT_EQ(DateSeparatorFromFormat("%d.%m.%Y"), '.');
+    EXPECT_EQ(DateSeparatorFromFormat("%Y-%m-%d"), '-');
+    EXPECT_EQ(DateSeparatorFromFormat("%e/%m/%Y"), '/');
+    EXPECT_EQ(DateSeparatorFromFormat("%-d.%-m.%Y"), '.');
+    EXPECT_EQ(DateSeparatorFromFormat("%Od/%Om/%Ey"), '/');
+    EXPECT_EQ(DateSeparatorFromFormat("%F"), '-');
+    EXPECT_EQ(DateSeparatorFromFormat("%D"), '/');
+}
+
+TEST(DateSeparatorFromFormat, FallsBackToASlash) {
+    EXPECT_EQ(DateSeparatorFromFormat(""), '/');
+    EXPECT_EQ(DateSeparatorFromFormat("%d %B %Y"), '/');
+    EXPECT_EQ(DateSeparatorFromFormat("%Y\xE5\xB9\xB4%m\xE6\x9C\x88%d\xE6\x97\xA5"), '/');
+    EXPECT_EQ(DateSeparatorFromFormat("%"), '/');
+}
+
+// Sets an environment variable for one test and puts the old value back.
+class ScopedEnv {
+  public:
+    ScopedEnv(const char* name, const char* value) : name_(name) {
+        if (const char* old = std::getenv(name)) {
+            old_ = old;
+        }
+        ::setenv(name, value, 1);
+    }
+    ~ScopedEnv() {
+        if (old_) {
+            ::setenv(name_, old_->c_str(), 1);
+        } else {
+            ::unsetenv(name_);
+        }
+    }
+
+  private:
+    const char* name_;
+    std::optional<std::string> old_;
+};
+
+std::string StrftimeToday() {
+    const std::time_t now = std::time(nullptr);
+    char text[16];
+    std::strftime(text, sizeof text, "%m/%d/%y", std::localtime(&now));
+    return text;
+}
+
+TEST(LocalDateText, IsTodayInTheLocaleFormat) {
+    const ScopedEnv locale("LC_ALL", "C");
+    EXPECT_EQ(LocaleDateSeparator(), '/');
+    const std::string before = StrftimeToday();
+    const std::string date = LocalDateText();
+    const std::string after = StrftimeToday();
+    EXPECT_TRUE(date == before || date == after) << date;
+}
+
+TEST(LocalDateText, UnknownLocalesFallBackToASlash) {
+    const ScopedEnv locale("LC_ALL", "xx_NOWHERE.UTF-8");
+    EXPECT_EQ(LocaleDateSeparator(), '/');
+}
+
+TEST_F(GameFileTest, TheDefaultDateSourceIsToday) {
+    const ScopedEnv locale("LC_ALL", "C");
+    const std::string before = StrftimeToday();
+    const std::string date = GameFile(path_).Read(0).date;
+    const std::string after = StrftimeToday();
+    EXPECT_TRUE(date == before || date == after) << date;
+}
+
+}  // namespace
+}  // namespace quillane

@@ -1,0 +1,84 @@
+#include "platform/paths.h"
+
+#include <gtest/gtest.h>
+#include <pwd.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <optional>
+
+namespace quillane {
+namespace {
+
+namespace fs = std::filesystem;
+
+TEST(ExecutableStem, DropsOnlyARealExtension) {
+    EXPECT_EQ(ExecutableStem("quillane"), "quillane");
+    EXPECT_EQ(ExecutableStem("/usr/games/quillane"), "quillane");
+    EXPECT_EQ(ExecutableStem("C:/Games/quillane.exe"), "quillane");
+    EXPECT_EQ(ExecutableStem("/opt/q.exe"), "q");
+    EXPECT_EQ(ExecutableStem("/opt/Quillane-1.1.bin"), "Quillane-1.1");
+    EXPECT_EQ(ExecutableStem("/home/p/.quillane"), ".quillane");
+    EXPECT_EQ(ExecutableStem("/home/p/my.games/slots"), "slots");
+}
+
+TEST(ExecutablePath, IsThisProgram) {
+    const fs::path program = ExecutablePath();
+    EXPECT_TRUE(program.is_absolute());
+    EXPECT_EQ(program.filename(), "paths_test");
+    EXPECT_TRUE(fs::is_regular_file(program));
+    EXPECT_TRUE(fs::is_regular_file(ProgramDirectory() / "paths_test"));
+}
+
+// Sets or clears an environment variable for one test and puts the old value back.
+class ScopedEnv {
+  public:
+    ScopedEnv(const char* name, const char* value) : name_(name) {
+        if (const char* old = std::getenv(name)) {
+            old_ = old;
+        }
+        if (value != nullptr) {
+            ::setenv(name, value, 1);
+        } else {
+            ::unsetenv(name);
+        }
+    }
+    ~ScopedEnv() {
+        if (old_) {
+            ::setenv(name_, old_->c_str(), 1);
+        } else {
+            ::unsetenv(name_);
+        }
+    }
+
+  private:
+    const char* name_;
+    std::optional<std::string> old_;
+};
+
+TEST(GameFilePath, LiesInTheUsersConfigDirectory) {
+    const ScopedEnv home("HOME", "/home/player");
+    {
+        const ScopedEnv config("XDG_CONFIG_HOME", "/srv/config");
+        EXPECT_EQ(GameFilePath("quillane"), fs::path("/srv/config/quillane/quillane.ini"));
+        EXPECT_EQ(GameFilePath("Bingo"), fs::path("/srv/config/quillane/Bingo.ini"));
+    }
+    for (const char* unusable : {static_cast<const char*>(nullptr), "", "relative/config"}) {
+        const ScopedEnv config("XDG_CONFIG_HOME", unusable);
+        EXPECT_EQ(GameFilePath("quillane"), fs::path("/home/player/.config/quillane/quillane.ini"))
+            << (unusable ? unusable : "unset");
+    }
+}
+
+TEST(GameFilePath, WithoutHomeUsesThePasswordEntry) {
+    const passwd* entry = ::getpwuid(::getuid());
+    if (entry == nullptr) {
+        GTEST_SKIP() << "this user has no password entry";
+    }
+    const ScopedEnv config("XDG_CONFIG_HOME", nullptr);
+    const ScopedEnv home("HOME", nullptr);
+    EXPECT_EQ(GameFilePath("quillane"), fs::path(entry->pw_dir) / ".config/quillane/quillane.ini");
+}
+
+}  // namespace
+}  // namespace quillane
