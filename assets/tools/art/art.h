@@ -1,0 +1,81 @@
+// Drawing routines for Quillane's built-in pictures. Every picture is drawn with vector
+// paths at its final pixel size, so the larger symbol sheets are as sharp as the small one.
+#pragma once
+
+#include <QBrush>
+#include <QColor>
+#include <QFont>
+#include <QImage>
+#include <QPainterPath>
+#include <QPointF>
+#include <QRectF>
+#include <QString>
+
+class QPainter;
+
+namespace art {
+
+// Shared colour and painting helpers (paint.cpp).
+QColor mix(const QColor& a, const QColor& b, double t);
+QColor shade(const QColor& c, double factor);
+QColor withAlpha(const QColor& c, int alpha);
+QFont sansFont(int pixelSize, bool bold);
+QFont serifFont(int pixelSize, bool bold);
+// Outline of a text whose ink box is centred on `centre`.
+QPainterPath centredText(const QString& text, const QFont& font, QPointF centre,
+                         double xStretch = 1.0);
+// Blurs an ARGB32_Premultiplied image in place; edges are clamped unless `wrapY` is set.
+void boxBlur(QImage& image, int radiusX, int radiusY, int passes, bool wrapY = false);
+// Paints a soft shadow of the opaque parts of `layer` and then the layer itself.
+void drawWithShadow(QPainter& p, const QImage& layer, QPointF offset, double blur, int alpha);
+// A brushed-metal gradient running top to bottom over `r`.
+QLinearGradient chromeGradient(const QRectF& r, bool gold);
+// A metal frame `width` wide just inside the rounded rectangle `outer`.
+void drawMetalFrame(QPainter& p, const QRectF& outer, double width, double radius, bool gold);
+void drawBulb(QPainter& p, QPointF centre, double radius, const QColor& colour);
+bool saveJpeg(const QImage& image, const QString& path);
+bool savePng(const QImage& image, const QString& path);
+
+// Reel symbols (symbols.cpp). Codes follow the sheet: 0..4 wild frames, 5..9 balls B I N G O,
+// 10..21 the paying symbols, 22 and 23 blank.
+constexpr int kSheetColumns = 4;
+constexpr int kSheetRows = 6;
+QColor reelColour();
+void paintReelBackground(QPainter& p, const QRectF& cell);
+// The symbol with its shadow on a transparent ground.
+QImage drawSymbolSprite(int code, int size);
+QImage drawSymbolCell(int code, int cellSize);
+QImage drawSymbolSheet(int cellSize);
+
+// The recess the bet-max and spin buttons sit in; their pictures' corners use it too.
+QColor buttonWellColour();
+// The flat colour of the unlit bet keys; the game samples it from the background.
+QColor keyCapColour();
+
+QImage drawMotionStrip();
+QImage drawBackground();
+QImage drawBetMaxButton();
+QImage drawSpinButton();
+QImage drawDenominationBadge();
+
+// Seven-segment digits 0..9, then a point and a colon; `scale` 1 gives 16 x 21 cells.
+QImage drawDigitStrip(int scale, const QColor& lit);
+
+struct MaskedPicture {
+    QImage picture;  // black wherever the mask is white
+    QImage mask;     // black over the shape, white elsewhere
+};
+MaskedPicture drawLogo();
+
+// Marker rows are in screen order; payline p (1..9) lives in row kMarkerRow[p - 1].
+constexpr int kMarkerRow[9] = {4, 1, 7, 0, 8, 2, 6, 3, 5};
+QColor paylineColour(int payline);
+QColor paylineDimColour(int payline);
+struct LineMarkers {
+    QImage lit;
+    QImage dim;
+    QImage mask;
+};
+LineMarkers drawLineMarkers();
+
+}  // namespace art
