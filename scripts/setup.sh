@@ -7,7 +7,7 @@ packages=(
     qt6-base-dev
     libsdl2-mixer-dev timgm6mb-soundfont
     libjpeg62-turbo-dev
-    fonts-dejavu-core
+    fonts-dejavu-core fonts-dejavu-extra
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xdotool imagemagick
 )

@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# Peak resident memory of the real game on an X display of the given size, after start-up and
+# a few seconds of idle music and painting. usage: peak_memory.sh QUILLANE [WIDTHxHEIGHT]
+set -euo pipefail
+quillane=$1
+size=${2:-1920x1080}
+work=$(mktemp -d)
+trap 'kill $xvfb 2>/dev/null || true; rm -rf "$work"' EXIT
+exec 3>"$work/display"
+Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
+export DISPLAY=":$(head -n1 "$work/display")" XDG_CONFIG_HOME="$work/config" SDL_AUDIODRIVER=dummy
+/usr/bin/time -v -o "$work/time" "$quillane" >/dev/null 2>&1 &
+sleep 5
+window=$(xdotool search --onlyvisible --name '^Quillane$' | head -n1)
+xdotool windowfocus --sync "$window"
+xdotool key alt+f
+sleep 0.5
+xdotool key x
+wait
+grep -E 'Maximum resident set size' "$work/time"

@@ -1,0 +1,68 @@
+#include <QApplication>
+#include <chrono>
+#include <exception>
+
+#include "core/random.h"
+#include "platform/help_window.h"
+#include "platform/paths.h"
+#include "platform/qt_clock.h"
+#include "platform/qt_messages.h"
+#include "platform/sdl_audio.h"
+#include "ui/Unit1.h"
+
+namespace {
+
+std::uint32_t SeedFromClock() {
+    using namespace std::chrono;
+    const auto now = system_clock::now();
+    return static_cast<std::uint32_t>(duration_cast<milliseconds>(now - floor<days>(now)).count());
+}
+
+// An exception that escapes an event handler ends that handler, not the game.
+class Application : public QApplication {
+  public:
+    using QApplication::QApplication;
+    quillane::Messages* messages = nullptr;
+
+    bool notify(QObject* receiver, QEvent* event) override {
+        try {
+            return QApplication::notify(receiver, event);
+        } catch (const std::exception& error) {
+            if (messages != nullptr)
+                messages->Error(error.what());
+        } catch (...) {
+            if (messages != nullptr)
+                messages->Error("An unexpected error occurred.");
+        }
+        return false;
+    }
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    using namespace quillane;
+    Application app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Quillane"));
+    QtMessages messages;
+    app.messages = &messages;
+    QtClock clock;
+    SdlAudio audio;
+
+    Environment environment{
+        clock,
+        audio.sound(),
+        audio.music(),
+        messages,
+        [&messages](const std::filesystem::path& manual) {
+            return std::make_unique<HelpWindow>(manual, messages);
+        },
+        ExecutablePath(),
+        SeedFromClock,
+    };
+    TForm1 form(environment);
+    messages.SetParent(&form);
+    messages.SetTitle(form.windowTitle());
+    form.show();
+    return QApplication::exec();
+}

@@ -1,0 +1,69 @@
+#include "platform/asset_files.h"
+
+#include <QByteArray>
+#include <QFile>
+#include <algorithm>
+#include <span>
+#include <string>
+#include <system_error>
+
+#include "platform/jpeg.h"
+
+namespace quillane {
+
+namespace {
+
+char AsciiLower(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+bool EqualIgnoringAsciiCase(std::string_view a, std::string_view b) {
+    return std::ranges::equal(a, b, [](char x, char y) { return AsciiLower(x) == AsciiLower(y); });
+}
+
+}  // namespace
+
+std::optional<std::filesystem::path> FindFileNoCase(const std::filesystem::path& directory,
+                                                    std::string_view name) {
+    std::optional<std::filesystem::path> best;
+    std::error_code error;
+    for (std::filesystem::directory_iterator entry(directory, error), end; !error && entry != end;
+         entry.increment(error)) {
+        const std::string candidate = entry->path().filename().string();
+        std::error_code statError;
+        if (!EqualIgnoringAsciiCase(candidate, name) || !entry->is_regular_file(statError)) {
+            continue;
+        }
+        if (candidate == name) {
+            return entry->path();
+        }
+        if (!best || candidate < best->filename().string()) {
+            best = entry->path();
+        }
+    }
+    if (error) {
+        return std::nullopt;
+    }
+    return best;
+}
+
+QImage LoadBuiltinPicture(const QString& resourcePath) {
+    QFile file(resourcePath);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return {};
+    }
+    const QByteArray bytes = file.readAll();
+    QImage image;
+    if (resourcePath.endsWith(".jpg", Qt::CaseInsensitive) ||
+        resourcePath.endsWith(".jpeg", Qt::CaseInsensitive)) {
+        std::string error;
+        image = DecodeJpeg(std::span(reinterpret_cast<const unsigned char*>(bytes.constData()),
+                                     static_cast<std::size_t>(bytes.size())),
+                           error);
+    } else {
+        image.loadFromData(bytes);
+    }
+    return image.convertToFormat(QImage::Format_ARGB32);
+}
+
+}  // namespace quillane

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QImage>
+#include <QString>
+#include <filesystem>
+#include <optional>
+#include <string_view>
+
+namespace quillane {
+
+// The regular file (or link to one) called `name` in `directory`, its name compared without
+// regard to ASCII case. When several match, the exact spelling wins, and failing that the
+// bytewise smallest name, so the choice never depends on the order the directory lists them.
+// nullopt when none matches (a name with a '/' never does) or the directory cannot be listed.
+std::optional<std::filesystem::path> FindFileNoCase(const std::filesystem::path& directory,
+                                                    std::string_view name);
+
+// A picture compiled into the program as a Qt resource, such as ":/pictures/symbols.jpg", as
+// QImage::Format_ARGB32. A name ending in ".jpg" or ".jpeg" is decoded by DecodeJpeg, anything
+// else by Qt's own readers. A null QImage when the resource is missing or cannot be decoded.
+QImage LoadBuiltinPicture(const QString& resourcePath);
+
+}  // namespace quillane

@@ -1,0 +1,133 @@
+#include "platform/canvas.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+#include <cmath>
+
+namespace quillane {
+
+int FontPixelSize(int pointSize) {
+    return static_cast<int>(std::lround(pointSize * 96.0 / 72.0));
+}
+
+Canvas::Canvas(QImage& surface) : surface_(surface) {
+    // A condensed face keeps the captions inside the cabinet's small keys.
+    font_.setFamily(QStringLiteral("DejaVu Sans Condensed"));
+    SetFont(8, false);
+}
+
+void Canvas::SetChangeListener(std::function<void(const QRect&)> listener) {
+    listener_ = std::move(listener);
+}
+
+void Canvas::SetFont(int pointSize, bool bold) {
+    font_.setPixelSize(FontPixelSize(pointSize));
+    font_.setBold(bold);
+}
+
+void Canvas::Changed(const QRect& area) {
+    if (listener_)
+        listener_(area.intersected(surface_.rect()));
+}
+
+void Canvas::Draw(const QRect& dest, const QImage& picture, const QRect& source) {
+    if (dest.isEmpty() || source.isEmpty() || picture.isNull())
+        return;
+    QPainter p(&surface_);
+    switch (copyMode_) {
+        case CopyMode::Copy:
+            p.setCompositionMode(QPainter::CompositionMode_Source);
+            break;
+        case CopyMode::And:
+            p.setCompositionMode(QPainter::RasterOp_SourceAndDestination);
+            break;
+        case CopyMode::Or:
+            p.setCompositionMode(QPainter::RasterOp_SourceOrDestination);
+            break;
+    }
+    p.drawImage(dest, picture, source);
+    Changed(dest);
+}
+
+void Canvas::FillRect(int left, int top, int right, int bottom) {
+    const QRect area(QPoint(left, top), QPoint(right - 1, bottom - 1));
+    if (area.isEmpty())
+        return;
+    QPainter p(&surface_);
+    p.fillRect(area, brushColor_);
+    Changed(area);
+}
+
+void Canvas::Rectangle(int left, int top, int right, int bottom) {
+    const QRect area(QPoint(left, top), QPoint(right - 1, bottom - 1));
+    if (area.isEmpty())
+        return;
+    QPainter p(&surface_);
+    if (!brushClear_)
+        p.fillRect(area, brushColor_);
+    p.setPen(QPen(penColor_, 1));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(area.adjusted(0, 0, -1, -1));
+    Changed(area);
+}
+
+void Canvas::Ellipse(int left, int top, int right, int bottom) {
+    const QRect area(QPoint(left, top), QPoint(right - 1, bottom - 1));
+    if (area.isEmpty())
+        return;
+    QPainter p(&surface_);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(penColor_, penWidth_));
+    p.setBrush(brushClear_ ? QBrush(Qt::NoBrush) : QBrush(brushColor_));
+    const qreal inset = penWidth_ / 2.0;
+    p.drawEllipse(QRectF(area).adjusted(inset, inset, -inset, -inset));
+    Changed(area);
+}
+
+void Canvas::LineTo(int x, int y) {
+    const QPoint to(x, y);
+    if (to != at_) {
+        QPainter p(&surface_);
+        QPen pen(penColor_, penWidth_, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+        if (penWidth_ <= 1)
+            pen.setCapStyle(Qt::FlatCap);
+        p.setPen(pen);
+        p.drawLine(at_, to);
+        const int margin = penWidth_ / 2 + 1;
+        Changed(QRect(at_, to).normalized().adjusted(-margin, -margin, margin, margin));
+    }
+    at_ = to;
+}
+
+QRgb Canvas::Pixel(int x, int y) const {
+    if (!surface_.rect().contains(x, y))
+        return qRgb(0, 0, 0);
+    return surface_.pixel(x, y);
+}
+
+void Canvas::SetPixel(int x, int y, QColor color) {
+    if (!surface_.rect().contains(x, y))
+        return;
+    surface_.setPixel(x, y, color.rgb());
+    Changed(QRect(x, y, 1, 1));
+}
+
+void Canvas::TextOut(int x, int y, const QString& text) {
+    if (text.isEmpty())
+        return;
+    const QRect area(QPoint(x, y), TextExtent(text));
+    QPainter p(&surface_);
+    if (!brushClear_)
+        p.fillRect(area, brushColor_);
+    p.setFont(font_);
+    p.setPen(fontColor_);
+    p.drawText(area, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, text);
+    Changed(area);
+}
+
+QSize Canvas::TextExtent(const QString& text) const {
+    const QFontMetrics metrics(font_);
+    return {metrics.horizontalAdvance(text), metrics.height()};
+}
+
+}  // namespace quillane

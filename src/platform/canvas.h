@@ -1,0 +1,79 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QImage>
+#include <QPoint>
+#include <QRect>
+#include <QString>
+#include <functional>
+
+namespace quillane {
+
+// Drawing on a window's retained surface in the manner of a GDI device context: a brush, a pen,
+// a font and a copy mode are set, then rectangles, lines, text and pictures are drawn with them.
+// Rectangles are given by their left, top, right and bottom edges; right and bottom are outside.
+class Canvas {
+  public:
+    enum class CopyMode { Copy, And, Or };
+
+    explicit Canvas(QImage& surface);
+
+    // Told the area each operation changed, so the window can show it.
+    void SetChangeListener(std::function<void(const QRect&)> listener);
+
+    QImage& surface() { return surface_; }
+    int width() const { return surface_.width(); }
+    int height() const { return surface_.height(); }
+
+    void SetCopyMode(CopyMode mode) { copyMode_ = mode; }
+    void SetBrushColor(QColor color) { brushColor_ = color; }
+    QColor brushColor() const { return brushColor_; }
+    // A clear brush fills nothing: text goes on a transparent background.
+    void SetBrushClear(bool clear) { brushClear_ = clear; }
+    bool brushClear() const { return brushClear_; }
+    void SetPenColor(QColor color) { penColor_ = color; }
+    QColor penColor() const { return penColor_; }
+    void SetPenWidth(int width) { penWidth_ = width; }
+    void SetFont(int pointSize, bool bold);
+    void SetFontColor(QColor color) { fontColor_ = color; }
+
+    // Copies `source` from the picture stretched into `dest`, pixel for pixel when the sizes
+    // match, nearest-neighbour otherwise, combined with the surface by the copy mode.
+    void Draw(const QRect& dest, const QImage& picture, const QRect& source);
+
+    void FillRect(int left, int top, int right, int bottom);
+    // Outlined with the pen, filled with the brush unless it is clear.
+    void Rectangle(int left, int top, int right, int bottom);
+    void Ellipse(int left, int top, int right, int bottom);
+
+    void MoveTo(int x, int y) { at_ = {x, y}; }
+    // The end point is not drawn; the pen moves there.
+    void LineTo(int x, int y);
+
+    QRgb Pixel(int x, int y) const;
+    void SetPixel(int x, int y, QColor color);
+
+    // Text whose top-left corner is at (x, y); on the brush colour unless the brush is clear.
+    void TextOut(int x, int y, const QString& text);
+    QSize TextExtent(const QString& text) const;
+
+  private:
+    void Changed(const QRect& area);
+
+    QImage& surface_;
+    std::function<void(const QRect&)> listener_;
+    CopyMode copyMode_ = CopyMode::Copy;
+    QColor brushColor_ = Qt::white;
+    bool brushClear_ = false;
+    QColor penColor_ = Qt::black;
+    int penWidth_ = 1;
+    QFont font_;
+    QColor fontColor_ = Qt::black;
+    QPoint at_;
+};
+
+// The point size of a window font as pixels on a 96-pixels-per-inch surface.
+int FontPixelSize(int pointSize);
+
+}  // namespace quillane

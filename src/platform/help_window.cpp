@@ -1,0 +1,52 @@
+#include "platform/help_window.h"
+
+#include <QFile>
+#include <QTextBrowser>
+#include <QUrl>
+#include <system_error>
+
+namespace quillane {
+
+HelpWindow::HelpWindow(std::filesystem::path manual, Messages& messages)
+    : manual_(std::move(manual)), messages_(messages) {}
+
+HelpWindow::~HelpWindow() {
+    delete browser_.data();
+}
+
+QWidget* HelpWindow::window() const {
+    return browser_.data();
+}
+
+void HelpWindow::ShowContents() {
+    Show({});
+}
+
+void HelpWindow::ShowTopic(int topic) {
+    Show(QString::number(topic));
+}
+
+void HelpWindow::Show(const QString& anchor) {
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(manual_, error)) {
+        messages_.Error("The manual \"" + manual_.string() + "\" could not be found.");
+        return;
+    }
+    if (!browser_) {
+        browser_ = new QTextBrowser;
+        browser_->setAttribute(Qt::WA_DeleteOnClose);
+        browser_->setOpenExternalLinks(false);
+        browser_->resize(720, 640);
+    }
+    QUrl url = QUrl::fromLocalFile(QString::fromStdString(manual_.string()));
+    browser_->setSource(url);
+    if (!anchor.isEmpty())
+        browser_->scrollToAnchor(anchor);
+    browser_->setWindowTitle(browser_->documentTitle().isEmpty() ? QStringLiteral("Manual")
+                                                                 : browser_->documentTitle());
+    browser_->show();
+    browser_->raise();
+    browser_->activateWindow();
+}
+
+}  // namespace quillane

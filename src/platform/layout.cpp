@@ -1,0 +1,20 @@
+#include "platform/layout.h"
+
+#include "core/scale.h"
+
+namespace quillane {
+
+int LayoutWidth(int screenWidth, int clientHeight) {
+    if (clientHeight <= 0)
+        return screenWidth > 0 ? 1 : screenWidth;
+    int width = screenWidth;
+    // Start just above the answer; the truncation of the scale can let one more pixel fit.
+    const long long fit = static_cast<long long>(clientHeight) * kDesignWidth / kDesignHeight + 3;
+    if (width > fit)
+        width = static_cast<int>(fit);
+    while (width > 1 && ScaleToScreen(kDesignHeight, width) > clientHeight)
+        --width;
+    return width;
+}
+
+}  // namespace quillane

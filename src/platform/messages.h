@@ -1,0 +1,31 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+namespace quillane {
+
+// The boxes that speak to the player. Each waits for the player, so tests put a recorder here.
+class Messages {
+  public:
+    virtual ~Messages() = default;
+
+    // An information box with an OK button.
+    virtual void Inform(const std::string& text) = 0;
+    // The application's error box.
+    virtual void Error(const std::string& text) = 0;
+    // A one-line input box; nullopt when the player cancels.
+    virtual std::optional<std::string> AskText(const std::string& caption,
+                                               const std::string& prompt,
+                                               const std::string& initial) = 0;
+};
+
+// The manual: an HTML file whose topics are anchors named by their numbers.
+class Help {
+  public:
+    virtual ~Help() = default;
+    virtual void ShowContents() = 0;
+    virtual void ShowTopic(int topic) = 0;
+};
+
+}  // namespace quillane

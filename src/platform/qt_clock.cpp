@@ -1,0 +1,62 @@
+#include "platform/qt_clock.h"
+
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QTimer>
+
+namespace quillane {
+namespace {
+
+class QtTimer : public Timer {
+  public:
+    QtTimer(int intervalMs, bool enabled, std::function<void()> onTick) {
+        // The default coarse timer may fire up to 5% early.
+        timer_.setTimerType(Qt::PreciseTimer);
+        timer_.setInterval(intervalMs);
+        QObject::connect(&timer_, &QTimer::timeout, std::move(onTick));
+        if (enabled)
+            timer_.start();
+    }
+
+    void SetEnabled(bool enabled) override {
+        if (enabled && !timer_.isActive())
+            timer_.start();
+        if (!enabled)
+            timer_.stop();
+    }
+    bool enabled() const override { return timer_.isActive(); }
+
+  private:
+    QTimer timer_;
+};
+
+}  // namespace
+
+QtClock::QtClock() {
+    elapsed_.start();
+}
+
+std::uint32_t QtClock::TickCount() const {
+    return static_cast<std::uint32_t>(elapsed_.elapsed());
+}
+
+void QtClock::WaitUntil(std::uint32_t tick) {
+    ProcessEvents();
+    const auto remaining = static_cast<std::int32_t>(tick - TickCount());
+    if (remaining <= 0)
+        return;
+    QEventLoop loop;
+    QTimer::singleShot(remaining, Qt::PreciseTimer, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+void QtClock::ProcessEvents() {
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+}
+
+std::unique_ptr<Timer> QtClock::NewTimer(int intervalMs, bool enabled,
+                                         std::function<void()> onTick) {
+    return std::make_unique<QtTimer>(intervalMs, enabled, std::move(onTick));
+}
+
+}  // namespace quillane

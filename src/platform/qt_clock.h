@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QElapsedTimer>
+
+#include "platform/clock.h"
+
+namespace quillane {
+
+// Real time: the tick count runs from the clock's creation; waits sleep in a local event loop.
+class QtClock : public Clock {
+  public:
+    QtClock();
+
+    std::uint32_t TickCount() const override;
+    void WaitUntil(std::uint32_t tick) override;
+    void ProcessEvents() override;
+    std::unique_ptr<Timer> NewTimer(int intervalMs, bool enabled,
+                                    std::function<void()> onTick) override;
+
+  private:
+    QElapsedTimer elapsed_;
+};
+
+}  // namespace quillane

@@ -1,0 +1,331 @@
+#include "platform/sdl_audio.h"
+
+#include <SDL.h>
+#include <SDL_mixer.h>
+
+#include <QObject>
+#include <algorithm>
+#include <array>
+#include <atomic>
+#include <cerrno>
+#include <chrono>
+#include <climits>
+#include <cstdint>
+#include <cstdio>
+#include <cstring>
+#include <memory>
+#include <stdexcept>
+#include <thread>
+#include <vector>
+
+namespace quillane {
+
+namespace {
+
+namespace fs = std::filesystem;
+using namespace std::chrono_literals;
+
+constexpr int kEffectsChannel = 0;
+constexpr int kBufferFrames = 1024;  // about 23 ms at 44.1 kHz: reel stops stay in step
+constexpr auto kWaitMargin = 250ms;
+constexpr auto kWaitPoll = 2ms;
+constexpr const char* kSoundFont = "/usr/share/sounds/sf2/TimGM6mb.sf2";
+
+struct ChunkDeleter {
+    void operator()(Mix_Chunk* chunk) const { Mix_FreeChunk(chunk); }
+};
+struct MusicDeleter {
+    void operator()(Mix_Music* music) const { Mix_FreeMusic(music); }
+};
+using ChunkPtr = std::unique_ptr<Mix_Chunk, ChunkDeleter>;
+using MusicPtr = std::unique_ptr<Mix_Music, MusicDeleter>;
+
+std::string CannotOpen(const fs::path& file, const std::string& reason) {
+    return "Cannot open file \"" + file.string() + "\". " + reason;
+}
+
+std::string CannotPlay(const fs::path& file, const std::string& reason) {
+    return "Cannot play file \"" + file.string() + "\". " + reason;
+}
+
+// Reads at most `limit` bytes from the start of the file. On failure returns false with a
+// message naming the file in `error`.
+bool ReadFile(const fs::path& file, std::size_t limit, std::vector<unsigned char>& bytes,
+              std::string& error) {
+    std::unique_ptr<std::FILE, int (*)(std::FILE*)> stream(std::fopen(file.c_str(), "rb"),
+                                                           &std::fclose);
+    if (!stream) {
+        error = CannotOpen(file, std::strerror(errno));
+        return false;
+    }
+    bytes.clear();
+    std::array<unsigned char, 65536> buffer;
+    while (bytes.size() < limit) {
+        const std::size_t wanted = std::min(buffer.size(), limit - bytes.size());
+        const std::size_t got = std::fread(buffer.data(), 1, wanted, stream.get());
+        bytes.insert(bytes.end(), buffer.begin(), buffer.begin() + got);
+        if (got < wanted) {
+            if (std::ferror(stream.get())) {
+                error = CannotOpen(file, std::strerror(errno));
+                return false;
+            }
+            break;
+        }
+    }
+    return true;
+}
+
+// The whole file, decoded into the device's format. Null with `error` set when it cannot be.
+ChunkPtr LoadChunk(const fs::path& file, std::string& error) {
+    std::vector<unsigned char> bytes;
+    if (!ReadFile(file, SIZE_MAX, bytes, error)) {
+        return nullptr;
+    }
+    if (bytes.size() > INT_MAX) {
+        error = CannotPlay(file, "The file is too large.");
+        return nullptr;
+    }
+    SDL_RWops* source = SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size()));
+    ChunkPtr chunk(source != nullptr ? Mix_LoadWAV_RW(source, 1) : nullptr);
+    if (!chunk) {
+        error = CannotPlay(file, Mix_GetError());
+    }
+    return chunk;
+}
+
+std::chrono::milliseconds ChunkLength(const Mix_Chunk& chunk) {
+    int frequency = 0;
+    Uint16 format = 0;
+    int channels = 0;
+    if (Mix_QuerySpec(&frequency, &format, &channels) == 0 || frequency <= 0) {
+        return 0ms;
+    }
+    const auto frameBytes = static_cast<std::int64_t>(SDL_AUDIO_BITSIZE(format) / 8 * channels);
+    const std::int64_t frames = frameBytes > 0 ? chunk.alen / frameBytes : 0;
+    return std::chrono::milliseconds(frames * 1000 / frequency);
+}
+
+// The one effects channel. Every new effect halts the one playing before it starts.
+class SdlSound final : public SoundPort {
+  public:
+    ~SdlSound() override { Mix_HaltChannel(-1); }
+
+    void Preload(Sound sound, const fs::path& file) override {
+        std::string error;
+        ChunkPtr chunk = LoadChunk(file, error);
+        if (!chunk) {
+            throw std::runtime_error(error);
+        }
+        preloaded_.at(Index(sound)) = std::move(chunk);
+    }
+
+    void PlayPreloaded(Sound sound) override {
+        if (Mix_Chunk* chunk = preloaded_.at(Index(sound)).get()) {
+            Start(*chunk);
+        }
+    }
+
+    void PlayFile(const fs::path& file, bool wait) override {
+        std::string error;
+        ChunkPtr chunk = LoadChunk(file, error);
+        if (!chunk) {
+            return;
+        }
+        Start(*chunk);
+        // The previous file's chunk is no longer playing once Start has halted the channel.
+        fromFile_ = std::move(chunk);
+        if (wait) {
+            WaitForEnd(*fromFile_);
+        }
+    }
+
+  private:
+    static constexpr std::size_t kSounds = static_cast<std::size_t>(Sound::Bonus) + 1;
+
+    static std::size_t Index(Sound sound) { return static_cast<std::size_t>(sound); }
+
+    static void Start(Mix_Chunk& chunk) {
+        Mix_HaltChannel(kEffectsChannel);
+        Mix_PlayChannel(kEffectsChannel, &chunk, 0);
+    }
+
+    // Polls rather than waiting on a callback so that no Qt event runs meanwhile; a device that
+    // stops consuming samples is given up on after the sound's own length and a margin.
+    static void WaitForEnd(const Mix_Chunk& chunk) {
+        const auto deadline = std::chrono::steady_clock::now() + ChunkLength(chunk) + kWaitMargin;
+        while (Mix_Playing(kEffectsChannel) != 0) {
+            if (std::chrono::steady_clock::now() >= deadline) {
+                Mix_HaltChannel(kEffectsChannel);
+                return;
+            }
+            std::this_thread::sleep_for(kWaitPoll);
+        }
+    }
+
+    std::array<ChunkPtr, kSounds> preloaded_;
+    ChunkPtr fromFile_;
+};
+
+// Standard MIDI Files only: FluidSynth "plays" any other file as silence without complaint.
+std::optional<std::string> CheckMidiFile(const fs::path& file) {
+    if (file.empty()) {
+        return std::string("Cannot play music: no file name was given.");
+    }
+    std::vector<unsigned char> header;
+    std::string error;
+    if (!ReadFile(file, 4, header, error)) {
+        return error;
+    }
+    if (header.size() < 4 || std::memcmp(header.data(), "MThd", 4) != 0) {
+        return CannotPlay(file, "It is not a Standard MIDI File.");
+    }
+    return std::nullopt;
+}
+
+class SdlMusic;
+
+// SDL_mixer's end-of-track hook takes no user data, so it reaches the player through this.
+std::atomic<SdlMusic*> hookedMusic{nullptr};
+
+// One track at a time. Each Close, including the one inside Play, starts a new generation; an
+// end reported for an older generation came from a track the game itself stopped.
+class SdlMusic final : public MusicPort {
+  public:
+    SdlMusic() {
+        hookedMusic.store(this);
+        Mix_HookMusicFinished(&OnFinished);
+    }
+
+    ~SdlMusic() override {
+        // Mix_HookMusicFinished takes the audio lock, so no hook is still running once it returns.
+        Mix_HookMusicFinished(nullptr);
+        hookedMusic.store(nullptr);
+        Close();
+    }
+
+    void SetEndHandler(std::function<void()> handler) override { handler_ = std::move(handler); }
+
+    std::optional<std::string> Play(const fs::path& file) override {
+        Close();
+        if (auto error = CheckMidiFile(file)) {
+            return error;
+        }
+        MusicPtr music(Mix_LoadMUS(file.c_str()));
+        if (!music) {
+            return CannotPlay(file, Mix_GetError());
+        }
+        if (Mix_PlayMusic(music.get(), 1) != 0) {
+            return CannotPlay(file, Mix_GetError());
+        }
+        track_ = std::move(music);
+        return std::nullopt;
+    }
+
+    void Close() override {
+        // Halting calls the hook as a natural end would; the new generation makes it stale.
+        Mix_HaltMusic();
+        track_.reset();
+        generation_.fetch_add(1);
+    }
+
+  private:
+    // Runs on SDL's audio thread (or inside Mix_HaltMusic) with the audio lock held.
+    static void SDLCALL OnFinished() {
+        SdlMusic* self = hookedMusic.load();
+        if (self == nullptr) {
+            return;
+        }
+        const std::uint64_t generation = self->generation_.load();
+        QMetaObject::invokeMethod(
+            &self->receiver_, [self, generation] { self->Finished(generation); },
+            Qt::QueuedConnection);
+    }
+
+    void Finished(std::uint64_t generation) {
+        if (generation != generation_.load() || !handler_) {
+            return;
+        }
+        // The handler may replace itself through SetEndHandler.
+        const std::function<void()> handler = handler_;
+        handler();
+    }
+
+    QObject receiver_;  // lives on the UI thread; its queued calls die with it
+    std::function<void()> handler_;
+    std::atomic<std::uint64_t> generation_{0};
+    MusicPtr track_;
+};
+
+void ChooseSoundFont() {
+    const char* fromEnvironment = SDL_getenv("SDL_SOUNDFONTS");
+    std::error_code ignored;
+    if (fromEnvironment != nullptr && *fromEnvironment != '\0') {
+        Mix_SetSoundFonts(fromEnvironment);
+    } else if (fs::exists(kSoundFont, ignored)) {
+        Mix_SetSoundFonts(kSoundFont);
+    }
+}
+
+std::atomic<bool> deviceOpen{false};
+
+}  // namespace
+
+// SDL's audio subsystem and the mixer's device, open for the object's lifetime.
+class SdlAudio::Device {
+  public:
+    Device() {
+        if (deviceOpen.exchange(true)) {
+            throw std::logic_error("Only one SdlAudio may exist at a time");
+        }
+        SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+        if (!Open(nullptr) && !Open("dummy")) {
+            const std::string reason = SDL_GetError();
+            deviceOpen.store(false);
+            throw std::runtime_error("Cannot open the audio device. " + reason);
+        }
+        Mix_Init(MIX_INIT_MID);
+        Mix_AllocateChannels(1);
+        ChooseSoundFont();
+    }
+
+    ~Device() {
+        Mix_CloseAudio();
+        Mix_Quit();
+        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        if (SDL_WasInit(0) == 0) {
+            SDL_Quit();
+        }
+        deviceOpen.store(false);
+    }
+
+    Device(const Device&) = delete;
+    Device& operator=(const Device&) = delete;
+
+  private:
+    // Opens the named driver, or SDL's choice (SDL_AUDIODRIVER, else the first that works).
+    static bool Open(const char* driver) {
+        if (driver != nullptr) {
+            SDL_SetHintWithPriority(SDL_HINT_AUDIODRIVER, driver, SDL_HINT_OVERRIDE);
+        }
+        bool open = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0;
+        if (open && Mix_OpenAudio(MIX_DEFAULT_FREQUENCY, MIX_DEFAULT_FORMAT, MIX_DEFAULT_CHANNELS,
+                                  kBufferFrames) != 0) {
+            SDL_QuitSubSystem(SDL_INIT_AUDIO);
+            open = false;
+        }
+        if (driver != nullptr) {
+            SDL_ResetHint(SDL_HINT_AUDIODRIVER);
+        }
+        return open;
+    }
+};
+
+SdlAudio::SdlAudio()
+    : device_(std::make_unique<Device>()),
+      driver_(SDL_GetCurrentAudioDriver() != nullptr ? SDL_GetCurrentAudioDriver() : ""),
+      sound_(std::make_unique<SdlSound>()),
+      music_(std::make_unique<SdlMusic>()) {}
+
+SdlAudio::~SdlAudio() = default;
+
+}  // namespace quillane

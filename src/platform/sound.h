@@ -1,0 +1,46 @@
+#pragma once
+
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <string>
+
+namespace quillane {
+
+enum class Sound { ReelStop, Count, Win, Start, Bonus };
+
+// The sound effects: one channel, so a new effect cuts off the one still playing.
+class SoundPort {
+  public:
+    virtual ~SoundPort() = default;
+
+    // Reads the whole file into memory for `sound`. Throws std::runtime_error with a message
+    // naming the file when it cannot be read or is not a sound the mixer can play.
+    virtual void Preload(Sound sound, const std::filesystem::path& file) = 0;
+
+    // Plays a preloaded sound from memory, without waiting; nothing when it was never loaded.
+    virtual void PlayPreloaded(Sound sound) = 0;
+
+    // Plays a file read afresh. With `wait`, returns when it has ended, and never later than its
+    // own length plus a small margin. A missing or unplayable file plays nothing, silently.
+    virtual void PlayFile(const std::filesystem::path& file, bool wait) = 0;
+};
+
+// The music player: one MIDI track at a time.
+class MusicPort {
+  public:
+    virtual ~MusicPort() = default;
+
+    // Called on the UI thread when a track that was playing reaches its end by itself; never
+    // for a track closed by Close() or replaced by Play().
+    virtual void SetEndHandler(std::function<void()> handler) = 0;
+
+    // Opens and plays the file. Returns the device's error text when it cannot: an empty path,
+    // a missing file, or one that is not a Standard MIDI File.
+    virtual std::optional<std::string> Play(const std::filesystem::path& file) = 0;
+
+    // Stops and closes the track, if any.
+    virtual void Close() = 0;
+};
+
+}  // namespace quillane

@@ -1,0 +1,209 @@
+#pragma once
+
+#include <QAction>
+#include <QImage>
+#include <QMainWindow>
+#include <QMenu>
+#include <array>
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "core/game_state.h"
+#include "core/random.h"
+#include "core/saved_game.h"
+#include "platform/canvas.h"
+#include "platform/clock.h"
+#include "platform/game_file.h"
+#include "platform/messages.h"
+#include "platform/sound.h"
+
+namespace quillane {
+
+class CabinetView;
+
+// What the main window is given: the adapters it works through, and where it runs from.
+struct Environment {
+    Clock& clock;
+    SoundPort& sound;
+    MusicPort& music;
+    Messages& messages;
+    std::function<std::unique_ptr<Help>(const std::filesystem::path& manual)> makeHelp;
+    std::filesystem::path programFile;  // the executable's full path
+    std::function<std::uint32_t()> timeOfDaySeed;
+};
+
+// The main window: the slot cabinet, its menus, its sounds and music, and the game it plays.
+class TForm1 : public QMainWindow {
+  public:
+    static constexpr int kNoTrack = -1;
+    static constexpr int kPendingTrack = 10;  // a track index of 10 or more waits to be started
+
+    explicit TForm1(Environment environment);
+    ~TForm1() override;
+
+    GameState& state() { return state_; }
+    const GameState& state() const { return state_; }
+    RandomGenerator& random() { return random_; }
+
+    // Moves the live account to or from one section of the game file: slots 0 to 7 are the
+    // saved games, slot 8 the current game. A refused store is reported and returns false.
+    bool ReadWriteGame(int slot, bool write, const std::string& name);
+    const SavedGame& savedGame() const { return savedGame_; }
+
+    // Start-up, in two halves: the window's creation and, 250 ms later, Timer1.
+    void FormCreate();
+    void Timer1Timer();
+    void NewGame();
+
+    // The cabinet's drawing, each piece on its own; FormPaint redraws all of them.
+    void FormPaint();
+    void DrawReel(int reel);
+    void DrawReelMotion(int reel, int offset);
+    void DrawDigits(std::int64_t number, int x, int y, bool green, bool rightAligned, bool tight);
+    void DrawCreditsMeter();
+    void DrawCoinsMeter();
+    void DrawWinningsMeter(std::int32_t amount);
+    void DrawMeterPanel();
+    void RedrawMeters();
+    void DrawBetLabel(bool lit, int key);
+    enum class CabinetButton { Spin, BetMax };
+    void DrawCabinetButton(CabinetButton which, bool ready);
+    void DrawLogo();
+    void DrawLineMarker(int payline, bool lit);
+    void DrawLineMarkers();
+    void DrawPayline(int payline);
+    void RestoreReelEdges();
+    void ClearMessageStrip();
+    void RestoreBadgeArea();
+
+    // Sounds and music.
+    void PreloadSounds();
+    void BuildPlaylist();
+    void PlayReelStopSound();
+    void PlayCountSound();
+    void PlayWinSound(bool wait);
+    void PlayStartSound();
+    void PlayBonusSound();
+    void SelectNextTrack();
+    void StartPendingTrack();
+    void MediaPlayer1Notify();
+    void Sound1Click();
+    void Music1Click();
+
+    // Menu commands.
+    void NewGame1Click();
+    void Exit1Click();
+    void Version1Click();
+    void Manual1Click();
+
+    int ScaleToScreen(int v) const;
+
+    // What start-up settled; for the other windows and for tests.
+    int layoutWidth() const { return layoutWidth_; }
+    int screenWidth() const { return screenWidth_; }
+    int screenHeight() const { return screenHeight_; }
+    int cellSize() const { return cellSize_; }
+    int reelLeft() const { return reelLeft_; }
+    int reelTop() const { return reelTop_; }
+    int reelPitch() const { return reelPitch_; }
+    int motionStripHeight() const { return motionHeight_; }
+    int meterTop() const { return meterTop_; }
+    QColor lineColor(int payline) const {
+        return lineColors_[static_cast<std::size_t>(payline - 1)];
+    }
+    const QImage& symbolSheet() const { return symbolSheet_; }
+    const QImage& motionStrip() const { return motionStrip_; }
+    const QImage& surface() const { return surface_; }
+    Canvas& canvas() { return canvas_; }
+    const std::string& productName() const { return productName_; }
+    const std::string& assetPrefix() const { return assetPrefix_; }
+    const std::filesystem::path& programDirectory() const { return programDirectory_; }
+    const std::string& executableStem() const { return exeStem_; }
+    const std::filesystem::path& helpFile() const { return helpFile_; }
+    const std::filesystem::path& gameFilePath() const { return gameFile_->path(); }
+    const std::array<std::string, 10>& playlist() const { return playlist_; }
+    int trackIndex() const { return trackIndex_; }
+    void setTrackIndex(int index) { trackIndex_ = index; }
+    Timer& timer(int n) { return *timers_[static_cast<std::size_t>(n - 1)]; }
+    QAction* action(const QString& objectName) const;
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+  private:
+    friend class CabinetView;
+
+    void BuildMenus();
+    void ReadSettings();
+    void LoadReplacementPictures();
+    void BuildPictureBitmaps();
+    void PreparePictures();
+    void LoadBuiltinPictures();
+    void ResizeSurface();
+    void Relayout();
+    int ClientHeightFor(int windowHeight) const;
+    std::filesystem::path AssetPath(const std::string& name) const;
+    // Runs one start-up step; an error is shown and start-up goes on with the next step.
+    void Step(const std::function<void()>& step);
+    void FillOutsideCabinet();
+
+    Environment env_;
+    GameState state_;
+    RandomGenerator random_;
+    SavedGame savedGame_;
+    std::unique_ptr<GameFile> gameFile_;
+    std::unique_ptr<Help> help_;
+
+    std::filesystem::path programDirectory_;
+    std::string exeStem_;
+    std::string productName_ = "Quillane";
+    std::string webPageName_ = "quillane";
+    std::string versionText_ = "1.1";
+    std::string assetPrefix_ = "Bingo";
+    std::filesystem::path helpFile_;
+
+    int screenWidth_ = 800;
+    int screenHeight_ = 600;
+    int layoutWidth_ = 800;
+
+    // The stored pictures, replaced from files beside the program where those exist.
+    QImage jpegImage1_, jpegImage2_, jpegImage3_, jpegBet5But_, jpegSpinBut_, jpegBet1bDimmed_;
+    QImage digitsSmall_, greenSmall_, digitsLarge_, greenLarge_, logo_, logoMask_;
+    QImage lineBubbles_, lineBubblesDim_, lineBubblesNeg_;
+    // The bitmaps drawn from.
+    QImage background_, motionSource_, motionStrip_, sheetSource_, symbolSheet_;
+    QImage betMaxBitmap_, spinBitmap_, badgeBitmap_;
+    // The background at the layout's size, stretched once rather than at every paint.
+    QImage cabinetBackground_;
+
+    int cellSize_ = 76;
+    int reelLeft_ = 207;
+    int reelTop_ = 210;
+    int reelPitch_ = 92;
+    int motionHeight_ = 912;
+    int meterTop_ = 30;
+    std::array<QColor, kPaylineCount> lineColors_{};
+
+    QImage surface_;
+    Canvas canvas_{surface_};
+    CabinetView* view_ = nullptr;
+
+    std::array<std::unique_ptr<Timer>, 6> timers_;
+    std::array<std::string, 10> playlist_;
+    int trackIndex_ = kNoTrack;
+
+    QMenu* fileMenu_ = nullptr;
+    QMenu* optionsMenu_ = nullptr;
+    QMenu* helpMenu_ = nullptr;
+    QAction* manual1_ = nullptr;
+    QAction* sound1_ = nullptr;
+    QAction* music1_ = nullptr;
+    bool created_ = false;
+};
+
+}  // namespace quillane

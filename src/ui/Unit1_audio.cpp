@@ -1,0 +1,126 @@
+#include <system_error>
+
+#include "ui/Unit1.h"
+
+namespace quillane {
+namespace {
+
+bool Exists(const std::string& path) {
+    std::error_code error;
+    return !path.empty() && std::filesystem::is_regular_file(path, error);
+}
+
+}  // namespace
+
+void TForm1::PreloadSounds() {
+    // Each is reported on its own, so one missing file leaves the other sound playing.
+    for (auto [sound, suffix] :
+         {std::pair{Sound::ReelStop, "0.wav"}, std::pair{Sound::Count, "3.wav"}}) {
+        try {
+            env_.sound.Preload(sound, AssetPath(assetPrefix_ + suffix));
+        } catch (const std::exception& error) {
+            env_.messages.Error(error.what());
+        }
+    }
+}
+
+void TForm1::BuildPlaylist() {
+    for (int n = 0; n < 10; ++n) {
+        const std::filesystem::path file = AssetPath(assetPrefix_ + std::to_string(n) + ".mid");
+        std::string path = Exists(file.string()) ? file.string() : std::string();
+        if (path.size() > 255)
+            path.clear();
+        playlist_[static_cast<std::size_t>(n)] = path;
+    }
+}
+
+void TForm1::PlayReelStopSound() {
+    if (state_.soundOn)
+        env_.sound.PlayPreloaded(Sound::ReelStop);
+}
+
+void TForm1::PlayCountSound() {
+    if (state_.soundOn)
+        env_.sound.PlayPreloaded(Sound::Count);
+}
+
+void TForm1::PlayWinSound(bool wait) {
+    env_.sound.PlayFile(AssetPath(assetPrefix_ + "Win.wav"), wait);
+}
+
+void TForm1::PlayStartSound() {
+    if (state_.soundOn)
+        env_.sound.PlayFile(AssetPath(assetPrefix_ + "7.wav"), false);
+}
+
+void TForm1::PlayBonusSound() {
+    if (state_.soundOn)
+        env_.sound.PlayFile(AssetPath(assetPrefix_ + "5.wav"), false);
+}
+
+void TForm1::SelectNextTrack() {
+    int present = 0;
+    for (const std::string& path : playlist_)
+        present += Exists(path);
+    if (present == 0) {
+        trackIndex_ = 9;
+        return;
+    }
+    // Slot 9 takes no part in the rotation; with only slot 9 present there is nothing to pick.
+    bool rotating = false;
+    for (int n = 0; n < 9; ++n)
+        rotating = rotating || Exists(playlist_[static_cast<std::size_t>(n)]);
+    if (!rotating) {
+        trackIndex_ = 9;
+        return;
+    }
+    int candidate = trackIndex_ + 1;
+    if (candidate >= 9)
+        candidate = 0;
+    while (!Exists(playlist_[static_cast<std::size_t>(candidate)])) {
+        ++candidate;
+        if (candidate >= 9)
+            candidate = 0;
+    }
+    trackIndex_ = candidate;
+}
+
+void TForm1::StartPendingTrack() {
+    if (trackIndex_ < kPendingTrack)
+        return;
+    while (trackIndex_ >= kPendingTrack)
+        trackIndex_ -= kPendingTrack;
+    if (auto error = env_.music.Play(playlist_[static_cast<std::size_t>(trackIndex_)])) {
+        env_.messages.Error(*error);
+    }
+}
+
+void TForm1::MediaPlayer1Notify() {
+    SelectNextTrack();
+    trackIndex_ += kPendingTrack;
+    env_.music.Close();
+}
+
+void TForm1::Sound1Click() {
+    state_.soundOn = !state_.soundOn;
+    sound1_->setChecked(state_.soundOn);
+}
+
+void TForm1::Music1Click() {
+    state_.musicOn = !state_.musicOn;
+    music1_->setChecked(state_.musicOn);
+    if (!state_.musicOn) {
+        env_.music.Close();
+        return;
+    }
+    while (trackIndex_ >= kPendingTrack)
+        trackIndex_ -= kPendingTrack;
+    // Music switched off before the first track was chosen has none to resume.
+    if (trackIndex_ < 0)
+        SelectNextTrack();
+    if (auto error = env_.music.Play(playlist_[static_cast<std::size_t>(trackIndex_)])) {
+        env_.messages.Error(*error);
+    }
+}
+
+}  // namespace quillane

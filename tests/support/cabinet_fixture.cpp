@@ -1,0 +1,67 @@
+#include "cabinet_fixture.h"
+
+#include <cstdlib>
+#include <fstream>
+
+namespace quillane::testing {
+
+int ColourDistance(QRgb a, QRgb b) {
+    return std::abs(qRed(a) - qRed(b)) + std::abs(qGreen(a) - qGreen(b)) +
+           std::abs(qBlue(a) - qBlue(b));
+}
+
+CabinetFixture::CabinetFixture() {
+    root_ = std::filesystem::temp_directory_path() /
+            ("quillane-ui-" + std::to_string(::getpid()) + "-" +
+             ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    std::filesystem::remove_all(root_);
+    programDir_ = root_ / "program";
+    configDir_ = root_ / "config";
+    std::filesystem::create_directories(programDir_);
+    std::filesystem::create_directories(configDir_);
+    ::setenv("XDG_CONFIG_HOME", configDir_.c_str(), 1);
+    Put("Bingo0.wav");
+    Put("Bingo3.wav");
+}
+
+CabinetFixture::~CabinetFixture() {
+    form_.reset();
+    std::error_code error;
+    std::filesystem::remove_all(root_, error);
+}
+
+void CabinetFixture::Put(const std::string& name, const std::string& contents) {
+    std::ofstream(programDir_ / name, std::ios::binary) << contents;
+}
+
+void CabinetFixture::Remove(const std::string& name) {
+    std::filesystem::remove(programDir_ / name);
+}
+
+void CabinetFixture::PutShippedFile(const std::string& name) {
+    std::filesystem::copy_file(std::filesystem::path(QUILLANE_SHIPPED_FILES) / name,
+                               programDir_ / name,
+                               std::filesystem::copy_options::overwrite_existing);
+}
+
+TForm1& CabinetFixture::Start() {
+    Environment environment{
+        clock,
+        sound,
+        music,
+        messages,
+        [this](const std::filesystem::path&) {
+            auto recording = std::make_unique<RecordingHelp>();
+            help = recording.get();
+            return recording;
+        },
+        programDir_ / stem,
+        [this] { return seed; },
+    };
+    form_ = std::make_unique<TForm1>(environment);
+    form_->show();
+    clock.ProcessEvents();
+    return *form_;
+}
+
+}  // namespace quillane::testing

@@ -1,0 +1,62 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <memory>
+#include <string>
+
+#include "fakes.h"
+#include "ui/Unit1.h"
+#include "virtual_clock.h"
+
+namespace quillane::testing {
+
+// A main window in a program directory and configuration of its own, with recording adapters
+// and virtual time. Files can be placed beside the program before the window is made.
+class CabinetFixture : public ::testing::Test {
+  protected:
+    CabinetFixture();
+    ~CabinetFixture() override;
+
+    const std::filesystem::path& programDir() const { return programDir_; }
+    const std::filesystem::path& configDir() const { return configDir_; }
+    std::filesystem::path gameFile() const { return configDir_ / "quillane" / "quillane.ini"; }
+
+    // A file beside the program.
+    void Put(const std::string& name, const std::string& contents = "x");
+    void Remove(const std::string& name);
+    // The real built sounds, music and sheets, copied beside the program.
+    void PutShippedFile(const std::string& name);
+
+    TForm1& Start();
+    TForm1& form() { return *form_; }
+    // Start-up's second half, 250 ms on.
+    void PassStartup() { clock.Advance(260); }
+
+    QRgb At(int x, int y) const { return form_->surface().pixel(x, y); }
+
+    VirtualClock clock;
+    RecordingSound sound;
+    RecordingMusic music;
+    RecordingMessages messages;
+    RecordingHelp* help = nullptr;
+    std::uint32_t seed = 12345;
+    std::string stem = "quillane";
+
+  private:
+    std::filesystem::path root_;
+    std::filesystem::path programDir_;
+    std::filesystem::path configDir_;
+    std::unique_ptr<TForm1> form_;
+};
+
+// Whether the test screen is laid out at this width; tests for other widths skip.
+#define REQUIRE_LAYOUT_WIDTH(form, width) \
+    if ((form).layoutWidth() != (width))  \
+    GTEST_SKIP() << "the screen is laid out at " << (form).layoutWidth()
+
+// Colour distance allowing for JPEG's loss.
+int ColourDistance(QRgb a, QRgb b);
+
+}  // namespace quillane::testing

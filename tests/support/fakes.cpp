@@ -1,0 +1,66 @@
+#include "fakes.h"
+
+#include <stdexcept>
+#include <system_error>
+
+namespace quillane::testing {
+
+const char* SoundName(Sound sound) {
+    switch (sound) {
+        case Sound::ReelStop:
+            return "ReelStop";
+        case Sound::Count:
+            return "Count";
+        case Sound::Win:
+            return "Win";
+        case Sound::Start:
+            return "Start";
+        case Sound::Bonus:
+            return "Bonus";
+    }
+    return "?";
+}
+
+void RecordingSound::Preload(Sound sound, const std::filesystem::path& file) {
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(file, error)) {
+        throw std::runtime_error("Cannot open file \"" + file.string() + "\".");
+    }
+    preloaded.push_back(std::string(SoundName(sound)) + " " + file.filename().string());
+}
+
+void RecordingSound::PlayPreloaded(Sound sound) {
+    played.emplace_back(SoundName(sound));
+}
+
+void RecordingSound::PlayFile(const std::filesystem::path& file, bool wait) {
+    played.push_back(file.filename().string() + (wait ? " (waited)" : ""));
+}
+
+std::optional<std::string> RecordingMusic::Play(const std::filesystem::path& file) {
+    std::error_code error;
+    if (file.empty() || !std::filesystem::is_regular_file(file, error)) {
+        ++failures;
+        return "The specified file could not be opened: \"" + file.string() + "\"";
+    }
+    playing = file.filename().string();
+    started.push_back(playing);
+    return std::nullopt;
+}
+
+void RecordingMusic::EndTrack() {
+    if (!playing.empty() && end_)
+        end_();
+}
+
+std::optional<std::string> RecordingMessages::AskText(const std::string&, const std::string& prompt,
+                                                      const std::string&) {
+    asked.push_back(prompt);
+    if (answers.empty())
+        return std::nullopt;
+    auto answer = answers.front();
+    answers.pop_front();
+    return answer;
+}
+
+}  // namespace quillane::testing

@@ -1,0 +1,63 @@
+#pragma once
+
+#include <deque>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "platform/messages.h"
+#include "platform/sound.h"
+
+namespace quillane::testing {
+
+const char* SoundName(Sound sound);
+
+// Records every sound; a preload of a file that isn't there fails as the mixer's would.
+class RecordingSound : public SoundPort {
+  public:
+    void Preload(Sound sound, const std::filesystem::path& file) override;
+    void PlayPreloaded(Sound sound) override;
+    void PlayFile(const std::filesystem::path& file, bool wait) override;
+
+    std::vector<std::string> played;  // "ReelStop", "Count", or a file name, + " (waited)"
+    std::vector<std::string> preloaded;
+};
+
+class RecordingMusic : public MusicPort {
+  public:
+    void SetEndHandler(std::function<void()> handler) override { end_ = std::move(handler); }
+    std::optional<std::string> Play(const std::filesystem::path& file) override;
+    void Close() override { playing.clear(); }
+
+    // The playing track reaches its end.
+    void EndTrack();
+
+    std::vector<std::string> started;  // file names, in order
+    std::string playing;
+    int failures = 0;
+
+  private:
+    std::function<void()> end_;
+};
+
+class RecordingMessages : public Messages {
+  public:
+    void Inform(const std::string& text) override { informed.push_back(text); }
+    void Error(const std::string& text) override { errors.push_back(text); }
+    std::optional<std::string> AskText(const std::string&, const std::string& prompt,
+                                       const std::string&) override;
+
+    std::vector<std::string> informed;
+    std::vector<std::string> errors;
+    std::vector<std::string> asked;
+    std::deque<std::optional<std::string>> answers;
+};
+
+class RecordingHelp : public Help {
+  public:
+    void ShowContents() override { shown.push_back(0); }
+    void ShowTopic(int topic) override { shown.push_back(topic); }
+    std::vector<int> shown;  // 0 for the contents
+};
+
+}  // namespace quillane::testing

@@ -1,0 +1,221 @@
+#include <QImage>
+
+#include "cabinet_fixture.h"
+#include "core/reels.h"
+#include "platform/asset_files.h"
+
+namespace quillane::testing {
+namespace {
+
+using CabinetPaint = CabinetFixture;
+
+QImage Builtin(const char* name) {
+    return LoadBuiltinPicture(QString(":/pictures/") + name);
+}
+
+bool SameImage(const QImage& a, const QImage& b) {
+    return a.size() == b.size() &&
+           a.convertToFormat(QImage::Format_ARGB32) == b.convertToFormat(QImage::Format_ARGB32);
+}
+
+// Paints a white patch so that what a drawing operation puts there shows.
+void Whiten(TForm1& form, int left, int top, int right, int bottom) {
+    Canvas& c = form.canvas();
+    c.SetBrushClear(false);
+    c.SetBrushColor(Qt::white);
+    c.FillRect(left, top, right, bottom);
+}
+
+TEST_F(CabinetPaint, GeometryAtWidth800) {
+    TForm1& form = Start();
+    REQUIRE_LAYOUT_WIDTH(form, 800);
+    EXPECT_EQ(form.cellSize(), 76);
+    EXPECT_EQ(form.reelLeft(), 207);
+    EXPECT_EQ(form.reelTop(), 210);
+    EXPECT_EQ(form.reelPitch(), 92);
+    EXPECT_EQ(form.motionStripHeight(), 912);
+    EXPECT_EQ(form.surface().size(), QSize(800, 600));
+}
+
+TEST_F(CabinetPaint, GeometryAtWidth1024WithoutTheLargerSheet) {
+    TForm1& form = Start();
+    REQUIRE_LAYOUT_WIDTH(form, 1024);
+    EXPECT_EQ(form.cellSize(), 97);
+    EXPECT_EQ(form.symbolSheet().size(), QSize(389, 583));
+    EXPECT_EQ(form.reelLeft(), 264);
+    EXPECT_EQ(form.reelPitch(), 117);
+}
+
+TEST_F(CabinetPaint, GeometryAtWidth1024WithTheLargerSheet) {
+    PutShippedFile("Bingo98.jpg");
+    TForm1& form = Start();
+    REQUIRE_LAYOUT_WIDTH(form, 1024);
+    EXPECT_EQ(form.cellSize(), 98);
+    EXPECT_EQ(form.symbolSheet().size(), QSize(392, 588));
+    EXPECT_EQ(form.reelLeft(), 264);
+    EXPECT_EQ(form.reelPitch(), 117);
+}
+
+TEST_F(CabinetPaint, GeometryAtWidth1152) {
+    TForm1& form = Start();
+    REQUIRE_LAYOUT_WIDTH(form, 1152);
+    EXPECT_EQ(form.surface().size(), QSize(1151, 863)) << "a pixel short on each axis";
+    EXPECT_EQ(form.cellSize(), 109);
+}
+
+TEST_F(CabinetPaint, GeometryAtWidth1366) {
+    TForm1& form = Start();
+    REQUIRE_LAYOUT_WIDTH(form, 1366);
+    EXPECT_EQ(form.cellSize(), 129);
+    EXPECT_EQ(form.reelLeft(), 353);
+}
+
+TEST_F(CabinetPaint, TheCabinetFitsTheWindowsHeight) {
+    TForm1& form = Start();
+    clock.ProcessEvents();
+    EXPECT_LE(form.surface().height(), form.centralWidget()->height());
+    EXPECT_EQ(form.ScaleToScreen(600), form.surface().height());
+}
+
+TEST_F(CabinetPaint, Payline1MarkersAndColourAtWidth800) {
+    TForm1& form = Start();
+    REQUIRE_LAYOUT_WIDTH(form, 800);
+    const QImage lit = Builtin("line_bubbles.png");
+    const QImage mask = Builtin("line_bubbles_neg.png");
+    // Payline 1 uses marker row 4; its markers sit at (162, 312) and (654, 312).
+    int checked = 0;
+    for (int y = 0; y < 25; ++y) {
+        for (int x = 0; x < 42; ++x) {
+            if (qRed(mask.pixel(x, 100 + y)) != 0)
+                continue;  // outside the marker's shape
+            if (x < 20)
+                continue;  // the number, on the even rows' left bubble
+            EXPECT_EQ(At(162 + x, 312 + y), lit.pixel(x, 100 + y)) << x << "," << y;
+            ++checked;
+        }
+    }
+    EXPECT_GT(checked, 100);
+    for (int x = 20; x < 41; ++x) {
+        if (qRed(mask.pixel(49 + x, 113)) == 0) {
+            EXPECT_EQ(At(654 + x, 325), lit.pixel(49 + x, 113));
+        }
+    }
+    EXPECT_EQ(form.lineColor(1).rgb(), lit.pixel(34, 113)) << "read back at (196, 325)";
+    EXPECT_EQ(At(291, 325), form.lineColor(1).rgb()) << "the path between the reels";
+}
+
+TEST_F(CabinetPaint, MarkersLitForThePlayedLinesOnly) {
+    TForm1& form = Start();
+    form.state().linesBet = 3;
+    form.FormPaint();
+    const QImage lit = Builtin("line_bubbles.png");
+    const QImage dim = Builtin("line_bubbles_dim.png");
+    constexpr int kRow[] = {4, 1, 7, 0, 8, 2, 6, 3, 5};
+    for (int p = 1; p <= 9; ++p) {
+        const int r = kRow[p - 1];
+        const QRgb shown = At(form.ScaleToScreen(162) + form.ScaleToScreen(34),
+                              form.ScaleToScreen(212) + form.ScaleToScreen(25 * r + 13));
+        const QRgb expected = (p <= 3 ? lit : dim).pixel(34, 25 * r + 13);
+        EXPECT_LE(ColourDistance(shown, expected), 6) << "payline " << p;
+        EXPECT_EQ(form.lineColor(p).rgb(), shown) << "the path takes the marker's colour";
+    }
+}
+
+TEST_F(CabinetPaint, CreditsMeterRightAlignsAndWipesAtWidth800) {
+    TForm1& form = Start();
+    REQUIRE_LAYOUT_WIDTH(form, 800);
+    const int top = form.meterTop();
+    EXPECT_EQ(top, 30);
+    Whiten(form, 500, top, 640, top + 21);
+    form.state().account.credits = 12345;
+    form.DrawCreditsMeter();
+    EXPECT_EQ(At(523, top + 10), qRgb(255, 255, 255));
+    EXPECT_EQ(At(524, top + 10), qRgb(0, 0, 0));
+    EXPECT_EQ(At(620, top + 10), qRgb(255, 255, 255));
+    const QImage green = Builtin("green_small.png");
+    const QImage shown = form.surface().copy(540, top, 80, 21);
+    for (int i = 0; i < 5; ++i) {
+        EXPECT_TRUE(SameImage(shown.copy(16 * i, 0, 16, 21), green.copy(16 * (i + 1), 0, 16, 21)))
+            << "digit " << i + 1;
+    }
+
+    form.state().account.credits = 1000;
+    form.DrawCreditsMeter();
+    form.state().account.credits = 999;
+    form.DrawCreditsMeter();
+    const QImage wiped = form.surface().copy(556, top, 16, 21);
+    for (int y = 0; y < 21; ++y)
+        for (int x = 0; x < 16; ++x)
+            ASSERT_EQ(wiped.pixel(x, y), qRgb(0, 0, 0)) << "a stray digit";
+}
+
+TEST_F(CabinetPaint, ReelsShowThreePositionsRoundTheStrip) {
+    TForm1& form = Start();
+    const QImage& sheet = form.symbolSheet();
+    const int c = form.cellSize();
+    for (int stop : {29, 30}) {
+        form.state().reelStops[2] = stop;
+        form.DrawReel(2);
+        for (int row = 0; row < 3; ++row) {
+            const int n = SymbolInRow(form.state().reelSymbols[2], stop, row);
+            const QImage cell = form.surface().copy(form.reelLeft() + 2 * form.reelPitch(),
+                                                    form.reelTop() + row * c, c, c);
+            EXPECT_TRUE(SameImage(cell, sheet.copy((n % 4) * c, (n / 4) * c, c, c)))
+                << "stop " << stop << " row " << row;
+        }
+    }
+}
+
+TEST_F(CabinetPaint, AReelPastTheFifthIsAnError) {
+    TForm1& form = Start();
+    const QImage before = form.surface();
+    form.DrawReel(5);
+    ASSERT_EQ(messages.informed.size(), 1u);
+    EXPECT_EQ(messages.informed[0], "Oops, I did it again! (5)");
+    EXPECT_EQ(form.surface(), before);
+}
+
+TEST_F(CabinetPaint, MotionFramesWrapRoundTheStrip) {
+    TForm1& form = Start();
+    const int c = form.cellSize(), h = form.motionStripHeight();
+    const QImage& strip = form.motionStrip();
+    ASSERT_EQ(strip.height(), h);
+    const int offset = h - c;  // one cell before the foot: two cells come from the head
+    form.DrawReelMotion(0, offset);
+    const QImage shown = form.surface().copy(form.reelLeft(), form.reelTop(), c, 3 * c);
+    EXPECT_TRUE(SameImage(shown.copy(0, 0, c, c), strip.copy(0, offset, c, c)));
+    EXPECT_TRUE(SameImage(shown.copy(0, c, c, 2 * c), strip.copy(0, 0, c, 2 * c)));
+}
+
+// The share of a key's face that is white: most of a lit key, none of an unlit one.
+double WhiteShare(TForm1& form, int left, int top, int width) {
+    const QRect face(
+        QPoint(form.ScaleToScreen(left), form.ScaleToScreen(top)),
+        QPoint(form.ScaleToScreen(left + width) - 1, form.ScaleToScreen(top + 10) - 1));
+    int white = 0;
+    for (int y = face.top(); y <= face.bottom(); ++y)
+        for (int x = face.left(); x <= face.right(); ++x)
+            white += form.surface().pixel(x, y) == qRgb(255, 255, 255);
+    return static_cast<double>(white) / (face.width() * face.height());
+}
+
+TEST_F(CabinetPaint, BetKeysShowTheLitPair) {
+    TForm1& form = Start();
+    EXPECT_GT(WhiteShare(form, 407, 487, 51), 0.5) << "9 paylines lit";
+    EXPECT_GT(WhiteShare(form, 193, 503, 53), 0.5) << "1 credit lit";
+    EXPECT_EQ(WhiteShare(form, 167, 487, 51), 0.0) << "1 payline unlit";
+    EXPECT_EQ(WhiteShare(form, 437, 503, 53), 0.0) << "10 credits unlit";
+}
+
+TEST_F(CabinetPaint, ButtonsShowTheirReadyHalves) {
+    TForm1& form = Start();
+    REQUIRE_LAYOUT_WIDTH(form, 800);
+    const QImage spin = Builtin("spinbut.jpg");
+    form.DrawCabinetButton(TForm1::CabinetButton::Spin, false);
+    EXPECT_LE(ColourDistance(At(606 + 29, 485 + 17), spin.pixel(29, 17)), 0);
+    form.DrawCabinetButton(TForm1::CabinetButton::Spin, true);
+    EXPECT_LE(ColourDistance(At(606 + 29, 485 + 17), spin.pixel(29, 35 + 17)), 0);
+}
+
+}  // namespace
+}  // namespace quillane::testing
