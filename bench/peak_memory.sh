@@ -12,11 +12,12 @@ xvfb=$!
 for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
 export DISPLAY=":$(head -n1 "$work/display")" XDG_CONFIG_HOME="$work/config" SDL_AUDIODRIVER=dummy
 /usr/bin/time -v -o "$work/time" "$quillane" >/dev/null 2>&1 &
+game=$!
 sleep 5
 window=$(xdotool search --onlyvisible --name '^Quillane$' | head -n1)
 xdotool windowfocus --sync "$window"
 xdotool key alt+f
 sleep 0.5
 xdotool key x
-wait
+wait "$game"
 grep -E 'Maximum resident set size' "$work/time"

@@ -6,5 +6,5 @@ bash scripts/build.sh
 if [ -x build/src/app/quillane ]; then
     exec build/src/app/quillane "$@"
 fi
-# Until the cabinet window is built, play a million spins in the simulator.
+# Without the window (a build without Qt), play a million spins in the simulator.
 exec build/src/sim/quillane-sim --spins 1000000 "$@"

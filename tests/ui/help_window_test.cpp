@@ -1,0 +1,39 @@
+#include <gtest/gtest.h>
+
+#include <QTextBrowser>
+#include <filesystem>
+#include <fstream>
+
+#include "fakes.h"
+#include "platform/help_window.h"
+
+namespace quillane::testing {
+namespace {
+
+TEST(HelpWindow, AMissingManualIsSaidPlainly) {
+    RecordingMessages messages;
+    HelpWindow help("/nonexistent/quillane.html", messages);
+    help.ShowContents();
+    ASSERT_EQ(messages.errors.size(), 1u);
+    EXPECT_EQ(messages.errors[0], "The manual \"/nonexistent/quillane.html\" could not be found.");
+    EXPECT_EQ(help.window(), nullptr);
+}
+
+TEST(HelpWindow, OpensTheManualAtATopic) {
+    const auto manual = std::filesystem::temp_directory_path() / "quillane-help-test.html";
+    std::ofstream(manual) << "<html><head><title>Quillane Manual</title></head><body>"
+                          << "<h1>Contents</h1>" << std::string(4000, '.') << "<p>"
+                          << std::string(4000, '.') << "<h2><a name=\"41008\">Saving</a></h2>"
+                          << "</body></html>";
+    RecordingMessages messages;
+    HelpWindow help(manual, messages);
+    help.ShowTopic(41008);
+    ASSERT_NE(help.window(), nullptr);
+    EXPECT_TRUE(help.window()->isVisible());
+    EXPECT_EQ(help.window()->windowTitle(), "Quillane Manual");
+    EXPECT_TRUE(messages.errors.empty());
+    std::filesystem::remove(manual);
+}
+
+}  // namespace
+}  // namespace quillane::testing
