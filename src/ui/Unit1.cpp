@@ -25,10 +25,10 @@ TForm1::TForm1(Environment environment) : env_(std::move(environment)) {
     BuildMenus();
     timers_[0] = env_.clock.NewTimer(250, true, [this] { Timer1Timer(); });
     timers_[1] = env_.clock.NewTimer(200, true, [] {});
-    timers_[2] = env_.clock.NewTimer(300, false, [] {});
+    timers_[2] = env_.clock.NewTimer(300, false, [this] { Timer3Timer(); });
     timers_[3] = env_.clock.NewTimer(100, true, [this] { StartPendingTrack(); });
     timers_[4] = env_.clock.NewTimer(1000, true, [] {});
-    timers_[5] = env_.clock.NewTimer(100, false, [] {});
+    timers_[5] = env_.clock.NewTimer(100, false, [this] { Timer6Timer(); });
     env_.music.SetEndHandler([this] { MediaPlayer1Notify(); });
     FormCreate();
 }
@@ -88,6 +88,7 @@ void TForm1::FormCreate() {
 
     state_.reelSymbols = DecodeStrips();
     state_.reelStops = kStartStops;
+    state_.spin.window = FormWindow(state_.reelSymbols, state_.reelStops);
     Step([&] { PreloadSounds(); });
 
     resize(screenWidth_ - 10, screenHeight_ - 10);
@@ -113,6 +114,7 @@ void TForm1::FormCreate() {
     ResizeSurface();
     created_ = true;
     FormPaint();
+    view_->setFocus();
 }
 
 void TForm1::Timer1Timer() {
@@ -204,6 +206,12 @@ void TForm1::Relayout() {
 
 void TForm1::closeEvent(QCloseEvent* event) {
     state_.closing = true;
+    if (cycleDepth_ > 0) {
+        // The spin under way ends at once and pays what it won; then the window closes.
+        closeRequested_ = true;
+        event->ignore();
+        return;
+    }
     if (!ReadWriteGame(kCurrentGameSlot, true, "CurrentGame")) {
         event->ignore();
         return;

@@ -59,6 +59,24 @@ class TForm1 : public QMainWindow {
     void Timer1Timer();
     void NewGame();
 
+    // The spin cycle: the bet, the reels, the score, the count-up and the win display.
+    void Spin();
+    void SpinReels();
+    void EvaluateSpin();
+    void CountUpWin(std::int32_t paid);
+    void Pause(double seconds);
+    void Timer3Timer();
+    void Timer6Timer();
+    void FlashLineSymbols(int line, bool on);
+    void FlashBalls(bool on);
+    void DrawWildFrame(int reel, int row, int frame);
+
+    // The player's controls: clicks on the cabinet (surface coordinates) and keys.
+    void FormMouseDown(int x, int y);
+    void FormKeyDown(int key);
+    void PressBetKey(int key);
+    void BetMax();
+
     // The cabinet's drawing, each piece on its own; FormPaint redraws all of them.
     void FormPaint();
     void DrawReel(int reel);
@@ -150,7 +168,9 @@ class TForm1 : public QMainWindow {
     std::filesystem::path AssetPath(const std::string& name) const;
     // Runs one start-up step; an error is shown and start-up goes on with the next step.
     void Step(const std::function<void()>& step);
-    void FillOutsideCabinet();
+    void WriteWinMessage();
+    // Runs a spin or a bonus pay-out; a close asked for meanwhile waits for its end.
+    void RunCycle(const std::function<void()>& cycle);
 
     Environment env_;
     GameState state_;
@@ -204,6 +224,8 @@ class TForm1 : public QMainWindow {
     QAction* sound1_ = nullptr;
     QAction* music1_ = nullptr;
     bool created_ = false;
+    int cycleDepth_ = 0;
+    bool closeRequested_ = false;
 };
 
 }  // namespace quillane

@@ -1,7 +1,10 @@
 #include "ui/cabinet_view.h"
 
+#include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QTimer>
 
 #include "ui/Unit1.h"
 
@@ -26,6 +29,18 @@ void CabinetView::paintEvent(QPaintEvent* event) {
     const QRect shown = event->rect().intersected(cabinet);
     if (!shown.isEmpty())
         p.drawImage(shown, surface, shown.translated(-cabinet.topLeft()));
+}
+
+// A click or key may start a spin that runs for seconds; it runs after the event is done with,
+// so that Qt is not left inside a press whose release has long come and gone.
+void CabinetView::mousePressEvent(QMouseEvent* event) {
+    const QPoint at = event->position().toPoint() - origin();
+    QTimer::singleShot(0, this, [this, at] { form_.FormMouseDown(at.x(), at.y()); });
+}
+
+void CabinetView::keyPressEvent(QKeyEvent* event) {
+    const int key = event->key();
+    QTimer::singleShot(0, this, [this, key] { form_.FormKeyDown(key); });
 }
 
 void CabinetView::resizeEvent(QResizeEvent* event) {

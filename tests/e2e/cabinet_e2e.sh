@@ -19,7 +19,7 @@ Xvfb -displayfd 3 -screen 0 800x700x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
 pids+=($!)
 for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
 export DISPLAY=":$(head -n1 "$work/display")"
-export XDG_CONFIG_HOME="$work/config" SDL_AUDIODRIVER=dummy
+export XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work" SDL_AUDIODRIVER=dummy
 
 "$quillane" >"$work/game.log" 2>&1 &
 game=$!

@@ -29,12 +29,18 @@ void RecordingSound::Preload(Sound sound, const std::filesystem::path& file) {
     preloaded.push_back(std::string(SoundName(sound)) + " " + file.filename().string());
 }
 
+void RecordingSound::Played(std::string what) {
+    played.push_back(what);
+    if (onPlay)
+        onPlay(what);
+}
+
 void RecordingSound::PlayPreloaded(Sound sound) {
-    played.emplace_back(SoundName(sound));
+    Played(SoundName(sound));
 }
 
 void RecordingSound::PlayFile(const std::filesystem::path& file, bool wait) {
-    played.push_back(file.filename().string() + (wait ? " (waited)" : ""));
+    Played(file.filename().string() + (wait ? " (waited)" : ""));
 }
 
 std::optional<std::string> RecordingMusic::Play(const std::filesystem::path& file) {

@@ -2,6 +2,7 @@
 
 #include <deque>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -21,6 +22,11 @@ class RecordingSound : public SoundPort {
 
     std::vector<std::string> played;  // "ReelStop", "Count", or a file name, + " (waited)"
     std::vector<std::string> preloaded;
+    // Told of every sound as it plays, for looking at the game at that moment.
+    std::function<void(const std::string&)> onPlay;
+
+  private:
+    void Played(std::string what);
 };
 
 class RecordingMusic : public MusicPort {

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <cstdint>
+#include <limits>
+
+namespace quillane {
+
+// Adds to a 32-bit counter, stopping at its limits rather than wrapping round: a counter at
+// its limit stays there.
+constexpr std::int32_t SaturatingAdd(std::int32_t counter, std::int64_t amount) {
+    const std::int64_t sum = static_cast<std::int64_t>(counter) + amount;
+    if (sum > std::numeric_limits<std::int32_t>::max())
+        return std::numeric_limits<std::int32_t>::max();
+    if (sum < std::numeric_limits<std::int32_t>::min())
+        return std::numeric_limits<std::int32_t>::min();
+    return static_cast<std::int32_t>(sum);
+}
+
+}  // namespace quillane
