@@ -12,6 +12,9 @@ class Timer {
     virtual ~Timer() = default;
     virtual void SetEnabled(bool enabled) = 0;
     virtual bool enabled() const = 0;
+    // A running timer starts its count again from now.
+    virtual void SetInterval(int intervalMs) = 0;
+    virtual int interval() const = 0;
 };
 
 // The millisecond tick count and the waits the game's loops pace themselves on. Waiting lets

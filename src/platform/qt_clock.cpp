@@ -25,6 +25,11 @@ class QtTimer : public Timer {
             timer_.stop();
     }
     bool enabled() const override { return timer_.isActive(); }
+    void SetInterval(int intervalMs) override {
+        timer_.setInterval(intervalMs);
+        if (timer_.isActive()) timer_.start();
+    }
+    int interval() const override { return timer_.interval(); }
 
   private:
     QTimer timer_;

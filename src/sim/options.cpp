@@ -9,11 +9,13 @@ namespace quillane::sim {
 
 const char* const kUsage =
     "usage: quillane-sim [--seed S] [--spins N] [--lines 1|3|5|7|9] [--credits 1|2|3|5|10]\n"
-    "                    [--jsonl] [--exact]\n"
+    "                    [--card 0-4] [--jsonl] [--exact]\n"
     "  --seed S     unsigned 32-bit seed (default: the time of day in milliseconds)\n"
     "  --spins N    spins to play (default 1000000)\n"
     "  --lines L    paylines played (default 9)\n"
     "  --credits C  credits per line (default 1)\n"
+    "  --card K     the player's card (0 Blue, 1 Red, 2 White, 3 Green, 4 Yellow; default 0) in\n"
+    "               the bonus game after every spin with three balls or more; its total is won\n"
     "  --jsonl      one JSON object per spin, then a summary object; rtp and hit_rate in percent\n"
     "  --exact      the base game's exact figures over every stop combination, instead of spins\n";
 
@@ -102,6 +104,12 @@ std::variant<Options, UsageError> ParseOptions(const std::vector<std::string>& a
             if (!credits)
                 return bad("1, 2, 3, 5 or 10");
             options.credits = *credits;
+        } else if (name == "--card") {
+            auto text = value();
+            auto card = text ? ParseChoice(*text, std::array{0, 1, 2, 3, 4}) : std::nullopt;
+            if (!card)
+                return bad("a card from 0 to 4");
+            options.card = *card;
         } else {
             return UsageError{"unknown option " + args[i]};
         }

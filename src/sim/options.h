@@ -13,6 +13,7 @@ struct Options {
     std::uint64_t spins = 1'000'000;
     int lines = 9;
     int credits = 1;
+    int card = 0;  // the player's bingo card in bonus games, 0 (Blue) to 4 (Yellow)
     bool jsonl = false;
     bool exact = false;
     bool help = false;

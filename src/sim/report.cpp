@@ -40,7 +40,15 @@ std::string SpinJson(std::uint64_t number, const Simulator::Spin& spin) {
     AppendArray(out, r.winLength);
     out += ",\"balls\":" + std::to_string(r.ballCount);
     out += ",\"scatter_win\":" + std::to_string(r.scatterWin);
-    out += ",\"win\":" + std::to_string(r.winToPay) + "}";
+    out += ",\"win\":" + std::to_string(r.winToPay);
+    if (const auto& bonus = spin.bonus) {
+        out += ",\"bonus\":{\"bet\":" + std::to_string(bonus->bet) +
+               ",\"card\":" + std::to_string(bonus->card) +
+               ",\"calls\":" + std::to_string(bonus->calls) + ",\"totals\":";
+        AppendArray(out, bonus->totals);
+        out += ",\"payout\":" + std::to_string(bonus->payout) + "}";
+    }
+    out += "}";
     return out;
 }
 
@@ -49,7 +57,8 @@ std::string SummaryJson(const Summary& s) {
            ",\"bet\":" + std::to_string(s.bet) + ",\"won\":" + std::to_string(s.won) +
            ",\"rtp\":" + Fixed(s.RtpPercent(), 4) +
            ",\"hit_rate\":" + Fixed(s.HitRatePercent(), 4) +
-           ",\"bonus_triggers\":" + std::to_string(s.bonusTriggers) + "}}";
+           ",\"bonus_triggers\":" + std::to_string(s.bonusTriggers) +
+           ",\"bonus_won\":" + std::to_string(s.bonusWon) + "}}";
 }
 
 std::string SummaryText(const Summary& s, std::uint32_t seed, int lines, int credits) {
@@ -64,6 +73,8 @@ std::string SummaryText(const Summary& s, std::uint32_t seed, int lines, int cre
     out += "Hit rate        " + Fixed(s.HitRatePercent(), 4) + "%\n";
     out += "Bonus triggers  " + std::to_string(s.bonusTriggers) + " (" +
            OneIn(s.bonusTriggers, s.spins) + ")\n";
+    out += "Bonus won       " + std::to_string(s.bonusWon) + " (" + Fixed(s.BonusRtpPercent(), 4) +
+           "% of the bet)\n";
     return out;
 }
 

@@ -48,6 +48,11 @@ class TForm1 : public QMainWindow {
     GameState& state() { return state_; }
     const GameState& state() const { return state_; }
     RandomGenerator& random() { return random_; }
+    std::uint32_t TimeOfDaySeed() const { return env_.timeOfDaySeed(); }
+    Clock& clock() { return env_.clock; }
+    // Plays the bonus game in its window, modally; tests put their own player here.
+    void SetBonusPlayer(std::function<void()> player) { bonusPlayer_ = std::move(player); }
+    void PlayBonusGame();
 
     // Moves the live account to or from one section of the game file: slots 0 to 7 are the
     // saved games, slot 8 the current game. A refused store is reported and returns false.
@@ -223,6 +228,7 @@ class TForm1 : public QMainWindow {
     QAction* manual1_ = nullptr;
     QAction* sound1_ = nullptr;
     QAction* music1_ = nullptr;
+    std::function<void()> bonusPlayer_;
     bool created_ = false;
     int cycleDepth_ = 0;
     bool closeRequested_ = false;

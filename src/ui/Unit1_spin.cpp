@@ -1,3 +1,5 @@
+#include <QGuiApplication>
+#include <QScreen>
 #include <QTimer>
 
 #include "core/betting.h"
@@ -6,6 +8,7 @@
 #include "core/paytable.h"
 #include "core/spin_draw.h"
 #include "ui/Unit1.h"
+#include "ui/bonusgame.h"
 
 namespace quillane {
 namespace {
@@ -180,11 +183,23 @@ void TForm1::Pause(double seconds) {
     env_.clock.WaitUntil(start + static_cast<std::uint32_t>(seconds * 1000.0 + 0.5));
 }
 
+void TForm1::PlayBonusGame() {
+    if (bonusPlayer_) {
+        bonusPlayer_();
+        return;
+    }
+    TBonusGameForm bonus(*this, env_.clock);
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        bonus.setGeometry(screen->availableGeometry());
+    }
+    bonus.setWindowState(bonus.windowState() | Qt::WindowMaximized);
+    bonus.exec();
+}
+
 void TForm1::Timer6Timer() {
     timer(6).SetEnabled(false);
     RunCycle([this] {
-        // The bonus game itself comes with its own window; until then it pays nothing.
-        state_.bonusWin = 0;
+        PlayBonusGame();
         timer(3).SetEnabled(true);
         const std::int32_t previous = state_.gamePaid;
         state_.spin.winToPay = state_.bonusWin;

@@ -65,19 +65,45 @@ settle() {
     fail "the credits never settled"
 }
 
-[ "$(credits)" = 1000 ] || fail "a new game shows $(credits) credits"
-xdotool windowfocus --sync "$window"
-xdotool key Return
-after1=$(settle)
 click() {
     xdotool mousemove "$1" "$2"
     sleep 0.2
     xdotool click 1
 }
+
+# A spin with three balls opens the bonus game: pick the blue card, play it quickly, and wait
+# for the window to close itself and the payout to be counted.
+play_bonus() {
+    local bonus
+    bonus=$(xdotool search --onlyvisible --name '^Bingo Bonus Game$' | head -n1 || true)
+    [ -n "$bonus" ] || return 0
+    echo "a bonus game opened" >&2
+    eval "$(xdotool getwindowgeometry --shell "$bonus")"
+    local ox=$((X + (WIDTH - 800) / 2)) oy=$((Y + (HEIGHT - 550) / 2))
+    click $((ox + 80)) $((oy + 420))
+    sleep 0.5
+    click $((ox + 351 + 57)) $((oy + 10 + 48))
+    for _ in $(seq 120); do
+        xdotool search --onlyvisible --name '^Bingo Bonus Game$' >/dev/null || break
+        sleep 0.5
+    done
+    xdotool search --onlyvisible --name '^Bingo Bonus Game$' >/dev/null && fail "the bonus game never ended"
+    settle >/dev/null
+}
+spin_done() {
+    settle >/dev/null
+    play_bonus
+    credits
+}
+
+[ "$(credits)" = 1000 ] || fail "a new game shows $(credits) credits"
+xdotool windowfocus --sync "$window"
+xdotool key Return
+after1=$(spin_done)
 click 636 $((origin_y + 506))
-after2=$(settle)
+after2=$(spin_done)
 click 280 $((origin_y + 508))
-after3=$(settle)
+after3=$(spin_done)
 echo "credits after each spin: $after1 $after2 $after3"
 [ "$after1" -ge 991 ] || fail "the first spin took more than its 9 credits"
 [ "$after2" -ge $((after1 - 9)) ] || fail "the second spin took more than 9"

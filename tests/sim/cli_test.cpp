@@ -55,13 +55,52 @@ TEST(SimCommand, PrintsOneJsonObjectPerSpinThenTheSummary) {
     EXPECT_EQ(lines[0].rfind("{\"spin\":1,\"stops\":[26,9,10,12,3],\"line_win\":[", 0), 0u)
         << lines[0];
     const std::regex spin(
-        R"(\{"spin":\d+,"stops":\[\d+(,\d+){4}\],"line_win":\[\d+(,\d+){8}\],"win_length":\[\d(,\d){8}\],"balls":\d,"scatter_win":\d+,"win":\d+\})");
+        R"(\{"spin":\d+,"stops":\[\d+(,\d+){4}\],"line_win":\[\d+(,\d+){8}\],"win_length":\[\d(,\d){8}\],"balls":\d,"scatter_win":\d+,"win":\d+(,"bonus":\{"bet":\d+,"card":\d,"calls":\d+,"totals":\[\d+(,\d+){4}\],"payout":\d+\})?\})");
     for (int i = 0; i < 3; ++i)
         EXPECT_TRUE(std::regex_match(lines[static_cast<std::size_t>(i)], spin))
             << lines[static_cast<std::size_t>(i)];
     const std::regex summary(
-        R"(\{"summary":\{"spins":3,"bet":27,"won":\d+,"rtp":[0-9.]+,"hit_rate":[0-9.]+,"bonus_triggers":\d+\}\})");
+        R"(\{"summary":\{"spins":3,"bet":27,"won":\d+,"rtp":[0-9.]+,"hit_rate":[0-9.]+,"bonus_triggers":\d+,"bonus_won":\d+\}\})");
     EXPECT_TRUE(std::regex_match(lines[3], summary)) << lines[3];
+}
+
+// The bonus object follows "win" on the spins that open the bonus game, and the summary counts
+// its payouts as won.
+TEST(SimCommand, TriggeringSpinsCarryTheirBonusGame) {
+    const SimRun run = Sim("--seed 1 --spins 200 --lines 3 --credits 5 --card 2 --jsonl");
+    ASSERT_EQ(run.status, 0);
+    const auto lines = Lines(run.out);
+    ASSERT_EQ(lines.size(), 201u);
+    const std::regex spin(
+        R"(\{"spin":\d+,.*,"balls":(\d),"scatter_win":\d+,"win":(\d+)(,"bonus":\{"bet":15,"card":2,"calls":(\d+),"totals":\[\d+,\d+,(\d+),\d+,\d+\],"payout":(\d+)\})?\})");
+    long won = 0;
+    long bonusWon = 0;
+    int bonuses = 0;
+    for (std::size_t i = 0; i < 200; ++i) {
+        std::smatch m;
+        ASSERT_TRUE(std::regex_match(lines[i], m, spin)) << lines[i];
+        won += std::stol(m[2]);
+        EXPECT_EQ(m[3].matched, std::stoi(m[1]) >= 3) << lines[i];
+        if (!m[3].matched)
+            continue;
+        EXPECT_GE(std::stoi(m[4]), 24);
+        EXPECT_LE(std::stoi(m[4]), 75);
+        EXPECT_EQ(m[5], m[6]) << "the payout is card 2's total";
+        bonusWon += std::stol(m[6]);
+        ++bonuses;
+    }
+    EXPECT_GT(bonuses, 0);
+    EXPECT_NE(lines[200].find(",\"won\":" + std::to_string(won + bonusWon) + ","),
+              std::string::npos)
+        << lines[200];
+    EXPECT_NE(lines[200].find(",\"bonus_won\":" + std::to_string(bonusWon) + "}"),
+              std::string::npos)
+        << lines[200];
+
+    const SimRun text = Sim("--seed 1 --spins 200 --lines 3 --credits 5 --card 2");
+    EXPECT_NE(text.out.find("Bonus won       " + std::to_string(bonusWon) + " ("),
+              std::string::npos)
+        << text.out;
 }
 
 TEST(SimCommand, SameSeedSameOutput) {
@@ -82,7 +121,8 @@ TEST(SimCommand, ExactFiguresAsTextAndJson) {
 }
 
 TEST(SimCommand, BadArgumentsExitWithStatus2) {
-    for (const char* args : {"--lines 4", "--credits 0", "--seed banana", "--frobnicate"}) {
+    for (const char* args :
+         {"--lines 4", "--credits 0", "--seed banana", "--card 5", "--frobnicate"}) {
         const SimRun run = Sim(args);
         EXPECT_EQ(run.status, 2) << args;
         EXPECT_TRUE(run.out.empty()) << args;

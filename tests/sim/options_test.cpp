@@ -15,14 +15,17 @@ TEST(SimOptions, DefaultsAndValues) {
     EXPECT_EQ(defaults.spins, 1'000'000u);
     EXPECT_EQ(defaults.lines, 9);
     EXPECT_EQ(defaults.credits, 1);
+    EXPECT_EQ(defaults.card, 0);
 
-    const auto set = std::get<Options>(Parse(
-        {"--seed", "4294967295", "--spins=25", "--lines", "3", "--credits", "10", "--jsonl"}));
+    const auto set = std::get<Options>(Parse({"--seed", "4294967295", "--spins=25", "--lines", "3",
+                                              "--credits", "10", "--jsonl", "--card", "4"}));
     EXPECT_EQ(set.seed, 4294967295u);
     EXPECT_EQ(set.spins, 25u);
     EXPECT_EQ(set.lines, 3);
     EXPECT_EQ(set.credits, 10);
     EXPECT_TRUE(set.jsonl);
+    EXPECT_EQ(set.card, 4);
+    EXPECT_EQ(std::get<Options>(Parse({"--card=2"})).card, 2);
     EXPECT_TRUE(std::get<Options>(Parse({"--exact"})).exact);
 }
 
@@ -37,6 +40,10 @@ TEST(SimOptions, RejectsWhatTheCabinetCannotBet) {
                                                                   {"--spins", "ten"},
                                                                   {"--spins", "-5"},
                                                                   {"--spins"},
+                                                                  {"--card", "5"},
+                                                                  {"--card", "-1"},
+                                                                  {"--card", "blue"},
+                                                                  {"--card"},
                                                                   {"--seed", ""},
                                                                   {"--jsonl=yes"},
                                                                   {"--turbo"},

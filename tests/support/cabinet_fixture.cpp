@@ -59,6 +59,11 @@ TForm1& CabinetFixture::Start() {
         [this] { return seed; },
     };
     form_ = std::make_unique<TForm1>(environment);
+    // The real bonus window is modal and waits for the player; tests that want it say so.
+    form_->SetBonusPlayer([this] {
+        ++bonusGamesPlayed;
+        form_->state().bonusWin = 0;
+    });
     form_->show();
     clock.ProcessEvents();
     return *form_;

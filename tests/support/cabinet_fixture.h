@@ -42,6 +42,7 @@ class CabinetFixture : public ::testing::Test {
     RecordingMessages messages;
     RecordingHelp* help = nullptr;
     std::uint32_t seed = 12345;
+    int bonusGamesPlayed = 0;
     std::string stem = "quillane";
 
   private:

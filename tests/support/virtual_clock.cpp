@@ -25,6 +25,11 @@ class VirtualClock::VirtualTimer : public Timer {
         entry_->enabled = enabled;
     }
     bool enabled() const override { return entry_->enabled; }
+    void SetInterval(int intervalMs) override {
+        entry_->interval = std::max(1, intervalMs);
+        if (entry_->enabled) entry_->due = clock_.now_ + static_cast<std::uint32_t>(entry_->interval);
+    }
+    int interval() const override { return entry_->interval; }
 
   private:
     VirtualClock& clock_;

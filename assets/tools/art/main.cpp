@@ -1,23 +1,35 @@
-// quillane-art PICTURES_DIR SHEETS_DIR: draws the main window's built-in pictures into PICTURES_DIR
-// and the larger symbol sheets, which the game finds beside itself, into SHEETS_DIR.
+// quillane-art PICTURES_DIR SHEETS_DIR BONUS_DIR: draws the main window's built-in pictures into
+// PICTURES_DIR, the larger symbol sheets, which the game finds beside itself, into SHEETS_DIR,
+// and the pictures of the bingo bonus and borrow windows into BONUS_DIR.
 #include <QDir>
 #include <QGuiApplication>
+#include <array>
 #include <cstdio>
 #include <functional>
-#include <utility>
 #include <vector>
 
 #include "art.h"
 
+namespace {
+
+struct Job {
+    const QDir* dir;
+    QString name;
+    std::function<bool(const QString&)> write;
+};
+
+}  // namespace
+
 int main(int argc, char** argv) {
     QGuiApplication app(argc, argv);
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: %s PICTURES_DIR SHEETS_DIR\n", argv[0]);
+    if (argc != 4) {
+        std::fprintf(stderr, "usage: %s PICTURES_DIR SHEETS_DIR BONUS_DIR\n", argv[0]);
         return 2;
     }
     const QDir out(QString::fromLocal8Bit(argv[1]));
     const QDir sheets(QString::fromLocal8Bit(argv[2]));
-    for (const QDir& dir : {out, sheets}) {
+    const QDir bonus(QString::fromLocal8Bit(argv[3]));
+    for (const QDir& dir : {out, sheets, bonus}) {
         if (!dir.exists() && !QDir().mkpath(dir.path())) {
             std::fprintf(stderr, "cannot create %s\n", qPrintable(dir.path()));
             return 1;
@@ -26,41 +38,58 @@ int main(int argc, char** argv) {
 
     const art::LineMarkers markers = art::drawLineMarkers();
     const art::MaskedPicture logo = art::drawLogo();
-    using Job = std::pair<const char*, std::function<bool(const QString&)>>;
     auto jpeg = [](std::function<QImage()> draw) {
         return [draw](const QString& path) { return art::saveJpeg(draw(), path); };
     };
     auto png = [](QImage image) {
         return [image](const QString& path) { return art::savePng(image, path); };
     };
-    const std::vector<Job> jobs = {
-        {"background.jpg", jpeg(art::drawBackground)},
-        {"motion.jpg", jpeg(art::drawMotionStrip)},
-        {"symbols.jpg", jpeg([] { return art::drawSymbolSheet(76); })},
-        {"@Bingo98.jpg", jpeg([] { return art::drawSymbolSheet(98); })},
-        {"@Bingo110.jpg", jpeg([] { return art::drawSymbolSheet(110); })},
-        {"@Bingo122.jpg", jpeg([] { return art::drawSymbolSheet(122); })},
-        {"@Bingo152.jpg", jpeg([] { return art::drawSymbolSheet(152); })},
-        {"bet5but.jpg", jpeg(art::drawBetMaxButton)},
-        {"spinbut.jpg", jpeg(art::drawSpinButton)},
-        {"bet1b.jpg", jpeg(art::drawDenominationBadge)},
-        {"digits_small.png", png(art::drawDigitStrip(1, QColor(255, 36, 24)))},
-        {"green_small.png", png(art::drawDigitStrip(1, QColor(40, 255, 70)))},
-        {"digits_large.png", png(art::drawDigitStrip(2, QColor(255, 36, 24)))},
-        {"green_large.png", png(art::drawDigitStrip(2, QColor(40, 255, 70)))},
-        {"logo.png", png(logo.picture)},
-        {"logo_mask.png", png(logo.mask)},
-        {"line_bubbles.png", png(markers.lit)},
-        {"line_bubbles_dim.png", png(markers.dim)},
-        {"line_bubbles_neg.png", png(markers.mask)},
+    std::vector<Job> jobs = {
+        {&out, "background.jpg", jpeg(art::drawBackground)},
+        {&out, "motion.jpg", jpeg(art::drawMotionStrip)},
+        {&out, "symbols.jpg", jpeg([] { return art::drawSymbolSheet(76); })},
+        {&sheets, "Bingo98.jpg", jpeg([] { return art::drawSymbolSheet(98); })},
+        {&sheets, "Bingo110.jpg", jpeg([] { return art::drawSymbolSheet(110); })},
+        {&sheets, "Bingo122.jpg", jpeg([] { return art::drawSymbolSheet(122); })},
+        {&sheets, "Bingo152.jpg", jpeg([] { return art::drawSymbolSheet(152); })},
+        {&out, "bet5but.jpg", jpeg(art::drawBetMaxButton)},
+        {&out, "spinbut.jpg", jpeg(art::drawSpinButton)},
+        {&out, "bet1b.jpg", jpeg(art::drawDenominationBadge)},
+        {&out, "digits_small.png", png(art::drawDigitStrip(1, QColor(255, 36, 24)))},
+        {&out, "green_small.png", png(art::drawDigitStrip(1, QColor(40, 255, 70)))},
+        {&out, "digits_large.png", png(art::drawDigitStrip(2, QColor(255, 36, 24)))},
+        {&out, "green_large.png", png(art::drawDigitStrip(2, QColor(40, 255, 70)))},
+        {&out, "logo.png", png(logo.picture)},
+        {&out, "logo_mask.png", png(logo.mask)},
+        {&out, "line_bubbles.png", png(markers.lit)},
+        {&out, "line_bubbles_dim.png", png(markers.dim)},
+        {&out, "line_bubbles_neg.png", png(markers.mask)},
+        {&bonus, "callboard.png", png(art::drawCallBoard())},
+        {&bonus, "monitor.png", png(art::drawBallMonitor())},
     };
+    const std::array<const char*, 5> colours = {"blue", "red", "white", "green", "yellow"};
+    for (int i = 0; i < 5; ++i) {
+        const QString colour = QString::fromLatin1(colours[i]);
+        jobs.push_back({&bonus, colour + "_card.png", png(art::drawBingoCard(i))});
+        jobs.push_back({&bonus, colour + "_ball.png", png(art::drawCallBall(i))});
+    }
+    for (int i = 0; i <= 12; ++i) {
+        jobs.push_back(
+            {&bonus, QStringLiteral("bingo%1.png").arg(i), png(art::drawPatternPicture(i, false))});
+        if (i > 0) {
+            jobs.push_back({&bonus, QStringLiteral("bingo%1x.png").arg(i),
+                            png(art::drawPatternPicture(i, true))});
+        }
+    }
+    for (int amount : {1000, 100, 10, 1}) {
+        jobs.push_back({&bonus, QStringLiteral("borrow_%1.png").arg(amount),
+                        png(art::drawBorrowButton(amount))});
+    }
+
     int failures = 0;
-    for (const auto& [name, write] : jobs) {
-        // Names starting with '@' are sheets, named as the game looks for them.
-        const QString file = QString::fromLatin1(name);
-        const QString path =
-            file.startsWith('@') ? sheets.filePath(file.mid(1)) : out.filePath(file);
-        if (!write(path)) {
+    for (const Job& job : jobs) {
+        const QString path = job.dir->filePath(job.name);
+        if (!job.write(path)) {
             std::fprintf(stderr, "could not write %s\n", qPrintable(path));
             ++failures;
         }

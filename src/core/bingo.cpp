@@ -1,0 +1,201 @@
+#include "core/bingo.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numeric>
+#include <stdexcept>
+
+#include "core/shuffle.h"
+
+namespace quillane {
+namespace {
+
+constexpr int kColumns = 5;
+constexpr int kRows = 5;
+constexpr int kColumnNumbers = 15;  // each column draws from its own fifteen
+constexpr std::int32_t kPatternPayPerBet = 4;
+constexpr std::int32_t kStartingJackpotPerBet = 50'000;
+constexpr long double kJackpotShrink = 0.825L;
+
+std::size_t Index(int i) {
+    return static_cast<std::size_t>(i);
+}
+
+// Each number at most once, all from 1 to 75: otherwise a call could dob a card twice.
+bool DistinctBingoNumbers(const std::uint16_t* numbers, int count) {
+    std::array<bool, kBingoNumbers + 1> seen{};
+    for (int i = 0; i < count; ++i) {
+        const int n = numbers[i];
+        if (n < 1 || n > kBingoNumbers || seen[Index(n)])
+            return false;
+        seen[Index(n)] = true;
+    }
+    return true;
+}
+
+}  // namespace
+
+char LetterOf(int number) {
+    if (number < 1 || number > kBingoNumbers)
+        throw std::out_of_range("bingo numbers run from 1 to 75");
+    return "BINGO"[(number - 1) / kColumnNumbers];
+}
+
+int BingoCard::CellOf(int number) const {
+    const auto it = std::find(numbers.begin(), numbers.end(), number);
+    return it == numbers.end() ? -1 : static_cast<int>(it - numbers.begin());
+}
+
+double NextJackpot(double jackpot, int call, std::int32_t patternPay) {
+    if (call < kFirstShrinkingCall)
+        return jackpot;
+    const auto shrunk = static_cast<double>(static_cast<long double>(jackpot) * kJackpotShrink);
+    return std::max(shrunk, static_cast<double>(patternPay));
+}
+
+std::int32_t JackpotCredits(double jackpot) {
+    // The game never leaves the default rounding mode, where nearbyint breaks ties to even.
+    return static_cast<std::int32_t>(std::nearbyint(jackpot));
+}
+
+BingoGame::BingoGame(RandomGenerator& random, std::int32_t lastSlotBet) {
+    for (BingoCard& card : cards_) {
+        for (int column = 0; column < kColumns; ++column) {
+            std::array<std::uint8_t, kColumnNumbers> list;
+            std::iota(list.begin(), list.end(), 1);
+            ShuffleInPasses(list, kCardShufflePasses, random);
+            for (int row = 0; row < kRows; ++row) {
+                card.numbers[Index(column * kRows + row)] =
+                    static_cast<std::uint16_t>(list[Index(row)] + kColumnNumbers * column);
+            }
+        }
+    }
+    std::array<std::uint8_t, kBingoNumbers> calls;
+    std::iota(calls.begin(), calls.end(), 1);
+    ShuffleInPasses(calls, kCallShufflePasses, random);
+    std::copy(calls.begin(), calls.end(), sequence_.begin());
+    Start(lastSlotBet);
+}
+
+BingoGame::BingoGame(const std::array<BingoCard, kCardCount>& cards,
+                     const std::array<std::uint16_t, kBingoNumbers>& sequence,
+                     std::int32_t lastSlotBet)
+    : sequence_(sequence) {
+    if (!DistinctBingoNumbers(sequence.data(), kBingoNumbers))
+        throw std::invalid_argument("the call sequence must be a permutation of 1 to 75");
+    for (std::size_t c = 0; c < cards.size(); ++c) {
+        if (!DistinctBingoNumbers(cards[c].numbers.data(), kCardCells))
+            throw std::invalid_argument("a card must hold 25 distinct numbers from 1 to 75");
+        cards_[c].numbers = cards[c].numbers;
+    }
+    Start(lastSlotBet);
+}
+
+void BingoGame::Start(std::int32_t lastSlotBet) {
+    patternPay_ = kPatternPayPerBet * lastSlotBet;
+    jackpot_ = static_cast<double>(kStartingJackpotPerBet * lastSlotBet);
+    for (std::size_t c = 0; c < cards_.size(); ++c) {
+        BingoCard& card = cards_[c];
+        card.marked.fill(0);
+        card.marked[kFreeCell] = 1;
+        marks_[c] = 1u << kFreeCell;
+        cellOf_[c].fill(-1);
+        for (int cell = 0; cell < kCardCells; ++cell)
+            cellOf_[c][card.numbers[Index(cell)]] = static_cast<std::int8_t>(cell);
+    }
+}
+
+BingoGame::CallResult BingoGame::Call() {
+    if (Over())
+        throw std::logic_error("the blackout has ended this bingo game");
+    CallResult result;
+    MakeCall(&result);
+    return result;
+}
+
+void BingoGame::PlayOut() {
+    while (!Over())
+        MakeCall(nullptr);
+}
+
+void BingoGame::MakeCall(CallResult* report) {
+    const int call = callsMade_ + 1;
+    jackpot_ = NextJackpot(jackpot_, call, patternPay_);
+    const int number = sequence_[Index(callsMade_)];
+    called_[Index(number - 1)] = true;
+    if (report != nullptr) {
+        report->call = call;
+        report->number = number;
+    }
+    unsigned dobbed = 0;
+    for (std::size_t c = 0; c < cards_.size(); ++c) {
+        const int cell = cellOf_[c][Index(number)];
+        if (cell < 0)
+            continue;
+        marks_[c] |= 1u << cell;
+        cards_[c].marked[Index(cell)] = 1;
+        dobbed |= 1u << c;
+        if (report != nullptr)
+            report->dobbed.push_back(static_cast<int>(c));
+    }
+    callsMade_ = call;
+    // A card that was not dobbed cannot have an open pattern now: it would have won it before.
+    if (dobbed == 0)
+        return;
+    for (int p = 0; p < kVariationCount; ++p) {
+        if (!won_[Index(p)])
+            TestPattern(static_cast<Pattern>(p), dobbed, report);
+    }
+    if (!Over())
+        TestPattern(Pattern::Blackout, dobbed, report);
+}
+
+void BingoGame::TestPattern(Pattern pattern, unsigned candidates, CallResult* report) {
+    std::array<int, kCardCount> winners;
+    int count = 0;
+    for (std::size_t c = 0; c < cards_.size(); ++c) {
+        if ((candidates >> c & 1u) != 0 && HasPattern(marks_[c], pattern))
+            winners[Index(count++)] = static_cast<int>(c);
+    }
+    if (count == 0)
+        return;
+    won_[static_cast<std::size_t>(pattern)] = true;
+    const std::int32_t pay = pattern == Pattern::Blackout ? JackpotCredits(jackpot_) : patternPay_;
+    const std::int32_t share = pay / count;
+    for (int i = 0; i < count; ++i)
+        totals_[Index(winners[Index(i)])] += share;
+    if (report != nullptr) {
+        report->wins.push_back(
+            {pattern, std::vector<int>(winners.begin(), winners.begin() + count), share});
+    }
+}
+
+bool BingoGame::Over() const {
+    return won_[static_cast<std::size_t>(Pattern::Blackout)];
+}
+int BingoGame::callsMade() const {
+    return callsMade_;
+}
+int BingoGame::CallNumber(int call) const {
+    return sequence_.at(Index(call - 1));
+}
+bool BingoGame::Called(int number) const {
+    return called_.at(Index(number - 1));
+}
+const BingoCard& BingoGame::card(int index) const {
+    return cards_.at(Index(index));
+}
+std::int32_t BingoGame::total(int card) const {
+    return totals_.at(Index(card));
+}
+bool BingoGame::Won(Pattern pattern) const {
+    return won_[static_cast<std::size_t>(pattern)];
+}
+std::int32_t BingoGame::patternPay() const {
+    return patternPay_;
+}
+double BingoGame::jackpot() const {
+    return jackpot_;
+}
+
+}  // namespace quillane

@@ -1,0 +1,131 @@
+#include "core/bingo.h"
+
+namespace quillane {
+
+const std::array<PatternInfo, kPatternCount> kPatterns = {{
+    {Pattern::LargePlus, "Large Plus", "Big Plus Bingo", 2},
+    {Pattern::LargeX, "Large X", "Big X Bingo", 3},
+    {Pattern::FourCorners, "Four Corners", "Four Corners", 6},
+    {Pattern::InsideCorners, "Inside Corners", "Inside Corners", 7},
+    {Pattern::SolidDiamond, "Solid Diamond", "Solid Diamond", 4},
+    {Pattern::SmallDiamond, "Small Diamond", "Inside Diamond", 8},
+    {Pattern::LargeDiamond, "Large Diamond", "Large Diamond", 9},
+    {Pattern::PictureFrame, "Picture Frame", "Picture Frame", 10},
+    {Pattern::SmallFrame, "Small Frame", "Inside Frame", 12},
+    {Pattern::AnyBingo, "Any Bingo", "Any Way Bingo", 1},
+    {Pattern::DoubleHardWay, "Double Hard Way", "Double Hard Way", 5},
+    {Pattern::PostageStamp, "Postage Stamp", "Postage Stamp", 11},
+    {Pattern::Blackout, "Blackout Bonus", "Blackout Bingo", 0},
+}};
+
+namespace {
+
+// Cells named as on the card: column letter and row 1 (top) to 5, separated by spaces.
+constexpr std::uint32_t Cells(const char* names) {
+    constexpr std::string_view kColumns = "BINGO";
+    std::uint32_t mask = 0;
+    for (const char* p = names; *p != '\0'; ++p) {
+        if (*p == ' ')
+            continue;
+        const auto column = static_cast<std::uint32_t>(kColumns.find(p[0]));
+        const auto row = static_cast<std::uint32_t>(p[1] - '1');
+        mask |= 1u << (column * 5 + row);
+        ++p;
+    }
+    return mask;
+}
+
+constexpr std::uint32_t kFreeBit = 1u << kFreeCell;
+constexpr std::uint32_t kAllCells = (1u << kCardCells) - 1;
+
+constexpr std::uint32_t kLargePlus = Cells("B3 I3 G3 O3 N1 N2 N4 N5");
+constexpr std::uint32_t kLargeX = Cells("B1 I2 G4 O5 O1 G2 I4 B5");
+constexpr std::uint32_t kFourCorners = Cells("B1 O1 B5 O5");
+constexpr std::uint32_t kInsideCorners = Cells("I2 G2 I4 G4");
+constexpr std::uint32_t kSolidDiamond = Cells("N1 I2 N2 G2 B3 I3 G3 O3 I4 N4 G4 N5");
+constexpr std::uint32_t kSmallDiamond = Cells("N2 I3 G3 N4");
+constexpr std::uint32_t kLargeDiamond = Cells("N1 I2 G2 B3 O3 I4 G4 N5");
+constexpr std::uint32_t kPictureFrame = Cells("B1 I1 N1 G1 O1 B5 I5 N5 G5 O5 B2 B3 B4 O2 O3 O4");
+constexpr std::uint32_t kSmallFrame = Cells("I2 N2 G2 I3 G3 I4 N4 G4");
+
+// Columns B to O, rows 1 to 5, then the two diagonals.
+constexpr std::uint32_t kLines[] = {
+    Cells("B1 B2 B3 B4 B5"), Cells("I1 I2 I3 I4 I5"), Cells("N1 N2 N3 N4 N5"),
+    Cells("G1 G2 G3 G4 G5"), Cells("O1 O2 O3 O4 O5"), Cells("B1 I1 N1 G1 O1"),
+    Cells("B2 I2 N2 G2 O2"), Cells("B3 I3 N3 G3 O3"), Cells("B4 I4 N4 G4 O4"),
+    Cells("B5 I5 N5 G5 O5"), Cells("B1 I2 N3 G4 O5"), Cells("O1 G2 N3 I4 B5"),
+};
+// The lines that keep clear of the free space: columns B, I, G, O and rows 1, 2, 4, 5.
+constexpr std::uint32_t kHardLines[] = {
+    Cells("B1 B2 B3 B4 B5"), Cells("I1 I2 I3 I4 I5"), Cells("G1 G2 G3 G4 G5"),
+    Cells("O1 O2 O3 O4 O5"), Cells("B1 I1 N1 G1 O1"), Cells("B2 I2 N2 G2 O2"),
+    Cells("B4 I4 N4 G4 O4"), Cells("B5 I5 N5 G5 O5"),
+};
+constexpr std::uint32_t kStamps[] = {
+    Cells("B1 I1 B2 I2"),
+    Cells("B4 I4 B5 I5"),
+    Cells("G1 O1 G2 O2"),
+    Cells("G4 O4 G5 O5"),
+};
+
+template <std::size_t N>
+int CompleteCount(std::uint32_t marks, const std::uint32_t (&shapes)[N]) {
+    int count = 0;
+    for (std::uint32_t shape : shapes)
+        count += (marks & shape) == shape;
+    return count;
+}
+
+bool Covers(std::uint32_t marks, std::uint32_t shape) {
+    return (marks & shape) == shape;
+}
+
+}  // namespace
+
+bool HasPattern(std::uint32_t marks, Pattern pattern) {
+    marks |= kFreeBit;
+    switch (pattern) {
+        case Pattern::LargePlus:
+            return Covers(marks, kLargePlus);
+        case Pattern::LargeX:
+            return Covers(marks, kLargeX);
+        case Pattern::FourCorners:
+            return Covers(marks, kFourCorners);
+        case Pattern::InsideCorners:
+            return Covers(marks, kInsideCorners);
+        case Pattern::SolidDiamond:
+            return Covers(marks, kSolidDiamond);
+        case Pattern::SmallDiamond:
+            return Covers(marks, kSmallDiamond);
+        case Pattern::LargeDiamond:
+            return Covers(marks, kLargeDiamond);
+        case Pattern::PictureFrame:
+            return Covers(marks, kPictureFrame);
+        case Pattern::SmallFrame:
+            return Covers(marks, kSmallFrame);
+        case Pattern::AnyBingo:
+            return CompleteCount(marks, kLines) > 0;
+        case Pattern::DoubleHardWay:
+            return CompleteCount(marks, kHardLines) >= 2;
+        case Pattern::PostageStamp:
+            return CompleteCount(marks, kStamps) > 0;
+        case Pattern::Blackout:
+            return Covers(marks, kAllCells);
+    }
+    return false;
+}
+
+std::uint32_t BingoCard::Marks() const {
+    std::uint32_t marks = 0;
+    for (int cell = 0; cell < kCardCells; ++cell) {
+        if (marked[static_cast<std::size_t>(cell)] != 0)
+            marks |= 1u << cell;
+    }
+    return marks;
+}
+
+bool BingoCard::Has(Pattern pattern) const {
+    return HasPattern(Marks(), pattern);
+}
+
+}  // namespace quillane

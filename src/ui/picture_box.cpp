@@ -1,0 +1,32 @@
+#include "ui/picture_box.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <QTimer>
+
+namespace quillane {
+
+PictureBox::PictureBox(QWidget* parent, QImage picture) : QWidget(parent) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    SetPicture(std::move(picture));
+}
+
+void PictureBox::SetPicture(QImage picture) {
+    picture_ = std::move(picture);
+    setFixedSize(picture_.isNull() ? QSize(1, 1) : picture_.size());
+    update();
+}
+
+void PictureBox::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.drawImage(0, 0, picture_);
+}
+
+void PictureBox::mousePressEvent(QMouseEvent* event) {
+    event->accept();
+    // After the press is delivered: the handler may run for a while.
+    if (onClick_)
+        QTimer::singleShot(0, this, onClick_);
+}
+
+}  // namespace quillane

@@ -1,0 +1,293 @@
+#include <QLabel>
+
+#include "cabinet_fixture.h"
+#include "core/paytable.h"
+#include "core/spin_draw.h"
+#include "core/spin_result.h"
+#include "ui/bonusgame.h"
+
+namespace quillane::testing {
+namespace {
+
+class BonusGame : public CabinetFixture {
+  protected:
+    TBonusGameForm& Open(int lines = 9, int credits = 1) {
+        TForm1& form = Start();
+        PassStartup();
+        form.state().linesBet = lines;
+        form.state().creditsPerLine = credits;
+        bonus_ = std::make_unique<TBonusGameForm>(form, clock);
+        bonus_->resize(862, 613);
+        bonus_->show();
+        clock.ProcessEvents();
+        return *bonus_;
+    }
+
+    // Advances to the next call and says how long it took.
+    std::uint32_t NextCall(TBonusGameForm& bonus) {
+        const int before = bonus.game().callsMade();
+        const std::uint32_t start = clock.TickCount();
+        while (bonus.game().callsMade() == before && clock.TickCount() - start < 20000) {
+            clock.Advance(1);
+        }
+        return clock.TickCount() - start;
+    }
+
+    static bool WonAVariation(const TBonusGameForm& bonus, const std::array<bool, 12>& before) {
+        for (int p = 0; p < kVariationCount; ++p) {
+            if (bonus.game().Won(static_cast<Pattern>(p)) && !before[static_cast<std::size_t>(p)])
+                return true;
+        }
+        return false;
+    }
+
+    static std::array<bool, 12> WonSoFar(const TBonusGameForm& bonus) {
+        std::array<bool, 12> won{};
+        for (int p = 0; p < kVariationCount; ++p)
+            won[static_cast<std::size_t>(p)] = bonus.game().Won(static_cast<Pattern>(p));
+        return won;
+    }
+
+    std::unique_ptr<TBonusGameForm> bonus_;
+};
+
+TEST_F(BonusGame, OpensWaitingForACard) {
+    TBonusGameForm& bonus = Open(9, 1);
+    EXPECT_EQ(bonus.windowTitle(), "Bingo Bonus Game");
+    EXPECT_EQ(bonus.label("Label6")->text(), "   450,000");
+    EXPECT_EQ(bonus.label("GP1")->text(), "Pays 36");
+    EXPECT_EQ(bonus.label("Label3")->text(), "Numbers\nCalled");
+    EXPECT_EQ(bonus.label("Label4")->text(), "0");
+    EXPECT_TRUE(bonus.label("Label2")->isVisible());
+    EXPECT_FALSE(bonus.label("Label1")->isVisible());
+    EXPECT_FALSE(bonus.label("BlueScore")->isVisible());
+    EXPECT_EQ(form().state().bonusWin, 0);
+    clock.Advance(5000);
+    EXPECT_EQ(bonus.game().callsMade(), 0) << "nothing is called before a card is chosen";
+}
+
+TEST_F(BonusGame, LaysItsComponentsOutAroundTheCentre) {
+    TBonusGameForm& bonus = Open();
+    const int ox = 31, oy = 31;  // (862 - 800) / 2, (613 - 550) / 2
+    EXPECT_EQ(bonus.picture("BlueCard")->pos(), QPoint(ox + 6, oy + 336));
+    EXPECT_EQ(bonus.picture("RedCard")->pos(), QPoint(ox + 6 + 159, oy + 336));
+    EXPECT_EQ(bonus.picture("YellowCard")->pos(), QPoint(ox + 6 + 4 * 159, oy + 336));
+    EXPECT_EQ(bonus.picture("CallBoard")->pos(), QPoint(ox + 10, oy + 10));
+    EXPECT_EQ(bonus.picture("Monitor")->pos(), QPoint(ox + 10 + 325 + 16, oy + 10));
+    EXPECT_EQ(bonus.label("Label3")->pos(), QPoint(ox + 351 + 115, oy + 16));
+    EXPECT_EQ(bonus.label("Label4")->pos(), QPoint(ox + 466, oy + 10 + 97 - 33));
+    EXPECT_EQ(bonus.label("Label5")->pos(), QPoint(ox + 800 - 153 - 10, oy + 10));
+    EXPECT_EQ(bonus.picture("Bingo0")->pos(), QPoint(ox + 637, oy + 43));
+    EXPECT_EQ(bonus.picture("Bingo1")->pos(), QPoint(ox + 16, oy + 140));
+    EXPECT_EQ(bonus.picture("bingo2")->pos(), QPoint(ox + 16, oy + 196));
+    EXPECT_EQ(bonus.picture("Bingo12")->pos(), QPoint(ox + 610, oy + 252));
+    EXPECT_EQ(bonus.label("B5")->pos(), QPoint(ox + 210 + 48, oy + 196));
+    EXPECT_EQ(bonus.label("GP5")->pos(), QPoint(ox + 258, oy + 196 + 12));
+    EXPECT_EQ(bonus.label("Label2")->pos(), QPoint(ox + 6 + 2 * 159 + 76 - 130, oy + 336 - 37));
+    EXPECT_EQ(bonus.label("GreenScore")->pos(), QPoint(ox + 6 + 3 * 159, oy + 336 + 183));
+}
+
+TEST_F(BonusGame, TheFirstCallComes10MillisecondsAfterTheCardThenOneASecond) {
+    TBonusGameForm& bonus = Open();
+    bonus.GreenCardClick();
+    EXPECT_EQ(bonus.chosenCard(), 3);
+    EXPECT_TRUE(bonus.label("Label1")->isVisible());
+    EXPECT_EQ(bonus.label("Label1")->pos(), bonus.picture("GreenCard")->pos() - QPoint(0, 17));
+    EXPECT_FALSE(bonus.label("Label2")->isVisible());
+    EXPECT_TRUE(bonus.label("QuickPlayLabel")->isVisible());
+    clock.Advance(9);
+    EXPECT_EQ(bonus.game().callsMade(), 0);
+    clock.Advance(1);
+    EXPECT_EQ(bonus.game().callsMade(), 1);
+    EXPECT_EQ(bonus.label("Label4")->text(), "1");
+}
+
+TEST_F(BonusGame, AWinningCallPausesFiveSecondsInNormalPlayOnly) {
+    TBonusGameForm& bonus = Open();
+    bonus.BlueCardClick();
+    auto before = WonSoFar(bonus);
+    clock.Advance(10);
+    bool lastCallWon = WonAVariation(bonus, before);
+    int pauses = 0;
+    while (!bonus.gameOver()) {
+        before = WonSoFar(bonus);
+        const int made = bonus.game().callsMade();
+        const std::uint32_t waited = NextCall(bonus);
+        ASSERT_EQ(bonus.game().callsMade(), made + 1);
+        EXPECT_EQ(waited, lastCallWon ? 5000u : 1000u) << "before call " << made + 1;
+        pauses += lastCallWon;
+        lastCallWon = WonAVariation(bonus, before);
+    }
+    EXPECT_GT(pauses, 0) << "some call won a variation";
+}
+
+TEST_F(BonusGame, QuickPlayCallsEvery100MillisecondsWithoutPauses) {
+    TBonusGameForm& bonus = Open();
+    bonus.MonitorClick();
+    EXPECT_FALSE(bonus.quickPlay()) << "the monitor does nothing before a card is chosen";
+    bonus.RedCardClick();
+    bonus.MonitorClick();
+    EXPECT_TRUE(bonus.quickPlay());
+    EXPECT_EQ(bonus.label("QuickPlayLabel")->text(), "Click Monitor for Normal Play");
+    clock.Advance(10);
+    while (!bonus.gameOver()) {
+        const int made = bonus.game().callsMade();
+        const std::uint32_t waited = NextCall(bonus);
+        ASSERT_EQ(bonus.game().callsMade(), made + 1);
+        ASSERT_EQ(waited, 100u) << "call " << made + 1;
+    }
+    EXPECT_FALSE(bonus.timer(4).enabled()) << "nothing blinks in quick play";
+}
+
+TEST_F(BonusGame, QuickPlayDoesNotShortenAPauseUnderWay) {
+    TBonusGameForm& bonus = Open();
+    bonus.WhiteCardClick();
+    clock.Advance(10);
+    while (bonus.timer(1).interval() != 5000 && !bonus.gameOver())
+        NextCall(bonus);
+    ASSERT_FALSE(bonus.gameOver()) << "a variation is won before the blackout";
+    const int made = bonus.game().callsMade();
+    clock.Advance(100);
+    bonus.MonitorClick();
+    clock.Advance(4890);
+    EXPECT_EQ(bonus.game().callsMade(), made);
+    clock.Advance(10);
+    EXPECT_EQ(bonus.game().callsMade(), made + 1);
+    EXPECT_EQ(NextCall(bonus), 100u);
+}
+
+TEST_F(BonusGame, ASecondCardIsIgnored) {
+    TBonusGameForm& bonus = Open();
+    bonus.YellowCardClick();
+    bonus.BlueCardClick();
+    EXPECT_EQ(bonus.chosenCard(), 4);
+}
+
+TEST_F(BonusGame, CannotBeLeftBeforeTheBlackoutAndClosesSixSecondsAfter) {
+    TBonusGameForm& bonus = Open(3, 5);
+    EXPECT_FALSE(bonus.close());
+    bonus.reject();
+    EXPECT_TRUE(bonus.isVisible()) << "Escape is refused too";
+    bonus.RedCardClick();
+    bonus.MonitorClick();
+    clock.Advance(10);
+    while (!bonus.gameOver())
+        NextCall(bonus);
+    EXPECT_FALSE(bonus.timer(1).enabled());
+    EXPECT_TRUE(bonus.isVisible());
+    clock.Advance(5990);
+    EXPECT_TRUE(bonus.isVisible());
+    clock.Advance(10);
+    EXPECT_FALSE(bonus.isVisible());
+    EXPECT_EQ(form().state().bonusWin, bonus.game().total(1));
+    for (int c = 0; c < kCardCount; ++c) {
+        const QString shown =
+            bonus
+                .label(std::array{"BlueScore", "RedScore", "WhiteScore", "GreenScore",
+                                  "YellowScore"}[static_cast<std::size_t>(c)])
+                ->text();
+        EXPECT_EQ(shown.isEmpty() ? 0 : shown.toInt(), bonus.game().total(c)) << "card " << c;
+    }
+}
+
+TEST_F(BonusGame, TheMonitorShowsTheBallCalled) {
+    TBonusGameForm& bonus = Open();
+    bonus.BlueCardClick();
+    clock.Advance(10);
+    const int number = bonus.game().CallNumber(1);
+    const QImage& monitor = bonus.picture("Monitor")->picture();
+    const QRgb edge = monitor.pixel(33 + 25, 19 + 3);
+    EXPECT_NE(edge, qRgb(0, 0, 0)) << "ball " << number << " on the screen";
+    EXPECT_TRUE(bonus.game().Called(number));
+}
+
+TEST_F(BonusGame, CalledNumbersAreDobbedInTheCardsColour) {
+    TBonusGameForm& bonus = Open();
+    bonus.BlueCardClick();
+    bonus.MonitorClick();
+    clock.Advance(10);
+    while (bonus.game().callsMade() < 30)
+        NextCall(bonus);
+    const QRgb dobs[] = {qRgb(0, 0, 255), qRgb(255, 0, 0), qRgb(0x80, 0x80, 0x80), qRgb(0, 128, 0),
+                         qRgb(255, 255, 0)};
+    for (int c = 0; c < kCardCount; ++c) {
+        const BingoCard& card = bonus.game().card(c);
+        const QImage& shown =
+            bonus
+                .picture(std::array{"BlueCard", "RedCard", "WhiteCard", "GreenCard",
+                                    "YellowCard"}[static_cast<std::size_t>(c)])
+                ->picture();
+        for (int cell = 0; cell < kCardCells; ++cell) {
+            if (cell == kFreeCell)
+                continue;
+            const int x = (cell / 5) * 30 + 2, y = (cell % 5) * 30 + 31;
+            // Inside the disc, above the number written over its middle.
+            const QRgb at = shown.pixel(x + 14, y + 4);
+            if (card.marked[static_cast<std::size_t>(cell)]) {
+                EXPECT_EQ(at, dobs[c]) << "card " << c << " cell " << cell;
+            } else {
+                EXPECT_NE(at, dobs[c]) << "card " << c << " cell " << cell;
+            }
+        }
+    }
+}
+
+TEST_F(BonusGame, WinCirclesStayThroughARepaint) {
+    TBonusGameForm& bonus = Open();
+    bonus.BlueCardClick();
+    bonus.MonitorClick();
+    clock.Advance(10);
+    while (!bonus.gameOver())
+        NextCall(bonus);
+    const PictureBox* blackout = bonus.picture("Bingo0");
+    const QPoint centre(blackout->x() + 44 + 5 + 6, blackout->y() + 44 - 6);
+    const QRgb before = bonus.surface().pixel(centre);
+    EXPECT_NE(before, qRgb(0, 0, 0)) << "a circle beside the blackout pattern";
+    bonus.resize(900, 640);
+    clock.ProcessEvents();
+    const QPoint moved(bonus.picture("Bingo0")->x() + 55, bonus.picture("Bingo0")->y() + 38);
+    EXPECT_EQ(bonus.surface().pixel(moved), before);
+}
+
+// The main window hands the bonus game's payout on: the winnings meter counts on from the
+// spin's own pay, and the strip announces it.
+TEST_F(BonusGame, ThePayoutIsCountedOnAfterTheSpin) {
+    TForm1& form = Start();
+    PassStartup();
+    for (std::uint32_t s = 1;; ++s) {
+        RandomGenerator random(s);
+        const ReelStops stops = DrawSpin(random, form.motionStripHeight()).stops;
+        if (ScoreSpin(form.state().reelSymbols, stops, 9, 1).ballCount >= kBonusBallCount) {
+            form.random().Seed(s);
+            break;
+        }
+    }
+    std::int32_t payout = -1;
+    form.SetBonusPlayer([&] {
+        TBonusGameForm bonus(form, clock);
+        bonus.show();
+        bonus.BlueCardClick();
+        bonus.MonitorClick();
+        while (bonus.isVisible())
+            clock.Advance(100);
+        payout = form.state().bonusWin;
+        sound.played.clear();
+    });
+    form.Spin();
+    const std::int32_t spinPaid = form.state().gamePaid;
+    const std::int32_t credits = form.state().account.credits;
+    clock.Advance(100);
+    ASSERT_GE(payout, 0) << "the bonus game was played";
+    EXPECT_EQ(form.state().gamePaid, spinPaid + payout);
+    EXPECT_EQ(form.state().account.bonusTotal, payout);
+    EXPECT_EQ(form.state().account.credits, credits + payout);
+    if (payout > 0) {
+        EXPECT_EQ(sound.played.front(), "BingoWin.wav (waited)");
+    } else {
+        EXPECT_TRUE(sound.played.empty() || sound.played.front() != "BingoWin.wav (waited)");
+    }
+    EXPECT_TRUE(form.timer(3).enabled());
+}
+
+}  // namespace
+}  // namespace quillane::testing
