@@ -122,6 +122,11 @@ class TForm1 : public QMainWindow {
     void Exit1Click();
     void Version1Click();
     void Manual1Click();
+    void SaveGame1Click();
+    void OpenGame1Click();
+    void Borrow1Click();
+    void Stats1Click();
+    void Payoffs1Click();
 
     int ScaleToScreen(int v) const;
 
@@ -139,6 +144,10 @@ class TForm1 : public QMainWindow {
         return lineColors_[static_cast<std::size_t>(payline - 1)];
     }
     const QImage& symbolSheet() const { return symbolSheet_; }
+    const QImage& digitsSmall() const { return digitsSmall_; }
+    const QImage& greenSmall() const { return greenSmall_; }
+    Messages& messages() { return env_.messages; }
+    Help* help() { return help_.get(); }
     const QImage& motionStrip() const { return motionStrip_; }
     const QImage& surface() const { return surface_; }
     Canvas& canvas() { return canvas_; }

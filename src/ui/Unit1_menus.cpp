@@ -23,10 +23,10 @@ void TForm1::BuildMenus() {
     connect(Named(fileMenu_->addAction(QStringLiteral("&New Game")), "NewGame1"),
             &QAction::triggered, this, [this] { NewGame1Click(); });
     fileMenu_->addSeparator();
-    // Opening and saving slots, borrowing, statistics and the payoff chart come with their
-    // windows; until then they show, greyed.
-    Named(fileMenu_->addAction(QStringLiteral("&Open Game")), "OpenGame1")->setEnabled(false);
-    Named(fileMenu_->addAction(QStringLiteral("&Save Game")), "SaveGame1")->setEnabled(false);
+    connect(Named(fileMenu_->addAction(QStringLiteral("&Open Game")), "OpenGame1"),
+            &QAction::triggered, this, [this] { OpenGame1Click(); });
+    connect(Named(fileMenu_->addAction(QStringLiteral("&Save Game")), "SaveGame1"),
+            &QAction::triggered, this, [this] { SaveGame1Click(); });
     fileMenu_->addSeparator();
     connect(Named(fileMenu_->addAction(QStringLiteral("E&xit")), "Exit1"), &QAction::triggered,
             this, [this] { Exit1Click(); });
@@ -42,9 +42,12 @@ void TForm1::BuildMenus() {
     connect(sound1_, &QAction::triggered, this, [this] { Sound1Click(); });
     connect(music1_, &QAction::triggered, this, [this] { Music1Click(); });
 
-    Named(bar->addAction(QStringLiteral("&Borrow")), "Borrow1")->setEnabled(false);
-    Named(bar->addAction(QStringLiteral("&Stats")), "Stats1")->setEnabled(false);
-    Named(bar->addAction(QStringLiteral("&Payoffs")), "Payoffs1")->setEnabled(false);
+    connect(Named(bar->addAction(QStringLiteral("&Borrow")), "Borrow1"), &QAction::triggered, this,
+            [this] { Borrow1Click(); });
+    connect(Named(bar->addAction(QStringLiteral("&Stats")), "Stats1"), &QAction::triggered, this,
+            [this] { Stats1Click(); });
+    connect(Named(bar->addAction(QStringLiteral("&Payoffs")), "Payoffs1"), &QAction::triggered,
+            this, [this] { Payoffs1Click(); });
 
     helpMenu_ = bar->addMenu(QStringLiteral("&Help"));
     helpMenu_->setObjectName(QStringLiteral("Help1"));

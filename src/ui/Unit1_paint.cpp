@@ -3,6 +3,7 @@
 #include "core/paylines.h"
 #include "core/scale.h"
 #include "ui/Unit1.h"
+#include "ui/meter_digits.h"
 
 namespace quillane {
 namespace {
@@ -30,9 +31,6 @@ constexpr std::array<BetKey, 10> kBetKeys = {{{"1 Payline", 167, 487},
                                               {"3 Credits", 315, 503},
                                               {"5 Credits", 376, 503},
                                               {"10 Credits", 437, 503}}};
-
-constexpr int kDigitWidth = 16;
-constexpr int kDigitHeight = 21;
 
 QRect Area(int left, int top, int width, int height) {
     return {left, top, width, height};
@@ -112,31 +110,8 @@ void TForm1::DrawReelMotion(int reel, int offset) {
 
 void TForm1::DrawDigits(std::int64_t number, int x, int y, bool green, bool rightAligned,
                         bool tight) {
-    std::string text = std::to_string(number);
-    if (text.size() > 10)
-        text.resize(10);
-    const int n = static_cast<int>(text.size());
-    if (rightAligned)
-        x -= kDigitWidth * n;
-    canvas_.SetBrushClear(false);
-    canvas_.SetBrushColor(kBlack);
-    canvas_.SetPenColor(kBlack);
-    if (rightAligned) {
-        canvas_.Rectangle(x - kDigitWidth, y, x + kDigitWidth * n, y + kDigitHeight);
-    } else {
-        canvas_.Rectangle(x, y, x + kDigitWidth * n + (tight ? 0 : kDigitWidth), y + kDigitHeight);
-    }
-    const QImage& digits = green ? greenSmall_ : digitsSmall_;
-    canvas_.SetCopyMode(Canvas::CopyMode::Copy);
-    for (char ch : text) {
-        // The strips have no minus sign; a negative amount shows its digits.
-        if (ch >= '0' && ch <= '9') {
-            const int d = ch - '0';
-            canvas_.Draw(Area(x, y, kDigitWidth, kDigitHeight), digits,
-                         Area(kDigitWidth * d, 0, kDigitWidth, kDigitHeight));
-        }
-        x += kDigitWidth;
-    }
+    quillane::DrawDigits(canvas_, green ? greenSmall_ : digitsSmall_, number, x, y, rightAligned,
+                         tight);
 }
 
 void TForm1::DrawCoinsMeter() {

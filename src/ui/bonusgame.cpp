@@ -1,10 +1,10 @@
 #include "ui/bonusgame.h"
 
 #include <QCloseEvent>
-#include <QLocale>
 #include <QPainter>
 
 #include "ui/Unit1.h"
+#include "ui/number_format.h"
 
 // The bonus window's pictures are compiled into this static library.
 static void RegisterBonusPictures() {
@@ -12,17 +12,6 @@ static void RegisterBonusPictures() {
 }
 
 namespace quillane {
-
-QString WithThousands(long long value) {
-    QLocale locale = QLocale::system();
-    QString separator = locale.groupSeparator();
-    if (locale.language() == QLocale::C || separator.isEmpty())
-        separator = QStringLiteral(",");
-    QString digits = QString::number(value < 0 ? -value : value);
-    for (int i = static_cast<int>(digits.size()) - 3; i > 0; i -= 3)
-        digits.insert(i, separator);
-    return value < 0 ? "-" + digits : digits;
-}
 
 TBonusGameForm::TBonusGameForm(TForm1& main, Clock& clock)
     : QDialog(&main), main_(main), clock_(clock) {

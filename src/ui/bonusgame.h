@@ -117,7 +117,4 @@ class TBonusGameForm : public QDialog {
     QLabel* quickPlayLabel_ = nullptr;
 };
 
-// Groups of three digits with the locale's thousands separator ("," where it has none).
-QString WithThousands(long long value);
-
 }  // namespace quillane

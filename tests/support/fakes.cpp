@@ -59,9 +59,9 @@ void RecordingMusic::EndTrack() {
         end_();
 }
 
-std::optional<std::string> RecordingMessages::AskText(const std::string&, const std::string& prompt,
-                                                      const std::string&) {
-    asked.push_back(prompt);
+std::optional<std::string> RecordingMessages::AskText(const std::string& caption,
+                                                      const std::string&, const std::string&) {
+    asked.push_back(caption);
     if (answers.empty())
         return std::nullopt;
     auto answer = answers.front();

@@ -55,7 +55,7 @@ class RecordingMessages : public Messages {
 
     std::vector<std::string> informed;
     std::vector<std::string> errors;
-    std::vector<std::string> asked;
+    std::vector<std::string> asked;  // the input boxes' captions
     std::deque<std::optional<std::string>> answers;
 };
 

@@ -27,7 +27,8 @@ class VirtualClock::VirtualTimer : public Timer {
     bool enabled() const override { return entry_->enabled; }
     void SetInterval(int intervalMs) override {
         entry_->interval = std::max(1, intervalMs);
-        if (entry_->enabled) entry_->due = clock_.now_ + static_cast<std::uint32_t>(entry_->interval);
+        if (entry_->enabled)
+            entry_->due = clock_.now_ + static_cast<std::uint32_t>(entry_->interval);
     }
     int interval() const override { return entry_->interval; }
 

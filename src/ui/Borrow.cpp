@@ -1,0 +1,175 @@
+#include "ui/Borrow.h"
+
+#include <QIcon>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLocale>
+#include <QPainter>
+#include <QPushButton>
+#include <QStyle>
+#include <cstdio>
+#include <limits>
+
+#include "platform/asset_files.h"
+#include "platform/canvas.h"
+#include "ui/Unit1.h"
+#include "ui/meter_digits.h"
+
+namespace quillane {
+namespace {
+
+constexpr std::int32_t kMost = std::numeric_limits<std::int32_t>::max();
+
+QFont WindowFont(int points, bool bold) {
+    QFont font(QStringLiteral("DejaVu Sans Condensed"));
+    font.setPixelSize(FontPixelSize(points));
+    font.setBold(bold);
+    return font;
+}
+
+// "%7.2f" with the locale's decimal separator.
+std::string Amount(std::int32_t amount) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%7.2f", static_cast<double>(amount));
+    std::string s = text;
+    const QString point = QLocale::system().decimalPoint();
+    if (const auto dot = s.find('.'); dot != std::string::npos && !point.isEmpty()) {
+        s.replace(dot, 1, point.toStdString());
+    }
+    return s;
+}
+
+}  // namespace
+
+std::optional<std::string> PayBackRefusal(std::int32_t amount, std::int32_t credits,
+                                          std::int32_t borrowed) {
+    if (amount > credits)
+        return "You do not have " + Amount(amount) + " credits!";
+    if (amount > borrowed)
+        return "You cannot pay back more credits than you have borrowed!";
+    return std::nullopt;
+}
+
+std::optional<std::string> BorrowRefusal(std::int32_t amount, std::int32_t credits,
+                                         std::int32_t borrowed) {
+    if (credits > kMost - amount || borrowed > kMost - amount) {
+        return "You cannot borrow " + std::to_string(amount) +
+               " more credits: the credits and the borrowed credits cannot go past " +
+               QLocale::system().toString(kMost).toStdString() + ".";
+    }
+    return std::nullopt;
+}
+
+TBorrowC::TBorrowC(TForm1& main) : QDialog(&main), main_(main) {
+    setWindowTitle(QStringLiteral("Use this form to borrow or pay back credits"));
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    setModal(true);
+    setFixedSize(582, 300);
+    setFont(WindowFont(10, false));
+
+    static constexpr int kLefts[] = {89, 201, 313, 425};
+    static constexpr const char* kPictures[] = {"borrow_1000", "borrow_100", "borrow_10",
+                                                "borrow_1"};
+    for (int tag = 0; tag < 4; ++tag) {
+        auto* button = new QPushButton(this);
+        button->setObjectName(QStringLiteral("BitBtn%1").arg(tag + 1));
+        button->setProperty("tag", tag);
+        button->setGeometry(kLefts[tag], 104, 80, 57);
+        button->setIcon(QIcon(QPixmap::fromImage(
+            LoadBuiltinPicture(QStringLiteral(":/bonus/%1.png").arg(kPictures[tag])))));
+        button->setIconSize(QSize(48, 48));
+        button->setAutoDefault(false);
+        button->setToolTip(
+            QStringLiteral("%1 credits").arg(kAmounts[static_cast<std::size_t>(tag)]));
+        connect(button, &QPushButton::clicked, this, [this, tag] { BitBtn1Click(tag); });
+    }
+    auto* mode = new QLabel(QStringLiteral("Mode:"), this);
+    mode->setObjectName(QStringLiteral("Label1"));
+    mode->setFont(WindowFont(14, false));
+    mode->setStyleSheet(QStringLiteral("color: #ff0000;"));
+    mode->move(56, 192);
+    radio1_ = new QRadioButton(QStringLiteral("Borrow Credits"), this);
+    radio1_->setObjectName(QStringLiteral("RadioButton1"));
+    radio2_ = new QRadioButton(QStringLiteral("Pay Back Credits"), this);
+    radio2_->setObjectName(QStringLiteral("RadioButton2"));
+    radio1_->setGeometry(147, 192, 190, 33);
+    radio2_->setGeometry(355, 192, 190, 33);
+    for (QRadioButton* r : {radio1_, radio2_})
+        r->setFont(WindowFont(12, false));
+    radio1_->setChecked(true);
+
+    auto* ok = new QPushButton(QStringLiteral("&OK"), this);
+    ok->setObjectName(QStringLiteral("OKBtn"));
+    ok->setGeometry(442, 246, 127, 46);
+    ok->setDefault(true);
+    ok->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    auto* help = new QPushButton(QStringLiteral("&Help"), this);
+    help->setObjectName(QStringLiteral("BitBtn7"));
+    help->setGeometry(10, 246, 127, 46);
+    help->setAutoDefault(false);
+    help->setIcon(style()->standardIcon(QStyle::SP_DialogHelpButton));
+    connect(help, &QPushButton::clicked, this, [this] { BitBtn7Click(); });
+    FormPaint();
+}
+
+void TBorrowC::BitBtn1Click(int tag) {
+    if (tag < 0 || tag >= static_cast<int>(kAmounts.size()))
+        return;
+    const std::int32_t amount = kAmounts[static_cast<std::size_t>(tag)];
+    Account& account = main_.state().account;
+    const auto refusal = radio1_->isChecked()
+                             ? BorrowRefusal(amount, account.credits, account.borrowed)
+                             : PayBackRefusal(amount, account.credits, account.borrowed);
+    if (refusal) {
+        main_.messages().Inform(*refusal);
+        return;
+    }
+    const std::int32_t sign = radio1_->isChecked() ? 1 : -1;
+    account.credits += sign * amount;
+    account.borrowed += sign * amount;
+    FormPaint();
+}
+
+void TBorrowC::BitBtn7Click() {
+    main_.messages().Inform(
+        "Use this screen to borrow credits or pay back credits that you borrowed previously.  "
+        "Click on the button representing the amount to borrow (or pay back).\r\n\r\n"
+        "To switch between \"borrow\" and \"pay back\" select the mode.");
+}
+
+void TBorrowC::FormPaint() {
+    surface_ = QImage(size(), QImage::Format_ARGB32);
+    surface_.fill(palette().color(QPalette::Button));
+    Canvas canvas(surface_);
+    canvas.SetFont(10, true);
+    canvas.SetFontColor(palette().color(QPalette::ButtonText));
+    canvas.SetBrushColor(palette().color(QPalette::Button));
+    canvas.SetBrushClear(false);
+    canvas.TextOut(20, 20, QStringLiteral("Borrowed:"));
+    const QString credits = QStringLiteral("Credits:");
+    canvas.TextOut(frameGeometry().width() - 35 - canvas.TextExtent(credits).width(), 20, credits);
+    const Account& account = main_.state().account;
+    DrawDigits(canvas, main_.digitsSmall(), account.credits, width() - 30, 40, true, false);
+    DrawDigits(canvas, main_.greenSmall(), account.borrowed, 20, 40, false, false);
+    update();
+}
+
+void TBorrowC::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.drawImage(0, 0, surface_);
+}
+
+void TBorrowC::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_F1) {
+        // The buttons have their own topic; the window's is the main one.
+        QWidget* focus = focusWidget();
+        if (Help* help = main_.help())
+            help->ShowTopic(focus != nullptr && focus != this ? kControlsTopic : kWindowTopic);
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+}  // namespace quillane

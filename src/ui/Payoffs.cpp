@@ -1,0 +1,106 @@
+#include "ui/Payoffs.h"
+
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QScreen>
+
+#include "platform/asset_files.h"
+#include "ui/Unit1.h"
+
+// The pattern diagrams are compiled into this static library with the bonus window's pictures.
+static void RegisterChartPictures() {
+    Q_INIT_RESOURCE(bonus);
+}
+
+namespace quillane {
+
+TPaychart::TPaychart(TForm1& main, std::function<void(int)> showHelpTopic)
+    : QDialog(&main), main_(main), showHelpTopic_(std::move(showHelpTopic)) {
+    RegisterChartPictures();
+    setWindowTitle(QStringLiteral("Payoff Chart"));
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    setModal(true);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    BuildComponents();
+
+    const QScreen* screen =
+        main.screen() != nullptr ? main.screen() : QGuiApplication::primaryScreen();
+    if (screen != nullptr)
+        setGeometry(screen->availableGeometry());
+    setWindowState(windowState() | Qt::WindowMaximized);
+    built_ = true;
+    FormPaint();
+}
+
+void TPaychart::BuildComponents() {
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, Qt::black);
+    setPalette(palette);
+
+    button1_ = new QPushButton(QStringLiteral("Close"), this);
+    button1_->setObjectName(QStringLiteral("Button1"));
+    button1_->setDefault(true);
+    connect(button1_, &QPushButton::clicked, this, [this] { Button1Click(); });
+
+    // Which diagram goes with which caption does not depend on the layout's width.
+    const PaychartLayout layout = LayOutPaychart(main_.layoutWidth(), main_.cellSize());
+    QFont captionFont(QStringLiteral("DejaVu Sans Condensed"));
+    captionFont.setPixelSize(FontPixelSize(layout.captionPoints));
+    captionFont.setBold(true);
+    for (int k = 0; k < kPatternCount; ++k) {
+        const auto place = static_cast<std::size_t>(k);
+        const QString picture = QString::number(layout.diagramPictures[place]);
+        diagrams_[place] =
+            new PictureBox(this, LoadBuiltinPicture(":/bonus/bingo" + picture + ".png"));
+        diagrams_[place]->setObjectName("Bingo" + QString::number(k));
+
+        QLabel* caption = new QLabel(layout.captions[place], this);
+        caption->setObjectName("b" + QString::number(k));
+        caption->setFont(captionFont);
+        QPalette text = caption->palette();
+        text.setColor(QPalette::WindowText, Qt::white);
+        caption->setPalette(text);
+        caption->setAttribute(Qt::WA_TranslucentBackground);
+        caption->adjustSize();
+        captions_[place] = caption;
+    }
+}
+
+QPoint TPaychart::origin() const {
+    return {std::max(0, (width() - surface_.width()) / 2), 0};
+}
+
+void TPaychart::Button1Click() {
+    close();
+}
+
+void TPaychart::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_F1 && event->modifiers() == Qt::NoModifier) {
+        if (showHelpTopic_)
+            showHelpTopic_(kHelpTopic);
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void TPaychart::resizeEvent(QResizeEvent* event) {
+    QDialog::resizeEvent(event);
+    if (built_)
+        FormPaint();
+}
+
+void TPaychart::paintEvent(QPaintEvent* event) {
+    QPainter p(this);
+    const QRect chart(origin(), surface_.size());
+    for (const QRect& r : QRegion(event->rect()).subtracted(chart))
+        p.fillRect(r, Qt::black);
+    const QRect shown = event->rect().intersected(chart);
+    if (!shown.isEmpty())
+        p.drawImage(shown, surface_, shown.translated(-chart.topLeft()));
+}
+
+}  // namespace quillane

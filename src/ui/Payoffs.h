@@ -1,0 +1,73 @@
+#pragma once
+
+#include <QDialog>
+#include <QImage>
+#include <QLabel>
+#include <QPushButton>
+#include <array>
+#include <functional>
+#include <vector>
+
+#include "core/bingo.h"
+#include "platform/canvas.h"
+#include "ui/Payoffs_layout.h"
+#include "ui/picture_box.h"
+
+namespace quillane {
+
+class TForm1;
+
+// The payoff chart: the pay table with the main window's own symbol pictures, the rules of
+// play, the scatter pays and the bingo bonus with its thirteen patterns. Laid out on the main
+// window's design grid at its layout width, and closed with Close or Escape.
+class TPaychart : public QDialog {
+  public:
+    static constexpr int kHelpTopic = 41010;
+
+    // A text as FormPaint wrote it on the surface.
+    struct WrittenText {
+        QString text;
+        QRect area;
+        QColor colour;
+        int points;
+    };
+
+    TPaychart(TForm1& main, std::function<void(int)> showHelpTopic);
+
+    void FormPaint();
+    void Button1Click();
+    void DrawSymbolBox(int x, int y, int n);
+    void DrawSmallSymbolBox(int x, int y, int n);
+
+    // For tests.
+    const QImage& surface() const { return surface_; }
+    // Where the surface's origin lies in the window.
+    QPoint origin() const;
+    const std::vector<WrittenText>& written() const { return written_; }
+    QPushButton* button1() const { return button1_; }
+    PictureBox* diagram(int place) const { return diagrams_[static_cast<std::size_t>(place)]; }
+    QLabel* caption(int place) const { return captions_[static_cast<std::size_t>(place)]; }
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+  private:
+    void BuildComponents();
+    void DrawFrame(int x, int y, int side);
+    void Write(const ChartText& text);
+    void PlaceComponents(const PaychartLayout& layout);
+
+    TForm1& main_;
+    std::function<void(int)> showHelpTopic_;
+    QImage surface_;
+    Canvas canvas_{surface_};
+    std::vector<WrittenText> written_;
+    QPushButton* button1_ = nullptr;
+    std::array<PictureBox*, kPatternCount> diagrams_{};
+    std::array<QLabel*, kPatternCount> captions_{};
+    bool built_ = false;
+};
+
+}  // namespace quillane

@@ -1,0 +1,153 @@
+#include "ui/Save.h"
+
+#include <QFrame>
+#include <QKeyEvent>
+#include <QStyle>
+
+#include "core/saved_game.h"
+#include "ui/Unit1.h"
+
+namespace quillane {
+namespace {
+
+QFont DialogFont(bool bold) {
+    QFont font(QStringLiteral("DejaVu Sans Condensed"));
+    font.setPixelSize(11);
+    font.setBold(bold);
+    return font;
+}
+
+QLabel* Label(QWidget* parent, int x, int y, int width, Qt::Alignment alignment) {
+    auto* label = new QLabel(parent);
+    label->setFont(DialogFont(false));
+    label->setGeometry(x, y, width, 16);
+    label->setAlignment(alignment | Qt::AlignVCenter);
+    return label;
+}
+
+}  // namespace
+
+TLoadSave::TLoadSave(TForm1& main, Mode mode) : QDialog(&main), main_(main), mode_(mode) {
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    setModal(true);
+    setFixedSize(616, 360);
+    setFont(DialogFont(true));
+
+    auto* bevel = new QFrame(this);
+    bevel->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    bevel->setGeometry(0, 8, 617, 297);
+    for (int slot = 1; slot <= kSlots; ++slot) {
+        BuildSlot(slot, slot <= 4 ? 16 : 312, 16 + 72 * ((slot - 1) % 4));
+    }
+    auto* cancel = new QPushButton(QStringLiteral("&Cancel"), this);
+    cancel->setObjectName(QStringLiteral("CancelBtn"));
+    cancel->setGeometry(508, 316, 97, 37);
+    cancel->setIcon(style()->standardIcon(QStyle::SP_DialogCancelButton));
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    auto* help = new QPushButton(QStringLiteral("&Help"), this);
+    help->setObjectName(QStringLiteral("HelpBtn"));
+    help->setGeometry(8, 316, 97, 37);
+    help->setIcon(style()->standardIcon(QStyle::SP_DialogHelpButton));
+    connect(help, &QPushButton::clicked, this, [this] { HelpBtnClick(); });
+    FormCreate();
+}
+
+void TLoadSave::BuildSlot(int slot, int left, int top) {
+    const auto i = static_cast<std::size_t>(slot - 1);
+    auto* panel = new QFrame(this);
+    panel->setObjectName(QStringLiteral("Panel%1").arg(slot));
+    panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    panel->setGeometry(left, top, 289, 65);
+
+    names_[i] = new QLineEdit(panel);
+    names_[i]->setObjectName(QStringLiteral("Name%1").arg(slot));
+    names_[i]->setFrame(false);
+    names_[i]->setFont(DialogFont(false));
+    names_[i]->setGeometry(8, 8, 233, 20);
+    names_[i]->setBackgroundRole(QPalette::Button);
+    names_[i]->setStyleSheet(QStringLiteral("QLineEdit { background: palette(button); }"));
+    games_[i] = Label(panel, 8, 28, 129, Qt::AlignLeft);
+    dates_[i] = Label(panel, 168, 28, 57, Qt::AlignRight);
+    credits_[i] = Label(panel, 8, 48, 105, Qt::AlignLeft);
+    borrowed_[i] = Label(panel, 112, 48, 113, Qt::AlignRight);
+
+    static constexpr const char* kButtonNames[] = {"OKBtn",   "BitBtn1", "BitBtn2", "BitBtn3",
+                                                   "BitBtn4", "BitBtn5", "BitBtn6", "BitBtn7"};
+    buttons_[i] = new QPushButton(QStringLiteral("OK"), panel);
+    buttons_[i]->setObjectName(QString::fromLatin1(kButtonNames[i]));
+    buttons_[i]->setProperty("tag", slot);
+    buttons_[i]->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
+    buttons_[i]->setGeometry(232, 16, 49, 37);
+    buttons_[i]->setAutoDefault(false);
+    connect(buttons_[i], &QPushButton::clicked, this, [this, slot] { BitBtn7Click(slot); });
+}
+
+void TLoadSave::FormCreate() {
+    live_ = main_.state().account;
+    // Mend: a store refused here must not let the close replace the live game with an older one.
+    parked_ = main_.ReadWriteGame(kCurrentGameSlot, true, "CurrentGame");
+    setWindowTitle(mode_ == kSave ? QStringLiteral("Save a Game -- Select Game Slot")
+                                  : QStringLiteral("Open a Game -- Select Game Slot"));
+    const QString product = QString::fromStdString(main_.productName());
+    for (int slot = 0; slot < kSlots; ++slot) {
+        main_.ReadWriteGame(slot, false, "");
+        const SavedGame& record = main_.savedGame();
+        const int n = slot + 1;
+        name(n)->setText(QString::fromStdString(record.name));
+        date(n)->setText(QString::fromStdString(record.date));
+        credits(n)->setText(QString::number(record.account.credits) + " Credits");
+        borrowed(n)->setText(QString::number(record.account.borrowed) + " Borrowed");
+        game(n)->setText(product);
+    }
+}
+
+void TLoadSave::RestoreLiveGame() {
+    if (parked_) {
+        main_.ReadWriteGame(kCurrentGameSlot, false, "");
+    } else {
+        main_.state().account = live_;
+    }
+}
+
+void TLoadSave::BitBtn7Click(int tag) {
+    if (tag < 1 || tag > kSlots)
+        return;
+    if (mode_ == kSave) {
+        const std::string proposed = name(tag)->text().toStdString();
+        if (auto entered = main_.messages().AskText("Name for this saved game?", "", proposed)) {
+            RestoreLiveGame();
+            main_.ReadWriteGame(tag - 1, true, *entered);
+        }
+    } else {
+        main_.ReadWriteGame(tag - 1, false, "");
+        // What was opened is now the game; should the file refuse it, it is still kept live.
+        live_ = main_.state().account;
+        parked_ = main_.ReadWriteGame(kCurrentGameSlot, true, "CurrentGame");
+    }
+    accept();
+}
+
+void TLoadSave::HelpBtnClick() {
+    if (Help* help = main_.help())
+        help->ShowTopic(kHelpTopic);
+}
+
+void TLoadSave::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_F1) {
+        HelpBtnClick();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void TLoadSave::done(int result) {
+    // Every way out (a slot, Cancel, Escape, the close box) puts the live game back once.
+    if (!closed_) {
+        closed_ = true;
+        RestoreLiveGame();
+    }
+    QDialog::done(result);
+}
+
+}  // namespace quillane

@@ -1,0 +1,106 @@
+# Shared steps of the end-to-end scripts: an X display of our own, the real program on it, and
+# reading its credits meter from screenshots. Expects $work, and $read_meter and $green for the
+# meter; sets DISPLAY, $game and $window.
+
+pids=()
+cleanup() {
+    for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
+    [ -n "${KEEP_E2E:-}" ] || rm -rf "$work"
+}
+trap cleanup EXIT
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+start_display() {
+    exec 3>"$work/display"
+    Xvfb -displayfd 3 -screen 0 "${1:-800x700}x24" -nolisten tcp >"$work/xvfb.log" 2>&1 &
+    pids+=($!)
+    for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
+    export DISPLAY=":$(head -n1 "$work/display")"
+    export XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work" SDL_AUDIODRIVER=dummy
+}
+
+start_game() {
+    "$quillane" >>"$work/game.log" 2>&1 &
+    game=$!
+    pids+=($game)
+    window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Quillane$' | head -n1) ||
+        fail "no window captioned Quillane"
+    sleep 1
+}
+
+exit_game() {
+    xdotool windowfocus --sync "$window" 2>/dev/null || true
+    xdotool key alt+f
+    sleep 0.5
+    xdotool key x
+    for _ in $(seq 100); do kill -0 "$game" 2>/dev/null || break; sleep 0.1; done
+    kill -0 "$game" 2>/dev/null && fail "the program did not exit"
+    return 0
+}
+
+click() {
+    xdotool mousemove "$1" "$2"
+    sleep 0.2
+    xdotool click 1
+}
+
+# The credits meter's top on the screen, found below the menu bar whatever its height.
+find_meter() {
+    local top y
+    top=$(xdotool getwindowgeometry "$window" | sed -n 's/.*Position: [0-9]*,\([0-9]*\).*/\1/p')
+    import -window root "$work/screen.png"
+    for y in $(seq $((top + 30)) $((top + 70))); do
+        if [ "$("$read_meter" "$work/screen.png" "$green" 620 "$y")" != -1 ]; then
+            meter=$y
+            origin_y=$((meter - 30))
+            return 0
+        fi
+    done
+    fail "no credits meter on the screen"
+}
+
+credits() {
+    import -window root "$work/screen.png"
+    "$read_meter" "$work/screen.png" "$green" 620 "$meter"
+}
+
+# A spin has ended when the credits have stood still for three seconds: longer than the reels
+# turn and the win sound plays together.
+settle() {
+    local last now same=0
+    last=$(credits)
+    for _ in $(seq 60); do
+        sleep 0.5
+        now=$(credits)
+        if [ "$now" = "$last" ]; then same=$((same + 1)); else same=0; fi
+        last=$now
+        [ $same -ge 6 ] && { echo "$now"; return 0; }
+    done
+    fail "the credits never settled"
+}
+
+# A spin with three balls opens the bonus game: pick the blue card, play it quickly, and wait
+# for the window to close itself and the payout to be counted.
+play_bonus() {
+    local bonus
+    bonus=$(xdotool search --onlyvisible --name '^Bingo Bonus Game$' | head -n1 || true)
+    [ -n "$bonus" ] || return 0
+    echo "a bonus game opened" >&2
+    eval "$(xdotool getwindowgeometry --shell "$bonus")"
+    local ox=$((X + (WIDTH - 800) / 2)) oy=$((Y + (HEIGHT - 550) / 2))
+    click $((ox + 80)) $((oy + 420))
+    sleep 0.5
+    click $((ox + 351 + 57)) $((oy + 10 + 48))
+    for _ in $(seq 120); do
+        xdotool search --onlyvisible --name '^Bingo Bonus Game$' >/dev/null || break
+        sleep 0.5
+    done
+    xdotool search --onlyvisible --name '^Bingo Bonus Game$' >/dev/null && fail "the bonus game never ended"
+    settle >/dev/null
+}
+
+spin_done() {
+    settle >/dev/null
+    play_bonus
+    credits
+}

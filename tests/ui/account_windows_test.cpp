@@ -1,0 +1,269 @@
+#include <QApplication>
+#include <QTimer>
+#include <fstream>
+
+#include "cabinet_fixture.h"
+#include "platform/asset_files.h"
+#include "ui/Borrow.h"
+#include "ui/Save.h"
+#include "ui/Stats.h"
+
+namespace quillane::testing {
+namespace {
+
+class SlotDialog : public CabinetFixture {
+  protected:
+    TForm1& Ready() {
+        TForm1& form = Start();
+        PassStartup();
+        return form;
+    }
+    std::string Today() const { return LocalDateText(); }
+};
+
+TEST_F(SlotDialog, AnEmptyFileShowsEightDefaultSlots) {
+    TForm1& form = Ready();
+    form.state().account = {1234, 1000, 3, 27, 0};
+    TLoadSave dialog(form, TLoadSave::kOpen);
+    EXPECT_EQ(dialog.windowTitle(), "Open a Game -- Select Game Slot");
+    for (int slot = 1; slot <= 8; ++slot) {
+        EXPECT_EQ(dialog.name(slot)->text(), QString("GameNo%1").arg(slot));
+        EXPECT_EQ(dialog.date(slot)->text().toStdString(), Today());
+        EXPECT_EQ(dialog.credits(slot)->text(), "1000 Credits");
+        EXPECT_EQ(dialog.borrowed(slot)->text(), "1000 Borrowed");
+        EXPECT_EQ(dialog.game(slot)->text(), "Quillane");
+    }
+    EXPECT_EQ(GameFile(gameFile()).Read(kCurrentGameSlot).account, (Account{1234, 1000, 3, 27, 0}))
+        << "the live game waits in the current-game section";
+    dialog.reject();
+    EXPECT_EQ(form.state().account, (Account{1234, 1000, 3, 27, 0}));
+}
+
+TEST_F(SlotDialog, SavingNamesTheSlotAndKeepsTheGame) {
+    TForm1& form = Ready();
+    form.state().account = {2350, 1100, 40, 360, 90};
+    {
+        TLoadSave dialog(form, TLoadSave::kSave);
+        EXPECT_EQ(dialog.windowTitle(), "Save a Game -- Select Game Slot");
+        messages.answers.push_back("Friday");
+        dialog.BitBtn7Click(3);
+        ASSERT_EQ(messages.asked, std::vector<std::string>{"Name for this saved game?"});
+    }
+    EXPECT_EQ(form.state().account, (Account{2350, 1100, 40, 360, 90}));
+    TLoadSave again(form, TLoadSave::kOpen);
+    EXPECT_EQ(again.name(3)->text(), "Friday");
+    EXPECT_EQ(again.date(3)->text().toStdString(), Today());
+    EXPECT_EQ(again.credits(3)->text(), "2350 Credits");
+    EXPECT_EQ(again.borrowed(3)->text(), "1100 Borrowed");
+    EXPECT_EQ(again.name(2)->text(), "GameNo2");
+}
+
+TEST_F(SlotDialog, OpeningASlotBringsBackEveryCounter) {
+    TForm1& form = Ready();
+    form.state().account = {2350, 1100, 40, 360, 90};
+    {
+        TLoadSave dialog(form, TLoadSave::kSave);
+        messages.answers.push_back("Before the streak");
+        dialog.BitBtn7Click(6);
+    }
+    form.state().account = {10, 5000, 400, 9000, 4000};
+    {
+        TLoadSave dialog(form, TLoadSave::kOpen);
+        dialog.name(6)->setText("typed but ignored");
+        dialog.BitBtn7Click(6);
+    }
+    EXPECT_EQ(form.state().account, (Account{2350, 1100, 40, 360, 90}));
+    EXPECT_EQ(GameFile(gameFile()).Read(kCurrentGameSlot).account, form.state().account);
+    EXPECT_EQ(GameFile(gameFile()).Read(5).name, "Before the streak");
+}
+
+TEST_F(SlotDialog, TheTypedNameIsProposedAndMayBeEmptiedOrLong) {
+    TForm1& form = Ready();
+    {
+        TLoadSave dialog(form, TLoadSave::kSave);
+        dialog.name(1)->setText("Typed");
+        messages.answers.push_back("");
+        dialog.BitBtn7Click(1);
+    }
+    const std::string forty(40, 'n');
+    {
+        TLoadSave dialog(form, TLoadSave::kSave);
+        messages.answers.push_back(forty);
+        dialog.BitBtn7Click(2);
+    }
+    TLoadSave dialog(form, TLoadSave::kOpen);
+    EXPECT_EQ(dialog.name(1)->text(), "") << "an empty name stays empty";
+    EXPECT_EQ(dialog.name(2)->text().toStdString(), forty.substr(0, 30));
+    std::ifstream file(gameFile());
+    const std::string text((std::istreambuf_iterator<char>(file)), {});
+    EXPECT_NE(text.find("GameName=" + forty), std::string::npos) << "stored whole";
+}
+
+TEST_F(SlotDialog, ACancelledNameStoresNothing) {
+    TForm1& form = Ready();
+    form.state().account.credits = 777;
+    TLoadSave dialog(form, TLoadSave::kSave);
+    messages.answers.push_back(std::nullopt);
+    dialog.BitBtn7Click(4);
+    EXPECT_EQ(GameFile(gameFile()).Read(3).account.credits, 1000);
+    EXPECT_EQ(form.state().account.credits, 777);
+}
+
+TEST_F(SlotDialog, ARefusedParkingKeepsTheLiveGameInMemory) {
+    TForm1& form = Ready();
+    form.state().account = {4321, 1000, 9, 81, 0};
+    // An older game in the file, then a file that cannot be written.
+    GameFile(gameFile()).Write(kCurrentGameSlot, "CurrentGame", Account{1, 1, 1, 1, 1});
+    std::filesystem::permissions(gameFile().parent_path(), std::filesystem::perms::owner_read |
+                                                               std::filesystem::perms::owner_exec);
+    const bool writable = [&] {
+        std::ofstream probe(gameFile().parent_path() / "probe");
+        return probe.good();
+    }();
+    std::filesystem::permissions(gameFile().parent_path(), std::filesystem::perms::owner_all);
+    if (writable) {
+        // Running as root: take the directory away instead.
+        std::filesystem::rename(gameFile().parent_path(), configDir() / "elsewhere");
+        std::ofstream(gameFile().parent_path()) << "a file where the directory was";
+    }
+    {
+        TLoadSave dialog(form, TLoadSave::kOpen);
+        EXPECT_FALSE(messages.errors.empty()) << "the refused store is reported";
+        dialog.reject();
+    }
+    EXPECT_EQ(form.state().account, (Account{4321, 1000, 9, 81, 0}))
+        << "not the older game, nor a new one";
+}
+
+TEST_F(SlotDialog, TheMenuCommandsOpenTheDialogAndOpenRepaints) {
+    TForm1& form = Ready();
+    GameFile(gameFile()).Write(4, "Saved", Account{12345, 2000, 5, 45, 0});
+    QTimer::singleShot(0, [] {
+        auto* dialog = dynamic_cast<TLoadSave*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        dialog->BitBtn7Click(5);
+    });
+    form.action("OpenGame1")->trigger();
+    EXPECT_EQ(form.state().account.credits, 12345);
+    // The credits meter shows the game just opened.
+    const QImage green = LoadBuiltinPicture(QStringLiteral(":/pictures/green_small.png"));
+    const QImage shown = form.surface().copy(form.ScaleToScreen(620) - 16, form.meterTop(), 16, 21);
+    EXPECT_EQ(shown.convertToFormat(QImage::Format_ARGB32), green.copy(5 * 16, 0, 16, 21))
+        << "the last digit, 5";
+}
+
+using BorrowWindow = SlotDialog;
+
+TEST_F(BorrowWindow, BorrowsAndPaysBackFromAFreshGame) {
+    TForm1& form = Ready();
+    TBorrowC window(form);
+    EXPECT_TRUE(window.borrowMode()->isChecked());
+    window.BitBtn1Click(0);
+    EXPECT_EQ(form.state().account.credits, 2000);
+    EXPECT_EQ(form.state().account.borrowed, 2000);
+    window.payBackMode()->setChecked(true);
+    window.BitBtn1Click(0);
+    window.BitBtn1Click(0);
+    EXPECT_EQ(form.state().account.credits, 0);
+    EXPECT_EQ(form.state().account.borrowed, 0);
+    EXPECT_TRUE(messages.informed.empty());
+}
+
+TEST_F(BorrowWindow, RefusesToPayBackWhatIsNotThere) {
+    TForm1& form = Ready();
+    form.state().account.credits = 1500;
+    form.state().account.borrowed = 200;
+    TBorrowC window(form);
+    window.payBackMode()->setChecked(true);
+    window.BitBtn1Click(0);
+    window.BitBtn1Click(1);
+    EXPECT_EQ(messages.informed,
+              std::vector<std::string>{"You cannot pay back more credits than you have borrowed!"});
+    EXPECT_EQ(form.state().account.credits, 1400);
+    EXPECT_EQ(form.state().account.borrowed, 100);
+
+    messages.informed.clear();
+    form.state().account = {5, 1000, 0, 0, 0};
+    window.BitBtn1Click(2);
+    form.state().account.borrowed = 0;
+    window.BitBtn1Click(2);
+    window.BitBtn1Click(0);
+    EXPECT_EQ(messages.informed, (std::vector<std::string>{"You do not have   10.00 credits!",
+                                                           "You do not have   10.00 credits!",
+                                                           "You do not have 1000.00 credits!"}))
+        << "the credits are tested before the borrowed credits";
+    EXPECT_EQ(form.state().account.credits, 5);
+}
+
+TEST_F(BorrowWindow, StopsShortOfTheCountersLimit) {
+    TForm1& form = Ready();
+    form.state().account = {2147483000, 1000, 0, 0, 0};
+    TBorrowC window(form);
+    window.BitBtn1Click(0);
+    ASSERT_EQ(messages.informed.size(), 1u);
+    EXPECT_NE(messages.informed[0].find("2,147,483,647"), std::string::npos)
+        << messages.informed[0];
+    EXPECT_EQ(form.state().account, (Account{2147483000, 1000, 0, 0, 0}));
+    window.BitBtn1Click(1);
+    EXPECT_EQ(form.state().account.credits, 2147483100) << "a smaller amount still fits";
+}
+
+TEST_F(BorrowWindow, ShowsTheCountersInMeterDigits) {
+    TForm1& form = Ready();
+    form.state().account = {1234, 567, 0, 0, 0};
+    TBorrowC window(form);
+    const QImage red = form.digitsSmall(), green = form.greenSmall();
+    const int right = window.width() - 30;
+    EXPECT_EQ(window.surface().copy(right - 16, 40, 16, 21), red.copy(4 * 16, 0, 16, 21));
+    EXPECT_EQ(window.surface().copy(20, 40, 16, 21), green.copy(5 * 16, 0, 16, 21));
+    window.BitBtn7Click();
+    EXPECT_EQ(messages.informed.back(),
+              "Use this screen to borrow credits or pay back credits that you borrowed "
+              "previously.  Click on the button representing the amount to borrow (or pay "
+              "back).\r\n\r\nTo switch between \"borrow\" and \"pay back\" select the mode.");
+}
+
+using StatsWindow = SlotDialog;
+
+TEST_F(StatsWindow, AFreshGame) {
+    TForm1& form = Ready();
+    TStatsForm stats(form);
+    EXPECT_EQ(stats.windowTitle(), "Your Game Statistics");
+    EXPECT_EQ(stats.value("Label11")->text(), "         0");
+    EXPECT_EQ(stats.value("Label12")->text(), "     1,000");
+    EXPECT_EQ(stats.value("Label13")->text(), "     1,000");
+    EXPECT_EQ(stats.value("Label27")->text(), "         0");
+    EXPECT_EQ(stats.value("Label14")->text(), "         0");
+    EXPECT_EQ(stats.value("Label22")->text(), "         0");
+    EXPECT_EQ(stats.value("Label16")->text(), "0");
+    EXPECT_EQ(stats.value("Label25")->text(), "0.00%");
+}
+
+TEST_F(StatsWindow, SplitsThePayoffsAndGivesThePercentage) {
+    TForm1& form = Ready();
+    form.state().account = {955, 1000, 100, 900, 500};
+    TStatsForm stats(form);
+    EXPECT_EQ(stats.value("Label14")->text(), "       855");
+    EXPECT_EQ(stats.value("Label22")->text(), "       355");
+    EXPECT_EQ(stats.value("Label16")->text(), "500");
+    EXPECT_EQ(stats.value("Label25")->text(), "95.00%");
+
+    form.state().account = {1234567 + 1000, 1000, 1234567, 2000000, 12345};
+    TStatsForm big(form);
+    EXPECT_EQ(big.value("Label11")->text(), " 1,234,567");
+    EXPECT_EQ(big.value("Label16")->text(), "12345") << "the bonus without separators";
+    EXPECT_EQ(big.value("Label25")->text(), "161.73%");
+
+    form.state().account = {1250, 1000, 4, 1000, 0};
+    EXPECT_EQ(TStatsForm(form).value("Label25")->text(), "125.00%");
+}
+
+TEST_F(StatsWindow, CountersAtTheirLimitsDoNotOverflow) {
+    TForm1& form = Ready();
+    form.state().account = {2147483647, -2147483647 - 1, 0, 2147483647, 0};
+    TStatsForm stats(form);
+    EXPECT_EQ(stats.value("Label14")->text(), "6,442,450,942");
+}
+
+}  // namespace
+}  // namespace quillane::testing
