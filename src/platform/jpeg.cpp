@@ -16,6 +16,8 @@
 // jpeglib.h uses FILE and size_t without including their headers.
 #include <jpeglib.h>
 
+#include "platform/file_descriptor.h"
+
 #include <jerror.h>
 
 namespace quillane {
@@ -127,22 +129,6 @@ bool Decode(const unsigned char* data, unsigned long size, QImage* image, char* 
     jpeg_destroy_decompress(&cinfo);
     return true;
 }
-
-class FileDescriptor {
-  public:
-    explicit FileDescriptor(int fd) : fd_(fd) {}
-    FileDescriptor(const FileDescriptor&) = delete;
-    FileDescriptor& operator=(const FileDescriptor&) = delete;
-    ~FileDescriptor() {
-        if (fd_ >= 0) {
-            ::close(fd_);
-        }
-    }
-    int get() const { return fd_; }
-
-  private:
-    int fd_;
-};
 
 // The whole file, or nullopt with the reason. Opened without blocking so that a FIFO given as
 // a picture is refused rather than waited on.

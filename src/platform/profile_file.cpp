@@ -7,6 +7,8 @@
 #include <atomic>
 #include <cerrno>
 
+#include "platform/file_descriptor.h"
+
 namespace quillane::profile {
 
 namespace {
@@ -14,28 +16,6 @@ namespace {
 std::error_code LastError() {
     return {errno, std::system_category()};
 }
-
-class FileDescriptor {
-  public:
-    explicit FileDescriptor(int fd) : fd_(fd) {}
-    FileDescriptor(const FileDescriptor&) = delete;
-    FileDescriptor& operator=(const FileDescriptor&) = delete;
-    ~FileDescriptor() {
-        if (fd_ >= 0) {
-            ::close(fd_);
-        }
-    }
-    int get() const { return fd_; }
-    // Closes now so that a failing close (a late write error) can be reported.
-    bool Close() {
-        const int fd = fd_;
-        fd_ = -1;
-        return ::close(fd) == 0;
-    }
-
-  private:
-    int fd_;
-};
 
 struct Existing {
     std::string text;

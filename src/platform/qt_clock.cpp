@@ -27,7 +27,8 @@ class QtTimer : public Timer {
     bool enabled() const override { return timer_.isActive(); }
     void SetInterval(int intervalMs) override {
         timer_.setInterval(intervalMs);
-        if (timer_.isActive()) timer_.start();
+        if (timer_.isActive())
+            timer_.start();
     }
     int interval() const override { return timer_.interval(); }
 

@@ -14,6 +14,7 @@
 #include "platform/canvas.h"
 #include "ui/Unit1.h"
 #include "ui/meter_digits.h"
+#include "ui/window_style.h"
 
 namespace quillane {
 namespace {
@@ -21,10 +22,7 @@ namespace {
 constexpr std::int32_t kMost = std::numeric_limits<std::int32_t>::max();
 
 QFont WindowFont(int points, bool bold) {
-    QFont font(QStringLiteral("DejaVu Sans Condensed"));
-    font.setPixelSize(FontPixelSize(points));
-    font.setBold(bold);
-    return font;
+    return GameFont(FontPixelSize(points), bold);
 }
 
 // "%7.2f" with the locale's decimal separator.
@@ -62,9 +60,7 @@ std::optional<std::string> BorrowRefusal(std::int32_t amount, std::int32_t credi
 
 TBorrowC::TBorrowC(TForm1& main) : QDialog(&main), main_(main) {
     setWindowTitle(QStringLiteral("Use this form to borrow or pay back credits"));
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
-    setModal(true);
+    UseDialogFrame(*this);
     setFixedSize(582, 300);
     setFont(WindowFont(10, false));
 

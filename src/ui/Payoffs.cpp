@@ -8,6 +8,7 @@
 
 #include "platform/asset_files.h"
 #include "ui/Unit1.h"
+#include "ui/window_style.h"
 
 // The pattern diagrams are compiled into this static library with the bonus window's pictures.
 static void RegisterChartPictures() {
@@ -20,9 +21,7 @@ TPaychart::TPaychart(TForm1& main, std::function<void(int)> showHelpTopic)
     : QDialog(&main), main_(main), showHelpTopic_(std::move(showHelpTopic)) {
     RegisterChartPictures();
     setWindowTitle(QStringLiteral("Payoff Chart"));
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
-    setModal(true);
+    UseDialogFrame(*this);
     setAttribute(Qt::WA_OpaquePaintEvent);
     BuildComponents();
 

@@ -6,15 +6,13 @@
 
 #include "core/saved_game.h"
 #include "ui/Unit1.h"
+#include "ui/window_style.h"
 
 namespace quillane {
 namespace {
 
 QFont DialogFont(bool bold) {
-    QFont font(QStringLiteral("DejaVu Sans Condensed"));
-    font.setPixelSize(11);
-    font.setBold(bold);
-    return font;
+    return GameFont(11, bold);
 }
 
 QLabel* Label(QWidget* parent, int x, int y, int width, Qt::Alignment alignment) {
@@ -28,9 +26,7 @@ QLabel* Label(QWidget* parent, int x, int y, int width, Qt::Alignment alignment)
 }  // namespace
 
 TLoadSave::TLoadSave(TForm1& main, Mode mode) : QDialog(&main), main_(main), mode_(mode) {
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
-    setModal(true);
+    UseDialogFrame(*this);
     setFixedSize(616, 360);
     setFont(DialogFont(true));
 

@@ -5,6 +5,7 @@
 
 #include "ui/Unit1.h"
 #include "ui/number_format.h"
+#include "ui/window_style.h"
 
 namespace quillane {
 namespace {
@@ -12,10 +13,7 @@ namespace {
 constexpr int kValueWidth = 90;
 
 QFont WindowFont(bool bold) {
-    QFont font(QStringLiteral("DejaVu Sans Condensed"));
-    font.setPixelSize(13);
-    font.setBold(bold);
-    return font;
+    return GameFont(13, bold);
 }
 
 }  // namespace
@@ -32,9 +30,7 @@ double PayoffPercentage(const Account& account) {
 
 TStatsForm::TStatsForm(TForm1& main) : QDialog(&main), main_(main) {
     setWindowTitle(QStringLiteral("Your Game Statistics"));
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
-    setModal(true);
+    UseDialogFrame(*this);
     setFixedSize(632, 207);
     setFont(WindowFont(false));
 

@@ -5,6 +5,7 @@
 
 #include "ui/Unit1.h"
 #include "ui/number_format.h"
+#include "ui/window_style.h"
 
 // The bonus window's pictures are compiled into this static library.
 static void RegisterBonusPictures() {
@@ -17,9 +18,7 @@ TBonusGameForm::TBonusGameForm(TForm1& main, Clock& clock)
     : QDialog(&main), main_(main), clock_(clock) {
     RegisterBonusPictures();
     setWindowTitle(QStringLiteral("Bingo Bonus Game"));
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
-    setModal(true);
+    UseDialogFrame(*this);
     setAttribute(Qt::WA_OpaquePaintEvent);
     resize(862, 613);
     BuildComponents();

@@ -5,6 +5,7 @@
 #include "platform/asset_files.h"
 #include "platform/canvas.h"
 #include "ui/bonusgame.h"
+#include "ui/window_style.h"
 
 namespace quillane {
 namespace {
@@ -39,9 +40,7 @@ QLabel* TBonusGameForm::NewLabel(const char* name, int width, int height, int pi
     auto* label = new QLabel(text, this);
     label->setObjectName(QString::fromLatin1(name));
     label->setFixedSize(width, height);
-    QFont font(QStringLiteral("DejaVu Sans Condensed"));
-    font.setPixelSize(pixelSize);
-    font.setBold(bold);
+    QFont font = GameFont(pixelSize, bold);
     // The boxes are fixed: a caption wider than its box is set a little smaller, not cut.
     while (!text.contains('\n') && font.pixelSize() > 6 &&
            QFontMetrics(font).horizontalAdvance(text) > width) {

@@ -6,28 +6,11 @@ set -euo pipefail
 quillane=$1
 render=$2
 work=$(mktemp -d)
-pids=()
-cleanup() {
-    for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
-    [ -n "${KEEP_E2E:-}" ] || rm -rf "$work"
-}
-trap cleanup EXIT
-fail() { echo "FAIL: $*" >&2; exit 1; }
+source "$(dirname "$0")/lib.sh"
 
-exec 3>"$work/display"
-Xvfb -displayfd 3 -screen 0 800x700x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-pids+=($!)
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-export DISPLAY=":$(head -n1 "$work/display")"
-export XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work" SDL_AUDIODRIVER=dummy
-
-"$quillane" >"$work/game.log" 2>&1 &
-game=$!
-pids+=($game)
-window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Quillane$' | head -n1) ||
-    fail "no window captioned Quillane"
+start_display
+start_game
 [ "$(xdotool getwindowname "$window")" = "Quillane" ] || fail "caption"
-sleep 1
 
 import -window root "$work/screen.png"
 cat >"$work/screen.json" <<JSON
@@ -47,18 +30,12 @@ xdotool windowfocus --sync "$window"
 xdotool key alt+h
 sleep 0.5
 xdotool key Return
-boxes=$(timeout 10 bash -c "until [ \$(xdotool search --onlyvisible --name '^Quillane\$' | wc -l) -ge 2 ]; do sleep 0.2; done; echo ok") ||
+timeout 10 bash -c "until [ \$(xdotool search --onlyvisible --name '^Quillane\$' | wc -l) -ge 2 ]; do sleep 0.2; done" ||
     fail "the Version box did not open"
 xdotool key Return
 sleep 0.5
 
-# File > Exit stores the game and ends the program.
-xdotool windowfocus --sync "$window" 2>/dev/null || true
-xdotool key alt+f
-sleep 0.5
-xdotool key x
-for _ in $(seq 100); do kill -0 "$game" 2>/dev/null || break; sleep 0.1; done
-kill -0 "$game" 2>/dev/null && fail "the program did not exit"
+exit_game
 ini="$XDG_CONFIG_HOME/quillane/quillane.ini"
 [ -f "$ini" ] || fail "no game file at $ini"
 grep -q '^\[CurrentGame\]' "$ini" && grep -q '^Credits=1000' "$ini" && grep -q '^Borrowed=1000' "$ini" ||

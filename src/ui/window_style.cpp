@@ -1,0 +1,18 @@
+#include "ui/window_style.h"
+
+namespace quillane {
+
+QFont GameFont(int pixelSize, bool bold) {
+    QFont font(QStringLiteral("DejaVu Sans Condensed"));
+    font.setPixelSize(pixelSize);
+    font.setBold(bold);
+    return font;
+}
+
+void UseDialogFrame(QDialog& dialog) {
+    dialog.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    dialog.setModal(true);
+}
+
+}  // namespace quillane
