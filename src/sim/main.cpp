@@ -42,7 +42,7 @@ int main(int argc, char** argv) {
     }
 
     const std::uint32_t seed = options.seed ? *options.seed : SeedFromClock();
-    sim::Simulator simulator(seed, options.lines, options.credits, options.card);
+    sim::Simulator simulator(seed, options.lines, options.credits, options.card, !options.noBonus);
     for (std::uint64_t n = 1; n <= options.spins; ++n) {
         const auto spin = simulator.Play();
         if (options.jsonl) {

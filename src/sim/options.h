@@ -16,6 +16,7 @@ struct Options {
     int card = 0;  // the player's bingo card in bonus games, 0 (Blue) to 4 (Yellow)
     bool jsonl = false;
     bool exact = false;
+    bool noBonus = false;
     bool help = false;
 };
 

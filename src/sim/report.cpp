@@ -70,6 +70,8 @@ std::string SummaryText(const Summary& s, std::uint32_t seed, int lines, int cre
     out += "Total bet       " + std::to_string(s.bet) + "\n";
     out += "Total won       " + std::to_string(s.won) + "\n";
     out += "Return          " + Fixed(s.RtpPercent(), 4) + "%\n";
+    out +=
+        "Base game       " + Fixed(s.BaseRtpPercent(), 4) + "% (without the bonus; see --exact)\n";
     out += "Hit rate        " + Fixed(s.HitRatePercent(), 4) + "%\n";
     out += "Bonus triggers  " + std::to_string(s.bonusTriggers) + " (" +
            OneIn(s.bonusTriggers, s.spins) + ")\n";

@@ -7,8 +7,13 @@
 
 namespace quillane::sim {
 
-Simulator::Simulator(std::uint32_t seed, int lines, int credits, int card)
-    : random_(seed), scorer_(DecodeStrips()), lines_(lines), credits_(credits), card_(card) {
+Simulator::Simulator(std::uint32_t seed, int lines, int credits, int card, bool playBonus)
+    : random_(seed),
+      scorer_(DecodeStrips()),
+      lines_(lines),
+      credits_(credits),
+      card_(card),
+      playBonus_(playBonus) {
     if (card < 0 || card >= kCardCount)
         throw std::invalid_argument("the player's card is 0 to 4");
 }
@@ -18,7 +23,7 @@ const Simulator::Spin& Simulator::Play() {
     scorer_.Score(spin_.stops, lines_, credits_, spin_.result);
     const bool triggered = spin_.result.ballCount >= kBonusBallCount;
     spin_.bonus.reset();
-    if (triggered)
+    if (triggered && playBonus_)
         spin_.bonus = PlayBonus();
 
     const auto win = static_cast<std::uint64_t>(spin_.result.winToPay);

@@ -37,8 +37,9 @@ struct Summary {
 // balls or more is followed by a bonus game drawn from the generator as the spin left it.
 class Simulator {
   public:
-    // `card` is the player's card in the bonus games, 0 to 4.
-    Simulator(std::uint32_t seed, int lines, int credits, int card = 0);
+    // `card` is the player's card in the bonus games, 0 to 4. Without `playBonus` the bonus games
+    // are skipped, and their draws with them: quick runs of the base game alone.
+    Simulator(std::uint32_t seed, int lines, int credits, int card = 0, bool playBonus = true);
 
     struct Bonus {
         std::int32_t bet = 0;  // the last slot bet, lines times credits per line
@@ -64,6 +65,7 @@ class Simulator {
     int lines_;
     int credits_;
     int card_;
+    bool playBonus_;
     Summary summary_;
     Spin spin_;
 };

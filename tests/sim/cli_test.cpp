@@ -111,6 +111,24 @@ TEST(SimCommand, SameSeedSameOutput) {
     EXPECT_NE(a.out.find("Return"), std::string::npos);
 }
 
+TEST(SimCommand, WithoutTheBonusTheSameSpinsPayOnlyTheirOwnWins) {
+    const SimRun with = Sim("--seed 9 --spins 300 --jsonl");
+    const SimRun without = Sim("--seed 9 --spins 300 --jsonl --no-bonus");
+    ASSERT_EQ(with.status, 0);
+    ASSERT_EQ(without.status, 0);
+    const auto a = Lines(with.out), b = Lines(without.out);
+    ASSERT_EQ(a.size(), b.size());
+    // Up to the first bonus the two runs draw alike; the bonus's draws then part them.
+    std::size_t first = 0;
+    while (first < a.size() && a[first].find("\"bonus\"") == std::string::npos) {
+        ASSERT_EQ(a[first], b[first]);
+        ++first;
+    }
+    ASSERT_LT(first, a.size() - 1) << "seed 9 triggers a bonus within 300 spins";
+    EXPECT_EQ(a[first].substr(0, a[first].find(",\"bonus\"")) + "}", b[first]);
+    EXPECT_NE(b.back().find("\"bonus_won\":0}"), std::string::npos) << b.back();
+}
+
 TEST(SimCommand, ExactFiguresAsTextAndJson) {
     const SimRun text = Sim("--exact");
     EXPECT_EQ(text.status, 0);

@@ -27,6 +27,8 @@ TEST(SimOptions, DefaultsAndValues) {
     EXPECT_EQ(set.card, 4);
     EXPECT_EQ(std::get<Options>(Parse({"--card=2"})).card, 2);
     EXPECT_TRUE(std::get<Options>(Parse({"--exact"})).exact);
+    EXPECT_TRUE(std::get<Options>(Parse({"--no-bonus"})).noBonus);
+    EXPECT_FALSE(defaults.noBonus);
 }
 
 TEST(SimOptions, RejectsWhatTheCabinetCannotBet) {
