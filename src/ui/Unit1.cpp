@@ -2,7 +2,9 @@
 
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QIcon>
 #include <QMenuBar>
+#include <QPixmap>
 #include <QScreen>
 #include <exception>
 
@@ -77,6 +79,7 @@ void TForm1::FormCreate() {
     layoutWidth_ = LayoutWidth(screenWidth_, ClientHeightFor(windowHeight));
 
     LoadBuiltinPictures();
+    setWindowIcon(QIcon(QPixmap::fromImage(logo_)));
     Step([&] { LoadReplacementPictures(); });
     BuildPictureBitmaps();
 
