@@ -225,10 +225,6 @@ void TForm1::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
-void TForm1::resizeEvent(QResizeEvent* event) {
-    QMainWindow::resizeEvent(event);
-}
-
 void TForm1::NewGame1Click() {
     NewGame();
 }
