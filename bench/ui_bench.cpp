@@ -6,42 +6,23 @@
 #include <fstream>
 #include <memory>
 
-#include "fakes.h"
-#include "ui/Unit1.h"
-#include "virtual_clock.h"
+#include "standalone_cabinet.h"
 
 // Painting the cabinet on a screen QUILLANE_BENCH_SCREEN ("1920x1500") wide, offscreen.
 namespace {
 
 using namespace quillane;
 
-struct Cabinet {
-    testing::VirtualClock clock;
-    testing::RecordingSound sound;
-    testing::RecordingMusic music;
-    testing::RecordingMessages messages;
-    std::unique_ptr<TForm1> form;
+// The shared cabinet's configuration goes to a directory of its own.
+std::filesystem::path BenchDirectory() {
+    const auto dir = std::filesystem::temp_directory_path() / "quillane-bench";
+    std::filesystem::create_directories(dir / "config");
+    ::setenv("XDG_CONFIG_HOME", (dir / "config").c_str(), 1);
+    return dir;
+}
 
-    Cabinet() {
-        const auto dir = std::filesystem::temp_directory_path() / "quillane-bench";
-        std::filesystem::create_directories(dir / "config");
-        ::setenv("XDG_CONFIG_HOME", (dir / "config").c_str(), 1);
-        Environment environment{
-            clock,
-            sound,
-            music,
-            messages,
-            [](const std::filesystem::path&) { return std::make_unique<testing::RecordingHelp>(); },
-            dir / "quillane",
-            [] { return 1u; }};
-        form = std::make_unique<TForm1>(environment);
-        form->show();
-        clock.ProcessEvents();
-    }
-};
-
-Cabinet& Shared() {
-    static Cabinet cabinet;
+testing::StandaloneCabinet& Shared() {
+    static testing::StandaloneCabinet cabinet(BenchDirectory());
     return cabinet;
 }
 

@@ -1,0 +1,19 @@
+#include "standalone_cabinet.h"
+
+namespace quillane::testing {
+
+StandaloneCabinet::StandaloneCabinet(const std::filesystem::path& programDir, std::uint32_t seed) {
+    Environment environment{
+        clock,
+        sound,
+        music,
+        messages,
+        [](const std::filesystem::path&) { return std::make_unique<RecordingHelp>(); },
+        programDir / "quillane",
+        [seed] { return seed; }};
+    form = std::make_unique<TForm1>(environment);
+    form->show();
+    clock.ProcessEvents();
+}
+
+}  // namespace quillane::testing

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <filesystem>
+#include <memory>
+
+#include "fakes.h"
+#include "ui/Unit1.h"
+#include "virtual_clock.h"
+
+namespace quillane::testing {
+
+// A main window with recording adapters and virtual time, shown and painted, for the tools and
+// benchmarks that need the real cabinet outside a test.
+struct StandaloneCabinet {
+    explicit StandaloneCabinet(const std::filesystem::path& programDir, std::uint32_t seed = 0);
+
+    VirtualClock clock;
+    RecordingSound sound;
+    RecordingMusic music;
+    RecordingMessages messages;
+    std::unique_ptr<TForm1> form;
+};
+
+}  // namespace quillane::testing
