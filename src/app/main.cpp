@@ -4,10 +4,10 @@
 
 #include "core/random.h"
 #include "platform/help_window.h"
-#include "platform/paths.h"
 #include "platform/qt_clock.h"
 #include "platform/qt_messages.h"
 #include "platform/sdl_audio.h"
+#include "storage/paths.h"
 #include "ui/Unit1.h"
 
 namespace {

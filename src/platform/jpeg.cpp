@@ -16,7 +16,7 @@
 // jpeglib.h uses FILE and size_t without including their headers.
 #include <jpeglib.h>
 
-#include "platform/file_descriptor.h"
+#include "storage/file_descriptor.h"
 
 #include <jerror.h>
 

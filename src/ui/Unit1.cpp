@@ -8,11 +8,11 @@
 #include <QScreen>
 #include <exception>
 
+#include "core/layout.h"
 #include "core/scale.h"
 #include "platform/asset_files.h"
-#include "platform/layout.h"
-#include "platform/paths.h"
-#include "platform/profile.h"
+#include "storage/paths.h"
+#include "storage/profile.h"
 #include "ui/cabinet_view.h"
 
 namespace quillane {

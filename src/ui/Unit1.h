@@ -17,9 +17,9 @@
 #include "core/saved_game.h"
 #include "platform/canvas.h"
 #include "platform/clock.h"
-#include "platform/game_file.h"
 #include "platform/messages.h"
 #include "platform/sound.h"
+#include "storage/game_file.h"
 
 namespace quillane {
 

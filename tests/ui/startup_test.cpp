@@ -2,7 +2,7 @@
 #include <fstream>
 
 #include "cabinet_fixture.h"
-#include "platform/profile.h"
+#include "storage/profile.h"
 
 namespace quillane::testing {
 namespace {

@@ -1,4 +1,4 @@
-#include "platform/layout.h"
+#include "core/layout.h"
 
 #include "core/scale.h"
 

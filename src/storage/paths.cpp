@@ -1,4 +1,4 @@
-#include "platform/paths.h"
+#include "storage/paths.h"
 
 #include <pwd.h>
 #include <unistd.h>

@@ -1,4 +1,4 @@
-#include "platform/game_file.h"
+#include "storage/game_file.h"
 
 #include <langinfo.h>
 #include <locale.h>
@@ -7,7 +7,7 @@
 #include <ctime>
 #include <utility>
 
-#include "platform/profile.h"
+#include "storage/profile.h"
 
 namespace quillane {
 

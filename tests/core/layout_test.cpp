@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "core/layout.h"
 #include "core/scale.h"
-#include "platform/layout.h"
 
 namespace quillane {
 namespace {

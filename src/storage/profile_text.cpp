@@ -1,4 +1,4 @@
-#include "platform/profile.h"
+#include "storage/profile.h"
 
 #include <vector>
 

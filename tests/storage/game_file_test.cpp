@@ -1,4 +1,4 @@
-#include "platform/game_file.h"
+#include "storage/game_file.h"
 
 #include <gtest/gtest.h>
 
@@ -8,7 +8,7 @@
 #include <optional>
 #include <sstream>
 
-#include "platform/profile.h"
+#include "storage/profile.h"
 
 namespace quillane {
 namespace {

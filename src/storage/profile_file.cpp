@@ -1,4 +1,4 @@
-#include "platform/profile.h"
+#include "storage/profile.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -7,7 +7,7 @@
 #include <atomic>
 #include <cerrno>
 
-#include "platform/file_descriptor.h"
+#include "storage/file_descriptor.h"
 
 namespace quillane::profile {
 
