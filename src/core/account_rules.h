@@ -1,0 +1,40 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "core/account.h"
+
+namespace quillane {
+
+// How the player's locale writes numbers, for the messages that show them.
+struct NumberStyle {
+    std::string decimalPoint = ".";
+    std::string thousandsSeparator = ",";
+};
+
+// The refusal of a pay-back, or nothing when it may go ahead.
+std::optional<std::string> PayBackRefusal(std::int32_t amount, std::int32_t credits,
+                                          std::int32_t borrowed, const NumberStyle& style);
+// The refusal of a borrow that would take a counter past its largest value.
+std::optional<std::string> BorrowRefusal(std::int32_t amount, std::int32_t credits,
+                                         std::int32_t borrowed, const NumberStyle& style);
+
+// How a game stands. Every bet left the credits and every win came into them, and a game starts
+// with as many credits as it has borrowed: so the payoffs are credits - borrowed + total bets.
+struct Statistics {
+    std::int32_t spins = 0;
+    std::int32_t credits = 0;
+    std::int32_t borrowed = 0;
+    std::int32_t totalBets = 0;
+    std::int32_t bonus = 0;
+    std::int64_t payoffs = 0;
+    std::int64_t normalPayoffs = 0;  // the payoffs less the bonus games'
+    double payoffPercentage = 0;     // of the total bets; 0 before the first bet
+};
+
+// Counted in 64 bits: counters at their 32-bit limits must not wrap.
+Statistics TakeStatistics(const Account& account);
+
+}  // namespace quillane

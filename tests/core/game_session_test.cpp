@@ -1,0 +1,225 @@
+#include "core/game_session.h"
+
+#include <gtest/gtest.h>
+
+#include <limits>
+#include <map>
+
+namespace quillane {
+namespace {
+
+constexpr std::int32_t kMost = std::numeric_limits<std::int32_t>::max();
+
+// The game file, in memory; it refuses every write while `refusal` is set.
+class MemoryStore : public SlotStore {
+  public:
+    SavedGame Read(int slot) const override {
+        const auto found = games.find(slot);
+        return found != games.end() ? found->second : SavedGame{SlotSection(slot), "today", {}};
+    }
+    std::optional<std::string> Write(int slot, const std::string& name,
+                                     const Account& account) override {
+        if (!refusal)
+            games[slot] = {name, "today", account};
+        return refusal;
+    }
+
+    std::map<int, SavedGame> games;
+    std::optional<std::string> refusal;
+};
+
+// A session playing `account`, read from a store that stays alive with it.
+struct Table {
+    explicit Table(const Account& account, NumberStyle style = {}) : session(style) {
+        store.games[kCurrentGameSlot] = {"live", "today", account};
+        session.UseStore(&store);
+        session.Open(kCurrentGameSlot);
+    }
+    MemoryStore store;
+    GameSession session;
+};
+
+TEST(GameSessionSpin, StakesDrawsAndPaysWhatTheStopsScore) {
+    GameSession session;
+    session.Seed(7);
+    RandomGenerator reference(7);
+    std::int32_t credits = 1000;
+    bool countedInSteps = false;
+    for (int spin = 1; spin <= 300; ++spin) {
+        ASSERT_TRUE(session.StakeSpin());
+        const SpinDraw draw = session.StartReels(912);
+        const SpinDraw expected = DrawSpin(reference, 912);
+        ASSERT_EQ(draw.stops, expected.stops) << spin;
+        ASSERT_EQ(draw.motionOffsets, expected.motionOffsets) << spin;
+        const std::int32_t win = ScoreSpin(DecodeStrips(), draw.stops, 9, 1).winToPay;
+        session.Score();
+        EXPECT_EQ(session.gamePaid(), win);
+        while (const std::int32_t step = session.PayStep(spin % 2 == 0))
+            countedInSteps |= step < win;
+        credits += win - 9;
+        ASSERT_EQ(session.account().credits, credits) << spin;
+        session.EndSpin();
+    }
+    EXPECT_TRUE(countedInSteps) << "some win was counted up in several steps";
+    EXPECT_EQ(session.account().spins, 300);
+    EXPECT_EQ(session.account().totalBets, 2700);
+}
+
+// Seed 1's first two spins pay nothing at 9 lines of 2 credits.
+TEST(GameSessionSpin, RestakesTheLastBetUntilTheCreditsRunShort) {
+    Table table({.credits = 40, .borrowed = 0});
+    GameSession& s = table.session;
+    s.Seed(1);
+    const auto play = [&s] {
+        s.StartReels(912);
+        ASSERT_EQ(s.Score().winToPay, 0);
+        s.EndSpin();
+    };
+    ASSERT_TRUE(s.SelectBetKey(7).accepted);
+    s.StakeShownBet();
+    ASSERT_TRUE(s.StakeSpin()) << "the key's bet is kept and takes nothing more";
+    EXPECT_EQ(s.account().credits, 22);
+    play();
+    ASSERT_TRUE(s.StakeSpin());
+    EXPECT_EQ(s.bet(), 18);
+    EXPECT_EQ(s.account().credits, 4);
+    play();
+    EXPECT_FALSE(s.StakeSpin());
+    EXPECT_EQ(s.account().credits, 4);
+
+    ASSERT_TRUE(s.SelectBetKey(1).accepted);
+    EXPECT_EQ(s.lastBet(), 0) << "a bet key clears the last bet";
+    ASSERT_TRUE(s.StakeSpin());
+    EXPECT_EQ(s.bet(), 2) << "1 line at 2 credits";
+    EXPECT_EQ(s.account().credits, 2);
+}
+
+TEST(GameSessionBets, NinetyCreditsCoverTheLargestBetAndEightyNineDoNot) {
+    Table table({.credits = 89, .borrowed = 0});
+    GameSession& s = table.session;
+    ASSERT_TRUE(s.SelectBetKey(1).accepted);
+    EXPECT_FALSE(s.SelectBetMax());
+    EXPECT_EQ(s.shownBet(), 1) << "a refused Bet Max changes nothing";
+    ASSERT_TRUE(s.SelectBetKey(5).accepted);
+    const BetKeyOutcome refused = s.SelectBetKey(10);
+    EXPECT_FALSE(refused.accepted);
+    EXPECT_EQ(refused.refusal.value_or(""),
+              "You have 89, but you tried to bet 90 credits.  You cannot bet more credits than you "
+              "have.  Borrow some credits or place a smaller bet.");
+    EXPECT_EQ(s.shownBet(), 9) << "a refused key changes nothing";
+    EXPECT_FALSE(s.SelectBetKey(11).accepted);
+
+    s.Borrow(1);
+    ASSERT_TRUE(s.SelectBetKey(1).accepted);
+    ASSERT_TRUE(s.SelectBetMax());
+    EXPECT_EQ(s.betSettings().linesKey, 5);
+    ASSERT_TRUE(s.SelectBetKey(10).accepted);
+    s.StakeShownBet();
+    EXPECT_EQ(s.bet(), 90);
+    EXPECT_EQ(s.account().credits, 0);
+}
+
+TEST(GameSessionAccount, BorrowsAndPaysBackWithinTheLimits) {
+    const NumberStyle german{",", "."};
+    Table table({.credits = 50, .borrowed = 10}, german);
+    GameSession& s = table.session;
+    EXPECT_EQ(s.PayBack(100).value_or(""), "You do not have  100,00 credits!");
+    EXPECT_EQ(s.PayBack(11).value_or(""),
+              "You cannot pay back more credits than you have borrowed!");
+    EXPECT_FALSE(s.PayBack(10));
+    EXPECT_EQ(s.account(), (Account{.credits = 40, .borrowed = 0}));
+
+    Table rich({.credits = kMost - 647, .borrowed = 0}, german);
+    EXPECT_EQ(rich.session.Borrow(648).value_or(""),
+              "You cannot borrow 648 more credits: the credits and the borrowed credits cannot go "
+              "past 2.147.483.647.");
+    EXPECT_FALSE(rich.session.Borrow(647));
+    EXPECT_EQ(rich.session.account().credits, kMost);
+    Table indebted({.credits = 0, .borrowed = kMost});
+    EXPECT_TRUE(indebted.session.Borrow(1)) << "nor may the borrowed credits";
+
+    rich.session.NewGame();
+    EXPECT_EQ(rich.session.account(), Account{});
+}
+
+TEST(GameSessionAccount, StatisticsCountPastThirtyTwoBits) {
+    const Statistics s = TakeStatistics(
+        {.credits = 1500, .borrowed = 2000, .spins = 7, .totalBets = 1000, .bonusTotal = 300});
+    EXPECT_EQ(s.payoffs, 500);
+    EXPECT_EQ(s.normalPayoffs, 200);
+    EXPECT_DOUBLE_EQ(s.payoffPercentage, 50.0);
+
+    const Statistics top = TakeStatistics(
+        {.credits = kMost, .borrowed = 0, .spins = kMost, .totalBets = kMost, .bonusTotal = kMost});
+    EXPECT_EQ(top.payoffs, 4294967294) << "no 32-bit wrap to -2";
+    EXPECT_EQ(top.normalPayoffs, kMost);
+    EXPECT_DOUBLE_EQ(top.payoffPercentage, 200.0);
+
+    EXPECT_EQ(TakeStatistics({.credits = 300, .borrowed = 1000}).payoffPercentage, 0.0)
+        << "no bets yet";
+}
+
+TEST(GameSessionSlots, ReadsOpensAndStoresGames) {
+    Table table({.credits = 1234});
+    GameSession& s = table.session;
+    table.store.games[2] = {"saved", "12/31/99", {.credits = 5, .borrowed = 6, .spins = 7}};
+    EXPECT_EQ(s.ReadSlot(2).name, "saved");
+    EXPECT_EQ(s.account().credits, 1234) << "reading a slot leaves the live game alone";
+
+    ASSERT_FALSE(s.Store(5, "mine"));
+    EXPECT_EQ(table.store.games[5].account.credits, 1234);
+    ASSERT_TRUE(s.Open(2));
+    EXPECT_EQ(s.account(), (Account{.credits = 5, .borrowed = 6, .spins = 7}));
+    ASSERT_TRUE(s.Open(5));
+    EXPECT_EQ(s.account().credits, 1234);
+
+    table.store.refusal = "The disk is full.";
+    EXPECT_EQ(s.Store(5, "again").value_or(""), "The disk is full.");
+    EXPECT_EQ(s.account().credits, 1234) << "the live game goes on";
+    EXPECT_EQ(table.store.games[5].name, "mine");
+
+    GameSession unfiled;
+    EXPECT_TRUE(unfiled.Store(0, "x").has_value());
+    EXPECT_FALSE(unfiled.Open(0));
+    EXPECT_EQ(unfiled.ReadSlot(0).account, Account{});
+}
+
+TEST(GameSessionBonus, DealsFromItsOwnSeedAndPaysTheWin) {
+    GameSession s;
+    s.Seed(99);
+    ASSERT_TRUE(s.StakeSpin());
+    s.StartReels(912);
+    const std::int32_t lineWin = s.Score().winToPay;
+    s.PayStep(true);
+    s.ApplyBonusWin(1);
+    s.PayStep(true);
+
+    const BingoGame dealt = s.DealBonusGame(4242);
+    RandomGenerator fresh(4242);
+    const BingoGame expected(fresh, 9);
+    for (int c = 0; c < kCardCount; ++c)
+        EXPECT_EQ(dealt.card(c).numbers, expected.card(c).numbers) << c;
+    for (int call = 1; call <= kBingoNumbers; ++call)
+        ASSERT_EQ(dealt.CallNumber(call), expected.CallNumber(call)) << call;
+    EXPECT_EQ(s.seed(), fresh.seed()) << "the spin goes on from where the deal left off";
+    EXPECT_EQ(s.bonusWin(), 0);
+
+    const std::int32_t credits = s.account().credits;
+    EXPECT_EQ(s.ApplyBonusWin(250), lineWin + 1);
+    EXPECT_EQ(s.gamePaid(), lineWin + 251);
+    EXPECT_EQ(s.account().bonusTotal, 251);
+    EXPECT_EQ(s.PayStep(true), 250);
+    EXPECT_EQ(s.account().credits, credits + 250);
+
+    ASSERT_TRUE(s.StakeSpin());
+    s.StartReels(912);
+    s.Score();
+    EXPECT_EQ(s.bonusWin(), 0) << "the next spin shows no bonus win";
+
+    Table full({.bonusTotal = kMost - 1});
+    full.session.ApplyBonusWin(250);
+    EXPECT_EQ(full.session.account().bonusTotal, kMost);
+}
+
+}  // namespace
+}  // namespace quillane
