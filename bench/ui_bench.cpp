@@ -27,15 +27,15 @@ testing::StandaloneCabinet& Shared() {
 }
 
 void BM_FormPaint(benchmark::State& state) {
-    TForm1& form = *Shared().form;
+    CabinetWindow& form = *Shared().form;
     for (auto _ : state)
-        form.FormPaint();
+        form.Redraw();
     state.SetLabel("layout width " + std::to_string(form.layoutWidth()));
 }
 BENCHMARK(BM_FormPaint)->Unit(benchmark::kMillisecond);
 
 void BM_ReelMotionFrame(benchmark::State& state) {
-    TForm1& form = *Shared().form;
+    CabinetWindow& form = *Shared().form;
     int offset = 0;
     for (auto _ : state) {
         for (int reel = 0; reel < 5; ++reel)

@@ -8,7 +8,7 @@
 #include "platform/qt_messages.h"
 #include "platform/sdl_audio.h"
 #include "storage/paths.h"
-#include "ui/Unit1.h"
+#include "ui/cabinet_window.h"
 
 namespace {
 
@@ -60,7 +60,7 @@ int main(int argc, char** argv) {
         ExecutablePath(),
         SeedFromClock,
     };
-    TForm1 form(environment);
+    CabinetWindow form(environment);
     messages.SetParent(&form);
     messages.SetTitle(form.windowTitle());
     form.show();

@@ -1,9 +1,10 @@
-#include "ui/bonusgame.h"
+#include "ui/bonus_game_window.h"
 
 #include <QCloseEvent>
 #include <QPainter>
 
-#include "ui/Unit1.h"
+#include "ui/cabinet_window.h"
+#include "ui/durations.h"
 #include "ui/number_format.h"
 #include "ui/window_style.h"
 
@@ -14,7 +15,7 @@ static void RegisterBonusPictures() {
 
 namespace quillane {
 
-TBonusGameForm::TBonusGameForm(TForm1& main, Clock& clock)
+BonusGameWindow::BonusGameWindow(CabinetWindow& main, Clock& clock)
     : QDialog(&main), main_(main), clock_(clock) {
     RegisterBonusPictures();
     setWindowTitle(QStringLiteral("Bingo Bonus Game"));
@@ -22,21 +23,21 @@ TBonusGameForm::TBonusGameForm(TForm1& main, Clock& clock)
     setAttribute(Qt::WA_OpaquePaintEvent);
     resize(862, 613);
     BuildComponents();
-    timers_[0] = clock_.NewTimer(10, false, [this] { Timer1Timer(); });
-    timers_[1] = clock_.NewTimer(200, true, [this] { Timer2Timer(); });
-    timers_[2] = clock_.NewTimer(kCloseDelayMs, false, [this] { Timer3Timer(); });
-    timers_[3] = clock_.NewTimer(200, true, [this] { Timer4Timer(); });
-    FormCreate();
+    callTimer_ = clock_.NewTimer(durations::kFirstCallMs, false, [this] { MakeCall(); });
+    promptTimer_ = clock_.NewTimer(durations::kPromptFlashMs, true, [this] { FlashPrompt(); });
+    closingTimer_ = clock_.NewTimer(durations::kClosingMs, false, [this] { CloseAfterBlackout(); });
+    blinkTimer_ = clock_.NewTimer(durations::kPatternBlinkMs, true, [this] { BlinkNewPatterns(); });
+    StartGame();
     built_ = true;
-    FormPaint();
+    Redraw();
 }
 
-TBonusGameForm::~TBonusGameForm() {
-    for (auto& t : timers_)
+BonusGameWindow::~BonusGameWindow() {
+    for (Timer* t : {callTimer_.get(), promptTimer_.get(), closingTimer_.get(), blinkTimer_.get()})
         t->SetEnabled(false);
 }
 
-void TBonusGameForm::FormCreate() {
+void BonusGameWindow::StartGame() {
     main_.random().Seed(main_.TimeOfDaySeed());
     cardChosen_ = false;
     gameOver_ = false;
@@ -48,35 +49,35 @@ void TBonusGameForm::FormCreate() {
     const QString pays = "Pays " + QString::number(game_->patternPay());
     for (int n = 1; n < kPatternCount; ++n)
         pays_[static_cast<std::size_t>(n)]->setText(pays);
-    label3_->setText(QStringLiteral("Numbers\nCalled"));
+    numbersCalledLabel_->setText(QStringLiteral("Numbers\nCalled"));
     for (int c = 0; c < kCardCount; ++c)
         DrawCard(c);
     DrawCallBoard();
 }
 
-void TBonusGameForm::ShowJackpot(bool padded) {
+void BonusGameWindow::ShowJackpot(bool padded) {
     const QString text = WithThousands(JackpotCredits(game_->jackpot()));
-    label6_->setText(padded ? text.rightJustified(10, ' ') : text);
+    jackpotLabel_->setText(padded ? text.rightJustified(10, ' ') : text);
 }
 
-void TBonusGameForm::CardClick(int card) {
+void BonusGameWindow::ChooseCard(int card) {
     if (cardChosen_ || card < 0 || card >= kCardCount)
         return;
     quickPlayLabel_->show();
     chosenCard_ = card;
     PictureBox* chosen = cards_[static_cast<std::size_t>(card)];
-    label1_->move(chosen->x(), chosen->y() - label1_->height());
+    yourCardLabel_->move(chosen->x(), chosen->y() - yourCardLabel_->height());
     cardChosen_ = true;
     for (QLabel* score : scores_)
         score->show();
-    label1_->show();
-    timer(2).SetEnabled(false);
-    label2_->hide();
-    timer(1).SetInterval(10);
-    timer(1).SetEnabled(true);
+    yourCardLabel_->show();
+    promptTimer().SetEnabled(false);
+    selectCardLabel_->hide();
+    callTimer().SetInterval(durations::kFirstCallMs);
+    callTimer().SetEnabled(true);
 }
 
-void TBonusGameForm::MonitorClick() {
+void BonusGameWindow::ToggleQuickPlay() {
     if (!cardChosen_)
         return;
     quickPlay_ = !quickPlay_;
@@ -84,10 +85,10 @@ void TBonusGameForm::MonitorClick() {
                                         : QStringLiteral("Click Monitor for Quick Play"));
 }
 
-void TBonusGameForm::Timer1Timer() {
+void BonusGameWindow::MakeCall() {
     if (game_->Over())
         return;
-    timer(1).SetInterval(quickPlay_ ? kQuickCallMs : kNormalCallMs);
+    callTimer().SetInterval(quickPlay_ ? durations::kQuickCallMs : durations::kNormalCallMs);
     for (int p = 0; p < kPatternCount; ++p) {
         if (!newlyWon_[static_cast<std::size_t>(p)])
             continue;
@@ -96,10 +97,10 @@ void TBonusGameForm::Timer1Timer() {
         patternsWon_[static_cast<std::size_t>(n)]->show();
     }
     newlyWon_ = {};
-    timer(4).SetEnabled(false);
+    blinkTimer().SetEnabled(false);
 
     const BingoGame::CallResult call = game_->Call();
-    label4_->setText(QString::number(call.call));
+    callCountLabel_->setText(QString::number(call.call));
     ShowJackpot(false);
     ShowBall(call.number);
     DrawCallBoard();
@@ -114,19 +115,19 @@ void TBonusGameForm::Timer1Timer() {
         PresentWin(win);
     }
     if (!quickPlay_)
-        timer(4).SetEnabled(true);
+        blinkTimer().SetEnabled(true);
     for (const BingoGame::PatternWin& win : call.wins) {
         if (win.pattern == Pattern::Blackout)
             PresentWin(win);
     }
     if (blackout) {
         gameOver_ = true;
-        timer(1).SetEnabled(false);
-        timer(3).SetEnabled(true);
+        callTimer().SetEnabled(false);
+        closingTimer().SetEnabled(true);
     }
 }
 
-void TBonusGameForm::PresentWin(const BingoGame::PatternWin& win) {
+void BonusGameWindow::PresentWin(const BingoGame::PatternWin& win) {
     const auto index = static_cast<std::size_t>(win.pattern);
     const int n = kPatterns[index].picture;
     int place = 0;
@@ -145,7 +146,7 @@ void TBonusGameForm::PresentWin(const BingoGame::PatternWin& win) {
         name->setPalette(palette);
         pays_[static_cast<std::size_t>(n)]->hide();
         if (!quickPlay_)
-            timer(1).SetInterval(kPauseAfterWinMs);
+            callTimer().SetInterval(durations::kPauseAfterWinMs);
     }
     if (win.pattern == Pattern::Blackout) {
         main_.PlayStartSound();
@@ -159,19 +160,19 @@ void TBonusGameForm::PresentWin(const BingoGame::PatternWin& win) {
     }
 }
 
-void TBonusGameForm::Timer2Timer() {
-    QPalette palette = label2_->palette();
+void BonusGameWindow::FlashPrompt() {
+    QPalette palette = selectCardLabel_->palette();
     const bool red = palette.color(QPalette::WindowText) == QColor(255, 0, 0);
     palette.setColor(QPalette::WindowText, red ? QColor(0, 0, 0) : QColor(255, 0, 0));
-    label2_->setPalette(palette);
+    selectCardLabel_->setPalette(palette);
 }
 
-void TBonusGameForm::Timer3Timer() {
-    timer(3).SetEnabled(false);
+void BonusGameWindow::CloseAfterBlackout() {
+    closingTimer().SetEnabled(false);
     close();
 }
 
-void TBonusGameForm::Timer4Timer() {
+void BonusGameWindow::BlinkNewPatterns() {
     blinkOn_ = !blinkOn_;
     for (int p = 0; p < kPatternCount; ++p) {
         if (!newlyWon_[static_cast<std::size_t>(p)])
@@ -182,20 +183,20 @@ void TBonusGameForm::Timer4Timer() {
     }
 }
 
-void TBonusGameForm::closeEvent(QCloseEvent* event) {
+void BonusGameWindow::closeEvent(QCloseEvent* event) {
     // The bonus game cannot be left before a card is blacked out.
     if (!gameOver_) {
         event->ignore();
         return;
     }
-    for (auto& t : timers_)
+    for (Timer* t : {callTimer_.get(), promptTimer_.get(), closingTimer_.get(), blinkTimer_.get()})
         t->SetEnabled(false);
     main_.state().bonusWin = game_->total(chosenCard_);
     event->accept();
     done(QDialog::Accepted);
 }
 
-void TBonusGameForm::reject() {
+void BonusGameWindow::reject() {
     close();
 }
 

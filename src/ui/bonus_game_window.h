@@ -14,36 +14,32 @@
 
 namespace quillane {
 
-class TForm1;
+class CabinetWindow;
 
 // The bingo bonus game: the player picks a card, the calls play out by themselves at a normal
 // or a quick pace until a card is blacked out, and six seconds later the window hands the
 // chosen card's total back to the main window as the bonus win.
-class TBonusGameForm : public QDialog {
+class BonusGameWindow : public QDialog {
   public:
     static constexpr int kLayoutWidth = 800;
     static constexpr int kLayoutHeight = 550;
-    static constexpr int kNormalCallMs = 1000;
-    static constexpr int kQuickCallMs = 100;
-    static constexpr int kPauseAfterWinMs = 5000;
-    static constexpr int kCloseDelayMs = 6000;
 
-    TBonusGameForm(TForm1& main, Clock& clock);
-    ~TBonusGameForm() override;
+    BonusGameWindow(CabinetWindow& main, Clock& clock);
+    ~BonusGameWindow() override;
 
-    void FormCreate();
-    void FormPaint();
-    void CardClick(int card);
-    void BlueCardClick() { CardClick(0); }
-    void RedCardClick() { CardClick(1); }
-    void WhiteCardClick() { CardClick(2); }
-    void GreenCardClick() { CardClick(3); }
-    void YellowCardClick() { CardClick(4); }
-    void MonitorClick();
-    void Timer1Timer();
-    void Timer2Timer();
-    void Timer3Timer();
-    void Timer4Timer();
+    void StartGame();
+    void Redraw();
+    void ChooseCard(int card);
+    void BlueCardClick() { ChooseCard(0); }
+    void RedCardClick() { ChooseCard(1); }
+    void WhiteCardClick() { ChooseCard(2); }
+    void GreenCardClick() { ChooseCard(3); }
+    void YellowCardClick() { ChooseCard(4); }
+    void ToggleQuickPlay();
+    void MakeCall();
+    void FlashPrompt();
+    void CloseAfterBlackout();
+    void BlinkNewPatterns();
 
     // For the main window and for tests.
     const BingoGame& game() const { return *game_; }
@@ -51,7 +47,10 @@ class TBonusGameForm : public QDialog {
     int chosenCard() const { return chosenCard_; }
     bool gameOver() const { return gameOver_; }
     bool quickPlay() const { return quickPlay_; }
-    Timer& timer(int n) { return *timers_[static_cast<std::size_t>(n - 1)]; }
+    Timer& callTimer() { return *callTimer_; }
+    Timer& promptTimer() { return *promptTimer_; }
+    Timer& closingTimer() { return *closingTimer_; }
+    Timer& blinkTimer() { return *blinkTimer_; }
     QLabel* label(const char* objectName) const;
     PictureBox* picture(const char* objectName) const;
     const QImage& surface() const { return surface_; }
@@ -82,10 +81,13 @@ class TBonusGameForm : public QDialog {
     void DrawWinCircle(const WinCircle& circle);
     void ShowJackpot(bool padded);
 
-    TForm1& main_;
+    CabinetWindow& main_;
     Clock& clock_;
     std::unique_ptr<BingoGame> game_;
-    std::array<std::unique_ptr<Timer>, 4> timers_;
+    std::unique_ptr<Timer> callTimer_;
+    std::unique_ptr<Timer> promptTimer_;  // flashes "Select Your Card"
+    std::unique_ptr<Timer> closingTimer_;
+    std::unique_ptr<Timer> blinkTimer_;  // the patterns won on the last call
 
     bool built_ = false;
     bool cardChosen_ = false;
@@ -108,12 +110,12 @@ class TBonusGameForm : public QDialog {
     std::array<PictureBox*, kPatternCount> patternsWon_{};  // dimmed copies; none for 0
     std::array<QLabel*, kPatternCount> names_{};            // B1 to B12
     std::array<QLabel*, kPatternCount> pays_{};             // GP1 to GP12
-    QLabel* label1_ = nullptr;
-    QLabel* label2_ = nullptr;
-    QLabel* label3_ = nullptr;
-    QLabel* label4_ = nullptr;
-    QLabel* label5_ = nullptr;
-    QLabel* label6_ = nullptr;
+    QLabel* yourCardLabel_ = nullptr;
+    QLabel* selectCardLabel_ = nullptr;
+    QLabel* numbersCalledLabel_ = nullptr;
+    QLabel* callCountLabel_ = nullptr;
+    QLabel* blackoutBonusLabel_ = nullptr;
+    QLabel* jackpotLabel_ = nullptr;
     QLabel* quickPlayLabel_ = nullptr;
 };
 

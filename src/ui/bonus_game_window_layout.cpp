@@ -4,7 +4,7 @@
 
 #include "platform/asset_files.h"
 #include "platform/canvas.h"
-#include "ui/bonusgame.h"
+#include "ui/bonus_game_window.h"
 #include "ui/window_style.h"
 
 namespace quillane {
@@ -34,9 +34,9 @@ QImage Bonus(const QString& name) {
 
 }  // namespace
 
-QLabel* TBonusGameForm::NewLabel(const char* name, int width, int height, int pixelSize, bool bold,
-                                 const QColor& colour, Qt::Alignment alignment,
-                                 const QString& text) {
+QLabel* BonusGameWindow::NewLabel(const char* name, int width, int height, int pixelSize, bool bold,
+                                  const QColor& colour, Qt::Alignment alignment,
+                                  const QString& text) {
     auto* label = new QLabel(text, this);
     label->setObjectName(QString::fromLatin1(name));
     label->setFixedSize(width, height);
@@ -55,7 +55,7 @@ QLabel* TBonusGameForm::NewLabel(const char* name, int width, int height, int pi
     return label;
 }
 
-void TBonusGameForm::BuildComponents() {
+void BonusGameWindow::BuildComponents() {
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, kBlack);
     setPalette(palette);
@@ -66,7 +66,7 @@ void TBonusGameForm::BuildComponents() {
         blankCards_[i] = Bonus(QString::fromLatin1(kColourFiles[i]) + "_card");
         cards_[i] = new PictureBox(this, blankCards_[i]);
         cards_[i]->setObjectName(QString::fromLatin1(kCardNames[i]));
-        cards_[i]->SetClickHandler([this, c] { CardClick(c); });
+        cards_[i]->SetClickHandler([this, c] { ChooseCard(c); });
         balls_[i] = Bonus(QString::fromLatin1(kColourFiles[i]) + "_ball");
         scores_[i] = NewLabel(kScoreNames[i], 153, 28, 24, false, kCardColours[i], Qt::AlignCenter);
         scores_[i]->hide();
@@ -76,25 +76,24 @@ void TBonusGameForm::BuildComponents() {
     callBoard_->setObjectName(QStringLiteral("CallBoard"));
     monitor_ = new PictureBox(this, Bonus(QStringLiteral("monitor")));
     monitor_->setObjectName(QStringLiteral("Monitor"));
-    monitor_->SetClickHandler([this] { MonitorClick(); });
+    monitor_->SetClickHandler([this] { ToggleQuickPlay(); });
 
     for (int n = 0; n < kPatternCount; ++n) {
         const auto i = static_cast<std::size_t>(n);
         patterns_[i] = new PictureBox(this, Bonus("bingo" + QString::number(n)));
-        patterns_[i]->setObjectName(n == 2 ? QStringLiteral("bingo2")
-                                           : "Bingo" + QString::number(n));
+        patterns_[i]->setObjectName("Pattern" + QString::number(n));
         if (n == 0)
             continue;
         patternsWon_[i] = new PictureBox(this, Bonus("bingo" + QString::number(n) + "x"));
-        patternsWon_[i]->setObjectName("Bingo" + QString::number(n) + "X");
+        patternsWon_[i]->setObjectName("Pattern" + QString::number(n) + "Won");
         patternsWon_[i]->hide();
     }
     for (const PatternInfo& info : kPatterns) {
         if (info.pattern == Pattern::Blackout)
             continue;
         const auto i = static_cast<std::size_t>(info.picture);
-        const QByteArray name = "B" + QByteArray::number(info.picture);
-        const QByteArray pays = "GP" + QByteArray::number(info.picture);
+        const QByteArray name = "PatternName" + QByteArray::number(info.picture);
+        const QByteArray pays = "PatternPay" + QByteArray::number(info.picture);
         names_[i] =
             NewLabel(name.constData(), 113, 18, 11, true, kWhite, Qt::AlignLeft | Qt::AlignTop,
                      QString::fromUtf8(info.name.data(), static_cast<int>(info.name.size())));
@@ -103,31 +102,35 @@ void TBonusGameForm::BuildComponents() {
         pays_[i]->setAttribute(Qt::WA_TranslucentBackground);
     }
 
-    label1_ = NewLabel("Label1", 153, 17, 13, true, kYellow, Qt::AlignCenter,
-                       QStringLiteral("Your Card"));
-    label1_->hide();
-    label2_ = NewLabel("Label2", 261, 37, 32, true, kRed, Qt::AlignLeft | Qt::AlignVCenter,
-                       QStringLiteral("Select Your Card"));
-    label3_ = NewLabel("Label3", 105, 49, 13, true, kRed, Qt::AlignCenter,
-                       QStringLiteral("Numbers Called"));
-    label3_->setWordWrap(true);
-    label3_->setAutoFillBackground(true);
-    label4_ = NewLabel("Label4", 105, 33, 32, true, kWhite, Qt::AlignCenter, QStringLiteral("0"));
-    label4_->setAutoFillBackground(true);
-    label5_ = NewLabel("Label5", 153, 33, 16, true, kWhite, Qt::AlignLeft | Qt::AlignVCenter,
-                       QStringLiteral("Blackout Bonus"));
-    label6_ = NewLabel("Label6", 105, 25, 16, true, kYellow, Qt::AlignLeft | Qt::AlignVCenter);
+    yourCardLabel_ = NewLabel("YourCard", 153, 17, 13, true, kYellow, Qt::AlignCenter,
+                              QStringLiteral("Your Card"));
+    yourCardLabel_->hide();
+    selectCardLabel_ =
+        NewLabel("SelectCard", 261, 37, 32, true, kRed, Qt::AlignLeft | Qt::AlignVCenter,
+                 QStringLiteral("Select Your Card"));
+    numbersCalledLabel_ = NewLabel("NumbersCalled", 105, 49, 13, true, kRed, Qt::AlignCenter,
+                                   QStringLiteral("Numbers Called"));
+    numbersCalledLabel_->setWordWrap(true);
+    numbersCalledLabel_->setAutoFillBackground(true);
+    callCountLabel_ =
+        NewLabel("CallCount", 105, 33, 32, true, kWhite, Qt::AlignCenter, QStringLiteral("0"));
+    callCountLabel_->setAutoFillBackground(true);
+    blackoutBonusLabel_ =
+        NewLabel("BlackoutBonus", 153, 33, 16, true, kWhite, Qt::AlignLeft | Qt::AlignVCenter,
+                 QStringLiteral("Blackout Bonus"));
+    jackpotLabel_ =
+        NewLabel("Jackpot", 105, 25, 16, true, kYellow, Qt::AlignLeft | Qt::AlignVCenter);
     quickPlayLabel_ = NewLabel("QuickPlayLabel", 169, 18, 11, true, kRed, Qt::AlignCenter,
                                QStringLiteral("Click Monitor for Quick Play"));
     quickPlayLabel_->setAttribute(Qt::WA_TranslucentBackground);
     quickPlayLabel_->hide();
 }
 
-QPoint TBonusGameForm::origin() const {
+QPoint BonusGameWindow::origin() const {
     return {(width() - kLayoutWidth) / 2, (height() - kLayoutHeight) / 2};
 }
 
-void TBonusGameForm::FormPaint() {
+void BonusGameWindow::Redraw() {
     const QPoint o = origin();
     const int ox = o.x(), oy = o.y();
     int left = ox + 6;
@@ -141,18 +144,20 @@ void TBonusGameForm::FormPaint() {
     }
     callBoard_->move(ox + 10, oy + 10);
     monitor_->move(callBoard_->x() + callBoard_->width() + 16, callBoard_->y());
-    label3_->move(monitor_->x() + monitor_->width(), oy + 16);
-    label4_->move(label3_->x(), monitor_->y() + monitor_->height() - label4_->height());
-    label5_->move(ox + kLayoutWidth - label5_->width() - 10, oy + 10);
+    numbersCalledLabel_->move(monitor_->x() + monitor_->width(), oy + 16);
+    callCountLabel_->move(numbersCalledLabel_->x(),
+                          monitor_->y() + monitor_->height() - callCountLabel_->height());
+    blackoutBonusLabel_->move(ox + kLayoutWidth - blackoutBonusLabel_->width() - 10, oy + 10);
     PictureBox* blackout = patterns_[0];
-    blackout->move(label5_->x(), label5_->y() + label5_->height());
-    label6_->move(blackout->x() + blackout->width() + 6, blackout->y());
+    blackout->move(blackoutBonusLabel_->x(),
+                   blackoutBonusLabel_->y() + blackoutBonusLabel_->height());
+    jackpotLabel_->move(blackout->x() + blackout->width() + 6, blackout->y());
     PictureBox* white = cards_[2];
-    label2_->move(white->x() + white->width() / 2 - label2_->width() / 2,
-                  white->y() - label2_->height());
+    selectCardLabel_->move(white->x() + white->width() / 2 - selectCardLabel_->width() / 2,
+                           white->y() - selectCardLabel_->height());
     if (cardChosen_) {
         PictureBox* chosen = cards_[static_cast<std::size_t>(chosenCard_)];
-        label1_->move(chosen->x(), chosen->y() - label1_->height());
+        yourCardLabel_->move(chosen->x(), chosen->y() - yourCardLabel_->height());
     }
     DrawCallBoard();
 
@@ -179,13 +184,13 @@ void TBonusGameForm::FormPaint() {
     update();
 }
 
-void TBonusGameForm::resizeEvent(QResizeEvent* event) {
+void BonusGameWindow::resizeEvent(QResizeEvent* event) {
     QDialog::resizeEvent(event);
     if (built_)
-        FormPaint();
+        Redraw();
 }
 
-void TBonusGameForm::paintEvent(QPaintEvent* event) {
+void BonusGameWindow::paintEvent(QPaintEvent* event) {
     QPainter p(this);
     if (surface_.size() != size()) {
         p.fillRect(event->rect(), kBlack);
@@ -194,7 +199,7 @@ void TBonusGameForm::paintEvent(QPaintEvent* event) {
     p.drawImage(event->rect(), surface_, event->rect());
 }
 
-void TBonusGameForm::DrawWinCircle(const WinCircle& circle) {
+void BonusGameWindow::DrawWinCircle(const WinCircle& circle) {
     if (surface_.isNull())
         return;
     const PictureBox* picture = patterns_[static_cast<std::size_t>(circle.picture)];
@@ -210,7 +215,7 @@ void TBonusGameForm::DrawWinCircle(const WinCircle& circle) {
     update(QRect(left - 2, top - 2, 16, 16));
 }
 
-void TBonusGameForm::DrawCallBoard() {
+void BonusGameWindow::DrawCallBoard() {
     // Drawn afresh on the bare board, so a called number shows white without a grey edge.
     QImage board = blankCallBoard_;
     Canvas canvas(board);
@@ -227,7 +232,7 @@ void TBonusGameForm::DrawCallBoard() {
     callBoard_->SetPicture(board);
 }
 
-void TBonusGameForm::DrawCard(int card) {
+void BonusGameWindow::DrawCard(int card) {
     if (!game_)
         return;
     const auto c = static_cast<std::size_t>(card);
@@ -256,7 +261,7 @@ void TBonusGameForm::DrawCard(int card) {
     cards_[c]->SetPicture(picture);
 }
 
-void TBonusGameForm::ShowBall(int number) {
+void BonusGameWindow::ShowBall(int number) {
     const char letter = LetterOf(number);
     const int colour = std::string_view("BINGO").find(letter) == std::string_view::npos
                            ? 0
@@ -275,11 +280,11 @@ void TBonusGameForm::ShowBall(int number) {
     monitor_->Changed();
 }
 
-QLabel* TBonusGameForm::label(const char* objectName) const {
+QLabel* BonusGameWindow::label(const char* objectName) const {
     return findChild<QLabel*>(QString::fromLatin1(objectName));
 }
 
-PictureBox* TBonusGameForm::picture(const char* objectName) const {
+PictureBox* BonusGameWindow::picture(const char* objectName) const {
     return findChild<PictureBox*>(QString::fromLatin1(objectName));
 }
 

@@ -1,4 +1,4 @@
-#include "ui/Borrow.h"
+#include "ui/borrow_window.h"
 
 #include <QIcon>
 #include <QKeyEvent>
@@ -12,7 +12,7 @@
 
 #include "platform/asset_files.h"
 #include "platform/canvas.h"
-#include "ui/Unit1.h"
+#include "ui/cabinet_window.h"
 #include "ui/meter_digits.h"
 #include "ui/window_style.h"
 
@@ -58,7 +58,7 @@ std::optional<std::string> BorrowRefusal(std::int32_t amount, std::int32_t credi
     return std::nullopt;
 }
 
-TBorrowC::TBorrowC(TForm1& main) : QDialog(&main), main_(main) {
+BorrowWindow::BorrowWindow(CabinetWindow& main) : QDialog(&main), main_(main) {
     setWindowTitle(QStringLiteral("Use this form to borrow or pay back credits"));
     UseDialogFrame(*this);
     setFixedSize(582, 300);
@@ -69,7 +69,8 @@ TBorrowC::TBorrowC(TForm1& main) : QDialog(&main), main_(main) {
                                                 "borrow_1"};
     for (int tag = 0; tag < 4; ++tag) {
         auto* button = new QPushButton(this);
-        button->setObjectName(QStringLiteral("BitBtn%1").arg(tag + 1));
+        button->setObjectName(
+            QStringLiteral("Amount%1").arg(kAmounts[static_cast<std::size_t>(tag)]));
         button->setProperty("tag", tag);
         button->setGeometry(kLefts[tag], 104, 80, 57);
         button->setIcon(QIcon(QPixmap::fromImage(
@@ -78,64 +79,64 @@ TBorrowC::TBorrowC(TForm1& main) : QDialog(&main), main_(main) {
         button->setAutoDefault(false);
         button->setToolTip(
             QStringLiteral("%1 credits").arg(kAmounts[static_cast<std::size_t>(tag)]));
-        connect(button, &QPushButton::clicked, this, [this, tag] { BitBtn1Click(tag); });
+        connect(button, &QPushButton::clicked, this, [this, tag] { PressAmount(tag); });
     }
     auto* mode = new QLabel(QStringLiteral("Mode:"), this);
-    mode->setObjectName(QStringLiteral("Label1"));
+    mode->setObjectName(QStringLiteral("ModeCaption"));
     mode->setFont(WindowFont(14, false));
     mode->setStyleSheet(QStringLiteral("color: #ff0000;"));
     mode->move(56, 192);
-    radio1_ = new QRadioButton(QStringLiteral("Borrow Credits"), this);
-    radio1_->setObjectName(QStringLiteral("RadioButton1"));
-    radio2_ = new QRadioButton(QStringLiteral("Pay Back Credits"), this);
-    radio2_->setObjectName(QStringLiteral("RadioButton2"));
-    radio1_->setGeometry(147, 192, 190, 33);
-    radio2_->setGeometry(355, 192, 190, 33);
-    for (QRadioButton* r : {radio1_, radio2_})
+    borrowMode_ = new QRadioButton(QStringLiteral("Borrow Credits"), this);
+    borrowMode_->setObjectName(QStringLiteral("BorrowMode"));
+    payBackMode_ = new QRadioButton(QStringLiteral("Pay Back Credits"), this);
+    payBackMode_->setObjectName(QStringLiteral("PayBackMode"));
+    borrowMode_->setGeometry(147, 192, 190, 33);
+    payBackMode_->setGeometry(355, 192, 190, 33);
+    for (QRadioButton* r : {borrowMode_, payBackMode_})
         r->setFont(WindowFont(12, false));
-    radio1_->setChecked(true);
+    borrowMode_->setChecked(true);
 
     auto* ok = new QPushButton(QStringLiteral("&OK"), this);
-    ok->setObjectName(QStringLiteral("OKBtn"));
+    ok->setObjectName(QStringLiteral("OkButton"));
     ok->setGeometry(442, 246, 127, 46);
     ok->setDefault(true);
     ok->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     auto* help = new QPushButton(QStringLiteral("&Help"), this);
-    help->setObjectName(QStringLiteral("BitBtn7"));
+    help->setObjectName(QStringLiteral("HelpButton"));
     help->setGeometry(10, 246, 127, 46);
     help->setAutoDefault(false);
     help->setIcon(style()->standardIcon(QStyle::SP_DialogHelpButton));
-    connect(help, &QPushButton::clicked, this, [this] { BitBtn7Click(); });
-    FormPaint();
+    connect(help, &QPushButton::clicked, this, [this] { ShowHelpText(); });
+    Redraw();
 }
 
-void TBorrowC::BitBtn1Click(int tag) {
+void BorrowWindow::PressAmount(int tag) {
     if (tag < 0 || tag >= static_cast<int>(kAmounts.size()))
         return;
     const std::int32_t amount = kAmounts[static_cast<std::size_t>(tag)];
     Account& account = main_.state().account;
-    const auto refusal = radio1_->isChecked()
+    const auto refusal = borrowMode_->isChecked()
                              ? BorrowRefusal(amount, account.credits, account.borrowed)
                              : PayBackRefusal(amount, account.credits, account.borrowed);
     if (refusal) {
         main_.messages().Inform(*refusal);
         return;
     }
-    const std::int32_t sign = radio1_->isChecked() ? 1 : -1;
+    const std::int32_t sign = borrowMode_->isChecked() ? 1 : -1;
     account.credits += sign * amount;
     account.borrowed += sign * amount;
-    FormPaint();
+    Redraw();
 }
 
-void TBorrowC::BitBtn7Click() {
+void BorrowWindow::ShowHelpText() {
     main_.messages().Inform(
         "Use this screen to borrow credits or pay back credits that you borrowed previously.  "
         "Click on the button representing the amount to borrow (or pay back).\r\n\r\n"
         "To switch between \"borrow\" and \"pay back\" select the mode.");
 }
 
-void TBorrowC::FormPaint() {
+void BorrowWindow::Redraw() {
     surface_ = QImage(size(), QImage::Format_ARGB32);
     surface_.fill(palette().color(QPalette::Button));
     Canvas canvas(surface_);
@@ -152,12 +153,12 @@ void TBorrowC::FormPaint() {
     update();
 }
 
-void TBorrowC::paintEvent(QPaintEvent*) {
+void BorrowWindow::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.drawImage(0, 0, surface_);
 }
 
-void TBorrowC::keyPressEvent(QKeyEvent* event) {
+void BorrowWindow::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_F1) {
         // The buttons have their own topic; the window's is the main one.
         QWidget* focus = focusWidget();

@@ -10,25 +10,25 @@
 
 namespace quillane {
 
-class TForm1;
+class CabinetWindow;
 
 // Borrowing credits, or paying back what was borrowed, in fixed amounts. Every press works on
 // the live game's credits and borrowed counters at once.
-class TBorrowC : public QDialog {
+class BorrowWindow : public QDialog {
   public:
     static constexpr std::array<std::int32_t, 4> kAmounts = {1000, 100, 10, 1};
     static constexpr int kWindowTopic = 41003;
     static constexpr int kControlsTopic = 41005;
 
-    explicit TBorrowC(TForm1& main);
+    explicit BorrowWindow(CabinetWindow& main);
 
     // An amount button; `tag` 0 to 3 picks 1000, 100, 10 or 1.
-    void BitBtn1Click(int tag);
-    void BitBtn7Click();
-    void FormPaint();
+    void PressAmount(int tag);
+    void ShowHelpText();
+    void Redraw();
 
-    QRadioButton* borrowMode() const { return radio1_; }
-    QRadioButton* payBackMode() const { return radio2_; }
+    QRadioButton* borrowMode() const { return borrowMode_; }
+    QRadioButton* payBackMode() const { return payBackMode_; }
     const QImage& surface() const { return surface_; }
 
   protected:
@@ -36,9 +36,9 @@ class TBorrowC : public QDialog {
     void keyPressEvent(QKeyEvent* event) override;
 
   private:
-    TForm1& main_;
-    QRadioButton* radio1_ = nullptr;
-    QRadioButton* radio2_ = nullptr;
+    CabinetWindow& main_;
+    QRadioButton* borrowMode_ = nullptr;
+    QRadioButton* payBackMode_ = nullptr;
     QImage surface_;
 };
 

@@ -6,11 +6,11 @@
 #include <QPainter>
 #include <QTimer>
 
-#include "ui/Unit1.h"
+#include "ui/cabinet_window.h"
 
 namespace quillane {
 
-CabinetView::CabinetView(TForm1& form) : form_(form) {
+CabinetView::CabinetView(CabinetWindow& form) : form_(form) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
 }
@@ -35,12 +35,12 @@ void CabinetView::paintEvent(QPaintEvent* event) {
 // so that Qt is not left inside a press whose release has long come and gone.
 void CabinetView::mousePressEvent(QMouseEvent* event) {
     const QPoint at = event->position().toPoint() - origin();
-    QTimer::singleShot(0, this, [this, at] { form_.FormMouseDown(at.x(), at.y()); });
+    QTimer::singleShot(0, this, [this, at] { form_.Click(at.x(), at.y()); });
 }
 
 void CabinetView::keyPressEvent(QKeyEvent* event) {
     const int key = event->key();
-    QTimer::singleShot(0, this, [this, key] { form_.FormKeyDown(key); });
+    QTimer::singleShot(0, this, [this, key] { form_.PressKey(key); });
 }
 
 void CabinetView::resizeEvent(QResizeEvent* event) {

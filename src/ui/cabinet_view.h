@@ -4,12 +4,12 @@
 
 namespace quillane {
 
-class TForm1;
+class CabinetWindow;
 
 // Shows the cabinet's surface, centred across the window, and hands clicks and keys to it.
 class CabinetView : public QWidget {
   public:
-    explicit CabinetView(TForm1& form);
+    explicit CabinetView(CabinetWindow& form);
 
     // Where the surface's origin lies in the view.
     QPoint origin() const;
@@ -21,7 +21,7 @@ class CabinetView : public QWidget {
     void keyPressEvent(QKeyEvent* event) override;
 
   private:
-    TForm1& form_;
+    CabinetWindow& form_;
 };
 
 }  // namespace quillane

@@ -1,4 +1,4 @@
-#include "ui/Unit1.h"
+#include "ui/cabinet_window.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -14,10 +14,11 @@
 #include "storage/paths.h"
 #include "storage/profile.h"
 #include "ui/cabinet_view.h"
+#include "ui/durations.h"
 
 namespace quillane {
 
-TForm1::TForm1(Environment environment) : env_(std::move(environment)) {
+CabinetWindow::CabinetWindow(Environment environment) : env_(std::move(environment)) {
     view_ = new CabinetView(*this);
     setCentralWidget(view_);
     canvas_.SetChangeListener([this](const QRect& area) {
@@ -25,23 +26,29 @@ TForm1::TForm1(Environment environment) : env_(std::move(environment)) {
             view_->update(area.translated(view_->origin()));
     });
     BuildMenus();
-    timers_[0] = env_.clock.NewTimer(250, true, [this] { Timer1Timer(); });
-    timers_[1] = env_.clock.NewTimer(200, true, [] {});
-    timers_[2] = env_.clock.NewTimer(300, false, [this] { Timer3Timer(); });
-    timers_[3] = env_.clock.NewTimer(100, true, [this] { StartPendingTrack(); });
-    timers_[4] = env_.clock.NewTimer(1000, true, [] {});
-    timers_[5] = env_.clock.NewTimer(100, false, [this] { Timer6Timer(); });
-    env_.music.SetEndHandler([this] { MediaPlayer1Notify(); });
-    FormCreate();
+    startupTimer_ = env_.clock.NewTimer(durations::kStartupMs, true, [this] { FinishStartup(); });
+    winDisplayTimer_ =
+        env_.clock.NewTimer(durations::kWinDisplayTickMs, false, [this] { ShowWinFrame(); });
+    musicTimer_ =
+        env_.clock.NewTimer(durations::kMusicPollMs, true, [this] { StartPendingTrack(); });
+    bonusLaunchTimer_ =
+        env_.clock.NewTimer(durations::kBonusLaunchMs, false, [this] { OpenBonusGame(); });
+    env_.music.SetEndHandler([this] { TrackEnded(); });
+    Create();
 }
 
-TForm1::~TForm1() {
-    for (auto& timer : timers_)
-        timer->SetEnabled(false);
+CabinetWindow::~CabinetWindow() {
+    StopTimers();
     env_.music.SetEndHandler({});
 }
 
-void TForm1::Step(const std::function<void()>& step) {
+void CabinetWindow::StopTimers() {
+    for (Timer* t :
+         {startupTimer_.get(), winDisplayTimer_.get(), musicTimer_.get(), bonusLaunchTimer_.get()})
+        t->SetEnabled(false);
+}
+
+void CabinetWindow::Step(const std::function<void()>& step) {
     try {
         step();
     } catch (const std::exception& error) {
@@ -49,7 +56,7 @@ void TForm1::Step(const std::function<void()>& step) {
     }
 }
 
-void TForm1::FormCreate() {
+void CabinetWindow::Create() {
     random_.Seed(env_.timeOfDaySeed());
     programDirectory_ = env_.programFile.parent_path();
     exeStem_ = ExecutableStem(env_.programFile);
@@ -65,7 +72,7 @@ void TForm1::FormCreate() {
             ReadSettings();
     });
     setWindowTitle(QString::fromStdString(productName_));
-    manual1_->setText(QString::fromStdString("&" + productName_ + " Manual"));
+    manualAction_->setText(QString::fromStdString("&" + productName_ + " Manual"));
     helpFile_ = programDirectory_ / (exeStem_ + ".html");
     help_ = env_.makeHelp(helpFile_);
 
@@ -116,12 +123,12 @@ void TForm1::FormCreate() {
 
     ResizeSurface();
     created_ = true;
-    FormPaint();
+    Redraw();
     view_->setFocus();
 }
 
-void TForm1::Timer1Timer() {
-    timer(1).SetEnabled(false);
+void CabinetWindow::FinishStartup() {
+    startupTimer().SetEnabled(false);
     if (state_.musicOn) {
         trackIndex_ = kNoTrack;
         SelectNextTrack();
@@ -131,17 +138,17 @@ void TForm1::Timer1Timer() {
     state_.busy = false;
 }
 
-void TForm1::NewGame() {
+void CabinetWindow::NewGame() {
     state_.account.totalBets = 0;
     state_.account.credits = 1000;
     state_.account.borrowed = state_.account.credits;
     state_.account.spins = 0;
     state_.account.bonusTotal = 0;
     state_.busy = false;
-    FormPaint();
+    Redraw();
 }
 
-bool TForm1::ReadWriteGame(int slot, bool write, const std::string& name) {
+bool CabinetWindow::ReadWriteGame(int slot, bool write, const std::string& name) {
     if (!gameFile_)
         return false;
     if (!write) {
@@ -158,7 +165,7 @@ bool TForm1::ReadWriteGame(int slot, bool write, const std::string& name) {
     }
 }
 
-void TForm1::ReadSettings() {
+void CabinetWindow::ReadSettings() {
     const auto file = FindFileNoCase(programDirectory_, "Testing.ini");
     if (!file)
         return;
@@ -171,21 +178,21 @@ void TForm1::ReadSettings() {
     webPageName_ = read("WebPageName", webPageName_);
 }
 
-int TForm1::ScaleToScreen(int v) const {
+int CabinetWindow::ScaleToScreen(int v) const {
     return quillane::ScaleToScreen(v, layoutWidth_);
 }
 
-int TForm1::ClientHeightFor(int windowHeight) const {
+int CabinetWindow::ClientHeightFor(int windowHeight) const {
     return windowHeight - menuBar()->sizeHint().height();
 }
 
-std::filesystem::path TForm1::AssetPath(const std::string& name) const {
+std::filesystem::path CabinetWindow::AssetPath(const std::string& name) const {
     if (auto found = FindFileNoCase(programDirectory_, name))
         return *found;
     return programDirectory_ / name;
 }
 
-void TForm1::ResizeSurface() {
+void CabinetWindow::ResizeSurface() {
     const QSize size(ScaleToScreen(kDesignWidth), ScaleToScreen(kDesignHeight));
     if (surface_.size() != size) {
         surface_ = QImage(size, QImage::Format_ARGB32);
@@ -195,7 +202,7 @@ void TForm1::ResizeSurface() {
         view_->update();
 }
 
-void TForm1::Relayout() {
+void CabinetWindow::Relayout() {
     if (!created_ || view_ == nullptr)
         return;
     const int width = LayoutWidth(screenWidth_, view_->height());
@@ -204,10 +211,10 @@ void TForm1::Relayout() {
     layoutWidth_ = width;
     PreparePictures();
     ResizeSurface();
-    FormPaint();
+    Redraw();
 }
 
-void TForm1::closeEvent(QCloseEvent* event) {
+void CabinetWindow::closeEvent(QCloseEvent* event) {
     state_.closing = true;
     if (cycleDepth_ > 0) {
         // The spin under way ends at once and pays what it won; then the window closes.
@@ -219,26 +226,25 @@ void TForm1::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
-    for (auto& t : timers_)
-        t->SetEnabled(false);
+    StopTimers();
     env_.music.Close();
     event->accept();
 }
 
-void TForm1::NewGame1Click() {
+void CabinetWindow::NewGameCommand() {
     NewGame();
 }
 
-void TForm1::Exit1Click() {
+void CabinetWindow::ExitCommand() {
     state_.closing = true;
     close();
 }
 
-void TForm1::Version1Click() {
+void CabinetWindow::ShowVersion() {
     env_.messages.Inform(productName_ + "\r\n\r\nVersion:  " + versionText_);
 }
 
-void TForm1::Manual1Click() {
+void CabinetWindow::ShowManual() {
     if (help_)
         help_->ShowContents();
 }

@@ -37,13 +37,13 @@ struct Environment {
 };
 
 // The main window: the slot cabinet, its menus, its sounds and music, and the game it plays.
-class TForm1 : public QMainWindow {
+class CabinetWindow : public QMainWindow {
   public:
     static constexpr int kNoTrack = -1;
     static constexpr int kPendingTrack = 10;  // a track index of 10 or more waits to be started
 
-    explicit TForm1(Environment environment);
-    ~TForm1() override;
+    explicit CabinetWindow(Environment environment);
+    ~CabinetWindow() override;
 
     GameState& state() { return state_; }
     const GameState& state() const { return state_; }
@@ -59,9 +59,9 @@ class TForm1 : public QMainWindow {
     bool ReadWriteGame(int slot, bool write, const std::string& name);
     const SavedGame& savedGame() const { return savedGame_; }
 
-    // Start-up, in two halves: the window's creation and, 250 ms later, Timer1.
-    void FormCreate();
-    void Timer1Timer();
+    // Start-up, in two halves: the window's creation and, 250 ms later, FinishStartup.
+    void Create();
+    void FinishStartup();
     void NewGame();
 
     // The spin cycle: the bet, the reels, the score, the count-up and the win display.
@@ -70,20 +70,20 @@ class TForm1 : public QMainWindow {
     void EvaluateSpin();
     void CountUpWin(std::int32_t paid);
     void Pause(double seconds);
-    void Timer3Timer();
-    void Timer6Timer();
+    void ShowWinFrame();
+    void OpenBonusGame();
     void FlashLineSymbols(int line, bool on);
     void FlashBalls(bool on);
     void DrawWildFrame(int reel, int row, int frame);
 
     // The player's controls: clicks on the cabinet (surface coordinates) and keys.
-    void FormMouseDown(int x, int y);
-    void FormKeyDown(int key);
+    void Click(int x, int y);
+    void PressKey(int key);
     void PressBetKey(int key);
     void BetMax();
 
-    // The cabinet's drawing, each piece on its own; FormPaint redraws all of them.
-    void FormPaint();
+    // The cabinet's drawing, each piece on its own; Redraw redraws all of them.
+    void Redraw();
     void DrawReel(int reel);
     void DrawReelMotion(int reel, int offset);
     void DrawDigits(std::int64_t number, int x, int y, bool green, bool rightAligned, bool tight);
@@ -113,20 +113,20 @@ class TForm1 : public QMainWindow {
     void PlayBonusSound();
     void SelectNextTrack();
     void StartPendingTrack();
-    void MediaPlayer1Notify();
-    void Sound1Click();
-    void Music1Click();
+    void TrackEnded();
+    void ToggleSound();
+    void ToggleMusic();
 
     // Menu commands.
-    void NewGame1Click();
-    void Exit1Click();
-    void Version1Click();
-    void Manual1Click();
-    void SaveGame1Click();
-    void OpenGame1Click();
-    void Borrow1Click();
-    void Stats1Click();
-    void Payoffs1Click();
+    void NewGameCommand();
+    void ExitCommand();
+    void ShowVersion();
+    void ShowManual();
+    void SaveGameCommand();
+    void OpenGameCommand();
+    void BorrowCommand();
+    void ShowStatistics();
+    void ShowPayoffChart();
 
     int ScaleToScreen(int v) const;
 
@@ -160,7 +160,10 @@ class TForm1 : public QMainWindow {
     const std::array<std::string, 10>& playlist() const { return playlist_; }
     int trackIndex() const { return trackIndex_; }
     void setTrackIndex(int index) { trackIndex_ = index; }
-    Timer& timer(int n) { return *timers_[static_cast<std::size_t>(n - 1)]; }
+    Timer& startupTimer() { return *startupTimer_; }
+    Timer& winDisplayTimer() { return *winDisplayTimer_; }
+    Timer& musicTimer() { return *musicTimer_; }
+    Timer& bonusLaunchTimer() { return *bonusLaunchTimer_; }
     QAction* action(const QString& objectName) const;
 
   protected:
@@ -181,6 +184,7 @@ class TForm1 : public QMainWindow {
     std::filesystem::path AssetPath(const std::string& name) const;
     // Runs one start-up step; an error is shown and start-up goes on with the next step.
     void Step(const std::function<void()>& step);
+    void StopTimers();
     void WriteWinMessage();
     // Runs a spin or a bonus pay-out; a close asked for meanwhile waits for its end.
     void RunCycle(const std::function<void()>& cycle);
@@ -205,7 +209,8 @@ class TForm1 : public QMainWindow {
     int layoutWidth_ = 800;
 
     // The stored pictures, replaced from files beside the program where those exist.
-    QImage jpegImage1_, jpegImage2_, jpegImage3_, jpegBet5But_, jpegSpinBut_, jpegBet1bDimmed_;
+    QImage backgroundPicture_, motionPicture_, symbolsPicture_, betMaxPicture_, spinPicture_,
+        badgePicture_;
     QImage digitsSmall_, greenSmall_, digitsLarge_, greenLarge_, logo_, logoMask_;
     QImage lineBubbles_, lineBubblesDim_, lineBubblesNeg_;
     // The bitmaps drawn from.
@@ -226,16 +231,19 @@ class TForm1 : public QMainWindow {
     Canvas canvas_{surface_};
     CabinetView* view_ = nullptr;
 
-    std::array<std::unique_ptr<Timer>, 6> timers_;
+    std::unique_ptr<Timer> startupTimer_;
+    std::unique_ptr<Timer> winDisplayTimer_;
+    std::unique_ptr<Timer> musicTimer_;
+    std::unique_ptr<Timer> bonusLaunchTimer_;
     std::array<std::string, 10> playlist_;
     int trackIndex_ = kNoTrack;
 
     QMenu* fileMenu_ = nullptr;
     QMenu* optionsMenu_ = nullptr;
     QMenu* helpMenu_ = nullptr;
-    QAction* manual1_ = nullptr;
-    QAction* sound1_ = nullptr;
-    QAction* music1_ = nullptr;
+    QAction* manualAction_ = nullptr;
+    QAction* soundAction_ = nullptr;
+    QAction* musicAction_ = nullptr;
     std::function<void()> bonusPlayer_;
     bool created_ = false;
     int cycleDepth_ = 0;

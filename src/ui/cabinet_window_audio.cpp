@@ -1,6 +1,6 @@
 #include <system_error>
 
-#include "ui/Unit1.h"
+#include "ui/cabinet_window.h"
 
 namespace quillane {
 namespace {
@@ -12,7 +12,7 @@ bool Exists(const std::string& path) {
 
 }  // namespace
 
-void TForm1::PreloadSounds() {
+void CabinetWindow::PreloadSounds() {
     // Each is reported on its own, so one missing file leaves the other sound playing.
     for (auto [sound, suffix] :
          {std::pair{Sound::ReelStop, "0.wav"}, std::pair{Sound::Count, "3.wav"}}) {
@@ -24,7 +24,7 @@ void TForm1::PreloadSounds() {
     }
 }
 
-void TForm1::BuildPlaylist() {
+void CabinetWindow::BuildPlaylist() {
     for (int n = 0; n < 10; ++n) {
         const std::filesystem::path file = AssetPath(assetPrefix_ + std::to_string(n) + ".mid");
         std::string path = Exists(file.string()) ? file.string() : std::string();
@@ -34,31 +34,31 @@ void TForm1::BuildPlaylist() {
     }
 }
 
-void TForm1::PlayReelStopSound() {
+void CabinetWindow::PlayReelStopSound() {
     if (state_.soundOn)
         env_.sound.PlayPreloaded(Sound::ReelStop);
 }
 
-void TForm1::PlayCountSound() {
+void CabinetWindow::PlayCountSound() {
     if (state_.soundOn)
         env_.sound.PlayPreloaded(Sound::Count);
 }
 
-void TForm1::PlayWinSound(bool wait) {
+void CabinetWindow::PlayWinSound(bool wait) {
     env_.sound.PlayFile(AssetPath(assetPrefix_ + "Win.wav"), wait);
 }
 
-void TForm1::PlayStartSound() {
+void CabinetWindow::PlayStartSound() {
     if (state_.soundOn)
         env_.sound.PlayFile(AssetPath(assetPrefix_ + "7.wav"), false);
 }
 
-void TForm1::PlayBonusSound() {
+void CabinetWindow::PlayBonusSound() {
     if (state_.soundOn)
         env_.sound.PlayFile(AssetPath(assetPrefix_ + "5.wav"), false);
 }
 
-void TForm1::SelectNextTrack() {
+void CabinetWindow::SelectNextTrack() {
     int present = 0;
     for (const std::string& path : playlist_)
         present += Exists(path);
@@ -85,7 +85,7 @@ void TForm1::SelectNextTrack() {
     trackIndex_ = candidate;
 }
 
-void TForm1::StartPendingTrack() {
+void CabinetWindow::StartPendingTrack() {
     if (trackIndex_ < kPendingTrack)
         return;
     while (trackIndex_ >= kPendingTrack)
@@ -95,20 +95,20 @@ void TForm1::StartPendingTrack() {
     }
 }
 
-void TForm1::MediaPlayer1Notify() {
+void CabinetWindow::TrackEnded() {
     SelectNextTrack();
     trackIndex_ += kPendingTrack;
     env_.music.Close();
 }
 
-void TForm1::Sound1Click() {
+void CabinetWindow::ToggleSound() {
     state_.soundOn = !state_.soundOn;
-    sound1_->setChecked(state_.soundOn);
+    soundAction_->setChecked(state_.soundOn);
 }
 
-void TForm1::Music1Click() {
+void CabinetWindow::ToggleMusic() {
     state_.musicOn = !state_.musicOn;
-    music1_->setChecked(state_.musicOn);
+    musicAction_->setChecked(state_.musicOn);
     if (!state_.musicOn) {
         env_.music.Close();
         return;

@@ -1,39 +1,39 @@
-#include "ui/Borrow.h"
-#include "ui/Payoffs.h"
-#include "ui/Save.h"
-#include "ui/Stats.h"
-#include "ui/Unit1.h"
+#include "ui/borrow_window.h"
+#include "ui/cabinet_window.h"
+#include "ui/payoff_chart.h"
+#include "ui/slot_dialog.h"
+#include "ui/statistics_window.h"
 
 namespace quillane {
 
-void TForm1::SaveGame1Click() {
-    TLoadSave dialog(*this, TLoadSave::kSave);
+void CabinetWindow::SaveGameCommand() {
+    SlotDialog dialog(*this, SlotDialog::kSave);
     dialog.exec();
 }
 
-void TForm1::OpenGame1Click() {
+void CabinetWindow::OpenGameCommand() {
     {
-        TLoadSave dialog(*this, TLoadSave::kOpen);
+        SlotDialog dialog(*this, SlotDialog::kOpen);
         dialog.exec();
     }
-    FormPaint();
+    Redraw();
 }
 
-void TForm1::Borrow1Click() {
+void CabinetWindow::BorrowCommand() {
     {
-        TBorrowC dialog(*this);
+        BorrowWindow dialog(*this);
         dialog.exec();
     }
-    FormPaint();
+    Redraw();
 }
 
-void TForm1::Stats1Click() {
-    TStatsForm dialog(*this);
+void CabinetWindow::ShowStatistics() {
+    StatisticsWindow dialog(*this);
     dialog.exec();
 }
 
-void TForm1::Payoffs1Click() {
-    TPaychart chart(*this, [this](int topic) {
+void CabinetWindow::ShowPayoffChart() {
+    PayoffChart chart(*this, [this](int topic) {
         if (help_)
             help_->ShowTopic(topic);
     });

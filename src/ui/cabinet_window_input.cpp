@@ -1,6 +1,6 @@
 #include "core/betting.h"
 #include "core/scale.h"
-#include "ui/Unit1.h"
+#include "ui/cabinet_window.h"
 
 namespace quillane {
 namespace {
@@ -24,7 +24,7 @@ constexpr HitBox kCreditsKeys[] = {{193, 244, 503, 513},
 
 }  // namespace
 
-void TForm1::FormMouseDown(int x, int y) {
+void CabinetWindow::Click(int x, int y) {
     if (state_.busy)
         return;
     auto hit = [&](const HitBox& b) {
@@ -50,7 +50,7 @@ void TForm1::FormMouseDown(int x, int y) {
     }
 }
 
-void TForm1::FormKeyDown(int key) {
+void CabinetWindow::PressKey(int key) {
     if (state_.busy)
         return;
     if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) {
@@ -60,8 +60,8 @@ void TForm1::FormKeyDown(int key) {
     }
 }
 
-void TForm1::PressBetKey(int key) {
-    timer(3).SetEnabled(false);
+void CabinetWindow::PressBetKey(int key) {
+    winDisplayTimer().SetEnabled(false);
     ClearMessageStrip();
     const bool lines = IsLinesKey(key);
     if (!lines && !IsCreditsKey(key))
@@ -103,8 +103,8 @@ void TForm1::PressBetKey(int key) {
     Spin();
 }
 
-void TForm1::BetMax() {
-    timer(3).SetEnabled(false);
+void CabinetWindow::BetMax() {
+    winDisplayTimer().SetEnabled(false);
     if (state_.account.credits < kBetMaxStake)
         return;
     for (int k = 1; k < kLinesKeyCount; ++k)

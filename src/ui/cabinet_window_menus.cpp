@@ -1,7 +1,7 @@
 #include <QMenuBar>
 #include <QShortcut>
 
-#include "ui/Unit1.h"
+#include "ui/cabinet_window.h"
 
 namespace quillane {
 namespace {
@@ -15,47 +15,47 @@ QAction* Named(QAction* action, const char* name) {
 
 }  // namespace
 
-void TForm1::BuildMenus() {
+void CabinetWindow::BuildMenus() {
     QMenuBar* bar = menuBar();
 
     fileMenu_ = bar->addMenu(QStringLiteral("&File"));
-    fileMenu_->setObjectName(QStringLiteral("File1"));
-    connect(Named(fileMenu_->addAction(QStringLiteral("&New Game")), "NewGame1"),
-            &QAction::triggered, this, [this] { NewGame1Click(); });
+    fileMenu_->setObjectName(QStringLiteral("fileMenu"));
+    connect(Named(fileMenu_->addAction(QStringLiteral("&New Game")), "newGame"),
+            &QAction::triggered, this, [this] { NewGameCommand(); });
     fileMenu_->addSeparator();
-    connect(Named(fileMenu_->addAction(QStringLiteral("&Open Game")), "OpenGame1"),
-            &QAction::triggered, this, [this] { OpenGame1Click(); });
-    connect(Named(fileMenu_->addAction(QStringLiteral("&Save Game")), "SaveGame1"),
-            &QAction::triggered, this, [this] { SaveGame1Click(); });
+    connect(Named(fileMenu_->addAction(QStringLiteral("&Open Game")), "openGame"),
+            &QAction::triggered, this, [this] { OpenGameCommand(); });
+    connect(Named(fileMenu_->addAction(QStringLiteral("&Save Game")), "saveGame"),
+            &QAction::triggered, this, [this] { SaveGameCommand(); });
     fileMenu_->addSeparator();
-    connect(Named(fileMenu_->addAction(QStringLiteral("E&xit")), "Exit1"), &QAction::triggered,
-            this, [this] { Exit1Click(); });
+    connect(Named(fileMenu_->addAction(QStringLiteral("E&xit")), "exit"), &QAction::triggered, this,
+            [this] { ExitCommand(); });
 
     optionsMenu_ = bar->addMenu(QStringLiteral("&Options"));
-    optionsMenu_->setObjectName(QStringLiteral("Options1"));
-    sound1_ = Named(optionsMenu_->addAction(QStringLiteral("Sound")), "Sound1");
-    music1_ = Named(optionsMenu_->addAction(QStringLiteral("Music")), "Music1");
-    for (QAction* a : {sound1_, music1_}) {
+    optionsMenu_->setObjectName(QStringLiteral("optionsMenu"));
+    soundAction_ = Named(optionsMenu_->addAction(QStringLiteral("Sound")), "sound");
+    musicAction_ = Named(optionsMenu_->addAction(QStringLiteral("Music")), "music");
+    for (QAction* a : {soundAction_, musicAction_}) {
         a->setCheckable(true);
         a->setChecked(true);
     }
-    connect(sound1_, &QAction::triggered, this, [this] { Sound1Click(); });
-    connect(music1_, &QAction::triggered, this, [this] { Music1Click(); });
+    connect(soundAction_, &QAction::triggered, this, [this] { ToggleSound(); });
+    connect(musicAction_, &QAction::triggered, this, [this] { ToggleMusic(); });
 
-    connect(Named(bar->addAction(QStringLiteral("&Borrow")), "Borrow1"), &QAction::triggered, this,
-            [this] { Borrow1Click(); });
-    connect(Named(bar->addAction(QStringLiteral("&Stats")), "Stats1"), &QAction::triggered, this,
-            [this] { Stats1Click(); });
-    connect(Named(bar->addAction(QStringLiteral("&Payoffs")), "Payoffs1"), &QAction::triggered,
-            this, [this] { Payoffs1Click(); });
+    connect(Named(bar->addAction(QStringLiteral("&Borrow")), "borrow"), &QAction::triggered, this,
+            [this] { BorrowCommand(); });
+    connect(Named(bar->addAction(QStringLiteral("&Stats")), "stats"), &QAction::triggered, this,
+            [this] { ShowStatistics(); });
+    connect(Named(bar->addAction(QStringLiteral("&Payoffs")), "payoffs"), &QAction::triggered, this,
+            [this] { ShowPayoffChart(); });
 
     helpMenu_ = bar->addMenu(QStringLiteral("&Help"));
-    helpMenu_->setObjectName(QStringLiteral("Help1"));
-    connect(Named(helpMenu_->addAction(QStringLiteral("Version")), "Version1"), &QAction::triggered,
-            this, [this] { Version1Click(); });
+    helpMenu_->setObjectName(QStringLiteral("helpMenu"));
+    connect(Named(helpMenu_->addAction(QStringLiteral("Version")), "version"), &QAction::triggered,
+            this, [this] { ShowVersion(); });
     helpMenu_->addSeparator();
-    manual1_ = Named(helpMenu_->addAction(QStringLiteral("&Quillane Manual")), "Manual1");
-    connect(manual1_, &QAction::triggered, this, [this] { Manual1Click(); });
+    manualAction_ = Named(helpMenu_->addAction(QStringLiteral("&Quillane Manual")), "manual");
+    connect(manualAction_, &QAction::triggered, this, [this] { ShowManual(); });
 
     auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
     connect(f1, &QShortcut::activated, this, [this] {
@@ -64,7 +64,7 @@ void TForm1::BuildMenus() {
     });
 }
 
-QAction* TForm1::action(const QString& objectName) const {
+QAction* CabinetWindow::action(const QString& objectName) const {
     return findChild<QAction*>(objectName);
 }
 

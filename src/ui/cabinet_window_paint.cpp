@@ -2,7 +2,7 @@
 
 #include "core/paylines.h"
 #include "core/scale.h"
-#include "ui/Unit1.h"
+#include "ui/cabinet_window.h"
 #include "ui/meter_digits.h"
 
 namespace quillane {
@@ -38,7 +38,7 @@ QRect Area(int left, int top, int width, int height) {
 
 }  // namespace
 
-void TForm1::FormPaint() {
+void CabinetWindow::Redraw() {
     if (surface_.isNull())
         return;
     canvas_.SetBrushClear(true);
@@ -68,7 +68,7 @@ void TForm1::FormPaint() {
     DrawLogo();
 }
 
-void TForm1::DrawReel(int reel) {
+void CabinetWindow::DrawReel(int reel) {
     if (reel >= kReelCount) {
         env_.messages.Inform("Oops, I did it again! (" + std::to_string(reel) + ")");
         return;
@@ -87,7 +87,7 @@ void TForm1::DrawReel(int reel) {
     }
 }
 
-void TForm1::DrawReelMotion(int reel, int offset) {
+void CabinetWindow::DrawReelMotion(int reel, int offset) {
     const int c = cellSize_;
     const int h = motionHeight_;
     if (c <= 0 || h <= 0 || motionStrip_.isNull())
@@ -108,25 +108,25 @@ void TForm1::DrawReelMotion(int reel, int offset) {
                  frame.rect());
 }
 
-void TForm1::DrawDigits(std::int64_t number, int x, int y, bool green, bool rightAligned,
-                        bool tight) {
+void CabinetWindow::DrawDigits(std::int64_t number, int x, int y, bool green, bool rightAligned,
+                               bool tight) {
     quillane::DrawDigits(canvas_, green ? greenSmall_ : digitsSmall_, number, x, y, rightAligned,
                          tight);
 }
 
-void TForm1::DrawCoinsMeter() {
+void CabinetWindow::DrawCoinsMeter() {
     DrawDigits(state_.bet, ScaleToScreen(250), meterTop_, true, true, false);
 }
 
-void TForm1::DrawWinningsMeter(std::int32_t amount) {
+void CabinetWindow::DrawWinningsMeter(std::int32_t amount) {
     DrawDigits(amount, ScaleToScreen(428), meterTop_, false, true, false);
 }
 
-void TForm1::DrawCreditsMeter() {
+void CabinetWindow::DrawCreditsMeter() {
     DrawDigits(state_.account.credits, ScaleToScreen(620), meterTop_, true, true, false);
 }
 
-void TForm1::DrawMeterPanel() {
+void CabinetWindow::DrawMeterPanel() {
     const int left = ScaleToScreen(169), top = ScaleToScreen(27);
     const int right = ScaleToScreen(627), bottom = ScaleToScreen(64);
     canvas_.SetFontColor(kWhite);
@@ -168,13 +168,13 @@ void TForm1::DrawMeterPanel() {
     canvas_.SetBrushClear(false);
 }
 
-void TForm1::RedrawMeters() {
+void CabinetWindow::RedrawMeters() {
     DrawMeterPanel();
     DrawCreditsMeter();
     DrawCoinsMeter();
 }
 
-void TForm1::DrawBetLabel(bool lit, int key) {
+void CabinetWindow::DrawBetLabel(bool lit, int key) {
     if (key < 1 || key > 10)
         return;
     const BetKey& k = kBetKeys[static_cast<std::size_t>(key - 1)];
@@ -198,7 +198,7 @@ void TForm1::DrawBetLabel(bool lit, int key) {
     canvas_.TextOut(cx - extent.width() / 2, cy - extent.height() / 2, caption);
 }
 
-void TForm1::DrawCabinetButton(CabinetButton which, bool ready) {
+void CabinetWindow::DrawCabinetButton(CabinetButton which, bool ready) {
     const QImage& picture = which == CabinetButton::Spin ? spinBitmap_ : betMaxBitmap_;
     const int x = which == CabinetButton::Spin ? 606 : 542;
     const int w = picture.width();
@@ -210,7 +210,7 @@ void TForm1::DrawCabinetButton(CabinetButton which, bool ready) {
                  picture, source);
 }
 
-void TForm1::DrawLogo() {
+void CabinetWindow::DrawLogo() {
     const QRect dest((ScaleToScreen(140) - 125) / 2, ScaleToScreen(10), 125, 70);
     canvas_.SetCopyMode(Canvas::CopyMode::And);
     canvas_.Draw(dest, logoMask_, logoMask_.rect());
@@ -219,7 +219,7 @@ void TForm1::DrawLogo() {
     canvas_.SetCopyMode(Canvas::CopyMode::Copy);
 }
 
-void TForm1::DrawLineMarker(int payline, bool lit) {
+void CabinetWindow::DrawLineMarker(int payline, bool lit) {
     if (payline < 1 || payline > kPaylineCount)
         return;
     const int r = kMarkerRow[static_cast<std::size_t>(payline - 1)];
@@ -255,12 +255,12 @@ void TForm1::DrawLineMarker(int payline, bool lit) {
     canvas_.SetBrushClear(false);
 }
 
-void TForm1::DrawLineMarkers() {
+void CabinetWindow::DrawLineMarkers() {
     for (int p = 1; p <= kPaylineCount; ++p)
         DrawLineMarker(p, p <= state_.linesBet);
 }
 
-void TForm1::DrawPayline(int payline) {
+void CabinetWindow::DrawPayline(int payline) {
     if (payline < 1 || payline > kPaylineCount)
         return;
     const int r = kMarkerRow[static_cast<std::size_t>(payline - 1)];
@@ -320,7 +320,7 @@ void TForm1::DrawPayline(int payline) {
     canvas_.SetPenWidth(1);
 }
 
-void TForm1::RestoreReelEdges() {
+void CabinetWindow::RestoreReelEdges() {
     const int c = cellSize_;
     canvas_.SetCopyMode(Canvas::CopyMode::Copy);
     for (int i = 0; i < kReelCount; ++i) {
@@ -333,14 +333,14 @@ void TForm1::RestoreReelEdges() {
     }
 }
 
-void TForm1::ClearMessageStrip() {
+void CabinetWindow::ClearMessageStrip() {
     canvas_.SetBrushClear(false);
     canvas_.SetBrushColor(kBlack);
     canvas_.SetPenColor(kBlack);
     canvas_.Rectangle(ScaleToScreen(172), ScaleToScreen(50), ScaleToScreen(624), ScaleToScreen(61));
 }
 
-void TForm1::RestoreBadgeArea() {
+void CabinetWindow::RestoreBadgeArea() {
     canvas_.SetCopyMode(Canvas::CopyMode::Copy);
     const int left = ScaleToScreen(560), top = ScaleToScreen(99);
     canvas_.Draw(Area(left, top, ScaleToScreen(644) - left, ScaleToScreen(184) - top), background_,

@@ -3,7 +3,7 @@
 #include "core/scale.h"
 #include "platform/asset_files.h"
 #include "platform/jpeg.h"
-#include "ui/Unit1.h"
+#include "ui/cabinet_window.h"
 
 // The pictures are compiled into this static library; its resources must be registered by hand.
 static void RegisterBuiltinPictures() {
@@ -35,14 +35,14 @@ constexpr SheetVariant kSheetVariants[] = {
 
 }  // namespace
 
-void TForm1::LoadBuiltinPictures() {
+void CabinetWindow::LoadBuiltinPictures() {
     RegisterBuiltinPictures();
-    jpegImage1_ = LoadBuiltinPicture(QStringLiteral(":/pictures/background.jpg"));
-    jpegImage2_ = LoadBuiltinPicture(QStringLiteral(":/pictures/motion.jpg"));
-    jpegImage3_ = LoadBuiltinPicture(QStringLiteral(":/pictures/symbols.jpg"));
-    jpegBet5But_ = LoadBuiltinPicture(QStringLiteral(":/pictures/bet5but.jpg"));
-    jpegSpinBut_ = LoadBuiltinPicture(QStringLiteral(":/pictures/spinbut.jpg"));
-    jpegBet1bDimmed_ = LoadBuiltinPicture(QStringLiteral(":/pictures/bet1b.jpg"));
+    backgroundPicture_ = LoadBuiltinPicture(QStringLiteral(":/pictures/background.jpg"));
+    motionPicture_ = LoadBuiltinPicture(QStringLiteral(":/pictures/motion.jpg"));
+    symbolsPicture_ = LoadBuiltinPicture(QStringLiteral(":/pictures/symbols.jpg"));
+    betMaxPicture_ = LoadBuiltinPicture(QStringLiteral(":/pictures/bet5but.jpg"));
+    spinPicture_ = LoadBuiltinPicture(QStringLiteral(":/pictures/spinbut.jpg"));
+    badgePicture_ = LoadBuiltinPicture(QStringLiteral(":/pictures/bet1b.jpg"));
     digitsSmall_ = LoadBuiltinPicture(QStringLiteral(":/pictures/digits_small.png"));
     greenSmall_ = LoadBuiltinPicture(QStringLiteral(":/pictures/green_small.png"));
     digitsLarge_ = LoadBuiltinPicture(QStringLiteral(":/pictures/digits_large.png"));
@@ -54,7 +54,7 @@ void TForm1::LoadBuiltinPictures() {
     lineBubblesNeg_ = LoadBuiltinPicture(QStringLiteral(":/pictures/line_bubbles_neg.png"));
 }
 
-void TForm1::LoadReplacementPictures() {
+void CabinetWindow::LoadReplacementPictures() {
     // A picture that cannot be read is reported and the stored one kept, so start-up goes on.
     auto replace = [this](const std::string& name, QImage& picture) {
         const auto file = FindFileNoCase(programDirectory_, name);
@@ -68,30 +68,30 @@ void TForm1::LoadReplacementPictures() {
         }
         picture = Opaque(loaded);
     };
-    replace("TESTER.jpg", jpegImage1_);
-    replace("MOTIONX.jpg", jpegImage2_);
-    replace("Bet5But.jpg", jpegBet5But_);
-    replace("SpinBut.jpg", jpegSpinBut_);
-    replace("BET1B.jpg", jpegBet1bDimmed_);
-    replace(assetPrefix_ + ".jpg", jpegImage3_);
+    replace("TESTER.jpg", backgroundPicture_);
+    replace("MOTIONX.jpg", motionPicture_);
+    replace("Bet5But.jpg", betMaxPicture_);
+    replace("SpinBut.jpg", spinPicture_);
+    replace("BET1B.jpg", badgePicture_);
+    replace(assetPrefix_ + ".jpg", symbolsPicture_);
 }
 
-void TForm1::BuildPictureBitmaps() {
-    background_ = Opaque(jpegImage1_);
-    motionSource_ = Opaque(jpegImage2_);
-    betMaxBitmap_ = Opaque(jpegBet5But_);
-    spinBitmap_ = Opaque(jpegSpinBut_);
-    badgeBitmap_ = Opaque(jpegBet1bDimmed_);
+void CabinetWindow::BuildPictureBitmaps() {
+    background_ = Opaque(backgroundPicture_);
+    motionSource_ = Opaque(motionPicture_);
+    betMaxBitmap_ = Opaque(betMaxPicture_);
+    spinBitmap_ = Opaque(spinPicture_);
+    badgeBitmap_ = Opaque(badgePicture_);
     sheetSource_ = QImage();
     symbolSheet_ = QImage();
     motionStrip_ = QImage();
 }
 
-void TForm1::PreparePictures() {
+void CabinetWindow::PreparePictures() {
     motionStrip_ = Stretched(motionSource_, ScaleToScreen(motionSource_.width()),
                              ScaleToScreen(motionSource_.height()));
 
-    QImage sheet = jpegImage3_;
+    QImage sheet = symbolsPicture_;
     int variantCell = 0;
     for (const SheetVariant& v : kSheetVariants) {
         if (layoutWidth_ != v.width)

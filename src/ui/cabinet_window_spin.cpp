@@ -7,8 +7,8 @@
 #include "core/counters.h"
 #include "core/paytable.h"
 #include "core/spin_draw.h"
-#include "ui/Unit1.h"
-#include "ui/bonusgame.h"
+#include "ui/bonus_game_window.h"
+#include "ui/cabinet_window.h"
 
 namespace quillane {
 namespace {
@@ -23,7 +23,7 @@ constexpr int kBounce[] = {1, 2, 1, 0, -1, -2, -1};
 
 }  // namespace
 
-void TForm1::RunCycle(const std::function<void()>& cycle) {
+void CabinetWindow::RunCycle(const std::function<void()>& cycle) {
     ++cycleDepth_;
     cycle();
     --cycleDepth_;
@@ -34,7 +34,7 @@ void TForm1::RunCycle(const std::function<void()>& cycle) {
     }
 }
 
-void TForm1::Spin() {
+void CabinetWindow::Spin() {
     if (trackIndex_ >= kPendingTrack)
         StartPendingTrack();
     const SpinStake stake = PlaceSpinBet(state_.bet, state_.lastBet, state_.account.credits,
@@ -50,9 +50,7 @@ void TForm1::Spin() {
         return;
     }
     RunCycle([this] {
-        timer(2).SetEnabled(false);
-        timer(5).SetEnabled(false);
-        timer(3).SetEnabled(false);
+        winDisplayTimer().SetEnabled(false);
         ClearMessageStrip();
         state_.busy = true;
         DrawLineMarkers();
@@ -68,12 +66,11 @@ void TForm1::Spin() {
         state_.busy = false;
         DrawCabinetButton(CabinetButton::BetMax, true);
         DrawCabinetButton(CabinetButton::Spin, true);
-        timer(2).SetEnabled(true);
     });
     Relayout();
 }
 
-void TForm1::SpinReels() {
+void CabinetWindow::SpinReels() {
     state_.busy = true;
     state_.account.totalBets = SaturatingAdd(state_.account.totalBets, state_.bet);
     const SpinDraw draw = DrawSpin(random_, std::max(1, motionHeight_));
@@ -131,7 +128,7 @@ void TForm1::SpinReels() {
         DrawReel(r);
 }
 
-void TForm1::EvaluateSpin() {
+void CabinetWindow::EvaluateSpin() {
     state_.spin.lineWon = {};
     state_.gamePaid = 0;
     state_.cursorTicks = 0;
@@ -146,7 +143,7 @@ void TForm1::EvaluateSpin() {
     }
     state_.gamePaid = state_.spin.winToPay;
 
-    timer(3).SetEnabled(true);
+    winDisplayTimer().SetEnabled(true);
     if (state_.spin.winToPay == 0)
         return;
     if (!state_.closing)
@@ -154,12 +151,12 @@ void TForm1::EvaluateSpin() {
     CountUpWin(0);
     if (state_.spin.ballCount >= kBonusBallCount && !state_.closing) {
         PlayBonusSound();
-        timer(3).SetEnabled(false);
-        timer(6).SetEnabled(true);
+        winDisplayTimer().SetEnabled(false);
+        bonusLaunchTimer().SetEnabled(true);
     }
 }
 
-void TForm1::CountUpWin(std::int32_t paid) {
+void CabinetWindow::CountUpWin(std::int32_t paid) {
     state_.busy = true;
     while (state_.spin.winToPay > 0) {
         // Closing pays the rest at once: the game is stored as soon as the cycle ends.
@@ -178,17 +175,17 @@ void TForm1::CountUpWin(std::int32_t paid) {
     state_.busy = false;
 }
 
-void TForm1::Pause(double seconds) {
+void CabinetWindow::Pause(double seconds) {
     const std::uint32_t start = env_.clock.TickCount();
     env_.clock.WaitUntil(start + static_cast<std::uint32_t>(seconds * 1000.0 + 0.5));
 }
 
-void TForm1::PlayBonusGame() {
+void CabinetWindow::PlayBonusGame() {
     if (bonusPlayer_) {
         bonusPlayer_();
         return;
     }
-    TBonusGameForm bonus(*this, env_.clock);
+    BonusGameWindow bonus(*this, env_.clock);
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         bonus.setGeometry(screen->availableGeometry());
     }
@@ -196,11 +193,11 @@ void TForm1::PlayBonusGame() {
     bonus.exec();
 }
 
-void TForm1::Timer6Timer() {
-    timer(6).SetEnabled(false);
+void CabinetWindow::OpenBonusGame() {
+    bonusLaunchTimer().SetEnabled(false);
     RunCycle([this] {
         PlayBonusGame();
-        timer(3).SetEnabled(true);
+        winDisplayTimer().SetEnabled(true);
         const std::int32_t previous = state_.gamePaid;
         state_.spin.winToPay = state_.bonusWin;
         state_.gamePaid = SaturatingAdd(state_.gamePaid, state_.bonusWin);

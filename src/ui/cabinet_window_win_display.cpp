@@ -1,7 +1,7 @@
 #include "core/paylines.h"
 #include "core/paytable.h"
 #include "core/win_cursor.h"
-#include "ui/Unit1.h"
+#include "ui/cabinet_window.h"
 
 namespace quillane {
 namespace {
@@ -12,7 +12,7 @@ const QColor kWhite(255, 255, 255);
 
 }  // namespace
 
-void TForm1::Timer3Timer() {
+void CabinetWindow::ShowWinFrame() {
     state_.wildFrame += state_.wildFrameStep;
     if (state_.wildFrame > kWildFrameCount - 1) {
         state_.wildFrameStep = -state_.wildFrameStep;
@@ -56,7 +56,7 @@ void TForm1::Timer3Timer() {
     }
 }
 
-void TForm1::WriteWinMessage() {
+void CabinetWindow::WriteWinMessage() {
     ClearMessageStrip();
     const int w = layoutWidth_;
     canvas_.SetFont(w < 851 ? 8 : w <= 1150 ? 10 : w <= 1300 ? 12 : 14, w > 1150);
@@ -89,7 +89,7 @@ void TForm1::WriteWinMessage() {
     canvas_.SetBrushClear(false);
 }
 
-void TForm1::FlashLineSymbols(int line, bool on) {
+void CabinetWindow::FlashLineSymbols(int line, bool on) {
     if (line < 0 || line >= kPaylineCount)
         return;
     const int length = state_.spin.winLength[static_cast<std::size_t>(line)];
@@ -108,7 +108,7 @@ void TForm1::FlashLineSymbols(int line, bool on) {
     }
 }
 
-void TForm1::FlashBalls(bool on) {
+void CabinetWindow::FlashBalls(bool on) {
     for (int b = 0; b < state_.spin.ballCount && b < kReelCount; ++b) {
         const BallCell cell = state_.spin.ballCells[static_cast<std::size_t>(b)];
         if (on) {
@@ -123,7 +123,7 @@ void TForm1::FlashBalls(bool on) {
     }
 }
 
-void TForm1::DrawWildFrame(int reel, int row, int frame) {
+void CabinetWindow::DrawWildFrame(int reel, int row, int frame) {
     const int c = cellSize_;
     canvas_.SetCopyMode(Canvas::CopyMode::Copy);
     canvas_.Draw(QRect(reelLeft_ + reel * reelPitch_, reelTop_ + row * c, c, c), symbolSheet_,

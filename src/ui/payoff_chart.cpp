@@ -1,4 +1,4 @@
-#include "ui/Payoffs.h"
+#include "ui/payoff_chart.h"
 
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -7,7 +7,7 @@
 #include <QScreen>
 
 #include "platform/asset_files.h"
-#include "ui/Unit1.h"
+#include "ui/cabinet_window.h"
 #include "ui/window_style.h"
 
 // The pattern diagrams are compiled into this static library with the bonus window's pictures.
@@ -17,7 +17,7 @@ static void RegisterChartPictures() {
 
 namespace quillane {
 
-TPaychart::TPaychart(TForm1& main, std::function<void(int)> showHelpTopic)
+PayoffChart::PayoffChart(CabinetWindow& main, std::function<void(int)> showHelpTopic)
     : QDialog(&main), main_(main), showHelpTopic_(std::move(showHelpTopic)) {
     RegisterChartPictures();
     setWindowTitle(QStringLiteral("Payoff Chart"));
@@ -31,18 +31,18 @@ TPaychart::TPaychart(TForm1& main, std::function<void(int)> showHelpTopic)
         setGeometry(screen->availableGeometry());
     setWindowState(windowState() | Qt::WindowMaximized);
     built_ = true;
-    FormPaint();
+    Redraw();
 }
 
-void TPaychart::BuildComponents() {
+void PayoffChart::BuildComponents() {
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, Qt::black);
     setPalette(palette);
 
-    button1_ = new QPushButton(QStringLiteral("Close"), this);
-    button1_->setObjectName(QStringLiteral("Button1"));
-    button1_->setDefault(true);
-    connect(button1_, &QPushButton::clicked, this, [this] { Button1Click(); });
+    closeButton_ = new QPushButton(QStringLiteral("Close"), this);
+    closeButton_->setObjectName(QStringLiteral("CloseButton"));
+    closeButton_->setDefault(true);
+    connect(closeButton_, &QPushButton::clicked, this, [this] { CloseChart(); });
 
     // Which diagram goes with which caption does not depend on the layout's width.
     const PaychartLayout layout = LayOutPaychart(main_.layoutWidth(), main_.cellSize());
@@ -54,10 +54,10 @@ void TPaychart::BuildComponents() {
         const QString picture = QString::number(layout.diagramPictures[place]);
         diagrams_[place] =
             new PictureBox(this, LoadBuiltinPicture(":/bonus/bingo" + picture + ".png"));
-        diagrams_[place]->setObjectName("Bingo" + QString::number(k));
+        diagrams_[place]->setObjectName("Diagram" + QString::number(k));
 
         QLabel* caption = new QLabel(layout.captions[place], this);
-        caption->setObjectName("b" + QString::number(k));
+        caption->setObjectName("Caption" + QString::number(k));
         caption->setFont(captionFont);
         QPalette text = caption->palette();
         text.setColor(QPalette::WindowText, Qt::white);
@@ -68,15 +68,15 @@ void TPaychart::BuildComponents() {
     }
 }
 
-QPoint TPaychart::origin() const {
+QPoint PayoffChart::origin() const {
     return {std::max(0, (width() - surface_.width()) / 2), 0};
 }
 
-void TPaychart::Button1Click() {
+void PayoffChart::CloseChart() {
     close();
 }
 
-void TPaychart::keyPressEvent(QKeyEvent* event) {
+void PayoffChart::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_F1 && event->modifiers() == Qt::NoModifier) {
         if (showHelpTopic_)
             showHelpTopic_(kHelpTopic);
@@ -86,13 +86,13 @@ void TPaychart::keyPressEvent(QKeyEvent* event) {
     QDialog::keyPressEvent(event);
 }
 
-void TPaychart::resizeEvent(QResizeEvent* event) {
+void PayoffChart::resizeEvent(QResizeEvent* event) {
     QDialog::resizeEvent(event);
     if (built_)
-        FormPaint();
+        Redraw();
 }
 
-void TPaychart::paintEvent(QPaintEvent* event) {
+void PayoffChart::paintEvent(QPaintEvent* event) {
     QPainter p(this);
     const QRect chart(origin(), surface_.size());
     for (const QRect& r : QRegion(event->rect()).subtracted(chart))

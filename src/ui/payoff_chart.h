@@ -10,21 +10,21 @@
 
 #include "core/bingo.h"
 #include "platform/canvas.h"
-#include "ui/Payoffs_layout.h"
+#include "ui/payoff_chart_layout.h"
 #include "ui/picture_box.h"
 
 namespace quillane {
 
-class TForm1;
+class CabinetWindow;
 
 // The payoff chart: the pay table with the main window's own symbol pictures, the rules of
 // play, the scatter pays and the bingo bonus with its thirteen patterns. Laid out on the main
 // window's design grid at its layout width, and closed with Close or Escape.
-class TPaychart : public QDialog {
+class PayoffChart : public QDialog {
   public:
     static constexpr int kHelpTopic = 41010;
 
-    // A text as FormPaint wrote it on the surface.
+    // A text as Redraw wrote it on the surface.
     struct WrittenText {
         QString text;
         QRect area;
@@ -32,10 +32,10 @@ class TPaychart : public QDialog {
         int points;
     };
 
-    TPaychart(TForm1& main, std::function<void(int)> showHelpTopic);
+    PayoffChart(CabinetWindow& main, std::function<void(int)> showHelpTopic);
 
-    void FormPaint();
-    void Button1Click();
+    void Redraw();
+    void CloseChart();
     void DrawSymbolBox(int x, int y, int n);
     void DrawSmallSymbolBox(int x, int y, int n);
 
@@ -44,7 +44,7 @@ class TPaychart : public QDialog {
     // Where the surface's origin lies in the window.
     QPoint origin() const;
     const std::vector<WrittenText>& written() const { return written_; }
-    QPushButton* button1() const { return button1_; }
+    QPushButton* closeButton() const { return closeButton_; }
     PictureBox* diagram(int place) const { return diagrams_[static_cast<std::size_t>(place)]; }
     QLabel* caption(int place) const { return captions_[static_cast<std::size_t>(place)]; }
 
@@ -59,12 +59,12 @@ class TPaychart : public QDialog {
     void Write(const ChartText& text);
     void PlaceComponents(const PaychartLayout& layout);
 
-    TForm1& main_;
+    CabinetWindow& main_;
     std::function<void(int)> showHelpTopic_;
     QImage surface_;
     Canvas canvas_{surface_};
     std::vector<WrittenText> written_;
-    QPushButton* button1_ = nullptr;
+    QPushButton* closeButton_ = nullptr;
     std::array<PictureBox*, kPatternCount> diagrams_{};
     std::array<QLabel*, kPatternCount> captions_{};
     bool built_ = false;

@@ -1,4 +1,4 @@
-#include "ui/Payoffs_layout.h"
+#include "ui/payoff_chart_layout.h"
 
 #include <string_view>
 

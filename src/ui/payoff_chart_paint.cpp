@@ -1,6 +1,6 @@
 #include "core/scale.h"
-#include "ui/Payoffs.h"
-#include "ui/Unit1.h"
+#include "ui/cabinet_window.h"
+#include "ui/payoff_chart.h"
 
 namespace quillane {
 namespace {
@@ -10,7 +10,7 @@ const QColor kGrey(0x80, 0x80, 0x80);
 
 }  // namespace
 
-void TPaychart::FormPaint() {
+void PayoffChart::Redraw() {
     const int w = main_.layoutWidth();
     const PaychartLayout layout = LayOutPaychart(w, main_.cellSize());
     const QSize size(w, main_.ScaleToScreen(kDesignHeight));
@@ -43,13 +43,13 @@ void TPaychart::FormPaint() {
     update();
 }
 
-void TPaychart::PlaceComponents(const PaychartLayout& layout) {
+void PayoffChart::PlaceComponents(const PaychartLayout& layout) {
     const QPoint o = origin();
     QFont font(QStringLiteral("DejaVu Sans Condensed"));
     font.setPixelSize(FontPixelSize(layout.closeButtonPoints));
     font.setBold(true);
-    button1_->setFont(font);
-    button1_->setGeometry(layout.closeButton.translated(o));
+    closeButton_->setFont(font);
+    closeButton_->setGeometry(layout.closeButton.translated(o));
 
     for (int k = 0; k < kPatternCount; ++k) {
         const auto place = static_cast<std::size_t>(k);
@@ -62,7 +62,7 @@ void TPaychart::PlaceComponents(const PaychartLayout& layout) {
     }
 }
 
-void TPaychart::Write(const ChartText& text) {
+void PayoffChart::Write(const ChartText& text) {
     canvas_.SetFont(text.points, true);
     canvas_.SetFontColor(text.colour);
     const QSize extent = canvas_.TextExtent(text.text);
@@ -76,14 +76,14 @@ void TPaychart::Write(const ChartText& text) {
     written_.push_back({text.text, QRect(QPoint(left, top), extent), text.colour, text.points});
 }
 
-void TPaychart::DrawSymbolBox(int x, int y, int n) {
+void PayoffChart::DrawSymbolBox(int x, int y, int n) {
     const int c = main_.cellSize();
     canvas_.SetCopyMode(Canvas::CopyMode::Copy);
     canvas_.Draw(QRect(x, y, c, c), main_.symbolSheet(), QRect((n % 4) * c, (n / 4) * c, c, c));
     DrawFrame(x, y, c);
 }
 
-void TPaychart::DrawSmallSymbolBox(int x, int y, int n) {
+void PayoffChart::DrawSmallSymbolBox(int x, int y, int n) {
     const int c = main_.cellSize();
     const int s = (c / 4) * 3;
     // Shrunk smoothly: picked pixels break up the small symbols' lettering.
@@ -95,7 +95,7 @@ void TPaychart::DrawSmallSymbolBox(int x, int y, int n) {
     DrawFrame(x, y, s);
 }
 
-void TPaychart::DrawFrame(int x, int y, int side) {
+void PayoffChart::DrawFrame(int x, int y, int side) {
     // Light left and top edges, dark right and bottom ones, and a dark inner outline.
     canvas_.SetPenColor(kSilver);
     canvas_.SetPenWidth(2);

@@ -1,11 +1,11 @@
-#include "ui/Save.h"
+#include "ui/slot_dialog.h"
 
 #include <QFrame>
 #include <QKeyEvent>
 #include <QStyle>
 
 #include "core/saved_game.h"
-#include "ui/Unit1.h"
+#include "ui/cabinet_window.h"
 #include "ui/window_style.h"
 
 namespace quillane {
@@ -25,7 +25,7 @@ QLabel* Label(QWidget* parent, int x, int y, int width, Qt::Alignment alignment)
 
 }  // namespace
 
-TLoadSave::TLoadSave(TForm1& main, Mode mode) : QDialog(&main), main_(main), mode_(mode) {
+SlotDialog::SlotDialog(CabinetWindow& main, Mode mode) : QDialog(&main), main_(main), mode_(mode) {
     UseDialogFrame(*this);
     setFixedSize(616, 360);
     setFont(DialogFont(true));
@@ -37,27 +37,27 @@ TLoadSave::TLoadSave(TForm1& main, Mode mode) : QDialog(&main), main_(main), mod
         BuildSlot(slot, slot <= 4 ? 16 : 312, 16 + 72 * ((slot - 1) % 4));
     }
     auto* cancel = new QPushButton(QStringLiteral("&Cancel"), this);
-    cancel->setObjectName(QStringLiteral("CancelBtn"));
+    cancel->setObjectName(QStringLiteral("CancelButton"));
     cancel->setGeometry(508, 316, 97, 37);
     cancel->setIcon(style()->standardIcon(QStyle::SP_DialogCancelButton));
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     auto* help = new QPushButton(QStringLiteral("&Help"), this);
-    help->setObjectName(QStringLiteral("HelpBtn"));
+    help->setObjectName(QStringLiteral("HelpButton"));
     help->setGeometry(8, 316, 97, 37);
     help->setIcon(style()->standardIcon(QStyle::SP_DialogHelpButton));
-    connect(help, &QPushButton::clicked, this, [this] { HelpBtnClick(); });
-    FormCreate();
+    connect(help, &QPushButton::clicked, this, [this] { ShowHelp(); });
+    ListSlots();
 }
 
-void TLoadSave::BuildSlot(int slot, int left, int top) {
+void SlotDialog::BuildSlot(int slot, int left, int top) {
     const auto i = static_cast<std::size_t>(slot - 1);
     auto* panel = new QFrame(this);
-    panel->setObjectName(QStringLiteral("Panel%1").arg(slot));
+    panel->setObjectName(QStringLiteral("SlotPanel%1").arg(slot));
     panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
     panel->setGeometry(left, top, 289, 65);
 
     names_[i] = new QLineEdit(panel);
-    names_[i]->setObjectName(QStringLiteral("Name%1").arg(slot));
+    names_[i]->setObjectName(QStringLiteral("SlotName%1").arg(slot));
     names_[i]->setFrame(false);
     names_[i]->setFont(DialogFont(false));
     names_[i]->setGeometry(8, 8, 233, 20);
@@ -68,18 +68,16 @@ void TLoadSave::BuildSlot(int slot, int left, int top) {
     credits_[i] = Label(panel, 8, 48, 105, Qt::AlignLeft);
     borrowed_[i] = Label(panel, 112, 48, 113, Qt::AlignRight);
 
-    static constexpr const char* kButtonNames[] = {"OKBtn",   "BitBtn1", "BitBtn2", "BitBtn3",
-                                                   "BitBtn4", "BitBtn5", "BitBtn6", "BitBtn7"};
     buttons_[i] = new QPushButton(QStringLiteral("OK"), panel);
-    buttons_[i]->setObjectName(QString::fromLatin1(kButtonNames[i]));
+    buttons_[i]->setObjectName(QStringLiteral("Slot%1").arg(slot));
     buttons_[i]->setProperty("tag", slot);
     buttons_[i]->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
     buttons_[i]->setGeometry(232, 16, 49, 37);
     buttons_[i]->setAutoDefault(false);
-    connect(buttons_[i], &QPushButton::clicked, this, [this, slot] { BitBtn7Click(slot); });
+    connect(buttons_[i], &QPushButton::clicked, this, [this, slot] { ChooseSlot(slot); });
 }
 
-void TLoadSave::FormCreate() {
+void SlotDialog::ListSlots() {
     live_ = main_.state().account;
     // Mend: a store refused here must not let the close replace the live game with an older one.
     parked_ = main_.ReadWriteGame(kCurrentGameSlot, true, "CurrentGame");
@@ -98,7 +96,7 @@ void TLoadSave::FormCreate() {
     }
 }
 
-void TLoadSave::RestoreLiveGame() {
+void SlotDialog::RestoreLiveGame() {
     if (parked_) {
         main_.ReadWriteGame(kCurrentGameSlot, false, "");
     } else {
@@ -106,7 +104,7 @@ void TLoadSave::RestoreLiveGame() {
     }
 }
 
-void TLoadSave::BitBtn7Click(int tag) {
+void SlotDialog::ChooseSlot(int tag) {
     if (tag < 1 || tag > kSlots)
         return;
     if (mode_ == kSave) {
@@ -124,20 +122,20 @@ void TLoadSave::BitBtn7Click(int tag) {
     accept();
 }
 
-void TLoadSave::HelpBtnClick() {
+void SlotDialog::ShowHelp() {
     if (Help* help = main_.help())
         help->ShowTopic(kHelpTopic);
 }
 
-void TLoadSave::keyPressEvent(QKeyEvent* event) {
+void SlotDialog::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_F1) {
-        HelpBtnClick();
+        ShowHelp();
         return;
     }
     QDialog::keyPressEvent(event);
 }
 
-void TLoadSave::done(int result) {
+void SlotDialog::done(int result) {
     // Every way out (a slot, Cancel, Escape, the close box) puts the live game back once.
     if (!closed_) {
         closed_ = true;

@@ -11,23 +11,23 @@
 
 namespace quillane {
 
-class TForm1;
+class CabinetWindow;
 
 // The eight saved-game slots, for saving the game under a name or opening one. The dialog
 // reads each slot into the live game in turn, so the live game waits in the current-game
 // section meanwhile and comes back from there when the dialog closes.
-class TLoadSave : public QDialog {
+class SlotDialog : public QDialog {
   public:
     enum Mode { kOpen = 0, kSave = 1 };
     static constexpr int kSlots = 8;
     static constexpr int kHelpTopic = 41008;
 
-    TLoadSave(TForm1& main, Mode mode);
+    SlotDialog(CabinetWindow& main, Mode mode);
 
-    void FormCreate();
+    void ListSlots();
     // A slot button; `tag` is the slot number, 1 to 8.
-    void BitBtn7Click(int tag);
-    void HelpBtnClick();
+    void ChooseSlot(int tag);
+    void ShowHelp();
 
     QLineEdit* name(int slot) const { return names_[static_cast<std::size_t>(slot - 1)]; }
     QLabel* date(int slot) const { return dates_[static_cast<std::size_t>(slot - 1)]; }
@@ -46,7 +46,7 @@ class TLoadSave : public QDialog {
     // parked there.
     void RestoreLiveGame();
 
-    TForm1& main_;
+    CabinetWindow& main_;
     Mode mode_;
     // The live game as the dialog found it, kept in case the file refuses to hold it.
     Account live_;

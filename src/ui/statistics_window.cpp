@@ -1,9 +1,9 @@
-#include "ui/Stats.h"
+#include "ui/statistics_window.h"
 
 #include <QPushButton>
 #include <QStyle>
 
-#include "ui/Unit1.h"
+#include "ui/cabinet_window.h"
 #include "ui/number_format.h"
 #include "ui/window_style.h"
 
@@ -28,39 +28,39 @@ double PayoffPercentage(const Account& account) {
     return static_cast<double>(Payoffs(account)) / account.totalBets * 100.0;
 }
 
-TStatsForm::TStatsForm(TForm1& main) : QDialog(&main), main_(main) {
+StatisticsWindow::StatisticsWindow(CabinetWindow& main) : QDialog(&main), main_(main) {
     setWindowTitle(QStringLiteral("Your Game Statistics"));
     UseDialogFrame(*this);
     setFixedSize(632, 207);
     setFont(WindowFont(false));
 
-    Caption("Label1", QStringLiteral("Spins:"), 12, 14, false);
-    Caption("Label2", QStringLiteral("Credits:"), 12, 70, false);
-    Caption("Label3", QStringLiteral("Borrowed:"), 12, 126, false);
-    Caption("Label26", QStringLiteral("Total Bets:"), 340, 14, false);
-    Caption("Label4", QStringLiteral("Payoffs:"), 340, 46, false);
-    Caption("Label21", QStringLiteral("Normal:"), 364, 70, false);
-    Caption("Label6", QStringLiteral("Bonus:"), 364, 94, false);
-    Caption("Label23", QStringLiteral("Overall Payoff Percentage:"), 340, 126, true);
-    Value("Label11", 225, 14, true);
-    Value("Label12", 225, 70, true);
-    Value("Label13", 225, 126, true);
-    Value("Label27", 553, 14, true);
-    Value("Label14", 553, 46, true);
-    Value("Label22", 537, 70, false);
-    Value("Label16", 537, 94, false);
-    Value("Label25", 561, 126, true, QStringLiteral("#ff0000"));
+    Caption("SpinsCaption", QStringLiteral("Spins:"), 12, 14, false);
+    Caption("CreditsCaption", QStringLiteral("Credits:"), 12, 70, false);
+    Caption("BorrowedCaption", QStringLiteral("Borrowed:"), 12, 126, false);
+    Caption("TotalBetsCaption", QStringLiteral("Total Bets:"), 340, 14, false);
+    Caption("PayoffsCaption", QStringLiteral("Payoffs:"), 340, 46, false);
+    Caption("NormalCaption", QStringLiteral("Normal:"), 364, 70, false);
+    Caption("BonusCaption", QStringLiteral("Bonus:"), 364, 94, false);
+    Caption("PercentageCaption", QStringLiteral("Overall Payoff Percentage:"), 340, 126, true);
+    Value("SpinsValue", 225, 14, true);
+    Value("CreditsValue", 225, 70, true);
+    Value("BorrowedValue", 225, 126, true);
+    Value("TotalBetsValue", 553, 14, true);
+    Value("PayoffsValue", 553, 46, true);
+    Value("NormalPayoffsValue", 537, 70, false);
+    Value("BonusPayoffsValue", 537, 94, false);
+    Value("PayoffPercentageValue", 561, 126, true, QStringLiteral("#ff0000"));
 
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
-    ok->setObjectName(QStringLiteral("BitBtn1"));
+    ok->setObjectName(QStringLiteral("OkButton"));
     ok->setGeometry(536, 168, 89, 33);
     ok->setDefault(true);
     ok->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    FormCreate();
+    ShowFigures();
 }
 
-QLabel* TStatsForm::Caption(const char* name, const QString& text, int x, int y, bool bold) {
+QLabel* StatisticsWindow::Caption(const char* name, const QString& text, int x, int y, bool bold) {
     auto* label = new QLabel(text, this);
     label->setObjectName(QString::fromLatin1(name));
     label->setFont(WindowFont(bold));
@@ -70,7 +70,7 @@ QLabel* TStatsForm::Caption(const char* name, const QString& text, int x, int y,
 }
 
 // The value's right edge stands where a box of the value's width from its left would end.
-QLabel* TStatsForm::Value(const char* name, int x, int y, bool bold, const QString& colour) {
+QLabel* StatisticsWindow::Value(const char* name, int x, int y, bool bold, const QString& colour) {
     auto* label = new QLabel(this);
     label->setObjectName(QString::fromLatin1(name));
     label->setFont(WindowFont(bold));
@@ -81,20 +81,20 @@ QLabel* TStatsForm::Value(const char* name, int x, int y, bool bold, const QStri
     return label;
 }
 
-void TStatsForm::FormCreate() {
+void StatisticsWindow::ShowFigures() {
     const Account& account = main_.state().account;
-    value("Label11")->setText(GroupedNumber(account.spins));
-    value("Label12")->setText(GroupedNumber(account.credits));
-    value("Label13")->setText(GroupedNumber(account.borrowed));
+    value("SpinsValue")->setText(GroupedNumber(account.spins));
+    value("CreditsValue")->setText(GroupedNumber(account.credits));
+    value("BorrowedValue")->setText(GroupedNumber(account.borrowed));
     const std::int64_t payoffs = Payoffs(account);
-    value("Label14")->setText(GroupedNumber(payoffs));
-    value("Label22")->setText(GroupedNumber(payoffs - account.bonusTotal));
-    value("Label16")->setText(QString::number(account.bonusTotal));
-    value("Label25")->setText(Percentage(PayoffPercentage(account)));
-    value("Label27")->setText(GroupedNumber(account.totalBets));
+    value("PayoffsValue")->setText(GroupedNumber(payoffs));
+    value("NormalPayoffsValue")->setText(GroupedNumber(payoffs - account.bonusTotal));
+    value("BonusPayoffsValue")->setText(QString::number(account.bonusTotal));
+    value("PayoffPercentageValue")->setText(Percentage(PayoffPercentage(account)));
+    value("TotalBetsValue")->setText(GroupedNumber(account.totalBets));
 }
 
-QLabel* TStatsForm::value(const char* objectName) const {
+QLabel* StatisticsWindow::value(const char* objectName) const {
     return findChild<QLabel*>(QString::fromLatin1(objectName));
 }
 

@@ -9,21 +9,21 @@
 
 namespace quillane {
 
-class TForm1;
+class CabinetWindow;
 
 // How the current game stands, as a snapshot taken when the window opens.
-class TStatsForm : public QDialog {
+class StatisticsWindow : public QDialog {
   public:
-    explicit TStatsForm(TForm1& main);
+    explicit StatisticsWindow(CabinetWindow& main);
 
-    void FormCreate();
+    void ShowFigures();
     QLabel* value(const char* objectName) const;
 
   private:
     QLabel* Caption(const char* name, const QString& text, int x, int y, bool bold);
     QLabel* Value(const char* name, int x, int y, bool bold, const QString& colour = {});
 
-    TForm1& main_;
+    CabinetWindow& main_;
 };
 
 // What the machine has paid out in the game: every bet left the credits and every win came

@@ -44,7 +44,7 @@ void CabinetFixture::PutShippedFile(const std::string& name) {
                                std::filesystem::copy_options::overwrite_existing);
 }
 
-TForm1& CabinetFixture::Start() {
+CabinetWindow& CabinetFixture::Start() {
     Environment environment{
         clock,
         sound,
@@ -58,7 +58,7 @@ TForm1& CabinetFixture::Start() {
         programDir_ / stem,
         [this] { return seed; },
     };
-    form_ = std::make_unique<TForm1>(environment);
+    form_ = std::make_unique<CabinetWindow>(environment);
     // The real bonus window is modal and waits for the player; tests that want it say so.
     form_->SetBonusPlayer([this] {
         ++bonusGamesPlayed;

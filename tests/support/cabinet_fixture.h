@@ -7,7 +7,7 @@
 #include <string>
 
 #include "fakes.h"
-#include "ui/Unit1.h"
+#include "ui/cabinet_window.h"
 #include "virtual_clock.h"
 
 namespace quillane::testing {
@@ -29,8 +29,8 @@ class CabinetFixture : public ::testing::Test {
     // The real built sounds, music and sheets, copied beside the program.
     void PutShippedFile(const std::string& name);
 
-    TForm1& Start();
-    TForm1& form() { return *form_; }
+    CabinetWindow& Start();
+    CabinetWindow& form() { return *form_; }
     // Start-up's second half, 250 ms on.
     void PassStartup() { clock.Advance(260); }
 
@@ -49,7 +49,7 @@ class CabinetFixture : public ::testing::Test {
     std::filesystem::path root_;
     std::filesystem::path programDir_;
     std::filesystem::path configDir_;
-    std::unique_ptr<TForm1> form_;
+    std::unique_ptr<CabinetWindow> form_;
 };
 
 // Whether the test screen is laid out at this width; tests for other widths skip.

@@ -11,7 +11,7 @@ StandaloneCabinet::StandaloneCabinet(const std::filesystem::path& programDir, st
         [](const std::filesystem::path&) { return std::make_unique<RecordingHelp>(); },
         programDir / "quillane",
         [seed] { return seed; }};
-    form = std::make_unique<TForm1>(environment);
+    form = std::make_unique<CabinetWindow>(environment);
     form->show();
     clock.ProcessEvents();
 }

@@ -4,7 +4,7 @@
 #include <memory>
 
 #include "fakes.h"
-#include "ui/Unit1.h"
+#include "ui/cabinet_window.h"
 #include "virtual_clock.h"
 
 namespace quillane::testing {
@@ -18,7 +18,7 @@ struct StandaloneCabinet {
     RecordingSound sound;
     RecordingMusic music;
     RecordingMessages messages;
-    std::unique_ptr<TForm1> form;
+    std::unique_ptr<CabinetWindow> form;
 };
 
 }  // namespace quillane::testing

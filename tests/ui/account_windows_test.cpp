@@ -4,27 +4,27 @@
 
 #include "cabinet_fixture.h"
 #include "platform/asset_files.h"
-#include "ui/Borrow.h"
-#include "ui/Save.h"
-#include "ui/Stats.h"
+#include "ui/borrow_window.h"
+#include "ui/slot_dialog.h"
+#include "ui/statistics_window.h"
 
 namespace quillane::testing {
 namespace {
 
-class SlotDialog : public CabinetFixture {
+class SlotDialogTest : public CabinetFixture {
   protected:
-    TForm1& Ready() {
-        TForm1& form = Start();
+    CabinetWindow& Ready() {
+        CabinetWindow& form = Start();
         PassStartup();
         return form;
     }
     std::string Today() const { return LocalDateText(); }
 };
 
-TEST_F(SlotDialog, AnEmptyFileShowsEightDefaultSlots) {
-    TForm1& form = Ready();
+TEST_F(SlotDialogTest, AnEmptyFileShowsEightDefaultSlots) {
+    CabinetWindow& form = Ready();
     form.state().account = {1234, 1000, 3, 27, 0};
-    TLoadSave dialog(form, TLoadSave::kOpen);
+    SlotDialog dialog(form, SlotDialog::kOpen);
     EXPECT_EQ(dialog.windowTitle(), "Open a Game -- Select Game Slot");
     for (int slot = 1; slot <= 8; ++slot) {
         EXPECT_EQ(dialog.name(slot)->text(), QString("GameNo%1").arg(slot));
@@ -39,18 +39,18 @@ TEST_F(SlotDialog, AnEmptyFileShowsEightDefaultSlots) {
     EXPECT_EQ(form.state().account, (Account{1234, 1000, 3, 27, 0}));
 }
 
-TEST_F(SlotDialog, SavingNamesTheSlotAndKeepsTheGame) {
-    TForm1& form = Ready();
+TEST_F(SlotDialogTest, SavingNamesTheSlotAndKeepsTheGame) {
+    CabinetWindow& form = Ready();
     form.state().account = {2350, 1100, 40, 360, 90};
     {
-        TLoadSave dialog(form, TLoadSave::kSave);
+        SlotDialog dialog(form, SlotDialog::kSave);
         EXPECT_EQ(dialog.windowTitle(), "Save a Game -- Select Game Slot");
         messages.answers.push_back("Friday");
-        dialog.BitBtn7Click(3);
+        dialog.ChooseSlot(3);
         ASSERT_EQ(messages.asked, std::vector<std::string>{"Name for this saved game?"});
     }
     EXPECT_EQ(form.state().account, (Account{2350, 1100, 40, 360, 90}));
-    TLoadSave again(form, TLoadSave::kOpen);
+    SlotDialog again(form, SlotDialog::kOpen);
     EXPECT_EQ(again.name(3)->text(), "Friday");
     EXPECT_EQ(again.date(3)->text().toStdString(), Today());
     EXPECT_EQ(again.credits(3)->text(), "2350 Credits");
@@ -58,40 +58,40 @@ TEST_F(SlotDialog, SavingNamesTheSlotAndKeepsTheGame) {
     EXPECT_EQ(again.name(2)->text(), "GameNo2");
 }
 
-TEST_F(SlotDialog, OpeningASlotBringsBackEveryCounter) {
-    TForm1& form = Ready();
+TEST_F(SlotDialogTest, OpeningASlotBringsBackEveryCounter) {
+    CabinetWindow& form = Ready();
     form.state().account = {2350, 1100, 40, 360, 90};
     {
-        TLoadSave dialog(form, TLoadSave::kSave);
+        SlotDialog dialog(form, SlotDialog::kSave);
         messages.answers.push_back("Before the streak");
-        dialog.BitBtn7Click(6);
+        dialog.ChooseSlot(6);
     }
     form.state().account = {10, 5000, 400, 9000, 4000};
     {
-        TLoadSave dialog(form, TLoadSave::kOpen);
+        SlotDialog dialog(form, SlotDialog::kOpen);
         dialog.name(6)->setText("typed but ignored");
-        dialog.BitBtn7Click(6);
+        dialog.ChooseSlot(6);
     }
     EXPECT_EQ(form.state().account, (Account{2350, 1100, 40, 360, 90}));
     EXPECT_EQ(GameFile(gameFile()).Read(kCurrentGameSlot).account, form.state().account);
     EXPECT_EQ(GameFile(gameFile()).Read(5).name, "Before the streak");
 }
 
-TEST_F(SlotDialog, TheTypedNameIsProposedAndMayBeEmptiedOrLong) {
-    TForm1& form = Ready();
+TEST_F(SlotDialogTest, TheTypedNameIsProposedAndMayBeEmptiedOrLong) {
+    CabinetWindow& form = Ready();
     {
-        TLoadSave dialog(form, TLoadSave::kSave);
+        SlotDialog dialog(form, SlotDialog::kSave);
         dialog.name(1)->setText("Typed");
         messages.answers.push_back("");
-        dialog.BitBtn7Click(1);
+        dialog.ChooseSlot(1);
     }
     const std::string forty(40, 'n');
     {
-        TLoadSave dialog(form, TLoadSave::kSave);
+        SlotDialog dialog(form, SlotDialog::kSave);
         messages.answers.push_back(forty);
-        dialog.BitBtn7Click(2);
+        dialog.ChooseSlot(2);
     }
-    TLoadSave dialog(form, TLoadSave::kOpen);
+    SlotDialog dialog(form, SlotDialog::kOpen);
     EXPECT_EQ(dialog.name(1)->text(), "") << "an empty name stays empty";
     EXPECT_EQ(dialog.name(2)->text().toStdString(), forty.substr(0, 30));
     std::ifstream file(gameFile());
@@ -99,18 +99,18 @@ TEST_F(SlotDialog, TheTypedNameIsProposedAndMayBeEmptiedOrLong) {
     EXPECT_NE(text.find("GameName=" + forty), std::string::npos) << "stored whole";
 }
 
-TEST_F(SlotDialog, ACancelledNameStoresNothing) {
-    TForm1& form = Ready();
+TEST_F(SlotDialogTest, ACancelledNameStoresNothing) {
+    CabinetWindow& form = Ready();
     form.state().account.credits = 777;
-    TLoadSave dialog(form, TLoadSave::kSave);
+    SlotDialog dialog(form, SlotDialog::kSave);
     messages.answers.push_back(std::nullopt);
-    dialog.BitBtn7Click(4);
+    dialog.ChooseSlot(4);
     EXPECT_EQ(GameFile(gameFile()).Read(3).account.credits, 1000);
     EXPECT_EQ(form.state().account.credits, 777);
 }
 
-TEST_F(SlotDialog, ARefusedParkingKeepsTheLiveGameInMemory) {
-    TForm1& form = Ready();
+TEST_F(SlotDialogTest, ARefusedParkingKeepsTheLiveGameInMemory) {
+    CabinetWindow& form = Ready();
     form.state().account = {4321, 1000, 9, 81, 0};
     // An older game in the file, then a file that cannot be written.
     GameFile(gameFile()).Write(kCurrentGameSlot, "CurrentGame", Account{1, 1, 1, 1, 1});
@@ -127,7 +127,7 @@ TEST_F(SlotDialog, ARefusedParkingKeepsTheLiveGameInMemory) {
         std::ofstream(gameFile().parent_path()) << "a file where the directory was";
     }
     {
-        TLoadSave dialog(form, TLoadSave::kOpen);
+        SlotDialog dialog(form, SlotDialog::kOpen);
         EXPECT_FALSE(messages.errors.empty()) << "the refused store is reported";
         dialog.reject();
     }
@@ -135,15 +135,15 @@ TEST_F(SlotDialog, ARefusedParkingKeepsTheLiveGameInMemory) {
         << "not the older game, nor a new one";
 }
 
-TEST_F(SlotDialog, TheMenuCommandsOpenTheDialogAndOpenRepaints) {
-    TForm1& form = Ready();
+TEST_F(SlotDialogTest, TheMenuCommandsOpenTheDialogAndOpenRepaints) {
+    CabinetWindow& form = Ready();
     GameFile(gameFile()).Write(4, "Saved", Account{12345, 2000, 5, 45, 0});
     QTimer::singleShot(0, [] {
-        auto* dialog = dynamic_cast<TLoadSave*>(QApplication::activeModalWidget());
+        auto* dialog = dynamic_cast<SlotDialog*>(QApplication::activeModalWidget());
         ASSERT_NE(dialog, nullptr);
-        dialog->BitBtn7Click(5);
+        dialog->ChooseSlot(5);
     });
-    form.action("OpenGame1")->trigger();
+    form.action("openGame")->trigger();
     EXPECT_EQ(form.state().account.credits, 12345);
     // The credits meter shows the game just opened.
     const QImage green = LoadBuiltinPicture(QStringLiteral(":/pictures/green_small.png"));
@@ -152,31 +152,31 @@ TEST_F(SlotDialog, TheMenuCommandsOpenTheDialogAndOpenRepaints) {
         << "the last digit, 5";
 }
 
-using BorrowWindow = SlotDialog;
+using BorrowWindowTest = SlotDialogTest;
 
-TEST_F(BorrowWindow, BorrowsAndPaysBackFromAFreshGame) {
-    TForm1& form = Ready();
-    TBorrowC window(form);
+TEST_F(BorrowWindowTest, BorrowsAndPaysBackFromAFreshGame) {
+    CabinetWindow& form = Ready();
+    BorrowWindow window(form);
     EXPECT_TRUE(window.borrowMode()->isChecked());
-    window.BitBtn1Click(0);
+    window.PressAmount(0);
     EXPECT_EQ(form.state().account.credits, 2000);
     EXPECT_EQ(form.state().account.borrowed, 2000);
     window.payBackMode()->setChecked(true);
-    window.BitBtn1Click(0);
-    window.BitBtn1Click(0);
+    window.PressAmount(0);
+    window.PressAmount(0);
     EXPECT_EQ(form.state().account.credits, 0);
     EXPECT_EQ(form.state().account.borrowed, 0);
     EXPECT_TRUE(messages.informed.empty());
 }
 
-TEST_F(BorrowWindow, RefusesToPayBackWhatIsNotThere) {
-    TForm1& form = Ready();
+TEST_F(BorrowWindowTest, RefusesToPayBackWhatIsNotThere) {
+    CabinetWindow& form = Ready();
     form.state().account.credits = 1500;
     form.state().account.borrowed = 200;
-    TBorrowC window(form);
+    BorrowWindow window(form);
     window.payBackMode()->setChecked(true);
-    window.BitBtn1Click(0);
-    window.BitBtn1Click(1);
+    window.PressAmount(0);
+    window.PressAmount(1);
     EXPECT_EQ(messages.informed,
               std::vector<std::string>{"You cannot pay back more credits than you have borrowed!"});
     EXPECT_EQ(form.state().account.credits, 1400);
@@ -184,10 +184,10 @@ TEST_F(BorrowWindow, RefusesToPayBackWhatIsNotThere) {
 
     messages.informed.clear();
     form.state().account = {5, 1000, 0, 0, 0};
-    window.BitBtn1Click(2);
+    window.PressAmount(2);
     form.state().account.borrowed = 0;
-    window.BitBtn1Click(2);
-    window.BitBtn1Click(0);
+    window.PressAmount(2);
+    window.PressAmount(0);
     EXPECT_EQ(messages.informed, (std::vector<std::string>{"You do not have   10.00 credits!",
                                                            "You do not have   10.00 credits!",
                                                            "You do not have 1000.00 credits!"}))
@@ -195,74 +195,74 @@ TEST_F(BorrowWindow, RefusesToPayBackWhatIsNotThere) {
     EXPECT_EQ(form.state().account.credits, 5);
 }
 
-TEST_F(BorrowWindow, StopsShortOfTheCountersLimit) {
-    TForm1& form = Ready();
+TEST_F(BorrowWindowTest, StopsShortOfTheCountersLimit) {
+    CabinetWindow& form = Ready();
     form.state().account = {2147483000, 1000, 0, 0, 0};
-    TBorrowC window(form);
-    window.BitBtn1Click(0);
+    BorrowWindow window(form);
+    window.PressAmount(0);
     ASSERT_EQ(messages.informed.size(), 1u);
     EXPECT_NE(messages.informed[0].find("2,147,483,647"), std::string::npos)
         << messages.informed[0];
     EXPECT_EQ(form.state().account, (Account{2147483000, 1000, 0, 0, 0}));
-    window.BitBtn1Click(1);
+    window.PressAmount(1);
     EXPECT_EQ(form.state().account.credits, 2147483100) << "a smaller amount still fits";
 }
 
-TEST_F(BorrowWindow, ShowsTheCountersInMeterDigits) {
-    TForm1& form = Ready();
+TEST_F(BorrowWindowTest, ShowsTheCountersInMeterDigits) {
+    CabinetWindow& form = Ready();
     form.state().account = {1234, 567, 0, 0, 0};
-    TBorrowC window(form);
+    BorrowWindow window(form);
     const QImage red = form.digitsSmall(), green = form.greenSmall();
     const int right = window.width() - 30;
     EXPECT_EQ(window.surface().copy(right - 16, 40, 16, 21), red.copy(4 * 16, 0, 16, 21));
     EXPECT_EQ(window.surface().copy(20, 40, 16, 21), green.copy(5 * 16, 0, 16, 21));
-    window.BitBtn7Click();
+    window.ShowHelpText();
     EXPECT_EQ(messages.informed.back(),
               "Use this screen to borrow credits or pay back credits that you borrowed "
               "previously.  Click on the button representing the amount to borrow (or pay "
               "back).\r\n\r\nTo switch between \"borrow\" and \"pay back\" select the mode.");
 }
 
-using StatsWindow = SlotDialog;
+using StatsWindowTest = SlotDialogTest;
 
-TEST_F(StatsWindow, AFreshGame) {
-    TForm1& form = Ready();
-    TStatsForm stats(form);
+TEST_F(StatsWindowTest, AFreshGame) {
+    CabinetWindow& form = Ready();
+    StatisticsWindow stats(form);
     EXPECT_EQ(stats.windowTitle(), "Your Game Statistics");
-    EXPECT_EQ(stats.value("Label11")->text(), "         0");
-    EXPECT_EQ(stats.value("Label12")->text(), "     1,000");
-    EXPECT_EQ(stats.value("Label13")->text(), "     1,000");
-    EXPECT_EQ(stats.value("Label27")->text(), "         0");
-    EXPECT_EQ(stats.value("Label14")->text(), "         0");
-    EXPECT_EQ(stats.value("Label22")->text(), "         0");
-    EXPECT_EQ(stats.value("Label16")->text(), "0");
-    EXPECT_EQ(stats.value("Label25")->text(), "0.00%");
+    EXPECT_EQ(stats.value("SpinsValue")->text(), "         0");
+    EXPECT_EQ(stats.value("CreditsValue")->text(), "     1,000");
+    EXPECT_EQ(stats.value("BorrowedValue")->text(), "     1,000");
+    EXPECT_EQ(stats.value("TotalBetsValue")->text(), "         0");
+    EXPECT_EQ(stats.value("PayoffsValue")->text(), "         0");
+    EXPECT_EQ(stats.value("NormalPayoffsValue")->text(), "         0");
+    EXPECT_EQ(stats.value("BonusPayoffsValue")->text(), "0");
+    EXPECT_EQ(stats.value("PayoffPercentageValue")->text(), "0.00%");
 }
 
-TEST_F(StatsWindow, SplitsThePayoffsAndGivesThePercentage) {
-    TForm1& form = Ready();
+TEST_F(StatsWindowTest, SplitsThePayoffsAndGivesThePercentage) {
+    CabinetWindow& form = Ready();
     form.state().account = {955, 1000, 100, 900, 500};
-    TStatsForm stats(form);
-    EXPECT_EQ(stats.value("Label14")->text(), "       855");
-    EXPECT_EQ(stats.value("Label22")->text(), "       355");
-    EXPECT_EQ(stats.value("Label16")->text(), "500");
-    EXPECT_EQ(stats.value("Label25")->text(), "95.00%");
+    StatisticsWindow stats(form);
+    EXPECT_EQ(stats.value("PayoffsValue")->text(), "       855");
+    EXPECT_EQ(stats.value("NormalPayoffsValue")->text(), "       355");
+    EXPECT_EQ(stats.value("BonusPayoffsValue")->text(), "500");
+    EXPECT_EQ(stats.value("PayoffPercentageValue")->text(), "95.00%");
 
     form.state().account = {1234567 + 1000, 1000, 1234567, 2000000, 12345};
-    TStatsForm big(form);
-    EXPECT_EQ(big.value("Label11")->text(), " 1,234,567");
-    EXPECT_EQ(big.value("Label16")->text(), "12345") << "the bonus without separators";
-    EXPECT_EQ(big.value("Label25")->text(), "161.73%");
+    StatisticsWindow big(form);
+    EXPECT_EQ(big.value("SpinsValue")->text(), " 1,234,567");
+    EXPECT_EQ(big.value("BonusPayoffsValue")->text(), "12345") << "the bonus without separators";
+    EXPECT_EQ(big.value("PayoffPercentageValue")->text(), "161.73%");
 
     form.state().account = {1250, 1000, 4, 1000, 0};
-    EXPECT_EQ(TStatsForm(form).value("Label25")->text(), "125.00%");
+    EXPECT_EQ(StatisticsWindow(form).value("PayoffPercentageValue")->text(), "125.00%");
 }
 
-TEST_F(StatsWindow, CountersAtTheirLimitsDoNotOverflow) {
-    TForm1& form = Ready();
+TEST_F(StatsWindowTest, CountersAtTheirLimitsDoNotOverflow) {
+    CabinetWindow& form = Ready();
     form.state().account = {2147483647, -2147483647 - 1, 0, 2147483647, 0};
-    TStatsForm stats(form);
-    EXPECT_EQ(stats.value("Label14")->text(), "6,442,450,942");
+    StatisticsWindow stats(form);
+    EXPECT_EQ(stats.value("PayoffsValue")->text(), "6,442,450,942");
 }
 
 }  // namespace

@@ -8,7 +8,7 @@ using Music = CabinetFixture;
 TEST_F(Music, PlaysTheTracksPresentInTurn) {
     for (const char* name : {"Bingo0.mid", "Bingo3.mid", "Bingo7.mid"})
         Put(name);
-    TForm1& form = Start();
+    CabinetWindow& form = Start();
     PassStartup();
     clock.Advance(100);
     for (int i = 0; i < 5; ++i) {
@@ -44,7 +44,7 @@ TEST_F(Music, OnlySlotNinePicksNothingAndSaysSoOnce) {
 }
 
 TEST_F(Music, WithoutAnyTrackTheOpenErrorShowsOnce) {
-    TForm1& form = Start();
+    CabinetWindow& form = Start();
     PassStartup();
     clock.Advance(2000);
     EXPECT_EQ(messages.errors.size(), 1u);
@@ -54,23 +54,23 @@ TEST_F(Music, WithoutAnyTrackTheOpenErrorShowsOnce) {
 TEST_F(Music, SwitchedOffAndOnTheSameTrackStartsAgain) {
     Put("Bingo1.mid");
     Put("Bingo5.mid");
-    TForm1& form = Start();
+    CabinetWindow& form = Start();
     PassStartup();
     clock.Advance(100);
     ASSERT_EQ(music.started, std::vector<std::string>{"Bingo1.mid"});
-    form.Music1Click();
-    EXPECT_FALSE(form.action("Music1")->isChecked());
+    form.ToggleMusic();
+    EXPECT_FALSE(form.action("music")->isChecked());
     EXPECT_TRUE(music.playing.empty());
     clock.Advance(1000);
-    form.Music1Click();
-    EXPECT_TRUE(form.action("Music1")->isChecked());
+    form.ToggleMusic();
+    EXPECT_TRUE(form.action("music")->isChecked());
     EXPECT_EQ(music.started, (std::vector<std::string>{"Bingo1.mid", "Bingo1.mid"}));
 }
 
 TEST_F(Music, AnEndedTrackWaitsForTheTimerToStartTheNext) {
     Put("Bingo1.mid");
     Put("Bingo5.mid");
-    TForm1& form = Start();
+    CabinetWindow& form = Start();
     PassStartup();
     clock.Advance(100);
     music.EndTrack();
@@ -83,19 +83,19 @@ TEST_F(Music, AnEndedTrackWaitsForTheTimerToStartTheNext) {
 using Effects = CabinetFixture;
 
 TEST_F(Effects, SoundOffSilencesAllButTheWinSound) {
-    TForm1& form = Start();
+    CabinetWindow& form = Start();
     PassStartup();
     EXPECT_EQ(sound.played, std::vector<std::string>{"Bingo7.wav"}) << "the start sound";
     sound.played.clear();
-    form.Sound1Click();
-    EXPECT_FALSE(form.action("Sound1")->isChecked());
+    form.ToggleSound();
+    EXPECT_FALSE(form.action("sound")->isChecked());
     form.PlayReelStopSound();
     form.PlayCountSound();
     form.PlayStartSound();
     form.PlayBonusSound();
     form.PlayWinSound(true);
     EXPECT_EQ(sound.played, std::vector<std::string>{"BingoWin.wav (waited)"});
-    form.Sound1Click();
+    form.ToggleSound();
     form.PlayReelStopSound();
     form.PlayCountSound();
     form.PlayBonusSound();

@@ -4,19 +4,19 @@
 #include "core/paytable.h"
 #include "core/spin_draw.h"
 #include "core/spin_result.h"
-#include "ui/bonusgame.h"
+#include "ui/bonus_game_window.h"
 
 namespace quillane::testing {
 namespace {
 
 class BonusGame : public CabinetFixture {
   protected:
-    TBonusGameForm& Open(int lines = 9, int credits = 1) {
-        TForm1& form = Start();
+    BonusGameWindow& Open(int lines = 9, int credits = 1) {
+        CabinetWindow& form = Start();
         PassStartup();
         form.state().linesBet = lines;
         form.state().creditsPerLine = credits;
-        bonus_ = std::make_unique<TBonusGameForm>(form, clock);
+        bonus_ = std::make_unique<BonusGameWindow>(form, clock);
         bonus_->resize(862, 613);
         bonus_->show();
         clock.ProcessEvents();
@@ -24,7 +24,7 @@ class BonusGame : public CabinetFixture {
     }
 
     // Advances to the next call and says how long it took.
-    std::uint32_t NextCall(TBonusGameForm& bonus) {
+    std::uint32_t NextCall(BonusGameWindow& bonus) {
         const int before = bonus.game().callsMade();
         const std::uint32_t start = clock.TickCount();
         while (bonus.game().callsMade() == before && clock.TickCount() - start < 20000) {
@@ -33,7 +33,7 @@ class BonusGame : public CabinetFixture {
         return clock.TickCount() - start;
     }
 
-    static bool WonAVariation(const TBonusGameForm& bonus, const std::array<bool, 12>& before) {
+    static bool WonAVariation(const BonusGameWindow& bonus, const std::array<bool, 12>& before) {
         for (int p = 0; p < kVariationCount; ++p) {
             if (bonus.game().Won(static_cast<Pattern>(p)) && !before[static_cast<std::size_t>(p)])
                 return true;
@@ -41,25 +41,25 @@ class BonusGame : public CabinetFixture {
         return false;
     }
 
-    static std::array<bool, 12> WonSoFar(const TBonusGameForm& bonus) {
+    static std::array<bool, 12> WonSoFar(const BonusGameWindow& bonus) {
         std::array<bool, 12> won{};
         for (int p = 0; p < kVariationCount; ++p)
             won[static_cast<std::size_t>(p)] = bonus.game().Won(static_cast<Pattern>(p));
         return won;
     }
 
-    std::unique_ptr<TBonusGameForm> bonus_;
+    std::unique_ptr<BonusGameWindow> bonus_;
 };
 
 TEST_F(BonusGame, OpensWaitingForACard) {
-    TBonusGameForm& bonus = Open(9, 1);
+    BonusGameWindow& bonus = Open(9, 1);
     EXPECT_EQ(bonus.windowTitle(), "Bingo Bonus Game");
-    EXPECT_EQ(bonus.label("Label6")->text(), "   450,000");
-    EXPECT_EQ(bonus.label("GP1")->text(), "Pays 36");
-    EXPECT_EQ(bonus.label("Label3")->text(), "Numbers\nCalled");
-    EXPECT_EQ(bonus.label("Label4")->text(), "0");
-    EXPECT_TRUE(bonus.label("Label2")->isVisible());
-    EXPECT_FALSE(bonus.label("Label1")->isVisible());
+    EXPECT_EQ(bonus.label("Jackpot")->text(), "   450,000");
+    EXPECT_EQ(bonus.label("PatternPay1")->text(), "Pays 36");
+    EXPECT_EQ(bonus.label("NumbersCalled")->text(), "Numbers\nCalled");
+    EXPECT_EQ(bonus.label("CallCount")->text(), "0");
+    EXPECT_TRUE(bonus.label("SelectCard")->isVisible());
+    EXPECT_FALSE(bonus.label("YourCard")->isVisible());
     EXPECT_FALSE(bonus.label("BlueScore")->isVisible());
     EXPECT_EQ(form().state().bonusWin, 0);
     clock.Advance(5000);
@@ -67,43 +67,43 @@ TEST_F(BonusGame, OpensWaitingForACard) {
 }
 
 TEST_F(BonusGame, LaysItsComponentsOutAroundTheCentre) {
-    TBonusGameForm& bonus = Open();
+    BonusGameWindow& bonus = Open();
     const int ox = 31, oy = 31;  // (862 - 800) / 2, (613 - 550) / 2
     EXPECT_EQ(bonus.picture("BlueCard")->pos(), QPoint(ox + 6, oy + 336));
     EXPECT_EQ(bonus.picture("RedCard")->pos(), QPoint(ox + 6 + 159, oy + 336));
     EXPECT_EQ(bonus.picture("YellowCard")->pos(), QPoint(ox + 6 + 4 * 159, oy + 336));
     EXPECT_EQ(bonus.picture("CallBoard")->pos(), QPoint(ox + 10, oy + 10));
     EXPECT_EQ(bonus.picture("Monitor")->pos(), QPoint(ox + 10 + 325 + 16, oy + 10));
-    EXPECT_EQ(bonus.label("Label3")->pos(), QPoint(ox + 351 + 115, oy + 16));
-    EXPECT_EQ(bonus.label("Label4")->pos(), QPoint(ox + 466, oy + 10 + 97 - 33));
-    EXPECT_EQ(bonus.label("Label5")->pos(), QPoint(ox + 800 - 153 - 10, oy + 10));
-    EXPECT_EQ(bonus.picture("Bingo0")->pos(), QPoint(ox + 637, oy + 43));
-    EXPECT_EQ(bonus.picture("Bingo1")->pos(), QPoint(ox + 16, oy + 140));
-    EXPECT_EQ(bonus.picture("bingo2")->pos(), QPoint(ox + 16, oy + 196));
-    EXPECT_EQ(bonus.picture("Bingo12")->pos(), QPoint(ox + 610, oy + 252));
-    EXPECT_EQ(bonus.label("B5")->pos(), QPoint(ox + 210 + 48, oy + 196));
-    EXPECT_EQ(bonus.label("GP5")->pos(), QPoint(ox + 258, oy + 196 + 12));
-    EXPECT_EQ(bonus.label("Label2")->pos(), QPoint(ox + 6 + 2 * 159 + 76 - 130, oy + 336 - 37));
+    EXPECT_EQ(bonus.label("NumbersCalled")->pos(), QPoint(ox + 351 + 115, oy + 16));
+    EXPECT_EQ(bonus.label("CallCount")->pos(), QPoint(ox + 466, oy + 10 + 97 - 33));
+    EXPECT_EQ(bonus.label("BlackoutBonus")->pos(), QPoint(ox + 800 - 153 - 10, oy + 10));
+    EXPECT_EQ(bonus.picture("Pattern0")->pos(), QPoint(ox + 637, oy + 43));
+    EXPECT_EQ(bonus.picture("Pattern1")->pos(), QPoint(ox + 16, oy + 140));
+    EXPECT_EQ(bonus.picture("Pattern2")->pos(), QPoint(ox + 16, oy + 196));
+    EXPECT_EQ(bonus.picture("Pattern12")->pos(), QPoint(ox + 610, oy + 252));
+    EXPECT_EQ(bonus.label("PatternName5")->pos(), QPoint(ox + 210 + 48, oy + 196));
+    EXPECT_EQ(bonus.label("PatternPay5")->pos(), QPoint(ox + 258, oy + 196 + 12));
+    EXPECT_EQ(bonus.label("SelectCard")->pos(), QPoint(ox + 6 + 2 * 159 + 76 - 130, oy + 336 - 37));
     EXPECT_EQ(bonus.label("GreenScore")->pos(), QPoint(ox + 6 + 3 * 159, oy + 336 + 183));
 }
 
 TEST_F(BonusGame, TheFirstCallComes10MillisecondsAfterTheCardThenOneASecond) {
-    TBonusGameForm& bonus = Open();
+    BonusGameWindow& bonus = Open();
     bonus.GreenCardClick();
     EXPECT_EQ(bonus.chosenCard(), 3);
-    EXPECT_TRUE(bonus.label("Label1")->isVisible());
-    EXPECT_EQ(bonus.label("Label1")->pos(), bonus.picture("GreenCard")->pos() - QPoint(0, 17));
-    EXPECT_FALSE(bonus.label("Label2")->isVisible());
+    EXPECT_TRUE(bonus.label("YourCard")->isVisible());
+    EXPECT_EQ(bonus.label("YourCard")->pos(), bonus.picture("GreenCard")->pos() - QPoint(0, 17));
+    EXPECT_FALSE(bonus.label("SelectCard")->isVisible());
     EXPECT_TRUE(bonus.label("QuickPlayLabel")->isVisible());
     clock.Advance(9);
     EXPECT_EQ(bonus.game().callsMade(), 0);
     clock.Advance(1);
     EXPECT_EQ(bonus.game().callsMade(), 1);
-    EXPECT_EQ(bonus.label("Label4")->text(), "1");
+    EXPECT_EQ(bonus.label("CallCount")->text(), "1");
 }
 
 TEST_F(BonusGame, AWinningCallPausesFiveSecondsInNormalPlayOnly) {
-    TBonusGameForm& bonus = Open();
+    BonusGameWindow& bonus = Open();
     bonus.BlueCardClick();
     auto before = WonSoFar(bonus);
     clock.Advance(10);
@@ -122,11 +122,11 @@ TEST_F(BonusGame, AWinningCallPausesFiveSecondsInNormalPlayOnly) {
 }
 
 TEST_F(BonusGame, QuickPlayCallsEvery100MillisecondsWithoutPauses) {
-    TBonusGameForm& bonus = Open();
-    bonus.MonitorClick();
+    BonusGameWindow& bonus = Open();
+    bonus.ToggleQuickPlay();
     EXPECT_FALSE(bonus.quickPlay()) << "the monitor does nothing before a card is chosen";
     bonus.RedCardClick();
-    bonus.MonitorClick();
+    bonus.ToggleQuickPlay();
     EXPECT_TRUE(bonus.quickPlay());
     EXPECT_EQ(bonus.label("QuickPlayLabel")->text(), "Click Monitor for Normal Play");
     clock.Advance(10);
@@ -136,19 +136,19 @@ TEST_F(BonusGame, QuickPlayCallsEvery100MillisecondsWithoutPauses) {
         ASSERT_EQ(bonus.game().callsMade(), made + 1);
         ASSERT_EQ(waited, 100u) << "call " << made + 1;
     }
-    EXPECT_FALSE(bonus.timer(4).enabled()) << "nothing blinks in quick play";
+    EXPECT_FALSE(bonus.blinkTimer().enabled()) << "nothing blinks in quick play";
 }
 
 TEST_F(BonusGame, QuickPlayDoesNotShortenAPauseUnderWay) {
-    TBonusGameForm& bonus = Open();
+    BonusGameWindow& bonus = Open();
     bonus.WhiteCardClick();
     clock.Advance(10);
-    while (bonus.timer(1).interval() != 5000 && !bonus.gameOver())
+    while (bonus.callTimer().interval() != 5000 && !bonus.gameOver())
         NextCall(bonus);
     ASSERT_FALSE(bonus.gameOver()) << "a variation is won before the blackout";
     const int made = bonus.game().callsMade();
     clock.Advance(100);
-    bonus.MonitorClick();
+    bonus.ToggleQuickPlay();
     clock.Advance(4890);
     EXPECT_EQ(bonus.game().callsMade(), made);
     clock.Advance(10);
@@ -157,23 +157,23 @@ TEST_F(BonusGame, QuickPlayDoesNotShortenAPauseUnderWay) {
 }
 
 TEST_F(BonusGame, ASecondCardIsIgnored) {
-    TBonusGameForm& bonus = Open();
+    BonusGameWindow& bonus = Open();
     bonus.YellowCardClick();
     bonus.BlueCardClick();
     EXPECT_EQ(bonus.chosenCard(), 4);
 }
 
 TEST_F(BonusGame, CannotBeLeftBeforeTheBlackoutAndClosesSixSecondsAfter) {
-    TBonusGameForm& bonus = Open(3, 5);
+    BonusGameWindow& bonus = Open(3, 5);
     EXPECT_FALSE(bonus.close());
     bonus.reject();
     EXPECT_TRUE(bonus.isVisible()) << "Escape is refused too";
     bonus.RedCardClick();
-    bonus.MonitorClick();
+    bonus.ToggleQuickPlay();
     clock.Advance(10);
     while (!bonus.gameOver())
         NextCall(bonus);
-    EXPECT_FALSE(bonus.timer(1).enabled());
+    EXPECT_FALSE(bonus.callTimer().enabled());
     EXPECT_TRUE(bonus.isVisible());
     clock.Advance(5990);
     EXPECT_TRUE(bonus.isVisible());
@@ -191,7 +191,7 @@ TEST_F(BonusGame, CannotBeLeftBeforeTheBlackoutAndClosesSixSecondsAfter) {
 }
 
 TEST_F(BonusGame, TheMonitorShowsTheBallCalled) {
-    TBonusGameForm& bonus = Open();
+    BonusGameWindow& bonus = Open();
     bonus.BlueCardClick();
     clock.Advance(10);
     const int number = bonus.game().CallNumber(1);
@@ -202,9 +202,9 @@ TEST_F(BonusGame, TheMonitorShowsTheBallCalled) {
 }
 
 TEST_F(BonusGame, CalledNumbersAreDobbedInTheCardsColour) {
-    TBonusGameForm& bonus = Open();
+    BonusGameWindow& bonus = Open();
     bonus.BlueCardClick();
-    bonus.MonitorClick();
+    bonus.ToggleQuickPlay();
     clock.Advance(10);
     while (bonus.game().callsMade() < 30)
         NextCall(bonus);
@@ -233,26 +233,26 @@ TEST_F(BonusGame, CalledNumbersAreDobbedInTheCardsColour) {
 }
 
 TEST_F(BonusGame, WinCirclesStayThroughARepaint) {
-    TBonusGameForm& bonus = Open();
+    BonusGameWindow& bonus = Open();
     bonus.BlueCardClick();
-    bonus.MonitorClick();
+    bonus.ToggleQuickPlay();
     clock.Advance(10);
     while (!bonus.gameOver())
         NextCall(bonus);
-    const PictureBox* blackout = bonus.picture("Bingo0");
+    const PictureBox* blackout = bonus.picture("Pattern0");
     const QPoint centre(blackout->x() + 44 + 5 + 6, blackout->y() + 44 - 6);
     const QRgb before = bonus.surface().pixel(centre);
     EXPECT_NE(before, qRgb(0, 0, 0)) << "a circle beside the blackout pattern";
     bonus.resize(900, 640);
     clock.ProcessEvents();
-    const QPoint moved(bonus.picture("Bingo0")->x() + 55, bonus.picture("Bingo0")->y() + 38);
+    const QPoint moved(bonus.picture("Pattern0")->x() + 55, bonus.picture("Pattern0")->y() + 38);
     EXPECT_EQ(bonus.surface().pixel(moved), before);
 }
 
 // The main window hands the bonus game's payout on: the winnings meter counts on from the
 // spin's own pay, and the strip announces it.
 TEST_F(BonusGame, ThePayoutIsCountedOnAfterTheSpin) {
-    TForm1& form = Start();
+    CabinetWindow& form = Start();
     PassStartup();
     for (std::uint32_t s = 1;; ++s) {
         RandomGenerator random(s);
@@ -264,10 +264,10 @@ TEST_F(BonusGame, ThePayoutIsCountedOnAfterTheSpin) {
     }
     std::int32_t payout = -1;
     form.SetBonusPlayer([&] {
-        TBonusGameForm bonus(form, clock);
+        BonusGameWindow bonus(form, clock);
         bonus.show();
         bonus.BlueCardClick();
-        bonus.MonitorClick();
+        bonus.ToggleQuickPlay();
         while (bonus.isVisible())
             clock.Advance(100);
         payout = form.state().bonusWin;
@@ -286,7 +286,7 @@ TEST_F(BonusGame, ThePayoutIsCountedOnAfterTheSpin) {
     } else {
         EXPECT_TRUE(sound.played.empty() || sound.played.front() != "BingoWin.wav (waited)");
     }
-    EXPECT_TRUE(form.timer(3).enabled());
+    EXPECT_TRUE(form.winDisplayTimer().enabled());
 }
 
 }  // namespace

@@ -19,7 +19,7 @@ bool SameImage(const QImage& a, const QImage& b) {
 }
 
 // Paints a white patch so that what a drawing operation puts there shows.
-void Whiten(TForm1& form, int left, int top, int right, int bottom) {
+void Whiten(CabinetWindow& form, int left, int top, int right, int bottom) {
     Canvas& c = form.canvas();
     c.SetBrushClear(false);
     c.SetBrushColor(Qt::white);
@@ -27,7 +27,7 @@ void Whiten(TForm1& form, int left, int top, int right, int bottom) {
 }
 
 TEST_F(CabinetPaint, GeometryAtWidth800) {
-    TForm1& form = Start();
+    CabinetWindow& form = Start();
     REQUIRE_LAYOUT_WIDTH(form, 800);
     EXPECT_EQ(form.cellSize(), 76);
     EXPECT_EQ(form.reelLeft(), 207);
@@ -38,7 +38,7 @@ TEST_F(CabinetPaint, GeometryAtWidth800) {
 }
 
 TEST_F(CabinetPaint, GeometryAtWidth1024WithoutTheLargerSheet) {
-    TForm1& form = Start();
+    CabinetWindow& form = Start();
     REQUIRE_LAYOUT_WIDTH(form, 1024);
     EXPECT_EQ(form.cellSize(), 97);
     EXPECT_EQ(form.symbolSheet().size(), QSize(389, 583));
@@ -48,7 +48,7 @@ TEST_F(CabinetPaint, GeometryAtWidth1024WithoutTheLargerSheet) {
 
 TEST_F(CabinetPaint, GeometryAtWidth1024WithTheLargerSheet) {
     PutShippedFile("Bingo98.jpg");
-    TForm1& form = Start();
+    CabinetWindow& form = Start();
     REQUIRE_LAYOUT_WIDTH(form, 1024);
     EXPECT_EQ(form.cellSize(), 98);
     EXPECT_EQ(form.symbolSheet().size(), QSize(392, 588));
@@ -57,28 +57,28 @@ TEST_F(CabinetPaint, GeometryAtWidth1024WithTheLargerSheet) {
 }
 
 TEST_F(CabinetPaint, GeometryAtWidth1152) {
-    TForm1& form = Start();
+    CabinetWindow& form = Start();
     REQUIRE_LAYOUT_WIDTH(form, 1152);
     EXPECT_EQ(form.surface().size(), QSize(1151, 863)) << "a pixel short on each axis";
     EXPECT_EQ(form.cellSize(), 109);
 }
 
 TEST_F(CabinetPaint, GeometryAtWidth1366) {
-    TForm1& form = Start();
+    CabinetWindow& form = Start();
     REQUIRE_LAYOUT_WIDTH(form, 1366);
     EXPECT_EQ(form.cellSize(), 129);
     EXPECT_EQ(form.reelLeft(), 353);
 }
 
 TEST_F(CabinetPaint, TheCabinetFitsTheWindowsHeight) {
-    TForm1& form = Start();
+    CabinetWindow& form = Start();
     clock.ProcessEvents();
     EXPECT_LE(form.surface().height(), form.centralWidget()->height());
     EXPECT_EQ(form.ScaleToScreen(600), form.surface().height());
 }
 
 TEST_F(CabinetPaint, Payline1MarkersAndColourAtWidth800) {
-    TForm1& form = Start();
+    CabinetWindow& form = Start();
     REQUIRE_LAYOUT_WIDTH(form, 800);
     const QImage lit = Builtin("line_bubbles.png");
     const QImage mask = Builtin("line_bubbles_neg.png");
@@ -105,9 +105,9 @@ TEST_F(CabinetPaint, Payline1MarkersAndColourAtWidth800) {
 }
 
 TEST_F(CabinetPaint, MarkersLitForThePlayedLinesOnly) {
-    TForm1& form = Start();
+    CabinetWindow& form = Start();
     form.state().linesBet = 3;
-    form.FormPaint();
+    form.Redraw();
     const QImage lit = Builtin("line_bubbles.png");
     const QImage dim = Builtin("line_bubbles_dim.png");
     constexpr int kRow[] = {4, 1, 7, 0, 8, 2, 6, 3, 5};
@@ -122,7 +122,7 @@ TEST_F(CabinetPaint, MarkersLitForThePlayedLinesOnly) {
 }
 
 TEST_F(CabinetPaint, CreditsMeterRightAlignsAndWipesAtWidth800) {
-    TForm1& form = Start();
+    CabinetWindow& form = Start();
     REQUIRE_LAYOUT_WIDTH(form, 800);
     const int top = form.meterTop();
     EXPECT_EQ(top, 30);
@@ -150,7 +150,7 @@ TEST_F(CabinetPaint, CreditsMeterRightAlignsAndWipesAtWidth800) {
 }
 
 TEST_F(CabinetPaint, ReelsShowThreePositionsRoundTheStrip) {
-    TForm1& form = Start();
+    CabinetWindow& form = Start();
     const QImage& sheet = form.symbolSheet();
     const int c = form.cellSize();
     for (int stop : {29, 30}) {
@@ -167,7 +167,7 @@ TEST_F(CabinetPaint, ReelsShowThreePositionsRoundTheStrip) {
 }
 
 TEST_F(CabinetPaint, AReelPastTheFifthIsAnError) {
-    TForm1& form = Start();
+    CabinetWindow& form = Start();
     const QImage before = form.surface();
     form.DrawReel(5);
     ASSERT_EQ(messages.informed.size(), 1u);
@@ -176,7 +176,7 @@ TEST_F(CabinetPaint, AReelPastTheFifthIsAnError) {
 }
 
 TEST_F(CabinetPaint, MotionFramesWrapRoundTheStrip) {
-    TForm1& form = Start();
+    CabinetWindow& form = Start();
     const int c = form.cellSize(), h = form.motionStripHeight();
     const QImage& strip = form.motionStrip();
     ASSERT_EQ(strip.height(), h);
@@ -188,7 +188,7 @@ TEST_F(CabinetPaint, MotionFramesWrapRoundTheStrip) {
 }
 
 // The share of a key's face that is white: most of a lit key, none of an unlit one.
-double WhiteShare(TForm1& form, int left, int top, int width) {
+double WhiteShare(CabinetWindow& form, int left, int top, int width) {
     const QRect face(
         QPoint(form.ScaleToScreen(left), form.ScaleToScreen(top)),
         QPoint(form.ScaleToScreen(left + width) - 1, form.ScaleToScreen(top + 10) - 1));
@@ -200,7 +200,7 @@ double WhiteShare(TForm1& form, int left, int top, int width) {
 }
 
 TEST_F(CabinetPaint, BetKeysShowTheLitPair) {
-    TForm1& form = Start();
+    CabinetWindow& form = Start();
     EXPECT_GT(WhiteShare(form, 407, 487, 51), 0.5) << "9 paylines lit";
     EXPECT_GT(WhiteShare(form, 193, 503, 53), 0.5) << "1 credit lit";
     EXPECT_EQ(WhiteShare(form, 167, 487, 51), 0.0) << "1 payline unlit";
@@ -208,12 +208,12 @@ TEST_F(CabinetPaint, BetKeysShowTheLitPair) {
 }
 
 TEST_F(CabinetPaint, ButtonsShowTheirReadyHalves) {
-    TForm1& form = Start();
+    CabinetWindow& form = Start();
     REQUIRE_LAYOUT_WIDTH(form, 800);
     const QImage spin = Builtin("spinbut.jpg");
-    form.DrawCabinetButton(TForm1::CabinetButton::Spin, false);
+    form.DrawCabinetButton(CabinetWindow::CabinetButton::Spin, false);
     EXPECT_LE(ColourDistance(At(606 + 29, 485 + 17), spin.pixel(29, 17)), 0);
-    form.DrawCabinetButton(TForm1::CabinetButton::Spin, true);
+    form.DrawCabinetButton(CabinetWindow::CabinetButton::Spin, true);
     EXPECT_LE(ColourDistance(At(606 + 29, 485 + 17), spin.pixel(29, 35 + 17)), 0);
 }
 

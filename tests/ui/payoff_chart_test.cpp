@@ -7,7 +7,7 @@
 #include "core/paytable.h"
 #include "core/scale.h"
 #include "platform/asset_files.h"
-#include "ui/Payoffs.h"
+#include "ui/payoff_chart.h"
 
 namespace quillane::testing {
 namespace {
@@ -25,12 +25,13 @@ constexpr std::array<const char*, kPatternCount> kCaptionsByPlace = {
     "Big X Bingo",     "Inside Frame",   "Picture Frame",
 };
 
-class PayoffChart : public CabinetFixture {
+class PayoffChartTest : public CabinetFixture {
   protected:
-    TPaychart& Open() {
-        TForm1& form = Start();
+    PayoffChart& Open() {
+        CabinetWindow& form = Start();
         PassStartup();
-        chart_ = std::make_unique<TPaychart>(form, [this](int topic) { topics.push_back(topic); });
+        chart_ =
+            std::make_unique<PayoffChart>(form, [this](int topic) { topics.push_back(topic); });
         chart_->show();
         clock.ProcessEvents();
         return *chart_;
@@ -67,8 +68,8 @@ class PayoffChart : public CabinetFixture {
     }
 
     // The texts written with their top at y, left to right.
-    std::vector<TPaychart::WrittenText> Row(int y) const {
-        std::vector<TPaychart::WrittenText> row;
+    std::vector<PayoffChart::WrittenText> Row(int y) const {
+        std::vector<PayoffChart::WrittenText> row;
         for (const auto& t : chart_->written()) {
             if (t.area.top() == y)
                 row.push_back(t);
@@ -78,7 +79,7 @@ class PayoffChart : public CabinetFixture {
         return row;
     }
 
-    const TPaychart::WrittenText* Written(const QString& text) const {
+    const PayoffChart::WrittenText* Written(const QString& text) const {
         for (const auto& t : chart_->written()) {
             if (t.text == text)
                 return &t;
@@ -88,8 +89,8 @@ class PayoffChart : public CabinetFixture {
 
     // A count ending at `right` and its pay starting at `left`, in one colour, on line `y`.
     void ExpectPayLine(int right, int left, int y, int count, int pays, QRgb colour) {
-        const TPaychart::WrittenText* countText = nullptr;
-        const TPaychart::WrittenText* payText = nullptr;
+        const PayoffChart::WrittenText* countText = nullptr;
+        const PayoffChart::WrittenText* payText = nullptr;
         for (const auto& t : chart_->written()) {
             if (t.area.top() == y && t.area.left() + t.area.width() == right)
                 countText = &t;
@@ -105,7 +106,7 @@ class PayoffChart : public CabinetFixture {
     }
 
     std::vector<int> topics;
-    std::unique_ptr<TPaychart> chart_;
+    std::unique_ptr<PayoffChart> chart_;
 };
 
 // Which squares of a pattern diagram are marked: the open ones are white, the free one black.
@@ -148,17 +149,17 @@ Pattern PatternCaptioned(const char* caption) {
     return Pattern::Blackout;
 }
 
-TEST_F(PayoffChart, OpensModalAndMaximizedOnTheScreensAvailableArea) {
-    TPaychart& chart = Open();
+TEST_F(PayoffChartTest, OpensModalAndMaximizedOnTheScreensAvailableArea) {
+    PayoffChart& chart = Open();
     EXPECT_EQ(chart.windowTitle(), "Payoff Chart");
     EXPECT_TRUE(chart.isModal());
     EXPECT_TRUE(chart.windowState() & Qt::WindowMaximized);
     EXPECT_EQ(chart.geometry(), form().screen()->availableGeometry());
     EXPECT_EQ(chart.surface().size(), QSize(form().layoutWidth(), Scale(600)));
-    EXPECT_EQ(chart.button1()->text(), "Close");
+    EXPECT_EQ(chart.closeButton()->text(), "Close");
 }
 
-TEST_F(PayoffChart, SymbolBoxesAtWidth800) {
+TEST_F(PayoffChartTest, SymbolBoxesAtWidth800) {
     Open();
     REQUIRE_LAYOUT_WIDTH(form(), 800);
     ASSERT_EQ(form().cellSize(), 76);
@@ -175,7 +176,7 @@ TEST_F(PayoffChart, SymbolBoxesAtWidth800) {
     }
 }
 
-TEST_F(PayoffChart, SmallSymbolBoxesAtWidth800) {
+TEST_F(PayoffChartTest, SmallSymbolBoxesAtWidth800) {
     Open();
     REQUIRE_LAYOUT_WIDTH(form(), 800);
     const int boxes[] = {28, 125, 222, 319, 416, 513, 610, 707};
@@ -201,7 +202,7 @@ TEST_F(PayoffChart, SmallSymbolBoxesAtWidth800) {
     }
 }
 
-TEST_F(PayoffChart, BoxesFollowTheCellSizeAtEveryWidth) {
+TEST_F(PayoffChartTest, BoxesFollowTheCellSizeAtEveryWidth) {
     Open();
     const int c = form().cellSize();
     const int s = (c / 4) * 3;
@@ -216,7 +217,7 @@ TEST_F(PayoffChart, BoxesFollowTheCellSizeAtEveryWidth) {
         ExpectFrame(Scale(28) + i * (c + Scale(21)), Scale(250), s);
 }
 
-TEST_F(PayoffChart, AVariantSheetDrawsItsOwnCellsOnTheScaledGrid) {
+TEST_F(PayoffChartTest, AVariantSheetDrawsItsOwnCellsOnTheScaledGrid) {
     PutShippedFile("Bingo98.jpg");
     Open();
     REQUIRE_LAYOUT_WIDTH(form(), 1024);
@@ -229,7 +230,7 @@ TEST_F(PayoffChart, AVariantSheetDrawsItsOwnCellsOnTheScaledGrid) {
     ExpectFrame(35, 320, 72);  // small boxes of (98 div 4) x 3
 }
 
-TEST_F(PayoffChart, EveryPayFigureIsThePayTables) {
+TEST_F(PayoffChartTest, EveryPayFigureIsThePayTables) {
     Open();
     const int c = form().cellSize();
     const QRgb bigColours[] = {kYellow, kWhite, kYellow, kWhite, kYellow};
@@ -276,8 +277,8 @@ TEST_F(PayoffChart, EveryPayFigureIsThePayTables) {
     EXPECT_NE(Written("Pays " + QString::number(bingo->pays) + " X Coins Per Line Bet"), nullptr);
 }
 
-TEST_F(PayoffChart, WhatIsWrittenIsOnTheSurface) {
-    TPaychart& chart = Open();
+TEST_F(PayoffChartTest, WhatIsWrittenIsOnTheSurface) {
+    PayoffChart& chart = Open();
     ASSERT_FALSE(chart.written().empty());
     for (const auto& t : chart.written()) {
         const QRect area = t.area.intersected(chart.surface().rect());
@@ -290,7 +291,7 @@ TEST_F(PayoffChart, WhatIsWrittenIsOnTheSurface) {
     }
 }
 
-TEST_F(PayoffChart, HeadingsRulesAndTheBonusExplanation) {
+TEST_F(PayoffChartTest, HeadingsRulesAndTheBonusExplanation) {
     Open();
     const int c = form().cellSize();
     const int middleBall = Scale(197) + 2 * c + 2 * Scale(5) + c / 2;
@@ -350,7 +351,7 @@ TEST_F(PayoffChart, HeadingsRulesAndTheBonusExplanation) {
     }
 }
 
-TEST_F(PayoffChart, FontSizesFollowTheLayoutsBand) {
+TEST_F(PayoffChartTest, FontSizesFollowTheLayoutsBand) {
     Open();
     const int band = ChartFontBand(form().layoutWidth());
     const int heading[] = {12, 14, 18, 24}, small[] = {8, 10, 12, 14}, pays[] = {10, 12, 14, 18};
@@ -361,7 +362,7 @@ TEST_F(PayoffChart, FontSizesFollowTheLayoutsBand) {
     EXPECT_EQ(Written("120")->points, pays[band]);
     EXPECT_EQ(Written("150")->points, small[band]) << "the third row";
     EXPECT_EQ(Written("-")->points, pays[band]);
-    const QFont button = chart_->button1()->font();
+    const QFont button = chart_->closeButton()->font();
     EXPECT_EQ(button.pixelSize(), FontPixelSize(pays[band]));
     EXPECT_TRUE(button.bold());
     EXPECT_EQ(button.family(), "DejaVu Sans Condensed");
@@ -378,8 +379,8 @@ TEST(PayoffChartBands, BandEdges) {
     EXPECT_EQ(ChartFontBand(1920), 3);
 }
 
-TEST_F(PayoffChart, SilverLinesAcrossTheLayoutAndTheCloseButtonBetween) {
-    TPaychart& chart = Open();
+TEST_F(PayoffChartTest, SilverLinesAcrossTheLayoutAndTheCloseButtonBetween) {
+    PayoffChart& chart = Open();
     const int w = form().layoutWidth();
     for (int y : {Scale(325), Scale(365)}) {
         for (int x = 1; x < w - 1; x += 7) {
@@ -390,22 +391,22 @@ TEST_F(PayoffChart, SilverLinesAcrossTheLayoutAndTheCloseButtonBetween) {
             EXPECT_EQ(At(x, y - 3), kBlack) << x << "," << y;
         }
     }
-    EXPECT_EQ(chart.button1()->geometry(),
+    EXPECT_EQ(chart.closeButton()->geometry(),
               QRect((w - w / 2) / 2, Scale(332), w / 2, Scale(28)).translated(chart.origin()));
 }
 
-TEST_F(PayoffChart, LinesAndCloseButtonAtWidth800) {
-    TPaychart& chart = Open();
+TEST_F(PayoffChartTest, LinesAndCloseButtonAtWidth800) {
+    PayoffChart& chart = Open();
     REQUIRE_LAYOUT_WIDTH(form(), 800);
     EXPECT_EQ(At(0, 325), kSilver);
     EXPECT_EQ(At(799, 365), kSilver);
     EXPECT_EQ(At(400, 330), kBlack);
-    EXPECT_EQ(chart.button1()->geometry(), QRect(200, 332, 400, 28));
-    EXPECT_TRUE(chart.button1()->isVisible());
+    EXPECT_EQ(chart.closeButton()->geometry(), QRect(200, 332, 400, 28));
+    EXPECT_TRUE(chart.closeButton()->isVisible());
 }
 
-TEST_F(PayoffChart, DiagramsAtWidth800UnscaledUnderTheirOwnCaptions) {
-    TPaychart& chart = Open();
+TEST_F(PayoffChartTest, DiagramsAtWidth800UnscaledUnderTheirOwnCaptions) {
+    PayoffChart& chart = Open();
     REQUIRE_LAYOUT_WIDTH(form(), 800);
     const QPoint places[] = {{40, 384},  {180, 384}, {320, 384}, {460, 384}, {600, 384},
                              {740, 384}, {40, 520},  {157, 520}, {274, 520}, {391, 520},
@@ -414,8 +415,8 @@ TEST_F(PayoffChart, DiagramsAtWidth800UnscaledUnderTheirOwnCaptions) {
     for (int k = 0; k < kPatternCount; ++k) {
         PictureBox* diagram = chart.diagram(k);
         QLabel* caption = chart.caption(k);
-        EXPECT_EQ(diagram->objectName(), "Bingo" + QString::number(k));
-        EXPECT_EQ(caption->objectName(), "b" + QString::number(k));
+        EXPECT_EQ(diagram->objectName(), "Diagram" + QString::number(k));
+        EXPECT_EQ(caption->objectName(), "Caption" + QString::number(k));
         EXPECT_EQ(diagram->geometry(), QRect(places[k], QSize(44, 44))) << "place " << k;
         EXPECT_EQ(caption->text(), kCaptionsByPlace[static_cast<std::size_t>(k)]);
         EXPECT_EQ(caption->x(), diagram->x() + (44 - caption->width()) / 2) << caption->x();
@@ -438,8 +439,8 @@ TEST_F(PayoffChart, DiagramsAtWidth800UnscaledUnderTheirOwnCaptions) {
     }
 }
 
-TEST_F(PayoffChart, CaptionsAreWhiteBoldEightPointOnTheBlack) {
-    TPaychart& chart = Open();
+TEST_F(PayoffChartTest, CaptionsAreWhiteBoldEightPointOnTheBlack) {
+    PayoffChart& chart = Open();
     const QImage shown = chart.grab().toImage();
     for (int k = 0; k < kPatternCount; ++k) {
         QLabel* caption = chart.caption(k);
@@ -461,8 +462,8 @@ TEST_F(PayoffChart, CaptionsAreWhiteBoldEightPointOnTheBlack) {
     }
 }
 
-TEST_F(PayoffChart, DiagramsKeepTheirSizeWhereverTheLayoutPutsThem) {
-    TPaychart& chart = Open();
+TEST_F(PayoffChartTest, DiagramsKeepTheirSizeWhereverTheLayoutPutsThem) {
+    PayoffChart& chart = Open();
     const int upper = Scale(438) - 44 - Scale(10), lower = Scale(498) + Scale(22);
     const QPoint o = chart.origin();
     int left = Scale(40);
@@ -477,20 +478,20 @@ TEST_F(PayoffChart, DiagramsKeepTheirSizeWhereverTheLayoutPutsThem) {
     }
 }
 
-TEST_F(PayoffChart, CloseEscapeAndHelp) {
-    TPaychart& chart = Open();
+TEST_F(PayoffChartTest, CloseEscapeAndHelp) {
+    PayoffChart& chart = Open();
     QKeyEvent f1(QEvent::KeyPress, Qt::Key_F1, Qt::NoModifier);
-    QApplication::sendEvent(chart.button1(), &f1);
+    QApplication::sendEvent(chart.closeButton(), &f1);
     EXPECT_EQ(topics, std::vector<int>{41010});
     EXPECT_TRUE(chart.isVisible());
 
-    chart.button1()->click();
+    chart.closeButton()->click();
     EXPECT_FALSE(chart.isVisible());
 
     chart.show();
     clock.ProcessEvents();
     QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
-    QApplication::sendEvent(chart.button1(), &escape);
+    QApplication::sendEvent(chart.closeButton(), &escape);
     EXPECT_FALSE(chart.isVisible());
     EXPECT_EQ(chart.result(), QDialog::Rejected);
 }

@@ -10,8 +10,8 @@ namespace {
 
 class SpinCycle : public CabinetFixture {
   protected:
-    TForm1& Ready() {
-        TForm1& form = Start();
+    CabinetWindow& Ready() {
+        CabinetWindow& form = Start();
         PassStartup();
         sound.played.clear();
         return form;
@@ -19,7 +19,7 @@ class SpinCycle : public CabinetFixture {
 
     // A seed whose next spin, at the current bet, scores as `wanted` asks; the form is seeded.
     SpinResult SeedFor(const std::function<bool(const SpinResult&)>& wanted) {
-        TForm1& f = form();
+        CabinetWindow& f = form();
         for (std::uint32_t s = 1; s < 2'000'000; ++s) {
             RandomGenerator random(s);
             const ReelStops stops = DrawSpin(random, f.motionStripHeight()).stops;
@@ -49,7 +49,7 @@ class SpinCycle : public CabinetFixture {
 };
 
 TEST_F(SpinCycle, ASpinTakesTheBetDrawsTenTimesAndStopsTheReelsInTurn) {
-    TForm1& form = Ready();
+    CabinetWindow& form = Ready();
     const SpinResult expected = SeedFor([](const SpinResult& r) { return r.winToPay == 0; });
     RandomGenerator replay(form.random().seed());
     const SpinDraw draw = DrawSpin(replay, form.motionStripHeight());
@@ -63,7 +63,7 @@ TEST_F(SpinCycle, ASpinTakesTheBetDrawsTenTimesAndStopsTheReelsInTurn) {
             busyAtStops.push_back(form.state().busy);
         }
     };
-    form.FormKeyDown(Qt::Key_Return);
+    form.PressKey(Qt::Key_Return);
 
     EXPECT_EQ(form.state().reelStops, draw.stops);
     EXPECT_EQ(form.random().seed(), replay.seed()) << "exactly ten draws";
@@ -75,7 +75,7 @@ TEST_F(SpinCycle, ASpinTakesTheBetDrawsTenTimesAndStopsTheReelsInTurn) {
     EXPECT_EQ(form.state().bet, 0);
     EXPECT_EQ(form.state().spin.window, expected.window);
     EXPECT_GT(clock.waits(), 40) << "the animation waits between its ticks";
-    EXPECT_TRUE(form.timer(3).enabled()) << "the wilds animate after every spin";
+    EXPECT_TRUE(form.winDisplayTimer().enabled()) << "the wilds animate after every spin";
 
     const int c = form.cellSize();
     for (int reel = 0; reel < kReelCount; ++reel) {
@@ -88,7 +88,7 @@ TEST_F(SpinCycle, ASpinTakesTheBetDrawsTenTimesAndStopsTheReelsInTurn) {
 }
 
 TEST_F(SpinCycle, AWinIsCountedUpAfterTheWinSound) {
-    TForm1& form = Ready();
+    CabinetWindow& form = Ready();
     const SpinResult expected = SeedFor(
         [](const SpinResult& r) { return r.winToPay >= 10 && r.ballCount < kBonusBallCount; });
     std::vector<std::int32_t> credits;
@@ -108,7 +108,7 @@ TEST_F(SpinCycle, AWinIsCountedUpAfterTheWinSound) {
 }
 
 TEST_F(SpinCycle, CountingUp1250Takes77StepsOf75Milliseconds) {
-    TForm1& form = Ready();
+    CabinetWindow& form = Ready();
     form.state().account.credits = 0;
     form.state().spin.winToPay = 1250;
     std::vector<std::int32_t> left;
@@ -135,26 +135,26 @@ TEST_F(SpinCycle, CountingUp1250Takes77StepsOf75Milliseconds) {
 }
 
 TEST_F(SpinCycle, ThreeBallsArmTheBonusAfterTheCountUp) {
-    TForm1& form = Ready();
+    CabinetWindow& form = Ready();
     const SpinResult expected =
         SeedFor([](const SpinResult& r) { return r.ballCount >= kBonusBallCount; });
     form.Spin();
     EXPECT_EQ(sound.played.back(), "Bingo5.wav") << "the bonus sound closes the pay-out";
-    EXPECT_TRUE(form.timer(6).enabled());
-    EXPECT_FALSE(form.timer(3).enabled()) << "the display waits for the bonus";
+    EXPECT_TRUE(form.bonusLaunchTimer().enabled());
+    EXPECT_FALSE(form.winDisplayTimer().enabled()) << "the display waits for the bonus";
     EXPECT_EQ(form.state().account.credits, 991 + expected.winToPay);
     clock.Advance(100);
     EXPECT_EQ(bonusGamesPlayed, 1);
     clock.Advance(1000);
     EXPECT_EQ(bonusGamesPlayed, 1) << "opens the bonus once";
-    EXPECT_FALSE(form.timer(6).enabled());
-    EXPECT_TRUE(form.timer(3).enabled());
+    EXPECT_FALSE(form.bonusLaunchTimer().enabled());
+    EXPECT_TRUE(form.winDisplayTimer().enabled());
     EXPECT_EQ(form.state().bonusWin, 0);
     EXPECT_EQ(form.state().account.credits, 991 + expected.winToPay);
 }
 
 TEST_F(SpinCycle, NoBetWhenTheCreditsCoverNeither) {
-    TForm1& form = Ready();
+    CabinetWindow& form = Ready();
     form.state().account.credits = 0;
     form.Spin();
     form.state().account.credits = 5;
@@ -166,7 +166,7 @@ TEST_F(SpinCycle, NoBetWhenTheCreditsCoverNeither) {
 }
 
 TEST_F(SpinCycle, TheLastBetIsStakedAgainAndAWinCountsFromZero) {
-    TForm1& form = Ready();
+    CabinetWindow& form = Ready();
     form.state().account.credits = 9;
     form.state().lastBet = 9;
     const SpinResult expected =
@@ -183,7 +183,7 @@ TEST_F(SpinCycle, TheLastBetIsStakedAgainAndAWinCountsFromZero) {
 }
 
 TEST_F(SpinCycle, TheWinDisplayGoesRoundTheWinningLines) {
-    TForm1& form = Ready();
+    CabinetWindow& form = Ready();
     SpinResult& spin = form.state().spin;
     spin.lineWon = {};
     spin.lineWon[1] = spin.lineWon[6] = true;
@@ -193,7 +193,7 @@ TEST_F(SpinCycle, TheWinDisplayGoesRoundTheWinningLines) {
     spin.winLength[6] = 2;
     spin.winCursor = 2;
     form.state().gamePaid = 15;
-    form.timer(3).SetEnabled(true);
+    form.winDisplayTimer().SetEnabled(true);
     std::vector<int> shown;
     for (int tick = 0; tick < 23; ++tick) {
         clock.Advance(300);
@@ -206,7 +206,7 @@ TEST_F(SpinCycle, TheWinDisplayGoesRoundTheWinningLines) {
 }
 
 TEST_F(SpinCycle, WildsAnimateThroughTheirFrames) {
-    TForm1& form = Ready();
+    CabinetWindow& form = Ready();
     form.state().spin = {};
     form.state().spin.window[0] = {sym::Ace, sym::Wild, sym::King};
     for (auto& column : form.state().spin.window) {
@@ -214,7 +214,7 @@ TEST_F(SpinCycle, WildsAnimateThroughTheirFrames) {
             column = {sym::Ace, sym::King, sym::Queen};
     }
     form.state().spin.winCursor = kNoWinCursor;
-    form.timer(3).SetEnabled(true);
+    form.winDisplayTimer().SetEnabled(true);
     const int c = form.cellSize();
     std::vector<int> frames;
     for (int tick = 0; tick < 10; ++tick) {
@@ -228,13 +228,13 @@ TEST_F(SpinCycle, WildsAnimateThroughTheirFrames) {
 }
 
 TEST_F(SpinCycle, ALinesKeyStopsTheDisplayAndTakesNoCredits) {
-    TForm1& form = Ready();
+    CabinetWindow& form = Ready();
     form.state().spin.winCursor = 1;
     form.state().spin.lineWon[0] = true;
-    form.timer(3).SetEnabled(true);
+    form.winDisplayTimer().SetEnabled(true);
     clock.Advance(300);
     form.PressBetKey(2);
-    EXPECT_FALSE(form.timer(3).enabled());
+    EXPECT_FALSE(form.winDisplayTimer().enabled());
     EXPECT_EQ(form.state().linesBet, 3);
     EXPECT_EQ(form.state().linesKey, 2);
     EXPECT_EQ(form.state().account.credits, 1000);
@@ -245,7 +245,7 @@ TEST_F(SpinCycle, ALinesKeyStopsTheDisplayAndTakesNoCredits) {
 }
 
 TEST_F(SpinCycle, ACreditsKeyStakesAndSpinsAtOnce) {
-    TForm1& form = Ready();
+    CabinetWindow& form = Ready();
     form.state().account.credits = 50;
     std::vector<std::int32_t> atStop;
     sound.onPlay = [&](const std::string& what) {
@@ -261,7 +261,7 @@ TEST_F(SpinCycle, ACreditsKeyStakesAndSpinsAtOnce) {
 }
 
 TEST_F(SpinCycle, ACreditsKeyBeyondTheCreditsIsRefused) {
-    TForm1& form = Ready();
+    CabinetWindow& form = Ready();
     form.state().account.credits = 50;
     form.PressBetKey(10);
     EXPECT_EQ(
@@ -275,57 +275,57 @@ TEST_F(SpinCycle, ACreditsKeyBeyondTheCreditsIsRefused) {
 }
 
 TEST_F(SpinCycle, TheButtonsAreHitOnlyInsideTheirRectangles) {
-    TForm1& form = Ready();
+    CabinetWindow& form = Ready();
     REQUIRE_LAYOUT_WIDTH(form, 800);
-    form.FormMouseDown(603, 500);
+    form.Click(603, 500);
     EXPECT_EQ(form.state().account.spins, 0) << "between the two buttons";
-    form.FormMouseDown(600, 500);
+    form.Click(600, 500);
     EXPECT_EQ(form.state().account.spins, 1);
     EXPECT_EQ(form.state().lastBet, 90) << "bet max";
     EXPECT_EQ(form.state().linesKey, 5);
     EXPECT_EQ(form.state().creditsKey, 10);
-    form.FormMouseDown(606, 485);
+    form.Click(606, 485);
     EXPECT_EQ(form.state().account.spins, 2) << "the spin button's corner";
-    form.FormMouseDown(227, 497);
+    form.Click(227, 497);
     EXPECT_EQ(form.state().linesBet, 3) << "the 3-paylines key's corner";
 }
 
 TEST_F(SpinCycle, BetMaxWithoutNinetyCreditsOnlyStopsTheDisplay) {
-    TForm1& form = Ready();
+    CabinetWindow& form = Ready();
     form.state().account.credits = 89;
-    form.timer(3).SetEnabled(true);
-    form.FormKeyDown(Qt::Key_M);
-    EXPECT_FALSE(form.timer(3).enabled());
+    form.winDisplayTimer().SetEnabled(true);
+    form.PressKey(Qt::Key_M);
+    EXPECT_FALSE(form.winDisplayTimer().enabled());
     EXPECT_EQ(form.state().account.credits, 89);
     EXPECT_EQ(form.state().creditsPerLine, 1);
     EXPECT_TRUE(messages.informed.empty());
 }
 
 TEST_F(SpinCycle, ClicksAndKeysDuringASpinAreDropped) {
-    TForm1& form = Ready();
+    CabinetWindow& form = Ready();
     After(300, [&] {
-        form.FormKeyDown(Qt::Key_Space);
-        form.FormMouseDown(form.ScaleToScreen(630), form.ScaleToScreen(500));
-        form.FormKeyDown(Qt::Key_M);
+        form.PressKey(Qt::Key_Space);
+        form.Click(form.ScaleToScreen(630), form.ScaleToScreen(500));
+        form.PressKey(Qt::Key_M);
     });
-    form.FormKeyDown(Qt::Key_Space);
+    form.PressKey(Qt::Key_Space);
     EXPECT_EQ(form.state().account.spins, 1);
     EXPECT_EQ(form.state().account.totalBets, 9);
 }
 
 TEST_F(SpinCycle, MenuCommandsStillRunDuringASpin) {
-    TForm1& form = Ready();
+    CabinetWindow& form = Ready();
     form.state().account.credits = 200;
     const SpinResult expected =
         SeedFor([](const SpinResult& r) { return r.winToPay > 0 && r.ballCount < 3; });
-    After(300, [&] { form.action("NewGame1")->trigger(); });
+    After(300, [&] { form.action("newGame")->trigger(); });
     form.Spin();
     EXPECT_EQ(form.state().account.credits, 1000 + expected.winToPay)
         << "the new game's credits, and the spin's win on top";
 }
 
 TEST_F(SpinCycle, ClosingDuringASpinStoresTheWin) {
-    TForm1& form = Ready();
+    CabinetWindow& form = Ready();
     const SpinResult expected = SeedFor([](const SpinResult& r) { return r.winToPay > 0; });
     After(400, [&] { form.close(); });
     form.Spin();
@@ -335,16 +335,16 @@ TEST_F(SpinCycle, ClosingDuringASpinStoresTheWin) {
     EXPECT_EQ(stored.account.credits, 991 + expected.winToPay);
     EXPECT_EQ(stored.account.spins, 1);
     EXPECT_EQ(stored.account.totalBets, 9);
-    EXPECT_FALSE(form.timer(6).enabled()) << "no bonus game on the way out";
+    EXPECT_FALSE(form.bonusLaunchTimer().enabled()) << "no bonus game on the way out";
 }
 
 TEST_F(SpinCycle, ClosingDuringTheCountUpPaysTheRestAtOnce) {
-    TForm1& form = Ready();
+    CabinetWindow& form = Ready();
     const SpinResult expected = SeedFor(
         [](const SpinResult& r) { return r.winToPay >= 100 && r.ballCount < kBonusBallCount; });
     int counted = 0;
     sound.onPlay = [&](const std::string& what) { counted += what == "Count"; };
-    After(1300, [&] { form.Exit1Click(); });
+    After(1300, [&] { form.ExitCommand(); });
     form.Spin();
     clock.ProcessEvents();
     EXPECT_FALSE(form.isVisible());

@@ -10,10 +10,10 @@ namespace {
 using Startup = CabinetFixture;
 
 TEST_F(Startup, ShowsTheProductNameWithoutASettingsFile) {
-    TForm1& form = Start();
+    CabinetWindow& form = Start();
     EXPECT_EQ(form.windowTitle(), "Quillane");
-    EXPECT_EQ(form.action("Manual1")->text(), "&Quillane Manual");
-    form.Version1Click();
+    EXPECT_EQ(form.action("manual")->text(), "&Quillane Manual");
+    form.ShowVersion();
     ASSERT_EQ(messages.informed.size(), 1u);
     EXPECT_EQ(messages.informed[0], "Quillane\r\n\r\nVersion:  1.1");
     EXPECT_EQ(form.helpFile(), programDir() / "quillane.html");
@@ -21,25 +21,25 @@ TEST_F(Startup, ShowsTheProductNameWithoutASettingsFile) {
 }
 
 TEST_F(Startup, MenusStandInTheirOrderWithTheirCaptions) {
-    TForm1& form = Start();
+    CabinetWindow& form = Start();
     QStringList bar;
     for (QAction* a : form.menuBar()->actions())
         bar << a->text();
     EXPECT_EQ(bar, (QStringList{"&File", "&Options", "&Borrow", "&Stats", "&Payoffs", "&Help"}));
-    EXPECT_TRUE(form.action("Sound1")->isChecked());
-    EXPECT_TRUE(form.action("Music1")->isChecked());
-    EXPECT_TRUE(form.action("NewGame1")->isEnabled());
-    EXPECT_TRUE(form.action("Exit1")->isEnabled());
+    EXPECT_TRUE(form.action("sound")->isChecked());
+    EXPECT_TRUE(form.action("music")->isChecked());
+    EXPECT_TRUE(form.action("newGame")->isEnabled());
+    EXPECT_TRUE(form.action("exit")->isEnabled());
 }
 
 TEST_F(Startup, ClicksWaitForTheSecondHalfOfStartUp) {
-    TForm1& form = Start();
+    CabinetWindow& form = Start();
     EXPECT_TRUE(form.state().busy);
     clock.Advance(240);
     EXPECT_TRUE(form.state().busy);
     clock.Advance(20);
     EXPECT_FALSE(form.state().busy);
-    EXPECT_FALSE(form.timer(1).enabled()) << "runs once";
+    EXPECT_FALSE(form.startupTimer().enabled()) << "runs once";
 }
 
 TEST_F(Startup, SettingsFileRenamesTheProductAndTheAssets) {
@@ -47,11 +47,11 @@ TEST_F(Startup, SettingsFileRenamesTheProductAndTheAssets) {
     Put("Keno0.wav");
     Put("Keno3.wav");
     Put("Keno4.mid", "MThd");
-    TForm1& form = Start();
+    CabinetWindow& form = Start();
     const QString thirty(30, 'Z');
     EXPECT_EQ(form.windowTitle(), thirty);
-    EXPECT_EQ(form.action("Manual1")->text(), "&" + thirty + " Manual");
-    form.Version1Click();
+    EXPECT_EQ(form.action("manual")->text(), "&" + thirty + " Manual");
+    form.ShowVersion();
     EXPECT_EQ(messages.informed.at(0), thirty.toStdString() + "\r\n\r\nVersion:  1.1");
     EXPECT_EQ(form.assetPrefix(), "Keno");
     EXPECT_EQ(form.playlist()[4], (programDir() / "Keno4.mid").string());
@@ -60,15 +60,15 @@ TEST_F(Startup, SettingsFileRenamesTheProductAndTheAssets) {
 
 TEST_F(Startup, AnEmptyProductNameLeavesTheManualWithoutAccessKey) {
     Put("testing.INI", "[settings]\nABOUTNAME=\n");
-    TForm1& form = Start();
+    CabinetWindow& form = Start();
     EXPECT_EQ(form.windowTitle(), "");
-    EXPECT_EQ(form.action("Manual1")->text(), "& Manual");
+    EXPECT_EQ(form.action("manual")->text(), "& Manual");
     EXPECT_EQ(form.assetPrefix(), "Bingo") << "a missing key keeps its default";
 }
 
 TEST_F(Startup, AnotherProgramNameUsesItsOwnFiles) {
     stem = "quillane-test";
-    TForm1& form = Start();
+    CabinetWindow& form = Start();
     EXPECT_EQ(form.helpFile(), programDir() / "quillane-test.html");
     EXPECT_EQ(form.gameFilePath(), configDir() / "quillane" / "quillane-test.ini");
 }
@@ -77,7 +77,7 @@ TEST_F(Startup, ReadsTheCurrentGame) {
     std::filesystem::create_directories(gameFile().parent_path());
     std::ofstream(gameFile()) << "[CurrentGame]\nCredits=4321\nBorrowed=2000\nSpins=77\n"
                                  "TotalBets=500\nBonus=60\n";
-    TForm1& form = Start();
+    CabinetWindow& form = Start();
     EXPECT_EQ(form.state().account, (Account{4321, 2000, 77, 500, 60}));
 }
 
@@ -85,7 +85,7 @@ TEST_F(Startup, ACorruptPictureIsReportedAndTheGameStillLoads) {
     Put("tester.JPG", "\xFF\xD8\xFF\xE0 not really a picture");
     std::filesystem::create_directories(gameFile().parent_path());
     std::ofstream(gameFile()) << "[CurrentGame]\nCredits=555\n";
-    TForm1& form = Start();
+    CabinetWindow& form = Start();
     ASSERT_EQ(messages.errors.size(), 1u);
     EXPECT_NE(messages.errors[0].find("tester.JPG"), std::string::npos) << messages.errors[0];
     EXPECT_EQ(form.state().account.credits, 555);
@@ -97,7 +97,7 @@ TEST_F(Startup, MissingSoundsAreReportedAndTheGameStillLoads) {
     Remove("Bingo3.wav");
     std::filesystem::create_directories(gameFile().parent_path());
     std::ofstream(gameFile()) << "[CurrentGame]\nCredits=556\n";
-    TForm1& form = Start();
+    CabinetWindow& form = Start();
     ASSERT_EQ(messages.errors.size(), 2u);
     EXPECT_NE(messages.errors[0].find("Bingo0.wav"), std::string::npos);
     EXPECT_NE(messages.errors[1].find("Bingo3.wav"), std::string::npos);
@@ -105,12 +105,12 @@ TEST_F(Startup, MissingSoundsAreReportedAndTheGameStillLoads) {
 }
 
 TEST_F(Startup, NewGameResetsTheAccountOnly) {
-    TForm1& form = Start();
+    CabinetWindow& form = Start();
     PassStartup();
     form.state().account = {50, 3000, 10, 900, 40};
     form.state().linesBet = 3;
     form.state().lastBet = 3;
-    form.NewGame1Click();
+    form.NewGameCommand();
     EXPECT_EQ(form.state().account, (Account{1000, 1000, 0, 0, 0}));
     EXPECT_EQ(form.state().linesBet, 3);
     EXPECT_EQ(form.state().lastBet, 3);
@@ -118,7 +118,7 @@ TEST_F(Startup, NewGameResetsTheAccountOnly) {
 }
 
 TEST_F(Startup, ClosingStoresTheCurrentGame) {
-    TForm1& form = Start();
+    CabinetWindow& form = Start();
     PassStartup();
     form.state().account = {1234, 1000, 5, 45, 0};
     EXPECT_TRUE(form.close());
@@ -129,7 +129,7 @@ TEST_F(Startup, ClosingStoresTheCurrentGame) {
 }
 
 TEST_F(Startup, ARefusedStoreKeepsTheWindowOpen) {
-    TForm1& form = Start();
+    CabinetWindow& form = Start();
     PassStartup();
     // The game file's directory is taken by a plain file: the store cannot succeed.
     std::filesystem::remove_all(configDir() / "quillane");
@@ -142,8 +142,8 @@ TEST_F(Startup, ARefusedStoreKeepsTheWindowOpen) {
 }
 
 TEST_F(Startup, TheManualOpensAtItsContents) {
-    TForm1& form = Start();
-    form.Manual1Click();
+    CabinetWindow& form = Start();
+    form.ShowManual();
     ASSERT_NE(help, nullptr);
     EXPECT_EQ(help->shown, std::vector<int>{0});
 }

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <cstdint>
+
+namespace quillane::durations {
+
+// The cabinet.
+inline constexpr int kStartupMs = 250;         // from the window's creation to the first spin
+inline constexpr int kWinDisplayTickMs = 300;  // the wilds' frames and the win display
+inline constexpr int kMusicPollMs = 100;       // a track waiting to start is started
+inline constexpr int kBonusLaunchMs = 100;     // from a three-ball spin to the bonus window
+inline constexpr std::uint32_t kReelTickMs = 25;
+inline constexpr std::uint32_t kCountUpStepMs = 75;
+
+// The bonus game.
+inline constexpr int kFirstCallMs = 10;  // after the card is chosen
+inline constexpr int kNormalCallMs = 1000;
+inline constexpr int kQuickCallMs = 100;
+inline constexpr int kPauseAfterWinMs = 5000;  // after a call that won a pattern
+inline constexpr int kClosingMs = 6000;        // after the blackout
+inline constexpr int kPromptFlashMs = 200;     // "Select Your Card"
+inline constexpr int kPatternBlinkMs = 200;
+
+}  // namespace quillane::durations
