@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QLocale>
 #include <chrono>
 #include <exception>
 
@@ -48,9 +49,13 @@ int main(int argc, char** argv) {
     app.messages = &messages;
     QtClock clock;
     SdlAudio audio;
+    const QLocale locale = QLocale::system();
+    GameSession session(NumberStyle{QString(locale.decimalPoint()).toStdString(),
+                                    QString(locale.groupSeparator()).toStdString()});
 
     Environment environment{
         clock,
+        session,
         audio.sound(),
         audio.music(),
         messages,

@@ -14,7 +14,7 @@ namespace quillane {
 
 GameSession::GameSession(NumberStyle style)
     : style_(std::move(style)), reelSymbols_(DecodeStrips()) {
-    spin_.window = FormWindow(reelSymbols_, reelStops_);
+    state_.spin.window = FormWindow(reelSymbols_, state_.reelStops);
 }
 
 void GameSession::UseStore(SlotStore* store) {
@@ -22,124 +22,126 @@ void GameSession::UseStore(SlotStore* store) {
 }
 
 bool GameSession::bonusTriggered() const {
-    return spin_.ballCount >= kBonusBallCount;
+    return state_.spin.ballCount >= kBonusBallCount;
 }
 
 bool GameSession::StakeSpin() {
-    const SpinStake stake = PlaceSpinBet(bet_, lastBet_, account_.credits, settings_.linesBet,
-                                         settings_.creditsPerLine);
-    bet_ = stake.bet;
-    account_.credits = stake.credits;
-    return bet_ > 0;
+    const SpinStake stake = PlaceSpinBet(state_.bet, state_.lastBet, state_.account.credits,
+                                         state_.settings.linesBet, state_.settings.creditsPerLine);
+    state_.bet = stake.bet;
+    state_.account.credits = stake.credits;
+    return state_.bet > 0;
 }
 
 SpinDraw GameSession::StartReels(int motionStripHeight) {
-    account_.totalBets = SaturatingAdd(account_.totalBets, bet_);
+    state_.account.totalBets = SaturatingAdd(state_.account.totalBets, state_.bet);
     const SpinDraw draw = DrawSpin(random_, std::max(1, motionStripHeight));
-    reelStops_ = draw.stops;
-    account_.spins = SaturatingAdd(account_.spins, 1);
+    state_.reelStops = draw.stops;
+    state_.account.spins = SaturatingAdd(state_.account.spins, 1);
     return draw;
 }
 
 const SpinResult& GameSession::Score() {
-    bonusWin_ = 0;
-    spin_ = ScoreSpin(reelSymbols_, reelStops_, settings_.linesBet, settings_.creditsPerLine);
-    gamePaid_ = spin_.winToPay;
-    return spin_;
+    state_.bonusWin = 0;
+    state_.spin = ScoreSpin(reelSymbols_, state_.reelStops, state_.settings.linesBet,
+                            state_.settings.creditsPerLine);
+    state_.gamePaid = state_.spin.winToPay;
+    return state_.spin;
 }
 
 std::int32_t GameSession::PayStep(bool all) {
-    if (spin_.winToPay <= 0)
+    if (state_.spin.winToPay <= 0)
         return 0;
-    const std::int32_t step = all ? spin_.winToPay : CountUpStep(spin_.winToPay);
-    account_.credits = SaturatingAdd(account_.credits, step);
-    spin_.winToPay -= step;
+    const std::int32_t step = all ? state_.spin.winToPay : CountUpStep(state_.spin.winToPay);
+    state_.account.credits = SaturatingAdd(state_.account.credits, step);
+    state_.spin.winToPay -= step;
     return step;
 }
 
 void GameSession::EndSpin() {
-    lastBet_ = bet_;
-    bet_ = 0;
+    state_.lastBet = state_.bet;
+    state_.bet = 0;
 }
 
 void GameSession::AdvanceWinCursor() {
-    spin_.winCursor = quillane::AdvanceWinCursor(spin_.winCursor, spin_.lineWon, spin_.scatterWin);
+    state_.spin.winCursor = quillane::AdvanceWinCursor(state_.spin.winCursor, state_.spin.lineWon,
+                                                       state_.spin.scatterWin);
 }
 
 BetKeyOutcome GameSession::SelectBetKey(int key) {
     const bool lines = IsLinesKey(key);
     if (!lines && !IsCreditsKey(key))
         return {};
-    const int newLines = lines ? LinesForKey(key) : settings_.linesBet;
-    const int newCredits = lines ? settings_.creditsPerLine : CreditsForKey(key);
+    const int newLines = lines ? LinesForKey(key) : state_.settings.linesBet;
+    const int newCredits = lines ? state_.settings.creditsPerLine : CreditsForKey(key);
     if (!lines) {
-        if (auto refusal = CreditsKeyRefusal(account_.credits, newLines, newCredits))
+        if (auto refusal = CreditsKeyRefusal(state_.account.credits, newLines, newCredits))
             return {false, std::move(refusal)};
     }
-    lastBet_ = 0;
+    state_.lastBet = 0;
     if (lines) {
-        settings_.linesKey = key;
+        state_.settings.linesKey = key;
     } else {
-        settings_.creditsKey = key;
+        state_.settings.creditsKey = key;
     }
-    settings_.linesBet = newLines;
-    settings_.creditsPerLine = newCredits;
-    bet_ = 0;
+    state_.settings.linesBet = newLines;
+    state_.settings.creditsPerLine = newCredits;
+    state_.bet = 0;
     return {true, std::nullopt};
 }
 
 void GameSession::StakeShownBet() {
-    bet_ = shownBet();
-    account_.credits = SaturatingAdd(account_.credits, -std::int64_t{bet_});
+    state_.bet = shownBet();
+    state_.account.credits = SaturatingAdd(state_.account.credits, -std::int64_t{state_.bet});
 }
 
 bool GameSession::SelectBetMax() {
-    if (account_.credits < kBetMaxStake)
+    if (state_.account.credits < kBetMaxStake)
         return false;
-    settings_.linesBet = kMaxLinesBet;
-    settings_.linesKey = kLinesKeyCount;
+    state_.settings.linesBet = kMaxLinesBet;
+    state_.settings.linesKey = kLinesKeyCount;
     return true;
 }
 
 BingoGame GameSession::DealBonusGame(std::uint32_t seed) {
     random_.Seed(seed);
-    bonusWin_ = 0;
-    return BingoGame(random_, settings_.creditsPerLine * settings_.linesBet);
+    state_.bonusWin = 0;
+    return BingoGame(random_, state_.settings.creditsPerLine * state_.settings.linesBet);
 }
 
 std::int32_t GameSession::ApplyBonusWin(std::int32_t win) {
-    const std::int32_t previous = gamePaid_;
-    bonusWin_ = win;
-    spin_.winToPay = win;
-    gamePaid_ = SaturatingAdd(gamePaid_, win);
-    account_.bonusTotal = SaturatingAdd(account_.bonusTotal, win);
+    const std::int32_t previous = state_.gamePaid;
+    state_.bonusWin = win;
+    state_.spin.winToPay = win;
+    state_.gamePaid = SaturatingAdd(state_.gamePaid, win);
+    state_.account.bonusTotal = SaturatingAdd(state_.account.bonusTotal, win);
     return previous;
 }
 
 void GameSession::NewGame() {
-    account_ = Account{};
+    state_.account = Account{};
 }
 
 std::optional<std::string> GameSession::Borrow(std::int32_t amount) {
-    auto refusal = BorrowRefusal(amount, account_.credits, account_.borrowed, style_);
+    auto refusal = BorrowRefusal(amount, state_.account.credits, state_.account.borrowed, style_);
     if (!refusal) {
-        account_.credits = SaturatingAdd(account_.credits, amount);
-        account_.borrowed = SaturatingAdd(account_.borrowed, amount);
+        state_.account.credits = SaturatingAdd(state_.account.credits, amount);
+        state_.account.borrowed = SaturatingAdd(state_.account.borrowed, amount);
     }
     return refusal;
 }
 
 std::optional<std::string> GameSession::PayBack(std::int32_t amount) {
-    auto refusal = PayBackRefusal(amount, account_.credits, account_.borrowed, style_);
+    auto refusal = PayBackRefusal(amount, state_.account.credits, state_.account.borrowed, style_);
     if (!refusal) {
-        account_.credits = SaturatingAdd(account_.credits, -std::int64_t{amount});
-        account_.borrowed = SaturatingAdd(account_.borrowed, -std::int64_t{amount});
+        state_.account.credits = SaturatingAdd(state_.account.credits, -std::int64_t{amount});
+        state_.account.borrowed = SaturatingAdd(state_.account.borrowed, -std::int64_t{amount});
     }
     return refusal;
 }
 
 Statistics GameSession::TakeStatistics() const {
-    return quillane::TakeStatistics(account_);
+    return quillane::TakeStatistics(state_.account);
 }
 
 SavedGame GameSession::ReadSlot(int slot) const {
@@ -149,14 +151,14 @@ SavedGame GameSession::ReadSlot(int slot) const {
 bool GameSession::Open(int slot) {
     if (store_ == nullptr)
         return false;
-    account_ = store_->Read(slot).account;
+    state_.account = store_->Read(slot).account;
     return true;
 }
 
 std::optional<std::string> GameSession::Store(int slot, const std::string& name) {
     if (store_ == nullptr)
         return "There is no game file to store the game in.";
-    return store_->Write(slot, name, account_);
+    return store_->Write(slot, name, state_.account);
 }
 
 }  // namespace quillane

@@ -22,6 +22,20 @@ struct BetSettings {
     int creditsPerLine = 1;
     int linesKey = 5;
     int creditsKey = 6;
+
+    bool operator==(const BetSettings&) const = default;
+};
+
+// Where a game stands between two operations; the account alone is saved with it.
+struct SessionState {
+    Account account;
+    BetSettings settings;
+    std::int32_t bet = 0;      // staked on the spin under way; 0 between spins
+    std::int32_t lastBet = 0;  // staked again while the credits cover it; any bet key clears it
+    ReelStops reelStops = kStartStops;
+    SpinResult spin;            // the last spin; its win cursor moves as the win display cycles
+    std::int32_t bonusWin = 0;  // the bonus game's win, once it has been played
+    std::int32_t gamePaid = 0;  // line and scatter wins, plus the bonus once it has paid
 };
 
 // What pressing a bet key did.
@@ -39,24 +53,14 @@ class GameSession {
     // The games are read from and filed in `store`; null when there is no game file.
     void UseStore(SlotStore* store);
 
-    const Account& account() const { return account_; }
-    const BetSettings& betSettings() const { return settings_; }
-    // Staked on the spin under way; 0 between spins.
-    std::int32_t bet() const { return bet_; }
-    // Staked again by the next spin while the credits cover it; any bet key clears it.
-    std::int32_t lastBet() const { return lastBet_; }
+    const SessionState& state() const { return state_; }
+    // Puts the game where `state` says, as a saved position or a test's set-up does.
+    void Restore(const SessionState& state) { state_ = state; }
     // The bet the keys show: lines times credits per line.
-    std::int32_t shownBet() const { return settings_.linesBet * settings_.creditsPerLine; }
+    std::int32_t shownBet() const {
+        return state_.settings.linesBet * state_.settings.creditsPerLine;
+    }
     const ReelSymbols& reelSymbols() const { return reelSymbols_; }
-    const ReelStops& reelStops() const { return reelStops_; }
-    // The last spin; before the first, the window at the starting stops.
-    const SpinResult& spin() const { return spin_; }
-    // The bonus game's win, once it has been played.
-    std::int32_t bonusWin() const { return bonusWin_; }
-    // Line and scatter wins, plus the bonus once it has paid.
-    std::int32_t gamePaid() const { return gamePaid_; }
-    // What the count-up has still to move into the credits.
-    std::int32_t winToPay() const { return spin_.winToPay; }
     // The last spin showed enough balls for the bonus game.
     bool bonusTriggered() const;
     std::uint32_t seed() const { return random_.seed(); }
@@ -111,15 +115,8 @@ class GameSession {
   private:
     NumberStyle style_;
     SlotStore* store_ = nullptr;
-    Account account_;
-    BetSettings settings_;
-    std::int32_t bet_ = 0;
-    std::int32_t lastBet_ = 0;
     ReelSymbols reelSymbols_;
-    ReelStops reelStops_ = kStartStops;
-    SpinResult spin_;
-    std::int32_t bonusWin_ = 0;
-    std::int32_t gamePaid_ = 0;
+    SessionState state_;
     RandomGenerator random_;
 };
 

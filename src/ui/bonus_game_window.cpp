@@ -3,7 +3,6 @@
 #include <QCloseEvent>
 #include <QPainter>
 
-#include "ui/cabinet_window.h"
 #include "ui/durations.h"
 #include "ui/number_format.h"
 #include "ui/window_style.h"
@@ -15,8 +14,12 @@ static void RegisterBonusPictures() {
 
 namespace quillane {
 
-BonusGameWindow::BonusGameWindow(CabinetWindow& main, Clock& clock)
-    : QDialog(&main), main_(main), clock_(clock) {
+BonusGameWindow::BonusGameWindow(BingoGame game, Clock& clock,
+                                 std::function<void(Sound)> playEffect, QWidget* parent)
+    : QDialog(parent),
+      clock_(clock),
+      playEffect_(std::move(playEffect)),
+      game_(std::make_unique<BingoGame>(std::move(game))) {
     RegisterBonusPictures();
     setWindowTitle(QStringLiteral("Bingo Bonus Game"));
     UseDialogFrame(*this);
@@ -38,13 +41,10 @@ BonusGameWindow::~BonusGameWindow() {
 }
 
 void BonusGameWindow::StartGame() {
-    main_.random().Seed(main_.TimeOfDaySeed());
     cardChosen_ = false;
     gameOver_ = false;
     quickPlay_ = false;
-    main_.state().bonusWin = 0;
-    const std::int32_t lastSlotBet = main_.state().creditsPerLine * main_.state().linesBet;
-    game_ = std::make_unique<BingoGame>(main_.random(), lastSlotBet);
+    payout_ = 0;
     ShowJackpot(true);
     const QString pays = "Pays " + QString::number(game_->patternPay());
     for (int n = 1; n < kPatternCount; ++n)
@@ -149,9 +149,9 @@ void BonusGameWindow::PresentWin(const BingoGame::PatternWin& win) {
             callTimer().SetInterval(durations::kPauseAfterWinMs);
     }
     if (win.pattern == Pattern::Blackout) {
-        main_.PlayStartSound();
+        playEffect_(Sound::Start);
     } else {
-        main_.PlayBonusSound();
+        playEffect_(Sound::Bonus);
     }
     for (int card : win.cards) {
         QLabel* score = scores_[static_cast<std::size_t>(card)];
@@ -191,7 +191,7 @@ void BonusGameWindow::closeEvent(QCloseEvent* event) {
     }
     for (Timer* t : {callTimer_.get(), promptTimer_.get(), closingTimer_.get(), blinkTimer_.get()})
         t->SetEnabled(false);
-    main_.state().bonusWin = game_->total(chosenCard_);
+    payout_ = game_->total(chosenCard_);
     event->accept();
     done(QDialog::Accepted);
 }

@@ -10,21 +10,22 @@
 
 #include "core/bingo.h"
 #include "platform/clock.h"
+#include "platform/sound.h"
 #include "ui/picture_box.h"
 
 namespace quillane {
 
-class CabinetWindow;
-
 // The bingo bonus game: the player picks a card, the calls play out by themselves at a normal
 // or a quick pace until a card is blacked out, and six seconds later the window hands the
-// chosen card's total back to the main window as the bonus win.
+// chosen card's total back as the bonus win.
 class BonusGameWindow : public QDialog {
   public:
     static constexpr int kLayoutWidth = 800;
     static constexpr int kLayoutHeight = 550;
 
-    BonusGameWindow(CabinetWindow& main, Clock& clock);
+    // `game` is dealt and ready; `playEffect` sounds the pattern and blackout effects.
+    BonusGameWindow(BingoGame game, Clock& clock, std::function<void(Sound)> playEffect,
+                    QWidget* parent = nullptr);
     ~BonusGameWindow() override;
 
     void StartGame();
@@ -45,6 +46,8 @@ class BonusGameWindow : public QDialog {
     const BingoGame& game() const { return *game_; }
     bool cardChosen() const { return cardChosen_; }
     int chosenCard() const { return chosenCard_; }
+    // The chosen card's total, once the game is over; 0 before.
+    std::int32_t payout() const { return payout_; }
     bool gameOver() const { return gameOver_; }
     bool quickPlay() const { return quickPlay_; }
     Timer& callTimer() { return *callTimer_; }
@@ -81,9 +84,10 @@ class BonusGameWindow : public QDialog {
     void DrawWinCircle(const WinCircle& circle);
     void ShowJackpot(bool padded);
 
-    CabinetWindow& main_;
     Clock& clock_;
+    std::function<void(Sound)> playEffect_;
     std::unique_ptr<BingoGame> game_;
+    std::int32_t payout_ = 0;
     std::unique_ptr<Timer> callTimer_;
     std::unique_ptr<Timer> promptTimer_;  // flashes "Select Your Card"
     std::unique_ptr<Timer> closingTimer_;

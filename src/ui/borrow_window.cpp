@@ -3,62 +3,33 @@
 #include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QLocale>
 #include <QPainter>
 #include <QPushButton>
 #include <QStyle>
-#include <cstdio>
-#include <limits>
 
 #include "platform/asset_files.h"
 #include "platform/canvas.h"
-#include "ui/cabinet_window.h"
 #include "ui/meter_digits.h"
 #include "ui/window_style.h"
 
 namespace quillane {
 namespace {
 
-constexpr std::int32_t kMost = std::numeric_limits<std::int32_t>::max();
-
 QFont WindowFont(int points, bool bold) {
     return GameFont(FontPixelSize(points), bold);
 }
 
-// "%7.2f" with the locale's decimal separator.
-std::string Amount(std::int32_t amount) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%7.2f", static_cast<double>(amount));
-    std::string s = text;
-    const QString point = QLocale::system().decimalPoint();
-    if (const auto dot = s.find('.'); dot != std::string::npos && !point.isEmpty()) {
-        s.replace(dot, 1, point.toStdString());
-    }
-    return s;
-}
-
 }  // namespace
 
-std::optional<std::string> PayBackRefusal(std::int32_t amount, std::int32_t credits,
-                                          std::int32_t borrowed) {
-    if (amount > credits)
-        return "You do not have " + Amount(amount) + " credits!";
-    if (amount > borrowed)
-        return "You cannot pay back more credits than you have borrowed!";
-    return std::nullopt;
-}
-
-std::optional<std::string> BorrowRefusal(std::int32_t amount, std::int32_t credits,
-                                         std::int32_t borrowed) {
-    if (credits > kMost - amount || borrowed > kMost - amount) {
-        return "You cannot borrow " + std::to_string(amount) +
-               " more credits: the credits and the borrowed credits cannot go past " +
-               QLocale::system().toString(kMost).toStdString() + ".";
-    }
-    return std::nullopt;
-}
-
-BorrowWindow::BorrowWindow(CabinetWindow& main) : QDialog(&main), main_(main) {
+BorrowWindow::BorrowWindow(GameSession& session, const QImage& creditsDigits,
+                           const QImage& borrowedDigits, Messages& messages, Help* help,
+                           QWidget* parent)
+    : QDialog(parent),
+      session_(session),
+      creditsDigits_(creditsDigits),
+      borrowedDigits_(borrowedDigits),
+      messages_(messages),
+      help_(help) {
     setWindowTitle(QStringLiteral("Use this form to borrow or pay back credits"));
     UseDialogFrame(*this);
     setFixedSize(582, 300);
@@ -102,12 +73,12 @@ BorrowWindow::BorrowWindow(CabinetWindow& main) : QDialog(&main), main_(main) {
     ok->setDefault(true);
     ok->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    auto* help = new QPushButton(QStringLiteral("&Help"), this);
-    help->setObjectName(QStringLiteral("HelpButton"));
-    help->setGeometry(10, 246, 127, 46);
-    help->setAutoDefault(false);
-    help->setIcon(style()->standardIcon(QStyle::SP_DialogHelpButton));
-    connect(help, &QPushButton::clicked, this, [this] { ShowHelpText(); });
+    auto* helpButton = new QPushButton(QStringLiteral("&Help"), this);
+    helpButton->setObjectName(QStringLiteral("HelpButton"));
+    helpButton->setGeometry(10, 246, 127, 46);
+    helpButton->setAutoDefault(false);
+    helpButton->setIcon(style()->standardIcon(QStyle::SP_DialogHelpButton));
+    connect(helpButton, &QPushButton::clicked, this, [this] { ShowHelpText(); });
     Redraw();
 }
 
@@ -115,22 +86,17 @@ void BorrowWindow::PressAmount(int tag) {
     if (tag < 0 || tag >= static_cast<int>(kAmounts.size()))
         return;
     const std::int32_t amount = kAmounts[static_cast<std::size_t>(tag)];
-    Account& account = main_.state().account;
-    const auto refusal = borrowMode_->isChecked()
-                             ? BorrowRefusal(amount, account.credits, account.borrowed)
-                             : PayBackRefusal(amount, account.credits, account.borrowed);
+    const auto refusal =
+        borrowMode_->isChecked() ? session_.Borrow(amount) : session_.PayBack(amount);
     if (refusal) {
-        main_.messages().Inform(*refusal);
+        messages_.Inform(*refusal);
         return;
     }
-    const std::int32_t sign = borrowMode_->isChecked() ? 1 : -1;
-    account.credits += sign * amount;
-    account.borrowed += sign * amount;
     Redraw();
 }
 
 void BorrowWindow::ShowHelpText() {
-    main_.messages().Inform(
+    messages_.Inform(
         "Use this screen to borrow credits or pay back credits that you borrowed previously.  "
         "Click on the button representing the amount to borrow (or pay back).\r\n\r\n"
         "To switch between \"borrow\" and \"pay back\" select the mode.");
@@ -147,9 +113,9 @@ void BorrowWindow::Redraw() {
     canvas.TextOut(20, 20, QStringLiteral("Borrowed:"));
     const QString credits = QStringLiteral("Credits:");
     canvas.TextOut(frameGeometry().width() - 35 - canvas.TextExtent(credits).width(), 20, credits);
-    const Account& account = main_.state().account;
-    DrawDigits(canvas, main_.digitsSmall(), account.credits, width() - 30, 40, true, false);
-    DrawDigits(canvas, main_.greenSmall(), account.borrowed, 20, 40, false, false);
+    const Account& account = session_.state().account;
+    DrawDigits(canvas, creditsDigits_, account.credits, width() - 30, 40, true, false);
+    DrawDigits(canvas, borrowedDigits_, account.borrowed, 20, 40, false, false);
     update();
 }
 
@@ -162,8 +128,8 @@ void BorrowWindow::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_F1) {
         // The buttons have their own topic; the window's is the main one.
         QWidget* focus = focusWidget();
-        if (Help* help = main_.help())
-            help->ShowTopic(focus != nullptr && focus != this ? kControlsTopic : kWindowTopic);
+        if (help_ != nullptr)
+            help_->ShowTopic(focus != nullptr && focus != this ? kControlsTopic : kWindowTopic);
         return;
     }
     QDialog::keyPressEvent(event);

@@ -8,19 +8,23 @@
 #include <optional>
 #include <string>
 
+#include "core/game_session.h"
+#include "platform/messages.h"
+
 namespace quillane {
 
-class CabinetWindow;
-
 // Borrowing credits, or paying back what was borrowed, in fixed amounts. Every press works on
-// the live game's credits and borrowed counters at once.
+// the session's credits and borrowed counters at once.
 class BorrowWindow : public QDialog {
   public:
     static constexpr std::array<std::int32_t, 4> kAmounts = {1000, 100, 10, 1};
     static constexpr int kWindowTopic = 41003;
     static constexpr int kControlsTopic = 41005;
 
-    explicit BorrowWindow(CabinetWindow& main);
+    // The meters show the credits in `creditsDigits` and the borrowed credits in
+    // `borrowedDigits`, the cabinet's meter pictures.
+    BorrowWindow(GameSession& session, const QImage& creditsDigits, const QImage& borrowedDigits,
+                 Messages& messages, Help* help, QWidget* parent = nullptr);
 
     // An amount button; `tag` 0 to 3 picks 1000, 100, 10 or 1.
     void PressAmount(int tag);
@@ -36,17 +40,14 @@ class BorrowWindow : public QDialog {
     void keyPressEvent(QKeyEvent* event) override;
 
   private:
-    CabinetWindow& main_;
+    GameSession& session_;
+    QImage creditsDigits_;
+    QImage borrowedDigits_;
+    Messages& messages_;
+    Help* help_;
     QRadioButton* borrowMode_ = nullptr;
     QRadioButton* payBackMode_ = nullptr;
     QImage surface_;
 };
-
-// The refusal of a pay-back, or nothing when it may go ahead.
-std::optional<std::string> PayBackRefusal(std::int32_t amount, std::int32_t credits,
-                                          std::int32_t borrowed);
-// The refusal of a borrow that would take a counter past its largest value.
-std::optional<std::string> BorrowRefusal(std::int32_t amount, std::int32_t credits,
-                                         std::int32_t borrowed);
 
 }  // namespace quillane

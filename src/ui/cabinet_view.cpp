@@ -6,22 +6,21 @@
 #include <QPainter>
 #include <QTimer>
 
-#include "ui/cabinet_window.h"
-
 namespace quillane {
 
-CabinetView::CabinetView(CabinetWindow& form) : form_(form) {
+CabinetView::CabinetView(const QImage& surface, Handlers handlers)
+    : surface_(surface), handlers_(std::move(handlers)) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
 }
 
 QPoint CabinetView::origin() const {
-    return {std::max(0, (width() - form_.surface().width()) / 2), 0};
+    return {std::max(0, (width() - surface_.width()) / 2), 0};
 }
 
 void CabinetView::paintEvent(QPaintEvent* event) {
     QPainter p(this);
-    const QImage& surface = form_.surface();
+    const QImage& surface = surface_;
     const QRect cabinet(origin(), surface.size());
     const QRegion outside = QRegion(event->rect()).subtracted(cabinet);
     for (const QRect& r : outside)
@@ -35,17 +34,17 @@ void CabinetView::paintEvent(QPaintEvent* event) {
 // so that Qt is not left inside a press whose release has long come and gone.
 void CabinetView::mousePressEvent(QMouseEvent* event) {
     const QPoint at = event->position().toPoint() - origin();
-    QTimer::singleShot(0, this, [this, at] { form_.Click(at.x(), at.y()); });
+    QTimer::singleShot(0, this, [this, at] { handlers_.click(at.x(), at.y()); });
 }
 
 void CabinetView::keyPressEvent(QKeyEvent* event) {
     const int key = event->key();
-    QTimer::singleShot(0, this, [this, key] { form_.PressKey(key); });
+    QTimer::singleShot(0, this, [this, key] { handlers_.key(key); });
 }
 
 void CabinetView::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    form_.Relayout();
+    handlers_.resized();
 }
 
 }  // namespace quillane

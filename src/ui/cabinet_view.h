@@ -1,15 +1,22 @@
 #pragma once
 
+#include <QImage>
 #include <QWidget>
+#include <functional>
 
 namespace quillane {
 
-class CabinetWindow;
-
-// Shows the cabinet's surface, centred across the window, and hands clicks and keys to it.
+// Shows the cabinet's surface, centred across the window, and hands clicks (in surface
+// coordinates), keys and resizes on.
 class CabinetView : public QWidget {
   public:
-    explicit CabinetView(CabinetWindow& form);
+    struct Handlers {
+        std::function<void(int x, int y)> click;
+        std::function<void(int key)> key;
+        std::function<void()> resized;
+    };
+
+    CabinetView(const QImage& surface, Handlers handlers);
 
     // Where the surface's origin lies in the view.
     QPoint origin() const;
@@ -21,7 +28,8 @@ class CabinetView : public QWidget {
     void keyPressEvent(QKeyEvent* event) override;
 
   private:
-    CabinetWindow& form_;
+    const QImage& surface_;
+    Handlers handlers_;
 };
 
 }  // namespace quillane

@@ -11,6 +11,7 @@
 #include "core/layout.h"
 #include "core/scale.h"
 #include "platform/asset_files.h"
+#include "storage/game_file_store.h"
 #include "storage/paths.h"
 #include "storage/profile.h"
 #include "ui/cabinet_view.h"
@@ -18,8 +19,10 @@
 
 namespace quillane {
 
-CabinetWindow::CabinetWindow(Environment environment) : env_(std::move(environment)) {
-    view_ = new CabinetView(*this);
+CabinetWindow::CabinetWindow(Environment environment)
+    : env_(std::move(environment)), session_(env_.session) {
+    view_ = new CabinetView(surface_, {[this](int x, int y) { Click(x, y); },
+                                       [this](int key) { PressKey(key); }, [this] { Relayout(); }});
     setCentralWidget(view_);
     canvas_.SetChangeListener([this](const QRect& area) {
         if (view_ != nullptr)
@@ -57,11 +60,14 @@ void CabinetWindow::Step(const std::function<void()>& step) {
 }
 
 void CabinetWindow::Create() {
-    random_.Seed(env_.timeOfDaySeed());
+    session_.Seed(env_.timeOfDaySeed());
     programDirectory_ = env_.programFile.parent_path();
     exeStem_ = ExecutableStem(env_.programFile);
-    Step([&] { gameFile_ = std::make_unique<GameFile>(GameFilePath(exeStem_)); });
-    state_.busy = true;
+    Step([&] {
+        store_ = std::make_unique<GameFileStore>(GameFilePath(exeStem_));
+        session_.UseStore(store_.get());
+    });
+    busy_ = true;
 
     productName_ = "Quillane";
     webPageName_ = "quillane";
@@ -90,30 +96,13 @@ void CabinetWindow::Create() {
     Step([&] { LoadReplacementPictures(); });
     BuildPictureBitmaps();
 
-    state_.spin.lineWon = {};
-    state_.account.spins = 0;
-    state_.wildFrame = 4;
-    state_.wildFrameStep = 1;
     PreparePictures();
-
-    state_.reelSymbols = DecodeStrips();
-    state_.reelStops = kStartStops;
-    state_.spin.window = FormWindow(state_.reelSymbols, state_.reelStops);
     Step([&] { PreloadSounds(); });
 
     resize(screenWidth_ - 10, screenHeight_ - 10);
     move(0, 0);
-    state_.bet = 0;
-    state_.lastBet = 0;
-    state_.account.credits = 1000;
-    state_.linesBet = 9;
-    state_.creditsPerLine = 1;
-    state_.linesKey = 5;
-    state_.creditsKey = 6;
-    state_.musicOn = true;
-    state_.soundOn = true;
     BuildPlaylist();
-    ReadWriteGame(kCurrentGameSlot, false, "");
+    session_.Open(kCurrentGameSlot);
     move((screenWidth_ - width()) / 2, (screenHeight_ - height()) / 2);
     if (maximize) {
         // Without a window manager a maximised window keeps its size: take the screen ourselves.
@@ -129,40 +118,30 @@ void CabinetWindow::Create() {
 
 void CabinetWindow::FinishStartup() {
     startupTimer().SetEnabled(false);
-    if (state_.musicOn) {
+    if (musicOn_) {
         trackIndex_ = kNoTrack;
         SelectNextTrack();
         trackIndex_ += kPendingTrack;
     }
     PlayStartSound();
-    state_.busy = false;
+    busy_ = false;
 }
 
 void CabinetWindow::NewGame() {
-    state_.account.totalBets = 0;
-    state_.account.credits = 1000;
-    state_.account.borrowed = state_.account.credits;
-    state_.account.spins = 0;
-    state_.account.bonusTotal = 0;
-    state_.busy = false;
+    session_.NewGame();
+    busy_ = false;
     Redraw();
 }
 
-bool CabinetWindow::ReadWriteGame(int slot, bool write, const std::string& name) {
-    if (!gameFile_)
+bool CabinetWindow::StoreGame(int slot, const std::string& name) {
+    // Without a game file there is nothing to store in, and nothing to report.
+    if (!store_)
         return false;
-    if (!write) {
-        savedGame_ = gameFile_->Read(slot);
-        state_.account = savedGame_.account;
-        return true;
-    }
-    try {
-        gameFile_->Write(slot, name, state_.account);
-        return true;
-    } catch (const profile::WriteError& error) {
-        env_.messages.Error(error.what());
+    if (auto refusal = session_.Store(slot, name)) {
+        env_.messages.Error(*refusal);
         return false;
     }
+    return true;
 }
 
 void CabinetWindow::ReadSettings() {
@@ -206,7 +185,7 @@ void CabinetWindow::Relayout() {
     if (!created_ || view_ == nullptr)
         return;
     const int width = LayoutWidth(screenWidth_, view_->height());
-    if (width == layoutWidth_ || width <= 0 || state_.busy)
+    if (width == layoutWidth_ || width <= 0 || busy_)
         return;
     layoutWidth_ = width;
     PreparePictures();
@@ -215,14 +194,14 @@ void CabinetWindow::Relayout() {
 }
 
 void CabinetWindow::closeEvent(QCloseEvent* event) {
-    state_.closing = true;
+    closing_ = true;
     if (cycleDepth_ > 0) {
         // The spin under way ends at once and pays what it won; then the window closes.
         closeRequested_ = true;
         event->ignore();
         return;
     }
-    if (!ReadWriteGame(kCurrentGameSlot, true, "CurrentGame")) {
+    if (!StoreGame(kCurrentGameSlot, "CurrentGame")) {
         event->ignore();
         return;
     }
@@ -236,7 +215,7 @@ void CabinetWindow::NewGameCommand() {
 }
 
 void CabinetWindow::ExitCommand() {
-    state_.closing = true;
+    closing_ = true;
     close();
 }
 

@@ -12,14 +12,13 @@
 #include <optional>
 #include <string>
 
-#include "core/game_state.h"
-#include "core/random.h"
+#include "core/game_session.h"
 #include "core/saved_game.h"
 #include "platform/canvas.h"
 #include "platform/clock.h"
 #include "platform/messages.h"
 #include "platform/sound.h"
-#include "storage/game_file.h"
+#include "storage/game_file_store.h"
 
 namespace quillane {
 
@@ -28,6 +27,7 @@ class CabinetView;
 // What the main window is given: the adapters it works through, and where it runs from.
 struct Environment {
     Clock& clock;
+    GameSession& session;
     SoundPort& sound;
     MusicPort& music;
     Messages& messages;
@@ -45,19 +45,21 @@ class CabinetWindow : public QMainWindow {
     explicit CabinetWindow(Environment environment);
     ~CabinetWindow() override;
 
-    GameState& state() { return state_; }
-    const GameState& state() const { return state_; }
-    RandomGenerator& random() { return random_; }
-    std::uint32_t TimeOfDaySeed() const { return env_.timeOfDaySeed(); }
+    GameSession& session() { return session_; }
+    const GameSession& session() const { return session_; }
+    bool busy() const { return busy_; }
+    bool closing() const { return closing_; }
+    int wildFrame() const { return wildFrame_; }
     Clock& clock() { return env_.clock; }
     // Plays the bonus game in its window, modally; tests put their own player here.
-    void SetBonusPlayer(std::function<void()> player) { bonusPlayer_ = std::move(player); }
+    // The player gets the dealt game and returns the chosen card's total.
+    using BonusPlayer = std::function<std::int32_t(const BingoGame& game)>;
+    void SetBonusPlayer(BonusPlayer player) { bonusPlayer_ = std::move(player); }
     void PlayBonusGame();
 
     // Moves the live account to or from one section of the game file: slots 0 to 7 are the
     // saved games, slot 8 the current game. A refused store is reported and returns false.
-    bool ReadWriteGame(int slot, bool write, const std::string& name);
-    const SavedGame& savedGame() const { return savedGame_; }
+    bool StoreGame(int slot, const std::string& name);
 
     // Start-up, in two halves: the window's creation and, 250 ms later, FinishStartup.
     void Create();
@@ -69,7 +71,7 @@ class CabinetWindow : public QMainWindow {
     void SpinReels();
     void EvaluateSpin();
     void CountUpWin(std::int32_t paid);
-    void Pause(double seconds);
+    void Pause(std::uint32_t ms);
     void ShowWinFrame();
     void OpenBonusGame();
     void FlashLineSymbols(int line, bool on);
@@ -89,6 +91,7 @@ class CabinetWindow : public QMainWindow {
     void DrawDigits(std::int64_t number, int x, int y, bool green, bool rightAligned, bool tight);
     void DrawCreditsMeter();
     void DrawCoinsMeter();
+    void DrawCoinsMeter(std::int32_t amount);
     void DrawWinningsMeter(std::int32_t amount);
     void DrawMeterPanel();
     void RedrawMeters();
@@ -111,6 +114,7 @@ class CabinetWindow : public QMainWindow {
     void PlayWinSound(bool wait);
     void PlayStartSound();
     void PlayBonusSound();
+    void PlayEffect(Sound effect);
     void SelectNextTrack();
     void StartPendingTrack();
     void TrackEnded();
@@ -156,7 +160,7 @@ class CabinetWindow : public QMainWindow {
     const std::filesystem::path& programDirectory() const { return programDirectory_; }
     const std::string& executableStem() const { return exeStem_; }
     const std::filesystem::path& helpFile() const { return helpFile_; }
-    const std::filesystem::path& gameFilePath() const { return gameFile_->path(); }
+    const std::filesystem::path& gameFilePath() const { return store_->path(); }
     const std::array<std::string, 10>& playlist() const { return playlist_; }
     int trackIndex() const { return trackIndex_; }
     void setTrackIndex(int index) { trackIndex_ = index; }
@@ -170,8 +174,6 @@ class CabinetWindow : public QMainWindow {
     void closeEvent(QCloseEvent* event) override;
 
   private:
-    friend class CabinetView;
-
     void BuildMenus();
     void ReadSettings();
     void LoadReplacementPictures();
@@ -188,12 +190,12 @@ class CabinetWindow : public QMainWindow {
     void WriteWinMessage();
     // Runs a spin or a bonus pay-out; a close asked for meanwhile waits for its end.
     void RunCycle(const std::function<void()>& cycle);
+    // Lists the slots in the slot dialog (a SlotDialog::Mode) and files or opens the choice.
+    void RunSlotDialog(int mode);
 
     Environment env_;
-    GameState state_;
-    RandomGenerator random_;
-    SavedGame savedGame_;
-    std::unique_ptr<GameFile> gameFile_;
+    GameSession& session_;
+    std::unique_ptr<GameFileStore> store_;
     std::unique_ptr<Help> help_;
 
     std::filesystem::path programDirectory_;
@@ -244,7 +246,15 @@ class CabinetWindow : public QMainWindow {
     QAction* manualAction_ = nullptr;
     QAction* soundAction_ = nullptr;
     QAction* musicAction_ = nullptr;
-    std::function<void()> bonusPlayer_;
+    BonusPlayer bonusPlayer_;
+    int cursorTicks_ = 0;
+    bool blinkOn_ = false;
+    int wildFrame_ = 4;
+    int wildFrameStep_ = 1;
+    bool busy_ = false;     // clicks and keys on the cabinet are ignored while set
+    bool closing_ = false;  // ends a reel animation at once
+    bool soundOn_ = true;
+    bool musicOn_ = true;
     bool created_ = false;
     int cycleDepth_ = 0;
     bool closeRequested_ = false;

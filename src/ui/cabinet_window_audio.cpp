@@ -35,12 +35,12 @@ void CabinetWindow::BuildPlaylist() {
 }
 
 void CabinetWindow::PlayReelStopSound() {
-    if (state_.soundOn)
+    if (soundOn_)
         env_.sound.PlayPreloaded(Sound::ReelStop);
 }
 
 void CabinetWindow::PlayCountSound() {
-    if (state_.soundOn)
+    if (soundOn_)
         env_.sound.PlayPreloaded(Sound::Count);
 }
 
@@ -49,13 +49,33 @@ void CabinetWindow::PlayWinSound(bool wait) {
 }
 
 void CabinetWindow::PlayStartSound() {
-    if (state_.soundOn)
+    if (soundOn_)
         env_.sound.PlayFile(AssetPath(assetPrefix_ + "7.wav"), false);
 }
 
 void CabinetWindow::PlayBonusSound() {
-    if (state_.soundOn)
+    if (soundOn_)
         env_.sound.PlayFile(AssetPath(assetPrefix_ + "5.wav"), false);
+}
+
+void CabinetWindow::PlayEffect(Sound effect) {
+    switch (effect) {
+        case Sound::ReelStop:
+            PlayReelStopSound();
+            break;
+        case Sound::Count:
+            PlayCountSound();
+            break;
+        case Sound::Win:
+            PlayWinSound(false);
+            break;
+        case Sound::Start:
+            PlayStartSound();
+            break;
+        case Sound::Bonus:
+            PlayBonusSound();
+            break;
+    }
 }
 
 void CabinetWindow::SelectNextTrack() {
@@ -102,14 +122,14 @@ void CabinetWindow::TrackEnded() {
 }
 
 void CabinetWindow::ToggleSound() {
-    state_.soundOn = !state_.soundOn;
-    soundAction_->setChecked(state_.soundOn);
+    soundOn_ = !soundOn_;
+    soundAction_->setChecked(soundOn_);
 }
 
 void CabinetWindow::ToggleMusic() {
-    state_.musicOn = !state_.musicOn;
-    musicAction_->setChecked(state_.musicOn);
-    if (!state_.musicOn) {
+    musicOn_ = !musicOn_;
+    musicAction_->setChecked(musicOn_);
+    if (!musicOn_) {
         env_.music.Close();
         return;
     }

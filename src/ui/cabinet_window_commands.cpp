@@ -1,3 +1,6 @@
+#include <QGuiApplication>
+#include <QScreen>
+
 #include "ui/borrow_window.h"
 #include "ui/cabinet_window.h"
 #include "ui/payoff_chart.h"
@@ -7,36 +10,58 @@
 namespace quillane {
 
 void CabinetWindow::SaveGameCommand() {
-    SlotDialog dialog(*this, SlotDialog::kSave);
-    dialog.exec();
+    RunSlotDialog(SlotDialog::kSave);
 }
 
 void CabinetWindow::OpenGameCommand() {
-    {
-        SlotDialog dialog(*this, SlotDialog::kOpen);
-        dialog.exec();
-    }
+    RunSlotDialog(SlotDialog::kOpen);
     Redraw();
+}
+
+void CabinetWindow::RunSlotDialog(int mode) {
+    // The live game waits in the current-game section while the player chooses; it stays in
+    // memory all the same, so a refused store loses nothing.
+    StoreGame(kCurrentGameSlot, "CurrentGame");
+    std::array<SavedGame, kSavedSlotCount> games;
+    for (int slot = 0; slot < kSavedSlotCount; ++slot)
+        games[static_cast<std::size_t>(slot)] = session_.ReadSlot(slot);
+    SlotDialog dialog(static_cast<SlotDialog::Mode>(mode), games,
+                      QString::fromStdString(productName_), env_.messages, help_.get(), this);
+    dialog.exec();
+    const auto& choice = dialog.choice();
+    if (!choice)
+        return;
+    if (mode == SlotDialog::kSave) {
+        StoreGame(choice->slot, choice->name);
+    } else if (session_.Open(choice->slot)) {
+        StoreGame(kCurrentGameSlot, "CurrentGame");
+    }
 }
 
 void CabinetWindow::BorrowCommand() {
     {
-        BorrowWindow dialog(*this);
+        BorrowWindow dialog(session_, digitsSmall_, greenSmall_, env_.messages, help_.get(), this);
         dialog.exec();
     }
     Redraw();
 }
 
 void CabinetWindow::ShowStatistics() {
-    StatisticsWindow dialog(*this);
+    StatisticsWindow dialog(session_.TakeStatistics(), this);
     dialog.exec();
 }
 
 void CabinetWindow::ShowPayoffChart() {
-    PayoffChart chart(*this, [this](int topic) {
-        if (help_)
-            help_->ShowTopic(topic);
-    });
+    const QScreen* screen =
+        this->screen() != nullptr ? this->screen() : QGuiApplication::primaryScreen();
+    const QRect area = screen != nullptr ? screen->availableGeometry() : QRect(0, 0, 800, 600);
+    PayoffChart chart(
+        layoutWidth_, symbolSheet_, cellSize_, area,
+        [this](int topic) {
+            if (help_)
+                help_->ShowTopic(topic);
+        },
+        this);
     chart.exec();
 }
 

@@ -25,7 +25,7 @@ constexpr HitBox kCreditsKeys[] = {{193, 244, 503, 513},
 }  // namespace
 
 void CabinetWindow::Click(int x, int y) {
-    if (state_.busy)
+    if (busy_)
         return;
     auto hit = [&](const HitBox& b) {
         return ScaleToScreen(b.left) <= x && x <= ScaleToScreen(b.right) &&
@@ -51,7 +51,7 @@ void CabinetWindow::Click(int x, int y) {
 }
 
 void CabinetWindow::PressKey(int key) {
-    if (state_.busy)
+    if (busy_)
         return;
     if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) {
         Spin();
@@ -63,55 +63,39 @@ void CabinetWindow::PressKey(int key) {
 void CabinetWindow::PressBetKey(int key) {
     winDisplayTimer().SetEnabled(false);
     ClearMessageStrip();
-    const bool lines = IsLinesKey(key);
-    if (!lines && !IsCreditsKey(key))
+    const BetKeyOutcome outcome = session_.SelectBetKey(key);
+    if (outcome.refusal)
+        env_.messages.Inform(*outcome.refusal);
+    if (!outcome.accepted)
         return;
-    const int newLines = lines ? LinesForKey(key) : state_.linesBet;
-    const int newCredits = lines ? state_.creditsPerLine : CreditsForKey(key);
-    if (!lines) {
-        if (auto refusal = CreditsKeyRefusal(state_.account.credits, newLines, newCredits)) {
-            env_.messages.Inform(*refusal);
-            return;
-        }
-    }
+    const bool lines = IsLinesKey(key);
     const int first = lines ? 1 : kFirstCreditsKey;
     for (int k = first; k < first + kLinesKeyCount; ++k)
         DrawBetLabel(k == key, k);
-    state_.lastBet = 0;
     if (lines) {
-        state_.linesKey = key;
         RestoreReelEdges();
         for (int r = 0; r < kReelCount; ++r)
             DrawReel(r);
-        for (int p = 1; p <= newLines; ++p)
+        for (int p = 1; p <= session_.state().settings.linesBet; ++p)
             DrawPayline(p);
-    } else {
-        state_.creditsKey = key;
     }
-    state_.linesBet = newLines;
-    state_.creditsPerLine = newCredits;
-    state_.bet = state_.linesBet * state_.creditsPerLine;
-    DrawCoinsMeter();
-    state_.bet = 0;
+    DrawCoinsMeter(session_.shownBet());
     DrawLineMarkers();
     if (lines)
         return;
-    state_.bet = state_.linesBet * state_.creditsPerLine;
+    session_.StakeShownBet();
     DrawCoinsMeter();
-    state_.account.credits -= state_.bet;
     DrawCreditsMeter();
     Spin();
 }
 
 void CabinetWindow::BetMax() {
     winDisplayTimer().SetEnabled(false);
-    if (state_.account.credits < kBetMaxStake)
+    if (!session_.SelectBetMax())
         return;
     for (int k = 1; k < kLinesKeyCount; ++k)
         DrawBetLabel(false, k);
     DrawBetLabel(true, kLinesKeyCount);
-    state_.linesBet = kMaxLinesBet;
-    state_.linesKey = kLinesKeyCount;
     PressBetKey(kLastCreditsKey);
 }
 

@@ -49,9 +49,9 @@ void CabinetWindow::Redraw() {
     for (int p = 1; p <= kPaylineCount; ++p)
         DrawPayline(p);
     RestoreReelEdges();
-    if (state_.gamePaid > 0) {
+    if (session_.state().gamePaid > 0) {
         for (int p = 1; p <= kPaylineCount; ++p) {
-            DrawLineMarker(p, state_.spin.lineWin[static_cast<std::size_t>(p - 1)] > 0);
+            DrawLineMarker(p, session_.state().spin.lineWin[static_cast<std::size_t>(p - 1)] > 0);
         }
     }
     for (int r = 0; r < kReelCount; ++r)
@@ -61,8 +61,8 @@ void CabinetWindow::Redraw() {
     DrawCoinsMeter();
     for (int k = 1; k <= 10; ++k)
         DrawBetLabel(false, k);
-    DrawBetLabel(true, state_.linesKey);
-    DrawBetLabel(true, state_.creditsKey);
+    DrawBetLabel(true, session_.state().settings.linesKey);
+    DrawBetLabel(true, session_.state().settings.creditsKey);
     DrawCabinetButton(CabinetButton::Spin, true);
     DrawCabinetButton(CabinetButton::BetMax, true);
     DrawLogo();
@@ -77,8 +77,8 @@ void CabinetWindow::DrawReel(int reel) {
         return;
     const int c = cellSize_;
     const int x = reelLeft_ + (reel % kReelCount) * reelPitch_;
-    const auto& strip = state_.reelSymbols[static_cast<std::size_t>(reel)];
-    const int stop = state_.reelStops[static_cast<std::size_t>(reel)];
+    const auto& strip = session_.reelSymbols()[static_cast<std::size_t>(reel)];
+    const int stop = session_.state().reelStops[static_cast<std::size_t>(reel)];
     canvas_.SetCopyMode(Canvas::CopyMode::Copy);
     for (int row = 0; row < kRowCount; ++row) {
         const int n = SymbolInRow(strip, stop, row);
@@ -115,7 +115,11 @@ void CabinetWindow::DrawDigits(std::int64_t number, int x, int y, bool green, bo
 }
 
 void CabinetWindow::DrawCoinsMeter() {
-    DrawDigits(state_.bet, ScaleToScreen(250), meterTop_, true, true, false);
+    DrawCoinsMeter(session_.state().bet);
+}
+
+void CabinetWindow::DrawCoinsMeter(std::int32_t amount) {
+    DrawDigits(amount, ScaleToScreen(250), meterTop_, true, true, false);
 }
 
 void CabinetWindow::DrawWinningsMeter(std::int32_t amount) {
@@ -123,7 +127,7 @@ void CabinetWindow::DrawWinningsMeter(std::int32_t amount) {
 }
 
 void CabinetWindow::DrawCreditsMeter() {
-    DrawDigits(state_.account.credits, ScaleToScreen(620), meterTop_, true, true, false);
+    DrawDigits(session_.state().account.credits, ScaleToScreen(620), meterTop_, true, true, false);
 }
 
 void CabinetWindow::DrawMeterPanel() {
@@ -257,7 +261,7 @@ void CabinetWindow::DrawLineMarker(int payline, bool lit) {
 
 void CabinetWindow::DrawLineMarkers() {
     for (int p = 1; p <= kPaylineCount; ++p)
-        DrawLineMarker(p, p <= state_.linesBet);
+        DrawLineMarker(p, p <= session_.state().settings.linesBet);
 }
 
 void CabinetWindow::DrawPayline(int payline) {

@@ -9,15 +9,14 @@
 #include "core/spin_draw.h"
 #include "ui/bonus_game_window.h"
 #include "ui/cabinet_window.h"
+#include "ui/durations.h"
 
 namespace quillane {
 namespace {
 
 constexpr int kAnimationTicks = 47;
-constexpr std::uint32_t kAnimationTickMs = 25;
 constexpr int kReelPhaseStep = 6;  // each reel stops this many ticks after the one before
 constexpr int kStopPhase = 21;
-constexpr double kCountUpStepSeconds = 0.075;
 // How far the work picture of a stopped reel stands below its rest, phase by phase.
 constexpr int kBounce[] = {1, 2, 1, 0, -1, -2, -1};
 
@@ -37,22 +36,20 @@ void CabinetWindow::RunCycle(const std::function<void()>& cycle) {
 void CabinetWindow::Spin() {
     if (trackIndex_ >= kPendingTrack)
         StartPendingTrack();
-    const SpinStake stake = PlaceSpinBet(state_.bet, state_.lastBet, state_.account.credits,
-                                         state_.linesBet, state_.creditsPerLine);
-    if (stake.bet != state_.bet) {
-        state_.bet = stake.bet;
-        state_.account.credits = stake.credits;
+    const SessionState before = session_.state();
+    const bool staked = session_.StakeSpin();
+    if (session_.state().bet != before.bet) {
         DrawCreditsMeter();
         DrawCoinsMeter();
     }
-    if (state_.bet <= 0) {
+    if (!staked) {
         env_.messages.Inform(std::string(kNoBetMessage));
         return;
     }
     RunCycle([this] {
         winDisplayTimer().SetEnabled(false);
         ClearMessageStrip();
-        state_.busy = true;
+        busy_ = true;
         DrawLineMarkers();
         RestoreReelEdges();
         DrawCabinetButton(CabinetButton::BetMax, false);
@@ -61,9 +58,8 @@ void CabinetWindow::Spin() {
         RedrawMeters();
         SpinReels();
         EvaluateSpin();
-        state_.lastBet = state_.bet;
-        state_.bet = 0;
-        state_.busy = false;
+        session_.EndSpin();
+        busy_ = false;
         DrawCabinetButton(CabinetButton::BetMax, true);
         DrawCabinetButton(CabinetButton::Spin, true);
     });
@@ -71,16 +67,13 @@ void CabinetWindow::Spin() {
 }
 
 void CabinetWindow::SpinReels() {
-    state_.busy = true;
-    state_.account.totalBets = SaturatingAdd(state_.account.totalBets, state_.bet);
-    const SpinDraw draw = DrawSpin(random_, std::max(1, motionHeight_));
-    state_.reelStops = draw.stops;
+    busy_ = true;
+    const SpinDraw draw = session_.StartReels(motionHeight_);
     std::array<int, kReelCount> offsets = draw.motionOffsets;
     const int c = cellSize_;
     const int workHeight = 3 * c - 8;
     std::array<QImage, kReelCount> work;
-    state_.closing = false;
-    state_.account.spins = SaturatingAdd(state_.account.spins, 1);
+    closing_ = false;
 
     auto columnLeft = [this](int r) { return reelLeft_ + r * reelPitch_; };
     auto drawWork = [&](int r, int dy) {
@@ -92,12 +85,12 @@ void CabinetWindow::SpinReels() {
     int t = 0;
     std::uint32_t last = env_.clock.TickCount();
     while (t < kAnimationTicks) {
-        if (state_.closing)
+        if (closing_)
             break;
-        if (env_.clock.TickCount() - last >= kAnimationTickMs) {
+        if (env_.clock.TickCount() - last >= durations::kReelTickMs) {
             last = env_.clock.TickCount();
             ++t;
-            for (int r = 0; r < kReelCount && !state_.closing; ++r) {
+            for (int r = 0; r < kReelCount && !closing_; ++r) {
                 const int p = t - kReelPhaseStep * r;
                 auto& offset = offsets[static_cast<std::size_t>(r)];
                 if (p <= kStopPhase - 1) {
@@ -120,36 +113,31 @@ void CabinetWindow::SpinReels() {
                 }
             }
         }
-        if (state_.closing)
+        if (closing_)
             break;
-        env_.clock.WaitUntil(last + kAnimationTickMs);
+        env_.clock.WaitUntil(last + durations::kReelTickMs);
     }
     for (int r = 0; r < kReelCount; ++r)
         DrawReel(r);
 }
 
 void CabinetWindow::EvaluateSpin() {
-    state_.spin.lineWon = {};
-    state_.gamePaid = 0;
-    state_.cursorTicks = 0;
-    state_.bonusWin = 0;
+    cursorTicks_ = 0;
     for (int p = 1; p <= kPaylineCount; ++p)
         DrawLineMarker(p, false);
-    state_.spin =
-        ScoreSpin(state_.reelSymbols, state_.reelStops, state_.linesBet, state_.creditsPerLine);
+    const SpinResult& spin = session_.Score();
     for (int p = 1; p <= kPaylineCount; ++p) {
-        if (state_.spin.lineWon[static_cast<std::size_t>(p - 1)])
+        if (spin.lineWon[static_cast<std::size_t>(p - 1)])
             DrawLineMarker(p, true);
     }
-    state_.gamePaid = state_.spin.winToPay;
 
     winDisplayTimer().SetEnabled(true);
-    if (state_.spin.winToPay == 0)
+    if (spin.winToPay == 0)
         return;
-    if (!state_.closing)
+    if (!closing_)
         PlayWinSound(true);
     CountUpWin(0);
-    if (state_.spin.ballCount >= kBonusBallCount && !state_.closing) {
+    if (session_.bonusTriggered() && !closing_) {
         PlayBonusSound();
         winDisplayTimer().SetEnabled(false);
         bonusLaunchTimer().SetEnabled(true);
@@ -157,53 +145,48 @@ void CabinetWindow::EvaluateSpin() {
 }
 
 void CabinetWindow::CountUpWin(std::int32_t paid) {
-    state_.busy = true;
-    while (state_.spin.winToPay > 0) {
-        // Closing pays the rest at once: the game is stored as soon as the cycle ends.
-        const std::int32_t step =
-            state_.closing ? state_.spin.winToPay : CountUpStep(state_.spin.winToPay);
-        state_.account.credits = SaturatingAdd(state_.account.credits, step);
-        state_.spin.winToPay -= step;
+    busy_ = true;
+    // Closing pays the rest at once: the game is stored as soon as the cycle ends.
+    while (const std::int32_t step = session_.PayStep(closing_)) {
         paid = SaturatingAdd(paid, step);
-        if (!state_.closing)
+        if (!closing_)
             PlayCountSound();
         DrawCreditsMeter();
         DrawWinningsMeter(paid);
-        if (!state_.closing)
-            Pause(kCountUpStepSeconds);
+        if (!closing_)
+            Pause(durations::kCountUpStepMs);
     }
-    state_.busy = false;
+    busy_ = false;
 }
 
-void CabinetWindow::Pause(double seconds) {
-    const std::uint32_t start = env_.clock.TickCount();
-    env_.clock.WaitUntil(start + static_cast<std::uint32_t>(seconds * 1000.0 + 0.5));
+void CabinetWindow::Pause(std::uint32_t ms) {
+    env_.clock.WaitUntil(env_.clock.TickCount() + ms);
 }
 
 void CabinetWindow::PlayBonusGame() {
+    BingoGame game = session_.DealBonusGame(env_.timeOfDaySeed());
     if (bonusPlayer_) {
-        bonusPlayer_();
+        session_.ApplyBonusWin(bonusPlayer_(game));
         return;
     }
-    BonusGameWindow bonus(*this, env_.clock);
+    BonusGameWindow bonus(
+        std::move(game), env_.clock, [this](Sound effect) { PlayEffect(effect); }, this);
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         bonus.setGeometry(screen->availableGeometry());
     }
     bonus.setWindowState(bonus.windowState() | Qt::WindowMaximized);
     bonus.exec();
+    session_.ApplyBonusWin(bonus.payout());
 }
 
 void CabinetWindow::OpenBonusGame() {
     bonusLaunchTimer().SetEnabled(false);
     RunCycle([this] {
+        const std::int32_t previous = session_.state().gamePaid;
         PlayBonusGame();
         winDisplayTimer().SetEnabled(true);
-        const std::int32_t previous = state_.gamePaid;
-        state_.spin.winToPay = state_.bonusWin;
-        state_.gamePaid = SaturatingAdd(state_.gamePaid, state_.bonusWin);
-        state_.account.bonusTotal = SaturatingAdd(state_.account.bonusTotal, state_.bonusWin);
-        if (state_.bonusWin > 0) {
-            if (!state_.closing)
+        if (session_.state().bonusWin > 0) {
+            if (!closing_)
                 PlayWinSound(true);
             CountUpWin(previous);
         }

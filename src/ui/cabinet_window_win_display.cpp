@@ -1,6 +1,5 @@
 #include "core/paylines.h"
 #include "core/paytable.h"
-#include "core/win_cursor.h"
 #include "ui/cabinet_window.h"
 
 namespace quillane {
@@ -13,46 +12,47 @@ const QColor kWhite(255, 255, 255);
 }  // namespace
 
 void CabinetWindow::ShowWinFrame() {
-    state_.wildFrame += state_.wildFrameStep;
-    if (state_.wildFrame > kWildFrameCount - 1) {
-        state_.wildFrameStep = -state_.wildFrameStep;
-        state_.wildFrame = kWildFrameCount - 2;
-    } else if (state_.wildFrame < 0) {
-        state_.wildFrameStep = -state_.wildFrameStep;
-        state_.wildFrame = 1;
+    wildFrame_ += wildFrameStep_;
+    if (wildFrame_ > kWildFrameCount - 1) {
+        wildFrameStep_ = -wildFrameStep_;
+        wildFrame_ = kWildFrameCount - 2;
+    } else if (wildFrame_ < 0) {
+        wildFrameStep_ = -wildFrameStep_;
+        wildFrame_ = 1;
     }
     for (int reel = 0; reel < kReelCount; ++reel) {
         for (int row = 0; row < kRowCount; ++row) {
-            if (state_.spin.window[static_cast<std::size_t>(reel)][static_cast<std::size_t>(row)] ==
-                sym::Wild) {
-                DrawWildFrame(reel, row, state_.wildFrame);
+            if (session_.state().spin.window[static_cast<std::size_t>(reel)]
+                                            [static_cast<std::size_t>(row)] == sym::Wild) {
+                DrawWildFrame(reel, row, wildFrame_);
             }
         }
     }
 
-    int& cursor = state_.spin.winCursor;
+    int cursor = session_.state().spin.winCursor;
     if (cursor < 0)
         return;
-    state_.blinkOn = !state_.blinkOn;
-    ++state_.cursorTicks;
-    if (state_.cursorTicks > kTicksPerWin) {
+    blinkOn_ = !blinkOn_;
+    ++cursorTicks_;
+    if (cursorTicks_ > kTicksPerWin) {
         if (cursor < kScatterCursor)
             DrawLineMarker(cursor, true);
         for (int r = 0; r < kReelCount; ++r)
             DrawReel(r);
         ClearMessageStrip();
-        cursor = AdvanceWinCursor(cursor, state_.spin.lineWon, state_.spin.scatterWin);
-        state_.cursorTicks = 0;
+        session_.AdvanceWinCursor();
+        cursor = session_.state().spin.winCursor;
+        cursorTicks_ = 0;
         if (cursor < 0)
             return;
     }
     if (cursor < kScatterCursor)
-        DrawLineMarker(cursor, state_.blinkOn);
+        DrawLineMarker(cursor, blinkOn_);
     WriteWinMessage();
     if (cursor < kScatterCursor) {
-        FlashLineSymbols(cursor - 1, state_.blinkOn);
+        FlashLineSymbols(cursor - 1, blinkOn_);
     } else {
-        FlashBalls(state_.blinkOn);
+        FlashBalls(blinkOn_);
     }
 }
 
@@ -68,22 +68,25 @@ void CabinetWindow::WriteWinMessage() {
         canvas_.SetFontColor(colour);
         canvas_.TextOut(rightAligned ? x - extent.width() : x, bottom - extent.height(), q);
     };
-    const int cursor = state_.spin.winCursor;
-    if (state_.blinkOn) {
+    const int cursor = session_.state().spin.winCursor;
+    if (blinkOn_) {
         if (cursor == kScatterCursor) {
-            write("Scatter paid " + std::to_string(state_.spin.scatterWin), ScaleToScreen(202),
-                  false, kWhite);
+            write("Scatter paid " + std::to_string(session_.state().spin.scatterWin),
+                  ScaleToScreen(202), false, kWhite);
         } else {
             write("Line paid " +
-                      std::to_string(state_.spin.lineWin[static_cast<std::size_t>(cursor - 1)]),
+                      std::to_string(
+                          session_.state().spin.lineWin[static_cast<std::size_t>(cursor - 1)]),
                   ScaleToScreen(202), false, lineColor(cursor));
         }
     } else {
-        write("Game paid " + std::to_string(state_.gamePaid), ScaleToScreen(594), true, kWhite);
+        write("Game paid " + std::to_string(session_.state().gamePaid), ScaleToScreen(594), true,
+              kWhite);
     }
-    if (state_.spin.ballCount >= kBonusBallCount) {
-        write(state_.bonusWin > 0 ? "Bonus Game Paid " + std::to_string(state_.bonusWin)
-                                  : "Play the Bonus Game",
+    if (session_.state().spin.ballCount >= kBonusBallCount) {
+        write(session_.state().bonusWin > 0
+                  ? "Bonus Game Paid " + std::to_string(session_.state().bonusWin)
+                  : "Play the Bonus Game",
               ScaleToScreen(452), true, kYellow);
     }
     canvas_.SetBrushClear(false);
@@ -92,7 +95,7 @@ void CabinetWindow::WriteWinMessage() {
 void CabinetWindow::FlashLineSymbols(int line, bool on) {
     if (line < 0 || line >= kPaylineCount)
         return;
-    const int length = state_.spin.winLength[static_cast<std::size_t>(line)];
+    const int length = session_.state().spin.winLength[static_cast<std::size_t>(line)];
     for (int reel = 0; reel < length && reel < kReelCount; ++reel) {
         if (on) {
             DrawReel(reel);
@@ -109,8 +112,8 @@ void CabinetWindow::FlashLineSymbols(int line, bool on) {
 }
 
 void CabinetWindow::FlashBalls(bool on) {
-    for (int b = 0; b < state_.spin.ballCount && b < kReelCount; ++b) {
-        const BallCell cell = state_.spin.ballCells[static_cast<std::size_t>(b)];
+    for (int b = 0; b < session_.state().spin.ballCount && b < kReelCount; ++b) {
+        const BallCell cell = session_.state().spin.ballCells[static_cast<std::size_t>(b)];
         if (on) {
             DrawReel(cell.reel);
         } else {

@@ -1,13 +1,10 @@
 #include "ui/payoff_chart.h"
 
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QPaintEvent>
 #include <QPainter>
-#include <QScreen>
 
 #include "platform/asset_files.h"
-#include "ui/cabinet_window.h"
 #include "ui/window_style.h"
 
 // The pattern diagrams are compiled into this static library with the bonus window's pictures.
@@ -17,18 +14,20 @@ static void RegisterChartPictures() {
 
 namespace quillane {
 
-PayoffChart::PayoffChart(CabinetWindow& main, std::function<void(int)> showHelpTopic)
-    : QDialog(&main), main_(main), showHelpTopic_(std::move(showHelpTopic)) {
+PayoffChart::PayoffChart(int layoutWidth, const QImage& symbolSheet, int cellSize,
+                         const QRect& area, std::function<void(int)> showHelpTopic, QWidget* parent)
+    : QDialog(parent),
+      layoutWidth_(layoutWidth),
+      symbolSheet_(symbolSheet),
+      cellSize_(cellSize),
+      showHelpTopic_(std::move(showHelpTopic)) {
     RegisterChartPictures();
     setWindowTitle(QStringLiteral("Payoff Chart"));
     UseDialogFrame(*this);
     setAttribute(Qt::WA_OpaquePaintEvent);
     BuildComponents();
 
-    const QScreen* screen =
-        main.screen() != nullptr ? main.screen() : QGuiApplication::primaryScreen();
-    if (screen != nullptr)
-        setGeometry(screen->availableGeometry());
+    setGeometry(area);
     setWindowState(windowState() | Qt::WindowMaximized);
     built_ = true;
     Redraw();
@@ -45,7 +44,7 @@ void PayoffChart::BuildComponents() {
     connect(closeButton_, &QPushButton::clicked, this, [this] { CloseChart(); });
 
     // Which diagram goes with which caption does not depend on the layout's width.
-    const PaychartLayout layout = LayOutPaychart(main_.layoutWidth(), main_.cellSize());
+    const PaychartLayout layout = LayOutPaychart(layoutWidth_, cellSize_);
     QFont captionFont(QStringLiteral("DejaVu Sans Condensed"));
     captionFont.setPixelSize(FontPixelSize(layout.captionPoints));
     captionFont.setBold(true);

@@ -15,11 +15,9 @@
 
 namespace quillane {
 
-class CabinetWindow;
-
 // The payoff chart: the pay table with the main window's own symbol pictures, the rules of
-// play, the scatter pays and the bingo bonus with its thirteen patterns. Laid out on the main
-// window's design grid at its layout width, and closed with Close or Escape.
+// play, the scatter pays and the bingo bonus with its thirteen patterns. Laid out on the
+// cabinet's design grid at its layout width, and closed with Close or Escape.
 class PayoffChart : public QDialog {
   public:
     static constexpr int kHelpTopic = 41010;
@@ -32,7 +30,10 @@ class PayoffChart : public QDialog {
         int points;
     };
 
-    PayoffChart(CabinetWindow& main, std::function<void(int)> showHelpTopic);
+    // The chart is drawn at `layoutWidth` with the cabinet's symbol sheet, whose cells are
+    // `cellSize` pixels, and fills `area`, the screen's.
+    PayoffChart(int layoutWidth, const QImage& symbolSheet, int cellSize, const QRect& area,
+                std::function<void(int)> showHelpTopic, QWidget* parent = nullptr);
 
     void Redraw();
     void CloseChart();
@@ -59,7 +60,9 @@ class PayoffChart : public QDialog {
     void Write(const ChartText& text);
     void PlaceComponents(const PaychartLayout& layout);
 
-    CabinetWindow& main_;
+    int layoutWidth_;
+    QImage symbolSheet_;
+    int cellSize_;
     std::function<void(int)> showHelpTopic_;
     QImage surface_;
     Canvas canvas_{surface_};

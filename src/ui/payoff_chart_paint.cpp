@@ -1,5 +1,4 @@
 #include "core/scale.h"
-#include "ui/cabinet_window.h"
 #include "ui/payoff_chart.h"
 
 namespace quillane {
@@ -11,9 +10,9 @@ const QColor kGrey(0x80, 0x80, 0x80);
 }  // namespace
 
 void PayoffChart::Redraw() {
-    const int w = main_.layoutWidth();
-    const PaychartLayout layout = LayOutPaychart(w, main_.cellSize());
-    const QSize size(w, main_.ScaleToScreen(kDesignHeight));
+    const int w = layoutWidth_;
+    const PaychartLayout layout = LayOutPaychart(w, cellSize_);
+    const QSize size(w, ScaleToScreen(kDesignHeight, layoutWidth_));
     if (surface_.size() != size)
         surface_ = QImage(size, QImage::Format_ARGB32);
     surface_.fill(Qt::black);
@@ -77,18 +76,17 @@ void PayoffChart::Write(const ChartText& text) {
 }
 
 void PayoffChart::DrawSymbolBox(int x, int y, int n) {
-    const int c = main_.cellSize();
+    const int c = cellSize_;
     canvas_.SetCopyMode(Canvas::CopyMode::Copy);
-    canvas_.Draw(QRect(x, y, c, c), main_.symbolSheet(), QRect((n % 4) * c, (n / 4) * c, c, c));
+    canvas_.Draw(QRect(x, y, c, c), symbolSheet_, QRect((n % 4) * c, (n / 4) * c, c, c));
     DrawFrame(x, y, c);
 }
 
 void PayoffChart::DrawSmallSymbolBox(int x, int y, int n) {
-    const int c = main_.cellSize();
+    const int c = cellSize_;
     const int s = (c / 4) * 3;
     // Shrunk smoothly: picked pixels break up the small symbols' lettering.
-    const QImage cell = main_.symbolSheet()
-                            .copy((n % 4) * c, (n / 4) * c, c, c)
+    const QImage cell = symbolSheet_.copy((n % 4) * c, (n / 4) * c, c, c)
                             .scaled(s, s, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     canvas_.SetCopyMode(Canvas::CopyMode::Copy);
     canvas_.Draw(QRect(x, y, s, s), cell, cell.rect());

@@ -4,8 +4,6 @@
 #include <QKeyEvent>
 #include <QStyle>
 
-#include "core/saved_game.h"
-#include "ui/cabinet_window.h"
 #include "ui/window_style.h"
 
 namespace quillane {
@@ -25,7 +23,9 @@ QLabel* Label(QWidget* parent, int x, int y, int width, Qt::Alignment alignment)
 
 }  // namespace
 
-SlotDialog::SlotDialog(CabinetWindow& main, Mode mode) : QDialog(&main), main_(main), mode_(mode) {
+SlotDialog::SlotDialog(Mode mode, const std::array<SavedGame, kSavedSlotCount>& games,
+                       const QString& productName, Messages& messages, Help* help, QWidget* parent)
+    : QDialog(parent), mode_(mode), messages_(messages), help_(help) {
     UseDialogFrame(*this);
     setFixedSize(616, 360);
     setFont(DialogFont(true));
@@ -41,12 +41,12 @@ SlotDialog::SlotDialog(CabinetWindow& main, Mode mode) : QDialog(&main), main_(m
     cancel->setGeometry(508, 316, 97, 37);
     cancel->setIcon(style()->standardIcon(QStyle::SP_DialogCancelButton));
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    auto* help = new QPushButton(QStringLiteral("&Help"), this);
-    help->setObjectName(QStringLiteral("HelpButton"));
-    help->setGeometry(8, 316, 97, 37);
-    help->setIcon(style()->standardIcon(QStyle::SP_DialogHelpButton));
-    connect(help, &QPushButton::clicked, this, [this] { ShowHelp(); });
-    ListSlots();
+    auto* helpButton = new QPushButton(QStringLiteral("&Help"), this);
+    helpButton->setObjectName(QStringLiteral("HelpButton"));
+    helpButton->setGeometry(8, 316, 97, 37);
+    helpButton->setIcon(style()->standardIcon(QStyle::SP_DialogHelpButton));
+    connect(helpButton, &QPushButton::clicked, this, [this] { ShowHelp(); });
+    ListSlots(games, productName);
 }
 
 void SlotDialog::BuildSlot(int slot, int left, int top) {
@@ -77,17 +77,12 @@ void SlotDialog::BuildSlot(int slot, int left, int top) {
     connect(buttons_[i], &QPushButton::clicked, this, [this, slot] { ChooseSlot(slot); });
 }
 
-void SlotDialog::ListSlots() {
-    live_ = main_.state().account;
-    // Mend: a store refused here must not let the close replace the live game with an older one.
-    parked_ = main_.ReadWriteGame(kCurrentGameSlot, true, "CurrentGame");
+void SlotDialog::ListSlots(const std::array<SavedGame, kSavedSlotCount>& games,
+                           const QString& product) {
     setWindowTitle(mode_ == kSave ? QStringLiteral("Save a Game -- Select Game Slot")
                                   : QStringLiteral("Open a Game -- Select Game Slot"));
-    const QString product = QString::fromStdString(main_.productName());
-    for (int slot = 0; slot < kSlots; ++slot) {
-        main_.ReadWriteGame(slot, false, "");
-        const SavedGame& record = main_.savedGame();
-        const int n = slot + 1;
+    for (int n = 1; n <= kSlots; ++n) {
+        const SavedGame& record = games[static_cast<std::size_t>(n - 1)];
         name(n)->setText(QString::fromStdString(record.name));
         date(n)->setText(QString::fromStdString(record.date));
         credits(n)->setText(QString::number(record.account.credits) + " Credits");
@@ -96,35 +91,22 @@ void SlotDialog::ListSlots() {
     }
 }
 
-void SlotDialog::RestoreLiveGame() {
-    if (parked_) {
-        main_.ReadWriteGame(kCurrentGameSlot, false, "");
-    } else {
-        main_.state().account = live_;
-    }
-}
-
 void SlotDialog::ChooseSlot(int tag) {
     if (tag < 1 || tag > kSlots)
         return;
     if (mode_ == kSave) {
         const std::string proposed = name(tag)->text().toStdString();
-        if (auto entered = main_.messages().AskText("Name for this saved game?", "", proposed)) {
-            RestoreLiveGame();
-            main_.ReadWriteGame(tag - 1, true, *entered);
-        }
+        if (auto entered = messages_.AskText("Name for this saved game?", "", proposed))
+            choice_ = Choice{tag - 1, *entered};
     } else {
-        main_.ReadWriteGame(tag - 1, false, "");
-        // What was opened is now the game; should the file refuse it, it is still kept live.
-        live_ = main_.state().account;
-        parked_ = main_.ReadWriteGame(kCurrentGameSlot, true, "CurrentGame");
+        choice_ = Choice{tag - 1, {}};
     }
     accept();
 }
 
 void SlotDialog::ShowHelp() {
-    if (Help* help = main_.help())
-        help->ShowTopic(kHelpTopic);
+    if (help_ != nullptr)
+        help_->ShowTopic(kHelpTopic);
 }
 
 void SlotDialog::keyPressEvent(QKeyEvent* event) {
@@ -133,15 +115,6 @@ void SlotDialog::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QDialog::keyPressEvent(event);
-}
-
-void SlotDialog::done(int result) {
-    // Every way out (a slot, Cancel, Escape, the close box) puts the live game back once.
-    if (!closed_) {
-        closed_ = true;
-        RestoreLiveGame();
-    }
-    QDialog::done(result);
 }
 
 }  // namespace quillane

@@ -6,25 +6,31 @@
 #include <QPushButton>
 #include <array>
 #include <optional>
+#include <string>
 
-#include "core/account.h"
+#include "core/saved_game.h"
+#include "platform/messages.h"
 
 namespace quillane {
 
-class CabinetWindow;
-
-// The eight saved-game slots, for saving the game under a name or opening one. The dialog
-// reads each slot into the live game in turn, so the live game waits in the current-game
-// section meanwhile and comes back from there when the dialog closes.
+// The eight saved-game games, for saving the game under a name or opening one. The dialog only
+// shows the games and hands back the player's choice; the caller files or opens the game.
 class SlotDialog : public QDialog {
   public:
     enum Mode { kOpen = 0, kSave = 1 };
     static constexpr int kSlots = 8;
     static constexpr int kHelpTopic = 41008;
 
-    SlotDialog(CabinetWindow& main, Mode mode);
+    struct Choice {
+        int slot = 0;      // 0 to 7
+        std::string name;  // the name to save under; empty when opening
+    };
 
-    void ListSlots();
+    SlotDialog(Mode mode, const std::array<SavedGame, kSavedSlotCount>& games,
+               const QString& productName, Messages& messages, Help* help,
+               QWidget* parent = nullptr);
+
+    const std::optional<Choice>& choice() const { return choice_; }
     // A slot button; `tag` is the slot number, 1 to 8.
     void ChooseSlot(int tag);
     void ShowHelp();
@@ -37,21 +43,16 @@ class SlotDialog : public QDialog {
     QPushButton* slotButton(int slot) const { return buttons_[static_cast<std::size_t>(slot - 1)]; }
 
   protected:
-    void done(int result) override;
     void keyPressEvent(QKeyEvent* event) override;
 
   private:
     void BuildSlot(int slot, int left, int top);
-    // The live game back from the current-game section, or from memory when it could not be
-    // parked there.
-    void RestoreLiveGame();
+    void ListSlots(const std::array<SavedGame, kSavedSlotCount>& games, const QString& product);
 
-    CabinetWindow& main_;
     Mode mode_;
-    // The live game as the dialog found it, kept in case the file refuses to hold it.
-    Account live_;
-    bool parked_ = false;
-    bool closed_ = false;
+    Messages& messages_;
+    Help* help_;
+    std::optional<Choice> choice_;
     std::array<QLineEdit*, kSlots> names_{};
     std::array<QLabel*, kSlots> games_{};
     std::array<QLabel*, kSlots> dates_{};

@@ -3,7 +3,6 @@
 #include <QPushButton>
 #include <QStyle>
 
-#include "ui/cabinet_window.h"
 #include "ui/number_format.h"
 #include "ui/window_style.h"
 
@@ -18,17 +17,7 @@ QFont WindowFont(bool bold) {
 
 }  // namespace
 
-std::int64_t Payoffs(const Account& account) {
-    return std::int64_t{account.credits} - account.borrowed + account.totalBets;
-}
-
-double PayoffPercentage(const Account& account) {
-    if (account.totalBets <= 0)
-        return 0.0;
-    return static_cast<double>(Payoffs(account)) / account.totalBets * 100.0;
-}
-
-StatisticsWindow::StatisticsWindow(CabinetWindow& main) : QDialog(&main), main_(main) {
+StatisticsWindow::StatisticsWindow(const Statistics& figures, QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("Your Game Statistics"));
     UseDialogFrame(*this);
     setFixedSize(632, 207);
@@ -57,7 +46,7 @@ StatisticsWindow::StatisticsWindow(CabinetWindow& main) : QDialog(&main), main_(
     ok->setDefault(true);
     ok->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    ShowFigures();
+    ShowFigures(figures);
 }
 
 QLabel* StatisticsWindow::Caption(const char* name, const QString& text, int x, int y, bool bold) {
@@ -81,17 +70,15 @@ QLabel* StatisticsWindow::Value(const char* name, int x, int y, bool bold, const
     return label;
 }
 
-void StatisticsWindow::ShowFigures() {
-    const Account& account = main_.state().account;
-    value("SpinsValue")->setText(GroupedNumber(account.spins));
-    value("CreditsValue")->setText(GroupedNumber(account.credits));
-    value("BorrowedValue")->setText(GroupedNumber(account.borrowed));
-    const std::int64_t payoffs = Payoffs(account);
-    value("PayoffsValue")->setText(GroupedNumber(payoffs));
-    value("NormalPayoffsValue")->setText(GroupedNumber(payoffs - account.bonusTotal));
-    value("BonusPayoffsValue")->setText(QString::number(account.bonusTotal));
-    value("PayoffPercentageValue")->setText(Percentage(PayoffPercentage(account)));
-    value("TotalBetsValue")->setText(GroupedNumber(account.totalBets));
+void StatisticsWindow::ShowFigures(const Statistics& figures) {
+    value("SpinsValue")->setText(GroupedNumber(figures.spins));
+    value("CreditsValue")->setText(GroupedNumber(figures.credits));
+    value("BorrowedValue")->setText(GroupedNumber(figures.borrowed));
+    value("PayoffsValue")->setText(GroupedNumber(figures.payoffs));
+    value("NormalPayoffsValue")->setText(GroupedNumber(figures.normalPayoffs));
+    value("BonusPayoffsValue")->setText(QString::number(figures.bonus));
+    value("PayoffPercentageValue")->setText(Percentage(figures.payoffPercentage));
+    value("TotalBetsValue")->setText(GroupedNumber(figures.totalBets));
 }
 
 QLabel* StatisticsWindow::value(const char* objectName) const {

@@ -53,16 +53,16 @@ TEST(GameSessionSpin, StakesDrawsAndPaysWhatTheStopsScore) {
         ASSERT_EQ(draw.motionOffsets, expected.motionOffsets) << spin;
         const std::int32_t win = ScoreSpin(DecodeStrips(), draw.stops, 9, 1).winToPay;
         session.Score();
-        EXPECT_EQ(session.gamePaid(), win);
+        EXPECT_EQ(session.state().gamePaid, win);
         while (const std::int32_t step = session.PayStep(spin % 2 == 0))
             countedInSteps |= step < win;
         credits += win - 9;
-        ASSERT_EQ(session.account().credits, credits) << spin;
+        ASSERT_EQ(session.state().account.credits, credits) << spin;
         session.EndSpin();
     }
     EXPECT_TRUE(countedInSteps) << "some win was counted up in several steps";
-    EXPECT_EQ(session.account().spins, 300);
-    EXPECT_EQ(session.account().totalBets, 2700);
+    EXPECT_EQ(session.state().account.spins, 300);
+    EXPECT_EQ(session.state().account.totalBets, 2700);
 }
 
 // Seed 1's first two spins pay nothing at 9 lines of 2 credits.
@@ -78,20 +78,20 @@ TEST(GameSessionSpin, RestakesTheLastBetUntilTheCreditsRunShort) {
     ASSERT_TRUE(s.SelectBetKey(7).accepted);
     s.StakeShownBet();
     ASSERT_TRUE(s.StakeSpin()) << "the key's bet is kept and takes nothing more";
-    EXPECT_EQ(s.account().credits, 22);
+    EXPECT_EQ(s.state().account.credits, 22);
     play();
     ASSERT_TRUE(s.StakeSpin());
-    EXPECT_EQ(s.bet(), 18);
-    EXPECT_EQ(s.account().credits, 4);
+    EXPECT_EQ(s.state().bet, 18);
+    EXPECT_EQ(s.state().account.credits, 4);
     play();
     EXPECT_FALSE(s.StakeSpin());
-    EXPECT_EQ(s.account().credits, 4);
+    EXPECT_EQ(s.state().account.credits, 4);
 
     ASSERT_TRUE(s.SelectBetKey(1).accepted);
-    EXPECT_EQ(s.lastBet(), 0) << "a bet key clears the last bet";
+    EXPECT_EQ(s.state().lastBet, 0) << "a bet key clears the last bet";
     ASSERT_TRUE(s.StakeSpin());
-    EXPECT_EQ(s.bet(), 2) << "1 line at 2 credits";
-    EXPECT_EQ(s.account().credits, 2);
+    EXPECT_EQ(s.state().bet, 2) << "1 line at 2 credits";
+    EXPECT_EQ(s.state().account.credits, 2);
 }
 
 TEST(GameSessionBets, NinetyCreditsCoverTheLargestBetAndEightyNineDoNot) {
@@ -112,11 +112,11 @@ TEST(GameSessionBets, NinetyCreditsCoverTheLargestBetAndEightyNineDoNot) {
     s.Borrow(1);
     ASSERT_TRUE(s.SelectBetKey(1).accepted);
     ASSERT_TRUE(s.SelectBetMax());
-    EXPECT_EQ(s.betSettings().linesKey, 5);
+    EXPECT_EQ(s.state().settings.linesKey, 5);
     ASSERT_TRUE(s.SelectBetKey(10).accepted);
     s.StakeShownBet();
-    EXPECT_EQ(s.bet(), 90);
-    EXPECT_EQ(s.account().credits, 0);
+    EXPECT_EQ(s.state().bet, 90);
+    EXPECT_EQ(s.state().account.credits, 0);
 }
 
 TEST(GameSessionAccount, BorrowsAndPaysBackWithinTheLimits) {
@@ -127,19 +127,19 @@ TEST(GameSessionAccount, BorrowsAndPaysBackWithinTheLimits) {
     EXPECT_EQ(s.PayBack(11).value_or(""),
               "You cannot pay back more credits than you have borrowed!");
     EXPECT_FALSE(s.PayBack(10));
-    EXPECT_EQ(s.account(), (Account{.credits = 40, .borrowed = 0}));
+    EXPECT_EQ(s.state().account, (Account{.credits = 40, .borrowed = 0}));
 
     Table rich({.credits = kMost - 647, .borrowed = 0}, german);
     EXPECT_EQ(rich.session.Borrow(648).value_or(""),
               "You cannot borrow 648 more credits: the credits and the borrowed credits cannot go "
               "past 2.147.483.647.");
     EXPECT_FALSE(rich.session.Borrow(647));
-    EXPECT_EQ(rich.session.account().credits, kMost);
+    EXPECT_EQ(rich.session.state().account.credits, kMost);
     Table indebted({.credits = 0, .borrowed = kMost});
     EXPECT_TRUE(indebted.session.Borrow(1)) << "nor may the borrowed credits";
 
     rich.session.NewGame();
-    EXPECT_EQ(rich.session.account(), Account{});
+    EXPECT_EQ(rich.session.state().account, Account{});
 }
 
 TEST(GameSessionAccount, StatisticsCountPastThirtyTwoBits) {
@@ -164,18 +164,18 @@ TEST(GameSessionSlots, ReadsOpensAndStoresGames) {
     GameSession& s = table.session;
     table.store.games[2] = {"saved", "12/31/99", {.credits = 5, .borrowed = 6, .spins = 7}};
     EXPECT_EQ(s.ReadSlot(2).name, "saved");
-    EXPECT_EQ(s.account().credits, 1234) << "reading a slot leaves the live game alone";
+    EXPECT_EQ(s.state().account.credits, 1234) << "reading a slot leaves the live game alone";
 
     ASSERT_FALSE(s.Store(5, "mine"));
     EXPECT_EQ(table.store.games[5].account.credits, 1234);
     ASSERT_TRUE(s.Open(2));
-    EXPECT_EQ(s.account(), (Account{.credits = 5, .borrowed = 6, .spins = 7}));
+    EXPECT_EQ(s.state().account, (Account{.credits = 5, .borrowed = 6, .spins = 7}));
     ASSERT_TRUE(s.Open(5));
-    EXPECT_EQ(s.account().credits, 1234);
+    EXPECT_EQ(s.state().account.credits, 1234);
 
     table.store.refusal = "The disk is full.";
     EXPECT_EQ(s.Store(5, "again").value_or(""), "The disk is full.");
-    EXPECT_EQ(s.account().credits, 1234) << "the live game goes on";
+    EXPECT_EQ(s.state().account.credits, 1234) << "the live game goes on";
     EXPECT_EQ(table.store.games[5].name, "mine");
 
     GameSession unfiled;
@@ -202,23 +202,23 @@ TEST(GameSessionBonus, DealsFromItsOwnSeedAndPaysTheWin) {
     for (int call = 1; call <= kBingoNumbers; ++call)
         ASSERT_EQ(dealt.CallNumber(call), expected.CallNumber(call)) << call;
     EXPECT_EQ(s.seed(), fresh.seed()) << "the spin goes on from where the deal left off";
-    EXPECT_EQ(s.bonusWin(), 0);
+    EXPECT_EQ(s.state().bonusWin, 0);
 
-    const std::int32_t credits = s.account().credits;
+    const std::int32_t credits = s.state().account.credits;
     EXPECT_EQ(s.ApplyBonusWin(250), lineWin + 1);
-    EXPECT_EQ(s.gamePaid(), lineWin + 251);
-    EXPECT_EQ(s.account().bonusTotal, 251);
+    EXPECT_EQ(s.state().gamePaid, lineWin + 251);
+    EXPECT_EQ(s.state().account.bonusTotal, 251);
     EXPECT_EQ(s.PayStep(true), 250);
-    EXPECT_EQ(s.account().credits, credits + 250);
+    EXPECT_EQ(s.state().account.credits, credits + 250);
 
     ASSERT_TRUE(s.StakeSpin());
     s.StartReels(912);
     s.Score();
-    EXPECT_EQ(s.bonusWin(), 0) << "the next spin shows no bonus win";
+    EXPECT_EQ(s.state().bonusWin, 0) << "the next spin shows no bonus win";
 
     Table full({.bonusTotal = kMost - 1});
     full.session.ApplyBonusWin(250);
-    EXPECT_EQ(full.session.account().bonusTotal, kMost);
+    EXPECT_EQ(full.session.state().account.bonusTotal, kMost);
 }
 
 }  // namespace

@@ -47,6 +47,7 @@ void CabinetFixture::PutShippedFile(const std::string& name) {
 CabinetWindow& CabinetFixture::Start() {
     Environment environment{
         clock,
+        session,
         sound,
         music,
         messages,
@@ -60,9 +61,9 @@ CabinetWindow& CabinetFixture::Start() {
     };
     form_ = std::make_unique<CabinetWindow>(environment);
     // The real bonus window is modal and waits for the player; tests that want it say so.
-    form_->SetBonusPlayer([this] {
+    form_->SetBonusPlayer([this](const BingoGame&) {
         ++bonusGamesPlayed;
-        form_->state().bonusWin = 0;
+        return 0;
     });
     form_->show();
     clock.ProcessEvents();

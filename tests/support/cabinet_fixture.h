@@ -36,7 +36,16 @@ class CabinetFixture : public ::testing::Test {
 
     QRgb At(int x, int y) const { return form_->surface().pixel(x, y); }
 
+    // Changes the session's state directly, to set up a position.
+    template <class Change>
+    void Arrange(Change change) {
+        SessionState state = session.state();
+        change(state);
+        session.Restore(state);
+    }
+
     VirtualClock clock;
+    GameSession session;
     RecordingSound sound;
     RecordingMusic music;
     RecordingMessages messages;

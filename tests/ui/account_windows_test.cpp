@@ -1,6 +1,7 @@
 #include <QApplication>
 #include <QTimer>
 #include <fstream>
+#include <functional>
 
 #include "cabinet_fixture.h"
 #include "platform/asset_files.h"
@@ -19,99 +20,114 @@ class SlotDialogTest : public CabinetFixture {
         return form;
     }
     std::string Today() const { return LocalDateText(); }
+
+    // Opens the slot dialog through its menu command ("openGame" or "saveGame") and lets `use`
+    // work it; a dialog still open afterwards is cancelled.
+    void WithSlotDialog(const char* command, const std::function<void(SlotDialog&)>& use) {
+        bool opened = false;
+        QTimer::singleShot(0, [&] {
+            auto* dialog = dynamic_cast<SlotDialog*>(QApplication::activeModalWidget());
+            ASSERT_NE(dialog, nullptr);
+            opened = true;
+            use(*dialog);
+            if (dialog->isVisible())
+                dialog->reject();
+        });
+        form().action(command)->trigger();
+        EXPECT_TRUE(opened);
+    }
 };
 
 TEST_F(SlotDialogTest, AnEmptyFileShowsEightDefaultSlots) {
-    CabinetWindow& form = Ready();
-    form.state().account = {1234, 1000, 3, 27, 0};
-    SlotDialog dialog(form, SlotDialog::kOpen);
-    EXPECT_EQ(dialog.windowTitle(), "Open a Game -- Select Game Slot");
-    for (int slot = 1; slot <= 8; ++slot) {
-        EXPECT_EQ(dialog.name(slot)->text(), QString("GameNo%1").arg(slot));
-        EXPECT_EQ(dialog.date(slot)->text().toStdString(), Today());
-        EXPECT_EQ(dialog.credits(slot)->text(), "1000 Credits");
-        EXPECT_EQ(dialog.borrowed(slot)->text(), "1000 Borrowed");
-        EXPECT_EQ(dialog.game(slot)->text(), "Quillane");
-    }
-    EXPECT_EQ(GameFile(gameFile()).Read(kCurrentGameSlot).account, (Account{1234, 1000, 3, 27, 0}))
-        << "the live game waits in the current-game section";
-    dialog.reject();
-    EXPECT_EQ(form.state().account, (Account{1234, 1000, 3, 27, 0}));
+    Ready();
+    Arrange([](SessionState& s) { s.account = {1234, 1000, 3, 27, 0}; });
+    WithSlotDialog("openGame", [&](SlotDialog& dialog) {
+        EXPECT_EQ(dialog.windowTitle(), "Open a Game -- Select Game Slot");
+        for (int slot = 1; slot <= 8; ++slot) {
+            EXPECT_EQ(dialog.name(slot)->text(), QString("GameNo%1").arg(slot));
+            EXPECT_EQ(dialog.date(slot)->text().toStdString(), Today());
+            EXPECT_EQ(dialog.credits(slot)->text(), "1000 Credits");
+            EXPECT_EQ(dialog.borrowed(slot)->text(), "1000 Borrowed");
+            EXPECT_EQ(dialog.game(slot)->text(), "Quillane");
+        }
+        EXPECT_EQ(GameFile(gameFile()).Read(kCurrentGameSlot).account,
+                  (Account{1234, 1000, 3, 27, 0}))
+            << "the live game waits in the current-game section";
+    });
+    EXPECT_EQ(session.state().account, (Account{1234, 1000, 3, 27, 0}));
 }
 
 TEST_F(SlotDialogTest, SavingNamesTheSlotAndKeepsTheGame) {
-    CabinetWindow& form = Ready();
-    form.state().account = {2350, 1100, 40, 360, 90};
-    {
-        SlotDialog dialog(form, SlotDialog::kSave);
+    Ready();
+    Arrange([](SessionState& s) { s.account = {2350, 1100, 40, 360, 90}; });
+    WithSlotDialog("saveGame", [&](SlotDialog& dialog) {
         EXPECT_EQ(dialog.windowTitle(), "Save a Game -- Select Game Slot");
         messages.answers.push_back("Friday");
         dialog.ChooseSlot(3);
         ASSERT_EQ(messages.asked, std::vector<std::string>{"Name for this saved game?"});
-    }
-    EXPECT_EQ(form.state().account, (Account{2350, 1100, 40, 360, 90}));
-    SlotDialog again(form, SlotDialog::kOpen);
-    EXPECT_EQ(again.name(3)->text(), "Friday");
-    EXPECT_EQ(again.date(3)->text().toStdString(), Today());
-    EXPECT_EQ(again.credits(3)->text(), "2350 Credits");
-    EXPECT_EQ(again.borrowed(3)->text(), "1100 Borrowed");
-    EXPECT_EQ(again.name(2)->text(), "GameNo2");
+    });
+    EXPECT_EQ(session.state().account, (Account{2350, 1100, 40, 360, 90}));
+    WithSlotDialog("openGame", [&](SlotDialog& again) {
+        EXPECT_EQ(again.name(3)->text(), "Friday");
+        EXPECT_EQ(again.date(3)->text().toStdString(), Today());
+        EXPECT_EQ(again.credits(3)->text(), "2350 Credits");
+        EXPECT_EQ(again.borrowed(3)->text(), "1100 Borrowed");
+        EXPECT_EQ(again.name(2)->text(), "GameNo2");
+    });
 }
 
 TEST_F(SlotDialogTest, OpeningASlotBringsBackEveryCounter) {
-    CabinetWindow& form = Ready();
-    form.state().account = {2350, 1100, 40, 360, 90};
-    {
-        SlotDialog dialog(form, SlotDialog::kSave);
+    Ready();
+    Arrange([](SessionState& s) { s.account = {2350, 1100, 40, 360, 90}; });
+    WithSlotDialog("saveGame", [&](SlotDialog& dialog) {
         messages.answers.push_back("Before the streak");
         dialog.ChooseSlot(6);
-    }
-    form.state().account = {10, 5000, 400, 9000, 4000};
-    {
-        SlotDialog dialog(form, SlotDialog::kOpen);
+    });
+    Arrange([](SessionState& s) { s.account = {10, 5000, 400, 9000, 4000}; });
+    WithSlotDialog("openGame", [&](SlotDialog& dialog) {
         dialog.name(6)->setText("typed but ignored");
         dialog.ChooseSlot(6);
-    }
-    EXPECT_EQ(form.state().account, (Account{2350, 1100, 40, 360, 90}));
-    EXPECT_EQ(GameFile(gameFile()).Read(kCurrentGameSlot).account, form.state().account);
+    });
+    EXPECT_EQ(session.state().account, (Account{2350, 1100, 40, 360, 90}));
+    EXPECT_EQ(GameFile(gameFile()).Read(kCurrentGameSlot).account, session.state().account);
     EXPECT_EQ(GameFile(gameFile()).Read(5).name, "Before the streak");
 }
 
 TEST_F(SlotDialogTest, TheTypedNameIsProposedAndMayBeEmptiedOrLong) {
-    CabinetWindow& form = Ready();
-    {
-        SlotDialog dialog(form, SlotDialog::kSave);
+    Ready();
+    WithSlotDialog("saveGame", [&](SlotDialog& dialog) {
         dialog.name(1)->setText("Typed");
         messages.answers.push_back("");
         dialog.ChooseSlot(1);
-    }
+    });
     const std::string forty(40, 'n');
-    {
-        SlotDialog dialog(form, SlotDialog::kSave);
+    WithSlotDialog("saveGame", [&](SlotDialog& dialog) {
         messages.answers.push_back(forty);
         dialog.ChooseSlot(2);
-    }
-    SlotDialog dialog(form, SlotDialog::kOpen);
-    EXPECT_EQ(dialog.name(1)->text(), "") << "an empty name stays empty";
-    EXPECT_EQ(dialog.name(2)->text().toStdString(), forty.substr(0, 30));
+    });
+    WithSlotDialog("openGame", [&](SlotDialog& dialog) {
+        EXPECT_EQ(dialog.name(1)->text(), "") << "an empty name stays empty";
+        EXPECT_EQ(dialog.name(2)->text().toStdString(), forty.substr(0, 30));
+    });
     std::ifstream file(gameFile());
     const std::string text((std::istreambuf_iterator<char>(file)), {});
     EXPECT_NE(text.find("GameName=" + forty), std::string::npos) << "stored whole";
 }
 
 TEST_F(SlotDialogTest, ACancelledNameStoresNothing) {
-    CabinetWindow& form = Ready();
-    form.state().account.credits = 777;
-    SlotDialog dialog(form, SlotDialog::kSave);
-    messages.answers.push_back(std::nullopt);
-    dialog.ChooseSlot(4);
+    Ready();
+    Arrange([](SessionState& s) { s.account.credits = 777; });
+    WithSlotDialog("saveGame", [&](SlotDialog& dialog) {
+        messages.answers.push_back(std::nullopt);
+        dialog.ChooseSlot(4);
+    });
     EXPECT_EQ(GameFile(gameFile()).Read(3).account.credits, 1000);
-    EXPECT_EQ(form.state().account.credits, 777);
+    EXPECT_EQ(session.state().account.credits, 777);
 }
 
 TEST_F(SlotDialogTest, ARefusedParkingKeepsTheLiveGameInMemory) {
-    CabinetWindow& form = Ready();
-    form.state().account = {4321, 1000, 9, 81, 0};
+    Ready();
+    Arrange([](SessionState& s) { s.account = {4321, 1000, 9, 81, 0}; });
     // An older game in the file, then a file that cannot be written.
     GameFile(gameFile()).Write(kCurrentGameSlot, "CurrentGame", Account{1, 1, 1, 1, 1});
     std::filesystem::permissions(gameFile().parent_path(), std::filesystem::perms::owner_read |
@@ -126,25 +142,18 @@ TEST_F(SlotDialogTest, ARefusedParkingKeepsTheLiveGameInMemory) {
         std::filesystem::rename(gameFile().parent_path(), configDir() / "elsewhere");
         std::ofstream(gameFile().parent_path()) << "a file where the directory was";
     }
-    {
-        SlotDialog dialog(form, SlotDialog::kOpen);
+    WithSlotDialog("openGame", [&](SlotDialog&) {
         EXPECT_FALSE(messages.errors.empty()) << "the refused store is reported";
-        dialog.reject();
-    }
-    EXPECT_EQ(form.state().account, (Account{4321, 1000, 9, 81, 0}))
+    });
+    EXPECT_EQ(session.state().account, (Account{4321, 1000, 9, 81, 0}))
         << "not the older game, nor a new one";
 }
 
-TEST_F(SlotDialogTest, TheMenuCommandsOpenTheDialogAndOpenRepaints) {
+TEST_F(SlotDialogTest, OpenGameRepaintsTheMeters) {
     CabinetWindow& form = Ready();
     GameFile(gameFile()).Write(4, "Saved", Account{12345, 2000, 5, 45, 0});
-    QTimer::singleShot(0, [] {
-        auto* dialog = dynamic_cast<SlotDialog*>(QApplication::activeModalWidget());
-        ASSERT_NE(dialog, nullptr);
-        dialog->ChooseSlot(5);
-    });
-    form.action("openGame")->trigger();
-    EXPECT_EQ(form.state().account.credits, 12345);
+    WithSlotDialog("openGame", [](SlotDialog& dialog) { dialog.ChooseSlot(5); });
+    EXPECT_EQ(session.state().account.credits, 12345);
     // The credits meter shows the game just opened.
     const QImage green = LoadBuiltinPicture(QStringLiteral(":/pictures/green_small.png"));
     const QImage shown = form.surface().copy(form.ScaleToScreen(620) - 16, form.meterTop(), 16, 21);
@@ -156,62 +165,62 @@ using BorrowWindowTest = SlotDialogTest;
 
 TEST_F(BorrowWindowTest, BorrowsAndPaysBackFromAFreshGame) {
     CabinetWindow& form = Ready();
-    BorrowWindow window(form);
+    BorrowWindow window(session, form.digitsSmall(), form.greenSmall(), messages, help, &form);
     EXPECT_TRUE(window.borrowMode()->isChecked());
     window.PressAmount(0);
-    EXPECT_EQ(form.state().account.credits, 2000);
-    EXPECT_EQ(form.state().account.borrowed, 2000);
+    EXPECT_EQ(session.state().account.credits, 2000);
+    EXPECT_EQ(session.state().account.borrowed, 2000);
     window.payBackMode()->setChecked(true);
     window.PressAmount(0);
     window.PressAmount(0);
-    EXPECT_EQ(form.state().account.credits, 0);
-    EXPECT_EQ(form.state().account.borrowed, 0);
+    EXPECT_EQ(session.state().account.credits, 0);
+    EXPECT_EQ(session.state().account.borrowed, 0);
     EXPECT_TRUE(messages.informed.empty());
 }
 
 TEST_F(BorrowWindowTest, RefusesToPayBackWhatIsNotThere) {
     CabinetWindow& form = Ready();
-    form.state().account.credits = 1500;
-    form.state().account.borrowed = 200;
-    BorrowWindow window(form);
+    Arrange([&](SessionState& s) { s.account.credits = 1500; });
+    Arrange([&](SessionState& s) { s.account.borrowed = 200; });
+    BorrowWindow window(session, form.digitsSmall(), form.greenSmall(), messages, help, &form);
     window.payBackMode()->setChecked(true);
     window.PressAmount(0);
     window.PressAmount(1);
     EXPECT_EQ(messages.informed,
               std::vector<std::string>{"You cannot pay back more credits than you have borrowed!"});
-    EXPECT_EQ(form.state().account.credits, 1400);
-    EXPECT_EQ(form.state().account.borrowed, 100);
+    EXPECT_EQ(session.state().account.credits, 1400);
+    EXPECT_EQ(session.state().account.borrowed, 100);
 
     messages.informed.clear();
-    form.state().account = {5, 1000, 0, 0, 0};
+    Arrange([&](SessionState& s) { s.account = {5, 1000, 0, 0, 0}; });
     window.PressAmount(2);
-    form.state().account.borrowed = 0;
+    Arrange([&](SessionState& s) { s.account.borrowed = 0; });
     window.PressAmount(2);
     window.PressAmount(0);
     EXPECT_EQ(messages.informed, (std::vector<std::string>{"You do not have   10.00 credits!",
                                                            "You do not have   10.00 credits!",
                                                            "You do not have 1000.00 credits!"}))
         << "the credits are tested before the borrowed credits";
-    EXPECT_EQ(form.state().account.credits, 5);
+    EXPECT_EQ(session.state().account.credits, 5);
 }
 
 TEST_F(BorrowWindowTest, StopsShortOfTheCountersLimit) {
     CabinetWindow& form = Ready();
-    form.state().account = {2147483000, 1000, 0, 0, 0};
-    BorrowWindow window(form);
+    Arrange([&](SessionState& s) { s.account = {2147483000, 1000, 0, 0, 0}; });
+    BorrowWindow window(session, form.digitsSmall(), form.greenSmall(), messages, help, &form);
     window.PressAmount(0);
     ASSERT_EQ(messages.informed.size(), 1u);
     EXPECT_NE(messages.informed[0].find("2,147,483,647"), std::string::npos)
         << messages.informed[0];
-    EXPECT_EQ(form.state().account, (Account{2147483000, 1000, 0, 0, 0}));
+    EXPECT_EQ(session.state().account, (Account{2147483000, 1000, 0, 0, 0}));
     window.PressAmount(1);
-    EXPECT_EQ(form.state().account.credits, 2147483100) << "a smaller amount still fits";
+    EXPECT_EQ(session.state().account.credits, 2147483100) << "a smaller amount still fits";
 }
 
 TEST_F(BorrowWindowTest, ShowsTheCountersInMeterDigits) {
     CabinetWindow& form = Ready();
-    form.state().account = {1234, 567, 0, 0, 0};
-    BorrowWindow window(form);
+    Arrange([&](SessionState& s) { s.account = {1234, 567, 0, 0, 0}; });
+    BorrowWindow window(session, form.digitsSmall(), form.greenSmall(), messages, help, &form);
     const QImage red = form.digitsSmall(), green = form.greenSmall();
     const int right = window.width() - 30;
     EXPECT_EQ(window.surface().copy(right - 16, 40, 16, 21), red.copy(4 * 16, 0, 16, 21));
@@ -227,7 +236,7 @@ using StatsWindowTest = SlotDialogTest;
 
 TEST_F(StatsWindowTest, AFreshGame) {
     CabinetWindow& form = Ready();
-    StatisticsWindow stats(form);
+    StatisticsWindow stats(session.TakeStatistics(), &form);
     EXPECT_EQ(stats.windowTitle(), "Your Game Statistics");
     EXPECT_EQ(stats.value("SpinsValue")->text(), "         0");
     EXPECT_EQ(stats.value("CreditsValue")->text(), "     1,000");
@@ -241,27 +250,29 @@ TEST_F(StatsWindowTest, AFreshGame) {
 
 TEST_F(StatsWindowTest, SplitsThePayoffsAndGivesThePercentage) {
     CabinetWindow& form = Ready();
-    form.state().account = {955, 1000, 100, 900, 500};
-    StatisticsWindow stats(form);
+    Arrange([&](SessionState& s) { s.account = {955, 1000, 100, 900, 500}; });
+    StatisticsWindow stats(session.TakeStatistics(), &form);
     EXPECT_EQ(stats.value("PayoffsValue")->text(), "       855");
     EXPECT_EQ(stats.value("NormalPayoffsValue")->text(), "       355");
     EXPECT_EQ(stats.value("BonusPayoffsValue")->text(), "500");
     EXPECT_EQ(stats.value("PayoffPercentageValue")->text(), "95.00%");
 
-    form.state().account = {1234567 + 1000, 1000, 1234567, 2000000, 12345};
-    StatisticsWindow big(form);
+    Arrange([&](SessionState& s) { s.account = {1234567 + 1000, 1000, 1234567, 2000000, 12345}; });
+    StatisticsWindow big(session.TakeStatistics(), &form);
     EXPECT_EQ(big.value("SpinsValue")->text(), " 1,234,567");
     EXPECT_EQ(big.value("BonusPayoffsValue")->text(), "12345") << "the bonus without separators";
     EXPECT_EQ(big.value("PayoffPercentageValue")->text(), "161.73%");
 
-    form.state().account = {1250, 1000, 4, 1000, 0};
-    EXPECT_EQ(StatisticsWindow(form).value("PayoffPercentageValue")->text(), "125.00%");
+    Arrange([&](SessionState& s) { s.account = {1250, 1000, 4, 1000, 0}; });
+    EXPECT_EQ(
+        StatisticsWindow(session.TakeStatistics(), &form).value("PayoffPercentageValue")->text(),
+        "125.00%");
 }
 
 TEST_F(StatsWindowTest, CountersAtTheirLimitsDoNotOverflow) {
     CabinetWindow& form = Ready();
-    form.state().account = {2147483647, -2147483647 - 1, 0, 2147483647, 0};
-    StatisticsWindow stats(form);
+    Arrange([&](SessionState& s) { s.account = {2147483647, -2147483647 - 1, 0, 2147483647, 0}; });
+    StatisticsWindow stats(session.TakeStatistics(), &form);
     EXPECT_EQ(stats.value("PayoffsValue")->text(), "6,442,450,942");
 }
 

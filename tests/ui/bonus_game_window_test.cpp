@@ -14,9 +14,13 @@ class BonusGame : public CabinetFixture {
     BonusGameWindow& Open(int lines = 9, int credits = 1) {
         CabinetWindow& form = Start();
         PassStartup();
-        form.state().linesBet = lines;
-        form.state().creditsPerLine = credits;
-        bonus_ = std::make_unique<BonusGameWindow>(form, clock);
+        Arrange([&](SessionState& s) {
+            s.settings.linesBet = lines;
+            s.settings.creditsPerLine = credits;
+        });
+        bonus_ = std::make_unique<BonusGameWindow>(
+            session.DealBonusGame(seed), clock, [&form](Sound effect) { form.PlayEffect(effect); },
+            &form);
         bonus_->resize(862, 613);
         bonus_->show();
         clock.ProcessEvents();
@@ -61,7 +65,7 @@ TEST_F(BonusGame, OpensWaitingForACard) {
     EXPECT_TRUE(bonus.label("SelectCard")->isVisible());
     EXPECT_FALSE(bonus.label("YourCard")->isVisible());
     EXPECT_FALSE(bonus.label("BlueScore")->isVisible());
-    EXPECT_EQ(form().state().bonusWin, 0);
+    EXPECT_EQ(bonus.payout(), 0);
     clock.Advance(5000);
     EXPECT_EQ(bonus.game().callsMade(), 0) << "nothing is called before a card is chosen";
 }
@@ -179,7 +183,7 @@ TEST_F(BonusGame, CannotBeLeftBeforeTheBlackoutAndClosesSixSecondsAfter) {
     EXPECT_TRUE(bonus.isVisible());
     clock.Advance(10);
     EXPECT_FALSE(bonus.isVisible());
-    EXPECT_EQ(form().state().bonusWin, bonus.game().total(1));
+    EXPECT_EQ(bonus.payout(), bonus.game().total(1));
     for (int c = 0; c < kCardCount; ++c) {
         const QString shown =
             bonus
@@ -257,30 +261,35 @@ TEST_F(BonusGame, ThePayoutIsCountedOnAfterTheSpin) {
     for (std::uint32_t s = 1;; ++s) {
         RandomGenerator random(s);
         const ReelStops stops = DrawSpin(random, form.motionStripHeight()).stops;
-        if (ScoreSpin(form.state().reelSymbols, stops, 9, 1).ballCount >= kBonusBallCount) {
-            form.random().Seed(s);
+        if (ScoreSpin(session.reelSymbols(), stops, 9, 1).ballCount >= kBonusBallCount) {
+            session.Seed(s);
             break;
         }
     }
     std::int32_t payout = -1;
-    form.SetBonusPlayer([&] {
-        BonusGameWindow bonus(form, clock);
+    form.SetBonusPlayer([&](const BingoGame& game) {
+        RandomGenerator timeOfDay(seed);
+        EXPECT_EQ(game.card(0).numbers, BingoGame(timeOfDay, 9).card(0).numbers)
+            << "dealt afresh from the time of day, not from where the spin left the generator";
+        BonusGameWindow bonus(
+            game, clock, [&form](Sound effect) { form.PlayEffect(effect); }, &form);
         bonus.show();
         bonus.BlueCardClick();
         bonus.ToggleQuickPlay();
         while (bonus.isVisible())
             clock.Advance(100);
-        payout = form.state().bonusWin;
+        payout = bonus.payout();
         sound.played.clear();
+        return payout;
     });
     form.Spin();
-    const std::int32_t spinPaid = form.state().gamePaid;
-    const std::int32_t credits = form.state().account.credits;
+    const std::int32_t spinPaid = session.state().gamePaid;
+    const std::int32_t credits = session.state().account.credits;
     clock.Advance(100);
     ASSERT_GE(payout, 0) << "the bonus game was played";
-    EXPECT_EQ(form.state().gamePaid, spinPaid + payout);
-    EXPECT_EQ(form.state().account.bonusTotal, payout);
-    EXPECT_EQ(form.state().account.credits, credits + payout);
+    EXPECT_EQ(session.state().gamePaid, spinPaid + payout);
+    EXPECT_EQ(session.state().account.bonusTotal, payout);
+    EXPECT_EQ(session.state().account.credits, credits + payout);
     if (payout > 0) {
         EXPECT_EQ(sound.played.front(), "BingoWin.wav (waited)");
     } else {

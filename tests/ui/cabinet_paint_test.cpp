@@ -106,7 +106,7 @@ TEST_F(CabinetPaint, Payline1MarkersAndColourAtWidth800) {
 
 TEST_F(CabinetPaint, MarkersLitForThePlayedLinesOnly) {
     CabinetWindow& form = Start();
-    form.state().linesBet = 3;
+    Arrange([&](SessionState& s) { s.settings.linesBet = 3; });
     form.Redraw();
     const QImage lit = Builtin("line_bubbles.png");
     const QImage dim = Builtin("line_bubbles_dim.png");
@@ -127,7 +127,7 @@ TEST_F(CabinetPaint, CreditsMeterRightAlignsAndWipesAtWidth800) {
     const int top = form.meterTop();
     EXPECT_EQ(top, 30);
     Whiten(form, 500, top, 640, top + 21);
-    form.state().account.credits = 12345;
+    Arrange([&](SessionState& s) { s.account.credits = 12345; });
     form.DrawCreditsMeter();
     EXPECT_EQ(At(523, top + 10), qRgb(255, 255, 255));
     EXPECT_EQ(At(524, top + 10), qRgb(0, 0, 0));
@@ -139,9 +139,9 @@ TEST_F(CabinetPaint, CreditsMeterRightAlignsAndWipesAtWidth800) {
             << "digit " << i + 1;
     }
 
-    form.state().account.credits = 1000;
+    Arrange([&](SessionState& s) { s.account.credits = 1000; });
     form.DrawCreditsMeter();
-    form.state().account.credits = 999;
+    Arrange([&](SessionState& s) { s.account.credits = 999; });
     form.DrawCreditsMeter();
     const QImage wiped = form.surface().copy(556, top, 16, 21);
     for (int y = 0; y < 21; ++y)
@@ -154,10 +154,10 @@ TEST_F(CabinetPaint, ReelsShowThreePositionsRoundTheStrip) {
     const QImage& sheet = form.symbolSheet();
     const int c = form.cellSize();
     for (int stop : {29, 30}) {
-        form.state().reelStops[2] = stop;
+        Arrange([&](SessionState& s) { s.reelStops[2] = stop; });
         form.DrawReel(2);
         for (int row = 0; row < 3; ++row) {
-            const int n = SymbolInRow(form.state().reelSymbols[2], stop, row);
+            const int n = SymbolInRow(session.reelSymbols()[2], stop, row);
             const QImage cell = form.surface().copy(form.reelLeft() + 2 * form.reelPitch(),
                                                     form.reelTop() + row * c, c, c);
             EXPECT_TRUE(SameImage(cell, sheet.copy((n % 4) * c, (n / 4) * c, c, c)))

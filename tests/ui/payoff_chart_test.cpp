@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QScreen>
 #include <algorithm>
@@ -30,8 +31,10 @@ class PayoffChartTest : public CabinetFixture {
     PayoffChart& Open() {
         CabinetWindow& form = Start();
         PassStartup();
-        chart_ =
-            std::make_unique<PayoffChart>(form, [this](int topic) { topics.push_back(topic); });
+        chart_ = std::make_unique<PayoffChart>(
+            form.layoutWidth(), form.symbolSheet(), form.cellSize(),
+            QGuiApplication::primaryScreen()->availableGeometry(),
+            [this](int topic) { topics.push_back(topic); }, &form);
         chart_->show();
         clock.ProcessEvents();
         return *chart_;

@@ -23,10 +23,11 @@ class SpinCycle : public CabinetFixture {
         for (std::uint32_t s = 1; s < 2'000'000; ++s) {
             RandomGenerator random(s);
             const ReelStops stops = DrawSpin(random, f.motionStripHeight()).stops;
-            const SpinResult r = ScoreSpin(f.state().reelSymbols, stops, f.state().linesBet,
-                                           f.state().creditsPerLine);
+            const BetSettings& bet = session.state().settings;
+            const SpinResult r =
+                ScoreSpin(session.reelSymbols(), stops, bet.linesBet, bet.creditsPerLine);
             if (wanted(r)) {
-                f.random().Seed(s);
+                session.Seed(s);
                 return r;
             }
         }
@@ -51,7 +52,7 @@ class SpinCycle : public CabinetFixture {
 TEST_F(SpinCycle, ASpinTakesTheBetDrawsTenTimesAndStopsTheReelsInTurn) {
     CabinetWindow& form = Ready();
     const SpinResult expected = SeedFor([](const SpinResult& r) { return r.winToPay == 0; });
-    RandomGenerator replay(form.random().seed());
+    RandomGenerator replay(session.seed());
     const SpinDraw draw = DrawSpin(replay, form.motionStripHeight());
 
     std::vector<std::uint32_t> stopTimes;
@@ -60,20 +61,20 @@ TEST_F(SpinCycle, ASpinTakesTheBetDrawsTenTimesAndStopsTheReelsInTurn) {
     sound.onPlay = [&](const std::string& what) {
         if (what == "ReelStop") {
             stopTimes.push_back(clock.TickCount() - start);
-            busyAtStops.push_back(form.state().busy);
+            busyAtStops.push_back(form.busy());
         }
     };
     form.PressKey(Qt::Key_Return);
 
-    EXPECT_EQ(form.state().reelStops, draw.stops);
-    EXPECT_EQ(form.random().seed(), replay.seed()) << "exactly ten draws";
+    EXPECT_EQ(session.state().reelStops, draw.stops);
+    EXPECT_EQ(session.seed(), replay.seed()) << "exactly ten draws";
     EXPECT_EQ(stopTimes, (std::vector<std::uint32_t>{525, 675, 825, 975, 1125}));
     EXPECT_EQ(busyAtStops, std::vector<bool>(5, true));
-    EXPECT_FALSE(form.state().busy);
-    EXPECT_EQ(form.state().account, (Account{991, 1000, 1, 9, 0}));
-    EXPECT_EQ(form.state().lastBet, 9);
-    EXPECT_EQ(form.state().bet, 0);
-    EXPECT_EQ(form.state().spin.window, expected.window);
+    EXPECT_FALSE(form.busy());
+    EXPECT_EQ(session.state().account, (Account{991, 1000, 1, 9, 0}));
+    EXPECT_EQ(session.state().lastBet, 9);
+    EXPECT_EQ(session.state().bet, 0);
+    EXPECT_EQ(session.state().spin.window, expected.window);
     EXPECT_GT(clock.waits(), 40) << "the animation waits between its ticks";
     EXPECT_TRUE(form.winDisplayTimer().enabled()) << "the wilds animate after every spin";
 
@@ -94,27 +95,27 @@ TEST_F(SpinCycle, AWinIsCountedUpAfterTheWinSound) {
     std::vector<std::int32_t> credits;
     sound.onPlay = [&](const std::string& what) {
         if (what == "Count")
-            credits.push_back(form.state().account.credits);
+            credits.push_back(session.state().account.credits);
     };
     form.Spin();
     ASSERT_GE(sound.played.size(), 6u);
     EXPECT_EQ(sound.played[5], "BingoWin.wav (waited)");
-    EXPECT_EQ(form.state().account.credits, 991 + expected.winToPay);
+    EXPECT_EQ(session.state().account.credits, 991 + expected.winToPay);
     ASSERT_FALSE(credits.empty());
     EXPECT_EQ(credits.back(), 991 + expected.winToPay);
-    EXPECT_EQ(form.state().gamePaid, expected.winToPay);
-    EXPECT_EQ(form.state().spin.winToPay, 0);
-    EXPECT_FALSE(form.state().busy);
+    EXPECT_EQ(session.state().gamePaid, expected.winToPay);
+    EXPECT_EQ(session.state().spin.winToPay, 0);
+    EXPECT_FALSE(form.busy());
 }
 
 TEST_F(SpinCycle, CountingUp1250Takes77StepsOf75Milliseconds) {
     CabinetWindow& form = Ready();
-    form.state().account.credits = 0;
-    form.state().spin.winToPay = 1250;
+    Arrange([&](SessionState& s) { s.account.credits = 0; });
+    Arrange([&](SessionState& s) { s.spin.winToPay = 1250; });
     std::vector<std::int32_t> left;
     std::vector<std::uint32_t> times;
     sound.onPlay = [&](const std::string&) {
-        left.push_back(form.state().spin.winToPay);
+        left.push_back(session.state().spin.winToPay);
         times.push_back(clock.TickCount());
     };
     form.CountUpWin(0);
@@ -124,14 +125,14 @@ TEST_F(SpinCycle, CountingUp1250Takes77StepsOf75Milliseconds) {
               (std::vector<std::int32_t>{1150, 1050, 950}));
     EXPECT_EQ(left.back(), 0);
     EXPECT_EQ(times.back() - times.front(), 76u * 75u);
-    EXPECT_EQ(form.state().account.credits, 1250);
+    EXPECT_EQ(session.state().account.credits, 1250);
     EXPECT_EQ(sound.played, std::vector<std::string>(77, "Count"));
 
     sound.played.clear();
-    form.state().spin.winToPay = 7;
+    Arrange([&](SessionState& s) { s.spin.winToPay = 7; });
     form.CountUpWin(1250);
     EXPECT_EQ(sound.played.size(), 7u);
-    EXPECT_EQ(form.state().account.credits, 1257);
+    EXPECT_EQ(session.state().account.credits, 1257);
 }
 
 TEST_F(SpinCycle, ThreeBallsArmTheBonusAfterTheCountUp) {
@@ -142,62 +143,63 @@ TEST_F(SpinCycle, ThreeBallsArmTheBonusAfterTheCountUp) {
     EXPECT_EQ(sound.played.back(), "Bingo5.wav") << "the bonus sound closes the pay-out";
     EXPECT_TRUE(form.bonusLaunchTimer().enabled());
     EXPECT_FALSE(form.winDisplayTimer().enabled()) << "the display waits for the bonus";
-    EXPECT_EQ(form.state().account.credits, 991 + expected.winToPay);
+    EXPECT_EQ(session.state().account.credits, 991 + expected.winToPay);
     clock.Advance(100);
     EXPECT_EQ(bonusGamesPlayed, 1);
     clock.Advance(1000);
     EXPECT_EQ(bonusGamesPlayed, 1) << "opens the bonus once";
     EXPECT_FALSE(form.bonusLaunchTimer().enabled());
     EXPECT_TRUE(form.winDisplayTimer().enabled());
-    EXPECT_EQ(form.state().bonusWin, 0);
-    EXPECT_EQ(form.state().account.credits, 991 + expected.winToPay);
+    EXPECT_EQ(session.state().bonusWin, 0);
+    EXPECT_EQ(session.state().account.credits, 991 + expected.winToPay);
 }
 
 TEST_F(SpinCycle, NoBetWhenTheCreditsCoverNeither) {
     CabinetWindow& form = Ready();
-    form.state().account.credits = 0;
+    Arrange([&](SessionState& s) { s.account.credits = 0; });
     form.Spin();
-    form.state().account.credits = 5;
+    Arrange([&](SessionState& s) { s.account.credits = 5; });
     form.Spin();
     EXPECT_EQ(messages.informed,
               (std::vector<std::string>{"No bet was placed!", "No bet was placed!"}));
-    EXPECT_EQ(form.state().account.credits, 5);
-    EXPECT_EQ(form.state().account.spins, 0);
+    EXPECT_EQ(session.state().account.credits, 5);
+    EXPECT_EQ(session.state().account.spins, 0);
 }
 
 TEST_F(SpinCycle, TheLastBetIsStakedAgainAndAWinCountsFromZero) {
     CabinetWindow& form = Ready();
-    form.state().account.credits = 9;
-    form.state().lastBet = 9;
+    Arrange([&](SessionState& s) { s.account.credits = 9; });
+    Arrange([&](SessionState& s) { s.lastBet = 9; });
     const SpinResult expected =
         SeedFor([](const SpinResult& r) { return r.winToPay > 0 && r.ballCount < 3; });
     std::vector<std::int32_t> atStop;
     sound.onPlay = [&](const std::string& what) {
         if (what == "ReelStop")
-            atStop.push_back(form.state().account.credits);
+            atStop.push_back(session.state().account.credits);
     };
     form.Spin();
     ASSERT_EQ(atStop.size(), 5u);
     EXPECT_EQ(atStop.front(), 0) << "the stake leaves before the reels move";
-    EXPECT_EQ(form.state().account.credits, expected.winToPay);
+    EXPECT_EQ(session.state().account.credits, expected.winToPay);
 }
 
 TEST_F(SpinCycle, TheWinDisplayGoesRoundTheWinningLines) {
     CabinetWindow& form = Ready();
-    SpinResult& spin = form.state().spin;
-    spin.lineWon = {};
-    spin.lineWon[1] = spin.lineWon[6] = true;
-    spin.lineWin[1] = 5;
-    spin.lineWin[6] = 10;
-    spin.winLength[1] = 3;
-    spin.winLength[6] = 2;
-    spin.winCursor = 2;
-    form.state().gamePaid = 15;
+    Arrange([](SessionState& s) {
+        s.spin.lineWon = {};
+        s.spin.lineWon[1] = s.spin.lineWon[6] = true;
+        s.spin.lineWin[1] = 5;
+        s.spin.lineWin[6] = 10;
+        s.spin.winLength[1] = 3;
+        s.spin.winLength[6] = 2;
+        s.spin.winCursor = 2;
+        s.gamePaid = 15;
+    });
     form.winDisplayTimer().SetEnabled(true);
     std::vector<int> shown;
     for (int tick = 0; tick < 23; ++tick) {
         clock.Advance(300);
-        shown.push_back(spin.winCursor);
+        shown.push_back(session.state().spin.winCursor);
     }
     std::vector<int> expected(10, 2);
     expected.insert(expected.end(), 11, 7);
@@ -207,20 +209,20 @@ TEST_F(SpinCycle, TheWinDisplayGoesRoundTheWinningLines) {
 
 TEST_F(SpinCycle, WildsAnimateThroughTheirFrames) {
     CabinetWindow& form = Ready();
-    form.state().spin = {};
-    form.state().spin.window[0] = {sym::Ace, sym::Wild, sym::King};
-    for (auto& column : form.state().spin.window) {
-        if (column[1] != sym::Wild)
+    Arrange([](SessionState& s) {
+        s.spin = {};
+        for (auto& column : s.spin.window)
             column = {sym::Ace, sym::King, sym::Queen};
-    }
-    form.state().spin.winCursor = kNoWinCursor;
+        s.spin.window[0] = {sym::Ace, sym::Wild, sym::King};
+        s.spin.winCursor = kNoWinCursor;
+    });
     form.winDisplayTimer().SetEnabled(true);
     const int c = form.cellSize();
     std::vector<int> frames;
     for (int tick = 0; tick < 10; ++tick) {
         clock.Advance(300);
-        frames.push_back(form.state().wildFrame);
-        const int f = form.state().wildFrame;
+        frames.push_back(form.wildFrame());
+        const int f = form.wildFrame();
         ASSERT_EQ(form.surface().copy(form.reelLeft(), form.reelTop() + c, c, c),
                   form.symbolSheet().copy((f % 4) * c, (f / 4) * c, c, c));
     }
@@ -229,75 +231,77 @@ TEST_F(SpinCycle, WildsAnimateThroughTheirFrames) {
 
 TEST_F(SpinCycle, ALinesKeyStopsTheDisplayAndTakesNoCredits) {
     CabinetWindow& form = Ready();
-    form.state().spin.winCursor = 1;
-    form.state().spin.lineWon[0] = true;
+    Arrange([](SessionState& s) {
+        s.spin.winCursor = 1;
+        s.spin.lineWon[0] = true;
+    });
     form.winDisplayTimer().SetEnabled(true);
     clock.Advance(300);
     form.PressBetKey(2);
     EXPECT_FALSE(form.winDisplayTimer().enabled());
-    EXPECT_EQ(form.state().linesBet, 3);
-    EXPECT_EQ(form.state().linesKey, 2);
-    EXPECT_EQ(form.state().account.credits, 1000);
-    EXPECT_EQ(form.state().lastBet, 0);
+    EXPECT_EQ(session.state().settings.linesBet, 3);
+    EXPECT_EQ(session.state().settings.linesKey, 2);
+    EXPECT_EQ(session.state().account.credits, 1000);
+    EXPECT_EQ(session.state().lastBet, 0);
     EXPECT_EQ(At(form.ScaleToScreen(300), form.ScaleToScreen(55)), qRgb(0, 0, 0))
         << "the message strip is cleared";
-    EXPECT_EQ(form.state().account.spins, 0);
+    EXPECT_EQ(session.state().account.spins, 0);
 }
 
 TEST_F(SpinCycle, ACreditsKeyStakesAndSpinsAtOnce) {
     CabinetWindow& form = Ready();
-    form.state().account.credits = 50;
+    Arrange([&](SessionState& s) { s.account.credits = 50; });
     std::vector<std::int32_t> atStop;
     sound.onPlay = [&](const std::string& what) {
         if (what == "ReelStop")
-            atStop.push_back(form.state().account.credits);
+            atStop.push_back(session.state().account.credits);
     };
     form.PressBetKey(9);
     ASSERT_EQ(atStop.size(), 5u);
     EXPECT_EQ(atStop.front(), 5);
-    EXPECT_EQ(form.state().creditsPerLine, 5);
-    EXPECT_EQ(form.state().account.spins, 1);
-    EXPECT_EQ(form.state().lastBet, 45);
+    EXPECT_EQ(session.state().settings.creditsPerLine, 5);
+    EXPECT_EQ(session.state().account.spins, 1);
+    EXPECT_EQ(session.state().lastBet, 45);
 }
 
 TEST_F(SpinCycle, ACreditsKeyBeyondTheCreditsIsRefused) {
     CabinetWindow& form = Ready();
-    form.state().account.credits = 50;
+    Arrange([&](SessionState& s) { s.account.credits = 50; });
     form.PressBetKey(10);
     EXPECT_EQ(
         messages.informed,
         std::vector<std::string>{"You have 50, but you tried to bet 90 credits.  You cannot bet "
                                  "more credits than you have.  Borrow some credits or place a "
                                  "smaller bet."});
-    EXPECT_EQ(form.state().creditsPerLine, 1);
-    EXPECT_EQ(form.state().creditsKey, 6);
-    EXPECT_EQ(form.state().account.credits, 50);
+    EXPECT_EQ(session.state().settings.creditsPerLine, 1);
+    EXPECT_EQ(session.state().settings.creditsKey, 6);
+    EXPECT_EQ(session.state().account.credits, 50);
 }
 
 TEST_F(SpinCycle, TheButtonsAreHitOnlyInsideTheirRectangles) {
     CabinetWindow& form = Ready();
     REQUIRE_LAYOUT_WIDTH(form, 800);
     form.Click(603, 500);
-    EXPECT_EQ(form.state().account.spins, 0) << "between the two buttons";
+    EXPECT_EQ(session.state().account.spins, 0) << "between the two buttons";
     form.Click(600, 500);
-    EXPECT_EQ(form.state().account.spins, 1);
-    EXPECT_EQ(form.state().lastBet, 90) << "bet max";
-    EXPECT_EQ(form.state().linesKey, 5);
-    EXPECT_EQ(form.state().creditsKey, 10);
+    EXPECT_EQ(session.state().account.spins, 1);
+    EXPECT_EQ(session.state().lastBet, 90) << "bet max";
+    EXPECT_EQ(session.state().settings.linesKey, 5);
+    EXPECT_EQ(session.state().settings.creditsKey, 10);
     form.Click(606, 485);
-    EXPECT_EQ(form.state().account.spins, 2) << "the spin button's corner";
+    EXPECT_EQ(session.state().account.spins, 2) << "the spin button's corner";
     form.Click(227, 497);
-    EXPECT_EQ(form.state().linesBet, 3) << "the 3-paylines key's corner";
+    EXPECT_EQ(session.state().settings.linesBet, 3) << "the 3-paylines key's corner";
 }
 
 TEST_F(SpinCycle, BetMaxWithoutNinetyCreditsOnlyStopsTheDisplay) {
     CabinetWindow& form = Ready();
-    form.state().account.credits = 89;
+    Arrange([&](SessionState& s) { s.account.credits = 89; });
     form.winDisplayTimer().SetEnabled(true);
     form.PressKey(Qt::Key_M);
     EXPECT_FALSE(form.winDisplayTimer().enabled());
-    EXPECT_EQ(form.state().account.credits, 89);
-    EXPECT_EQ(form.state().creditsPerLine, 1);
+    EXPECT_EQ(session.state().account.credits, 89);
+    EXPECT_EQ(session.state().settings.creditsPerLine, 1);
     EXPECT_TRUE(messages.informed.empty());
 }
 
@@ -309,18 +313,18 @@ TEST_F(SpinCycle, ClicksAndKeysDuringASpinAreDropped) {
         form.PressKey(Qt::Key_M);
     });
     form.PressKey(Qt::Key_Space);
-    EXPECT_EQ(form.state().account.spins, 1);
-    EXPECT_EQ(form.state().account.totalBets, 9);
+    EXPECT_EQ(session.state().account.spins, 1);
+    EXPECT_EQ(session.state().account.totalBets, 9);
 }
 
 TEST_F(SpinCycle, MenuCommandsStillRunDuringASpin) {
     CabinetWindow& form = Ready();
-    form.state().account.credits = 200;
+    Arrange([&](SessionState& s) { s.account.credits = 200; });
     const SpinResult expected =
         SeedFor([](const SpinResult& r) { return r.winToPay > 0 && r.ballCount < 3; });
     After(300, [&] { form.action("newGame")->trigger(); });
     form.Spin();
-    EXPECT_EQ(form.state().account.credits, 1000 + expected.winToPay)
+    EXPECT_EQ(session.state().account.credits, 1000 + expected.winToPay)
         << "the new game's credits, and the spin's win on top";
 }
 

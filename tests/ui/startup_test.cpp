@@ -34,11 +34,11 @@ TEST_F(Startup, MenusStandInTheirOrderWithTheirCaptions) {
 
 TEST_F(Startup, ClicksWaitForTheSecondHalfOfStartUp) {
     CabinetWindow& form = Start();
-    EXPECT_TRUE(form.state().busy);
+    EXPECT_TRUE(form.busy());
     clock.Advance(240);
-    EXPECT_TRUE(form.state().busy);
+    EXPECT_TRUE(form.busy());
     clock.Advance(20);
-    EXPECT_FALSE(form.state().busy);
+    EXPECT_FALSE(form.busy());
     EXPECT_FALSE(form.startupTimer().enabled()) << "runs once";
 }
 
@@ -78,7 +78,7 @@ TEST_F(Startup, ReadsTheCurrentGame) {
     std::ofstream(gameFile()) << "[CurrentGame]\nCredits=4321\nBorrowed=2000\nSpins=77\n"
                                  "TotalBets=500\nBonus=60\n";
     CabinetWindow& form = Start();
-    EXPECT_EQ(form.state().account, (Account{4321, 2000, 77, 500, 60}));
+    EXPECT_EQ(session.state().account, (Account{4321, 2000, 77, 500, 60}));
 }
 
 TEST_F(Startup, ACorruptPictureIsReportedAndTheGameStillLoads) {
@@ -88,7 +88,7 @@ TEST_F(Startup, ACorruptPictureIsReportedAndTheGameStillLoads) {
     CabinetWindow& form = Start();
     ASSERT_EQ(messages.errors.size(), 1u);
     EXPECT_NE(messages.errors[0].find("tester.JPG"), std::string::npos) << messages.errors[0];
-    EXPECT_EQ(form.state().account.credits, 555);
+    EXPECT_EQ(session.state().account.credits, 555);
     EXPECT_NE(At(400, 300), qRgb(0, 0, 0)) << "the stored background is painted";
 }
 
@@ -101,28 +101,28 @@ TEST_F(Startup, MissingSoundsAreReportedAndTheGameStillLoads) {
     ASSERT_EQ(messages.errors.size(), 2u);
     EXPECT_NE(messages.errors[0].find("Bingo0.wav"), std::string::npos);
     EXPECT_NE(messages.errors[1].find("Bingo3.wav"), std::string::npos);
-    EXPECT_EQ(form.state().account.credits, 556);
+    EXPECT_EQ(session.state().account.credits, 556);
 }
 
 TEST_F(Startup, NewGameResetsTheAccountOnly) {
     CabinetWindow& form = Start();
     PassStartup();
-    form.state().account = {50, 3000, 10, 900, 40};
-    form.state().linesBet = 3;
-    form.state().lastBet = 3;
+    Arrange([&](SessionState& s) { s.account = {50, 3000, 10, 900, 40}; });
+    Arrange([&](SessionState& s) { s.settings.linesBet = 3; });
+    Arrange([&](SessionState& s) { s.lastBet = 3; });
     form.NewGameCommand();
-    EXPECT_EQ(form.state().account, (Account{1000, 1000, 0, 0, 0}));
-    EXPECT_EQ(form.state().linesBet, 3);
-    EXPECT_EQ(form.state().lastBet, 3);
-    EXPECT_FALSE(form.state().busy);
+    EXPECT_EQ(session.state().account, (Account{1000, 1000, 0, 0, 0}));
+    EXPECT_EQ(session.state().settings.linesBet, 3);
+    EXPECT_EQ(session.state().lastBet, 3);
+    EXPECT_FALSE(form.busy());
 }
 
 TEST_F(Startup, ClosingStoresTheCurrentGame) {
     CabinetWindow& form = Start();
     PassStartup();
-    form.state().account = {1234, 1000, 5, 45, 0};
+    Arrange([&](SessionState& s) { s.account = {1234, 1000, 5, 45, 0}; });
     EXPECT_TRUE(form.close());
-    EXPECT_TRUE(form.state().closing);
+    EXPECT_TRUE(form.closing());
     const SavedGame stored = GameFile(gameFile()).Read(kCurrentGameSlot);
     EXPECT_EQ(stored.account, (Account{1234, 1000, 5, 45, 0}));
     EXPECT_EQ(stored.name, "CurrentGame");
