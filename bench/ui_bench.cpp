@@ -30,7 +30,7 @@ void BM_FormPaint(benchmark::State& state) {
     CabinetWindow& form = *Shared().form;
     for (auto _ : state)
         form.Redraw();
-    state.SetLabel("layout width " + std::to_string(form.layoutWidth()));
+    state.SetLabel("layout width " + std::to_string(form.geometry().layoutWidth));
 }
 BENCHMARK(BM_FormPaint)->Unit(benchmark::kMillisecond);
 
@@ -39,10 +39,11 @@ void BM_ReelMotionFrame(benchmark::State& state) {
     int offset = 0;
     for (auto _ : state) {
         for (int reel = 0; reel < 5; ++reel)
-            form.DrawReelMotion(reel, (offset + 97 * reel) % form.motionStripHeight());
-        offset = (offset + form.ScaleToScreen(61)) % form.motionStripHeight();
+            form.painter().DrawReelMotion(reel,
+                                          (offset + 97 * reel) % form.geometry().motionHeight);
+        offset = (offset + form.geometry().Scale(61)) % form.geometry().motionHeight;
     }
-    state.SetLabel("layout width " + std::to_string(form.layoutWidth()));
+    state.SetLabel("layout width " + std::to_string(form.geometry().layoutWidth));
 }
 BENCHMARK(BM_ReelMotionFrame)->Unit(benchmark::kMicrosecond);
 

@@ -7,6 +7,7 @@
 #include "platform/help_window.h"
 #include "platform/qt_clock.h"
 #include "platform/qt_messages.h"
+#include "platform/screen.h"
 #include "platform/sdl_audio.h"
 #include "storage/paths.h"
 #include "ui/cabinet_window.h"
@@ -53,8 +54,10 @@ int main(int argc, char** argv) {
     GameSession session(NumberStyle{QString(locale.decimalPoint()).toStdString(),
                                     QString(locale.groupSeparator()).toStdString()});
 
+    QtScreen screen;
     Environment environment{
         clock,
+        screen,
         session,
         audio.sound(),
         audio.music(),

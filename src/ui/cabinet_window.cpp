@@ -1,11 +1,9 @@
 #include "ui/cabinet_window.h"
 
 #include <QCloseEvent>
-#include <QGuiApplication>
 #include <QIcon>
 #include <QMenuBar>
 #include <QPixmap>
-#include <QScreen>
 #include <exception>
 
 #include "core/layout.h"
@@ -24,19 +22,15 @@ CabinetWindow::CabinetWindow(Environment environment)
     view_ = new CabinetView(surface_, {[this](int x, int y) { Click(x, y); },
                                        [this](int key) { PressKey(key); }, [this] { Relayout(); }});
     setCentralWidget(view_);
-    canvas_.SetChangeListener([this](const QRect& area) {
-        if (view_ != nullptr)
-            view_->update(area.translated(view_->origin()));
-    });
     BuildMenus();
     startupTimer_ = env_.clock.NewTimer(durations::kStartupMs, true, [this] { FinishStartup(); });
     winDisplayTimer_ =
         env_.clock.NewTimer(durations::kWinDisplayTickMs, false, [this] { ShowWinFrame(); });
     musicTimer_ =
-        env_.clock.NewTimer(durations::kMusicPollMs, true, [this] { StartPendingTrack(); });
+        env_.clock.NewTimer(durations::kMusicPollMs, true, [this] { audio_->StartPendingTrack(); });
     bonusLaunchTimer_ =
         env_.clock.NewTimer(durations::kBonusLaunchMs, false, [this] { OpenBonusGame(); });
-    env_.music.SetEndHandler([this] { TrackEnded(); });
+    env_.music.SetEndHandler([this] { audio_->TrackEnded(); });
     Create();
 }
 
@@ -61,54 +55,50 @@ void CabinetWindow::Step(const std::function<void()>& step) {
 
 void CabinetWindow::Create() {
     session_.Seed(env_.timeOfDaySeed());
-    programDirectory_ = env_.programFile.parent_path();
-    exeStem_ = ExecutableStem(env_.programFile);
+    settings_.programDirectory = env_.programFile.parent_path();
+    settings_.executableStem = ExecutableStem(env_.programFile);
     Step([&] {
-        store_ = std::make_unique<GameFileStore>(GameFilePath(exeStem_));
+        store_ = std::make_unique<GameFileStore>(GameFilePath(settings_.executableStem));
+        settings_.gameFile = store_->path();
         session_.UseStore(store_.get());
     });
     busy_ = true;
 
-    productName_ = "Quillane";
-    webPageName_ = "quillane";
-    versionText_ = "1.1";
-    assetPrefix_ = "Bingo";
     Step([&] {
-        if (FindFileNoCase(programDirectory_, "Testing.ini"))
+        if (FindFileNoCase(settings_.programDirectory, "Testing.ini"))
             ReadSettings();
     });
-    setWindowTitle(QString::fromStdString(productName_));
-    manualAction_->setText(QString::fromStdString("&" + productName_ + " Manual"));
-    helpFile_ = programDirectory_ / (exeStem_ + ".html");
-    help_ = env_.makeHelp(helpFile_);
+    setWindowTitle(QString::fromStdString(settings_.productName));
+    manualAction_->setText(QString::fromStdString("&" + settings_.productName + " Manual"));
+    settings_.helpFile = settings_.programDirectory / (settings_.executableStem + ".html");
+    help_ = env_.makeHelp(settings_.helpFile);
 
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    const QRect geometry = screen != nullptr ? screen->geometry() : QRect(0, 0, 800, 600);
-    screenWidth_ = geometry.width();
-    screenHeight_ = geometry.height();
-    const bool maximize = screen != nullptr && screen->logicalDotsPerInch() < 100;
-    const int windowHeight =
-        maximize && screen != nullptr ? screen->availableGeometry().height() : screenHeight_ - 10;
-    layoutWidth_ = LayoutWidth(screenWidth_, ClientHeightFor(windowHeight));
+    const ScreenInfo screen = env_.screen.Info();
+    screenWidth_ = screen.geometry.width();
+    const bool maximize = screen.logicalDpi < 100;
+    const int windowHeight = maximize ? screen.available.height() : screen.geometry.height() - 10;
+    const int layoutWidth = LayoutWidth(screenWidth_, ClientHeightFor(windowHeight));
 
-    LoadBuiltinPictures();
-    setWindowIcon(QIcon(QPixmap::fromImage(logo_)));
-    Step([&] { LoadReplacementPictures(); });
-    BuildPictureBitmaps();
+    auto report = [this](const std::string& error) { env_.messages.Error(error); };
+    pictures_ = std::make_unique<CabinetPictures>(settings_.programDirectory, settings_.assetPrefix,
+                                                  report);
+    pictures_->LoadBuiltin();
+    setWindowIcon(QIcon(QPixmap::fromImage(pictures_->logo)));
+    Step([&] { pictures_->LoadReplacements(); });
+    pictures_->Prepare(layoutWidth);
+    painter_ = std::make_unique<CabinetPainter>(surface_, *pictures_, session_, env_.messages);
+    painter_->canvas().SetChangeListener([this](const QRect& area) {
+        if (view_ != nullptr)
+            view_->update(area.translated(view_->origin()));
+    });
 
-    PreparePictures();
-    Step([&] { PreloadSounds(); });
-
-    resize(screenWidth_ - 10, screenHeight_ - 10);
-    move(0, 0);
-    BuildPlaylist();
+    audio_ = std::make_unique<CabinetAudio>(
+        env_.sound, env_.music, env_.messages,
+        [this](const std::string& name) { return AssetPath(name); }, settings_.assetPrefix);
+    Step([&] { audio_->PreloadSounds(); });
+    audio_->BuildPlaylist();
     session_.Open(kCurrentGameSlot);
-    move((screenWidth_ - width()) / 2, (screenHeight_ - height()) / 2);
-    if (maximize) {
-        // Without a window manager a maximised window keeps its size: take the screen ourselves.
-        setGeometry(screen->availableGeometry());
-        setWindowState(windowState() | Qt::WindowMaximized);
-    }
+    PlaceWindow(screen, maximize);
 
     ResizeSurface();
     created_ = true;
@@ -116,14 +106,22 @@ void CabinetWindow::Create() {
     view_->setFocus();
 }
 
+void CabinetWindow::PlaceWindow(const ScreenInfo& screen, bool maximize) {
+    const QRect area = screen.geometry;
+    resize(area.width() - 10, area.height() - 10);
+    move((area.width() - width()) / 2, (area.height() - height()) / 2);
+    if (maximize) {
+        // Without a window manager a maximised window keeps its size: take the screen ourselves.
+        setGeometry(screen.available);
+        setWindowState(windowState() | Qt::WindowMaximized);
+    }
+}
+
 void CabinetWindow::FinishStartup() {
     startupTimer().SetEnabled(false);
-    if (musicOn_) {
-        trackIndex_ = kNoTrack;
-        SelectNextTrack();
-        trackIndex_ += kPendingTrack;
-    }
-    PlayStartSound();
+    if (audio_->musicOn())
+        audio_->StartPlaylist();
+    audio_->Play(Sound::Start);
     busy_ = false;
 }
 
@@ -131,6 +129,10 @@ void CabinetWindow::NewGame() {
     session_.NewGame();
     busy_ = false;
     Redraw();
+}
+
+void CabinetWindow::Redraw() {
+    painter_->Redraw();
 }
 
 bool CabinetWindow::StoreGame(int slot, const std::string& name) {
@@ -145,20 +147,17 @@ bool CabinetWindow::StoreGame(int slot, const std::string& name) {
 }
 
 void CabinetWindow::ReadSettings() {
-    const auto file = FindFileNoCase(programDirectory_, "Testing.ini");
+    const auto file = FindFileNoCase(settings_.programDirectory, "Testing.ini");
     if (!file)
         return;
     const std::string text = profile::LoadText(*file);
     auto read = [&](std::string_view key, const std::string& fallback) {
         return profile::FindValue(text, "Settings", key, kProfileTextLength).value_or(fallback);
     };
-    assetPrefix_ = read("SoundRoot", assetPrefix_);
-    productName_ = FirstCharacters(read("AboutName", productName_), kGameNameLength);
-    webPageName_ = read("WebPageName", webPageName_);
-}
-
-int CabinetWindow::ScaleToScreen(int v) const {
-    return quillane::ScaleToScreen(v, layoutWidth_);
+    settings_.assetPrefix = read("SoundRoot", settings_.assetPrefix);
+    settings_.productName =
+        FirstCharacters(read("AboutName", settings_.productName), kGameNameLength);
+    settings_.webPageName = read("WebPageName", settings_.webPageName);
 }
 
 int CabinetWindow::ClientHeightFor(int windowHeight) const {
@@ -166,13 +165,13 @@ int CabinetWindow::ClientHeightFor(int windowHeight) const {
 }
 
 std::filesystem::path CabinetWindow::AssetPath(const std::string& name) const {
-    if (auto found = FindFileNoCase(programDirectory_, name))
+    if (auto found = FindFileNoCase(settings_.programDirectory, name))
         return *found;
-    return programDirectory_ / name;
+    return settings_.programDirectory / name;
 }
 
 void CabinetWindow::ResizeSurface() {
-    const QSize size(ScaleToScreen(kDesignWidth), ScaleToScreen(kDesignHeight));
+    const QSize size(geometry().Scale(kDesignWidth), geometry().Scale(kDesignHeight));
     if (surface_.size() != size) {
         surface_ = QImage(size, QImage::Format_ARGB32);
         surface_.fill(Qt::black);
@@ -185,10 +184,9 @@ void CabinetWindow::Relayout() {
     if (!created_ || view_ == nullptr)
         return;
     const int width = LayoutWidth(screenWidth_, view_->height());
-    if (width == layoutWidth_ || width <= 0 || busy_)
+    if (width == geometry().layoutWidth || width <= 0 || busy_)
         return;
-    layoutWidth_ = width;
-    PreparePictures();
+    pictures_->Prepare(width);
     ResizeSurface();
     Redraw();
 }
@@ -208,24 +206,6 @@ void CabinetWindow::closeEvent(QCloseEvent* event) {
     StopTimers();
     env_.music.Close();
     event->accept();
-}
-
-void CabinetWindow::NewGameCommand() {
-    NewGame();
-}
-
-void CabinetWindow::ExitCommand() {
-    closing_ = true;
-    close();
-}
-
-void CabinetWindow::ShowVersion() {
-    env_.messages.Inform(productName_ + "\r\n\r\nVersion:  " + versionText_);
-}
-
-void CabinetWindow::ShowManual() {
-    if (help_)
-        help_->ShowContents();
 }
 
 }  // namespace quillane

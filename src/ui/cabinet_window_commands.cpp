@@ -1,6 +1,3 @@
-#include <QGuiApplication>
-#include <QScreen>
-
 #include "ui/borrow_window.h"
 #include "ui/cabinet_window.h"
 #include "ui/payoff_chart.h"
@@ -26,7 +23,8 @@ void CabinetWindow::RunSlotDialog(int mode) {
     for (int slot = 0; slot < kSavedSlotCount; ++slot)
         games[static_cast<std::size_t>(slot)] = session_.ReadSlot(slot);
     SlotDialog dialog(static_cast<SlotDialog::Mode>(mode), games,
-                      QString::fromStdString(productName_), env_.messages, help_.get(), this);
+                      QString::fromStdString(settings_.productName), env_.messages, help_.get(),
+                      this);
     dialog.exec();
     const auto& choice = dialog.choice();
     if (!choice)
@@ -40,7 +38,8 @@ void CabinetWindow::RunSlotDialog(int mode) {
 
 void CabinetWindow::BorrowCommand() {
     {
-        BorrowWindow dialog(session_, digitsSmall_, greenSmall_, env_.messages, help_.get(), this);
+        BorrowWindow dialog(session_, pictures_->digitsSmall, pictures_->greenSmall, env_.messages,
+                            help_.get(), this);
         dialog.exec();
     }
     Redraw();
@@ -52,11 +51,9 @@ void CabinetWindow::ShowStatistics() {
 }
 
 void CabinetWindow::ShowPayoffChart() {
-    const QScreen* screen =
-        this->screen() != nullptr ? this->screen() : QGuiApplication::primaryScreen();
-    const QRect area = screen != nullptr ? screen->availableGeometry() : QRect(0, 0, 800, 600);
     PayoffChart chart(
-        layoutWidth_, symbolSheet_, cellSize_, area,
+        geometry().layoutWidth, pictures_->symbolSheet, geometry().cellSize,
+        env_.screen.Info().available,
         [this](int topic) {
             if (help_)
                 help_->ShowTopic(topic);

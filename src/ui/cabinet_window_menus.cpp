@@ -18,23 +18,23 @@ QAction* Named(QAction* action, const char* name) {
 void CabinetWindow::BuildMenus() {
     QMenuBar* bar = menuBar();
 
-    fileMenu_ = bar->addMenu(QStringLiteral("&File"));
-    fileMenu_->setObjectName(QStringLiteral("fileMenu"));
-    connect(Named(fileMenu_->addAction(QStringLiteral("&New Game")), "newGame"),
-            &QAction::triggered, this, [this] { NewGameCommand(); });
-    fileMenu_->addSeparator();
-    connect(Named(fileMenu_->addAction(QStringLiteral("&Open Game")), "openGame"),
+    QMenu* fileMenu = bar->addMenu(QStringLiteral("&File"));
+    fileMenu->setObjectName(QStringLiteral("fileMenu"));
+    connect(Named(fileMenu->addAction(QStringLiteral("&New Game")), "newGame"), &QAction::triggered,
+            this, [this] { NewGame(); });
+    fileMenu->addSeparator();
+    connect(Named(fileMenu->addAction(QStringLiteral("&Open Game")), "openGame"),
             &QAction::triggered, this, [this] { OpenGameCommand(); });
-    connect(Named(fileMenu_->addAction(QStringLiteral("&Save Game")), "saveGame"),
+    connect(Named(fileMenu->addAction(QStringLiteral("&Save Game")), "saveGame"),
             &QAction::triggered, this, [this] { SaveGameCommand(); });
-    fileMenu_->addSeparator();
-    connect(Named(fileMenu_->addAction(QStringLiteral("E&xit")), "exit"), &QAction::triggered, this,
+    fileMenu->addSeparator();
+    connect(Named(fileMenu->addAction(QStringLiteral("E&xit")), "exit"), &QAction::triggered, this,
             [this] { ExitCommand(); });
 
-    optionsMenu_ = bar->addMenu(QStringLiteral("&Options"));
-    optionsMenu_->setObjectName(QStringLiteral("optionsMenu"));
-    soundAction_ = Named(optionsMenu_->addAction(QStringLiteral("Sound")), "sound");
-    musicAction_ = Named(optionsMenu_->addAction(QStringLiteral("Music")), "music");
+    QMenu* optionsMenu = bar->addMenu(QStringLiteral("&Options"));
+    optionsMenu->setObjectName(QStringLiteral("optionsMenu"));
+    soundAction_ = Named(optionsMenu->addAction(QStringLiteral("Sound")), "sound");
+    musicAction_ = Named(optionsMenu->addAction(QStringLiteral("Music")), "music");
     for (QAction* a : {soundAction_, musicAction_}) {
         a->setCheckable(true);
         a->setChecked(true);
@@ -49,12 +49,12 @@ void CabinetWindow::BuildMenus() {
     connect(Named(bar->addAction(QStringLiteral("&Payoffs")), "payoffs"), &QAction::triggered, this,
             [this] { ShowPayoffChart(); });
 
-    helpMenu_ = bar->addMenu(QStringLiteral("&Help"));
-    helpMenu_->setObjectName(QStringLiteral("helpMenu"));
-    connect(Named(helpMenu_->addAction(QStringLiteral("Version")), "version"), &QAction::triggered,
+    QMenu* helpMenu = bar->addMenu(QStringLiteral("&Help"));
+    helpMenu->setObjectName(QStringLiteral("helpMenu"));
+    connect(Named(helpMenu->addAction(QStringLiteral("Version")), "version"), &QAction::triggered,
             this, [this] { ShowVersion(); });
-    helpMenu_->addSeparator();
-    manualAction_ = Named(helpMenu_->addAction(QStringLiteral("&Quillane Manual")), "manual");
+    helpMenu->addSeparator();
+    manualAction_ = Named(helpMenu->addAction(QStringLiteral("&Quillane Manual")), "manual");
     connect(manualAction_, &QAction::triggered, this, [this] { ShowManual(); });
 
     auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
@@ -62,6 +62,30 @@ void CabinetWindow::BuildMenus() {
         if (help_)
             help_->ShowTopic(kMainHelpTopic);
     });
+}
+
+void CabinetWindow::ExitCommand() {
+    closing_ = true;
+    close();
+}
+
+void CabinetWindow::ShowVersion() {
+    env_.messages.Inform(settings_.productName + "\r\n\r\nVersion:  " + settings_.versionText);
+}
+
+void CabinetWindow::ShowManual() {
+    if (help_)
+        help_->ShowContents();
+}
+
+void CabinetWindow::ToggleSound() {
+    audio_->ToggleSound();
+    soundAction_->setChecked(audio_->soundOn());
+}
+
+void CabinetWindow::ToggleMusic() {
+    audio_->ToggleMusic();
+    musicAction_->setChecked(audio_->musicOn());
 }
 
 QAction* CabinetWindow::action(const QString& objectName) const {

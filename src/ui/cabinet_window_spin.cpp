@@ -1,5 +1,3 @@
-#include <QGuiApplication>
-#include <QScreen>
 #include <QTimer>
 
 #include "core/betting.h"
@@ -8,6 +6,7 @@
 #include "core/paytable.h"
 #include "core/spin_draw.h"
 #include "ui/bonus_game_window.h"
+#include "ui/cabinet_layout.h"
 #include "ui/cabinet_window.h"
 #include "ui/durations.h"
 
@@ -34,13 +33,12 @@ void CabinetWindow::RunCycle(const std::function<void()>& cycle) {
 }
 
 void CabinetWindow::Spin() {
-    if (trackIndex_ >= kPendingTrack)
-        StartPendingTrack();
+    audio_->StartPendingTrack();
     const SessionState before = session_.state();
     const bool staked = session_.StakeSpin();
     if (session_.state().bet != before.bet) {
-        DrawCreditsMeter();
-        DrawCoinsMeter();
+        painter_->DrawCreditsMeter();
+        painter_->DrawCoinsMeter(session_.state().bet);
     }
     if (!staked) {
         env_.messages.Inform(std::string(kNoBetMessage));
@@ -48,38 +46,34 @@ void CabinetWindow::Spin() {
     }
     RunCycle([this] {
         winDisplayTimer().SetEnabled(false);
-        ClearMessageStrip();
+        painter_->ClearMessageStrip();
         busy_ = true;
-        DrawLineMarkers();
-        RestoreReelEdges();
-        DrawCabinetButton(CabinetButton::BetMax, false);
-        DrawCabinetButton(CabinetButton::Spin, false);
-        RestoreBadgeArea();
-        RedrawMeters();
+        painter_->DrawLineMarkers();
+        painter_->RestoreReelEdges();
+        painter_->DrawButton(CabinetPainter::Button::BetMax, false);
+        painter_->DrawButton(CabinetPainter::Button::Spin, false);
+        painter_->RestoreBadgeArea();
+        painter_->RedrawMeters();
         SpinReels();
         EvaluateSpin();
         session_.EndSpin();
         busy_ = false;
-        DrawCabinetButton(CabinetButton::BetMax, true);
-        DrawCabinetButton(CabinetButton::Spin, true);
+        painter_->DrawButton(CabinetPainter::Button::BetMax, true);
+        painter_->DrawButton(CabinetPainter::Button::Spin, true);
     });
     Relayout();
 }
 
 void CabinetWindow::SpinReels() {
     busy_ = true;
-    const SpinDraw draw = session_.StartReels(motionHeight_);
+    const int motionHeight = geometry().motionHeight;
+    const SpinDraw draw = session_.StartReels(motionHeight);
     std::array<int, kReelCount> offsets = draw.motionOffsets;
-    const int c = cellSize_;
-    const int workHeight = 3 * c - 8;
+    // Each stopped reel's column, redrawn up and down as it settles.
     std::array<QImage, kReelCount> work;
     closing_ = false;
-
-    auto columnLeft = [this](int r) { return reelLeft_ + r * reelPitch_; };
     auto drawWork = [&](int r, int dy) {
-        canvas_.SetCopyMode(Canvas::CopyMode::Copy);
-        canvas_.Draw(QRect(columnLeft(r), reelTop_ + dy, c, workHeight),
-                     work[static_cast<std::size_t>(r)], work[static_cast<std::size_t>(r)].rect());
+        painter_->DrawReelPicture(r, work[static_cast<std::size_t>(r)], dy);
     };
 
     int t = 0;
@@ -94,22 +88,21 @@ void CabinetWindow::SpinReels() {
                 const int p = t - kReelPhaseStep * r;
                 auto& offset = offsets[static_cast<std::size_t>(r)];
                 if (p <= kStopPhase - 1) {
-                    DrawReelMotion(r, offset);
-                    offset -= ScaleToScreen(61);
+                    painter_->DrawReelMotion(r, offset);
+                    offset -= geometry().Scale(cabinet_layout::kReelStep);
                     if (offset < 0)
-                        offset += motionHeight_;
+                        offset += motionHeight;
                 } else if (p == kStopPhase) {
-                    PlayReelStopSound();
-                    DrawReel(r);
+                    audio_->Play(Sound::ReelStop);
+                    painter_->DrawReel(r);
                 } else if (p == kStopPhase + 1) {
-                    work[static_cast<std::size_t>(r)] =
-                        surface_.copy(columnLeft(r), reelTop_, c, workHeight);
+                    work[static_cast<std::size_t>(r)] = painter_->CopyReel(r);
                     drawWork(r, kBounce[0]);
                 } else if (p >= kStopPhase + 2 && p <= kStopPhase + 7) {
                     drawWork(r, kBounce[p - kStopPhase - 1]);
                 } else if (p == kStopPhase + 8) {
                     drawWork(r, 0);
-                    DrawReel(r);
+                    painter_->DrawReel(r);
                 }
             }
         }
@@ -118,27 +111,27 @@ void CabinetWindow::SpinReels() {
         env_.clock.WaitUntil(last + durations::kReelTickMs);
     }
     for (int r = 0; r < kReelCount; ++r)
-        DrawReel(r);
+        painter_->DrawReel(r);
 }
 
 void CabinetWindow::EvaluateSpin() {
     cursorTicks_ = 0;
     for (int p = 1; p <= kPaylineCount; ++p)
-        DrawLineMarker(p, false);
+        painter_->DrawLineMarker(p, false);
     const SpinResult& spin = session_.Score();
     for (int p = 1; p <= kPaylineCount; ++p) {
         if (spin.lineWon[static_cast<std::size_t>(p - 1)])
-            DrawLineMarker(p, true);
+            painter_->DrawLineMarker(p, true);
     }
 
     winDisplayTimer().SetEnabled(true);
     if (spin.winToPay == 0)
         return;
     if (!closing_)
-        PlayWinSound(true);
+        audio_->PlayWin(true);
     CountUpWin(0);
     if (session_.bonusTriggered() && !closing_) {
-        PlayBonusSound();
+        audio_->Play(Sound::Bonus);
         winDisplayTimer().SetEnabled(false);
         bonusLaunchTimer().SetEnabled(true);
     }
@@ -150,9 +143,9 @@ void CabinetWindow::CountUpWin(std::int32_t paid) {
     while (const std::int32_t step = session_.PayStep(closing_)) {
         paid = SaturatingAdd(paid, step);
         if (!closing_)
-            PlayCountSound();
-        DrawCreditsMeter();
-        DrawWinningsMeter(paid);
+            audio_->Play(Sound::Count);
+        painter_->DrawCreditsMeter();
+        painter_->DrawWinningsMeter(paid);
         if (!closing_)
             Pause(durations::kCountUpStepMs);
     }
@@ -170,10 +163,8 @@ void CabinetWindow::PlayBonusGame() {
         return;
     }
     BonusGameWindow bonus(
-        std::move(game), env_.clock, [this](Sound effect) { PlayEffect(effect); }, this);
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        bonus.setGeometry(screen->availableGeometry());
-    }
+        std::move(game), env_.clock, [this](Sound effect) { audio_->Play(effect); }, this);
+    bonus.setGeometry(env_.screen.Info().available);
     bonus.setWindowState(bonus.windowState() | Qt::WindowMaximized);
     bonus.exec();
     session_.ApplyBonusWin(bonus.payout());
@@ -187,7 +178,7 @@ void CabinetWindow::OpenBonusGame() {
         winDisplayTimer().SetEnabled(true);
         if (session_.state().bonusWin > 0) {
             if (!closing_)
-                PlayWinSound(true);
+                audio_->PlayWin(true);
             CountUpWin(previous);
         }
     });

@@ -47,6 +47,7 @@ void CabinetFixture::PutShippedFile(const std::string& name) {
 CabinetWindow& CabinetFixture::Start() {
     Environment environment{
         clock,
+        screen,
         session,
         sound,
         music,

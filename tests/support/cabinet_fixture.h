@@ -45,6 +45,7 @@ class CabinetFixture : public ::testing::Test {
     }
 
     VirtualClock clock;
+    FixedScreen screen;
     GameSession session;
     RecordingSound sound;
     RecordingMusic music;
@@ -62,9 +63,9 @@ class CabinetFixture : public ::testing::Test {
 };
 
 // Whether the test screen is laid out at this width; tests for other widths skip.
-#define REQUIRE_LAYOUT_WIDTH(form, width) \
-    if ((form).layoutWidth() != (width))  \
-    GTEST_SKIP() << "the screen is laid out at " << (form).layoutWidth()
+#define REQUIRE_LAYOUT_WIDTH(form, width)         \
+    if ((form).geometry().layoutWidth != (width)) \
+    GTEST_SKIP() << "the screen is laid out at " << (form).geometry().layoutWidth
 
 // Colour distance allowing for JPEG's loss.
 int ColourDistance(QRgb a, QRgb b);

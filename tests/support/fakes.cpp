@@ -1,9 +1,19 @@
 #include "fakes.h"
 
+#include <cstdio>
+#include <cstdlib>
 #include <stdexcept>
 #include <system_error>
 
 namespace quillane::testing {
+
+FixedScreen::FixedScreen() {
+    const char* size = std::getenv("QUILLANE_TEST_SCREEN");
+    int width = 800, height = 700;
+    if (size != nullptr)
+        std::sscanf(size, "%dx%d", &width, &height);
+    info.geometry = info.available = QRect(0, 0, width, height);
+}
 
 const char* SoundName(Sound sound) {
     switch (sound) {

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/messages.h"
+#include "platform/screen.h"
 #include "platform/sound.h"
 
 namespace quillane::testing {
@@ -57,6 +58,15 @@ class RecordingMessages : public Messages {
     std::vector<std::string> errors;
     std::vector<std::string> asked;  // the input boxes' captions
     std::deque<std::optional<std::string>> answers;
+};
+
+// The screen the window tests run on: QUILLANE_TEST_SCREEN's size ("1024x900"), 800 by 700
+// when it is not set; tests may set another.
+class FixedScreen : public Screen {
+  public:
+    FixedScreen();
+    ScreenInfo Info() const override { return info; }
+    ScreenInfo info;
 };
 
 class RecordingHelp : public Help {

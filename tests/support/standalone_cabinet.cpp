@@ -5,6 +5,7 @@ namespace quillane::testing {
 StandaloneCabinet::StandaloneCabinet(const std::filesystem::path& programDir, std::uint32_t seed) {
     Environment environment{
         clock,
+        screen,
         session,
         sound,
         music,

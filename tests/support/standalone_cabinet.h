@@ -15,6 +15,7 @@ struct StandaloneCabinet {
     explicit StandaloneCabinet(const std::filesystem::path& programDir, std::uint32_t seed = 0);
 
     VirtualClock clock;
+    QtScreen screen;
     GameSession session;
     RecordingSound sound;
     RecordingMusic music;

@@ -156,7 +156,8 @@ TEST_F(SlotDialogTest, OpenGameRepaintsTheMeters) {
     EXPECT_EQ(session.state().account.credits, 12345);
     // The credits meter shows the game just opened.
     const QImage green = LoadBuiltinPicture(QStringLiteral(":/pictures/green_small.png"));
-    const QImage shown = form.surface().copy(form.ScaleToScreen(620) - 16, form.meterTop(), 16, 21);
+    const QImage shown =
+        form.surface().copy(form.geometry().Scale(620) - 16, form.painter().meterTop(), 16, 21);
     EXPECT_EQ(shown.convertToFormat(QImage::Format_ARGB32), green.copy(5 * 16, 0, 16, 21))
         << "the last digit, 5";
 }
@@ -165,7 +166,8 @@ using BorrowWindowTest = SlotDialogTest;
 
 TEST_F(BorrowWindowTest, BorrowsAndPaysBackFromAFreshGame) {
     CabinetWindow& form = Ready();
-    BorrowWindow window(session, form.digitsSmall(), form.greenSmall(), messages, help, &form);
+    BorrowWindow window(session, form.pictures().digitsSmall, form.pictures().greenSmall, messages,
+                        help, &form);
     EXPECT_TRUE(window.borrowMode()->isChecked());
     window.PressAmount(0);
     EXPECT_EQ(session.state().account.credits, 2000);
@@ -182,7 +184,8 @@ TEST_F(BorrowWindowTest, RefusesToPayBackWhatIsNotThere) {
     CabinetWindow& form = Ready();
     Arrange([&](SessionState& s) { s.account.credits = 1500; });
     Arrange([&](SessionState& s) { s.account.borrowed = 200; });
-    BorrowWindow window(session, form.digitsSmall(), form.greenSmall(), messages, help, &form);
+    BorrowWindow window(session, form.pictures().digitsSmall, form.pictures().greenSmall, messages,
+                        help, &form);
     window.payBackMode()->setChecked(true);
     window.PressAmount(0);
     window.PressAmount(1);
@@ -207,7 +210,8 @@ TEST_F(BorrowWindowTest, RefusesToPayBackWhatIsNotThere) {
 TEST_F(BorrowWindowTest, StopsShortOfTheCountersLimit) {
     CabinetWindow& form = Ready();
     Arrange([&](SessionState& s) { s.account = {2147483000, 1000, 0, 0, 0}; });
-    BorrowWindow window(session, form.digitsSmall(), form.greenSmall(), messages, help, &form);
+    BorrowWindow window(session, form.pictures().digitsSmall, form.pictures().greenSmall, messages,
+                        help, &form);
     window.PressAmount(0);
     ASSERT_EQ(messages.informed.size(), 1u);
     EXPECT_NE(messages.informed[0].find("2,147,483,647"), std::string::npos)
@@ -220,8 +224,9 @@ TEST_F(BorrowWindowTest, StopsShortOfTheCountersLimit) {
 TEST_F(BorrowWindowTest, ShowsTheCountersInMeterDigits) {
     CabinetWindow& form = Ready();
     Arrange([&](SessionState& s) { s.account = {1234, 567, 0, 0, 0}; });
-    BorrowWindow window(session, form.digitsSmall(), form.greenSmall(), messages, help, &form);
-    const QImage red = form.digitsSmall(), green = form.greenSmall();
+    BorrowWindow window(session, form.pictures().digitsSmall, form.pictures().greenSmall, messages,
+                        help, &form);
+    const QImage red = form.pictures().digitsSmall, green = form.pictures().greenSmall;
     const int right = window.width() - 30;
     EXPECT_EQ(window.surface().copy(right - 16, 40, 16, 21), red.copy(4 * 16, 0, 16, 21));
     EXPECT_EQ(window.surface().copy(20, 40, 16, 21), green.copy(5 * 16, 0, 16, 21));

@@ -18,7 +18,7 @@ TEST_F(Music, PlaysTheTracksPresentInTurn) {
     EXPECT_EQ(music.started, (std::vector<std::string>{"Bingo0.mid", "Bingo3.mid", "Bingo7.mid",
                                                        "Bingo0.mid", "Bingo3.mid", "Bingo7.mid"}));
     EXPECT_TRUE(messages.errors.empty());
-    EXPECT_EQ(form.trackIndex(), 7);
+    EXPECT_EQ(form.audio().trackIndex(), 7);
 }
 
 TEST_F(Music, SlotNineTakesNoPartInTheRotation) {
@@ -48,7 +48,7 @@ TEST_F(Music, WithoutAnyTrackTheOpenErrorShowsOnce) {
     PassStartup();
     clock.Advance(2000);
     EXPECT_EQ(messages.errors.size(), 1u);
-    EXPECT_EQ(form.trackIndex(), 9);
+    EXPECT_EQ(form.audio().trackIndex(), 9);
 }
 
 TEST_F(Music, SwitchedOffAndOnTheSameTrackStartsAgain) {
@@ -58,11 +58,11 @@ TEST_F(Music, SwitchedOffAndOnTheSameTrackStartsAgain) {
     PassStartup();
     clock.Advance(100);
     ASSERT_EQ(music.started, std::vector<std::string>{"Bingo1.mid"});
-    form.ToggleMusic();
+    form.action("music")->trigger();
     EXPECT_FALSE(form.action("music")->isChecked());
     EXPECT_TRUE(music.playing.empty());
     clock.Advance(1000);
-    form.ToggleMusic();
+    form.action("music")->trigger();
     EXPECT_TRUE(form.action("music")->isChecked());
     EXPECT_EQ(music.started, (std::vector<std::string>{"Bingo1.mid", "Bingo1.mid"}));
 }
@@ -74,9 +74,10 @@ TEST_F(Music, AnEndedTrackWaitsForTheTimerToStartTheNext) {
     PassStartup();
     clock.Advance(100);
     music.EndTrack();
-    EXPECT_EQ(form.trackIndex(), 15) << "chosen, not yet started";
+    EXPECT_EQ(form.audio().trackIndex(), 5);
+    EXPECT_TRUE(form.audio().trackPending()) << "chosen, not yet started";
     EXPECT_TRUE(music.playing.empty());
-    form.StartPendingTrack();
+    form.audio().StartPendingTrack();
     EXPECT_EQ(music.playing, "Bingo5.mid");
 }
 
@@ -87,18 +88,18 @@ TEST_F(Effects, SoundOffSilencesAllButTheWinSound) {
     PassStartup();
     EXPECT_EQ(sound.played, std::vector<std::string>{"Bingo7.wav"}) << "the start sound";
     sound.played.clear();
-    form.ToggleSound();
+    form.action("sound")->trigger();
     EXPECT_FALSE(form.action("sound")->isChecked());
-    form.PlayReelStopSound();
-    form.PlayCountSound();
-    form.PlayStartSound();
-    form.PlayBonusSound();
-    form.PlayWinSound(true);
+    form.audio().Play(Sound::ReelStop);
+    form.audio().Play(Sound::Count);
+    form.audio().Play(Sound::Start);
+    form.audio().Play(Sound::Bonus);
+    form.audio().PlayWin(true);
     EXPECT_EQ(sound.played, std::vector<std::string>{"BingoWin.wav (waited)"});
-    form.ToggleSound();
-    form.PlayReelStopSound();
-    form.PlayCountSound();
-    form.PlayBonusSound();
+    form.action("sound")->trigger();
+    form.audio().Play(Sound::ReelStop);
+    form.audio().Play(Sound::Count);
+    form.audio().Play(Sound::Bonus);
     EXPECT_EQ(sound.played, (std::vector<std::string>{"BingoWin.wav (waited)", "ReelStop", "Count",
                                                       "Bingo5.wav"}));
 }

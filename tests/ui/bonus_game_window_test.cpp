@@ -19,8 +19,8 @@ class BonusGame : public CabinetFixture {
             s.settings.creditsPerLine = credits;
         });
         bonus_ = std::make_unique<BonusGameWindow>(
-            session.DealBonusGame(seed), clock, [&form](Sound effect) { form.PlayEffect(effect); },
-            &form);
+            session.DealBonusGame(seed), clock,
+            [&form](Sound effect) { form.audio().Play(effect); }, &form);
         bonus_->resize(862, 613);
         bonus_->show();
         clock.ProcessEvents();
@@ -260,7 +260,7 @@ TEST_F(BonusGame, ThePayoutIsCountedOnAfterTheSpin) {
     PassStartup();
     for (std::uint32_t s = 1;; ++s) {
         RandomGenerator random(s);
-        const ReelStops stops = DrawSpin(random, form.motionStripHeight()).stops;
+        const ReelStops stops = DrawSpin(random, form.geometry().motionHeight).stops;
         if (ScoreSpin(session.reelSymbols(), stops, 9, 1).ballCount >= kBonusBallCount) {
             session.Seed(s);
             break;
@@ -272,7 +272,7 @@ TEST_F(BonusGame, ThePayoutIsCountedOnAfterTheSpin) {
         EXPECT_EQ(game.card(0).numbers, BingoGame(timeOfDay, 9).card(0).numbers)
             << "dealt afresh from the time of day, not from where the spin left the generator";
         BonusGameWindow bonus(
-            game, clock, [&form](Sound effect) { form.PlayEffect(effect); }, &form);
+            game, clock, [&form](Sound effect) { form.audio().Play(effect); }, &form);
         bonus.show();
         bonus.BlueCardClick();
         bonus.ToggleQuickPlay();

@@ -20,7 +20,7 @@ bool SameImage(const QImage& a, const QImage& b) {
 
 // Paints a white patch so that what a drawing operation puts there shows.
 void Whiten(CabinetWindow& form, int left, int top, int right, int bottom) {
-    Canvas& c = form.canvas();
+    Canvas& c = form.painter().canvas();
     c.SetBrushClear(false);
     c.SetBrushColor(Qt::white);
     c.FillRect(left, top, right, bottom);
@@ -29,52 +29,52 @@ void Whiten(CabinetWindow& form, int left, int top, int right, int bottom) {
 TEST_F(CabinetPaint, GeometryAtWidth800) {
     CabinetWindow& form = Start();
     REQUIRE_LAYOUT_WIDTH(form, 800);
-    EXPECT_EQ(form.cellSize(), 76);
-    EXPECT_EQ(form.reelLeft(), 207);
-    EXPECT_EQ(form.reelTop(), 210);
-    EXPECT_EQ(form.reelPitch(), 92);
-    EXPECT_EQ(form.motionStripHeight(), 912);
+    EXPECT_EQ(form.geometry().cellSize, 76);
+    EXPECT_EQ(form.geometry().reelLeft, 207);
+    EXPECT_EQ(form.geometry().reelTop, 210);
+    EXPECT_EQ(form.geometry().reelPitch, 92);
+    EXPECT_EQ(form.geometry().motionHeight, 912);
     EXPECT_EQ(form.surface().size(), QSize(800, 600));
 }
 
 TEST_F(CabinetPaint, GeometryAtWidth1024WithoutTheLargerSheet) {
     CabinetWindow& form = Start();
     REQUIRE_LAYOUT_WIDTH(form, 1024);
-    EXPECT_EQ(form.cellSize(), 97);
-    EXPECT_EQ(form.symbolSheet().size(), QSize(389, 583));
-    EXPECT_EQ(form.reelLeft(), 264);
-    EXPECT_EQ(form.reelPitch(), 117);
+    EXPECT_EQ(form.geometry().cellSize, 97);
+    EXPECT_EQ(form.pictures().symbolSheet.size(), QSize(389, 583));
+    EXPECT_EQ(form.geometry().reelLeft, 264);
+    EXPECT_EQ(form.geometry().reelPitch, 117);
 }
 
 TEST_F(CabinetPaint, GeometryAtWidth1024WithTheLargerSheet) {
     PutShippedFile("Bingo98.jpg");
     CabinetWindow& form = Start();
     REQUIRE_LAYOUT_WIDTH(form, 1024);
-    EXPECT_EQ(form.cellSize(), 98);
-    EXPECT_EQ(form.symbolSheet().size(), QSize(392, 588));
-    EXPECT_EQ(form.reelLeft(), 264);
-    EXPECT_EQ(form.reelPitch(), 117);
+    EXPECT_EQ(form.geometry().cellSize, 98);
+    EXPECT_EQ(form.pictures().symbolSheet.size(), QSize(392, 588));
+    EXPECT_EQ(form.geometry().reelLeft, 264);
+    EXPECT_EQ(form.geometry().reelPitch, 117);
 }
 
 TEST_F(CabinetPaint, GeometryAtWidth1152) {
     CabinetWindow& form = Start();
     REQUIRE_LAYOUT_WIDTH(form, 1152);
     EXPECT_EQ(form.surface().size(), QSize(1151, 863)) << "a pixel short on each axis";
-    EXPECT_EQ(form.cellSize(), 109);
+    EXPECT_EQ(form.geometry().cellSize, 109);
 }
 
 TEST_F(CabinetPaint, GeometryAtWidth1366) {
     CabinetWindow& form = Start();
     REQUIRE_LAYOUT_WIDTH(form, 1366);
-    EXPECT_EQ(form.cellSize(), 129);
-    EXPECT_EQ(form.reelLeft(), 353);
+    EXPECT_EQ(form.geometry().cellSize, 129);
+    EXPECT_EQ(form.geometry().reelLeft, 353);
 }
 
 TEST_F(CabinetPaint, TheCabinetFitsTheWindowsHeight) {
     CabinetWindow& form = Start();
     clock.ProcessEvents();
     EXPECT_LE(form.surface().height(), form.centralWidget()->height());
-    EXPECT_EQ(form.ScaleToScreen(600), form.surface().height());
+    EXPECT_EQ(form.geometry().Scale(600), form.surface().height());
 }
 
 TEST_F(CabinetPaint, Payline1MarkersAndColourAtWidth800) {
@@ -100,8 +100,8 @@ TEST_F(CabinetPaint, Payline1MarkersAndColourAtWidth800) {
             EXPECT_EQ(At(654 + x, 325), lit.pixel(49 + x, 113));
         }
     }
-    EXPECT_EQ(form.lineColor(1).rgb(), lit.pixel(34, 113)) << "read back at (196, 325)";
-    EXPECT_EQ(At(291, 325), form.lineColor(1).rgb()) << "the path between the reels";
+    EXPECT_EQ(form.painter().lineColor(1).rgb(), lit.pixel(34, 113)) << "read back at (196, 325)";
+    EXPECT_EQ(At(291, 325), form.painter().lineColor(1).rgb()) << "the path between the reels";
 }
 
 TEST_F(CabinetPaint, MarkersLitForThePlayedLinesOnly) {
@@ -113,22 +113,22 @@ TEST_F(CabinetPaint, MarkersLitForThePlayedLinesOnly) {
     constexpr int kRow[] = {4, 1, 7, 0, 8, 2, 6, 3, 5};
     for (int p = 1; p <= 9; ++p) {
         const int r = kRow[p - 1];
-        const QRgb shown = At(form.ScaleToScreen(162) + form.ScaleToScreen(34),
-                              form.ScaleToScreen(212) + form.ScaleToScreen(25 * r + 13));
+        const QRgb shown = At(form.geometry().Scale(162) + form.geometry().Scale(34),
+                              form.geometry().Scale(212) + form.geometry().Scale(25 * r + 13));
         const QRgb expected = (p <= 3 ? lit : dim).pixel(34, 25 * r + 13);
         EXPECT_LE(ColourDistance(shown, expected), 6) << "payline " << p;
-        EXPECT_EQ(form.lineColor(p).rgb(), shown) << "the path takes the marker's colour";
+        EXPECT_EQ(form.painter().lineColor(p).rgb(), shown) << "the path takes the marker's colour";
     }
 }
 
 TEST_F(CabinetPaint, CreditsMeterRightAlignsAndWipesAtWidth800) {
     CabinetWindow& form = Start();
     REQUIRE_LAYOUT_WIDTH(form, 800);
-    const int top = form.meterTop();
+    const int top = form.painter().meterTop();
     EXPECT_EQ(top, 30);
     Whiten(form, 500, top, 640, top + 21);
     Arrange([&](SessionState& s) { s.account.credits = 12345; });
-    form.DrawCreditsMeter();
+    form.painter().DrawCreditsMeter();
     EXPECT_EQ(At(523, top + 10), qRgb(255, 255, 255));
     EXPECT_EQ(At(524, top + 10), qRgb(0, 0, 0));
     EXPECT_EQ(At(620, top + 10), qRgb(255, 255, 255));
@@ -140,9 +140,9 @@ TEST_F(CabinetPaint, CreditsMeterRightAlignsAndWipesAtWidth800) {
     }
 
     Arrange([&](SessionState& s) { s.account.credits = 1000; });
-    form.DrawCreditsMeter();
+    form.painter().DrawCreditsMeter();
     Arrange([&](SessionState& s) { s.account.credits = 999; });
-    form.DrawCreditsMeter();
+    form.painter().DrawCreditsMeter();
     const QImage wiped = form.surface().copy(556, top, 16, 21);
     for (int y = 0; y < 21; ++y)
         for (int x = 0; x < 16; ++x)
@@ -151,15 +151,16 @@ TEST_F(CabinetPaint, CreditsMeterRightAlignsAndWipesAtWidth800) {
 
 TEST_F(CabinetPaint, ReelsShowThreePositionsRoundTheStrip) {
     CabinetWindow& form = Start();
-    const QImage& sheet = form.symbolSheet();
-    const int c = form.cellSize();
+    const QImage& sheet = form.pictures().symbolSheet;
+    const int c = form.geometry().cellSize;
     for (int stop : {29, 30}) {
         Arrange([&](SessionState& s) { s.reelStops[2] = stop; });
-        form.DrawReel(2);
+        form.painter().DrawReel(2);
         for (int row = 0; row < 3; ++row) {
             const int n = SymbolInRow(session.reelSymbols()[2], stop, row);
-            const QImage cell = form.surface().copy(form.reelLeft() + 2 * form.reelPitch(),
-                                                    form.reelTop() + row * c, c, c);
+            const QImage cell =
+                form.surface().copy(form.geometry().reelLeft + 2 * form.geometry().reelPitch,
+                                    form.geometry().reelTop + row * c, c, c);
             EXPECT_TRUE(SameImage(cell, sheet.copy((n % 4) * c, (n / 4) * c, c, c)))
                 << "stop " << stop << " row " << row;
         }
@@ -169,7 +170,7 @@ TEST_F(CabinetPaint, ReelsShowThreePositionsRoundTheStrip) {
 TEST_F(CabinetPaint, AReelPastTheFifthIsAnError) {
     CabinetWindow& form = Start();
     const QImage before = form.surface();
-    form.DrawReel(5);
+    form.painter().DrawReel(5);
     ASSERT_EQ(messages.informed.size(), 1u);
     EXPECT_EQ(messages.informed[0], "Oops, I did it again! (5)");
     EXPECT_EQ(form.surface(), before);
@@ -177,12 +178,13 @@ TEST_F(CabinetPaint, AReelPastTheFifthIsAnError) {
 
 TEST_F(CabinetPaint, MotionFramesWrapRoundTheStrip) {
     CabinetWindow& form = Start();
-    const int c = form.cellSize(), h = form.motionStripHeight();
-    const QImage& strip = form.motionStrip();
+    const int c = form.geometry().cellSize, h = form.geometry().motionHeight;
+    const QImage& strip = form.pictures().motionStrip;
     ASSERT_EQ(strip.height(), h);
     const int offset = h - c;  // one cell before the foot: two cells come from the head
-    form.DrawReelMotion(0, offset);
-    const QImage shown = form.surface().copy(form.reelLeft(), form.reelTop(), c, 3 * c);
+    form.painter().DrawReelMotion(0, offset);
+    const QImage shown =
+        form.surface().copy(form.geometry().reelLeft, form.geometry().reelTop, c, 3 * c);
     EXPECT_TRUE(SameImage(shown.copy(0, 0, c, c), strip.copy(0, offset, c, c)));
     EXPECT_TRUE(SameImage(shown.copy(0, c, c, 2 * c), strip.copy(0, 0, c, 2 * c)));
 }
@@ -190,8 +192,8 @@ TEST_F(CabinetPaint, MotionFramesWrapRoundTheStrip) {
 // The share of a key's face that is white: most of a lit key, none of an unlit one.
 double WhiteShare(CabinetWindow& form, int left, int top, int width) {
     const QRect face(
-        QPoint(form.ScaleToScreen(left), form.ScaleToScreen(top)),
-        QPoint(form.ScaleToScreen(left + width) - 1, form.ScaleToScreen(top + 10) - 1));
+        QPoint(form.geometry().Scale(left), form.geometry().Scale(top)),
+        QPoint(form.geometry().Scale(left + width) - 1, form.geometry().Scale(top + 10) - 1));
     int white = 0;
     for (int y = face.top(); y <= face.bottom(); ++y)
         for (int x = face.left(); x <= face.right(); ++x)
@@ -211,9 +213,9 @@ TEST_F(CabinetPaint, ButtonsShowTheirReadyHalves) {
     CabinetWindow& form = Start();
     REQUIRE_LAYOUT_WIDTH(form, 800);
     const QImage spin = Builtin("spinbut.jpg");
-    form.DrawCabinetButton(CabinetWindow::CabinetButton::Spin, false);
+    form.painter().DrawButton(CabinetPainter::Button::Spin, false);
     EXPECT_LE(ColourDistance(At(606 + 29, 485 + 17), spin.pixel(29, 17)), 0);
-    form.DrawCabinetButton(CabinetWindow::CabinetButton::Spin, true);
+    form.painter().DrawButton(CabinetPainter::Button::Spin, true);
     EXPECT_LE(ColourDistance(At(606 + 29, 485 + 17), spin.pixel(29, 35 + 17)), 0);
 }
 

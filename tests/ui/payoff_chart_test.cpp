@@ -32,7 +32,7 @@ class PayoffChartTest : public CabinetFixture {
         CabinetWindow& form = Start();
         PassStartup();
         chart_ = std::make_unique<PayoffChart>(
-            form.layoutWidth(), form.symbolSheet(), form.cellSize(),
+            form.geometry().layoutWidth, form.pictures().symbolSheet, form.geometry().cellSize,
             QGuiApplication::primaryScreen()->availableGeometry(),
             [this](int topic) { topics.push_back(topic); }, &form);
         chart_->show();
@@ -41,12 +41,12 @@ class PayoffChartTest : public CabinetFixture {
     }
 
     QRgb At(int x, int y) const { return chart_->surface().pixel(x, y); }
-    int Scale(int v) { return form().ScaleToScreen(v); }
+    int Scale(int v) { return form().geometry().Scale(v); }
 
     // The symbol-sheet cell n shows inside the box's frame, pixel for pixel.
     void ExpectCell(int x, int y, int n) {
-        const int c = form().cellSize();
-        const QImage& sheet = form().symbolSheet();
+        const int c = form().geometry().cellSize;
+        const QImage& sheet = form().pictures().symbolSheet;
         int differing = 0;
         for (int dy = 2; dy < c - 2; ++dy) {
             for (int dx = 2; dx < c - 2; ++dx) {
@@ -158,14 +158,14 @@ TEST_F(PayoffChartTest, OpensModalAndMaximizedOnTheScreensAvailableArea) {
     EXPECT_TRUE(chart.isModal());
     EXPECT_TRUE(chart.windowState() & Qt::WindowMaximized);
     EXPECT_EQ(chart.geometry(), form().screen()->availableGeometry());
-    EXPECT_EQ(chart.surface().size(), QSize(form().layoutWidth(), Scale(600)));
+    EXPECT_EQ(chart.surface().size(), QSize(form().geometry().layoutWidth, Scale(600)));
     EXPECT_EQ(chart.closeButton()->text(), "Close");
 }
 
 TEST_F(PayoffChartTest, SymbolBoxesAtWidth800) {
     Open();
     REQUIRE_LAYOUT_WIDTH(form(), 800);
-    ASSERT_EQ(form().cellSize(), 76);
+    ASSERT_EQ(form().geometry().cellSize, 76);
     const int balls[] = {197, 278, 359, 440, 521};
     for (int i = 0; i < 5; ++i) {
         ExpectCell(balls[i], 32, sym::BallB + i);
@@ -183,7 +183,7 @@ TEST_F(PayoffChartTest, SmallSymbolBoxesAtWidth800) {
     Open();
     REQUIRE_LAYOUT_WIDTH(form(), 800);
     const int boxes[] = {28, 125, 222, 319, 416, 513, 610, 707};
-    const QImage& sheet = form().symbolSheet();
+    const QImage& sheet = form().pictures().symbolSheet;
     std::array<QColor, 8> cells;
     for (int i = 0; i < 8; ++i) {
         const int n = sym::Card + i;
@@ -207,7 +207,7 @@ TEST_F(PayoffChartTest, SmallSymbolBoxesAtWidth800) {
 
 TEST_F(PayoffChartTest, BoxesFollowTheCellSizeAtEveryWidth) {
     Open();
-    const int c = form().cellSize();
+    const int c = form().geometry().cellSize;
     const int s = (c / 4) * 3;
     for (int i = 0; i < 5; ++i) {
         const int ball = Scale(197) + i * (c + Scale(5));
@@ -224,7 +224,7 @@ TEST_F(PayoffChartTest, AVariantSheetDrawsItsOwnCellsOnTheScaledGrid) {
     PutShippedFile("Bingo98.jpg");
     Open();
     REQUIRE_LAYOUT_WIDTH(form(), 1024);
-    ASSERT_EQ(form().cellSize(), 98);
+    ASSERT_EQ(form().geometry().cellSize, 98);
     const int balls[] = {252, 356, 460, 564, 668};  // scale(197) + i x (98 + scale(5))
     for (int i = 0; i < 5; ++i) {
         ExpectCell(balls[i], 40, sym::BallB + i);
@@ -235,7 +235,7 @@ TEST_F(PayoffChartTest, AVariantSheetDrawsItsOwnCellsOnTheScaledGrid) {
 
 TEST_F(PayoffChartTest, EveryPayFigureIsThePayTables) {
     Open();
-    const int c = form().cellSize();
+    const int c = form().geometry().cellSize;
     const QRgb bigColours[] = {kYellow, kWhite, kYellow, kWhite, kYellow};
     const Symbol big[] = {sym::Wild, sym::Doll, sym::Elephant, sym::Daubers, sym::Bag};
     for (int i = 0; i < 5; ++i) {
@@ -296,7 +296,7 @@ TEST_F(PayoffChartTest, WhatIsWrittenIsOnTheSurface) {
 
 TEST_F(PayoffChartTest, HeadingsRulesAndTheBonusExplanation) {
     Open();
-    const int c = form().cellSize();
+    const int c = form().geometry().cellSize;
     const int middleBall = Scale(197) + 2 * c + 2 * Scale(5) + c / 2;
     const auto* heading = Written("BINGO Jackpot - Get all five BINGO Balls on a Payline");
     ASSERT_NE(heading, nullptr);
@@ -356,7 +356,7 @@ TEST_F(PayoffChartTest, HeadingsRulesAndTheBonusExplanation) {
 
 TEST_F(PayoffChartTest, FontSizesFollowTheLayoutsBand) {
     Open();
-    const int band = ChartFontBand(form().layoutWidth());
+    const int band = ChartFontBand(form().geometry().layoutWidth);
     const int heading[] = {12, 14, 18, 24}, small[] = {8, 10, 12, 14}, pays[] = {10, 12, 14, 18};
     EXPECT_EQ(Written("Pays 5000 X Coins Per Line Bet")->points, heading[band]);
     EXPECT_EQ(Written("the BINGO balls.")->points, small[band]);
@@ -384,7 +384,7 @@ TEST(PayoffChartBands, BandEdges) {
 
 TEST_F(PayoffChartTest, SilverLinesAcrossTheLayoutAndTheCloseButtonBetween) {
     PayoffChart& chart = Open();
-    const int w = form().layoutWidth();
+    const int w = form().geometry().layoutWidth;
     for (int y : {Scale(325), Scale(365)}) {
         for (int x = 1; x < w - 1; x += 7) {
             EXPECT_EQ(At(x, y - 1), kSilver) << x << "," << y;

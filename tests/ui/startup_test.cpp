@@ -13,10 +13,10 @@ TEST_F(Startup, ShowsTheProductNameWithoutASettingsFile) {
     CabinetWindow& form = Start();
     EXPECT_EQ(form.windowTitle(), "Quillane");
     EXPECT_EQ(form.action("manual")->text(), "&Quillane Manual");
-    form.ShowVersion();
+    form.action("version")->trigger();
     ASSERT_EQ(messages.informed.size(), 1u);
     EXPECT_EQ(messages.informed[0], "Quillane\r\n\r\nVersion:  1.1");
-    EXPECT_EQ(form.helpFile(), programDir() / "quillane.html");
+    EXPECT_EQ(form.settings().helpFile, programDir() / "quillane.html");
     EXPECT_TRUE(messages.errors.empty());
 }
 
@@ -51,10 +51,10 @@ TEST_F(Startup, SettingsFileRenamesTheProductAndTheAssets) {
     const QString thirty(30, 'Z');
     EXPECT_EQ(form.windowTitle(), thirty);
     EXPECT_EQ(form.action("manual")->text(), "&" + thirty + " Manual");
-    form.ShowVersion();
+    form.action("version")->trigger();
     EXPECT_EQ(messages.informed.at(0), thirty.toStdString() + "\r\n\r\nVersion:  1.1");
-    EXPECT_EQ(form.assetPrefix(), "Keno");
-    EXPECT_EQ(form.playlist()[4], (programDir() / "Keno4.mid").string());
+    EXPECT_EQ(form.settings().assetPrefix, "Keno");
+    EXPECT_EQ(form.audio().playlist()[4], (programDir() / "Keno4.mid").string());
     EXPECT_EQ(sound.preloaded, (std::vector<std::string>{"ReelStop Keno0.wav", "Count Keno3.wav"}));
 }
 
@@ -63,21 +63,21 @@ TEST_F(Startup, AnEmptyProductNameLeavesTheManualWithoutAccessKey) {
     CabinetWindow& form = Start();
     EXPECT_EQ(form.windowTitle(), "");
     EXPECT_EQ(form.action("manual")->text(), "& Manual");
-    EXPECT_EQ(form.assetPrefix(), "Bingo") << "a missing key keeps its default";
+    EXPECT_EQ(form.settings().assetPrefix, "Bingo") << "a missing key keeps its default";
 }
 
 TEST_F(Startup, AnotherProgramNameUsesItsOwnFiles) {
     stem = "quillane-test";
     CabinetWindow& form = Start();
-    EXPECT_EQ(form.helpFile(), programDir() / "quillane-test.html");
-    EXPECT_EQ(form.gameFilePath(), configDir() / "quillane" / "quillane-test.ini");
+    EXPECT_EQ(form.settings().helpFile, programDir() / "quillane-test.html");
+    EXPECT_EQ(form.settings().gameFile, configDir() / "quillane" / "quillane-test.ini");
 }
 
 TEST_F(Startup, ReadsTheCurrentGame) {
     std::filesystem::create_directories(gameFile().parent_path());
     std::ofstream(gameFile()) << "[CurrentGame]\nCredits=4321\nBorrowed=2000\nSpins=77\n"
                                  "TotalBets=500\nBonus=60\n";
-    CabinetWindow& form = Start();
+    Start();
     EXPECT_EQ(session.state().account, (Account{4321, 2000, 77, 500, 60}));
 }
 
@@ -85,7 +85,7 @@ TEST_F(Startup, ACorruptPictureIsReportedAndTheGameStillLoads) {
     Put("tester.JPG", "\xFF\xD8\xFF\xE0 not really a picture");
     std::filesystem::create_directories(gameFile().parent_path());
     std::ofstream(gameFile()) << "[CurrentGame]\nCredits=555\n";
-    CabinetWindow& form = Start();
+    Start();
     ASSERT_EQ(messages.errors.size(), 1u);
     EXPECT_NE(messages.errors[0].find("tester.JPG"), std::string::npos) << messages.errors[0];
     EXPECT_EQ(session.state().account.credits, 555);
@@ -97,7 +97,7 @@ TEST_F(Startup, MissingSoundsAreReportedAndTheGameStillLoads) {
     Remove("Bingo3.wav");
     std::filesystem::create_directories(gameFile().parent_path());
     std::ofstream(gameFile()) << "[CurrentGame]\nCredits=556\n";
-    CabinetWindow& form = Start();
+    Start();
     ASSERT_EQ(messages.errors.size(), 2u);
     EXPECT_NE(messages.errors[0].find("Bingo0.wav"), std::string::npos);
     EXPECT_NE(messages.errors[1].find("Bingo3.wav"), std::string::npos);
@@ -110,7 +110,7 @@ TEST_F(Startup, NewGameResetsTheAccountOnly) {
     Arrange([&](SessionState& s) { s.account = {50, 3000, 10, 900, 40}; });
     Arrange([&](SessionState& s) { s.settings.linesBet = 3; });
     Arrange([&](SessionState& s) { s.lastBet = 3; });
-    form.NewGameCommand();
+    form.action("newGame")->trigger();
     EXPECT_EQ(session.state().account, (Account{1000, 1000, 0, 0, 0}));
     EXPECT_EQ(session.state().settings.linesBet, 3);
     EXPECT_EQ(session.state().lastBet, 3);
@@ -143,7 +143,7 @@ TEST_F(Startup, ARefusedStoreKeepsTheWindowOpen) {
 
 TEST_F(Startup, TheManualOpensAtItsContents) {
     CabinetWindow& form = Start();
-    form.ShowManual();
+    form.action("manual")->trigger();
     ASSERT_NE(help, nullptr);
     EXPECT_EQ(help->shown, std::vector<int>{0});
 }

@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QImage>
+#include <filesystem>
+#include <functional>
+#include <string>
+
+namespace quillane {
+
+// Where the cabinet's pictures fall at one layout width.
+struct CabinetGeometry {
+    int layoutWidth = 800;
+    int cellSize = 76;
+    int reelLeft = 207;
+    int reelTop = 210;
+    int reelPitch = 92;
+    int motionHeight = 912;  // the motion strip's height as drawn
+
+    int Scale(int v) const;
+};
+
+// The cabinet's pictures: the stored ones, replaced by files beside the program where those
+// exist, and the reel pictures prepared for the layout width.
+class CabinetPictures {
+  public:
+    using Report = std::function<void(const std::string& error)>;
+
+    // `programDirectory` holds the replacement files; `prefix` names the symbol sheets.
+    CabinetPictures(std::filesystem::path programDirectory, std::string prefix, Report report);
+
+    void LoadBuiltin();
+    // A picture that cannot be read is reported and the stored one kept.
+    void LoadReplacements();
+    // Stretches the reel pictures to `layoutWidth`, taking a larger symbol sheet where one
+    // drawn for that width lies beside the program.
+    void Prepare(int layoutWidth);
+
+    const CabinetGeometry& geometry() const { return geometry_; }
+
+    // As drawn from.
+    QImage background;         // at its design size
+    QImage cabinetBackground;  // at the layout's size, stretched once rather than at every paint
+    QImage motionStrip;
+    QImage symbolSheet;
+    QImage betMaxButton, spinButton, badge;
+    QImage digitsSmall, greenSmall, digitsLarge, greenLarge;
+    QImage logo, logoMask;
+    QImage lineBubbles, lineBubblesDim, lineBubblesNeg;
+
+  private:
+    std::filesystem::path directory_;
+    std::string prefix_;
+    Report report_;
+    CabinetGeometry geometry_;
+    // The pictures before any stretching.
+    QImage motionSource_, sheetSource_;
+};
+
+}  // namespace quillane
