@@ -26,13 +26,13 @@ testing::StandaloneCabinet& Shared() {
     return cabinet;
 }
 
-void BM_FormPaint(benchmark::State& state) {
+void BM_Redraw(benchmark::State& state) {
     CabinetWindow& form = *Shared().form;
     for (auto _ : state)
         form.Redraw();
     state.SetLabel("layout width " + std::to_string(form.geometry().layoutWidth));
 }
-BENCHMARK(BM_FormPaint)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Redraw)->Unit(benchmark::kMillisecond);
 
 void BM_ReelMotionFrame(benchmark::State& state) {
     CabinetWindow& form = *Shared().form;

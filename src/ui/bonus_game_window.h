@@ -112,8 +112,8 @@ class BonusGameWindow : public QDialog {
     std::array<QImage, kCardCount> balls_;
     std::array<PictureBox*, kPatternCount> patterns_{};     // by diagram number
     std::array<PictureBox*, kPatternCount> patternsWon_{};  // dimmed copies; none for 0
-    std::array<QLabel*, kPatternCount> names_{};            // B1 to B12
-    std::array<QLabel*, kPatternCount> pays_{};             // GP1 to GP12
+    std::array<QLabel*, kPatternCount> names_{};            // by diagram number, 1 to 12
+    std::array<QLabel*, kPatternCount> pays_{};             // likewise
     QLabel* yourCardLabel_ = nullptr;
     QLabel* selectCardLabel_ = nullptr;
     QLabel* numbersCalledLabel_ = nullptr;

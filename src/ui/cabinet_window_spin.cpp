@@ -163,7 +163,8 @@ void CabinetWindow::PlayBonusGame() {
         return;
     }
     BonusGameWindow bonus(
-        std::move(game), env_.clock, [this](Sound effect) { audio_->Play(effect); }, this);
+        std::move(game), env_.clock, [audio = audio_.get()](Sound effect) { audio->Play(effect); },
+        this);
     bonus.setGeometry(env_.screen.Info().available);
     bonus.setWindowState(bonus.windowState() | Qt::WindowMaximized);
     bonus.exec();
