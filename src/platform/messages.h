@@ -14,6 +14,8 @@ class Messages {
     virtual void Inform(const std::string& text) = 0;
     // The application's error box.
     virtual void Error(const std::string& text) = 0;
+    // A question answered Yes or No; No unless the player says Yes.
+    virtual bool Confirm(const std::string& text) = 0;
     // A one-line input box; nullopt when the player cancels.
     virtual std::optional<std::string> AskText(const std::string& caption,
                                                const std::string& prompt,

@@ -13,6 +13,12 @@ void QtMessages::Error(const std::string& text) {
     QMessageBox::critical(parent_, title_, QString::fromStdString(text));
 }
 
+bool QtMessages::Confirm(const std::string& text) {
+    return QMessageBox::question(parent_, title_, QString::fromStdString(text),
+                                 QMessageBox::Yes | QMessageBox::No,
+                                 QMessageBox::No) == QMessageBox::Yes;
+}
+
 std::optional<std::string> QtMessages::AskText(const std::string& caption,
                                                const std::string& prompt,
                                                const std::string& initial) {

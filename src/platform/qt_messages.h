@@ -18,6 +18,7 @@ class QtMessages : public Messages {
 
     void Inform(const std::string& text) override;
     void Error(const std::string& text) override;
+    bool Confirm(const std::string& text) override;
     std::optional<std::string> AskText(const std::string& caption, const std::string& prompt,
                                        const std::string& initial) override;
 

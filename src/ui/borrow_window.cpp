@@ -15,6 +15,8 @@
 namespace quillane {
 namespace {
 
+constexpr int kDialogBorder = 3;
+
 QFont WindowFont(int points, bool bold) {
     return GameFont(FontPixelSize(points), bold);
 }
@@ -112,7 +114,10 @@ void BorrowWindow::Redraw() {
     canvas.SetBrushClear(false);
     canvas.TextOut(20, 20, QStringLiteral("Borrowed:"));
     const QString credits = QStringLiteral("Credits:");
-    canvas.TextOut(frameGeometry().width() - 35 - canvas.TextExtent(credits).width(), 20, credits);
+    // Placed from the dialog's outer width with a fixed border, not the window manager's frame,
+    // which differs between desktops and is not there until the window is shown.
+    const int outerWidth = width() + 2 * kDialogBorder;
+    canvas.TextOut(outerWidth - 35 - canvas.TextExtent(credits).width(), 20, credits);
     const Account& account = session_.state().account;
     DrawDigits(canvas, creditsDigits_, account.credits, width() - 30, 40, true, false);
     DrawDigits(canvas, borrowedDigits_, account.borrowed, 20, 40, false, false);

@@ -23,11 +23,11 @@ CabinetWindow::CabinetWindow(Environment environment)
                                        [this](int key) { PressKey(key); }, [this] { Relayout(); }});
     setCentralWidget(view_);
     BuildMenus();
-    startupTimer_ = env_.clock.NewTimer(durations::kStartupMs, true, [this] { FinishStartup(); });
+    startupTimer_ = env_.clock.NewTimer(durations::kStartupMs, false, [this] { FinishStartup(); });
     winDisplayTimer_ =
         env_.clock.NewTimer(durations::kWinDisplayTickMs, false, [this] { ShowWinFrame(); });
-    musicTimer_ =
-        env_.clock.NewTimer(durations::kMusicPollMs, true, [this] { audio_->StartPendingTrack(); });
+    musicTimer_ = env_.clock.NewTimer(durations::kMusicPollMs, false,
+                                      [this] { audio_->StartPendingTrack(); });
     bonusLaunchTimer_ =
         env_.clock.NewTimer(durations::kBonusLaunchMs, false, [this] { OpenBonusGame(); });
     env_.music.SetEndHandler([this] { audio_->TrackEnded(); });
@@ -69,7 +69,8 @@ void CabinetWindow::Create() {
             ReadSettings();
     });
     setWindowTitle(QString::fromStdString(settings_.productName));
-    manualAction_->setText(QString::fromStdString("&" + settings_.productName + " Manual"));
+    manualAction_->setText(QString::fromStdString(
+        settings_.productName.empty() ? "&Manual" : "&" + settings_.productName + " Manual"));
     settings_.helpFile = settings_.programDirectory / (settings_.executableStem + ".html");
     help_ = env_.makeHelp(settings_.helpFile);
 
@@ -104,6 +105,9 @@ void CabinetWindow::Create() {
     created_ = true;
     Redraw();
     view_->setFocus();
+    // Only now: an error box shown above runs the event loop, which must not start the music.
+    startupTimer_->SetEnabled(true);
+    musicTimer_->SetEnabled(true);
 }
 
 void CabinetWindow::PlaceWindow(const ScreenInfo& screen, bool maximize) {
@@ -127,7 +131,9 @@ void CabinetWindow::FinishStartup() {
 
 void CabinetWindow::NewGame() {
     session_.NewGame();
-    busy_ = false;
+    // A spin or bonus pay-out under way keeps the controls until its own end.
+    if (cycleDepth_ == 0)
+        busy_ = false;
     Redraw();
 }
 
@@ -199,7 +205,10 @@ void CabinetWindow::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
-    if (!StoreGame(kCurrentGameSlot, "CurrentGame")) {
+    if (!StoreGame(kCurrentGameSlot, "CurrentGame") &&
+        !env_.messages.Confirm(store_ ? "The game was not stored. Quit without saving it?"
+                                      : "There is no game file to keep this game in. Quit "
+                                        "without saving it?")) {
         event->ignore();
         return;
     }

@@ -13,9 +13,9 @@ QFont DialogFont(bool bold) {
     return GameFont(11, bold);
 }
 
-QLabel* Label(QWidget* parent, int x, int y, int width, Qt::Alignment alignment) {
+QLabel* Label(QWidget* parent, int x, int y, int width, Qt::Alignment alignment, bool bold) {
     auto* label = new QLabel(parent);
-    label->setFont(DialogFont(false));
+    label->setFont(DialogFont(bold));
     label->setGeometry(x, y, width, 16);
     label->setAlignment(alignment | Qt::AlignVCenter);
     return label;
@@ -63,10 +63,11 @@ void SlotDialog::BuildSlot(int slot, int left, int top) {
     names_[i]->setGeometry(8, 8, 233, 20);
     names_[i]->setBackgroundRole(QPalette::Button);
     names_[i]->setStyleSheet(QStringLiteral("QLineEdit { background: palette(button); }"));
-    games_[i] = Label(panel, 8, 28, 129, Qt::AlignLeft);
-    dates_[i] = Label(panel, 168, 28, 57, Qt::AlignRight);
-    credits_[i] = Label(panel, 8, 48, 105, Qt::AlignLeft);
-    borrowed_[i] = Label(panel, 112, 48, 113, Qt::AlignRight);
+    // The name and the product are plain; the slot's figures take the dialog's bold.
+    games_[i] = Label(panel, 8, 28, 129, Qt::AlignLeft, false);
+    dates_[i] = Label(panel, 168, 28, 57, Qt::AlignRight, true);
+    credits_[i] = Label(panel, 8, 48, 105, Qt::AlignLeft, true);
+    borrowed_[i] = Label(panel, 112, 48, 113, Qt::AlignRight, true);
 
     buttons_[i] = new QPushButton(QStringLiteral("OK"), panel);
     buttons_[i]->setObjectName(QStringLiteral("Slot%1").arg(slot));

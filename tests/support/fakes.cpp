@@ -69,6 +69,15 @@ void RecordingMusic::EndTrack() {
         end_();
 }
 
+bool RecordingMessages::Confirm(const std::string& text) {
+    questions.push_back(text);
+    if (confirmations.empty())
+        return false;
+    const bool answer = confirmations.front();
+    confirmations.pop_front();
+    return answer;
+}
+
 std::optional<std::string> RecordingMessages::AskText(const std::string& caption,
                                                       const std::string&, const std::string&) {
     asked.push_back(caption);

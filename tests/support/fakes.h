@@ -50,7 +50,12 @@ class RecordingMusic : public MusicPort {
 class RecordingMessages : public Messages {
   public:
     void Inform(const std::string& text) override { informed.push_back(text); }
-    void Error(const std::string& text) override { errors.push_back(text); }
+    void Error(const std::string& text) override {
+        errors.push_back(text);
+        if (whileShown)
+            whileShown();
+    }
+    bool Confirm(const std::string& text) override;
     std::optional<std::string> AskText(const std::string&, const std::string& prompt,
                                        const std::string&) override;
 
@@ -58,6 +63,10 @@ class RecordingMessages : public Messages {
     std::vector<std::string> errors;
     std::vector<std::string> asked;  // the input boxes' captions
     std::deque<std::optional<std::string>> answers;
+    std::vector<std::string> questions;  // what Confirm asked
+    std::deque<bool> confirmations;      // its answers; No when none is left
+    // Runs while an error box is up, as the event loop of a real one would.
+    std::function<void()> whileShown;
 };
 
 // The screen the window tests run on: QUILLANE_TEST_SCREEN's size ("1024x900"), 800 by 700

@@ -328,6 +328,17 @@ TEST_F(SpinCycle, MenuCommandsStillRunDuringASpin) {
         << "the new game's credits, and the spin's win on top";
 }
 
+TEST_F(SpinCycle, NewGameDuringASpinKeepsTheControlsLocked) {
+    CabinetWindow& form = Ready();
+    SeedFor([](const SpinResult& r) { return r.winToPay == 0; });
+    After(300, [&] { form.action("newGame")->trigger(); });
+    After(400, [&] { form.PressKey(Qt::Key_Space); });
+    form.Spin();
+    EXPECT_EQ(std::count(sound.played.begin(), sound.played.end(), "ReelStop"), 5)
+        << "no second spin inside the first";
+    EXPECT_FALSE(form.busy());
+}
+
 TEST_F(SpinCycle, ClosingDuringASpinStoresTheWin) {
     CabinetWindow& form = Ready();
     const SpinResult expected = SeedFor([](const SpinResult& r) { return r.winToPay > 0; });

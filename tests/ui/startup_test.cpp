@@ -58,11 +58,11 @@ TEST_F(Startup, SettingsFileRenamesTheProductAndTheAssets) {
     EXPECT_EQ(sound.preloaded, (std::vector<std::string>{"ReelStop Keno0.wav", "Count Keno3.wav"}));
 }
 
-TEST_F(Startup, AnEmptyProductNameLeavesTheManualWithoutAccessKey) {
+TEST_F(Startup, AnEmptyProductNameStillNamesTheManual) {
     Put("testing.INI", "[settings]\nABOUTNAME=\n");
     CabinetWindow& form = Start();
     EXPECT_EQ(form.windowTitle(), "");
-    EXPECT_EQ(form.action("manual")->text(), "& Manual");
+    EXPECT_EQ(form.action("manual")->text(), "&Manual") << "no underlined blank";
     EXPECT_EQ(form.settings().assetPrefix, "Bingo") << "a missing key keeps its default";
 }
 
@@ -137,8 +137,33 @@ TEST_F(Startup, ARefusedStoreKeepsTheWindowOpen) {
     EXPECT_FALSE(form.close());
     ASSERT_EQ(messages.errors.size(), 1u);
     EXPECT_EQ(messages.errors[0], "Unable to write to " + gameFile().string());
+    EXPECT_EQ(messages.questions.size(), 1u) << "asked whether to quit without saving";
     std::filesystem::remove(configDir() / "quillane");
     EXPECT_TRUE(form.close()) << "closing again tries the store again";
+}
+
+TEST_F(Startup, APlayerMayQuitWithoutSavingWhenTheStoreIsRefused) {
+    CabinetWindow& form = Start();
+    PassStartup();
+    std::filesystem::remove_all(configDir() / "quillane");
+    std::ofstream(configDir() / "quillane") << "in the way";
+    messages.confirmations.push_back(true);
+    EXPECT_TRUE(form.close());
+    EXPECT_EQ(messages.errors.size(), 1u);
+}
+
+TEST_F(Startup, AnErrorBoxDuringStartUpStartsNothingEarly) {
+    Put("Bingo1.mid");
+    Put("tester.JPG", "not a picture");
+    // A real error box runs the event loop while the player reads it.
+    messages.whileShown = [this] { clock.Advance(300); };
+    CabinetWindow& form = Start();
+    EXPECT_EQ(messages.errors.size(), 1u) << "the picture's, and no music error";
+    EXPECT_TRUE(form.busy()) << "start-up's second half waits for its own timer";
+    messages.whileShown = nullptr;
+    PassStartup();
+    clock.Advance(100);
+    EXPECT_EQ(music.started, std::vector<std::string>{"Bingo1.mid"});
 }
 
 TEST_F(Startup, TheManualOpensAtItsContents) {
