@@ -16,7 +16,7 @@
 // jpeglib.h uses FILE and size_t without including their headers.
 #include <jpeglib.h>
 
-#include "storage/file_descriptor.h"
+#include "storage/regular_file.h"
 
 #include <jerror.h>
 
@@ -130,48 +130,6 @@ bool Decode(const unsigned char* data, unsigned long size, QImage* image, char* 
     return true;
 }
 
-// The whole file, or nullopt with the reason. Opened without blocking so that a FIFO given as
-// a picture is refused rather than waited on.
-std::optional<std::vector<unsigned char>> ReadBounded(const std::filesystem::path& file,
-                                                      std::string& reason) {
-    const FileDescriptor fd(::open(file.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
-    if (fd.get() < 0) {
-        reason = std::strerror(errno);
-        return std::nullopt;
-    }
-    struct stat info {};
-    if (::fstat(fd.get(), &info) != 0) {
-        reason = std::strerror(errno);
-        return std::nullopt;
-    }
-    if (!S_ISREG(info.st_mode)) {
-        reason = S_ISDIR(info.st_mode) ? "It is a directory" : "It is not a regular file";
-        return std::nullopt;
-    }
-    std::vector<unsigned char> bytes;
-    bytes.reserve(std::min(static_cast<std::size_t>(info.st_size), kMaxJpegFileBytes + 1));
-    unsigned char chunk[65536];
-    for (;;) {
-        const ssize_t got = ::read(fd.get(), chunk, sizeof chunk);
-        if (got < 0 && errno == EINTR) {
-            continue;
-        }
-        if (got < 0) {
-            reason = std::strerror(errno);
-            return std::nullopt;
-        }
-        if (got == 0) {
-            return bytes;
-        }
-        if (bytes.size() + static_cast<std::size_t>(got) > kMaxJpegFileBytes) {
-            reason =
-                "It is larger than " + std::to_string(kMaxJpegFileBytes / (1024 * 1024)) + " MiB";
-            return std::nullopt;
-        }
-        bytes.insert(bytes.end(), chunk, chunk + got);
-    }
-}
-
 }  // namespace
 
 QImage DecodeJpeg(std::span<const unsigned char> bytes, std::string& error) {
@@ -192,7 +150,7 @@ QImage DecodeJpeg(std::span<const unsigned char> bytes, std::string& error) {
 QImage LoadJpegFile(const std::filesystem::path& file, std::string& error) {
     std::string reason;
     QImage image;
-    if (const auto bytes = ReadBounded(file, reason)) {
+    if (const auto bytes = ReadRegularFile(file, kMaxJpegFileBytes, true, reason)) {
         image = DecodeJpeg(*bytes, reason);
     }
     if (image.isNull()) {

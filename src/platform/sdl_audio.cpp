@@ -18,11 +18,16 @@
 #include <thread>
 #include <vector>
 
+#include "storage/regular_file.h"
+
 namespace quillane {
 
 namespace {
 
 namespace fs = std::filesystem;
+
+// No sound effect of the game comes near this; a larger file is not one of them.
+constexpr std::size_t kMaxSoundFileBytes = 64 * 1024 * 1024;
 using namespace std::chrono_literals;
 
 constexpr int kEffectsChannel = 0;
@@ -48,41 +53,25 @@ std::string CannotPlay(const fs::path& file, const std::string& reason) {
     return "Cannot play file \"" + file.string() + "\". " + reason;
 }
 
-// Reads at most `limit` bytes from the start of the file. On failure returns false with a
-// message naming the file in `error`.
-bool ReadFile(const fs::path& file, std::size_t limit, std::vector<unsigned char>& bytes,
-              std::string& error) {
-    std::unique_ptr<std::FILE, int (*)(std::FILE*)> stream(std::fopen(file.c_str(), "rb"),
-                                                           &std::fclose);
-    if (!stream) {
-        error = CannotOpen(file, std::strerror(errno));
+// Reads at most `limit` bytes from the start of the file, refusing what is not a regular file
+// (a FIFO would block the game) and, with `whole`, a file larger than the limit. On failure
+// returns false with a message naming the file in `error`.
+bool ReadFile(const fs::path& file, std::size_t limit, bool whole,
+              std::vector<unsigned char>& bytes, std::string& error) {
+    std::string reason;
+    auto read = ReadRegularFile(file, limit, whole, reason);
+    if (!read) {
+        error = CannotOpen(file, reason);
         return false;
     }
-    bytes.clear();
-    std::array<unsigned char, 65536> buffer;
-    while (bytes.size() < limit) {
-        const std::size_t wanted = std::min(buffer.size(), limit - bytes.size());
-        const std::size_t got = std::fread(buffer.data(), 1, wanted, stream.get());
-        bytes.insert(bytes.end(), buffer.begin(), buffer.begin() + got);
-        if (got < wanted) {
-            if (std::ferror(stream.get())) {
-                error = CannotOpen(file, std::strerror(errno));
-                return false;
-            }
-            break;
-        }
-    }
+    bytes = std::move(*read);
     return true;
 }
 
 // The whole file, decoded into the device's format. Null with `error` set when it cannot be.
 ChunkPtr LoadChunk(const fs::path& file, std::string& error) {
     std::vector<unsigned char> bytes;
-    if (!ReadFile(file, SIZE_MAX, bytes, error)) {
-        return nullptr;
-    }
-    if (bytes.size() > INT_MAX) {
-        error = CannotPlay(file, "The file is too large.");
+    if (!ReadFile(file, kMaxSoundFileBytes, true, bytes, error)) {
         return nullptr;
     }
     SDL_RWops* source = SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size()));
@@ -173,7 +162,7 @@ std::optional<std::string> CheckMidiFile(const fs::path& file) {
     }
     std::vector<unsigned char> header;
     std::string error;
-    if (!ReadFile(file, 4, header, error)) {
+    if (!ReadFile(file, 4, false, header, error)) {
         return error;
     }
     if (header.size() < 4 || std::memcmp(header.data(), "MThd", 4) != 0) {

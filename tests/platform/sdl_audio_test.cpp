@@ -4,6 +4,7 @@
 #include <SDL_mixer.h>
 #include <gtest/gtest.h>
 #include <stdlib.h>
+#include <sys/stat.h>
 
 #include <QCoreApplication>
 #include <QEventLoop>
@@ -338,7 +339,15 @@ TEST_F(SdlAudioTest, PreloadOfAnUnplayableFileThrowsNamingIt) {
         }
     };
     expectFailure(dir_ / "missing.wav", "No such file or directory");
-    expectFailure(dir_, "Is a directory");
+    expectFailure(dir_, "It is a directory");
+    // A FIFO would block the game for ever if it were opened and read like a file.
+    const fs::path fifo = dir_ / "fifo.wav";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    expectFailure(fifo, "It is not a regular file");
+    audio.sound().PlayFile(fifo, true);
+    const std::optional<std::string> music = audio.music().Play(fifo);
+    ASSERT_TRUE(music.has_value());
+    EXPECT_NE(music->find("It is not a regular file"), std::string::npos) << *music;
 
     const fs::path garbage = dir_ / "garbage.wav";
     WriteBytes(garbage, "This is a text file, not a sound.\n");

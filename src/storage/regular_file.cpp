@@ -1,0 +1,56 @@
+#include "storage/regular_file.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+
+#include "storage/file_descriptor.h"
+
+namespace quillane {
+
+std::optional<std::vector<unsigned char>> ReadRegularFile(const std::filesystem::path& file,
+                                                          std::size_t maxBytes, bool wholeOrNothing,
+                                                          std::string& reason) {
+    const FileDescriptor fd(::open(file.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+    if (fd.get() < 0) {
+        reason = std::strerror(errno);
+        return std::nullopt;
+    }
+    struct stat info {};
+    if (::fstat(fd.get(), &info) != 0) {
+        reason = std::strerror(errno);
+        return std::nullopt;
+    }
+    if (!S_ISREG(info.st_mode)) {
+        reason = S_ISDIR(info.st_mode) ? "It is a directory" : "It is not a regular file";
+        return std::nullopt;
+    }
+    std::vector<unsigned char> bytes;
+    bytes.reserve(std::min(static_cast<std::size_t>(info.st_size), maxBytes));
+    unsigned char chunk[65536];
+    while (bytes.size() <= maxBytes) {
+        const std::size_t wanted = std::min(sizeof chunk, maxBytes + 1 - bytes.size());
+        const ssize_t got = ::read(fd.get(), chunk, wanted);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0) {
+            reason = std::strerror(errno);
+            return std::nullopt;
+        }
+        if (got == 0)
+            return bytes;
+        bytes.insert(bytes.end(), chunk, chunk + got);
+    }
+    if (!wholeOrNothing) {
+        bytes.resize(maxBytes);
+        return bytes;
+    }
+    reason = "It is larger than " + std::to_string(maxBytes / (1024 * 1024)) + " MiB";
+    return std::nullopt;
+}
+
+}  // namespace quillane
