@@ -1,5 +1,8 @@
 #include "ui/cabinet_pictures.h"
 
+#include <optional>
+#include <string>
+
 #include "core/scale.h"
 #include "platform/asset_files.h"
 #include "platform/jpeg.h"
@@ -22,6 +25,21 @@ QImage Stretched(const QImage& source, int width, int height) {
     if (source.isNull() || width <= 0 || height <= 0)
         return {};
     return Opaque(source.scaled(width, height, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+}
+
+// The drawing copies from every picture at the coordinates of the stored one, so a replacement
+// must have its size; the motion strip may be taller, as long as it shows three cells at once.
+std::optional<std::string> SizeRefusal(const std::filesystem::path& file, const QImage& loaded,
+                                       QSize needed, bool tallerAllowed) {
+    const bool fits =
+        loaded.width() == needed.width() &&
+        (tallerAllowed ? loaded.height() >= needed.height() : loaded.height() == needed.height());
+    if (fits)
+        return std::nullopt;
+    return "Cannot use the picture \"" + file.string() + "\": it is " +
+           std::to_string(loaded.width()) + " by " + std::to_string(loaded.height()) +
+           " pixels, and the game needs " + std::to_string(needed.width()) + " by " +
+           std::to_string(needed.height()) + (tallerAllowed ? " or taller." : ".");
 }
 
 struct SheetVariant {
@@ -65,7 +83,7 @@ void CabinetPictures::LoadBuiltin() {
 }
 
 void CabinetPictures::LoadReplacements() {
-    auto replace = [this](const std::string& name, QImage& picture) {
+    auto replace = [this](const std::string& name, QImage& picture, bool tallerAllowed = false) {
         const auto file = FindFileNoCase(directory_, name);
         if (!file)
             return;
@@ -75,10 +93,16 @@ void CabinetPictures::LoadReplacements() {
             report_(error);
             return;
         }
+        const QSize needed(picture.width(),
+                           tallerAllowed ? 3 * cabinet_layout::kCellSize : picture.height());
+        if (auto refusal = SizeRefusal(*file, loaded, needed, tallerAllowed)) {
+            report_(*refusal);
+            return;
+        }
         picture = Opaque(loaded);
     };
     replace("TESTER.jpg", background);
-    replace("MOTIONX.jpg", motionSource_);
+    replace("MOTIONX.jpg", motionSource_, true);
     replace("Bet5But.jpg", betMaxButton);
     replace("SpinBut.jpg", spinButton);
     replace("BET1B.jpg", badge);
@@ -104,6 +128,13 @@ void CabinetPictures::Prepare(int layoutWidth) {
         QImage loaded = LoadJpegFile(*file, error);
         if (loaded.isNull()) {
             report_(error);
+            break;
+        }
+        // The larger sheet holds the same cells as the stored one, each v.cellSize square.
+        const QSize needed(sheetSource_.width() / layout::kCellSize * v.cellSize,
+                           sheetSource_.height() / layout::kCellSize * v.cellSize);
+        if (auto refusal = SizeRefusal(*file, loaded, needed, false)) {
+            report_(*refusal);
             break;
         }
         sheet = loaded;

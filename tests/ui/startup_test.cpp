@@ -92,6 +92,22 @@ TEST_F(Startup, ACorruptPictureIsReportedAndTheGameStillLoads) {
     EXPECT_NE(At(400, 300), qRgb(0, 0, 0)) << "the stored background is painted";
 }
 
+TEST_F(Startup, AReplacementOfTheWrongSizeIsRefusedAndTheStoredPictureKept) {
+    QImage tiny(1, 1, QImage::Format_RGB32);
+    tiny.fill(Qt::red);
+    ASSERT_TRUE(tiny.save(QString::fromStdString((programDir() / "Bingo.jpg").string()), "JPG"));
+    CabinetWindow& form = Start();
+    ASSERT_EQ(messages.errors.size(), 1u);
+    EXPECT_NE(messages.errors[0].find("Bingo.jpg\": it is 1 by 1 pixels, and the game needs 304 by "
+                                      "456."),
+              std::string::npos)
+        << messages.errors[0];
+    const int c = form.geometry().cellSize;
+    EXPECT_GE(form.pictures().symbolSheet.width(), 4 * c) << "the stored sheet, four cells wide";
+    EXPECT_NE(At(form.geometry().reelLeft + c / 2, form.geometry().reelTop + c / 2), qRgb(0, 0, 0))
+        << "the reels are drawn";
+}
+
 TEST_F(Startup, MissingSoundsAreReportedAndTheGameStillLoads) {
     Remove("Bingo0.wav");
     Remove("Bingo3.wav");
