@@ -3,6 +3,7 @@
 #include "cabinet_fixture.h"
 #include "core/reels.h"
 #include "platform/asset_files.h"
+#include "ui/meter_digits.h"
 
 namespace quillane::testing {
 namespace {
@@ -24,6 +25,29 @@ void Whiten(CabinetWindow& form, int left, int top, int right, int bottom) {
     c.SetBrushClear(false);
     c.SetBrushColor(Qt::white);
     c.FillRect(left, top, right, bottom);
+}
+
+// A meter shows every digit of the most negative counter, and its sign.
+TEST(MeterDigits, ShowTheSignAndEveryDigit) {
+    const QImage digits = Builtin("green_small.png");
+    QImage surface(400, kDigitHeight, QImage::Format_ARGB32);
+    surface.fill(Qt::white);
+    Canvas canvas(surface);
+    DrawDigits(canvas, digits, -2147483648LL, 400, 0, true, false);
+    const std::string text = "-2147483648";
+    const int left = 400 - kDigitWidth * static_cast<int>(text.size());
+    for (std::size_t i = 1; i < text.size(); ++i) {
+        const int d = text[i] - '0';
+        EXPECT_EQ(
+            surface.copy(left + kDigitWidth * static_cast<int>(i), 0, kDigitWidth, kDigitHeight),
+            digits.copy(kDigitWidth * d, 0, kDigitWidth, kDigitHeight))
+            << "digit " << i;
+    }
+    const QImage sign = surface.copy(left, 0, kDigitWidth, kDigitHeight);
+    const QImage eight = digits.copy(kDigitWidth * 8, 0, kDigitWidth, kDigitHeight);
+    EXPECT_EQ(sign.pixel(kDigitWidth / 2, 10), eight.pixel(kDigitWidth / 2, 10)) << "lit bar";
+    EXPECT_EQ(sign.pixel(kDigitWidth / 2, 1), qRgb(0, 0, 0)) << "nothing above it";
+    EXPECT_EQ(surface.pixel(left - 1, 10), qRgb(0, 0, 0)) << "the spare cell wipes";
 }
 
 TEST_F(CabinetPaint, GeometryAtWidth800) {
