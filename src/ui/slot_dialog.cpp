@@ -40,11 +40,14 @@ SlotDialog::SlotDialog(Mode mode, const std::array<SavedGame, kSavedSlotCount>& 
     cancel->setObjectName(QStringLiteral("CancelButton"));
     cancel->setGeometry(508, 316, 97, 37);
     cancel->setIcon(style()->standardIcon(QStyle::SP_DialogCancelButton));
+    // Enter belongs to the slot being named, never to Cancel or Help.
+    cancel->setAutoDefault(false);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     auto* helpButton = new QPushButton(QStringLiteral("&Help"), this);
     helpButton->setObjectName(QStringLiteral("HelpButton"));
     helpButton->setGeometry(8, 316, 97, 37);
     helpButton->setIcon(style()->standardIcon(QStyle::SP_DialogHelpButton));
+    helpButton->setAutoDefault(false);
     connect(helpButton, &QPushButton::clicked, this, [this] { ShowHelp(); });
     ListSlots(games, productName);
 }
@@ -76,6 +79,8 @@ void SlotDialog::BuildSlot(int slot, int left, int top) {
     buttons_[i]->setGeometry(232, 16, 49, 37);
     buttons_[i]->setAutoDefault(false);
     connect(buttons_[i], &QPushButton::clicked, this, [this, slot] { ChooseSlot(slot); });
+    // Enter in a slot's name confirms it, as that slot's button would.
+    connect(names_[i], &QLineEdit::returnPressed, this, [this, slot] { ChooseSlot(slot); });
 }
 
 void SlotDialog::ListSlots(const std::array<SavedGame, kSavedSlotCount>& games,

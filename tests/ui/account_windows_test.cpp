@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QKeyEvent>
 #include <QTimer>
 #include <fstream>
 #include <functional>
@@ -112,6 +113,18 @@ TEST_F(SlotDialogTest, TheTypedNameIsProposedAndMayBeEmptiedOrLong) {
     std::ifstream file(gameFile());
     const std::string text((std::istreambuf_iterator<char>(file)), {});
     EXPECT_NE(text.find("GameName=" + forty), std::string::npos) << "stored whole";
+}
+
+TEST_F(SlotDialogTest, EnterInASlotsNameSavesIntoThatSlot) {
+    Ready();
+    WithSlotDialog("saveGame", [&](SlotDialog& dialog) {
+        dialog.name(2)->setText("Typed");
+        messages.answers.push_back("Typed");
+        QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+        QApplication::sendEvent(dialog.name(2), &enter);
+        EXPECT_FALSE(dialog.isVisible());
+    });
+    EXPECT_EQ(GameFile(gameFile()).Read(1).name, "Typed");
 }
 
 TEST_F(SlotDialogTest, ACancelledNameStoresNothing) {
