@@ -5,10 +5,12 @@
 
 #include "core/random.h"
 #include "platform/help_window.h"
+#include "platform/instance_channel.h"
 #include "platform/qt_clock.h"
 #include "platform/qt_messages.h"
 #include "platform/screen.h"
 #include "platform/sdl_audio.h"
+#include "storage/instance_lock.h"
 #include "storage/paths.h"
 #include "ui/cabinet_window.h"
 
@@ -48,6 +50,24 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("Quillane"));
     QtMessages messages;
     app.messages = &messages;
+    // One copy at a time on one settings directory: a second one calls the first forward and
+    // leaves without touching the game file.
+    std::unique_ptr<InstanceLock> lock;
+    std::unique_ptr<InstanceChannel> channel;
+    try {
+        const std::filesystem::path lockFile =
+            LockFileFor(GameFilePath(ExecutableStem(ExecutablePath())));
+        lock = std::make_unique<InstanceLock>(lockFile);
+        channel = std::make_unique<InstanceChannel>(QString::fromStdString(lockFile.string()));
+    } catch (const std::exception&) {
+        // Without a home directory there is no game file to guard; the window says so.
+    }
+    if (lock && lock->state() == InstanceLock::State::Taken) {
+        channel->CallRunningCopy();
+        messages.Inform("Quillane is already running.");
+        return 0;
+    }
+
     QtClock clock;
     SdlAudio audio;
     const QLocale locale = QLocale::system();
@@ -71,6 +91,13 @@ int main(int argc, char** argv) {
     CabinetWindow form(environment);
     messages.SetParent(&form);
     messages.SetTitle(form.windowTitle());
+    if (lock && lock->state() == InstanceLock::State::Held) {
+        channel->Listen([&form] {
+            form.setWindowState((form.windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
+            form.raise();
+            form.activateWindow();
+        });
+    }
     form.show();
     return QApplication::exec();
 }

@@ -1,0 +1,73 @@
+#!/usr/bin/env bash
+# Two copies on one settings directory, under a window manager: the second says the game is
+# running, brings the first forward and leaves without touching the game file. Then a player
+# with no home directory at all can still play and quit.
+# usage: instances_e2e.sh QUILLANE
+set -euo pipefail
+quillane=$1
+work=$(mktemp -d)
+source "$(dirname "$0")/lib.sh"
+
+start_display 1024x768
+openbox >"$work/openbox.log" 2>&1 &
+pids+=($!)
+sleep 1
+start_game
+first=$window
+xdotool key alt+f
+sleep 0.5
+xdotool key x
+for _ in $(seq 50); do kill -0 "$game" 2>/dev/null || break; sleep 0.1; done
+start_game
+first=$window
+game_file="$XDG_CONFIG_HOME/quillane/quillane.ini"
+before=$(sha256sum "$game_file")
+xdotool windowminimize --sync "$first" || true
+
+"$quillane" >>"$work/second.log" 2>&1 &
+second=$!
+pids+=($second)
+box=""
+for _ in $(seq 100); do
+    box=$(xdotool search --onlyvisible --name '^Quillane$' | grep -v "^$first\$" | head -n1 || true)
+    [ -n "$box" ] && break
+    sleep 0.1
+done
+[ -n "$box" ] || fail "the second copy said nothing"
+import -window root "$work/second.png"
+[ "$(xdotool getactivewindow)" = "$first" ] || [ "$(xdotool getactivewindow)" = "$box" ] ||
+    fail "neither the running game nor the message is in front"
+xdotool windowfocus --sync "$box" 2>/dev/null || true
+xdotool key Return
+for _ in $(seq 50); do kill -0 "$second" 2>/dev/null || break; sleep 0.1; done
+kill -0 "$second" 2>/dev/null && fail "the second copy did not leave"
+wait "$second" || fail "the second copy failed"
+[ "$(sha256sum "$game_file")" = "$before" ] || fail "the second copy touched the game file"
+xdotool search --onlyvisible --name '^Quillane$' | grep -qx "$first" ||
+    fail "the running game was not brought back"
+exit_game
+
+# No home directory: a user the system does not know, with neither HOME nor XDG_CONFIG_HOME.
+chmod 755 "$work"
+setpriv --reuid=54321 --regid=54321 --clear-groups \
+    env -u HOME -u XDG_CONFIG_HOME XDG_RUNTIME_DIR=/tmp "$quillane" >>"$work/homeless.log" 2>&1 &
+homeless=$!
+pids+=($homeless)
+box=$(timeout 20 xdotool search --sync --onlyvisible --name '^Quillane$' | head -n1) ||
+    fail "no window for the homeless game"
+sleep 1
+import -window root "$work/homeless.png"
+xdotool windowfocus --sync "$box" 2>/dev/null || true
+xdotool key Return
+sleep 1
+window=$(xdotool search --onlyvisible --name '^Quillane$' | head -n1)
+xdotool windowfocus --sync "$window" 2>/dev/null || true
+xdotool key alt+f
+sleep 0.5
+xdotool key x
+sleep 1
+import -window root "$work/quit.png"
+xdotool key alt+y
+for _ in $(seq 50); do kill -0 "$homeless" 2>/dev/null || break; sleep 0.1; done
+kill -0 "$homeless" 2>/dev/null && fail "the game without a home directory could not be quit"
+echo "ok"
