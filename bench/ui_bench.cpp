@@ -30,7 +30,7 @@ void BM_Redraw(benchmark::State& state) {
     CabinetWindow& form = *Shared().form;
     for (auto _ : state)
         form.Redraw();
-    state.SetLabel("layout width " + std::to_string(form.geometry().layoutWidth));
+    state.SetLabel("layout width " + std::to_string(form.cabinetGeometry().layoutWidth));
 }
 BENCHMARK(BM_Redraw)->Unit(benchmark::kMillisecond);
 
@@ -40,10 +40,10 @@ void BM_ReelMotionFrame(benchmark::State& state) {
     for (auto _ : state) {
         for (int reel = 0; reel < 5; ++reel)
             form.painter().DrawReelMotion(reel,
-                                          (offset + 97 * reel) % form.geometry().motionHeight);
-        offset = (offset + form.geometry().Scale(61)) % form.geometry().motionHeight;
+                                          (offset + 97 * reel) % form.cabinetGeometry().motionHeight);
+        offset = (offset + form.cabinetGeometry().Scale(61)) % form.cabinetGeometry().motionHeight;
     }
-    state.SetLabel("layout width " + std::to_string(form.geometry().layoutWidth));
+    state.SetLabel("layout width " + std::to_string(form.cabinetGeometry().layoutWidth));
 }
 BENCHMARK(BM_ReelMotionFrame)->Unit(benchmark::kMicrosecond);
 

@@ -4,10 +4,10 @@
 
 namespace quillane {
 
-int LayoutWidth(int screenWidth, int clientHeight) {
+int LayoutWidth(int clientWidth, int clientHeight) {
     if (clientHeight <= 0)
-        return screenWidth > 0 ? 1 : screenWidth;
-    int width = screenWidth;
+        return clientWidth > 0 ? 1 : clientWidth;
+    int width = clientWidth;
     // Start just above the answer; the truncation of the scale can let one more pixel fit.
     const long long fit = static_cast<long long>(clientHeight) * kDesignWidth / kDesignHeight + 3;
     if (width > fit)

@@ -2,9 +2,12 @@
 
 namespace quillane {
 
-// The width the 800 by 600 cabinet is laid out at: the screen's width when the scaled cabinet
-// fits the window's client height, otherwise the largest width at which it does, so the bet
-// keys and the spin button never fall below the edge of a wide screen.
-int LayoutWidth(int screenWidth, int clientHeight);
+// The width the 800 by 600 cabinet is laid out at: the largest at which the scaled cabinet fits
+// both the client area's width and its height, so nothing of it falls outside a narrow, a wide
+// or a short window.
+int LayoutWidth(int clientWidth, int clientHeight);
+
+// The smallest cabinet laid out: below it the captions no longer fit their keys and meters.
+inline constexpr int kMinimumLayoutWidth = 640;
 
 }  // namespace quillane

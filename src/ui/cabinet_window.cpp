@@ -4,6 +4,8 @@
 #include <QIcon>
 #include <QMenuBar>
 #include <QPixmap>
+#include <QWindowStateChangeEvent>
+#include <algorithm>
 #include <exception>
 
 #include "core/layout.h"
@@ -74,11 +76,13 @@ void CabinetWindow::Create() {
     settings_.helpFile = settings_.programDirectory / (settings_.executableStem + ".html");
     help_ = env_.makeHelp(settings_.helpFile);
 
+    // A first guess at the client area; the real one is laid out for once the window is shown.
     const ScreenInfo screen = env_.screen.Info();
-    screenWidth_ = screen.geometry.width();
     const bool maximize = screen.logicalDpi < 100;
-    const int windowHeight = maximize ? screen.available.height() : screen.geometry.height() - 10;
-    const int layoutWidth = LayoutWidth(screenWidth_, ClientHeightFor(windowHeight));
+    const QSize window =
+        maximize ? screen.available.size() : screen.geometry.size() - QSize(10, 10);
+    const int layoutWidth = std::max(kMinimumLayoutWidth,
+                                     LayoutWidth(window.width(), ClientHeightFor(window.height())));
 
     auto report = [this](const std::string& error) { env_.messages.Error(error); };
     pictures_ = std::make_unique<CabinetPictures>(settings_.programDirectory, settings_.assetPrefix,
@@ -111,14 +115,38 @@ void CabinetWindow::Create() {
 }
 
 void CabinetWindow::PlaceWindow(const ScreenInfo& screen, bool maximize) {
-    const QRect area = screen.geometry;
-    resize(area.width() - 10, area.height() - 10);
-    move((area.width() - width()) / 2, (area.height() - height()) / 2);
+    setMinimumSize(kMinimumLayoutWidth, ScaleToScreen(kDesignHeight, kMinimumLayoutWidth) +
+                                            menuBar()->sizeHint().height());
+    // The window's own size, a little smaller than the screen and centred on its free area.
+    const QRect area = screen.available;
+    normalGeometry_ = QRect(0, 0, std::min(screen.geometry.width() - 10, area.width()),
+                            std::min(screen.geometry.height() - 10, area.height()));
+    normalGeometry_.moveCenter(area.center());
+    setGeometry(normalGeometry_);
     if (maximize) {
         // Without a window manager a maximised window keeps its size: take the screen ourselves.
-        setGeometry(screen.available);
+        setGeometry(area);
         setWindowState(windowState() | Qt::WindowMaximized);
     }
+}
+
+void CabinetWindow::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() != QEvent::WindowStateChange || !created_)
+        return;
+    const auto* change = static_cast<QWindowStateChangeEvent*>(event);
+    const bool wasMaximized = change->oldState() & Qt::WindowMaximized;
+    if (!wasMaximized || (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)))
+        return;
+    // Restored from maximised: the window's own size, centred, with its frame on the screen.
+    const QRect area = env_.screen.Info().available;
+    const QSize frame = frameGeometry().size() - geometry().size();
+    const QSize client = normalGeometry_.size().boundedTo(area.size() - frame);
+    QRect outer(QPoint(0, 0), client + frame);
+    outer.moveCenter(area.center());
+    // The frame's side borders are alike; what is left of its height is the title bar's.
+    const QPoint offset(frame.width() / 2, frame.height() - frame.width() / 2);
+    setGeometry(QRect(outer.topLeft() + offset, client));
 }
 
 void CabinetWindow::FinishStartup() {
@@ -177,7 +205,7 @@ std::filesystem::path CabinetWindow::AssetPath(const std::string& name) const {
 }
 
 void CabinetWindow::ResizeSurface() {
-    const QSize size(geometry().Scale(kDesignWidth), geometry().Scale(kDesignHeight));
+    const QSize size(cabinetGeometry().Scale(kDesignWidth), cabinetGeometry().Scale(kDesignHeight));
     if (surface_.size() != size) {
         surface_ = QImage(size, QImage::Format_ARGB32);
         surface_.fill(Qt::black);
@@ -189,10 +217,12 @@ void CabinetWindow::ResizeSurface() {
 void CabinetWindow::Relayout() {
     if (!created_ || view_ == nullptr)
         return;
-    const int width = LayoutWidth(screenWidth_, view_->height());
-    if (width == geometry().layoutWidth || width <= 0 || busy_)
+    // Also in the middle of a spin or a count-up: their next frame is drawn at the new size.
+    const int width = std::max(kMinimumLayoutWidth, LayoutWidth(view_->width(), view_->height()));
+    if (width == cabinetGeometry().layoutWidth)
         return;
     pictures_->Prepare(width);
+    ++layoutGeneration_;
     ResizeSurface();
     Redraw();
 }

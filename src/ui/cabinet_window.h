@@ -88,7 +88,7 @@ class CabinetWindow : public QMainWindow {
     void Redraw();
     CabinetPainter& painter() { return *painter_; }
     const CabinetPictures& pictures() const { return *pictures_; }
-    const CabinetGeometry& geometry() const { return pictures_->geometry(); }
+    const CabinetGeometry& cabinetGeometry() const { return pictures_->geometry(); }
     CabinetAudio& audio() { return *audio_; }
     const CabinetSettings& settings() const { return settings_; }
     const QImage& surface() const { return surface_; }
@@ -101,6 +101,7 @@ class CabinetWindow : public QMainWindow {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
   private:
     void Create();
@@ -146,7 +147,8 @@ class CabinetWindow : public QMainWindow {
     std::unique_ptr<CabinetPictures> pictures_;
     std::unique_ptr<CabinetPainter> painter_;
     std::unique_ptr<CabinetAudio> audio_;
-    int screenWidth_ = 800;
+    QRect normalGeometry_;      // the window's own size and place, when not maximised
+    int layoutGeneration_ = 0;  // counts relayouts, so a spin under way notices one
 
     QImage surface_;
     CabinetView* view_ = nullptr;

@@ -52,7 +52,7 @@ void CabinetWindow::ShowStatistics() {
 
 void CabinetWindow::ShowPayoffChart() {
     PayoffChart chart(
-        geometry().layoutWidth, pictures_->symbolSheet, geometry().cellSize,
+        cabinetGeometry().layoutWidth, pictures_->symbolSheet, cabinetGeometry().cellSize,
         env_.screen.Info().available,
         [this](int topic) {
             if (help_)

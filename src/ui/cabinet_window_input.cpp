@@ -8,7 +8,7 @@ void CabinetWindow::Click(int x, int y) {
     namespace layout = cabinet_layout;
     if (busy_)
         return;
-    const int w = geometry().layoutWidth;
+    const int w = cabinetGeometry().layoutWidth;
     if (layout::kBetMaxButton.Contains(x, y, w)) {
         BetMax();
     } else if (layout::kSpinButton.Contains(x, y, w)) {

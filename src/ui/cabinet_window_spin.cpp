@@ -66,14 +66,32 @@ void CabinetWindow::Spin() {
 
 void CabinetWindow::SpinReels() {
     busy_ = true;
-    const int motionHeight = geometry().motionHeight;
+    int motionHeight = cabinetGeometry().motionHeight;
     const SpinDraw draw = session_.StartReels(motionHeight);
     std::array<int, kReelCount> offsets = draw.motionOffsets;
     // Each stopped reel's column, redrawn up and down as it settles.
     std::array<QImage, kReelCount> work;
     closing_ = false;
     auto drawWork = [&](int r, int dy) {
-        painter_->DrawReelPicture(r, work[static_cast<std::size_t>(r)], dy);
+        QImage& column = work[static_cast<std::size_t>(r)];
+        if (column.isNull())
+            column = painter_->CopyReel(r);
+        painter_->DrawReelPicture(r, column, dy);
+    };
+    // The window may be resized while the reels turn: they go on at the new size.
+    int generation = layoutGeneration_;
+    auto followLayout = [&] {
+        if (generation == layoutGeneration_)
+            return;
+        generation = layoutGeneration_;
+        const int height = cabinetGeometry().motionHeight;
+        for (int& offset : offsets)
+            offset = static_cast<int>(static_cast<long long>(offset) * height / motionHeight);
+        motionHeight = height;
+        for (QImage& column : work) {
+            if (!column.isNull())
+                column = QImage();
+        }
     };
 
     int t = 0;
@@ -84,19 +102,20 @@ void CabinetWindow::SpinReels() {
         if (env_.clock.TickCount() - last >= durations::kReelTickMs) {
             last = env_.clock.TickCount();
             ++t;
+            followLayout();
             for (int r = 0; r < kReelCount && !closing_; ++r) {
                 const int p = t - kReelPhaseStep * r;
                 auto& offset = offsets[static_cast<std::size_t>(r)];
                 if (p <= kStopPhase - 1) {
                     painter_->DrawReelMotion(r, offset);
-                    offset -= geometry().Scale(cabinet_layout::kReelStep);
+                    offset -= cabinetGeometry().Scale(cabinet_layout::kReelStep);
                     if (offset < 0)
                         offset += motionHeight;
                 } else if (p == kStopPhase) {
                     audio_->Play(Sound::ReelStop);
                     painter_->DrawReel(r);
                 } else if (p == kStopPhase + 1) {
-                    work[static_cast<std::size_t>(r)] = painter_->CopyReel(r);
+                    work[static_cast<std::size_t>(r)] = QImage();
                     drawWork(r, kBounce[0]);
                 } else if (p >= kStopPhase + 2 && p <= kStopPhase + 7) {
                     drawWork(r, kBounce[p - kStopPhase - 1]);

@@ -64,8 +64,8 @@ class CabinetFixture : public ::testing::Test {
 
 // Whether the test screen is laid out at this width; tests for other widths skip.
 #define REQUIRE_LAYOUT_WIDTH(form, width)         \
-    if ((form).geometry().layoutWidth != (width)) \
-    GTEST_SKIP() << "the screen is laid out at " << (form).geometry().layoutWidth
+    if ((form).cabinetGeometry().layoutWidth != (width)) \
+    GTEST_SKIP() << "the screen is laid out at " << (form).cabinetGeometry().layoutWidth
 
 // Colour distance allowing for JPEG's loss.
 int ColourDistance(QRgb a, QRgb b);

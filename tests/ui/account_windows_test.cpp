@@ -170,7 +170,7 @@ TEST_F(SlotDialogTest, OpenGameRepaintsTheMeters) {
     // The credits meter shows the game just opened.
     const QImage green = LoadBuiltinPicture(QStringLiteral(":/pictures/green_small.png"));
     const QImage shown =
-        form.surface().copy(form.geometry().Scale(620) - 16, form.painter().meterTop(), 16, 21);
+        form.surface().copy(form.cabinetGeometry().Scale(620) - 16, form.painter().meterTop(), 16, 21);
     EXPECT_EQ(shown.convertToFormat(QImage::Format_ARGB32), green.copy(5 * 16, 0, 16, 21))
         << "the last digit, 5";
 }

@@ -260,7 +260,7 @@ TEST_F(BonusGame, ThePayoutIsCountedOnAfterTheSpin) {
     PassStartup();
     for (std::uint32_t s = 1;; ++s) {
         RandomGenerator random(s);
-        const ReelStops stops = DrawSpin(random, form.geometry().motionHeight).stops;
+        const ReelStops stops = DrawSpin(random, form.cabinetGeometry().motionHeight).stops;
         if (ScoreSpin(session.reelSymbols(), stops, 9, 1).ballCount >= kBonusBallCount) {
             session.Seed(s);
             break;

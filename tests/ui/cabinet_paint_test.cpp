@@ -53,52 +53,52 @@ TEST(MeterDigits, ShowTheSignAndEveryDigit) {
 TEST_F(CabinetPaint, GeometryAtWidth800) {
     CabinetWindow& form = Start();
     REQUIRE_LAYOUT_WIDTH(form, 800);
-    EXPECT_EQ(form.geometry().cellSize, 76);
-    EXPECT_EQ(form.geometry().reelLeft, 207);
-    EXPECT_EQ(form.geometry().reelTop, 210);
-    EXPECT_EQ(form.geometry().reelPitch, 92);
-    EXPECT_EQ(form.geometry().motionHeight, 912);
+    EXPECT_EQ(form.cabinetGeometry().cellSize, 76);
+    EXPECT_EQ(form.cabinetGeometry().reelLeft, 207);
+    EXPECT_EQ(form.cabinetGeometry().reelTop, 210);
+    EXPECT_EQ(form.cabinetGeometry().reelPitch, 92);
+    EXPECT_EQ(form.cabinetGeometry().motionHeight, 912);
     EXPECT_EQ(form.surface().size(), QSize(800, 600));
 }
 
 TEST_F(CabinetPaint, GeometryAtWidth1024WithoutTheLargerSheet) {
     CabinetWindow& form = Start();
     REQUIRE_LAYOUT_WIDTH(form, 1024);
-    EXPECT_EQ(form.geometry().cellSize, 97);
+    EXPECT_EQ(form.cabinetGeometry().cellSize, 97);
     EXPECT_EQ(form.pictures().symbolSheet.size(), QSize(389, 583));
-    EXPECT_EQ(form.geometry().reelLeft, 264);
-    EXPECT_EQ(form.geometry().reelPitch, 117);
+    EXPECT_EQ(form.cabinetGeometry().reelLeft, 264);
+    EXPECT_EQ(form.cabinetGeometry().reelPitch, 117);
 }
 
 TEST_F(CabinetPaint, GeometryAtWidth1024WithTheLargerSheet) {
     PutShippedFile("Bingo98.jpg");
     CabinetWindow& form = Start();
     REQUIRE_LAYOUT_WIDTH(form, 1024);
-    EXPECT_EQ(form.geometry().cellSize, 98);
+    EXPECT_EQ(form.cabinetGeometry().cellSize, 98);
     EXPECT_EQ(form.pictures().symbolSheet.size(), QSize(392, 588));
-    EXPECT_EQ(form.geometry().reelLeft, 264);
-    EXPECT_EQ(form.geometry().reelPitch, 117);
+    EXPECT_EQ(form.cabinetGeometry().reelLeft, 264);
+    EXPECT_EQ(form.cabinetGeometry().reelPitch, 117);
 }
 
 TEST_F(CabinetPaint, GeometryAtWidth1152) {
     CabinetWindow& form = Start();
     REQUIRE_LAYOUT_WIDTH(form, 1152);
     EXPECT_EQ(form.surface().size(), QSize(1151, 863)) << "a pixel short on each axis";
-    EXPECT_EQ(form.geometry().cellSize, 109);
+    EXPECT_EQ(form.cabinetGeometry().cellSize, 109);
 }
 
 TEST_F(CabinetPaint, GeometryAtWidth1366) {
     CabinetWindow& form = Start();
     REQUIRE_LAYOUT_WIDTH(form, 1366);
-    EXPECT_EQ(form.geometry().cellSize, 129);
-    EXPECT_EQ(form.geometry().reelLeft, 353);
+    EXPECT_EQ(form.cabinetGeometry().cellSize, 129);
+    EXPECT_EQ(form.cabinetGeometry().reelLeft, 353);
 }
 
 TEST_F(CabinetPaint, TheCabinetFitsTheWindowsHeight) {
     CabinetWindow& form = Start();
     clock.ProcessEvents();
     EXPECT_LE(form.surface().height(), form.centralWidget()->height());
-    EXPECT_EQ(form.geometry().Scale(600), form.surface().height());
+    EXPECT_EQ(form.cabinetGeometry().Scale(600), form.surface().height());
 }
 
 TEST_F(CabinetPaint, Payline1MarkersAndColourAtWidth800) {
@@ -137,8 +137,8 @@ TEST_F(CabinetPaint, MarkersLitForThePlayedLinesOnly) {
     constexpr int kRow[] = {4, 1, 7, 0, 8, 2, 6, 3, 5};
     for (int p = 1; p <= 9; ++p) {
         const int r = kRow[p - 1];
-        const QRgb shown = At(form.geometry().Scale(162) + form.geometry().Scale(34),
-                              form.geometry().Scale(212) + form.geometry().Scale(25 * r + 13));
+        const QRgb shown = At(form.cabinetGeometry().Scale(162) + form.cabinetGeometry().Scale(34),
+                              form.cabinetGeometry().Scale(212) + form.cabinetGeometry().Scale(25 * r + 13));
         const QRgb expected = (p <= 3 ? lit : dim).pixel(34, 25 * r + 13);
         EXPECT_LE(ColourDistance(shown, expected), 6) << "payline " << p;
         EXPECT_EQ(form.painter().lineColor(p).rgb(), shown) << "the path takes the marker's colour";
@@ -176,15 +176,15 @@ TEST_F(CabinetPaint, CreditsMeterRightAlignsAndWipesAtWidth800) {
 TEST_F(CabinetPaint, ReelsShowThreePositionsRoundTheStrip) {
     CabinetWindow& form = Start();
     const QImage& sheet = form.pictures().symbolSheet;
-    const int c = form.geometry().cellSize;
+    const int c = form.cabinetGeometry().cellSize;
     for (int stop : {29, 30}) {
         Arrange([&](SessionState& s) { s.reelStops[2] = stop; });
         form.painter().DrawReel(2);
         for (int row = 0; row < 3; ++row) {
             const int n = SymbolInRow(session.reelSymbols()[2], stop, row);
             const QImage cell =
-                form.surface().copy(form.geometry().reelLeft + 2 * form.geometry().reelPitch,
-                                    form.geometry().reelTop + row * c, c, c);
+                form.surface().copy(form.cabinetGeometry().reelLeft + 2 * form.cabinetGeometry().reelPitch,
+                                    form.cabinetGeometry().reelTop + row * c, c, c);
             EXPECT_TRUE(SameImage(cell, sheet.copy((n % 4) * c, (n / 4) * c, c, c)))
                 << "stop " << stop << " row " << row;
         }
@@ -202,13 +202,13 @@ TEST_F(CabinetPaint, AReelPastTheFifthIsAnError) {
 
 TEST_F(CabinetPaint, MotionFramesWrapRoundTheStrip) {
     CabinetWindow& form = Start();
-    const int c = form.geometry().cellSize, h = form.geometry().motionHeight;
+    const int c = form.cabinetGeometry().cellSize, h = form.cabinetGeometry().motionHeight;
     const QImage& strip = form.pictures().motionStrip;
     ASSERT_EQ(strip.height(), h);
     const int offset = h - c;  // one cell before the foot: two cells come from the head
     form.painter().DrawReelMotion(0, offset);
     const QImage shown =
-        form.surface().copy(form.geometry().reelLeft, form.geometry().reelTop, c, 3 * c);
+        form.surface().copy(form.cabinetGeometry().reelLeft, form.cabinetGeometry().reelTop, c, 3 * c);
     EXPECT_TRUE(SameImage(shown.copy(0, 0, c, c), strip.copy(0, offset, c, c)));
     EXPECT_TRUE(SameImage(shown.copy(0, c, c, 2 * c), strip.copy(0, 0, c, 2 * c)));
 }
@@ -216,8 +216,8 @@ TEST_F(CabinetPaint, MotionFramesWrapRoundTheStrip) {
 // The share of a key's face that is white: most of a lit key, none of an unlit one.
 double WhiteShare(CabinetWindow& form, int left, int top, int width) {
     const QRect face(
-        QPoint(form.geometry().Scale(left), form.geometry().Scale(top)),
-        QPoint(form.geometry().Scale(left + width) - 1, form.geometry().Scale(top + 10) - 1));
+        QPoint(form.cabinetGeometry().Scale(left), form.cabinetGeometry().Scale(top)),
+        QPoint(form.cabinetGeometry().Scale(left + width) - 1, form.cabinetGeometry().Scale(top + 10) - 1));
     int white = 0;
     for (int y = face.top(); y <= face.bottom(); ++y)
         for (int x = face.left(); x <= face.right(); ++x)

@@ -89,13 +89,13 @@ class PayoffChartTest : public CabinetFixture {
         CabinetWindow& form = Start();
         PassStartup();
         chart_ = std::make_unique<PayoffChart>(
-            form.geometry().layoutWidth, form.pictures().symbolSheet, form.geometry().cellSize,
+            form.cabinetGeometry().layoutWidth, form.pictures().symbolSheet, form.cabinetGeometry().cellSize,
             screen.Info().available, [this](int topic) { topics.push_back(topic); }, &form);
         chart_->show();
         clock.ProcessEvents();
         // Only where the boxes stand comes from the layout; what they show is read off the chart.
         const PaychartLayout layout =
-            LayOutPaychart(form.geometry().layoutWidth, form.geometry().cellSize);
+            LayOutPaychart(form.cabinetGeometry().layoutWidth, form.cabinetGeometry().cellSize);
         boxes_.assign(layout.jackpotBalls.begin(), layout.jackpotBalls.end());
         std::sort(boxes_.begin(), boxes_.end(), [](auto& a, auto& b) { return a.x < b.x; });
         boxes_.insert(boxes_.end(), layout.symbolBoxes.begin(), layout.symbolBoxes.end());
@@ -142,7 +142,7 @@ class PayoffChartTest : public CabinetFixture {
 
     // The sheet cell a box looks most like, and how far off it is: a colour channel's mean step.
     std::pair<int, int> Shown(const ChartSymbolBox& box) {
-        const int c = form().geometry().cellSize;
+        const int c = form().cabinetGeometry().cellSize;
         const QImage shown = Inside(chart_->surface(), box.x, box.y, box.side, true);
         std::pair<int, int> best{INT_MAX, 0};
         for (int n = 0; n < kSymbolCount; ++n) {
@@ -186,7 +186,7 @@ class PayoffChartTest : public CabinetFixture {
     // with the pay table's figures for it beside it. Each is framed, light at the top and left
     // and dark at the right and bottom, and a full-size one is the sheet's cell pixel for pixel.
     void ExpectFramedBoxes() {
-        const int c = form().geometry().cellSize;
+        const int c = form().cabinetGeometry().cellSize;
         std::vector<int> shown;
         for (const ChartSymbolBox& box : boxes_) {
             const auto [symbol, off] = Shown(box);
@@ -246,7 +246,7 @@ TEST_F(PayoffChartTest, OpensModalAndMaximizedAndClosesWithCloseOrEscape) {
     EXPECT_TRUE(chart.isModal());
     EXPECT_TRUE(chart.windowState() & Qt::WindowMaximized);
     EXPECT_EQ(chart.geometry(), screen.Info().available);
-    EXPECT_EQ(chart.surface().width(), form().geometry().layoutWidth);
+    EXPECT_EQ(chart.surface().width(), form().cabinetGeometry().layoutWidth);
     EXPECT_TRUE(chart.rect().contains(QRect(chart.origin(), chart.surface().size())));
 
     QKeyEvent f1(QEvent::KeyPress, Qt::Key_F1, Qt::NoModifier);
@@ -270,7 +270,7 @@ TEST_F(PayoffChartTest, AVariantSheetShowsItsOwnCells) {
     PutShippedFile("Bingo98.jpg");
     Open();
     REQUIRE_LAYOUT_WIDTH(form(), 1024);
-    ASSERT_EQ(form().geometry().cellSize, 98);
+    ASSERT_EQ(form().cabinetGeometry().cellSize, 98);
     ExpectFramedBoxes();
 }
 
@@ -326,7 +326,7 @@ TEST_F(PayoffChartTest, NothingOverlapsAndNothingRunsPastTheChart) {
         shown.push_back({"silver line", line});
 
     auto expectNo = [&](bool fault, const QString& what) {
-        const QString found = QString::number(form().geometry().layoutWidth) + ": " + what;
+        const QString found = QString::number(form().cabinetGeometry().layoutWidth) + ": " + what;
         EXPECT_TRUE(!fault || kKnownFaults.contains(found)) << found.toStdString();
     };
     for (std::size_t i = 0; i < shown.size(); ++i) {

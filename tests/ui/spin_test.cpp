@@ -22,7 +22,7 @@ class SpinCycle : public CabinetFixture {
         CabinetWindow& f = form();
         for (std::uint32_t s = 1; s < 2'000'000; ++s) {
             RandomGenerator random(s);
-            const ReelStops stops = DrawSpin(random, f.geometry().motionHeight).stops;
+            const ReelStops stops = DrawSpin(random, f.cabinetGeometry().motionHeight).stops;
             const BetSettings& bet = session.state().settings;
             const SpinResult r =
                 ScoreSpin(session.reelSymbols(), stops, bet.linesBet, bet.creditsPerLine);
@@ -53,7 +53,7 @@ TEST_F(SpinCycle, ASpinTakesTheBetDrawsTenTimesAndStopsTheReelsInTurn) {
     CabinetWindow& form = Ready();
     const SpinResult expected = SeedFor([](const SpinResult& r) { return r.winToPay == 0; });
     RandomGenerator replay(session.seed());
-    const SpinDraw draw = DrawSpin(replay, form.geometry().motionHeight);
+    const SpinDraw draw = DrawSpin(replay, form.cabinetGeometry().motionHeight);
 
     std::vector<std::uint32_t> stopTimes;
     std::vector<bool> busyAtStops;
@@ -78,11 +78,11 @@ TEST_F(SpinCycle, ASpinTakesTheBetDrawsTenTimesAndStopsTheReelsInTurn) {
     EXPECT_GT(clock.waits(), 40) << "the animation waits between its ticks";
     EXPECT_TRUE(form.winDisplayTimer().enabled()) << "the wilds animate after every spin";
 
-    const int c = form.geometry().cellSize;
+    const int c = form.cabinetGeometry().cellSize;
     for (int reel = 0; reel < kReelCount; ++reel) {
         const int n = expected.window[static_cast<std::size_t>(reel)][0];
-        EXPECT_EQ(form.surface().copy(form.geometry().reelLeft + reel * form.geometry().reelPitch,
-                                      form.geometry().reelTop, c, c),
+        EXPECT_EQ(form.surface().copy(form.cabinetGeometry().reelLeft + reel * form.cabinetGeometry().reelPitch,
+                                      form.cabinetGeometry().reelTop, c, c),
                   form.pictures().symbolSheet.copy((n % 4) * c, (n / 4) * c, c, c))
             << "reel " << reel + 1 << " at rest on its stop";
     }
@@ -217,13 +217,13 @@ TEST_F(SpinCycle, WildsAnimateThroughTheirFrames) {
         s.spin.winCursor = kNoWinCursor;
     });
     form.winDisplayTimer().SetEnabled(true);
-    const int c = form.geometry().cellSize;
+    const int c = form.cabinetGeometry().cellSize;
     std::vector<int> frames;
     for (int tick = 0; tick < 10; ++tick) {
         clock.Advance(300);
         frames.push_back(form.wildFrame());
         const int f = form.wildFrame();
-        ASSERT_EQ(form.surface().copy(form.geometry().reelLeft, form.geometry().reelTop + c, c, c),
+        ASSERT_EQ(form.surface().copy(form.cabinetGeometry().reelLeft, form.cabinetGeometry().reelTop + c, c, c),
                   form.pictures().symbolSheet.copy((f % 4) * c, (f / 4) * c, c, c));
     }
     EXPECT_EQ(frames, (std::vector<int>{3, 2, 1, 0, 1, 2, 3, 4, 3, 2}));
@@ -243,7 +243,7 @@ TEST_F(SpinCycle, ALinesKeyStopsTheDisplayAndTakesNoCredits) {
     EXPECT_EQ(session.state().settings.linesKey, 2);
     EXPECT_EQ(session.state().account.credits, 1000);
     EXPECT_EQ(session.state().lastBet, 0);
-    EXPECT_EQ(At(form.geometry().Scale(300), form.geometry().Scale(55)), qRgb(0, 0, 0))
+    EXPECT_EQ(At(form.cabinetGeometry().Scale(300), form.cabinetGeometry().Scale(55)), qRgb(0, 0, 0))
         << "the message strip is cleared";
     EXPECT_EQ(session.state().account.spins, 0);
 }
@@ -309,7 +309,7 @@ TEST_F(SpinCycle, ClicksAndKeysDuringASpinAreDropped) {
     CabinetWindow& form = Ready();
     After(300, [&] {
         form.PressKey(Qt::Key_Space);
-        form.Click(form.geometry().Scale(630), form.geometry().Scale(500));
+        form.Click(form.cabinetGeometry().Scale(630), form.cabinetGeometry().Scale(500));
         form.PressKey(Qt::Key_M);
     });
     form.PressKey(Qt::Key_Space);
