@@ -1,5 +1,8 @@
+#include <cerrno>
 #include <chrono>
+#include <csignal>
 #include <cstdio>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -18,6 +21,37 @@ std::uint32_t SeedFromClock() {
     return static_cast<std::uint32_t>(duration_cast<milliseconds>(sinceMidnight).count());
 }
 
+bool Write(const std::string& text) {
+    return std::fputs(text.c_str(), stdout) != EOF;
+}
+
+// Writes what the options ask for; false at the first write that fails, with errno telling why,
+// so that a long run stops there instead of spinning on into a dead stream.
+bool Run(const quillane::sim::Options& options) {
+    using namespace quillane;
+    if (options.help)
+        return Write(sim::kUsage) && std::fflush(stdout) == 0;
+
+    if (options.exact) {
+        const ExactReturn exact = ComputeExactReturn(DecodeStrips(), options.lines);
+        return Write(options.jsonl ? sim::ExactJson(exact, options.lines) + "\n"
+                                   : sim::ExactText(exact, options.lines)) &&
+               std::fflush(stdout) == 0;
+    }
+
+    const std::uint32_t seed = options.seed ? *options.seed : SeedFromClock();
+    sim::Simulator simulator(seed, options.lines, options.credits, options.card, !options.noBonus);
+    for (std::uint64_t n = 1; n <= options.spins; ++n) {
+        const auto& spin = simulator.Play();
+        if (options.jsonl && !Write(sim::SpinJson(n, spin) + "\n"))
+            return false;
+    }
+    return Write(options.jsonl ? sim::SummaryJson(simulator.summary()) + "\n"
+                               : sim::SummaryText(simulator.summary(), seed, options.lines,
+                                                  options.credits)) &&
+           std::fflush(stdout) == 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -27,32 +61,12 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "quillane-sim: %s (try --help)\n", error->message.c_str());
         return 2;
     }
-    const auto& options = std::get<sim::Options>(parsed);
-    if (options.help) {
-        std::fputs(sim::kUsage, stdout);
-        return 0;
+    // A reader that went away is then an EPIPE reported like any other failed write, rather
+    // than a silent death by signal, whatever disposition the parent left us.
+    std::signal(SIGPIPE, SIG_IGN);
+    if (!Run(std::get<sim::Options>(parsed))) {
+        std::fprintf(stderr, "quillane-sim: cannot write the output: %s\n", std::strerror(errno));
+        return 1;
     }
-
-    if (options.exact) {
-        const ExactReturn exact = ComputeExactReturn(DecodeStrips(), options.lines);
-        const std::string text = options.jsonl ? sim::ExactJson(exact, options.lines) + "\n"
-                                               : sim::ExactText(exact, options.lines);
-        std::fputs(text.c_str(), stdout);
-        return 0;
-    }
-
-    const std::uint32_t seed = options.seed ? *options.seed : SeedFromClock();
-    sim::Simulator simulator(seed, options.lines, options.credits, options.card, !options.noBonus);
-    for (std::uint64_t n = 1; n <= options.spins; ++n) {
-        const auto spin = simulator.Play();
-        if (options.jsonl) {
-            const std::string line = sim::SpinJson(n, spin) + "\n";
-            std::fputs(line.c_str(), stdout);
-        }
-    }
-    const std::string summary =
-        options.jsonl ? sim::SummaryJson(simulator.summary()) + "\n"
-                      : sim::SummaryText(simulator.summary(), seed, options.lines, options.credits);
-    std::fputs(summary.c_str(), stdout);
-    return std::fflush(stdout) == 0 ? 0 : 1;
+    return 0;
 }

@@ -22,6 +22,10 @@ const char* const kUsage =
 
 namespace {
 
+// A bound far past any run that finishes, so that a slip of the keyboard is refused rather than
+// left spinning for days.
+constexpr std::uint64_t kMaxSpins = 1'000'000'000'000;
+
 template <typename T>
 std::optional<T> ParseUnsigned(const std::string& text) {
     if (text.empty() || text.front() < '0' || text.front() > '9')
@@ -49,6 +53,7 @@ std::optional<int> ParseChoice(const std::string& text, const std::array<int, N>
 
 std::variant<Options, UsageError> ParseOptions(const std::vector<std::string>& args) {
     Options options;
+    bool spinsGiven = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
         std::string name = args[i];
         std::optional<std::string> inlineValue;
@@ -93,9 +98,10 @@ std::variant<Options, UsageError> ParseOptions(const std::vector<std::string>& a
         } else if (name == "--spins") {
             auto text = value();
             auto spins = text ? ParseUnsigned<std::uint64_t>(*text) : std::nullopt;
-            if (!spins)
-                return bad("a whole number of spins");
+            if (!spins || *spins > kMaxSpins)
+                return bad("a whole number of spins up to 1000000000000");
             options.spins = *spins;
+            spinsGiven = true;
         } else if (name == "--lines") {
             auto text = value();
             auto lines = text ? ParseChoice(*text, std::array{1, 3, 5, 7, 9}) : std::nullopt;
@@ -118,6 +124,9 @@ std::variant<Options, UsageError> ParseOptions(const std::vector<std::string>& a
             return UsageError{"unknown option " + args[i]};
         }
     }
+    // --exact plays no spins; a count given with it would otherwise be dropped without a word.
+    if (options.exact && spinsGiven)
+        return UsageError{"option --spins has no use with --exact"};
     return options;
 }
 

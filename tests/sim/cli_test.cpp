@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <array>
+#include <csignal>
 #include <cstdio>
 #include <fstream>
 #include <iterator>
@@ -23,7 +24,9 @@ struct SimRun {
 SimRun Sim(const std::string& args) {
     const std::string errPath =
         testing::TempDir() + "quillane-sim-" + std::to_string(getpid()) + ".err";
-    const std::string command = std::string(QUILLANE_SIM) + " " + args + " 2>" + errPath;
+    // A simulator that would run on for ever fails within a minute instead of stalling the suite.
+    const std::string command =
+        std::string("timeout 60 ") + QUILLANE_SIM + " " + args + " 2>" + errPath;
     SimRun run;
     FILE* pipe = popen(command.c_str(), "r");
     if (pipe == nullptr)
@@ -139,13 +142,52 @@ TEST(SimCommand, ExactFiguresAsTextAndJson) {
 }
 
 TEST(SimCommand, BadArgumentsExitWithStatus2) {
-    for (const char* args :
-         {"--lines 4", "--credits 0", "--seed banana", "--card 5", "--frobnicate"}) {
+    for (const char* args : {"--lines 4", "--credits 0", "--seed banana", "--card 5",
+                             "--frobnicate", "--spins 1000000000001", "--exact --spins 10"}) {
         const SimRun run = Sim(args);
         EXPECT_EQ(run.status, 2) << args;
         EXPECT_TRUE(run.out.empty()) << args;
         EXPECT_EQ(Lines(run.err).size(), 1u) << run.err;
     }
+}
+
+// The endless run proves the simulator stops at the first failed write instead of playing on.
+TEST(SimCommand, AFullDiskIsReportedWithStatus1) {
+    for (const char* args : {"--seed 1 --spins 1000000000000 --jsonl --no-bonus",
+                             "--seed 1 --spins 3", "--exact", "--help"}) {
+        const SimRun run = Sim(std::string(args) + " >/dev/full");
+        EXPECT_EQ(run.status, 1) << args;
+        EXPECT_EQ(run.err, "quillane-sim: cannot write the output: No space left on device\n")
+            << args;
+    }
+}
+
+// The reader is gone before the simulator starts; SIGPIPE is left at its default, as a shell
+// leaves it, so a silent death by signal would show here.
+TEST(SimCommand, AClosedPipeIsReportedWithStatus1) {
+    int fds[2];
+    ASSERT_EQ(pipe(fds), 0);
+    close(fds[0]);
+    const std::string errPath =
+        testing::TempDir() + "quillane-sim-pipe-" + std::to_string(getpid());
+    const std::string command =
+        std::string("exec ") + QUILLANE_SIM + " --seed 1 --spins 3 --jsonl 2>" + errPath;
+    const pid_t child = fork();
+    if (child == 0) {
+        std::signal(SIGPIPE, SIG_DFL);
+        dup2(fds[1], STDOUT_FILENO);
+        execl("/bin/sh", "sh", "-c", command.c_str(), static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    close(fds[1]);
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    std::ifstream errFile(errPath);
+    const std::string err(std::istreambuf_iterator<char>(errFile), {});
+    std::remove(errPath.c_str());
+    ASSERT_TRUE(WIFEXITED(status)) << "killed by signal " << WTERMSIG(status);
+    EXPECT_EQ(WEXITSTATUS(status), 1);
+    EXPECT_EQ(err, "quillane-sim: cannot write the output: Broken pipe\n");
 }
 
 }  // namespace

@@ -29,6 +29,7 @@ TEST(SimOptions, DefaultsAndValues) {
     EXPECT_TRUE(std::get<Options>(Parse({"--exact"})).exact);
     EXPECT_TRUE(std::get<Options>(Parse({"--no-bonus"})).noBonus);
     EXPECT_FALSE(defaults.noBonus);
+    EXPECT_EQ(std::get<Options>(Parse({"--spins", "1000000000000"})).spins, 1'000'000'000'000u);
 }
 
 TEST(SimOptions, RejectsWhatTheCabinetCannotBet) {
@@ -42,6 +43,9 @@ TEST(SimOptions, RejectsWhatTheCabinetCannotBet) {
                                                                   {"--spins", "ten"},
                                                                   {"--spins", "-5"},
                                                                   {"--spins"},
+                                                                  {"--spins", "1000000000001"},
+                                                                  {"--exact", "--spins", "5"},
+                                                                  {"--spins=5", "--exact"},
                                                                   {"--card", "5"},
                                                                   {"--card", "-1"},
                                                                   {"--card", "blue"},
