@@ -82,6 +82,9 @@ inline constexpr int kCoinsY = 486;
 // The payline markers on both sides of the reels, one row of kMarkerRowHeight each.
 inline constexpr std::array<int, 9> kMarkerRow = {4, 1, 7, 0, 8, 2, 6, 3, 5};  // by payline
 inline constexpr int kMarkerTop = 212;
+// Each payline's colour: its markers', its path's and its "Line paid" message's.
+inline constexpr std::array<unsigned, 9> kLineColours = {
+    0xE42424, 0x2864FA, 0x18A028, 0xE26400, 0xD624C4, 0x0098A4, 0xEC488C, 0x8840EC, 0xB88600};
 inline constexpr int kMarkerRowHeight = 25;
 
 inline constexpr Box kBadgeArea = {560, 99, 644, 184};
@@ -90,21 +93,43 @@ inline constexpr int kLogoHeight = 70;
 inline constexpr int kLogoPanelWidth = 140;
 inline constexpr int kLogoTop = 10;
 
+// Above this width the fonts grow in proportion, where the steps below stop.
+inline constexpr int kLargestSteppedWidth = 1600;
+constexpr int Grown(int points, int layoutWidth) {
+    return layoutWidth <= kLargestSteppedWidth
+               ? points
+               : (points * layoutWidth + kLargestSteppedWidth / 2) / kLargestSteppedWidth;
+}
+
 // The point size of the meters' captions and the message strip, by layout width.
 constexpr int MeterFontPoints(int layoutWidth) {
-    return layoutWidth < 851 ? 8 : layoutWidth <= 1150 ? 10 : layoutWidth <= 1300 ? 12 : 14;
+    return Grown(layoutWidth < 851     ? 8
+                 : layoutWidth <= 1150 ? 10
+                 : layoutWidth <= 1300 ? 12
+                                       : 14,
+                 layoutWidth);
 }
 constexpr bool MeterFontBold(int layoutWidth) {
     return layoutWidth > 1150;
 }
+// The largest size the bet keys' captions take; a caption too wide for its key takes less.
 constexpr int BetKeyFontPoints(int layoutWidth) {
-    return layoutWidth <= 1150 ? 8 : 10;
+    return Grown(layoutWidth <= 1150 ? 8 : 10, layoutWidth);
 }
 constexpr bool BetKeyFontBold(int layoutWidth) {
     return layoutWidth > 900;
 }
 constexpr int MarkerNumberPoints(int layoutWidth) {
-    return layoutWidth <= 900 ? 8 : layoutWidth <= 1190 ? 10 : layoutWidth <= 1400 ? 14 : 18;
+    return Grown(layoutWidth <= 900    ? 8
+                 : layoutWidth <= 1190 ? 10
+                 : layoutWidth <= 1400 ? 14
+                                       : 18,
+                 layoutWidth);
+}
+
+// The meters' digits grow with the cabinet, never below the strips' own size.
+constexpr int DigitCellWidth(int layoutWidth) {
+    return layoutWidth <= kDesignWidth ? 16 : (16 * layoutWidth + kDesignWidth / 2) / kDesignWidth;
 }
 
 }  // namespace quillane::cabinet_layout

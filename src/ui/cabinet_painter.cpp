@@ -36,6 +36,15 @@ CabinetPainter::CabinetPainter(QImage& surface, const CabinetPictures& pictures,
       session_(session),
       messages_(messages) {}
 
+QColor CabinetPainter::lineColor(int payline, bool played) {
+    const QColor colour =
+        QColor::fromRgb(layout::kLineColours[static_cast<std::size_t>(payline - 1)]);
+    if (played)
+        return colour;
+    auto dim = [](int v) { return (v * 45 + 50) / 100; };
+    return QColor(dim(colour.red()), dim(colour.green()), dim(colour.blue()));
+}
+
 void CabinetPainter::Redraw() {
     if (surface_.isNull())
         return;
@@ -139,21 +148,41 @@ void CabinetPainter::WhitenCell(int reel, int row) {
     canvas_.Rectangle(x, y, x + g.cellSize, y + g.cellSize);
 }
 
-void CabinetPainter::DrawDigits(std::int64_t number, int right, bool green) {
-    quillane::DrawDigits(canvas_, green ? pictures_.greenSmall : pictures_.digitsSmall, number,
-                         Scale(right), meterTop_, true, false);
+void CabinetPainter::DrawMeter(std::int64_t number, int right, int captionRight, bool green) {
+    const int full = layout::DigitCellWidth(pictures_.geometry().layoutWidth);
+    const int cells = DigitCount(number) + 1;  // and the spare cell that wipes a longer number
+    const int x = Scale(right);
+    const int width = std::max(1, std::min(full, (x - captionRight) / cells));
+    const int height = (width * kDigitHeight + kDigitWidth / 2) / kDigitWidth;
+    const int fullHeight = (full * kDigitHeight + kDigitWidth / 2) / kDigitWidth;
+    QImage& strip = strips_[{green, width}];
+    if (strip.isNull()) {
+        strip = green ? DigitStripFor(pictures_.greenSmall, pictures_.greenLarge, width)
+                      : DigitStripFor(pictures_.digitsSmall, pictures_.digitsLarge, width);
+    }
+    quillane::DrawDigits(canvas_, strip, number, x, meterTop_ + (fullHeight - height) / 2, true,
+                         false, QSize(width, height));
 }
 
 void CabinetPainter::DrawCoinsMeter(std::int32_t amount) {
-    DrawDigits(amount, layout::kCoinsRight, true);
+    DrawMeter(amount, layout::kCoinsRight, coinsCaptionRight_, true);
 }
 
 void CabinetPainter::DrawWinningsMeter(std::int32_t amount) {
-    DrawDigits(amount, layout::kWinningsRight, false);
+    DrawMeter(amount, layout::kWinningsRight, winningsCaptionRight_, false);
 }
 
 void CabinetPainter::DrawCreditsMeter() {
-    DrawDigits(session_.state().account.credits, layout::kCreditsRight, true);
+    DrawMeter(session_.state().account.credits, layout::kCreditsRight, creditsCaptionRight_, true);
+}
+
+int CabinetPainter::FittingPoints(const QString& text, int width, int points, bool bold) {
+    for (; points > 1; --points) {
+        canvas_.SetFont(points, bold);
+        if (canvas_.TextExtent(text).width() <= width)
+            break;
+    }
+    return points;
 }
 
 void CabinetPainter::DrawMeterPanel() {
@@ -181,9 +210,13 @@ void CabinetPainter::DrawMeterPanel() {
     const int w = pictures_.geometry().layoutWidth;
     canvas_.SetFont(layout::MeterFontPoints(w), layout::MeterFontBold(w));
     const int captionTop = Scale(layout::kMeterCaptionTop);
-    canvas_.TextOut(Scale(layout::kCoinsCaptionLeft), captionTop, QStringLiteral(" Coins: "));
-    canvas_.TextOut(Scale(layout::kWinningsCaptionLeft), captionTop, QStringLiteral(" Winnings: "));
-    canvas_.TextOut(Scale(layout::kCreditsCaptionLeft), captionTop, QStringLiteral(" Credits: "));
+    auto caption = [&](int left, const QString& text) {
+        canvas_.TextOut(Scale(left), captionTop, text);
+        return Scale(left) + canvas_.TextExtent(text).width();
+    };
+    coinsCaptionRight_ = caption(layout::kCoinsCaptionLeft, QStringLiteral(" Coins: "));
+    winningsCaptionRight_ = caption(layout::kWinningsCaptionLeft, QStringLiteral(" Winnings: "));
+    creditsCaptionRight_ = caption(layout::kCreditsCaptionLeft, QStringLiteral(" Credits: "));
 
     meterTop_ = top + 3;
     canvas_.SetPenColor(canvas_.brushColor());
@@ -221,10 +254,11 @@ void CabinetPainter::DrawBetLabel(bool lit, int key) {
     canvas_.Rectangle(Scale(k.left), Scale(k.top), Scale(k.left + k.width),
                       Scale(k.top + layout::kBetKeyHeight));
     const int w = pictures_.geometry().layoutWidth;
-    canvas_.SetFont(layout::BetKeyFontPoints(w), layout::BetKeyFontBold(w));
+    const QString caption = QString::fromLatin1(k.caption);
+    const int room = Scale(k.left + k.width) - Scale(k.left) - 2;
+    FittingPoints(caption, room, layout::BetKeyFontPoints(w), layout::BetKeyFontBold(w));
     canvas_.SetFontColor(lit ? kBlack : kGrey);
     canvas_.SetBrushClear(true);
-    const QString caption = QString::fromLatin1(k.caption);
     const QSize extent = canvas_.TextExtent(caption);
     const int cx = Scale(k.left + layout::kBetKeyCaptionCentre);
     const int cy = Scale(k.top + k.captionMiddle);
@@ -306,10 +340,7 @@ void CabinetPainter::DrawPayline(int payline) {
     const int xe = L + c + 4 * P + Scale(3);
 
     canvas_.SetBrushClear(false);
-    // The path takes the colour of its own left marker, drawn just before.
-    const QColor colour = QColor::fromRgb(canvas_.Pixel(xs - 8, y0));
-    canvas_.SetPenColor(colour);
-    lineColors_[static_cast<std::size_t>(payline - 1)] = colour;
+    canvas_.SetPenColor(lineColor(payline, payline <= session_.state().settings.linesBet));
 
     const int thin = Scale(2), thick = Scale(3);
     canvas_.SetPenWidth(thick);

@@ -4,6 +4,8 @@
 #include <QImage>
 #include <array>
 #include <cstdint>
+#include <map>
+#include <utility>
 
 #include "core/game_session.h"
 #include "core/paylines.h"
@@ -22,10 +24,8 @@ class CabinetPainter {
                    Messages& messages);
 
     Canvas& canvas() { return canvas_; }
-    // The colour the path of `payline` was last drawn in.
-    QColor lineColor(int payline) const {
-        return lineColors_[static_cast<std::size_t>(payline - 1)];
-    }
+    // The colour of `payline`'s markers, path and message; darker while it is not played.
+    static QColor lineColor(int payline, bool played = true);
     int meterTop() const { return meterTop_; }
 
     // Everything, as the game stands.
@@ -56,7 +56,11 @@ class CabinetPainter {
   private:
     void DrawMeterPanel();
     void DrawLogo();
-    void DrawDigits(std::int64_t number, int right, bool green);
+    // A meter's number right-aligned at `right`, in cells that shrink when it would reach the
+    // meter's caption, whose right edge is `captionRight`.
+    void DrawMeter(std::int64_t number, int right, int captionRight, bool green);
+    // The point size at which `text` fits `width`, at most `points`.
+    int FittingPoints(const QString& text, int width, int points, bool bold);
     int Scale(int v) const { return pictures_.geometry().Scale(v); }
 
     QImage& surface_;
@@ -65,7 +69,10 @@ class CabinetPainter {
     const GameSession& session_;
     Messages& messages_;
     int meterTop_ = 30;
-    std::array<QColor, kPaylineCount> lineColors_{};
+    // Where the meters' captions end, so that the digits stop short of them.
+    int coinsCaptionRight_ = 0, winningsCaptionRight_ = 0, creditsCaptionRight_ = 0;
+    // The digit strips redrawn for each cell width in use, green and red.
+    std::map<std::pair<bool, int>, QImage> strips_;
 };
 
 }  // namespace quillane

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QImage>
+#include <QSize>
 #include <cstdint>
 
 #include "platform/canvas.h"
@@ -10,10 +11,17 @@ namespace quillane {
 inline constexpr int kDigitWidth = 16;
 inline constexpr int kDigitHeight = 21;
 
-// A number in seven-segment digits copied from a 16 by 21 digit strip, on a black box. Right-
-// aligned, x is the right edge and one spare cell on the left wipes a longer earlier number;
-// otherwise x is the left edge and, unless tight, a spare cell on the right.
+// A number in seven-segment digits copied from a digit strip (cells of `cell` size, the strip's
+// own being 16 by 21), on a black box. Right-aligned, x is the right edge and one spare cell on
+// the left wipes a longer earlier number; otherwise x is the left edge and, unless tight, a
+// spare cell on the right.
 void DrawDigits(Canvas& canvas, const QImage& digits, std::int64_t number, int x, int y,
-                bool rightAligned, bool tight);
+                bool rightAligned, bool tight, QSize cell = {kDigitWidth, kDigitHeight});
+
+// A digit strip redrawn smoothly for cells `width` pixels wide, from the sharpest strip given.
+QImage DigitStripFor(const QImage& small, const QImage& large, int width);
+
+// How many cells a number takes, its sign included.
+int DigitCount(std::int64_t number);
 
 }  // namespace quillane

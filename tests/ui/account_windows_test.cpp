@@ -164,13 +164,13 @@ TEST_F(SlotDialogTest, ARefusedParkingKeepsTheLiveGameInMemory) {
 
 TEST_F(SlotDialogTest, OpenGameRepaintsTheMeters) {
     CabinetWindow& form = Ready();
-    GameFile(gameFile()).Write(4, "Saved", Account{12345, 2000, 5, 45, 0});
+    GameFile(gameFile()).Write(4, "Saved", Account{2345, 2000, 5, 45, 0});
     WithSlotDialog("openGame", [](SlotDialog& dialog) { dialog.ChooseSlot(5); });
-    EXPECT_EQ(session.state().account.credits, 12345);
+    EXPECT_EQ(session.state().account.credits, 2345);
     // The credits meter shows the game just opened.
     const QImage green = LoadBuiltinPicture(QStringLiteral(":/pictures/green_small.png"));
-    const QImage shown =
-        form.surface().copy(form.cabinetGeometry().Scale(620) - 16, form.painter().meterTop(), 16, 21);
+    REQUIRE_LAYOUT_WIDTH(form, 800);
+    const QImage shown = form.surface().copy(620 - 16, form.painter().meterTop(), 16, 21);
     EXPECT_EQ(shown.convertToFormat(QImage::Format_ARGB32), green.copy(5 * 16, 0, 16, 21))
         << "the last digit, 5";
 }

@@ -89,8 +89,9 @@ class PayoffChartTest : public CabinetFixture {
         CabinetWindow& form = Start();
         PassStartup();
         chart_ = std::make_unique<PayoffChart>(
-            form.cabinetGeometry().layoutWidth, form.pictures().symbolSheet, form.cabinetGeometry().cellSize,
-            screen.Info().available, [this](int topic) { topics.push_back(topic); }, &form);
+            form.cabinetGeometry().layoutWidth, form.pictures().symbolSheet,
+            form.cabinetGeometry().cellSize, screen.Info().available,
+            [this](int topic) { topics.push_back(topic); }, &form);
         chart_->show();
         clock.ProcessEvents();
         // Only where the boxes stand comes from the layout; what they show is read off the chart.

@@ -81,8 +81,9 @@ TEST_F(SpinCycle, ASpinTakesTheBetDrawsTenTimesAndStopsTheReelsInTurn) {
     const int c = form.cabinetGeometry().cellSize;
     for (int reel = 0; reel < kReelCount; ++reel) {
         const int n = expected.window[static_cast<std::size_t>(reel)][0];
-        EXPECT_EQ(form.surface().copy(form.cabinetGeometry().reelLeft + reel * form.cabinetGeometry().reelPitch,
-                                      form.cabinetGeometry().reelTop, c, c),
+        EXPECT_EQ(form.surface().copy(
+                      form.cabinetGeometry().reelLeft + reel * form.cabinetGeometry().reelPitch,
+                      form.cabinetGeometry().reelTop, c, c),
                   form.pictures().symbolSheet.copy((n % 4) * c, (n / 4) * c, c, c))
             << "reel " << reel + 1 << " at rest on its stop";
     }
@@ -223,7 +224,8 @@ TEST_F(SpinCycle, WildsAnimateThroughTheirFrames) {
         clock.Advance(300);
         frames.push_back(form.wildFrame());
         const int f = form.wildFrame();
-        ASSERT_EQ(form.surface().copy(form.cabinetGeometry().reelLeft, form.cabinetGeometry().reelTop + c, c, c),
+        ASSERT_EQ(form.surface().copy(form.cabinetGeometry().reelLeft,
+                                      form.cabinetGeometry().reelTop + c, c, c),
                   form.pictures().symbolSheet.copy((f % 4) * c, (f / 4) * c, c, c));
     }
     EXPECT_EQ(frames, (std::vector<int>{3, 2, 1, 0, 1, 2, 3, 4, 3, 2}));
@@ -243,7 +245,8 @@ TEST_F(SpinCycle, ALinesKeyStopsTheDisplayAndTakesNoCredits) {
     EXPECT_EQ(session.state().settings.linesKey, 2);
     EXPECT_EQ(session.state().account.credits, 1000);
     EXPECT_EQ(session.state().lastBet, 0);
-    EXPECT_EQ(At(form.cabinetGeometry().Scale(300), form.cabinetGeometry().Scale(55)), qRgb(0, 0, 0))
+    EXPECT_EQ(At(form.cabinetGeometry().Scale(300), form.cabinetGeometry().Scale(55)),
+              qRgb(0, 0, 0))
         << "the message strip is cleared";
     EXPECT_EQ(session.state().account.spins, 0);
 }

@@ -104,7 +104,8 @@ TEST_F(Startup, AReplacementOfTheWrongSizeIsRefusedAndTheStoredPictureKept) {
         << messages.errors[0];
     const int c = form.cabinetGeometry().cellSize;
     EXPECT_GE(form.pictures().symbolSheet.width(), 4 * c) << "the stored sheet, four cells wide";
-    EXPECT_NE(At(form.cabinetGeometry().reelLeft + c / 2, form.cabinetGeometry().reelTop + c / 2), qRgb(0, 0, 0))
+    EXPECT_NE(At(form.cabinetGeometry().reelLeft + c / 2, form.cabinetGeometry().reelTop + c / 2),
+              qRgb(0, 0, 0))
         << "the reels are drawn";
 }
 
