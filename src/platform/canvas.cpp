@@ -25,6 +25,10 @@ void Canvas::SetFont(int pointSize, bool bold) {
     font_.setBold(bold);
 }
 
+void Canvas::SetTextListener(std::function<void(const QString&, const QRect&)> listener) {
+    textListener_ = std::move(listener);
+}
+
 void Canvas::Changed(const QRect& area) {
     if (listener_)
         listener_(area.intersected(surface_.rect()));
@@ -123,6 +127,10 @@ void Canvas::TextOut(int x, int y, const QString& text) {
     p.setPen(fontColor_);
     p.drawText(area, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, text);
     Changed(area);
+    if (textListener_) {
+        const QFontMetrics metrics(font_);
+        textListener_(text, metrics.tightBoundingRect(text).translated(x, y + metrics.ascent()));
+    }
 }
 
 QSize Canvas::TextExtent(const QString& text) const {

@@ -21,6 +21,8 @@ class Canvas {
 
     // Told the area each operation changed, so the window can show it.
     void SetChangeListener(std::function<void(const QRect&)> listener);
+    // Told every text written and the rectangle its letters cover, for checking a layout.
+    void SetTextListener(std::function<void(const QString&, const QRect&)> listener);
 
     QImage& surface() { return surface_; }
     int width() const { return surface_.width(); }
@@ -63,6 +65,7 @@ class Canvas {
 
     QImage& surface_;
     std::function<void(const QRect&)> listener_;
+    std::function<void(const QString&, const QRect&)> textListener_;
     CopyMode copyMode_ = CopyMode::Copy;
     QColor brushColor_ = Qt::white;
     bool brushClear_ = false;

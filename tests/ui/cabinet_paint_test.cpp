@@ -1,8 +1,10 @@
 #include <QImage>
+#include <algorithm>
 
 #include "cabinet_fixture.h"
 #include "core/reels.h"
 #include "platform/asset_files.h"
+#include "ui/cabinet_layout.h"
 #include "ui/meter_digits.h"
 
 namespace quillane::testing {
@@ -265,6 +267,61 @@ TEST_F(CabinetPaint, ButtonsShowTheirReadyHalves) {
     EXPECT_LE(ColourDistance(At(606 + 29, 485 + 17), spin.pixel(29, 17)), 0);
     form.painter().DrawButton(CabinetPainter::Button::Spin, true);
     EXPECT_LE(ColourDistance(At(606 + 29, 485 + 17), spin.pixel(29, 35 + 17)), 0);
+}
+
+struct Text {
+    QString text;
+    QRect ink;
+};
+
+// Every text of the cabinet, with a win on display, at cabinets from the smallest to a 4K
+// screen's: none runs off the cabinet, none overlaps another, every key's caption fits its key.
+TEST_F(CabinetPaint, EveryTextFitsAtEveryWidth) {
+    for (int width : {640, 800, 1024, 1920, 2880}) {
+        SCOPED_TRACE(width);
+        // A window of its own size (not maximised): the screen less ten pixels each way.
+        screen.info.geometry = screen.info.available = QRect(0, 0, width + 10, width * 3 / 4 + 90);
+        screen.info.logicalDpi = 120;
+        CabinetWindow& form = Start();
+        clock.ProcessEvents();
+        ASSERT_EQ(form.cabinetGeometry().layoutWidth, width);
+        Arrange([](SessionState& s) {
+            s.spin.lineWon[1] = true;
+            s.spin.lineWin[1] = 1000;
+            s.spin.winCursor = 2;
+            s.spin.ballCount = 3;
+            s.gamePaid = 1000000;
+        });
+        std::vector<Text> texts;
+        form.painter().canvas().SetTextListener([&](const QString& text, const QRect& ink) {
+            texts.push_back({text, ink});
+        });
+        form.Redraw();
+        const std::size_t cabinetTexts = texts.size();
+        for (bool blink : {true, false}) {
+            texts.resize(cabinetTexts);
+            form.painter().WriteWinMessage(blink);
+            const QRect surface = form.surface().rect();
+            for (std::size_t i = 0; i < texts.size(); ++i) {
+                EXPECT_TRUE(surface.contains(texts[i].ink)) << texts[i].text.toStdString();
+                for (std::size_t j = i + 1; j < texts.size(); ++j) {
+                    if (texts[i].text == texts[j].text && texts[i].ink == texts[j].ink)
+                        continue;  // the same text drawn again
+                    EXPECT_FALSE(texts[i].ink.intersects(texts[j].ink))
+                        << texts[i].text.toStdString() << " / " << texts[j].text.toStdString();
+                }
+            }
+        }
+        const CabinetGeometry& g = form.cabinetGeometry();
+        for (const cabinet_layout::BetKey& key : cabinet_layout::kBetKeys) {
+            const auto caption = std::find_if(texts.begin(), texts.end(), [&](const Text& t) {
+                return t.text == QString::fromLatin1(key.caption);
+            });
+            ASSERT_NE(caption, texts.end()) << key.caption;
+            EXPECT_GE(caption->ink.left(), g.Scale(key.left)) << key.caption;
+            EXPECT_LE(caption->ink.right(), g.Scale(key.left + key.width)) << key.caption;
+        }
+    }
 }
 
 }  // namespace
