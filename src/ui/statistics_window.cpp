@@ -71,14 +71,25 @@ QLabel* StatisticsWindow::Value(const char* name, int x, int y, bool bold, const
 }
 
 void StatisticsWindow::ShowFigures(const Statistics& figures) {
-    value("SpinsValue")->setText(GroupedNumber(figures.spins));
-    value("CreditsValue")->setText(GroupedNumber(figures.credits));
-    value("BorrowedValue")->setText(GroupedNumber(figures.borrowed));
-    value("PayoffsValue")->setText(GroupedNumber(figures.payoffs));
-    value("NormalPayoffsValue")->setText(GroupedNumber(figures.normalPayoffs));
-    value("BonusPayoffsValue")->setText(QString::number(figures.bonus));
-    value("PayoffPercentageValue")->setText(Percentage(figures.payoffPercentage));
-    value("TotalBetsValue")->setText(GroupedNumber(figures.totalBets));
+    // A value wider than its box grows to the left, where its caption leaves room, rather than
+    // losing its first digits or its sign.
+    auto show = [this](const char* name, const QString& text) {
+        QLabel* label = value(name);
+        label->setText(text);
+        const int needed = label->fontMetrics().horizontalAdvance(text) + 2;
+        if (needed > label->width()) {
+            const QRect box = label->geometry();
+            label->setGeometry(box.right() + 1 - needed, box.top(), needed, box.height());
+        }
+    };
+    show("SpinsValue", GroupedNumber(figures.spins));
+    show("CreditsValue", GroupedNumber(figures.credits));
+    show("BorrowedValue", GroupedNumber(figures.borrowed));
+    show("PayoffsValue", GroupedNumber(figures.payoffs));
+    show("NormalPayoffsValue", GroupedNumber(figures.normalPayoffs));
+    show("BonusPayoffsValue", QString::number(figures.bonus));
+    show("PayoffPercentageValue", Percentage(figures.payoffPercentage));
+    show("TotalBetsValue", GroupedNumber(figures.totalBets));
 }
 
 QLabel* StatisticsWindow::value(const char* objectName) const {

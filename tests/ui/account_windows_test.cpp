@@ -292,6 +292,25 @@ TEST_F(StatsWindowTest, CountersAtTheirLimitsDoNotOverflow) {
     Arrange([&](SessionState& s) { s.account = {2147483647, -2147483647 - 1, 0, 2147483647, 0}; });
     StatisticsWindow stats(session.TakeStatistics(), &form);
     EXPECT_EQ(stats.value("PayoffsValue")->text(), "6,442,450,942");
+    // Every value is shown whole, clear of its caption and of the window's edges.
+    const Account extremes{-2147483647 - 1, -1000000000, 2147483647, 2147483647, -2147483647 - 1};
+    StatisticsWindow wide(TakeStatistics(extremes), &form);
+    const QList<QLabel*> labels = wide.findChildren<QLabel*>();
+    for (QLabel* value : labels) {
+        if (!value->objectName().endsWith("Value"))
+            continue;
+        const QString text = value->text();
+        EXPECT_LE(value->fontMetrics().horizontalAdvance(text), value->width())
+            << text.toStdString();
+        EXPECT_GE(value->x(), 0);
+        EXPECT_LE(value->geometry().right(), wide.width());
+        for (QLabel* caption : labels) {
+            if (caption->objectName().endsWith("Caption")) {
+                EXPECT_FALSE(caption->geometry().intersects(value->geometry()))
+                    << text.toStdString() << " over " << caption->text().toStdString();
+            }
+        }
+    }
 }
 
 }  // namespace
