@@ -42,14 +42,12 @@ std::optional<std::string> SizeRefusal(const std::filesystem::path& file, const 
            std::to_string(needed.height()) + (tallerAllowed ? " or taller." : ".");
 }
 
-struct SheetVariant {
-    int width;
-    const char* suffix;
-    int cellSize;
-};
-
-constexpr SheetVariant kSheetVariants[] = {
-    {1600, "152.jpg", 152}, {1280, "122.jpg", 122}, {1152, "110.jpg", 110}, {1024, "98.jpg", 98}};
+// By cell size; each but the largest is drawn for one layout width. A width of 0 has none.
+constexpr SheetVariant kSheetVariants[] = {{1024, "98.jpg", 98},
+                                           {1152, "110.jpg", 110},
+                                           {1280, "122.jpg", 122},
+                                           {1600, "152.jpg", 152},
+                                           {0, "304.jpg", 304}};
 
 }  // namespace
 
@@ -109,6 +107,30 @@ void CabinetPictures::LoadReplacements() {
     replace(prefix_ + ".jpg", sheetSource_);
 }
 
+QImage CabinetPictures::LoadSheet(const SheetVariant& v) {
+    auto cached = loadedSheets_.find(v.cellSize);
+    if (cached != loadedSheets_.end())
+        return cached->second;
+    QImage sheet;
+    if (const auto file = FindFileNoCase(directory_, prefix_ + v.suffix)) {
+        std::string error;
+        QImage loaded = LoadJpegFile(*file, error);
+        // A larger sheet holds the same cells as the stored one, each v.cellSize square.
+        const QSize needed(sheetSource_.width() / cabinet_layout::kCellSize * v.cellSize,
+                           sheetSource_.height() / cabinet_layout::kCellSize * v.cellSize);
+        if (loaded.isNull()) {
+            report_(error);
+        } else if (auto refusal = SizeRefusal(*file, loaded, needed, false)) {
+            report_(*refusal);
+        } else {
+            sheet = Opaque(loaded);
+        }
+    }
+    // Read once: a relayout must not read the file again, nor report it twice.
+    loadedSheets_[v.cellSize] = sheet;
+    return sheet;
+}
+
 void CabinetPictures::Prepare(int layoutWidth) {
     namespace layout = cabinet_layout;
     geometry_.layoutWidth = layoutWidth;
@@ -116,37 +138,39 @@ void CabinetPictures::Prepare(int layoutWidth) {
     motionStrip =
         Stretched(motionSource_, scale(motionSource_.width()), scale(motionSource_.height()));
 
-    QImage sheet = sheetSource_;
-    int variantCell = 0;
-    for (const SheetVariant& v : kSheetVariants) {
-        if (layoutWidth != v.width)
-            continue;
-        const auto file = FindFileNoCase(directory_, prefix_ + v.suffix);
-        if (!file)
-            break;
-        std::string error;
-        QImage loaded = LoadJpegFile(*file, error);
-        if (loaded.isNull()) {
-            report_(error);
-            break;
+    // The sheet drawn for exactly this width is used as it is, as the game always has. At any
+    // other width the nearest larger sheet is scaled down, so the symbols stay sharp.
+    const int wanted = scale(layout::kCellSize);
+    const SheetVariant* chosen = nullptr;
+    QImage sheet;
+    if (layoutWidth != kDesignWidth) {
+        for (const SheetVariant& v : kSheetVariants) {
+            if (v.width == layoutWidth && !(sheet = LoadSheet(v)).isNull()) {
+                chosen = &v;
+                break;
+            }
         }
-        // The larger sheet holds the same cells as the stored one, each v.cellSize square.
-        const QSize needed(sheetSource_.width() / layout::kCellSize * v.cellSize,
-                           sheetSource_.height() / layout::kCellSize * v.cellSize);
-        if (auto refusal = SizeRefusal(*file, loaded, needed, false)) {
-            report_(*refusal);
-            break;
+        for (const SheetVariant& v : kSheetVariants) {
+            if (chosen != nullptr || v.cellSize < wanted || wanted <= layout::kCellSize)
+                continue;
+            if (!(sheet = LoadSheet(v)).isNull())
+                chosen = &v;
         }
-        sheet = loaded;
-        variantCell = v.cellSize;
     }
-    sheet = Opaque(sheet);
-    if (variantCell > 0 || layoutWidth == kDesignWidth) {
+    if (chosen != nullptr && chosen->width == layoutWidth) {
         symbolSheet = sheet;
-        geometry_.cellSize = variantCell > 0 ? variantCell : layout::kCellSize;
+        geometry_.cellSize = chosen->cellSize;
+    } else if (layoutWidth == kDesignWidth) {
+        symbolSheet = sheetSource_;
+        geometry_.cellSize = layout::kCellSize;
     } else {
-        symbolSheet = Stretched(sheet, scale(sheet.width()), scale(sheet.height()));
-        geometry_.cellSize = scale(layout::kCellSize);
+        const QImage& source = chosen != nullptr ? sheet : sheetSource_;
+        const int cells = sheetSource_.width() / layout::kCellSize;
+        const int rows = sheetSource_.height() / layout::kCellSize;
+        symbolSheet = chosen != nullptr
+                          ? Stretched(source, cells * wanted, rows * wanted)
+                          : Stretched(source, scale(source.width()), scale(source.height()));
+        geometry_.cellSize = wanted;
     }
 
     cabinetBackground = Stretched(background, scale(kDesignWidth), scale(kDesignHeight));

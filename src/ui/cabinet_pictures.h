@@ -3,9 +3,17 @@
 #include <QImage>
 #include <filesystem>
 #include <functional>
+#include <map>
 #include <string>
 
 namespace quillane {
+
+// A symbol sheet larger than the stored one, in a file beside the program.
+struct SheetVariant {
+    int width;  // the layout width it was drawn for, or 0
+    const char* suffix;
+    int cellSize;
+};
 
 // Where the cabinet's pictures fall at one layout width.
 struct CabinetGeometry {
@@ -48,12 +56,16 @@ class CabinetPictures {
     QImage lineBubbles, lineBubblesDim, lineBubblesNeg;
 
   private:
+    // The sheet read from its file, or a null picture when there is none to use.
+    QImage LoadSheet(const SheetVariant& variant);
+
     std::filesystem::path directory_;
     std::string prefix_;
     Report report_;
     CabinetGeometry geometry_;
     // The pictures before any stretching.
     QImage motionSource_, sheetSource_;
+    std::map<int, QImage> loadedSheets_;  // by cell size
 };
 
 }  // namespace quillane

@@ -52,6 +52,7 @@ int main(int argc, char** argv) {
         {&sheets, "Bingo110.jpg", jpeg([] { return art::drawSymbolSheet(110); })},
         {&sheets, "Bingo122.jpg", jpeg([] { return art::drawSymbolSheet(122); })},
         {&sheets, "Bingo152.jpg", jpeg([] { return art::drawSymbolSheet(152); })},
+        {&sheets, "Bingo304.jpg", jpeg([] { return art::drawSymbolSheet(304); })},
         {&out, "bet5but.jpg", jpeg(art::drawBetMaxButton)},
         {&out, "spinbut.jpg", jpeg(art::drawSpinButton)},
         {&out, "bet1b.jpg", jpeg(art::drawDenominationBadge)},
