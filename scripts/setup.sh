@@ -9,7 +9,7 @@ packages=(
     libjpeg62-turbo-dev
     fonts-dejavu-core fonts-dejavu-extra
     libgtest-dev libgmock-dev libbenchmark-dev
-    xvfb xdotool imagemagick openbox
+    xvfb xdotool imagemagick openbox wmctrl x11-utils
 )
 
 missing=()

@@ -1,0 +1,48 @@
+#!/usr/bin/env bash
+# The cabinet whole on real desktops, under a window manager: right after start-up and after a
+# resize in the middle of a spin, on screens from 800 by 600 to 4K, and in a half-screen tile.
+# usage: desktop_e2e.sh QUILLANE FIND_CABINET
+set -euo pipefail
+quillane=$1
+find_cabinet=$2
+work=$(mktemp -d)
+source "$(dirname "$0")/lib.sh"
+
+# Checks that the whole cabinet shows in the game's window; $1 names the moment.
+whole() {
+    local shot="$work/$1.png" geometry
+    import -window root "$shot"
+    geometry=$(xwininfo -id "$window" | awk '/Absolute upper-left X/ {x=$4} /Absolute upper-left Y/ {y=$4}
+        /Width:/ {w=$2} /Height:/ {h=$2} END {print x, y, w, h}')
+    # shellcheck disable=SC2086
+    "$find_cabinet" "$shot" $geometry >/dev/null || fail "$1: the cabinet is not whole ($geometry)"
+}
+
+play_on() {
+    local size=$1
+    start_display "$size"
+    openbox >"$work/openbox.log" 2>&1 &
+    pids+=($!)
+    sleep 1
+    start_game
+    whole "$size-start"
+    xdotool windowfocus --sync "$window"
+    xdotool key Return
+    sleep 0.4
+    wmctrl -i -r "$window" -b remove,maximized_vert,maximized_horz
+    xdotool windowsize --sync "$window" "${2:-70%}" "${3:-70%}" || true
+    sleep 3
+    whole "$size-resized"
+    exit_game
+    for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
+    pids=()
+    sleep 0.5
+}
+
+play_on 800x600
+play_on 1366x768
+play_on 1920x1080
+play_on 3840x2160
+# A window tiled on the left half of a 1280 by 1024 screen.
+play_on 1280x1024 640 1005
+echo ok
