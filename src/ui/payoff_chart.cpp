@@ -4,6 +4,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 
+#include "core/scale.h"
 #include "platform/asset_files.h"
 #include "ui/window_style.h"
 
@@ -14,10 +15,10 @@ static void RegisterChartPictures() {
 
 namespace quillane {
 
-PayoffChart::PayoffChart(int layoutWidth, const QImage& symbolSheet, int cellSize,
-                         const QRect& area, std::function<void(int)> showHelpTopic, QWidget* parent)
+PayoffChart::PayoffChart(int sheetWidth, const QImage& symbolSheet, int cellSize, const QRect& area,
+                         std::function<void(int)> showHelpTopic, QWidget* parent)
     : QDialog(parent),
-      layoutWidth_(layoutWidth),
+      sheetWidth_(sheetWidth),
       symbolSheet_(symbolSheet),
       cellSize_(cellSize),
       showHelpTopic_(std::move(showHelpTopic)) {
@@ -44,31 +45,27 @@ void PayoffChart::BuildComponents() {
     connect(closeButton_, &QPushButton::clicked, this, [this] { CloseChart(); });
 
     // Which diagram goes with which caption does not depend on the layout's width.
-    const PaychartLayout layout = LayOutPaychart(layoutWidth_, cellSize_);
-    QFont captionFont(QStringLiteral("DejaVu Sans Condensed"));
-    captionFont.setPixelSize(FontPixelSize(layout.captionPoints));
-    captionFont.setBold(true);
+    const PaychartLayout layout = LayOutPaychart(kDesignWidth, cellSize_);
     for (int k = 0; k < kPatternCount; ++k) {
         const auto place = static_cast<std::size_t>(k);
         const QString picture = QString::number(layout.diagramPictures[place]);
-        diagrams_[place] =
-            new PictureBox(this, LoadBuiltinPicture(":/bonus/bingo" + picture + ".png"));
+        diagramPictures_[place] = LoadBuiltinPicture(":/bonus/bingo" + picture + ".png");
+        diagrams_[place] = new PictureBox(this, diagramPictures_[place]);
         diagrams_[place]->setObjectName("Diagram" + QString::number(k));
 
         QLabel* caption = new QLabel(layout.captions[place], this);
         caption->setObjectName("Caption" + QString::number(k));
-        caption->setFont(captionFont);
         QPalette text = caption->palette();
         text.setColor(QPalette::WindowText, Qt::white);
         caption->setPalette(text);
         caption->setAttribute(Qt::WA_TranslucentBackground);
-        caption->adjustSize();
         captions_[place] = caption;
     }
 }
 
 QPoint PayoffChart::origin() const {
-    return {std::max(0, (width() - surface_.width()) / 2), 0};
+    return {std::max(0, (width() - surface_.width()) / 2),
+            std::max(0, (height() - surface_.height()) / 2)};
 }
 
 void PayoffChart::CloseChart() {

@@ -17,7 +17,8 @@ namespace quillane {
 
 // The payoff chart: the pay table with the main window's own symbol pictures, the rules of
 // play, the scatter pays and the bingo bonus with its thirteen patterns. Laid out on the
-// cabinet's design grid at its layout width, and closed with Close or Escape.
+// cabinet's design grid at the widest layout that fits its own window, centred there and laid
+// out again when the window changes size; closed with Close or Escape.
 class PayoffChart : public QDialog {
   public:
     static constexpr int kHelpTopic = 41010;
@@ -30,9 +31,9 @@ class PayoffChart : public QDialog {
         int points;
     };
 
-    // The chart is drawn at `layoutWidth` with the cabinet's symbol sheet, whose cells are
-    // `cellSize` pixels, and fills `area`, the screen's.
-    PayoffChart(int layoutWidth, const QImage& symbolSheet, int cellSize, const QRect& area,
+    // The chart is drawn with the cabinet's symbol sheet, whose cells are `cellSize` pixels on
+    // the cabinet's layout `sheetWidth` wide, and fills `area`, the screen's.
+    PayoffChart(int sheetWidth, const QImage& symbolSheet, int cellSize, const QRect& area,
                 std::function<void(int)> showHelpTopic, QWidget* parent = nullptr);
 
     void Redraw();
@@ -41,6 +42,7 @@ class PayoffChart : public QDialog {
     void DrawSmallSymbolBox(int x, int y, int n);
 
     // For tests.
+    const PaychartLayout& layout() const { return layout_; }
     const QImage& surface() const { return surface_; }
     // Where the surface's origin lies in the window.
     QPoint origin() const;
@@ -56,13 +58,16 @@ class PayoffChart : public QDialog {
 
   private:
     void BuildComponents();
+    void DrawCell(int x, int y, int side, int n);
     void DrawFrame(int x, int y, int side);
     void Write(const ChartText& text);
     void PlaceComponents(const PaychartLayout& layout);
 
-    int layoutWidth_;
+    int sheetWidth_;
     QImage symbolSheet_;
     int cellSize_;
+    PaychartLayout layout_{};
+    std::array<QImage, kPatternCount> diagramPictures_;  // at their own size
     std::function<void(int)> showHelpTopic_;
     QImage surface_;
     Canvas canvas_{surface_};

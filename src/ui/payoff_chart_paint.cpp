@@ -1,4 +1,5 @@
-#include "core/scale.h"
+#include <algorithm>
+
 #include "ui/payoff_chart.h"
 
 namespace quillane {
@@ -10,11 +11,11 @@ const QColor kGrey(0x80, 0x80, 0x80);
 }  // namespace
 
 void PayoffChart::Redraw() {
-    const int w = layoutWidth_;
-    const PaychartLayout layout = LayOutPaychart(w, cellSize_);
-    const QSize size(w, ScaleToScreen(kDesignHeight, layoutWidth_));
-    if (surface_.size() != size)
-        surface_ = QImage(size, QImage::Format_ARGB32);
+    const int w = ChartWidthFor(size());
+    layout_ = LayOutPaychart(w, ChartCellFor(w, sheetWidth_, cellSize_));
+    const PaychartLayout& layout = layout_;
+    if (surface_.size() != layout.size)
+        surface_ = QImage(layout.size, QImage::Format_ARGB32);
     surface_.fill(Qt::black);
     written_.clear();
 
@@ -30,7 +31,7 @@ void PayoffChart::Redraw() {
         Write(text);
 
     canvas_.SetPenColor(kSilver);
-    canvas_.SetPenWidth(3);
+    canvas_.SetPenWidth(layout.separatorWidth);
     for (int y : layout.separators) {
         canvas_.MoveTo(0, y);
         canvas_.LineTo(layout.separatorLength, y);
@@ -50,14 +51,31 @@ void PayoffChart::PlaceComponents(const PaychartLayout& layout) {
     closeButton_->setFont(font);
     closeButton_->setGeometry(layout.closeButton.translated(o));
 
+    font.setPixelSize(FontPixelSize(layout.captionPoints));
+    const int side = layout.diagramSide;
     for (int k = 0; k < kPatternCount; ++k) {
         const auto place = static_cast<std::size_t>(k);
         PictureBox* diagram = diagrams_[place];
+        if (diagram->width() != side) {
+            const QImage& own = diagramPictures_[place];
+            diagram->SetPicture(side == own.width() ? own
+                                                    : own.scaled(side, side, Qt::IgnoreAspectRatio,
+                                                                 Qt::SmoothTransformation));
+        }
         diagram->move(layout.diagrams[place] + o);
         QLabel* caption = captions_[place];
-        const int top = k < 6 ? diagrams_[0]->y() - captions_[0]->height() - 2
-                              : diagrams_[6]->y() + diagrams_[6]->height() + 2;
-        caption->move(diagram->x() + (diagram->width() - caption->width()) / 2, top);
+        caption->setFont(font);
+        caption->adjustSize();
+    }
+    for (int k = 0; k < kPatternCount; ++k) {
+        const PictureBox* diagram = diagrams_[static_cast<std::size_t>(k)];
+        QLabel* caption = captions_[static_cast<std::size_t>(k)];
+        const int top = k < 6 ? diagrams_[0]->y() - captions_[0]->height() - kCaptionGap
+                              : diagrams_[6]->y() + diagrams_[6]->height() + kCaptionGap;
+        // Centred on its diagram, but a caption at the chart's side is drawn in to stay whole.
+        const int centred = diagram->x() + (diagram->width() - caption->width()) / 2;
+        const int rightmost = o.x() + layout.size.width() - caption->width();
+        caption->move(std::max(o.x(), std::min(centred, rightmost)), top);
     }
 }
 
@@ -76,21 +94,26 @@ void PayoffChart::Write(const ChartText& text) {
 }
 
 void PayoffChart::DrawSymbolBox(int x, int y, int n) {
-    const int c = cellSize_;
-    canvas_.SetCopyMode(Canvas::CopyMode::Copy);
-    canvas_.Draw(QRect(x, y, c, c), symbolSheet_, QRect((n % 4) * c, (n / 4) * c, c, c));
-    DrawFrame(x, y, c);
+    DrawCell(x, y, layout_.cell, n);
 }
 
 void PayoffChart::DrawSmallSymbolBox(int x, int y, int n) {
+    DrawCell(x, y, layout_.smallSide, n);
+}
+
+void PayoffChart::DrawCell(int x, int y, int side, int n) {
     const int c = cellSize_;
-    const int s = (c / 4) * 3;
-    // Shrunk smoothly: picked pixels break up the small symbols' lettering.
-    const QImage cell = symbolSheet_.copy((n % 4) * c, (n / 4) * c, c, c)
-                            .scaled(s, s, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    const QRect source((n % 4) * c, (n / 4) * c, c, c);
     canvas_.SetCopyMode(Canvas::CopyMode::Copy);
-    canvas_.Draw(QRect(x, y, s, s), cell, cell.rect());
-    DrawFrame(x, y, s);
+    if (side == c) {
+        canvas_.Draw(QRect(x, y, c, c), symbolSheet_, source);
+    } else {
+        // Scaled smoothly: picked pixels break up the symbols' lettering.
+        const QImage cell = symbolSheet_.copy(source).scaled(side, side, Qt::IgnoreAspectRatio,
+                                                             Qt::SmoothTransformation);
+        canvas_.Draw(QRect(x, y, side, side), cell, cell.rect());
+    }
+    DrawFrame(x, y, side);
 }
 
 void PayoffChart::DrawFrame(int x, int y, int side) {
