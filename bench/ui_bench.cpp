@@ -17,6 +17,12 @@ using namespace quillane;
 std::filesystem::path BenchDirectory() {
     const auto dir = std::filesystem::temp_directory_path() / "quillane-bench";
     std::filesystem::create_directories(dir / "config");
+    // The larger symbol sheets, as the game has them beside itself.
+    for (const auto& file : std::filesystem::directory_iterator(QUILLANE_SHIPPED_FILES)) {
+        if (file.path().extension() == ".jpg")
+            std::filesystem::copy_file(file.path(), dir / file.path().filename(),
+                                       std::filesystem::copy_options::overwrite_existing);
+    }
     ::setenv("XDG_CONFIG_HOME", (dir / "config").c_str(), 1);
     return dir;
 }
@@ -46,6 +52,22 @@ void BM_ReelMotionFrame(benchmark::State& state) {
     state.SetLabel("layout width " + std::to_string(form.cabinetGeometry().layoutWidth));
 }
 BENCHMARK(BM_ReelMotionFrame)->Unit(benchmark::kMicrosecond);
+
+// A window manager's resize: the pictures prepared again for the new width and the surface
+// redrawn, between two sizes of the screen that differ by a few pixels.
+void BM_Relayout(benchmark::State& state) {
+    CabinetWindow& form = *Shared().form;
+    form.showNormal();
+    const QSize full = form.size();
+    bool smaller = false;
+    for (auto _ : state) {
+        smaller = !smaller;
+        form.resize(full - (smaller ? QSize(8, 6) : QSize(0, 0)));
+        QApplication::processEvents();
+    }
+    state.SetLabel("layout width " + std::to_string(form.cabinetGeometry().layoutWidth));
+}
+BENCHMARK(BM_Relayout)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
