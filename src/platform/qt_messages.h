@@ -4,6 +4,8 @@
 
 #include "platform/messages.h"
 
+#include <QMessageBox>
+
 class QWidget;
 
 namespace quillane {
@@ -23,6 +25,8 @@ class QtMessages : public Messages {
                                        const std::string& initial) override;
 
   private:
+    void Show(QMessageBox::Icon icon, const std::string& text);
+
     QWidget* parent_;
     QString title_ = QStringLiteral("Quillane");
 };
