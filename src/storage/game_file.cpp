@@ -3,6 +3,7 @@
 #include <langinfo.h>
 #include <locale.h>
 
+#include <array>
 #include <cctype>
 #include <ctime>
 #include <utility>
@@ -69,9 +70,12 @@ SavedGame GameFile::Read(int slot) const {
 
 void GameFile::Write(int slot, const std::string& name, const Account& account) const {
     const std::string section = SlotSection(slot);
-    for (const GameEntry& entry : GameEntries(name, today_(), account)) {
-        profile::WriteString(file_, section, entry.key, entry.value);
+    const std::array<GameEntry, 7> entries = GameEntries(name, today_(), account);
+    std::array<profile::KeyValue, 7> values;
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        values[i] = {entries[i].key, entries[i].value};
     }
+    profile::WriteValues(file_, section, values);
 }
 
 }  // namespace quillane

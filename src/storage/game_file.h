@@ -32,8 +32,9 @@ class GameFile {
     // Never fails: whatever is missing or unreadable takes the default of a new game.
     SavedGame Read(int slot) const;
 
-    // Stores the name, today's date and the account, key by key. A refused store throws
-    // profile::WriteError; the keys stored before it stay and the rest are not written.
+    // Stores the name, today's date and the account in one replacement of the file, so the
+    // slot holds the whole old record or the whole new one. A refused store throws
+    // profile::WriteError and leaves the file as it was.
     void Write(int slot, const std::string& name, const Account& account) const;
 
   private:

@@ -4,10 +4,12 @@
 #include <cstdint>
 #include <filesystem>
 #include <optional>
+#include <span>
 #include <stdexcept>
 #include <string>
 #include <string_view>
 #include <system_error>
+#include <utility>
 
 // INI files in the manner of the Windows private-profile functions. Section and key names match
 // without regard to ASCII case and keep the spelling they were first written with; the first of
@@ -53,10 +55,18 @@ std::string SetValue(std::string_view text, std::string_view section, std::strin
 std::optional<std::string> ReadString(const std::filesystem::path& file, std::string_view section,
                                       std::string_view key, std::size_t maxLength);
 
-// Reads the file afresh, sets one key and replaces the file whole through a synced temporary
-// file in its directory, so the old file stays intact unless the new one is complete. Creates
-// missing directories, keeps the file's permissions and writes through a symbolic link to its
-// target. Throws WriteError when refused.
+// A key and the value to store under it.
+using KeyValue = std::pair<std::string_view, std::string_view>;
+
+// Reads the file afresh, sets the keys of one section in order, as SetValue one after another
+// would, and replaces the file once through a synced temporary file in its directory: the file
+// holds all of the new values or none of them. Creates missing directories, keeps the file's
+// permissions and writes through a symbolic link to its target. Throws WriteError when refused,
+// which includes a file whose owner may not write it and one too large to be read.
+void WriteValues(const std::filesystem::path& file, std::string_view section,
+                 std::span<const KeyValue> entries);
+
+// WriteValues with one key.
 void WriteString(const std::filesystem::path& file, std::string_view section, std::string_view key,
                  std::string_view value);
 

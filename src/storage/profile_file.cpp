@@ -181,10 +181,12 @@ std::optional<std::string> ReadString(const std::filesystem::path& file, std::st
     return FindValue(LoadText(file), section, key, maxLength);
 }
 
-void WriteString(const std::filesystem::path& file, std::string_view section, std::string_view key,
-                 std::string_view value) {
-    if (!CanStore(section, key, value)) {
-        throw WriteError(file, std::make_error_code(std::errc::invalid_argument));
+void WriteValues(const std::filesystem::path& file, std::string_view section,
+                 std::span<const KeyValue> entries) {
+    for (const auto& [key, value] : entries) {
+        if (!CanStore(section, key, value)) {
+            throw WriteError(file, std::make_error_code(std::errc::invalid_argument));
+        }
     }
     std::error_code error;
     const std::filesystem::path target = ResolveLinks(file, error);
@@ -201,10 +203,20 @@ void WriteString(const std::filesystem::path& file, std::string_view section, st
     if (existing.error) {
         throw WriteError(file, existing.error);
     }
-    error = Replace(target, SetValue(existing.text, section, key, value), existing.status);
+    std::string text = existing.text;
+    for (const auto& [key, value] : entries) {
+        text = SetValue(text, section, key, value);
+    }
+    error = Replace(target, text, existing.status);
     if (error) {
         throw WriteError(file, error);
     }
+}
+
+void WriteString(const std::filesystem::path& file, std::string_view section, std::string_view key,
+                 std::string_view value) {
+    const KeyValue entry{key, value};
+    WriteValues(file, section, {&entry, 1});
 }
 
 }  // namespace quillane::profile
