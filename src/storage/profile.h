@@ -17,7 +17,8 @@
 namespace quillane::profile {
 
 // A store the file system or the rules of the format refused. what() is the message the player
-// sees; reason() is the operating system's account of it.
+// sees: "Unable to write to <file>", then reason(), the operating system's account, on a line
+// of its own.
 class WriteError : public std::runtime_error {
   public:
     WriteError(const std::filesystem::path& file, std::error_code reason);

@@ -170,7 +170,9 @@ std::error_code Replace(const std::filesystem::path& target, std::string_view te
 }  // namespace
 
 WriteError::WriteError(const std::filesystem::path& file, std::error_code reason)
-    : std::runtime_error("Unable to write to " + file.string()), file_(file), reason_(reason) {}
+    : std::runtime_error("Unable to write to " + file.string() + "\n" + reason.message()),
+      file_(file),
+      reason_(reason) {}
 
 std::string LoadText(const std::filesystem::path& file) {
     return ReadExisting(file).text;

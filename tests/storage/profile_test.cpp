@@ -246,7 +246,8 @@ class ProfileFile : public testing::Test {
         try {
             write();
         } catch (const WriteError& error) {
-            EXPECT_EQ(std::string(error.what()), "Unable to write to " + file.string());
+            EXPECT_EQ(std::string(error.what()),
+                      "Unable to write to " + file.string() + "\n" + error.reason());
             EXPECT_EQ(error.file(), file);
             EXPECT_TRUE(error.code());
             EXPECT_EQ(error.reason(), std::strerror(error.code().value()));
@@ -372,7 +373,8 @@ TEST_F(ProfileFile, RefusesWhenTheFileIsADirectory) {
     const fs::path file = dir_ / "game.ini";
     fs::create_directory(file);
     const WriteError error = ExpectRefused(file, [&] { WriteString(file, "S", "k", "2"); });
-    EXPECT_EQ(error.code(), std::errc::is_a_directory);
+    EXPECT_EQ(std::string(error.what()),
+              "Unable to write to " + file.string() + "\nIs a directory");
     EXPECT_TRUE(fs::is_empty(file));
     EXPECT_EQ(Entries(dir_), std::vector<std::string>{"game.ini"});
 }
