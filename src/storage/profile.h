@@ -38,6 +38,10 @@ inline constexpr std::uintmax_t kMaxFileSize = 16 * 1024 * 1024;
 // The file's bytes; empty when it is missing, unreadable, not a regular file or too large.
 std::string LoadText(const std::filesystem::path& file);
 
+// Why LoadText gives nothing of a file that is there (file_too_large, is_a_directory, the
+// operating system's reason...); no error when the file reads or is missing.
+std::error_code ReadProblem(const std::filesystem::path& file);
+
 // The value of `key` in `section` of INI text, trimmed and with one pair of matching outer
 // quotes removed, cut to `maxLength` characters; nullopt when the section or key is missing.
 std::optional<std::string> FindValue(std::string_view text, std::string_view section,
@@ -66,6 +70,11 @@ using KeyValue = std::pair<std::string_view, std::string_view>;
 // which includes a file whose owner may not write it and one too large to be read.
 void WriteValues(const std::filesystem::path& file, std::string_view section,
                  std::span<const KeyValue> entries);
+
+// Removes the temporary files that writes of `file` left behind in its directory when their
+// process was killed: only those named for this file and for a process no longer running.
+// Returns how many were removed.
+std::size_t SweepStaleTemporaries(const std::filesystem::path& file);
 
 // WriteValues with one key.
 void WriteString(const std::filesystem::path& file, std::string_view section, std::string_view key,
