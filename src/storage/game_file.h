@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -36,6 +37,14 @@ class GameFile {
     // slot holds the whole old record or the whole new one. A refused store throws
     // profile::WriteError and leaves the file as it was.
     void Write(int slot, const std::string& name, const Account& account) const;
+
+    // What keeps the game file from being read, in a sentence for the player: a file larger
+    // than profile::kMaxFileSize, one that is not a regular file or one that cannot be read.
+    // Nothing when it reads or is missing. Every store to such a file is refused.
+    std::optional<std::string> Problem() const;
+
+    // Removes what saves killed part-way left behind; returns how many files.
+    std::size_t SweepStaleTemporaries() const;
 
   private:
     std::filesystem::path file_;

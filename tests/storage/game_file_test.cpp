@@ -179,6 +179,33 @@ TEST_F(GameFileTest, ARefusedFirstStoreWritesNothing) {
     EXPECT_EQ(Contents(dir_ / "quillane"), "not a directory");
 }
 
+TEST_F(GameFileTest, ProblemTellsWhyTheFileIsNotReadAndItIsNeverOverwritten) {
+    EXPECT_EQ(File().Problem(), std::nullopt);
+    File().Write(8, "CurrentGame", {});
+    EXPECT_EQ(File().Problem(), std::nullopt);
+
+    fs::resize_file(path_, profile::kMaxFileSize + 1);
+    EXPECT_EQ(File().Problem(),
+              "The game file " + path_.string() + " is larger than 16 MiB and was not read.");
+    EXPECT_EQ(File().Read(8).account, Account{});
+    try {
+        File().Write(8, "CurrentGame", {5, 5, 5, 5, 5});
+        ADD_FAILURE() << "a file too large to read was overwritten";
+    } catch (const profile::WriteError& error) {
+        EXPECT_EQ(error.code(), std::errc::file_too_large);
+    }
+    EXPECT_EQ(fs::file_size(path_), profile::kMaxFileSize + 1);
+
+    fs::remove(path_);
+    fs::create_directory(path_);
+    EXPECT_EQ(File().Problem(),
+              "The game file " + path_.string() + " is not a regular file and was not read.");
+    fs::remove(path_);
+    fs::create_symlink(path_.filename(), path_);
+    EXPECT_EQ(File().Problem(), "The game file " + path_.string() +
+                                    " cannot be read: Too many levels of symbolic links.");
+}
+
 TEST_F(GameFileTest, SlotsOutsideTheNineAreRejected) {
     EXPECT_THROW(File().Read(9), std::out_of_range);
     EXPECT_THROW(File().Write(-1, "x", {}), std::out_of_range);
