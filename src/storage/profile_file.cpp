@@ -1,10 +1,9 @@
 #include "storage/profile.h"
 
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
-
-#include <signal.h>
 
 #include <algorithm>
 #include <atomic>
