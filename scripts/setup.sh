@@ -10,6 +10,7 @@ packages=(
     fonts-dejavu-core fonts-dejavu-extra
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xdotool imagemagick openbox wmctrl x11-utils
+    clang libclang-rt-14-dev
 )
 
 missing=()

@@ -3,6 +3,7 @@
 #include <langinfo.h>
 #include <locale.h>
 
+#include <array>
 #include <cctype>
 #include <ctime>
 #include <utility>
@@ -69,9 +70,39 @@ SavedGame GameFile::Read(int slot) const {
 
 void GameFile::Write(int slot, const std::string& name, const Account& account) const {
     const std::string section = SlotSection(slot);
-    for (const GameEntry& entry : GameEntries(name, today_(), account)) {
-        profile::WriteString(file_, section, entry.key, entry.value);
+    const std::array<GameEntry, 7> entries = GameEntries(name, today_(), account);
+    std::array<profile::KeyValue, 7> values;
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        values[i] = {entries[i].key, entries[i].value};
     }
+    profile::WriteValues(file_, section, values);
+}
+
+std::optional<std::string> GameFile::Problem() const {
+    const std::string file = "The game file " + file_.string();
+    std::error_code error;
+    const std::filesystem::file_status status = std::filesystem::status(file_, error);
+    if (status.type() == std::filesystem::file_type::not_found) {
+        return std::nullopt;
+    }
+    if (!error && !std::filesystem::is_regular_file(status)) {
+        return file + " is not a regular file and was not read.";
+    }
+    if (!error) {
+        error = profile::ReadProblem(file_);
+    }
+    if (error == std::errc::file_too_large) {
+        return file + " is larger than " + std::to_string(profile::kMaxFileSize >> 20) +
+               " MiB and was not read.";
+    }
+    if (error) {
+        return file + " cannot be read: " + error.message() + ".";
+    }
+    return std::nullopt;
+}
+
+std::size_t GameFile::SweepStaleTemporaries() const {
+    return profile::SweepStaleTemporaries(file_);
 }
 
 }  // namespace quillane

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -32,9 +33,18 @@ class GameFile {
     // Never fails: whatever is missing or unreadable takes the default of a new game.
     SavedGame Read(int slot) const;
 
-    // Stores the name, today's date and the account, key by key. A refused store throws
-    // profile::WriteError; the keys stored before it stay and the rest are not written.
+    // Stores the name, today's date and the account in one replacement of the file, so the
+    // slot holds the whole old record or the whole new one. A refused store throws
+    // profile::WriteError and leaves the file as it was.
     void Write(int slot, const std::string& name, const Account& account) const;
+
+    // What keeps the game file from being read, in a sentence for the player: a file larger
+    // than profile::kMaxFileSize, one that is not a regular file or one that cannot be read.
+    // Nothing when it reads or is missing. Every store to such a file is refused.
+    std::optional<std::string> Problem() const;
+
+    // Removes what saves killed part-way left behind; returns how many files.
+    std::size_t SweepStaleTemporaries() const;
 
   private:
     std::filesystem::path file_;

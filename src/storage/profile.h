@@ -4,10 +4,12 @@
 #include <cstdint>
 #include <filesystem>
 #include <optional>
+#include <span>
 #include <stdexcept>
 #include <string>
 #include <string_view>
 #include <system_error>
+#include <utility>
 
 // INI files in the manner of the Windows private-profile functions. Section and key names match
 // without regard to ASCII case and keep the spelling they were first written with; the first of
@@ -15,7 +17,8 @@
 namespace quillane::profile {
 
 // A store the file system or the rules of the format refused. what() is the message the player
-// sees; reason() is the operating system's account of it.
+// sees: "Unable to write to <file>", then reason(), the operating system's account, on a line
+// of its own.
 class WriteError : public std::runtime_error {
   public:
     WriteError(const std::filesystem::path& file, std::error_code reason);
@@ -35,6 +38,10 @@ inline constexpr std::uintmax_t kMaxFileSize = 16 * 1024 * 1024;
 // The file's bytes; empty when it is missing, unreadable, not a regular file or too large.
 std::string LoadText(const std::filesystem::path& file);
 
+// Why LoadText gives nothing of a file that is there (file_too_large, is_a_directory, the
+// operating system's reason...); no error when the file reads or is missing.
+std::error_code ReadProblem(const std::filesystem::path& file);
+
 // The value of `key` in `section` of INI text, trimmed and with one pair of matching outer
 // quotes removed, cut to `maxLength` characters; nullopt when the section or key is missing.
 std::optional<std::string> FindValue(std::string_view text, std::string_view section,
@@ -53,10 +60,23 @@ std::string SetValue(std::string_view text, std::string_view section, std::strin
 std::optional<std::string> ReadString(const std::filesystem::path& file, std::string_view section,
                                       std::string_view key, std::size_t maxLength);
 
-// Reads the file afresh, sets one key and replaces the file whole through a synced temporary
-// file in its directory, so the old file stays intact unless the new one is complete. Creates
-// missing directories, keeps the file's permissions and writes through a symbolic link to its
-// target. Throws WriteError when refused.
+// A key and the value to store under it.
+using KeyValue = std::pair<std::string_view, std::string_view>;
+
+// Reads the file afresh, sets the keys of one section in order, as SetValue one after another
+// would, and replaces the file once through a synced temporary file in its directory: the file
+// holds all of the new values or none of them. Creates missing directories, keeps the file's
+// permissions and writes through a symbolic link to its target. Throws WriteError when refused,
+// which includes a file whose owner may not write it and one too large to be read.
+void WriteValues(const std::filesystem::path& file, std::string_view section,
+                 std::span<const KeyValue> entries);
+
+// Removes the temporary files that writes of `file` left behind in its directory when their
+// process was killed: only those named for this file and for a process no longer running.
+// Returns how many were removed.
+std::size_t SweepStaleTemporaries(const std::filesystem::path& file);
+
+// WriteValues with one key.
 void WriteString(const std::filesystem::path& file, std::string_view section, std::string_view key,
                  std::string_view value);
 

@@ -1,11 +1,14 @@
 #include "storage/profile.h"
 
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
+#include <charconv>
 
 #include "storage/file_descriptor.h"
 
@@ -41,6 +44,10 @@ Existing ReadExisting(const std::filesystem::path& file) {
     if (!S_ISREG(status.st_mode)) {
         result.error = std::make_error_code(S_ISDIR(status.st_mode) ? std::errc::is_a_directory
                                                                     : std::errc::invalid_argument);
+        return result;
+    }
+    if (static_cast<std::uintmax_t>(status.st_size) > kMaxFileSize) {
+        result.error = std::make_error_code(std::errc::file_too_large);
         return result;
     }
     char buffer[65536];
@@ -97,16 +104,24 @@ struct TemporaryFile {
     }
 };
 
+// Temporary files are named ".<file>.<pid>.<n>.tmp" so that a sweep can tell whose they are.
+std::string TemporaryPrefix(const std::filesystem::path& target) {
+    std::string prefix = ".";
+    prefix += target.filename().string().substr(0, 200);
+    prefix += '.';
+    return prefix;
+}
+
 int CreateTemporary(const std::filesystem::path& target, TemporaryFile& temporary) {
     static std::atomic<unsigned> counter{0};
-    const std::string base = target.filename().string().substr(0, 200);
+    const std::string prefix = TemporaryPrefix(target);
     for (int attempt = 0; attempt < 100; ++attempt) {
-        const std::filesystem::path candidate =
-            target.parent_path() / ("." + base + "." + std::to_string(::getpid()) + "." +
-                                    std::to_string(counter++) + ".tmp");
+        std::filesystem::path candidate =
+            target.parent_path() /
+            (prefix + std::to_string(::getpid()) + "." + std::to_string(counter++) + ".tmp");
         const int fd = ::open(candidate.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd >= 0) {
-            temporary.path = candidate;
+            temporary.path = std::move(candidate);
             return fd;
         }
         if (errno != EEXIST) {
@@ -115,6 +130,29 @@ int CreateTemporary(const std::filesystem::path& target, TemporaryFile& temporar
     }
     errno = EEXIST;
     return -1;
+}
+
+bool AllDigits(std::string_view text) {
+    return !text.empty() &&
+           std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+// The writer of a temporary file named by CreateTemporary for `prefix`; 0 for any other name.
+pid_t TemporaryOwner(std::string_view name, std::string_view prefix) {
+    constexpr std::string_view suffix = ".tmp";
+    if (!name.starts_with(prefix) || !name.ends_with(suffix) ||
+        name.size() < prefix.size() + suffix.size()) {
+        return 0;
+    }
+    name = name.substr(prefix.size(), name.size() - prefix.size() - suffix.size());
+    const std::size_t dot = name.find('.');
+    if (dot == std::string_view::npos || !AllDigits(name.substr(0, dot)) ||
+        !AllDigits(name.substr(dot + 1))) {
+        return 0;
+    }
+    pid_t pid = 0;
+    const auto [end, error] = std::from_chars(name.data(), name.data() + dot, pid);
+    return error == std::errc() && pid > 0 ? pid : 0;
 }
 
 bool WriteAll(int fd, std::string_view bytes) {
@@ -137,6 +175,18 @@ void SyncDirectory(const std::filesystem::path& directory) {
     if (fd.get() >= 0) {
         ::fsync(fd.get());
     }
+}
+
+// A rename would replace a file its owner made read-only without asking it, so the owner's write
+// bit decides, even for root, to whom access() allows everything.
+std::error_code WritePermission(const std::filesystem::path& target, const struct stat& status) {
+    if ((status.st_mode & S_IWUSR) == 0) {
+        return std::make_error_code(std::errc::permission_denied);
+    }
+    if (::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0) {
+        return LastError();
+    }
+    return {};
 }
 
 // Replaces `target` with `text`; returns the reason on failure, leaving `target` untouched.
@@ -170,10 +220,16 @@ std::error_code Replace(const std::filesystem::path& target, std::string_view te
 }  // namespace
 
 WriteError::WriteError(const std::filesystem::path& file, std::error_code reason)
-    : std::runtime_error("Unable to write to " + file.string()), file_(file), reason_(reason) {}
+    : std::runtime_error("Unable to write to " + file.string() + "\n" + reason.message()),
+      file_(file),
+      reason_(reason) {}
 
 std::string LoadText(const std::filesystem::path& file) {
     return ReadExisting(file).text;
+}
+
+std::error_code ReadProblem(const std::filesystem::path& file) {
+    return ReadExisting(file).error;
 }
 
 std::optional<std::string> ReadString(const std::filesystem::path& file, std::string_view section,
@@ -181,10 +237,12 @@ std::optional<std::string> ReadString(const std::filesystem::path& file, std::st
     return FindValue(LoadText(file), section, key, maxLength);
 }
 
-void WriteString(const std::filesystem::path& file, std::string_view section, std::string_view key,
-                 std::string_view value) {
-    if (!CanStore(section, key, value)) {
-        throw WriteError(file, std::make_error_code(std::errc::invalid_argument));
+void WriteValues(const std::filesystem::path& file, std::string_view section,
+                 std::span<const KeyValue> entries) {
+    for (const auto& [key, value] : entries) {
+        if (!CanStore(section, key, value)) {
+            throw WriteError(file, std::make_error_code(std::errc::invalid_argument));
+        }
     }
     std::error_code error;
     const std::filesystem::path target = ResolveLinks(file, error);
@@ -201,10 +259,51 @@ void WriteString(const std::filesystem::path& file, std::string_view section, st
     if (existing.error) {
         throw WriteError(file, existing.error);
     }
-    error = Replace(target, SetValue(existing.text, section, key, value), existing.status);
+    if (existing.status) {
+        error = WritePermission(target, *existing.status);
+        if (error) {
+            throw WriteError(file, error);
+        }
+    }
+    std::string text = existing.text;
+    for (const auto& [key, value] : entries) {
+        text = SetValue(text, section, key, value);
+    }
+    error = Replace(target, text, existing.status);
     if (error) {
         throw WriteError(file, error);
     }
+}
+
+std::size_t SweepStaleTemporaries(const std::filesystem::path& file) {
+    std::error_code error;
+    const std::filesystem::path target = ResolveLinks(file, error);
+    if (error) {
+        return 0;
+    }
+    const std::string prefix = TemporaryPrefix(target);
+    const std::filesystem::path directory =
+        target.has_parent_path() ? target.parent_path() : std::filesystem::path(".");
+    std::size_t removed = 0;
+    for (std::filesystem::directory_iterator entry(directory, error), end; !error && entry != end;
+         entry.increment(error)) {
+        const pid_t owner = TemporaryOwner(entry->path().filename().string(), prefix);
+        struct stat status {};
+        if (owner == 0 || ::lstat(entry->path().c_str(), &status) != 0 ||
+            !S_ISREG(status.st_mode)) {
+            continue;
+        }
+        if (::kill(owner, 0) == -1 && errno == ESRCH && ::unlink(entry->path().c_str()) == 0) {
+            ++removed;
+        }
+    }
+    return removed;
+}
+
+void WriteString(const std::filesystem::path& file, std::string_view section, std::string_view key,
+                 std::string_view value) {
+    const KeyValue entry{key, value};
+    WriteValues(file, section, {&entry, 1});
 }
 
 }  // namespace quillane::profile

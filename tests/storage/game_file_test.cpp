@@ -139,17 +139,37 @@ TEST_F(GameFileTest, HandEditedNumbersReadAsTheyCanOrAsDefaults) {
     EXPECT_EQ(File().Read(0).account, (Account{1000, 16, 0, -25, 31}));
 }
 
-TEST_F(GameFileTest, ARefusedStoreStopsTheWriteAtThatKey) {
+TEST_F(GameFileTest, ARefusedStoreLeavesTheWholeOldRecord) {
     File().Write(8, "CurrentGame", {1, 2, 3, 4, 5});
+    const std::string before = Contents(path_);
     today_ = "a date\nthat breaks the line";
-    try {
-        File().Write(8, "Renamed", {10, 20, 30, 40, 50});
-        FAIL() << "the write was not refused";
-    } catch (const profile::WriteError& error) {
-        EXPECT_EQ(std::string(error.what()), "Unable to write to " + path_.string());
+    EXPECT_THROW(File().Write(8, "Renamed", {10, 20, 30, 40, 50}), profile::WriteError);
+    EXPECT_EQ(Contents(path_), before);
+}
+
+// A whole-record write gives the bytes the seven single-key stores gave, whatever the file's
+// spelling, comments or line breaks.
+TEST_F(GameFileTest, WriteGivesTheBytesOfKeyByKeyStores) {
+    std::string reference =
+        "\xEF\xBB\xBF; my games\r\n[currentgame]\r\n  credits = 5\r\n; note\r\nSPINS=\"7\"\r\n"
+        "\r\n[GAMENO3]\r\ngamename=old\r\n[Other]\r\nx=1";
+    fs::create_directories(path_.parent_path());
+    Put(path_, reference);
+    const std::pair<int, SavedGame> saves[] = {
+        {8, {"CurrentGame", "12/06/26", {70, 1000, 8, 99, 0}}},
+        {2, {" padded name ", "12/07/26", {-5, 3000, 1, 2, 3}}},
+        {0, {"First", "01/01/27", {}}},
+        {8, {"CurrentGame", "01/02/27", {1, 2, 3, 4, 5}}},
+    };
+    for (const auto& [slot, game] : saves) {
+        today_ = game.date;
+        File().Write(slot, game.name, game.account);
+        for (const GameEntry& entry : GameEntries(game.name, game.date, game.account)) {
+            reference = profile::SetValue(reference, SlotSection(slot), entry.key, entry.value);
+        }
+        ASSERT_EQ(Contents(path_), reference) << "slot " << slot;
+        EXPECT_EQ(File().Read(slot), game);
     }
-    today_ = "12/06/26";
-    EXPECT_EQ(File().Read(8), (SavedGame{"Renamed", "12/06/26", {1, 2, 3, 4, 5}}));
 }
 
 TEST_F(GameFileTest, ARefusedFirstStoreWritesNothing) {
@@ -157,6 +177,33 @@ TEST_F(GameFileTest, ARefusedFirstStoreWritesNothing) {
     Put(dir_ / "quillane", "not a directory");
     EXPECT_THROW(File().Write(8, "CurrentGame", {}), profile::WriteError);
     EXPECT_EQ(Contents(dir_ / "quillane"), "not a directory");
+}
+
+TEST_F(GameFileTest, ProblemTellsWhyTheFileIsNotReadAndItIsNeverOverwritten) {
+    EXPECT_EQ(File().Problem(), std::nullopt);
+    File().Write(8, "CurrentGame", {});
+    EXPECT_EQ(File().Problem(), std::nullopt);
+
+    fs::resize_file(path_, profile::kMaxFileSize + 1);
+    EXPECT_EQ(File().Problem(),
+              "The game file " + path_.string() + " is larger than 16 MiB and was not read.");
+    EXPECT_EQ(File().Read(8).account, Account{});
+    try {
+        File().Write(8, "CurrentGame", {5, 5, 5, 5, 5});
+        ADD_FAILURE() << "a file too large to read was overwritten";
+    } catch (const profile::WriteError& error) {
+        EXPECT_EQ(error.code(), std::errc::file_too_large);
+    }
+    EXPECT_EQ(fs::file_size(path_), profile::kMaxFileSize + 1);
+
+    fs::remove(path_);
+    fs::create_directory(path_);
+    EXPECT_EQ(File().Problem(),
+              "The game file " + path_.string() + " is not a regular file and was not read.");
+    fs::remove(path_);
+    fs::create_symlink(path_.filename(), path_);
+    EXPECT_EQ(File().Problem(), "The game file " + path_.string() +
+                                    " cannot be read: Too many levels of symbolic links.");
 }
 
 TEST_F(GameFileTest, SlotsOutsideTheNineAreRejected) {

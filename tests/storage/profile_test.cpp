@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -246,7 +247,8 @@ class ProfileFile : public testing::Test {
         try {
             write();
         } catch (const WriteError& error) {
-            EXPECT_EQ(std::string(error.what()), "Unable to write to " + file.string());
+            EXPECT_EQ(std::string(error.what()),
+                      "Unable to write to " + file.string() + "\n" + error.reason());
             EXPECT_EQ(error.file(), file);
             EXPECT_TRUE(error.code());
             EXPECT_EQ(error.reason(), std::strerror(error.code().value()));
@@ -372,7 +374,8 @@ TEST_F(ProfileFile, RefusesWhenTheFileIsADirectory) {
     const fs::path file = dir_ / "game.ini";
     fs::create_directory(file);
     const WriteError error = ExpectRefused(file, [&] { WriteString(file, "S", "k", "2"); });
-    EXPECT_EQ(error.code(), std::errc::is_a_directory);
+    EXPECT_EQ(std::string(error.what()),
+              "Unable to write to " + file.string() + "\nIs a directory");
     EXPECT_TRUE(fs::is_empty(file));
     EXPECT_EQ(Entries(dir_), std::vector<std::string>{"game.ini"});
 }
@@ -386,6 +389,60 @@ TEST_F(ProfileFile, RefusesALineBreakAndLeavesTheFileAlone) {
     ExpectRefused(file, [&] { WriteString(file, "S]", "k", "2"); });
     EXPECT_EQ(Contents(file), before);
     EXPECT_EQ(Entries(dir_), std::vector<std::string>{"game.ini"});
+}
+
+TEST_F(ProfileFile, RefusesAFileItsOwnerMadeReadOnly) {
+    const fs::path file = dir_ / "game.ini";
+    Put(file, "[S]\nk=1\n");
+    ASSERT_EQ(::chmod(file.c_str(), 0444), 0);
+    const WriteError error = ExpectRefused(file, [&] { WriteString(file, "S", "k", "2"); });
+    EXPECT_EQ(error.code(), std::errc::permission_denied);
+    EXPECT_EQ(Contents(file), "[S]\nk=1\n");
+    EXPECT_EQ(Entries(dir_), std::vector<std::string>{"game.ini"});
+}
+
+// A process that has ended: its pid is free until the system hands it out again.
+pid_t EndedProcess() {
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::_exit(0);
+    }
+    ::waitpid(child, nullptr, 0);
+    return child;
+}
+
+TEST_F(ProfileFile, TheSweepRemovesOnlyTemporariesOfThisFileWhoseWriterHasEnded) {
+    const fs::path file = dir_ / "game.ini";
+    Put(file, "[S]\nk=1\n");
+    const std::string ended = std::to_string(EndedProcess());
+    const std::string running = std::to_string(::getpid());
+    const std::vector<std::string> kept = {
+        ".game.ini." + running + ".0.tmp",
+        ".other.ini." + ended + ".0.tmp",
+        ".game.ini.x." + ended + ".0.tmp",
+        ".game.ini." + ended + ".tmp",
+        ".game.ini.0.1.tmp",
+        ".game.ini." + ended + ".1.tmp.bak",
+        ".game.ini.99999999999999.1.tmp",
+        "game.ini",
+    };
+    for (const std::string& name : kept) {
+        if (name != "game.ini") {
+            Put(dir_ / name, "");
+        }
+    }
+    Put(dir_ / (".game.ini." + ended + ".0.tmp"), "[S]\n");
+    Put(dir_ / (".game.ini." + ended + ".17.tmp"), "");
+    fs::create_directory(dir_ / (".game.ini." + ended + ".2.tmp"));
+    fs::create_symlink("game.ini", dir_ / "link.ini");
+
+    EXPECT_EQ(SweepStaleTemporaries(dir_ / "link.ini"), 2u);
+    std::vector<std::string> expected = kept;
+    expected.push_back(".game.ini." + ended + ".2.tmp");
+    expected.push_back("link.ini");
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(Entries(dir_), expected);
+    EXPECT_EQ(SweepStaleTemporaries(dir_ / "missing" / "game.ini"), 0u);
 }
 
 // Holds the file size limit low, as a full disc would; root is bound by it too.

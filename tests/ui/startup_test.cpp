@@ -153,7 +153,8 @@ TEST_F(Startup, ARefusedStoreKeepsTheWindowOpen) {
     std::ofstream(configDir() / "quillane") << "in the way";
     EXPECT_FALSE(form.close());
     ASSERT_EQ(messages.errors.size(), 1u);
-    EXPECT_EQ(messages.errors[0], "Unable to write to " + gameFile().string());
+    EXPECT_EQ(messages.errors[0],
+              "Unable to write to " + gameFile().string() + "\nNot a directory");
     EXPECT_EQ(messages.questions.size(), 1u) << "asked whether to quit without saving";
     std::filesystem::remove(configDir() / "quillane");
     EXPECT_TRUE(form.close()) << "closing again tries the store again";
