@@ -3,32 +3,46 @@
 #include <QInputDialog>
 #include <QMessageBox>
 
+#include "platform/dialog_frame.h"
+
 namespace quillane {
+namespace {
+
+QMessageBox::StandardButton ShowBox(QWidget* parent, QMessageBox::Icon icon, const QString& title,
+                                    const std::string& text, QMessageBox::StandardButtons buttons,
+                                    QMessageBox::StandardButton byDefault) {
+    QMessageBox box(icon, title, QString::fromStdString(text), buttons, parent);
+    box.setDefaultButton(byDefault);
+    UseDialogFrame(box);
+    return static_cast<QMessageBox::StandardButton>(box.exec());
+}
+
+}  // namespace
 
 void QtMessages::Inform(const std::string& text) {
-    QMessageBox::information(parent_, title_, QString::fromStdString(text));
+    ShowBox(parent_, QMessageBox::Information, title_, text, QMessageBox::Ok, QMessageBox::Ok);
 }
 
 void QtMessages::Error(const std::string& text) {
-    QMessageBox::critical(parent_, title_, QString::fromStdString(text));
+    ShowBox(parent_, QMessageBox::Critical, title_, text, QMessageBox::Ok, QMessageBox::Ok);
 }
 
 bool QtMessages::Confirm(const std::string& text) {
-    return QMessageBox::question(parent_, title_, QString::fromStdString(text),
-                                 QMessageBox::Yes | QMessageBox::No,
-                                 QMessageBox::No) == QMessageBox::Yes;
+    return ShowBox(parent_, QMessageBox::Question, title_, text, QMessageBox::Yes | QMessageBox::No,
+                   QMessageBox::No) == QMessageBox::Yes;
 }
 
 std::optional<std::string> QtMessages::AskText(const std::string& caption,
                                                const std::string& prompt,
                                                const std::string& initial) {
-    bool ok = false;
-    const QString answer = QInputDialog::getText(parent_, QString::fromStdString(caption),
-                                                 QString::fromStdString(prompt), QLineEdit::Normal,
-                                                 QString::fromStdString(initial), &ok);
-    if (!ok)
+    QInputDialog dialog(parent_);
+    dialog.setWindowTitle(QString::fromStdString(caption));
+    dialog.setLabelText(QString::fromStdString(prompt));
+    dialog.setTextValue(QString::fromStdString(initial));
+    UseDialogFrame(dialog);
+    if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
-    return answer.toStdString();
+    return dialog.textValue().toStdString();
 }
 
 }  // namespace quillane

@@ -382,6 +382,18 @@ TEST_F(BonusGame, OnAnyLargeWindowTheLayoutFillsItCentredWithCaptionsInTheirBoxe
     }
 }
 
+TEST_F(BonusGame, MinimisingItBringsItAndTheGameBackAtOnce) {
+    // Without a taskbar there would be no way back to a minimised game.
+    BonusGameWindow& bonus = Open();
+    QWidget& game = *bonus.parentWidget();
+    game.setWindowState(game.windowState() | Qt::WindowMinimized);
+    bonus.setWindowState(bonus.windowState() | Qt::WindowMinimized);
+    clock.ProcessEvents();
+    EXPECT_FALSE(bonus.isMinimized());
+    EXPECT_FALSE(game.isMinimized());
+    EXPECT_TRUE(bonus.isVisible());
+}
+
 // The main window hands the bonus game's payout on: the winnings meter counts on from the
 // spin's own pay, and the strip announces it.
 TEST_F(BonusGame, ThePayoutIsCountedOnAfterTheSpin) {
