@@ -25,8 +25,6 @@ class QtMessages : public Messages {
                                        const std::string& initial) override;
 
   private:
-    void Show(QMessageBox::Icon icon, const std::string& text);
-
     QWidget* parent_;
     QString title_ = QStringLiteral("Quillane");
 };

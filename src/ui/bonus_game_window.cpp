@@ -24,7 +24,7 @@ BonusGameWindow::BonusGameWindow(BingoGame game, Clock& clock,
     setWindowTitle(QStringLiteral("Bingo Bonus Game"));
     UseDialogFrame(*this);
     setAttribute(Qt::WA_OpaquePaintEvent);
-    resize(862, 613);
+    resize(kDesignClientSize);
     BuildComponents();
     callTimer_ = clock_.NewTimer(durations::kFirstCallMs, false, [this] { MakeCall(); });
     promptTimer_ = clock_.NewTimer(durations::kPromptFlashMs, true, [this] { FlashPrompt(); });
@@ -50,9 +50,6 @@ void BonusGameWindow::StartGame() {
     for (int n = 1; n < kPatternCount; ++n)
         pays_[static_cast<std::size_t>(n)]->setText(pays);
     numbersCalledLabel_->setText(QStringLiteral("Numbers\nCalled"));
-    for (int c = 0; c < kCardCount; ++c)
-        DrawCard(c);
-    DrawCallBoard();
 }
 
 void BonusGameWindow::ShowJackpot(bool padded) {

@@ -17,11 +17,14 @@ namespace quillane {
 
 // The bingo bonus game: the player picks a card, the calls play out by themselves at a normal
 // or a quick pace until a card is blacked out, and six seconds later the window hands the
-// chosen card's total back as the bonus win.
+// chosen card's total back as the bonus win. On a window larger than its designed client
+// area the whole layout grows with it, keeping its proportions; on a smaller one it keeps its
+// designed size, centred.
 class BonusGameWindow : public QDialog {
   public:
     static constexpr int kLayoutWidth = 800;
     static constexpr int kLayoutHeight = 550;
+    static constexpr QSize kDesignClientSize{862, 613};
 
     // `game` is dealt and ready; `playEffect` sounds the pattern and blackout effects.
     BonusGameWindow(BingoGame game, Clock& clock, std::function<void(Sound)> playEffect,
@@ -74,9 +77,22 @@ class BonusGameWindow : public QDialog {
         int card;
     };
 
+    // A label as designed; its box and font grow with the layout.
+    struct LabelDesign {
+        QLabel* label;
+        QSize size;
+        int pixelSize;
+    };
+
     void BuildComponents();
     QLabel* NewLabel(const char* name, int width, int height, int pixelSize, bool bold,
                      const QColor& colour, Qt::Alignment alignment, const QString& text = {});
+    // Lengths of the designed layout in pixels at the present scale.
+    int Scaled(int designPixels) const;
+    // One of the window's pictures at the present scale.
+    QImage Picture(const QString& name) const;
+    // Brings the pictures, label boxes and fonts to a new scale.
+    void Rescale();
     void DrawCallBoard();
     void DrawCard(int card);
     void ShowBall(int number);
@@ -94,6 +110,7 @@ class BonusGameWindow : public QDialog {
     std::unique_ptr<Timer> blinkTimer_;  // the patterns won on the last call
 
     bool built_ = false;
+    double scale_ = 0;  // none yet: the first layout sets every size
     bool cardChosen_ = false;
     int chosenCard_ = 0;
     bool gameOver_ = false;
@@ -101,6 +118,8 @@ class BonusGameWindow : public QDialog {
     bool blinkOn_ = false;
     std::array<bool, kPatternCount> newlyWon_{};
     std::vector<WinCircle> circles_;
+    int lastBall_ = 0;  // the number on the monitor, 0 before the first call
+    std::vector<LabelDesign> labelDesigns_;
 
     QImage surface_;
     std::array<PictureBox*, kCardCount> cards_{};
@@ -109,6 +128,7 @@ class BonusGameWindow : public QDialog {
     PictureBox* callBoard_ = nullptr;
     QImage blankCallBoard_;
     PictureBox* monitor_ = nullptr;
+    QImage blankMonitor_;
     std::array<QImage, kCardCount> balls_;
     std::array<PictureBox*, kPatternCount> patterns_{};     // by diagram number
     std::array<PictureBox*, kPatternCount> patternsWon_{};  // dimmed copies; none for 0

@@ -1,6 +1,8 @@
 #include <QFontMetrics>
 #include <QPaintEvent>
 #include <QPainter>
+#include <algorithm>
+#include <cmath>
 
 #include "platform/asset_files.h"
 #include "platform/canvas.h"
@@ -28,25 +30,28 @@ const QColor kBlack(0, 0, 0);
 const QColor kYellow(255, 255, 0);
 const QColor kRed(255, 0, 0);
 
-QImage Bonus(const QString& name) {
-    return LoadBuiltinPicture(":/bonus/" + name + ".png");
+}  // namespace
+
+QImage BonusGameWindow::Picture(const QString& name) const {
+    if (scale_ == 1)
+        return LoadBuiltinPicture(":/bonus/" + name + ".png");
+    // Drawn at twice the designed size, so it stays sharp as it is brought to the scaled one.
+    const QImage large = LoadBuiltinPicture(":/bonus/" + name + "_2x.png");
+    return large.scaled(Scaled(large.width() / 2), Scaled(large.height() / 2),
+                        Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
-}  // namespace
+int BonusGameWindow::Scaled(int designPixels) const {
+    return static_cast<int>(std::lround(designPixels * scale_));
+}
 
 QLabel* BonusGameWindow::NewLabel(const char* name, int width, int height, int pixelSize, bool bold,
                                   const QColor& colour, Qt::Alignment alignment,
                                   const QString& text) {
     auto* label = new QLabel(text, this);
     label->setObjectName(QString::fromLatin1(name));
-    label->setFixedSize(width, height);
-    QFont font = GameFont(pixelSize, bold);
-    // The boxes are fixed: a caption wider than its box is set a little smaller, not cut.
-    while (!text.contains('\n') && font.pixelSize() > 6 &&
-           QFontMetrics(font).horizontalAdvance(text) > width) {
-        font.setPixelSize(font.pixelSize() - 1);
-    }
-    label->setFont(font);
+    label->setFont(GameFont(pixelSize, bold));
+    labelDesigns_.push_back({label, QSize(width, height), pixelSize});
     QPalette palette = label->palette();
     palette.setColor(QPalette::WindowText, colour);
     palette.setColor(QPalette::Window, kBlack);
@@ -61,30 +66,28 @@ void BonusGameWindow::BuildComponents() {
     setPalette(palette);
     setAutoFillBackground(false);
 
+    // The pictures come with the first layout, at its scale.
     for (int c = 0; c < kCardCount; ++c) {
         const auto i = static_cast<std::size_t>(c);
-        blankCards_[i] = Bonus(QString::fromLatin1(kColourFiles[i]) + "_card");
-        cards_[i] = new PictureBox(this, blankCards_[i]);
+        cards_[i] = new PictureBox(this);
         cards_[i]->setObjectName(QString::fromLatin1(kCardNames[i]));
         cards_[i]->SetClickHandler([this, c] { ChooseCard(c); });
-        balls_[i] = Bonus(QString::fromLatin1(kColourFiles[i]) + "_ball");
         scores_[i] = NewLabel(kScoreNames[i], 153, 28, 24, false, kCardColours[i], Qt::AlignCenter);
         scores_[i]->hide();
     }
-    blankCallBoard_ = Bonus(QStringLiteral("callboard"));
-    callBoard_ = new PictureBox(this, blankCallBoard_);
+    callBoard_ = new PictureBox(this);
     callBoard_->setObjectName(QStringLiteral("CallBoard"));
-    monitor_ = new PictureBox(this, Bonus(QStringLiteral("monitor")));
+    monitor_ = new PictureBox(this);
     monitor_->setObjectName(QStringLiteral("Monitor"));
     monitor_->SetClickHandler([this] { ToggleQuickPlay(); });
 
     for (int n = 0; n < kPatternCount; ++n) {
         const auto i = static_cast<std::size_t>(n);
-        patterns_[i] = new PictureBox(this, Bonus("bingo" + QString::number(n)));
+        patterns_[i] = new PictureBox(this);
         patterns_[i]->setObjectName("Pattern" + QString::number(n));
         if (n == 0)
             continue;
-        patternsWon_[i] = new PictureBox(this, Bonus("bingo" + QString::number(n) + "x"));
+        patternsWon_[i] = new PictureBox(this);
         patternsWon_[i]->setObjectName("Pattern" + QString::number(n) + "Won");
         patternsWon_[i]->hide();
     }
@@ -127,31 +130,77 @@ void BonusGameWindow::BuildComponents() {
 }
 
 QPoint BonusGameWindow::origin() const {
-    return {(width() - kLayoutWidth) / 2, (height() - kLayoutHeight) / 2};
+    return {(width() - Scaled(kLayoutWidth)) / 2, (height() - Scaled(kLayoutHeight)) / 2};
+}
+
+void BonusGameWindow::Rescale() {
+    for (int c = 0; c < kCardCount; ++c) {
+        const auto i = static_cast<std::size_t>(c);
+        const QString colour = QString::fromLatin1(kColourFiles[i]);
+        blankCards_[i] = Picture(colour + "_card");
+        cards_[i]->SetPicture(blankCards_[i]);
+        balls_[i] = Picture(colour + "_ball");
+    }
+    blankCallBoard_ = Picture(QStringLiteral("callboard"));
+    callBoard_->SetPicture(blankCallBoard_);
+    blankMonitor_ = Picture(QStringLiteral("monitor"));
+    monitor_->SetPicture(blankMonitor_);
+    if (lastBall_ != 0)
+        ShowBall(lastBall_);
+    for (int n = 0; n < kPatternCount; ++n) {
+        const auto i = static_cast<std::size_t>(n);
+        patterns_[i]->SetPicture(Picture("bingo" + QString::number(n)));
+        if (n > 0)
+            patternsWon_[i]->SetPicture(Picture("bingo" + QString::number(n) + "x"));
+    }
+    for (const LabelDesign& design : labelDesigns_) {
+        const QSize box(Scaled(design.size.width()), Scaled(design.size.height()));
+        design.label->setFixedSize(box);
+        // Rounded down, as the boxes may round up: the captions keep inside them.
+        QFont font = design.label->font();
+        font.setPixelSize(static_cast<int>(design.pixelSize * scale_));
+        // The boxes are fixed: a caption wider than its box is set a little smaller, not cut.
+        const QString text = design.label->text();
+        while (!text.contains('\n') && font.pixelSize() > 6 &&
+               QFontMetrics(font).horizontalAdvance(text) > box.width()) {
+            font.setPixelSize(font.pixelSize() - 1);
+        }
+        design.label->setFont(font);
+    }
 }
 
 void BonusGameWindow::Redraw() {
+    // As large as the window allows, but never below the designed size: a small screen shows
+    // the layout as designed, centred.
+    const QSize design = kDesignClientSize;
+    const double scale = std::max(
+        1.0, std::min(double(width()) / design.width(), double(height()) / design.height()));
+    if (scale != scale_) {
+        scale_ = scale;
+        Rescale();
+    }
     const QPoint o = origin();
     const int ox = o.x(), oy = o.y();
-    int left = ox + 6;
+    int left = ox + Scaled(6);
     for (int c = 0; c < kCardCount; ++c) {
         PictureBox* card = cards_[static_cast<std::size_t>(c)];
-        card->move(left, oy + 336);
+        card->move(left, oy + Scaled(336));
         QLabel* score = scores_[static_cast<std::size_t>(c)];
         score->setFixedWidth(card->width());
         score->move(card->x(), card->y() + card->height());
-        left += card->width() + 6;
+        left += card->width() + Scaled(6);
     }
-    callBoard_->move(ox + 10, oy + 10);
-    monitor_->move(callBoard_->x() + callBoard_->width() + 16, callBoard_->y());
-    numbersCalledLabel_->move(monitor_->x() + monitor_->width(), oy + 16);
+    callBoard_->move(ox + Scaled(10), oy + Scaled(10));
+    monitor_->move(callBoard_->x() + callBoard_->width() + Scaled(16), callBoard_->y());
+    numbersCalledLabel_->move(monitor_->x() + monitor_->width(), oy + Scaled(16));
     callCountLabel_->move(numbersCalledLabel_->x(),
                           monitor_->y() + monitor_->height() - callCountLabel_->height());
-    blackoutBonusLabel_->move(ox + kLayoutWidth - blackoutBonusLabel_->width() - 10, oy + 10);
+    blackoutBonusLabel_->move(ox + Scaled(kLayoutWidth) - blackoutBonusLabel_->width() - Scaled(10),
+                              oy + Scaled(10));
     PictureBox* blackout = patterns_[0];
     blackout->move(blackoutBonusLabel_->x(),
                    blackoutBonusLabel_->y() + blackoutBonusLabel_->height());
-    jackpotLabel_->move(blackout->x() + blackout->width() + 6, blackout->y());
+    jackpotLabel_->move(blackout->x() + blackout->width() + Scaled(6), blackout->y());
     PictureBox* white = cards_[2];
     selectCardLabel_->move(white->x() + white->width() / 2 - selectCardLabel_->width() / 2,
                            white->y() - selectCardLabel_->height());
@@ -161,18 +210,19 @@ void BonusGameWindow::Redraw() {
     }
     DrawCallBoard();
 
-    const int columns[] = {cards_[0]->x() + 10, ox + 210, ox + 410, ox + 610};
+    const int columns[] = {cards_[0]->x() + Scaled(10), ox + Scaled(210), ox + Scaled(410),
+                           ox + Scaled(610)};
     for (int n = 1; n < kPatternCount; ++n) {
         const auto i = static_cast<std::size_t>(n);
         const int column = (n - 1) / 3, row = (n - 1) % 3;
-        const int top = oy + 140 + row * (patterns_[i]->height() + 12);
+        const int top = oy + Scaled(140) + row * (patterns_[i]->height() + Scaled(12));
         patterns_[i]->move(columns[column], top);
-        names_[i]->move(patterns_[i]->x() + blackout->width() + 4, patterns_[i]->y());
-        pays_[i]->move(names_[i]->x(), names_[i]->y() + names_[1]->height() - 6);
+        names_[i]->move(patterns_[i]->x() + blackout->width() + Scaled(4), patterns_[i]->y());
+        pays_[i]->move(names_[i]->x(), names_[i]->y() + names_[1]->height() - Scaled(6));
         patternsWon_[i]->move(patterns_[i]->pos());
     }
     quickPlayLabel_->move(monitor_->x() + (monitor_->width() - quickPlayLabel_->width()) / 2,
-                          monitor_->y() + monitor_->height() + 4);
+                          monitor_->y() + monitor_->height() + Scaled(4));
     for (int c = 0; c < kCardCount; ++c)
         DrawCard(c);
 
@@ -203,16 +253,17 @@ void BonusGameWindow::DrawWinCircle(const WinCircle& circle) {
     if (surface_.isNull())
         return;
     const PictureBox* picture = patterns_[static_cast<std::size_t>(circle.picture)];
-    const int left = picture->x() + picture->width() + 5 + 16 * circle.place;
-    const int top = picture->y() + picture->height() - 12;
+    const int left = picture->x() + picture->width() + Scaled(5 + 16 * circle.place);
+    const int bottom = picture->y() + picture->height();
+    const int top = bottom - Scaled(12);
     Canvas canvas(surface_);
     const QColor colour = kCardColours[static_cast<std::size_t>(circle.card)];
     canvas.SetPenColor(colour);
-    canvas.SetPenWidth(3);
+    canvas.SetPenWidth(Scaled(3));
     canvas.SetBrushClear(false);
     canvas.SetBrushColor(colour);
-    canvas.Ellipse(left, top, left + 12, picture->y() + picture->height());
-    update(QRect(left - 2, top - 2, 16, 16));
+    canvas.Ellipse(left, top, left + Scaled(12), bottom);
+    update(QRect(left, top, Scaled(12), Scaled(12)).adjusted(-2, -2, 2, 2));
 }
 
 void BonusGameWindow::DrawCallBoard() {
@@ -222,12 +273,12 @@ void BonusGameWindow::DrawCallBoard() {
     canvas.SetBrushClear(true);
     for (int i = 0; i < kBingoNumbers; ++i) {
         const bool called = game_ && game_->Called(i + 1);
-        canvas.SetFont(8, called);
+        canvas.SetFont(Scaled(8), called);
         canvas.SetFontColor(called ? kWhite : kGrey);
         const QString text = QString::number(i + 1);
         const QSize extent = canvas.TextExtent(text);
-        canvas.TextOut((i % 15) * 19 + 28 - extent.width() / 2,
-                       (i / 15) * 18 + 12 - extent.height() / 2, text);
+        canvas.TextOut(Scaled((i % 15) * 19 + 28) - extent.width() / 2,
+                       Scaled((i / 15) * 18 + 12) - extent.height() / 2, text);
     }
     callBoard_->SetPicture(board);
 }
@@ -246,17 +297,18 @@ void BonusGameWindow::DrawCard(int card) {
         const bool marked = cells.marked[static_cast<std::size_t>(cell)] != 0;
         if (marked) {
             canvas.SetPenColor(kDobColours[c]);
-            canvas.SetPenWidth(1);
+            canvas.SetPenWidth(Scaled(1));
             canvas.SetBrushClear(false);
             canvas.SetBrushColor(kDobColours[c]);
-            canvas.Ellipse(x + 2, y + 2, x + 27, y + 27);
+            canvas.Ellipse(Scaled(x + 2), Scaled(y + 2), Scaled(x + 27), Scaled(y + 27));
         }
         canvas.SetBrushClear(true);
-        canvas.SetFont(14, true);
+        canvas.SetFont(Scaled(14), true);
         canvas.SetFontColor(!marked ? kBlack : card == 4 ? kGrey : kWhite);
         const QString text = QString::number(cells.numbers[static_cast<std::size_t>(cell)]);
         const QSize extent = canvas.TextExtent(text);
-        canvas.TextOut(x + 14 - extent.width() / 2, y + 15 - extent.height() / 2, text);
+        canvas.TextOut(Scaled(x + 14) - extent.width() / 2, Scaled(y + 15) - extent.height() / 2,
+                       text);
     }
     cards_[c]->SetPicture(picture);
 }
@@ -267,16 +319,18 @@ void BonusGameWindow::ShowBall(int number) {
                            ? 0
                            : static_cast<int>(std::string_view("BINGO").find(letter));
     const QImage& ball = balls_[static_cast<std::size_t>(colour)];
+    const QRect place(Scaled(33), Scaled(19), ball.width(), ball.height());
     Canvas canvas(monitor_->picture());
     canvas.SetCopyMode(Canvas::CopyMode::Copy);
-    canvas.Draw(QRect(33, 19, ball.width(), ball.height()), ball, ball.rect());
-    canvas.SetFont(12, true);
+    canvas.Draw(place, ball, ball.rect());
+    canvas.SetFont(Scaled(12), true);
     canvas.SetBrushClear(true);
     canvas.SetFontColor(letter == 'N' || letter == 'O' ? kBlack : kWhite);
     const QString text = QString(QChar(letter)) + " " + QString::number(number);
     const QSize extent = canvas.TextExtent(text);
-    canvas.TextOut(33 + ball.width() / 2 - extent.width() / 2,
-                   19 + ball.height() / 2 - extent.height() / 2, text);
+    canvas.TextOut(place.x() + place.width() / 2 - extent.width() / 2,
+                   place.y() + place.height() / 2 - extent.height() / 2, text);
+    lastBall_ = number;
     monitor_->Changed();
 }
 

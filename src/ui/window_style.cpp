@@ -9,10 +9,4 @@ QFont GameFont(int pixelSize, bool bold) {
     return font;
 }
 
-void UseDialogFrame(QDialog& dialog) {
-    dialog.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
-    dialog.setModal(true);
-}
-
 }  // namespace quillane

@@ -1,14 +1,12 @@
 #pragma once
 
-#include <QDialog>
 #include <QFont>
+
+#include "platform/dialog_frame.h"  // UseDialogFrame, which the game's windows share
 
 namespace quillane {
 
 // The game's plain face: condensed, so captions fit the boxes the windows give them.
 QFont GameFont(int pixelSize, bool bold);
-
-// A modal window with a title and a close box only, as the game's dialogs have.
-void UseDialogFrame(QDialog& dialog);
 
 }  // namespace quillane

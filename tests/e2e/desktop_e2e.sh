@@ -8,14 +8,19 @@ find_cabinet=$2
 work=$(mktemp -d)
 source "$(dirname "$0")/lib.sh"
 
-# Checks that the whole cabinet shows in the game's window; $1 names the moment.
+# Checks that the whole cabinet shows in the game's window; $1 names the moment. A busy machine
+# may take a moment to lay the window out, so it looks a few times before it fails.
 whole() {
     local shot="$work/$1.png" geometry
-    import -window root "$shot"
-    geometry=$(xwininfo -id "$window" | awk '/Absolute upper-left X/ {x=$4} /Absolute upper-left Y/ {y=$4}
-        /Width:/ {w=$2} /Height:/ {h=$2} END {print x, y, w, h}')
-    # shellcheck disable=SC2086
-    "$find_cabinet" "$shot" $geometry >/dev/null || fail "$1: the cabinet is not whole ($geometry)"
+    for _ in $(seq 10); do
+        import -window root "$shot"
+        geometry=$(xwininfo -id "$window" | awk '/Absolute upper-left X/ {x=$4}
+            /Absolute upper-left Y/ {y=$4} /Width:/ {w=$2} /Height:/ {h=$2} END {print x, y, w, h}')
+        # shellcheck disable=SC2086
+        "$find_cabinet" "$shot" $geometry >/dev/null 2>"$work/$1.why" && return 0
+        sleep 0.5
+    done
+    fail "$1: the cabinet is not whole ($geometry): $(cat "$work/$1.why")"
 }
 
 play_on() {

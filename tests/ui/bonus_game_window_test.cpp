@@ -1,4 +1,7 @@
+#include <QFontMetrics>
 #include <QLabel>
+#include <map>
+#include <set>
 
 #include "cabinet_fixture.h"
 #include "core/paytable.h"
@@ -21,7 +24,7 @@ class BonusGame : public CabinetFixture {
         bonus_ = std::make_unique<BonusGameWindow>(
             session.DealBonusGame(seed), clock,
             [&form](Sound effect) { form.audio().Play(effect); }, &form);
-        bonus_->resize(862, 613);
+        bonus_->resize(BonusGameWindow::kDesignClientSize);
         bonus_->show();
         clock.ProcessEvents();
         return *bonus_;
@@ -43,6 +46,57 @@ class BonusGame : public CabinetFixture {
                 return true;
         }
         return false;
+    }
+
+    void PlayQuicklyToTheEnd(BonusGameWindow& bonus) {
+        bonus.BlueCardClick();
+        bonus.ToggleQuickPlay();
+        clock.Advance(10);
+        while (!bonus.gameOver())
+            NextCall(bonus);
+    }
+
+    // Resizes the window as a window manager would and lets it lay itself out again.
+    void Resize(BonusGameWindow& bonus, QSize size) {
+        bonus.resize(size);
+        clock.ProcessEvents();
+        ASSERT_EQ(bonus.size(), size);
+    }
+
+    static std::map<QString, QRect> Places(const BonusGameWindow& bonus) {
+        std::map<QString, QRect> places;
+        for (const QWidget* w : bonus.findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            places[w->objectName()] = w->geometry();
+        return places;
+    }
+
+    static std::set<std::pair<QString, QString>> Overlaps(const BonusGameWindow& bonus) {
+        std::set<std::pair<QString, QString>> overlaps;
+        const auto places = Places(bonus);
+        for (auto a = places.begin(); a != places.end(); ++a) {
+            for (auto b = std::next(a); b != places.end(); ++b) {
+                if (a->second.intersects(b->second))
+                    overlaps.insert({a->first, b->first});
+            }
+        }
+        return overlaps;
+    }
+
+    // Every line of every caption is as wide as its box at most, and the lines' letters fit
+    // its height.
+    static void ExpectCaptionsFit(const BonusGameWindow& bonus) {
+        for (const QLabel* label : bonus.findChildren<QLabel*>()) {
+            const QFontMetrics metrics(label->font());
+            const QStringList lines = label->text().split('\n');
+            for (const QString& line : lines) {
+                EXPECT_LE(metrics.horizontalAdvance(line), label->width())
+                    << label->objectName().toStdString() << " \"" << line.toStdString() << "\" at "
+                    << bonus.width() << "x" << bonus.height();
+            }
+            EXPECT_LE(metrics.ascent() * lines.size(), label->height())
+                << label->objectName().toStdString() << " at " << bonus.width() << "x"
+                << bonus.height();
+        }
     }
 
     static std::array<bool, 12> WonSoFar(const BonusGameWindow& bonus) {
@@ -251,6 +305,93 @@ TEST_F(BonusGame, WinCirclesStayThroughARepaint) {
     clock.ProcessEvents();
     const QPoint moved(bonus.picture("Pattern0")->x() + 55, bonus.picture("Pattern0")->y() + 38);
     EXPECT_EQ(bonus.surface().pixel(moved), before);
+}
+
+TEST_F(BonusGame, AtTwiceTheDesignedSizeEverythingIsTwiceAsLargeAndTwiceAsFarOut) {
+    BonusGameWindow& bonus = Open();
+    PlayQuicklyToTheEnd(bonus);
+    const auto design = Places(bonus);
+    const QPoint designOrigin = bonus.origin();
+    std::map<QString, int> captionWidths;
+    for (const QLabel* label : bonus.findChildren<QLabel*>())
+        captionWidths[label->objectName()] =
+            QFontMetrics(label->font()).horizontalAdvance(label->text());
+    const PictureBox* blackout = bonus.picture("Pattern0");
+    const QPoint circle = blackout->geometry().bottomRight() + QPoint(12, -6) - designOrigin;
+    const QRgb circleColour = bonus.surface().pixel(designOrigin + circle);
+    ASSERT_NE(circleColour, qRgb(0, 0, 0)) << "the blackout's win circle";
+
+    Resize(bonus, BonusGameWindow::kDesignClientSize * 2);
+    // Measured from the layout's corner, which the centring may round differently.
+    for (const auto& [name, place] : Places(bonus)) {
+        const QRect was = design.at(name).translated(-designOrigin);
+        EXPECT_EQ(place.translated(-bonus.origin()), QRect(was.topLeft() * 2, was.size() * 2))
+            << name.toStdString();
+    }
+    for (const QLabel* label : bonus.findChildren<QLabel*>()) {
+        const int width = QFontMetrics(label->font()).horizontalAdvance(label->text());
+        const int was = captionWidths[label->objectName()];
+        EXPECT_NEAR(width, 2 * was, was / 10 + 1) << label->objectName().toStdString();
+    }
+    EXPECT_EQ(bonus.surface().pixel(bonus.origin() + circle * 2), circleColour);
+    ExpectCaptionsFit(bonus);
+}
+
+TEST_F(BonusGame, OnAnyLargeWindowTheLayoutFillsItCentredWithCaptionsInTheirBoxes) {
+    BonusGameWindow& bonus = Open();
+    PlayQuicklyToTheEnd(bonus);
+    bonus.ToggleQuickPlay();  // the shorter of its two captions, while the layout changes
+    const auto overlapping = Overlaps(bonus);
+    auto extent = [&] {
+        QRect all;
+        for (const auto& [name, place] : Places(bonus))
+            all |= place;
+        return all;
+    };
+    const QRect design = extent();
+    const QPointF designOffCentre = QRectF(design).center() - QRectF(bonus.rect()).center();
+    ExpectCaptionsFit(bonus);
+
+    for (QSize size : {QSize(905, 644), QSize(1920, 1061), QSize(3840, 2160), QSize(1100, 1800)}) {
+        Resize(bonus, size);
+        const std::string at = std::to_string(size.width()) + "x" + std::to_string(size.height());
+        const QRect all = extent();
+        EXPECT_TRUE(bonus.rect().contains(all)) << at;
+        // As large as the window allows: one side is as full as at the designed size.
+        const double across = double(all.width()) / size.width(),
+                     down = double(all.height()) / size.height();
+        const double designAcross =
+                         double(design.width()) / BonusGameWindow::kDesignClientSize.width(),
+                     designDown =
+                         double(design.height()) / BonusGameWindow::kDesignClientSize.height();
+        EXPECT_TRUE((std::abs(across - designAcross) < 0.01 && down < designDown + 0.01) ||
+                    (std::abs(down - designDown) < 0.01 && across < designAcross + 0.01))
+            << at << ": " << across << " across and " << down << " down";
+        const double grown = double(all.width()) / design.width();
+        const QPointF offCentre = QRectF(all).center() - QRectF(bonus.rect()).center();
+        // Within about a designed pixel: the centring rounds to whole pixels at any size.
+        EXPECT_LE((offCentre - designOffCentre * grown).manhattanLength(), 1 + grown) << at;
+        for (const auto& pair : Overlaps(bonus)) {
+            EXPECT_TRUE(overlapping.contains(pair))
+                << pair.first.toStdString() << " and " << pair.second.toStdString() << " at " << at;
+        }
+        ExpectCaptionsFit(bonus);
+        bonus.ToggleQuickPlay();
+        ExpectCaptionsFit(bonus);
+        bonus.ToggleQuickPlay();
+    }
+}
+
+TEST_F(BonusGame, MinimisingItBringsItAndTheGameBackAtOnce) {
+    // Without a taskbar there would be no way back to a minimised game.
+    BonusGameWindow& bonus = Open();
+    QWidget& game = *bonus.parentWidget();
+    game.setWindowState(game.windowState() | Qt::WindowMinimized);
+    bonus.setWindowState(bonus.windowState() | Qt::WindowMinimized);
+    clock.ProcessEvents();
+    EXPECT_FALSE(bonus.isMinimized());
+    EXPECT_FALSE(game.isMinimized());
+    EXPECT_TRUE(bonus.isVisible());
 }
 
 // The main window hands the bonus game's payout on: the winnings meter counts on from the

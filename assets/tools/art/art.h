@@ -82,7 +82,8 @@ LineMarkers drawLineMarkers();
 // Bonus window (bonus.cpp). The game writes into these pictures: card cell (column c, row r) is
 // the 30 x 30 box at (kCardLeft + 30c, kCardTop + 30r), its square white except the last column
 // and row; the ball goes into the monitor at (33, 19); the call board's numbers run between its
-// letter columns. Card and ball indexes follow B I N G O: blue, red, white, green, yellow.
+// letter columns. Card and ball indexes follow B I N G O: blue, red, white, green, yellow. All
+// five are drawn `scale` times their size in the window's own layout.
 constexpr int kCardWidth = 153;
 constexpr int kCardHeight = 183;
 constexpr int kCardLeft = 2;
@@ -91,14 +92,14 @@ constexpr int kCardCell = 30;
 constexpr QRect kMonitorScreen(24, 10, 68, 68);
 constexpr int kCallBoardLetterLeft = 18;
 constexpr int kCallBoardLetterRight = 306;
-QImage drawBingoCard(int card);
-QImage drawCallBoard();
-QImage drawBallMonitor();
-QImage drawCallBall(int letter);
+QImage drawBingoCard(int card, int scale);
+QImage drawCallBoard(int scale);
+QImage drawBallMonitor(int scale);
+QImage drawCallBall(int letter, int scale);
 // Pattern pictures are numbered as the bonus window's: 0 blackout, 1 any bingo, 2 large plus,
 // 3 large X, 4 solid diamond, 5 double hard way, 6 four corners, 7 inside corners, 8 small
 // diamond, 9 large diamond, 10 picture frame, 11 postage stamp, 12 small frame.
-QImage drawPatternPicture(int pattern, bool dimmed);
+QImage drawPatternPicture(int pattern, bool dimmed, int scale);
 
 // A chip key of the borrow window for 1000, 100, 10 or 1 credits (borrow.cpp).
 QImage drawBorrowButton(int amount);

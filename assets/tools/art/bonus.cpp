@@ -8,7 +8,8 @@
 #include "art.h"
 
 // The bonus window draws numbers, dobs and balls onto these pictures at fixed pixel positions,
-// so the cells and the monitor screen are laid out on whole pixels, not scaled paths.
+// so the cells and the monitor screen are laid out on whole pixels, not scaled paths. A `scale`
+// above 1 draws the same picture that many times larger, for the window on large screens.
 namespace art {
 
 namespace {
@@ -71,11 +72,12 @@ void embossedText(QPainter& p, const QPainterPath& text, const QColor& ink, cons
 
 }  // namespace
 
-QImage drawBingoCard(int card) {
+QImage drawBingoCard(int card, int scale) {
     const Tint& t = kCardTints.at(static_cast<size_t>(card));
-    QImage img(kCardWidth, kCardHeight, QImage::Format_RGB32);
+    QImage img(kCardWidth * scale, kCardHeight * scale, QImage::Format_RGB32);
     img.fill(Qt::black);
     QPainter p(&img);
+    p.scale(scale, scale);
     p.setRenderHint(QPainter::Antialiasing);
 
     // The coloured card shows through as the frame and the lines between the squares.
@@ -133,10 +135,11 @@ QImage drawBingoCard(int card) {
     return img;
 }
 
-QImage drawCallBoard() {
-    QImage img(325, 97, QImage::Format_RGB32);
+QImage drawCallBoard(int scale) {
+    QImage img(325 * scale, 97 * scale, QImage::Format_RGB32);
     img.fill(Qt::black);
     QPainter p(&img);
+    p.scale(scale, scale);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(QPen(QColor(70, 72, 84), 1.0));
     p.setBrush(Qt::NoBrush);
@@ -162,10 +165,11 @@ QImage drawCallBoard() {
     return img;
 }
 
-QImage drawBallMonitor() {
-    QImage img(115, 97, QImage::Format_RGB32);
+QImage drawBallMonitor(int scale) {
+    QImage img(115 * scale, 97 * scale, QImage::Format_RGB32);
     img.fill(Qt::black);
     QPainter p(&img);
+    p.scale(scale, scale);
     p.setRenderHint(QPainter::Antialiasing);
     const QRectF screen(kMonitorScreen);
 
@@ -223,14 +227,15 @@ QImage drawBallMonitor() {
     return img;
 }
 
-QImage drawCallBall(int letter) {
+QImage drawCallBall(int letter, int scale) {
     static const std::array<QColor, 5> kBallColours = {QColor(28, 78, 222), QColor(214, 30, 36),
                                                        QColor(242, 242, 238), QColor(22, 150, 62),
                                                        QColor(246, 198, 18)};
     const QColor base = kBallColours.at(static_cast<size_t>(letter));
-    QImage img(50, 50, QImage::Format_RGB32);
+    QImage img(50 * scale, 50 * scale, QImage::Format_RGB32);
     img.fill(Qt::black);
     QPainter p(&img);
+    p.scale(scale, scale);
     p.setRenderHint(QPainter::Antialiasing);
     const QPointF c(25, 25);
     const double r = 23.5;
@@ -304,14 +309,15 @@ QColor patternColour(char code) {
 
 }  // namespace
 
-QImage drawPatternPicture(int pattern, bool dimmed) {
+QImage drawPatternPicture(int pattern, bool dimmed, int scale) {
     constexpr int kSquare = 6;
     constexpr int kStep = 8;
     constexpr int kMargin = 3;
     const double tone = dimmed ? 0.4 : 1.0;
-    QImage img(44, 44, QImage::Format_RGB32);
+    QImage img(44 * scale, 44 * scale, QImage::Format_RGB32);
     img.fill(Qt::black);
     QPainter p(&img);
+    p.scale(scale, scale);
     const auto& rows = kPatterns.at(static_cast<size_t>(pattern));
     for (int r = 0; r < 5; ++r) {
         for (int c = 0; c < 5; ++c) {

@@ -65,21 +65,26 @@ int main(int argc, char** argv) {
         {&out, "line_bubbles.png", png(markers.lit)},
         {&out, "line_bubbles_dim.png", png(markers.dim)},
         {&out, "line_bubbles_neg.png", png(markers.mask)},
-        {&bonus, "callboard.png", png(art::drawCallBoard())},
-        {&bonus, "monitor.png", png(art::drawBallMonitor())},
     };
+    // The bonus window's pictures also come at twice the size, which the window scales down
+    // smoothly on large screens instead of enlarging the small ones.
     const std::array<const char*, 5> colours = {"blue", "red", "white", "green", "yellow"};
-    for (int i = 0; i < 5; ++i) {
-        const QString colour = QString::fromLatin1(colours[i]);
-        jobs.push_back({&bonus, colour + "_card.png", png(art::drawBingoCard(i))});
-        jobs.push_back({&bonus, colour + "_ball.png", png(art::drawCallBall(i))});
-    }
-    for (int i = 0; i <= 12; ++i) {
-        jobs.push_back(
-            {&bonus, QStringLiteral("bingo%1.png").arg(i), png(art::drawPatternPicture(i, false))});
-        if (i > 0) {
-            jobs.push_back({&bonus, QStringLiteral("bingo%1x.png").arg(i),
-                            png(art::drawPatternPicture(i, true))});
+    for (int scale : {1, 2}) {
+        const QString suffix = scale == 1 ? QStringLiteral(".png") : QStringLiteral("_2x.png");
+        jobs.push_back({&bonus, "callboard" + suffix, png(art::drawCallBoard(scale))});
+        jobs.push_back({&bonus, "monitor" + suffix, png(art::drawBallMonitor(scale))});
+        for (int i = 0; i < 5; ++i) {
+            const QString colour = QString::fromLatin1(colours[i]);
+            jobs.push_back({&bonus, colour + "_card" + suffix, png(art::drawBingoCard(i, scale))});
+            jobs.push_back({&bonus, colour + "_ball" + suffix, png(art::drawCallBall(i, scale))});
+        }
+        for (int i = 0; i <= 12; ++i) {
+            const QString name = QStringLiteral("bingo%1").arg(i);
+            jobs.push_back({&bonus, name + suffix, png(art::drawPatternPicture(i, false, scale))});
+            if (i > 0) {
+                jobs.push_back(
+                    {&bonus, name + "x" + suffix, png(art::drawPatternPicture(i, true, scale))});
+            }
         }
     }
     for (int amount : {1000, 100, 10, 1}) {
