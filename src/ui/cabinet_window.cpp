@@ -63,6 +63,12 @@ void CabinetWindow::Create() {
         store_ = std::make_unique<GameFileStore>(GameFilePath(settings_.executableStem));
         settings_.gameFile = store_->path();
         session_.UseStore(store_.get());
+        // Left by a copy killed while it saved; only this copy runs now.
+        store_->SweepStaleTemporaries();
+        // A file the game cannot read is kept as it is: every store to it is refused, and the
+        // player may quit without saving over it.
+        if (auto problem = store_->Problem())
+            env_.messages.Error(*problem);
     });
     busy_ = true;
 

@@ -170,6 +170,24 @@ TEST_F(Startup, APlayerMayQuitWithoutSavingWhenTheStoreIsRefused) {
     EXPECT_EQ(messages.errors.size(), 1u);
 }
 
+TEST_F(Startup, AGameFileTooLargeToReadIsReportedAndNeverOverwritten) {
+    std::filesystem::create_directories(gameFile().parent_path());
+    std::ofstream(gameFile()) << "[CurrentGame]\nCredits=4321\n";
+    std::filesystem::resize_file(gameFile(), 17 * 1024 * 1024);
+    CabinetWindow& form = Start();
+    ASSERT_EQ(messages.errors.size(), 1u);
+    EXPECT_NE(messages.errors[0].find("larger than 16 MiB"), std::string::npos)
+        << messages.errors[0];
+    EXPECT_EQ(session.state().account.credits, 1000) << "played as a new game";
+    messages.confirmations.push_back(true);
+    EXPECT_TRUE(form.close()) << "quit without saving over it";
+    EXPECT_EQ(std::filesystem::file_size(gameFile()), 17u * 1024 * 1024);
+    std::ifstream file(gameFile());
+    std::string first;
+    std::getline(file, first);
+    EXPECT_EQ(first, "[CurrentGame]");
+}
+
 TEST_F(Startup, AnErrorBoxDuringStartUpStartsNothingEarly) {
     Put("Bingo1.mid");
     Put("tester.JPG", "not a picture");
