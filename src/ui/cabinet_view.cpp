@@ -14,26 +14,39 @@ CabinetView::CabinetView(const QImage& surface, Handlers handlers)
     setFocusPolicy(Qt::StrongFocus);
 }
 
-QPoint CabinetView::origin() const {
-    return {std::max(0, (width() - surface_.width()) / 2), 0};
+QPointF CabinetView::origin() const {
+    return {std::max(0.0, (width() - surface_.width() / devicePixelRatioF()) / 2), 0};
+}
+
+QSize CabinetView::deviceSize() const {
+    const double ratio = devicePixelRatioF();
+    return {static_cast<int>(width() * ratio), static_cast<int>(height() * ratio)};
+}
+
+void CabinetView::ShowArea(const QRect& area) {
+    const double ratio = devicePixelRatioF();
+    update(QRectF(origin() + QPointF(area.topLeft()) / ratio, QSizeF(area.size()) / ratio)
+               .toAlignedRect());
 }
 
 void CabinetView::paintEvent(QPaintEvent* event) {
     QPainter p(this);
-    const QImage& surface = surface_;
-    const QRect cabinet(origin(), surface.size());
-    const QRegion outside = QRegion(event->rect()).subtracted(cabinet);
+    const double ratio = devicePixelRatioF();
+    const QRectF cabinet(origin(), QSizeF(surface_.size()) / ratio);
+    const QRegion outside = QRegion(event->rect()).subtracted(QRegion(cabinet.toAlignedRect()));
     for (const QRect& r : outside)
         p.fillRect(r, QColor(16, 8, 24));
-    const QRect shown = event->rect().intersected(cabinet);
-    if (!shown.isEmpty())
-        p.drawImage(shown, surface, shown.translated(-cabinet.topLeft()));
+    const QRectF shown = QRectF(event->rect()).intersected(cabinet);
+    if (!shown.isEmpty()) {
+        const QRectF source((shown.topLeft() - cabinet.topLeft()) * ratio, shown.size() * ratio);
+        p.drawImage(shown, surface_, source);
+    }
 }
 
 // A click or key may start a spin that runs for seconds; it runs after the event is done with,
 // so that Qt is not left inside a press whose release has long come and gone.
 void CabinetView::mousePressEvent(QMouseEvent* event) {
-    const QPoint at = event->position().toPoint() - origin();
+    const QPoint at = ((event->position() - origin()) * devicePixelRatioF()).toPoint();
     QTimer::singleShot(0, this, [this, at] { handlers_.click(at.x(), at.y()); });
 }
 

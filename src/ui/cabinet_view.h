@@ -7,7 +7,7 @@
 namespace quillane {
 
 // Shows the cabinet's surface, centred across the window, and hands clicks (in surface
-// coordinates), keys and resizes on.
+// pixels), keys and resizes on. The surface has one pixel for each of the screen's.
 class CabinetView : public QWidget {
   public:
     struct Handlers {
@@ -19,7 +19,12 @@ class CabinetView : public QWidget {
     CabinetView(const QImage& surface, Handlers handlers);
 
     // Where the surface's origin lies in the view.
-    QPoint origin() const;
+    QPointF origin() const;
+    // The view's size in the screen's own pixels, which the surface is drawn in, so that it
+    // stays sharp on a screen that doubles every pixel.
+    QSize deviceSize() const;
+    // Shows again an area of the surface, given in its pixels.
+    void ShowArea(const QRect& area);
 
   protected:
     void paintEvent(QPaintEvent* event) override;

@@ -100,7 +100,7 @@ void CabinetWindow::Create() {
     painter_ = std::make_unique<CabinetPainter>(surface_, *pictures_, session_, env_.messages);
     painter_->canvas().SetChangeListener([this](const QRect& area) {
         if (view_ != nullptr)
-            view_->update(area.translated(view_->origin()));
+            view_->ShowArea(area);
     });
 
     audio_ = std::make_unique<CabinetAudio>(
@@ -224,7 +224,8 @@ void CabinetWindow::Relayout() {
     if (!created_ || view_ == nullptr)
         return;
     // Also in the middle of a spin or a count-up: their next frame is drawn at the new size.
-    const int width = std::max(kMinimumLayoutWidth, LayoutWidth(view_->width(), view_->height()));
+    const QSize client = view_->deviceSize();
+    const int width = std::max(kMinimumLayoutWidth, LayoutWidth(client.width(), client.height()));
     if (width == cabinetGeometry().layoutWidth)
         return;
     pictures_->Prepare(width);

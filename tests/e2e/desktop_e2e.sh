@@ -50,4 +50,23 @@ play_on 1920x1080
 play_on 3840x2160
 # A window tiled on the left half of a 1280 by 1024 screen.
 play_on 1280x1024 640 1005
+
+# A screen that doubles every pixel: the cabinet is drawn in the screen's own pixels, and a click
+# on "2 Credits" lands on that key.
+start_display 1920x1080
+export XDG_CONFIG_HOME="$work/doubled-config"
+openbox >"$work/openbox.log" 2>&1 &
+pids+=($!)
+sleep 1
+QT_SCALE_FACTOR=2 start_game
+whole "doubled"
+read -r left top right _ < <("$find_cabinet" "$work/doubled.png" $(xwininfo -id "$window" |
+    awk '/Absolute upper-left X/ {x=$4} /Absolute upper-left Y/ {y=$4} /Width:/ {w=$2}
+         /Height:/ {h=$2} END {print x, y, w, h}'))
+width=$((right - left + 1))
+[ "$width" -gt 1200 ] || fail "the doubled screen's cabinet is $width pixels wide, not drawn at its pixels"
+click $((left + 280 * width / 800)) $((top + 508 * width / 800))
+sleep 5
+exit_game
+grep -qx "TotalBets=18" "$XDG_CONFIG_HOME/quillane/quillane.ini" || fail "the click missed 2 Credits"
 echo ok
