@@ -31,7 +31,7 @@ void Canvas::SetTextListener(std::function<void(const QString&, const QRect&)> l
 
 void Canvas::Changed(const QRect& area) {
     if (listener_)
-        listener_(area.intersected(surface_.rect()));
+        listener_(area.intersected(QRect(QPoint(), surface_.deviceIndependentSize().toSize())));
 }
 
 void Canvas::Draw(const QRect& dest, const QImage& picture, const QRect& source) {

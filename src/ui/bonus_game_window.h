@@ -110,7 +110,8 @@ class BonusGameWindow : public QDialog {
     std::unique_ptr<Timer> blinkTimer_;  // the patterns won on the last call
 
     bool built_ = false;
-    double scale_ = 0;  // none yet: the first layout sets every size
+    double scale_ = 0;       // none yet: the first layout sets every size
+    double pixelRatio_ = 1;  // device pixels per logical pixel of the screen shown on
     bool cardChosen_ = false;
     int chosenCard_ = 0;
     bool gameOver_ = false;

@@ -33,12 +33,18 @@ const QColor kRed(255, 0, 0);
 }  // namespace
 
 QImage BonusGameWindow::Picture(const QString& name) const {
-    if (scale_ == 1)
+    if (scale_ == 1 && pixelRatio_ == 1)
         return LoadBuiltinPicture(":/bonus/" + name + ".png");
-    // Drawn at twice the designed size, so it stays sharp as it is brought to the scaled one.
+    // Drawn at twice the designed size, so it stays sharp as it is brought to the scaled one,
+    // in the screen's own pixels.
     const QImage large = LoadBuiltinPicture(":/bonus/" + name + "_2x.png");
-    return large.scaled(Scaled(large.width() / 2), Scaled(large.height() / 2),
-                        Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    const auto pixels = [this](int twice) {
+        return static_cast<int>(std::lround(Scaled(twice / 2) * pixelRatio_));
+    };
+    QImage picture = large.scaled(pixels(large.width()), pixels(large.height()),
+                                  Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    picture.setDevicePixelRatio(pixelRatio_);
+    return picture;
 }
 
 int BonusGameWindow::Scaled(int designPixels) const {
@@ -175,8 +181,9 @@ void BonusGameWindow::Redraw() {
     const QSize design = kDesignClientSize;
     const double scale = std::max(
         1.0, std::min(double(width()) / design.width(), double(height()) / design.height()));
-    if (scale != scale_) {
+    if (scale != scale_ || devicePixelRatioF() != pixelRatio_) {
         scale_ = scale;
+        pixelRatio_ = devicePixelRatioF();
         Rescale();
     }
     const QPoint o = origin();
@@ -227,7 +234,8 @@ void BonusGameWindow::Redraw() {
         DrawCard(c);
 
     // The win circles stay where they were won, wherever the layout puts their patterns.
-    surface_ = QImage(size(), QImage::Format_ARGB32);
+    surface_ = QImage(size() * pixelRatio_, QImage::Format_ARGB32);
+    surface_.setDevicePixelRatio(pixelRatio_);
     surface_.fill(kBlack);
     for (const WinCircle& circle : circles_)
         DrawWinCircle(circle);
@@ -242,11 +250,12 @@ void BonusGameWindow::resizeEvent(QResizeEvent* event) {
 
 void BonusGameWindow::paintEvent(QPaintEvent* event) {
     QPainter p(this);
-    if (surface_.size() != size()) {
+    if (surface_.deviceIndependentSize().toSize() != size()) {
         p.fillRect(event->rect(), kBlack);
         return;
     }
-    p.drawImage(event->rect(), surface_, event->rect());
+    const QRectF r = event->rect();
+    p.drawImage(r, surface_, QRectF(r.topLeft() * pixelRatio_, r.size() * pixelRatio_));
 }
 
 void BonusGameWindow::DrawWinCircle(const WinCircle& circle) {
@@ -319,7 +328,7 @@ void BonusGameWindow::ShowBall(int number) {
                            ? 0
                            : static_cast<int>(std::string_view("BINGO").find(letter));
     const QImage& ball = balls_[static_cast<std::size_t>(colour)];
-    const QRect place(Scaled(33), Scaled(19), ball.width(), ball.height());
+    const QRect place(QPoint(Scaled(33), Scaled(19)), ball.deviceIndependentSize().toSize());
     Canvas canvas(monitor_->picture());
     canvas.SetCopyMode(Canvas::CopyMode::Copy);
     canvas.Draw(place, ball, ball.rect());

@@ -50,6 +50,7 @@ void PayoffChart::BuildComponents() {
         const auto place = static_cast<std::size_t>(k);
         const QString picture = QString::number(layout.diagramPictures[place]);
         diagramPictures_[place] = LoadBuiltinPicture(":/bonus/bingo" + picture + ".png");
+        largeDiagramPictures_[place] = LoadBuiltinPicture(":/bonus/bingo" + picture + "_2x.png");
         diagrams_[place] = new PictureBox(this, diagramPictures_[place]);
         diagrams_[place]->setObjectName("Diagram" + QString::number(k));
 
@@ -64,8 +65,9 @@ void PayoffChart::BuildComponents() {
 }
 
 QPoint PayoffChart::origin() const {
-    return {std::max(0, (width() - surface_.width()) / 2),
-            std::max(0, (height() - surface_.height()) / 2)};
+    const QSize shown = surface_.deviceIndependentSize().toSize();
+    return {std::max(0, (width() - shown.width()) / 2),
+            std::max(0, (height() - shown.height()) / 2)};
 }
 
 void PayoffChart::CloseChart() {
@@ -90,12 +92,15 @@ void PayoffChart::resizeEvent(QResizeEvent* event) {
 
 void PayoffChart::paintEvent(QPaintEvent* event) {
     QPainter p(this);
-    const QRect chart(origin(), surface_.size());
+    const QRect chart(origin(), surface_.deviceIndependentSize().toSize());
     for (const QRect& r : QRegion(event->rect()).subtracted(chart))
         p.fillRect(r, Qt::black);
     const QRect shown = event->rect().intersected(chart);
-    if (!shown.isEmpty())
-        p.drawImage(shown, surface_, shown.translated(-chart.topLeft()));
+    if (shown.isEmpty())
+        return;
+    const double ratio = surface_.devicePixelRatio();
+    const QRectF source = QRectF(shown.translated(-chart.topLeft()));
+    p.drawImage(QRectF(shown), surface_, QRectF(source.topLeft() * ratio, source.size() * ratio));
 }
 
 }  // namespace quillane

@@ -67,7 +67,10 @@ class PayoffChart : public QDialog {
     QImage symbolSheet_;
     int cellSize_;
     PaychartLayout layout_{};
-    std::array<QImage, kPatternCount> diagramPictures_;  // at their own size
+    QImage Diagram(std::size_t place, int side, double ratio) const;
+
+    std::array<QImage, kPatternCount> diagramPictures_;       // at their own size
+    std::array<QImage, kPatternCount> largeDiagramPictures_;  // at twice their size
     std::function<void(int)> showHelpTopic_;
     QImage surface_;
     Canvas canvas_{surface_};

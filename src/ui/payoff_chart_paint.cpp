@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <cmath>
 
 #include "ui/payoff_chart.h"
 
@@ -14,8 +15,13 @@ void PayoffChart::Redraw() {
     const int w = ChartWidthFor(size());
     layout_ = LayOutPaychart(w, ChartCellFor(w, sheetWidth_, cellSize_));
     const PaychartLayout& layout = layout_;
-    if (surface_.size() != layout.size)
-        surface_ = QImage(layout.size, QImage::Format_ARGB32);
+    // In the screen's own pixels, so text and symbols stay sharp where it doubles them.
+    const double ratio = devicePixelRatioF();
+    if (surface_.deviceIndependentSize().toSize() != layout.size ||
+        surface_.devicePixelRatio() != ratio) {
+        surface_ = QImage(layout.size * ratio, QImage::Format_ARGB32);
+        surface_.setDevicePixelRatio(ratio);
+    }
     surface_.fill(Qt::black);
     written_.clear();
 
@@ -45,6 +51,7 @@ void PayoffChart::Redraw() {
 
 void PayoffChart::PlaceComponents(const PaychartLayout& layout) {
     const QPoint o = origin();
+    const double ratio = devicePixelRatioF();
     QFont font(QStringLiteral("DejaVu Sans Condensed"));
     font.setPixelSize(FontPixelSize(layout.closeButtonPoints));
     font.setBold(true);
@@ -56,12 +63,8 @@ void PayoffChart::PlaceComponents(const PaychartLayout& layout) {
     for (int k = 0; k < kPatternCount; ++k) {
         const auto place = static_cast<std::size_t>(k);
         PictureBox* diagram = diagrams_[place];
-        if (diagram->width() != side) {
-            const QImage& own = diagramPictures_[place];
-            diagram->SetPicture(side == own.width() ? own
-                                                    : own.scaled(side, side, Qt::IgnoreAspectRatio,
-                                                                 Qt::SmoothTransformation));
-        }
+        if (diagram->width() != side || diagram->picture().devicePixelRatio() != ratio)
+            diagram->SetPicture(Diagram(place, side, ratio));
         diagram->move(layout.diagrams[place] + o);
         QLabel* caption = captions_[place];
         caption->setFont(font);
@@ -77,6 +80,18 @@ void PayoffChart::PlaceComponents(const PaychartLayout& layout) {
         const int rightmost = o.x() + layout.size.width() - caption->width();
         caption->move(std::max(o.x(), std::min(centred, rightmost)), top);
     }
+}
+
+QImage PayoffChart::Diagram(std::size_t place, int side, double ratio) const {
+    const int pixels = static_cast<int>(std::lround(side * ratio));
+    const QImage& own = diagramPictures_[place];
+    if (pixels == own.width())
+        return own;
+    // The large drawing where the diagram is shown larger than its own size.
+    const QImage& source = pixels > own.width() ? largeDiagramPictures_[place] : own;
+    QImage diagram = source.scaled(pixels, pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    diagram.setDevicePixelRatio(ratio);
+    return diagram;
 }
 
 void PayoffChart::Write(const ChartText& text) {
@@ -105,11 +120,12 @@ void PayoffChart::DrawCell(int x, int y, int side, int n) {
     const int c = cellSize_;
     const QRect source((n % 4) * c, (n / 4) * c, c, c);
     canvas_.SetCopyMode(Canvas::CopyMode::Copy);
-    if (side == c) {
-        canvas_.Draw(QRect(x, y, c, c), symbolSheet_, source);
+    const int pixels = static_cast<int>(std::lround(side * surface_.devicePixelRatio()));
+    if (pixels == c) {
+        canvas_.Draw(QRect(x, y, side, side), symbolSheet_, source);
     } else {
         // Scaled smoothly: picked pixels break up the symbols' lettering.
-        const QImage cell = symbolSheet_.copy(source).scaled(side, side, Qt::IgnoreAspectRatio,
+        const QImage cell = symbolSheet_.copy(source).scaled(pixels, pixels, Qt::IgnoreAspectRatio,
                                                              Qt::SmoothTransformation);
         canvas_.Draw(QRect(x, y, side, side), cell, cell.rect());
     }

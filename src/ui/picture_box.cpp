@@ -13,7 +13,8 @@ PictureBox::PictureBox(QWidget* parent, QImage picture) : QWidget(parent) {
 
 void PictureBox::SetPicture(QImage picture) {
     picture_ = std::move(picture);
-    setFixedSize(picture_.isNull() ? QSize(1, 1) : picture_.size());
+    // A picture drawn for a screen that doubles pixels is shown at its logical size.
+    setFixedSize(picture_.isNull() ? QSize(1, 1) : picture_.deviceIndependentSize().toSize());
     update();
 }
 

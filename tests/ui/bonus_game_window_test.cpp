@@ -439,5 +439,24 @@ TEST_F(BonusGame, ThePayoutIsCountedOnAfterTheSpin) {
     EXPECT_TRUE(form.winDisplayTimer().enabled());
 }
 
+TEST_F(BonusGame, OnAScreenThatDoublesPixelsThePicturesUseEveryPixel) {
+    BonusGameWindow& bonus = Open();
+    const double ratio = bonus.devicePixelRatioF();
+    if (ratio < 2)
+        GTEST_SKIP() << "for a screen that doubles pixels (QT_SCALE_FACTOR=2)";
+    bonus.BlueCardClick();
+    clock.Advance(1100);
+    int pictures = 0;
+    for (QWidget* child : bonus.findChildren<QWidget*>()) {
+        if (auto* box = dynamic_cast<PictureBox*>(child)) {
+            ++pictures;
+            EXPECT_EQ(box->picture().size(), box->size() * ratio)
+                << box->objectName().toStdString();
+        }
+    }
+    EXPECT_EQ(pictures, 5 + 2 + 13 + 12) << "cards, call board, monitor, patterns and their wins";
+    EXPECT_EQ(bonus.surface().size(), bonus.size() * ratio);
+}
+
 }  // namespace
 }  // namespace quillane::testing

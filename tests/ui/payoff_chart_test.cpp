@@ -451,5 +451,15 @@ TEST_F(PayoffChartTest, SilverLinesPartThePaysFromTheBonusWithTheCloseButtonBetw
     ExpectSilverLinesWithCloseBetween();
 }
 
+TEST_F(PayoffChartTest, OnAScreenThatDoublesPixelsTheChartUsesEveryPixel) {
+    PayoffChart& chart = Open();
+    const double ratio = chart.devicePixelRatioF();
+    if (ratio < 2)
+        GTEST_SKIP() << "for a screen that doubles pixels (QT_SCALE_FACTOR=2)";
+    EXPECT_EQ(chart.surface().size(), chart.layout().size * ratio);
+    for (int k = 0; k < kPatternCount; ++k)
+        EXPECT_EQ(chart.diagram(k)->picture().size(), chart.diagram(k)->size() * ratio) << k;
+}
+
 }  // namespace
 }  // namespace quillane::testing
