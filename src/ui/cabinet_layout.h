@@ -88,8 +88,7 @@ inline constexpr std::array<unsigned, 9> kLineColours = {
 inline constexpr int kMarkerRowHeight = 25;
 
 inline constexpr Box kBadgeArea = {560, 99, 644, 184};
-inline constexpr int kLogoWidth = 125;  // the logo keeps its own size, centred on the left panel
-inline constexpr int kLogoHeight = 70;
+// The logo keeps its own size, centred on the left panel, and grows with the fonts beyond.
 inline constexpr int kLogoPanelWidth = 140;
 inline constexpr int kLogoTop = 10;
 

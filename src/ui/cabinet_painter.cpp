@@ -278,12 +278,14 @@ void CabinetPainter::DrawButton(Button which, bool ready) {
 }
 
 void CabinetPainter::DrawLogo() {
-    const QRect dest((Scale(layout::kLogoPanelWidth) - layout::kLogoWidth) / 2,
-                     Scale(layout::kLogoTop), layout::kLogoWidth, layout::kLogoHeight);
+    const QImage& logo = pictures_.shownLogo;
+    const QImage& mask = pictures_.shownLogoMask;
+    const QRect dest((Scale(layout::kLogoPanelWidth) - logo.width()) / 2, Scale(layout::kLogoTop),
+                     logo.width(), logo.height());
     canvas_.SetCopyMode(Canvas::CopyMode::And);
-    canvas_.Draw(dest, pictures_.logoMask, pictures_.logoMask.rect());
+    canvas_.Draw(dest, mask, mask.rect());
     canvas_.SetCopyMode(Canvas::CopyMode::Or);
-    canvas_.Draw(dest, pictures_.logo, pictures_.logo.rect());
+    canvas_.Draw(dest, logo, logo.rect());
     canvas_.SetCopyMode(Canvas::CopyMode::Copy);
 }
 
@@ -387,19 +389,17 @@ void CabinetPainter::DrawPayline(int payline) {
 void CabinetPainter::RestoreReelEdges() {
     const CabinetGeometry& g = pictures_.geometry();
     const int c = g.cellSize;
-    // On the background, at its design size.
-    const int left = layout::kReelLeft, top = layout::kReelTop, pitch = layout::kReelPitch;
-    const int cell = layout::kCellSize, foot = top + 3 * cell - 1;
-    canvas_.SetCopyMode(Canvas::CopyMode::Copy);
+    const int left = layout::kReelLeft, top = layout::kReelTop;
     for (int i = 0; i < kReelCount; ++i) {
-        canvas_.Draw(Area(Scale(left - 3) + i * g.reelPitch, Scale(top), Scale(4), 3 * c),
-                     pictures_.background,
-                     QRect(QPoint(left - 3 + pitch * i, top), QPoint(left + pitch * i, foot)));
-        canvas_.Draw(
-            Area(Scale(left) + i * g.reelPitch + c, Scale(top), Scale(3), 3 * c),
-            pictures_.background,
-            QRect(QPoint(left + cell + pitch * i, top), QPoint(left + cell + 2 + pitch * i, foot)));
+        RestoreBackground(Area(Scale(left - 3) + i * g.reelPitch, Scale(top), Scale(4), 3 * c));
+        RestoreBackground(Area(Scale(left) + i * g.reelPitch + c, Scale(top), Scale(3), 3 * c));
     }
+}
+
+void CabinetPainter::RestoreBackground(const QRect& area) {
+    // From the background as the cabinet was drawn on it, so the patch matches at every width.
+    canvas_.SetCopyMode(Canvas::CopyMode::Copy);
+    canvas_.Draw(area, pictures_.cabinetBackground, area);
 }
 
 void CabinetPainter::ClearMessageStrip() {
@@ -412,11 +412,8 @@ void CabinetPainter::ClearMessageStrip() {
 
 void CabinetPainter::RestoreBadgeArea() {
     const layout::Box badge = layout::kBadgeArea;
-    canvas_.SetCopyMode(Canvas::CopyMode::Copy);
     const int left = Scale(badge.left), top = Scale(badge.top);
-    canvas_.Draw(Area(left, top, Scale(badge.right) - left, Scale(badge.bottom) - top),
-                 pictures_.background,
-                 QRect(QPoint(badge.left, badge.top), QPoint(badge.right - 1, badge.bottom - 1)));
+    RestoreBackground(Area(left, top, Scale(badge.right) - left, Scale(badge.bottom) - top));
 }
 
 void CabinetPainter::WriteWinMessage(bool blinkOn) {

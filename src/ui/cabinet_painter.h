@@ -54,6 +54,7 @@ class CabinetPainter {
     void WriteWinMessage(bool blinkOn);
 
   private:
+    void RestoreBackground(const QRect& area);
     void DrawMeterPanel();
     void DrawLogo();
     // A meter's number right-aligned at `right`, in cells that shrink when it would reach the

@@ -84,27 +84,64 @@ void CabinetPictures::LoadReplacements() {
     auto replace = [this](const std::string& name, QImage& picture, bool tallerAllowed = false) {
         const auto file = FindFileNoCase(directory_, name);
         if (!file)
-            return;
+            return false;
         std::string error;
         QImage loaded = LoadJpegFile(*file, error);
         if (loaded.isNull()) {
             report_(error);
-            return;
+            return false;
         }
         const QSize needed(picture.width(),
                            tallerAllowed ? 3 * cabinet_layout::kCellSize : picture.height());
         if (auto refusal = SizeRefusal(*file, loaded, needed, tallerAllowed)) {
             report_(*refusal);
-            return;
+            return false;
         }
         picture = Opaque(loaded);
+        return true;
     };
-    replace("TESTER.jpg", background);
+    backgroundReplaced_ = replace("TESTER.jpg", background);
     replace("MOTIONX.jpg", motionSource_, true);
     replace("Bet5But.jpg", betMaxButton);
     replace("SpinBut.jpg", spinButton);
     replace("BET1B.jpg", badge);
     replace(prefix_ + ".jpg", sheetSource_);
+}
+
+void CabinetPictures::PrepareLogo(int layoutWidth) {
+    namespace layout = cabinet_layout;
+    const QSize size(layout::Grown(logo.width(), layoutWidth),
+                     layout::Grown(logo.height(), layoutWidth));
+    if (size == logo.size() || logo.isNull()) {
+        shownLogo = logo;
+        shownLogoMask = logoMask;
+        return;
+    }
+    if (largeLogo_.isNull()) {
+        largeLogo_ = LoadBuiltinPicture(QStringLiteral(":/pictures/logo_3x.png"));
+        largeLogoMask_ = LoadBuiltinPicture(QStringLiteral(":/pictures/logo_mask_3x.png"));
+    }
+    shownLogo = largeLogo_.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    // The mask stays hard-edged: it is ANDed with the cabinet before the logo is ORed in.
+    shownLogoMask = largeLogoMask_.scaled(size, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+}
+
+QImage CabinetPictures::LargeBackground() {
+    if (largeBackgroundRead_ || backgroundReplaced_)
+        return largeBackground_;
+    largeBackgroundRead_ = true;
+    const auto file = FindFileNoCase(directory_, kLargeBackgroundFile);
+    if (!file)
+        return {};
+    std::string error;
+    const QImage loaded = LoadJpegFile(*file, error);
+    if (loaded.isNull())
+        report_(error);
+    else if (auto refusal = SizeRefusal(*file, loaded, background.size() * 3, false))
+        report_(*refusal);
+    else
+        largeBackground_ = Opaque(loaded);
+    return largeBackground_;
 }
 
 QImage CabinetPictures::LoadSheet(const SheetVariant& v) {
@@ -173,7 +210,11 @@ void CabinetPictures::Prepare(int layoutWidth) {
         geometry_.cellSize = wanted;
     }
 
-    cabinetBackground = Stretched(background, scale(kDesignWidth), scale(kDesignHeight));
+    // Above the design size from the background drawn three times as large, which stays sharp.
+    const QImage large = layoutWidth > kDesignWidth ? LargeBackground() : QImage();
+    cabinetBackground =
+        Stretched(large.isNull() ? background : large, scale(kDesignWidth), scale(kDesignHeight));
+    PrepareLogo(layoutWidth);
     geometry_.reelLeft = scale(layout::kReelLeft);
     geometry_.reelTop = scale(layout::kReelTop);
     geometry_.reelPitch = scale(layout::kReelPitch);

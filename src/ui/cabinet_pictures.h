@@ -52,12 +52,17 @@ class CabinetPictures {
     QImage symbolSheet;
     QImage betMaxButton, spinButton, badge;
     QImage digitsSmall, greenSmall, digitsLarge, greenLarge;
-    QImage logo, logoMask;
+    QImage logo, logoMask;            // at their own size
+    QImage shownLogo, shownLogoMask;  // grown with the fonts on the largest layouts
     QImage lineBubbles, lineBubblesDim, lineBubblesNeg;
 
   private:
     // The sheet read from its file, or a null picture when there is none to use.
     QImage LoadSheet(const SheetVariant& variant);
+    // The stored background drawn three times as large, read once; null where there is none
+    // or the player replaced the background.
+    QImage LargeBackground();
+    void PrepareLogo(int layoutWidth);
 
     std::filesystem::path directory_;
     std::string prefix_;
@@ -66,6 +71,11 @@ class CabinetPictures {
     // The pictures before any stretching.
     QImage motionSource_, sheetSource_;
     std::map<int, QImage> loadedSheets_;  // by cell size
+    static constexpr const char* kLargeBackgroundFile = "background_3x.jpg";
+    bool backgroundReplaced_ = false;
+    bool largeBackgroundRead_ = false;
+    QImage largeBackground_;
+    QImage largeLogo_, largeLogoMask_;  // three times the logo's size, read when first needed
 };
 
 }  // namespace quillane

@@ -109,6 +109,17 @@ TEST_F(Startup, AReplacementOfTheWrongSizeIsRefusedAndTheStoredPictureKept) {
         << "the reels are drawn";
 }
 
+TEST_F(Startup, AnUnreadableLargeBackgroundIsReportedAndTheStoredOneStretched) {
+    Put("background_3x.jpg", "\xFF\xD8\xFF\xE0 not really a picture");
+    CabinetWindow& form = Start();
+    if (form.cabinetGeometry().layoutWidth <= 800)
+        GTEST_SKIP() << "the large background is for layouts above the design size";
+    ASSERT_EQ(messages.errors.size(), 1u);
+    EXPECT_NE(messages.errors[0].find("background_3x.jpg"), std::string::npos)
+        << messages.errors[0];
+    EXPECT_NE(At(form.cabinetGeometry().layoutWidth / 2, 100), qRgb(0, 0, 0));
+}
+
 TEST_F(Startup, MissingSoundsAreReportedAndTheGameStillLoads) {
     Remove("Bingo0.wav");
     Remove("Bingo3.wav");

@@ -54,7 +54,8 @@ QColor buttonWellColour();
 QColor keyCapColour();
 
 QImage drawMotionStrip();
-QImage drawBackground();
+// `scale` times the 800 x 600 design grid, for large screens.
+QImage drawBackground(int scale = 1);
 QImage drawBetMaxButton();
 QImage drawSpinButton();
 QImage drawDenominationBadge();
@@ -66,7 +67,8 @@ struct MaskedPicture {
     QImage picture;  // black wherever the mask is white
     QImage mask;     // black over the shape, white elsewhere
 };
-MaskedPicture drawLogo();
+// `scale` times its 125 x 70 size, for large screens.
+MaskedPicture drawLogo(int scale = 1);
 
 // Marker rows are in screen order; payline p (1..9) lives in row kMarkerRow[p - 1].
 constexpr int kMarkerRow[9] = {4, 1, 7, 0, 8, 2, 6, 3, 5};

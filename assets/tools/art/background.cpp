@@ -37,6 +37,17 @@ const QColor kBodyLight(78, 20, 92);
 const QColor kBodyDark(26, 6, 36);
 const QColor kRecess(12, 6, 18);
 
+// How many pixels of the picture one unit of the design grid covers.
+double pixelScale(const QPainter& p) {
+    return p.transform().m11();
+}
+
+// A symbol sprite drawn for the picture's own pixels, not enlarged from the design size.
+void drawSprite(QPainter& p, int code, QPointF at, int size) {
+    const int pixels = static_cast<int>(std::lround(size * pixelScale(p)));
+    p.drawImage(QRectF(at, QSizeF(size, size)), drawSymbolSprite(code, pixels));
+}
+
 QFont spaced(QFont f, double spacing) {
     f.setLetterSpacing(QFont::AbsoluteSpacing, spacing);
     return f;
@@ -147,17 +158,21 @@ void paintMarquee(QPainter& p) {
     // The title, with a soft glow drawn from a blurred copy.
     const QPainterPath title = centredText(QStringLiteral("Quillane"),
                                            spaced(serifFont(60, true), 1.0), QPointF(356, 130));
-    QImage glow(800, 600, QImage::Format_ARGB32_Premultiplied);
+    const double scale = pixelScale(p);
+    QImage glow(static_cast<int>(800 * scale), static_cast<int>(600 * scale),
+                QImage::Format_ARGB32_Premultiplied);
     glow.fill(Qt::transparent);
     {
         QPainter gp(&glow);
         gp.setRenderHint(QPainter::Antialiasing);
+        gp.scale(scale, scale);
         gp.setPen(QPen(QColor(255, 190, 60, 230), 6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
         gp.setBrush(QColor(255, 190, 60, 230));
         gp.drawPath(title);
     }
-    boxBlur(glow, 5, 5, 3);
-    p.drawImage(0, 0, glow);
+    const int blur = static_cast<int>(std::lround(5 * scale));
+    boxBlur(glow, blur, blur, 3);
+    p.drawImage(QRectF(0, 0, 800, 600), glow);
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(QColor(60, 20, 0), 4.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.drawPath(title);
@@ -314,7 +329,7 @@ void paintSidePanels(QPainter& p) {
         centredText(QStringLiteral("SCATTER"), spaced(sansFont(14, true), 1.0), QPointF(76, 113)),
         2.2);
     for (int i = 0; i < 5; ++i) {
-        p.drawImage(QPointF(76 - 29, 126 + i * 56), drawSymbolSprite(5 + i, 58));
+        drawSprite(p, 5 + i, QPointF(76 - 29, 126 + i * 56), 58);
     }
     p.setBrush(QColor(255, 236, 170));
     p.drawPath(centredText(QStringLiteral("3 OR MORE"), sansFont(10, true), QPointF(76, 416)));
@@ -331,7 +346,7 @@ void paintSidePanels(QPainter& p) {
     p.setPen(Qt::NoPen);
     p.setBrush(g2);
     p.drawRoundedRect(rg, 6, 6);
-    p.drawImage(QPointF(753 - 34, 104), drawSymbolSprite(4, 68));
+    drawSprite(p, 4, QPointF(753 - 34, 104), 68);
     p.setBrush(QColor(255, 236, 170));
     const char* lines[] = {"SUBSTITUTES", "FOR ALL", "PAYING", "SYMBOLS", "EXCEPT", "THE BALLS"};
     for (int i = 0; i < 6; ++i) {
@@ -467,10 +482,12 @@ QColor keyCapColour() {
     return QColor(30, 36, 68);
 }
 
-QImage drawBackground() {
-    QImage img(800, 600, QImage::Format_ARGB32_Premultiplied);
+QImage drawBackground(int scale) {
+    QImage img(800 * scale, 600 * scale, QImage::Format_ARGB32_Premultiplied);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    p.scale(scale, scale);
     paintBody(p);
     paintMeterBezel(p);
     paintTopPlaque(p);

@@ -56,33 +56,35 @@ void paintRibbon(QPainter& p) {
 
 }  // namespace
 
-MaskedPicture drawLogo() {
-    QImage art(kWidth, kHeight, QImage::Format_ARGB32_Premultiplied);
+MaskedPicture drawLogo(int scale) {
+    const int width = kWidth * scale, height = kHeight * scale;
+    QImage art(width, height, QImage::Format_ARGB32_Premultiplied);
     art.fill(Qt::transparent);
     {
         QPainter p(&art);
         p.setRenderHint(QPainter::Antialiasing);
+        p.scale(scale, scale);
         paintRibbon(p);
         // The five balls spell BINGO along an arch.
         const int size = 31;
         const double xs[5] = {15, 39, 62.5, 86, 110};
         const double ys[5] = {24, 17, 14, 17, 24};
         for (int i = 0; i < 5; ++i) {
-            p.drawImage(QPointF(xs[i] - size / 2.0, ys[i] - size / 2.0),
-                        drawSymbolSprite(5 + i, size));
+            p.drawImage(QRectF(xs[i] - size / 2.0, ys[i] - size / 2.0, size, size),
+                        drawSymbolSprite(5 + i, size * scale));
         }
     }
 
-    MaskedPicture out{QImage(kWidth, kHeight, QImage::Format_RGB32),
-                      QImage(kWidth, kHeight, QImage::Format_RGB32)};
+    MaskedPicture out{QImage(width, height, QImage::Format_RGB32),
+                      QImage(width, height, QImage::Format_RGB32)};
     out.picture.fill(Qt::black);
     {
         QPainter p(&out.picture);
         p.drawImage(0, 0, art);
     }
     // The mask is hard-edged: the game ANDs it with the screen and then ORs the logo in.
-    for (int y = 0; y < kHeight; ++y) {
-        for (int x = 0; x < kWidth; ++x) {
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
             const bool inside = qAlpha(art.pixel(x, y)) >= 150;
             out.mask.setPixel(x, y, inside ? qRgb(0, 0, 0) : qRgb(255, 255, 255));
             if (!inside) {

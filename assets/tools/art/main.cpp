@@ -37,7 +37,8 @@ int main(int argc, char** argv) {
     }
 
     const art::LineMarkers markers = art::drawLineMarkers();
-    const art::MaskedPicture logo = art::drawLogo();
+    const art::MaskedPicture logo = art::drawLogo(1);
+    const art::MaskedPicture largeLogo = art::drawLogo(3);
     auto jpeg = [](std::function<QImage()> draw) {
         return [draw](const QString& path) { return art::saveJpeg(draw(), path); };
     };
@@ -45,7 +46,8 @@ int main(int argc, char** argv) {
         return [image](const QString& path) { return art::savePng(image, path); };
     };
     std::vector<Job> jobs = {
-        {&out, "background.jpg", jpeg(art::drawBackground)},
+        {&out, "background.jpg", jpeg([] { return art::drawBackground(1); })},
+        {&sheets, "background_3x.jpg", jpeg([] { return art::drawBackground(3); })},
         {&out, "motion.jpg", jpeg(art::drawMotionStrip)},
         {&out, "symbols.jpg", jpeg([] { return art::drawSymbolSheet(76); })},
         {&sheets, "Bingo98.jpg", jpeg([] { return art::drawSymbolSheet(98); })},
@@ -62,6 +64,8 @@ int main(int argc, char** argv) {
         {&out, "green_large.png", png(art::drawDigitStrip(2, QColor(40, 255, 70)))},
         {&out, "logo.png", png(logo.picture)},
         {&out, "logo_mask.png", png(logo.mask)},
+        {&out, "logo_3x.png", png(largeLogo.picture)},
+        {&out, "logo_mask_3x.png", png(largeLogo.mask)},
         {&out, "line_bubbles.png", png(markers.lit)},
         {&out, "line_bubbles_dim.png", png(markers.dim)},
         {&out, "line_bubbles_neg.png", png(markers.mask)},
