@@ -88,6 +88,7 @@ int main(int argc, char** argv) {
         ExecutablePath(),
         SeedFromClock,
     };
+    environment.audioSilent = audio.silent();
     CabinetWindow form(environment);
     messages.SetParent(&form);
     messages.SetTitle(form.windowTitle());

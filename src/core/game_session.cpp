@@ -33,6 +33,12 @@ bool GameSession::StakeSpin() {
     return state_.bet > 0;
 }
 
+bool GameSession::CanStakeSpin() const {
+    return PlaceSpinBet(state_.bet, state_.lastBet, state_.account.credits,
+                        state_.settings.linesBet, state_.settings.creditsPerLine)
+               .bet > 0;
+}
+
 SpinDraw GameSession::StartReels(int motionStripHeight) {
     state_.account.totalBets = SaturatingAdd(state_.account.totalBets, state_.bet);
     const SpinDraw draw = DrawSpin(random_, std::max(1, motionStripHeight));

@@ -69,6 +69,8 @@ class GameSession {
     // Takes the spin's bet: one a key placed, else the last bet or the shown one, if the credits
     // cover it. False when no bet could be placed, and the spin must not go ahead.
     bool StakeSpin();
+    // Whether StakeSpin would place a bet now.
+    bool CanStakeSpin() const;
     // Counts the bet and the spin and draws where the reels' motion starts and where they stop.
     SpinDraw StartReels(int motionStripHeight);
     // Scores the stops; the win is what the game paid so far, and waits for PayStep.

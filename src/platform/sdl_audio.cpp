@@ -114,6 +114,10 @@ class SdlSound final : public SoundPort {
         }
     }
 
+    void SetVolume(int percent) override {
+        Mix_Volume(kEffectsChannel, MIX_MAX_VOLUME * std::clamp(percent, 0, 100) / 100);
+    }
+
     void PlayFile(const fs::path& file, bool wait) override {
         std::string error;
         ChunkPtr chunk = LoadChunk(file, error);
@@ -194,6 +198,10 @@ class SdlMusic final : public MusicPort {
 
     void SetEndHandler(std::function<void()> handler) override { handler_ = std::move(handler); }
 
+    void SetVolume(int percent) override {
+        Mix_VolumeMusic(MIX_MAX_VOLUME * std::clamp(percent, 0, 100) / 100);
+    }
+
     std::optional<std::string> Play(const fs::path& file) override {
         Close();
         if (auto error = CheckMidiFile(file)) {
@@ -267,7 +275,8 @@ class SdlAudio::Device {
             throw std::logic_error("Only one SdlAudio may exist at a time");
         }
         SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-        if (!Open(nullptr) && !Open("dummy")) {
+        fellBack_ = !Open(nullptr);
+        if (fellBack_ && !Open("dummy")) {
             const std::string reason = SDL_GetError();
             deviceOpen.store(false);
             throw std::runtime_error("Cannot open the audio device. " + reason);
@@ -290,6 +299,8 @@ class SdlAudio::Device {
     Device(const Device&) = delete;
     Device& operator=(const Device&) = delete;
 
+    bool fellBack() const { return fellBack_; }
+
   private:
     // Opens the named driver, or SDL's choice (SDL_AUDIODRIVER, else the first that works).
     static bool Open(const char* driver) {
@@ -307,6 +318,8 @@ class SdlAudio::Device {
         }
         return open;
     }
+
+    bool fellBack_ = false;
 };
 
 SdlAudio::SdlAudio()
@@ -316,5 +329,9 @@ SdlAudio::SdlAudio()
       music_(std::make_unique<SdlMusic>()) {}
 
 SdlAudio::~SdlAudio() = default;
+
+bool SdlAudio::silent() const {
+    return device_->fellBack();
+}
 
 }  // namespace quillane

@@ -24,6 +24,8 @@ class SdlAudio {
 
     // The SDL audio driver in use, such as "pulseaudio", "alsa" or the fall-back "dummy".
     const std::string& driver() const { return driver_; }
+    // No device could be opened and the game plays on SDL's silent driver.
+    bool silent() const;
 
   private:
     class Device;

@@ -24,6 +24,9 @@ class SoundPort {
     // Plays a file read afresh. With `wait`, returns when it has ended, and never later than its
     // own length plus a small margin. A missing or unplayable file plays nothing, silently.
     virtual void PlayFile(const std::filesystem::path& file, bool wait) = 0;
+
+    // 0 to 100 percent, for what plays now and after.
+    virtual void SetVolume(int percent) = 0;
 };
 
 // The music player: one MIDI track at a time.
@@ -41,6 +44,9 @@ class MusicPort {
 
     // Stops and closes the track, if any.
     virtual void Close() = 0;
+
+    // 0 to 100 percent, for this track and the next.
+    virtual void SetVolume(int percent) = 0;
 };
 
 }  // namespace quillane

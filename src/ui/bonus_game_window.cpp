@@ -15,12 +15,14 @@ static void RegisterBonusPictures() {
 namespace quillane {
 
 BonusGameWindow::BonusGameWindow(BingoGame game, Clock& clock,
-                                 std::function<void(Sound)> playEffect, QWidget* parent)
+                                 std::function<void(Sound)> playEffect, QWidget* parent,
+                                 bool quickPlay)
     : QDialog(parent),
       clock_(clock),
       playEffect_(std::move(playEffect)),
       game_(std::make_unique<BingoGame>(std::move(game))) {
     RegisterBonusPictures();
+    quickFromStart_ = quickPlay;
     setWindowTitle(QStringLiteral("Bingo Bonus Game"));
     UseDialogFrame(*this);
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -65,6 +67,8 @@ void BonusGameWindow::ChooseCard(int card) {
     PictureBox* chosen = cards_[static_cast<std::size_t>(card)];
     yourCardLabel_->move(chosen->x(), chosen->y() - yourCardLabel_->height());
     cardChosen_ = true;
+    if (quickFromStart_ && !quickPlay_)
+        ToggleQuickPlay();
     for (QLabel* score : scores_)
         score->show();
     yourCardLabel_->show();

@@ -27,8 +27,9 @@ class BonusGameWindow : public QDialog {
     static constexpr QSize kDesignClientSize{862, 613};
 
     // `game` is dealt and ready; `playEffect` sounds the pattern and blackout effects.
+    // With `quickPlay` the calls come at the quick pace from the first.
     BonusGameWindow(BingoGame game, Clock& clock, std::function<void(Sound)> playEffect,
-                    QWidget* parent = nullptr);
+                    QWidget* parent = nullptr, bool quickPlay = false);
     ~BonusGameWindow() override;
 
     void StartGame();
@@ -116,6 +117,7 @@ class BonusGameWindow : public QDialog {
     int chosenCard_ = 0;
     bool gameOver_ = false;
     bool quickPlay_ = false;
+    bool quickFromStart_ = false;
     bool blinkOn_ = false;
     std::array<bool, kPatternCount> newlyWon_{};
     std::vector<WinCircle> circles_;

@@ -127,6 +127,11 @@ void CabinetAudio::TrackEnded() {
     music_.Close();
 }
 
+void CabinetAudio::SetVolumes(int effectsPercent, int musicPercent) {
+    sound_.SetVolume(effectsPercent);
+    music_.SetVolume(musicPercent);
+}
+
 void CabinetAudio::ToggleSound() {
     soundOn_ = !soundOn_;
 }

@@ -40,6 +40,12 @@ class CabinetAudio {
     bool musicOn() const { return musicOn_; }
     void ToggleSound();
     void ToggleMusic();
+    // Before start-up's second half: the switches as the player left them.
+    void SwitchOnOff(bool sound, bool music) {
+        soundOn_ = sound;
+        musicOn_ = music;
+    }
+    void SetVolumes(int effectsPercent, int musicPercent);
 
     const std::array<std::string, 10>& playlist() const { return playlist_; }
     int trackIndex() const { return trackIndex_; }

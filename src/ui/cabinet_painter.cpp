@@ -416,6 +416,17 @@ void CabinetPainter::RestoreBadgeArea() {
     RestoreBackground(Area(left, top, Scale(badge.right) - left, Scale(badge.bottom) - top));
 }
 
+void CabinetPainter::WriteMessage(const std::string& text) {
+    ClearMessageStrip();
+    const int w = pictures_.geometry().layoutWidth;
+    canvas_.SetFont(layout::MeterFontPoints(w), layout::MeterFontBold(w));
+    canvas_.SetBrushClear(true);
+    canvas_.SetFontColor(kWhite);
+    const QString q = QString::fromStdString(text);
+    canvas_.TextOut(Scale(layout::kLineMessageLeft),
+                    Scale(layout::kMessageStrip.bottom) - canvas_.TextExtent(q).height(), q);
+}
+
 void CabinetPainter::WriteWinMessage(bool blinkOn) {
     ClearMessageStrip();
     const int w = pictures_.geometry().layoutWidth;

@@ -52,6 +52,8 @@ class CabinetPainter {
     void RestoreBadgeArea();
     // The win display's message: the line or scatter paid, or what the game paid, and the bonus.
     void WriteWinMessage(bool blinkOn);
+    // A line of the game's own in the message strip, such as how many autoplay spins are left.
+    void WriteMessage(const std::string& text);
 
   private:
     void RestoreBackground(const QRect& area);

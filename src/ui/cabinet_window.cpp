@@ -32,6 +32,8 @@ CabinetWindow::CabinetWindow(Environment environment)
                                       [this] { audio_->StartPendingTrack(); });
     bonusLaunchTimer_ =
         env_.clock.NewTimer(durations::kBonusLaunchMs, false, [this] { OpenBonusGame(); });
+    autoplayTimer_ =
+        env_.clock.NewTimer(durations::kAutoplayGapMs, false, [this] { AutoplayNext(); });
     env_.music.SetEndHandler([this] { audio_->TrackEnded(); });
     Create();
 }
@@ -42,8 +44,8 @@ CabinetWindow::~CabinetWindow() {
 }
 
 void CabinetWindow::StopTimers() {
-    for (Timer* t :
-         {startupTimer_.get(), winDisplayTimer_.get(), musicTimer_.get(), bonusLaunchTimer_.get()})
+    for (Timer* t : {startupTimer_.get(), winDisplayTimer_.get(), musicTimer_.get(),
+                     bonusLaunchTimer_.get(), autoplayTimer_.get()})
         t->SetEnabled(false);
 }
 
@@ -108,6 +110,7 @@ void CabinetWindow::Create() {
         [this](const std::string& name) { return AssetPath(name); }, settings_.assetPrefix);
     Step([&] { audio_->PreloadSounds(); });
     audio_->BuildPlaylist();
+    LoadOptions();
     session_.Open(kCurrentGameSlot);
     PlaceWindow(screen, maximize);
 
@@ -161,9 +164,12 @@ void CabinetWindow::FinishStartup() {
         audio_->StartPlaylist();
     audio_->Play(Sound::Start);
     busy_ = false;
+    if (env_.audioSilent)
+        painter_->WriteMessage(kNoSoundDeviceText);
 }
 
 void CabinetWindow::NewGame() {
+    StopAutoplay(AutoplayStop::Player);
     session_.NewGame();
     // A spin or bonus pay-out under way keeps the controls until its own end.
     if (cycleDepth_ == 0)

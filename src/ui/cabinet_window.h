@@ -9,7 +9,9 @@
 #include <memory>
 #include <string>
 
+#include "core/autoplay.h"
 #include "core/game_session.h"
+#include "core/player_options.h"
 #include "platform/clock.h"
 #include "platform/messages.h"
 #include "platform/screen.h"
@@ -35,7 +37,12 @@ struct Environment {
     std::function<std::unique_ptr<Help>(const std::filesystem::path& manual)> makeHelp;
     std::filesystem::path programFile;  // the executable's full path
     std::function<std::uint32_t()> timeOfDaySeed;
+    bool audioSilent = false;  // no audio device: the game plays on without sound
 };
+
+// Said once in the message strip at start-up and in the Version box.
+inline constexpr const char* kNoSoundDeviceText =
+    "No sound device was found: the game plays silently.";
 
 // What start-up settled from the program's place and its settings file.
 struct CabinetSettings {
@@ -84,6 +91,17 @@ class CabinetWindow : public QMainWindow {
     void PressKey(int key);
     void PressBetKey(int key);
     void BetMax();
+    // Steps the lines or the credits per line one key up or down, as the key itself would
+    // choose them, without spinning.
+    void StepBet(bool lines, int step);
+
+    // Options beyond the cabinet's own controls, kept in the game file.
+    const PlayerOptions& options() const { return options_; }
+    void SetQuickPlay(bool on);
+    // Starts autoplay with `plan`, or stops the run under way (nullopt).
+    void RunAutoplay(std::optional<AutoplayPlan> plan);
+    const Autoplay& autoplay() const { return autoplay_; }
+    void SetVolumes(int effectsPercent, int musicPercent);
 
     void Redraw();
     CabinetPainter& painter() { return *painter_; }
@@ -97,6 +115,7 @@ class CabinetWindow : public QMainWindow {
     Timer& winDisplayTimer() { return *winDisplayTimer_; }
     Timer& musicTimer() { return *musicTimer_; }
     Timer& bonusLaunchTimer() { return *bonusLaunchTimer_; }
+    Timer& autoplayTimer() { return *autoplayTimer_; }
     QAction* action(const QString& objectName) const;
 
   protected:
@@ -138,6 +157,18 @@ class CabinetWindow : public QMainWindow {
     void BorrowCommand();
     void ShowStatistics();
     void ShowPayoffChart();
+    void AutoplayCommand();
+    void VolumeCommand();
+
+    void LoadOptions();
+    void SaveOptions();
+    void ShowBetSelection(int key);
+    void AutoplayNext();
+    void AfterAutoplaySpin();
+    void StopAutoplay(AutoplayStop why);
+    // A key or click while autoplay runs stops it and does nothing else; while the reels turn
+    // or a win is counted in quick play, it skips to the end. True when the input was used.
+    bool InterruptWith(bool skipInput);
 
     Environment env_;
     GameSession& session_;
@@ -157,10 +188,16 @@ class CabinetWindow : public QMainWindow {
     std::unique_ptr<Timer> winDisplayTimer_;
     std::unique_ptr<Timer> musicTimer_;
     std::unique_ptr<Timer> bonusLaunchTimer_;
+    std::unique_ptr<Timer> autoplayTimer_;
 
     QAction* manualAction_ = nullptr;
     QAction* soundAction_ = nullptr;
     QAction* musicAction_ = nullptr;
+    QAction* quickPlayAction_ = nullptr;
+    QAction* autoplayAction_ = nullptr;
+    PlayerOptions options_;
+    Autoplay autoplay_;
+    bool skip_ = false;  // the player asked to skip the reels' turn or the count-up
     BonusPlayer bonusPlayer_;
     bool created_ = false;
     int cycleDepth_ = 0;

@@ -11,6 +11,7 @@ void CabinetWindow::SaveGameCommand() {
 }
 
 void CabinetWindow::OpenGameCommand() {
+    StopAutoplay(AutoplayStop::Player);
     RunSlotDialog(SlotDialog::kOpen);
     Redraw();
 }

@@ -6,7 +6,7 @@ namespace quillane {
 
 void CabinetWindow::Click(int x, int y) {
     namespace layout = cabinet_layout;
-    if (busy_)
+    if (InterruptWith(true) || busy_)
         return;
     const int w = cabinetGeometry().layoutWidth;
     if (layout::kBetMaxButton.Contains(x, y, w)) {
@@ -21,7 +21,8 @@ void CabinetWindow::Click(int x, int y) {
 }
 
 void CabinetWindow::PressKey(int key) {
-    if (busy_)
+    const bool skipKey = key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space;
+    if (InterruptWith(skipKey) || busy_)
         return;
     if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) {
         Spin();
@@ -38,6 +39,16 @@ void CabinetWindow::PressBetKey(int key) {
         env_.messages.Inform(*outcome.refusal);
     if (!outcome.accepted)
         return;
+    ShowBetSelection(key);
+    if (IsLinesKey(key))
+        return;
+    session_.StakeShownBet();
+    painter_->DrawCoinsMeter(session_.state().bet);
+    painter_->DrawCreditsMeter();
+    Spin();
+}
+
+void CabinetWindow::ShowBetSelection(int key) {
     const bool lines = IsLinesKey(key);
     const int first = lines ? 1 : kFirstCreditsKey;
     for (int k = first; k < first + kLinesKeyCount; ++k)
@@ -51,12 +62,6 @@ void CabinetWindow::PressBetKey(int key) {
     }
     painter_->DrawCoinsMeter(session_.shownBet());
     painter_->DrawLineMarkers();
-    if (lines)
-        return;
-    session_.StakeShownBet();
-    painter_->DrawCoinsMeter(session_.state().bet);
-    painter_->DrawCreditsMeter();
-    Spin();
 }
 
 void CabinetWindow::BetMax() {

@@ -41,6 +41,32 @@ void CabinetWindow::BuildMenus() {
     }
     connect(soundAction_, &QAction::triggered, this, [this] { ToggleSound(); });
     connect(musicAction_, &QAction::triggered, this, [this] { ToggleMusic(); });
+    connect(Named(optionsMenu->addAction(QString::fromUtf8("Volume\u2026")), "volume"),
+            &QAction::triggered, this, [this] { VolumeCommand(); });
+    optionsMenu->addSeparator();
+    quickPlayAction_ = Named(optionsMenu->addAction(QStringLiteral("&Quick Play")), "quickPlay");
+    quickPlayAction_->setCheckable(true);
+    connect(quickPlayAction_, &QAction::triggered, this, [this](bool on) { SetQuickPlay(on); });
+    autoplayAction_ =
+        Named(optionsMenu->addAction(QString::fromUtf8("&Autoplay\u2026")), "autoplay");
+    connect(autoplayAction_, &QAction::triggered, this, [this] { AutoplayCommand(); });
+    optionsMenu->addSeparator();
+    const struct {
+        const char* caption;
+        const char* name;
+        Qt::Key key;
+        bool lines;
+        int step;
+    } steps[] = {{"&More Lines", "moreLines", Qt::Key_Right, true, 1},
+                 {"&Fewer Lines", "fewerLines", Qt::Key_Left, true, -1},
+                 {"More &Credits per Line", "moreCredits", Qt::Key_Up, false, 1},
+                 {"Fewer C&redits per Line", "fewerCredits", Qt::Key_Down, false, -1}};
+    for (const auto& s : steps) {
+        QAction* a = Named(optionsMenu->addAction(QString::fromLatin1(s.caption)), s.name);
+        a->setShortcut(QKeySequence(s.key));
+        connect(a, &QAction::triggered, this,
+                [this, lines = s.lines, step = s.step] { StepBet(lines, step); });
+    }
 
     connect(Named(bar->addAction(QStringLiteral("&Borrow")), "borrow"), &QAction::triggered, this,
             [this] { BorrowCommand(); });
@@ -56,6 +82,9 @@ void CabinetWindow::BuildMenus() {
     helpMenu->addSeparator();
     manualAction_ = Named(helpMenu->addAction(QStringLiteral("&Quillane Manual")), "manual");
     connect(manualAction_, &QAction::triggered, this, [this] { ShowManual(); });
+    // Shown beside the item; F1 itself opens the manual at the window's topic, below.
+    manualAction_->setShortcut(QKeySequence(Qt::Key_F1));
+    manualAction_->setShortcutContext(Qt::WidgetShortcut);
 
     auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
     connect(f1, &QShortcut::activated, this, [this] {
@@ -70,7 +99,8 @@ void CabinetWindow::ExitCommand() {
 }
 
 void CabinetWindow::ShowVersion() {
-    env_.messages.Inform(settings_.productName + "\r\n\r\nVersion:  " + settings_.versionText);
+    env_.messages.Inform(settings_.productName + "\r\n\r\nVersion:  " + settings_.versionText +
+                         (env_.audioSilent ? "\r\n\r\n" + std::string(kNoSoundDeviceText) : ""));
 }
 
 void CabinetWindow::ShowManual() {
@@ -81,11 +111,15 @@ void CabinetWindow::ShowManual() {
 void CabinetWindow::ToggleSound() {
     audio_->ToggleSound();
     soundAction_->setChecked(audio_->soundOn());
+    options_.sound = audio_->soundOn();
+    SaveOptions();
 }
 
 void CabinetWindow::ToggleMusic() {
     audio_->ToggleMusic();
     musicAction_->setChecked(audio_->musicOn());
+    options_.music = audio_->musicOn();
+    SaveOptions();
 }
 
 QAction* CabinetWindow::action(const QString& objectName) const {

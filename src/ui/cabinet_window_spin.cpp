@@ -47,6 +47,8 @@ void CabinetWindow::Spin() {
     RunCycle([this] {
         winDisplayTimer().SetEnabled(false);
         painter_->ClearMessageStrip();
+        if (autoplay_.running())
+            painter_->WriteMessage(AutoplayProgressText(autoplay_.spinsLeft()));
         busy_ = true;
         painter_->DrawLineMarkers();
         painter_->RestoreReelEdges();
@@ -62,6 +64,7 @@ void CabinetWindow::Spin() {
         painter_->DrawButton(CabinetPainter::Button::Spin, true);
     });
     Relayout();
+    AfterAutoplaySpin();
 }
 
 void CabinetWindow::SpinReels() {
@@ -72,6 +75,10 @@ void CabinetWindow::SpinReels() {
     // Each stopped reel's column, redrawn up and down as it settles.
     std::array<QImage, kReelCount> work;
     closing_ = false;
+    skip_ = false;
+    // In quick play the reels stop in a third of the time; the stops were drawn above either way.
+    const std::uint32_t tick =
+        options_.quickPlay ? durations::kQuickReelTickMs : durations::kReelTickMs;
     auto drawWork = [&](int r, int dy) {
         QImage& column = work[static_cast<std::size_t>(r)];
         if (column.isNull())
@@ -97,9 +104,9 @@ void CabinetWindow::SpinReels() {
     int t = 0;
     std::uint32_t last = env_.clock.TickCount();
     while (t < kAnimationTicks) {
-        if (closing_)
+        if (closing_ || skip_)
             break;
-        if (env_.clock.TickCount() - last >= durations::kReelTickMs) {
+        if (env_.clock.TickCount() - last >= tick) {
             last = env_.clock.TickCount();
             ++t;
             followLayout();
@@ -125,10 +132,13 @@ void CabinetWindow::SpinReels() {
                 }
             }
         }
-        if (closing_)
+        if (closing_ || skip_)
             break;
-        env_.clock.WaitUntil(last + durations::kReelTickMs);
+        env_.clock.WaitUntil(last + tick);
     }
+    if (skip_ && !closing_)
+        audio_->Play(Sound::ReelStop);
+    skip_ = false;
     for (int r = 0; r < kReelCount; ++r)
         painter_->DrawReel(r);
 }
@@ -158,16 +168,23 @@ void CabinetWindow::EvaluateSpin() {
 
 void CabinetWindow::CountUpWin(std::int32_t paid) {
     busy_ = true;
-    // Closing pays the rest at once: the game is stored as soon as the cycle ends.
-    while (const std::int32_t step = session_.PayStep(closing_)) {
+    skip_ = false;
+    // Closing pays the rest at once: the game is stored as soon as the cycle ends. Quick play
+    // pays it at once too, with one count sound, and a skip pays what is left.
+    for (;;) {
+        const bool all = closing_ || skip_ || options_.quickPlay;
+        const std::int32_t step = session_.PayStep(all);
+        if (step == 0)
+            break;
         paid = SaturatingAdd(paid, step);
         if (!closing_)
             audio_->Play(Sound::Count);
         painter_->DrawCreditsMeter();
         painter_->DrawWinningsMeter(paid);
-        if (!closing_)
+        if (!all)
             Pause(durations::kCountUpStepMs);
     }
+    skip_ = false;
     busy_ = false;
 }
 
@@ -183,7 +200,7 @@ void CabinetWindow::PlayBonusGame() {
     }
     BonusGameWindow bonus(
         std::move(game), env_.clock, [audio = audio_.get()](Sound effect) { audio->Play(effect); },
-        this);
+        this, options_.quickPlay);
     bonus.setGeometry(env_.screen.Info().available);
     bonus.setWindowState(bonus.windowState() | Qt::WindowMaximized);
     bonus.exec();

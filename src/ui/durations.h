@@ -11,6 +11,8 @@ inline constexpr int kMusicPollMs = 100;       // a track waiting to start is st
 inline constexpr int kBonusLaunchMs = 100;     // from a three-ball spin to the bonus window
 inline constexpr std::uint32_t kReelTickMs = 25;
 inline constexpr std::uint32_t kCountUpStepMs = 75;
+inline constexpr std::uint32_t kQuickReelTickMs = kReelTickMs / 3;  // the reels stop in a third
+inline constexpr int kAutoplayGapMs = 600;  // between one autoplay spin's end and the next
 
 // The bonus game.
 inline constexpr int kFirstCallMs = 10;  // after the card is chosen

@@ -20,9 +20,11 @@ class RecordingSound : public SoundPort {
     void Preload(Sound sound, const std::filesystem::path& file) override;
     void PlayPreloaded(Sound sound) override;
     void PlayFile(const std::filesystem::path& file, bool wait) override;
+    void SetVolume(int percent) override { volume = percent; }
 
     std::vector<std::string> played;  // "ReelStop", "Count", or a file name, + " (waited)"
     std::vector<std::string> preloaded;
+    int volume = 100;
     // Told of every sound as it plays, for looking at the game at that moment.
     std::function<void(const std::string&)> onPlay;
 
@@ -35,6 +37,7 @@ class RecordingMusic : public MusicPort {
     void SetEndHandler(std::function<void()> handler) override { end_ = std::move(handler); }
     std::optional<std::string> Play(const std::filesystem::path& file) override;
     void Close() override { playing.clear(); }
+    void SetVolume(int percent) override { volume = percent; }
 
     // The playing track reaches its end.
     void EndTrack();
@@ -42,6 +45,7 @@ class RecordingMusic : public MusicPort {
     std::vector<std::string> started;  // file names, in order
     std::string playing;
     int failures = 0;
+    int volume = 100;
 
   private:
     std::function<void()> end_;

@@ -1,0 +1,55 @@
+#include "core/autoplay.h"
+
+namespace quillane {
+
+void Autoplay::Start(const AutoplayPlan& plan) {
+    plan_ = plan;
+    left_ = plan.spins > 0 ? plan.spins : 0;
+    stopped_.reset();
+}
+
+std::optional<AutoplayStop> Autoplay::AfterSpin(std::int32_t win, bool bonus,
+                                                std::int64_t credits) {
+    if (!running())
+        return stopped_;
+    --left_;
+    if (bonus && plan_.stopOnBonus)
+        Stop(AutoplayStop::Bonus);
+    else if (plan_.stopOnWinAtLeast && win >= *plan_.stopOnWinAtLeast)
+        Stop(AutoplayStop::BigWin);
+    else if (plan_.stopBelowCredits && credits < *plan_.stopBelowCredits)
+        Stop(AutoplayStop::LowCredits);
+    else if (left_ == 0)
+        Stop(AutoplayStop::Finished);
+    return running() ? std::nullopt : stopped_;
+}
+
+void Autoplay::Stop(AutoplayStop why) {
+    left_ = 0;
+    stopped_ = why;
+}
+
+std::string AutoplayProgressText(int spinsLeft) {
+    return "Autoplay: " + std::to_string(spinsLeft) +
+           (spinsLeft == 1 ? " spin left" : " spins left");
+}
+
+std::string AutoplayStopText(AutoplayStop why) {
+    switch (why) {
+        case AutoplayStop::Finished:
+            return "Autoplay finished";
+        case AutoplayStop::Bonus:
+            return "Autoplay stopped for the bonus game";
+        case AutoplayStop::BigWin:
+            return "Autoplay stopped on a big win";
+        case AutoplayStop::LowCredits:
+            return "Autoplay stopped: credits low";
+        case AutoplayStop::NoBet:
+            return "Autoplay stopped: the bet cannot be placed";
+        case AutoplayStop::Player:
+            return "Autoplay stopped";
+    }
+    return {};
+}
+
+}  // namespace quillane
