@@ -1,5 +1,8 @@
 #include "cabinet_fixture.h"
 
+#include "core/spin_draw.h"
+#include "core/spin_result.h"
+
 #include <cstdlib>
 #include <fstream>
 
@@ -69,6 +72,22 @@ CabinetWindow& CabinetFixture::Start() {
     form_->show();
     clock.ProcessEvents();
     return *form_;
+}
+
+SpinResult CabinetFixture::SeedFor(const std::function<bool(const SpinResult&)>& wanted) {
+    for (std::uint32_t s = 1; s < 2'000'000; ++s) {
+        RandomGenerator random(s);
+        const ReelStops stops = DrawSpin(random, form_->cabinetGeometry().motionHeight).stops;
+        const BetSettings& bet = session.state().settings;
+        const SpinResult r =
+            ScoreSpin(session.reelSymbols(), stops, bet.linesBet, bet.creditsPerLine);
+        if (wanted(r)) {
+            session.Seed(s);
+            return r;
+        }
+    }
+    ADD_FAILURE() << "no seed gives the spin wanted";
+    return {};
 }
 
 }  // namespace quillane::testing

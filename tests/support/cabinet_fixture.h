@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -36,6 +37,9 @@ class CabinetFixture : public ::testing::Test {
 
     QRgb At(int x, int y) const { return form_->surface().pixel(x, y); }
 
+    // A seed whose next spin, at the current bet, scores as `wanted` asks; the session is seeded.
+    SpinResult SeedFor(const std::function<bool(const SpinResult&)>& wanted);
+
     // Changes the session's state directly, to set up a position.
     template <class Change>
     void Arrange(Change change) {
@@ -63,7 +67,7 @@ class CabinetFixture : public ::testing::Test {
 };
 
 // Whether the test screen is laid out at this width; tests for other widths skip.
-#define REQUIRE_LAYOUT_WIDTH(form, width)         \
+#define REQUIRE_LAYOUT_WIDTH(form, width)                \
     if ((form).cabinetGeometry().layoutWidth != (width)) \
     GTEST_SKIP() << "the screen is laid out at " << (form).cabinetGeometry().layoutWidth
 

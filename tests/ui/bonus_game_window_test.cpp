@@ -197,6 +197,20 @@ TEST_F(BonusGame, QuickPlayCallsEvery100MillisecondsWithoutPauses) {
     EXPECT_FALSE(bonus.blinkTimer().enabled()) << "nothing blinks in quick play";
 }
 
+TEST_F(BonusGame, OpenedInQuickPlayItCallsAtTheQuickPaceFromTheFirstCall) {
+    CabinetWindow& form = Start();
+    PassStartup();
+    BonusGameWindow bonus(
+        session.DealBonusGame(seed), clock, [](Sound) {}, &form, true);
+    bonus.show();
+    EXPECT_FALSE(bonus.quickPlay()) << "until a card is chosen";
+    bonus.GreenCardClick();
+    EXPECT_TRUE(bonus.quickPlay());
+    EXPECT_EQ(bonus.label("QuickPlayLabel")->text(), "Click Monitor for Normal Play");
+    EXPECT_EQ(NextCall(bonus), 10u);
+    EXPECT_EQ(NextCall(bonus), 100u);
+}
+
 TEST_F(BonusGame, QuickPlayDoesNotShortenAPauseUnderWay) {
     BonusGameWindow& bonus = Open();
     bonus.WhiteCardClick();

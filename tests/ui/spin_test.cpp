@@ -17,24 +17,6 @@ class SpinCycle : public CabinetFixture {
         return form;
     }
 
-    // A seed whose next spin, at the current bet, scores as `wanted` asks; the form is seeded.
-    SpinResult SeedFor(const std::function<bool(const SpinResult&)>& wanted) {
-        CabinetWindow& f = form();
-        for (std::uint32_t s = 1; s < 2'000'000; ++s) {
-            RandomGenerator random(s);
-            const ReelStops stops = DrawSpin(random, f.cabinetGeometry().motionHeight).stops;
-            const BetSettings& bet = session.state().settings;
-            const SpinResult r =
-                ScoreSpin(session.reelSymbols(), stops, bet.linesBet, bet.creditsPerLine);
-            if (wanted(r)) {
-                session.Seed(s);
-                return r;
-            }
-        }
-        ADD_FAILURE() << "no seed gives the spin wanted";
-        return {};
-    }
-
     // Runs `action` once, `ms` from now: in the middle of the spin that follows.
     void After(std::uint32_t ms, std::function<void()> action) {
         auto fired = std::make_shared<bool>(false);

@@ -1,0 +1,71 @@
+#include "storage/options_file.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "storage/game_file.h"
+
+namespace quillane {
+namespace {
+
+namespace fs = std::filesystem;
+
+class OptionsFile : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        dir_ = fs::temp_directory_path() /
+               ("quillane-options-" +
+                std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
+                ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(dir_);
+        fs::create_directories(dir_);
+        file_ = dir_ / "quillane.ini";
+    }
+    void TearDown() override { fs::remove_all(dir_); }
+
+    void Put(const std::string& text) { std::ofstream(file_, std::ios::binary) << text; }
+    std::string Text() const {
+        std::ifstream in(file_, std::ios::binary);
+        std::ostringstream text;
+        text << in.rdbuf();
+        return text.str();
+    }
+
+    fs::path dir_;
+    fs::path file_;
+};
+
+TEST_F(OptionsFile, KeepsEveryOptionBesideTheGamesWithoutTouchingThem) {
+    const std::string games =
+        "[CurrentGame]\r\nCredits=555\r\nBorrowed=1000\r\n\r\n[Game3]\r\nName=x\r\n";
+    Put(games);
+    PlayerOptions options;
+    options.quickPlay = true;
+    options.music = false;
+    options.effectsVolume = 35;
+    options.autoplay = {50, false, 2000, std::nullopt};
+    WriteOptions(file_, options);
+    EXPECT_EQ(ReadOptions(file_), options);
+    EXPECT_EQ(Text().substr(0, games.size()), games);
+    EXPECT_EQ(GameFile(file_).Read(8).account.credits, 555);
+
+    options.autoplay.stopOnWinAtLeast.reset();
+    WriteOptions(file_, options);
+    EXPECT_EQ(ReadOptions(file_), options) << "a limit switched off stays off";
+}
+
+TEST_F(OptionsFile, OddValuesKeepTheirDefaults) {
+    EXPECT_EQ(ReadOptions(dir_ / "missing.ini"), PlayerOptions{});
+    EXPECT_EQ(ReadOptions(dir_), PlayerOptions{}) << "a directory";
+    Put("[Options]\nQuickPlay=yes\nSound=0\nEffectsVolume=101\nMusicVolume=-1\nAutoplaySpins=7\n"
+        "AutoplayStopOnWin=12x\nAutoplayStopBelow=99999999999\n");
+    PlayerOptions expected;
+    expected.sound = false;
+    EXPECT_EQ(ReadOptions(file_), expected);
+}
+
+}  // namespace
+}  // namespace quillane

@@ -1,0 +1,175 @@
+#include <QAction>
+#include <fstream>
+#include <sstream>
+
+#include "cabinet_fixture.h"
+#include "storage/options_file.h"
+
+namespace quillane::testing {
+namespace {
+
+class PlayOptions : public CabinetFixture {
+  protected:
+    // Starts with the game file holding `text`, if any, and waits out start-up.
+    CabinetWindow& Ready(const std::string& text = "") {
+        if (!text.empty()) {
+            std::filesystem::create_directories(gameFile().parent_path());
+            std::ofstream(gameFile(), std::ios::binary) << text;
+        }
+        CabinetWindow& form = Start();
+        PassStartup();
+        form.SetBonusPlayer([this](const BingoGame&) {
+            ++bonusGamesPlayed;
+            return 0;
+        });
+        sound.played.clear();
+        return form;
+    }
+
+    struct Outcome {
+        ReelStops stops;
+        Account account;
+        std::uint32_t took = 0;
+        long counts = 0;
+    };
+    // Plays a spin from `state` on `spinSeed` and says how it ended and how long it took.
+    Outcome SpinFrom(const SessionState& state, std::uint32_t spinSeed) {
+        session.Restore(state);
+        session.Seed(spinSeed);
+        sound.played.clear();
+        const std::uint32_t start = clock.TickCount();
+        form().PressKey(Qt::Key_Return);
+        return {session.state().reelStops, session.state().account, clock.TickCount() - start,
+                std::count(sound.played.begin(), sound.played.end(), "Count")};
+    }
+
+    void RunOutAutoplay() {
+        for (int i = 0; i < 20000 && form().autoplay().running(); ++i)
+            clock.Advance(100);
+        ASSERT_FALSE(form().autoplay().running());
+    }
+
+    std::string GameFileText() const {
+        std::ifstream in(gameFile(), std::ios::binary);
+        std::ostringstream text;
+        text << in.rdbuf();
+        return text.str();
+    }
+};
+
+TEST_F(PlayOptions, QuickPlayAndSkippingChangeHowASpinIsShownNotItsOutcome) {
+    CabinetWindow& form = Ready();
+    SeedFor([](const SpinResult& r) { return r.winToPay >= 30 && r.ballCount < 3; });
+    const std::uint32_t spinSeed = session.seed();
+    const SessionState state = session.state();
+
+    const Outcome normal = SpinFrom(state, spinSeed);
+    form.action("quickPlay")->trigger();
+    const Outcome quick = SpinFrom(state, spinSeed);
+    sound.onPlay = [&](const std::string& what) {
+        if (what == "ReelStop" && form.busy())
+            form.PressKey(Qt::Key_Space);
+    };
+    const Outcome skipped = SpinFrom(state, spinSeed);
+
+    for (const Outcome& o : {quick, skipped}) {
+        EXPECT_EQ(o.stops, normal.stops);
+        EXPECT_EQ(o.account, normal.account);
+    }
+    EXPECT_GT(normal.counts, 1);
+    EXPECT_EQ(quick.counts, 1) << "paid at once, one count sound";
+    EXPECT_LT(quick.took * 2, normal.took);
+    EXPECT_LT(skipped.took, quick.took);
+    EXPECT_TRUE(ReadOptions(gameFile()).quickPlay) << "kept for the next session";
+}
+
+TEST_F(PlayOptions, AutoplayPlaysItsSpinsAndStopsOnEachCondition) {
+    CabinetWindow& form = Ready();
+    const Account start = session.state().account;
+    form.RunAutoplay(AutoplayPlan{10, false, std::nullopt, std::nullopt});
+    RunOutAutoplay();
+    EXPECT_EQ(session.state().account.spins, start.spins + 10);
+    EXPECT_EQ(form.autoplay().stopped(), AutoplayStop::Finished);
+
+    form.RunAutoplay(AutoplayPlan{100, false, std::nullopt, session.state().account.credits});
+    RunOutAutoplay();
+    EXPECT_EQ(form.autoplay().stopped(), AutoplayStop::LowCredits);
+
+    form.RunAutoplay(AutoplayPlan{100, false, 1, std::nullopt});
+    RunOutAutoplay();
+    EXPECT_EQ(form.autoplay().stopped(), AutoplayStop::BigWin);
+    EXPECT_GE(session.state().gamePaid, 1);
+
+    Arrange([](SessionState& s) { s.account.credits = 30; });
+    form.RunAutoplay(AutoplayPlan{100, false, std::nullopt, std::nullopt});
+    RunOutAutoplay();
+    EXPECT_EQ(form.autoplay().stopped(), AutoplayStop::NoBet);
+    EXPECT_LT(session.state().account.credits, 9);
+    EXPECT_EQ(session.state().account.borrowed, start.borrowed) << "never borrows";
+    EXPECT_TRUE(messages.informed.empty()) << "no box stops the run";
+}
+
+TEST_F(PlayOptions, AnyKeyOrTheMenuStopsAutoplayAndBonusGamesCanStopIt) {
+    CabinetWindow& form = Ready();
+    form.RunAutoplay(AutoplayPlan{100, false, std::nullopt, std::nullopt});
+    clock.Advance(3000);
+    form.PressKey(Qt::Key_A);
+    const int spins = session.state().account.spins;
+    clock.Advance(5000);
+    EXPECT_EQ(session.state().account.spins, spins);
+    EXPECT_EQ(form.autoplay().stopped(), AutoplayStop::Player);
+
+    form.RunAutoplay(AutoplayPlan{100, false, std::nullopt, std::nullopt});
+    clock.Advance(1000);
+    form.action("autoplay")->trigger();
+    EXPECT_FALSE(form.autoplay().running());
+
+    SeedFor([](const SpinResult& r) { return r.ballCount >= 3; });
+    const int bonusGamesBefore = bonusGamesPlayed;
+    form.RunAutoplay(AutoplayPlan{100, true, std::nullopt, std::nullopt});
+    RunOutAutoplay();
+    clock.Advance(500);
+    EXPECT_EQ(form.autoplay().stopped(), AutoplayStop::Bonus);
+    EXPECT_EQ(bonusGamesPlayed, bonusGamesBefore + 1) << "the bonus game itself is played";
+}
+
+TEST_F(PlayOptions, TheBetStepsByItsKeysWithTheirRefusalsAndWithoutSpinning) {
+    CabinetWindow& form = Ready();
+    form.action("fewerLines")->trigger();
+    EXPECT_EQ(session.state().settings.linesBet, 7);
+    form.action("moreLines")->trigger();
+    form.action("moreLines")->trigger();
+    EXPECT_EQ(session.state().settings.linesBet, 9);
+    form.action("moreCredits")->trigger();
+    EXPECT_EQ(session.state().settings.creditsPerLine, 2);
+    EXPECT_EQ(session.state().account.spins, 0);
+
+    Arrange([](SessionState& s) { s.account.credits = 20; });
+    form.action("moreCredits")->trigger();
+    EXPECT_EQ(session.state().settings.creditsPerLine, 2);
+    EXPECT_EQ(messages.informed.size(), 1u) << "refused as the key on the cabinet is";
+    EXPECT_EQ(form.action("moreLines")->shortcut(), QKeySequence(Qt::Key_Right));
+    EXPECT_EQ(form.action("manual")->shortcut(), QKeySequence(Qt::Key_F1));
+}
+
+TEST_F(PlayOptions, SoundSettingsComeBackFromTheGameFileAndGoBackWithoutTouchingTheGame) {
+    const std::string game = "[CurrentGame]\r\nCredits=555\r\n";
+    Put("Bingo1.mid");
+    CabinetWindow& form = Ready(game +
+                                "[Options]\r\nSound=0\r\nMusic=0\r\nEffectsVolume=40\r\n"
+                                "MusicVolume=30\r\n");
+    EXPECT_FALSE(form.action("sound")->isChecked());
+    EXPECT_FALSE(form.action("music")->isChecked());
+    EXPECT_EQ(sound.volume, 40);
+    EXPECT_EQ(music.volume, 30);
+    EXPECT_TRUE(music.started.empty());
+    EXPECT_EQ(session.state().account.credits, 555);
+
+    form.action("music")->trigger();
+    EXPECT_FALSE(music.started.empty());
+    EXPECT_TRUE(ReadOptions(gameFile()).music);
+    EXPECT_EQ(GameFileText().substr(0, game.size()), game);
+}
+
+}  // namespace
+}  // namespace quillane::testing
