@@ -47,8 +47,6 @@ void CabinetWindow::Spin() {
     RunCycle([this] {
         winDisplayTimer().SetEnabled(false);
         painter_->ClearMessageStrip();
-        if (autoplay_.running())
-            painter_->WriteMessage(AutoplayProgressText(autoplay_.spinsLeft()));
         busy_ = true;
         painter_->DrawLineMarkers();
         painter_->RestoreReelEdges();
@@ -56,6 +54,8 @@ void CabinetWindow::Spin() {
         painter_->DrawButton(CabinetPainter::Button::Spin, false);
         painter_->RestoreBadgeArea();
         painter_->RedrawMeters();
+        if (autoplay_.running())
+            painter_->WriteMessage(AutoplayProgressText(autoplay_.spinsLeft()));
         SpinReels();
         EvaluateSpin();
         session_.EndSpin();
