@@ -63,6 +63,7 @@ CabinetWindow& CabinetFixture::Start() {
         programDir_ / stem,
         [this] { return seed; },
     };
+    environment.audioSilent = audioSilent;
     form_ = std::make_unique<CabinetWindow>(environment);
     // The real bonus window is modal and waits for the player; tests that want it say so.
     form_->SetBonusPlayer([this](const BingoGame&) {

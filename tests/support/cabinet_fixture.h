@@ -58,6 +58,7 @@ class CabinetFixture : public ::testing::Test {
     std::uint32_t seed = 12345;
     int bonusGamesPlayed = 0;
     std::string stem = "quillane";
+    bool audioSilent = false;
 
   private:
     std::filesystem::path root_;

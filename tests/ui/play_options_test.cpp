@@ -171,5 +171,13 @@ TEST_F(PlayOptions, SoundSettingsComeBackFromTheGameFileAndGoBackWithoutTouching
     EXPECT_EQ(GameFileText().substr(0, game.size()), game);
 }
 
+TEST_F(PlayOptions, WithoutASoundDeviceTheGameSaysSoInTheVersionBox) {
+    audioSilent = true;
+    CabinetWindow& form = Ready();
+    form.action("version")->trigger();
+    ASSERT_EQ(messages.informed.size(), 1u);
+    EXPECT_NE(messages.informed[0].find("No sound device was found"), std::string::npos);
+}
+
 }  // namespace
 }  // namespace quillane::testing
