@@ -109,6 +109,7 @@ void CabinetWindow::Create() {
     Step([&] { audio_->PreloadSounds(); });
     audio_->BuildPlaylist();
     session_.Open(kCurrentGameSlot);
+    history_ = std::make_unique<GameHistory>(env_.historyDirectory, settings_.executableStem);
     PlaceWindow(screen, maximize);
 
     ResizeSurface();
@@ -165,6 +166,7 @@ void CabinetWindow::FinishStartup() {
 
 void CabinetWindow::NewGame() {
     session_.NewGame();
+    history_->NewGame();
     // A spin or bonus pay-out under way keeps the controls until its own end.
     if (cycleDepth_ == 0)
         busy_ = false;

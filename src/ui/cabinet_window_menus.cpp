@@ -41,6 +41,9 @@ void CabinetWindow::BuildMenus() {
     }
     connect(soundAction_, &QAction::triggered, this, [this] { ToggleSound(); });
     connect(musicAction_, &QAction::triggered, this, [this] { ToggleMusic(); });
+    optionsMenu->addSeparator();
+    connect(Named(optionsMenu->addAction(QStringLiteral("Game &History\u2026")), "history"),
+            &QAction::triggered, this, [this] { ShowHistory(); });
 
     connect(Named(bar->addAction(QStringLiteral("&Borrow")), "borrow"), &QAction::triggered, this,
             [this] { BorrowCommand(); });

@@ -19,6 +19,7 @@ CabinetFixture::CabinetFixture() {
     configDir_ = root_ / "config";
     std::filesystem::create_directories(programDir_);
     std::filesystem::create_directories(configDir_);
+    historyDir = root_ / "data" / "quillane";
     ::setenv("XDG_CONFIG_HOME", configDir_.c_str(), 1);
     Put("Bingo0.wav");
     Put("Bingo3.wav");
@@ -59,6 +60,7 @@ CabinetWindow& CabinetFixture::Start() {
         },
         programDir_ / stem,
         [this] { return seed; },
+        historyDir,
     };
     form_ = std::make_unique<CabinetWindow>(environment);
     // The real bonus window is modal and waits for the player; tests that want it say so.
