@@ -6,7 +6,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-30}
 bash scripts/setup.sh
-targets=(profile_read_fuzz profile_write_fuzz saved_game_fuzz jpeg_fuzz)
+targets=(history_read_fuzz profile_read_fuzz profile_write_fuzz saved_game_fuzz jpeg_fuzz)
 cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
     -DQUILLANE_FUZZ=ON -DBUILD_TESTING=OFF -DQUILLANE_BENCHMARKS=OFF >/dev/null
 cmake --build build-fuzz -j"$(nproc)" --target "${targets[@]}"

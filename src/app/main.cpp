@@ -42,6 +42,16 @@ class Application : public QApplication {
     }
 };
 
+// Where the game history is kept; without a home directory it is kept in memory only, as the
+// history window says.
+std::filesystem::path HistoryDirectory() {
+    try {
+        return quillane::DataDirectory();
+    } catch (const std::exception&) {
+        return {};
+    }
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -87,6 +97,7 @@ int main(int argc, char** argv) {
         },
         ExecutablePath(),
         SeedFromClock,
+        HistoryDirectory(),
     };
     environment.audioSilent = audio.silent();
     CabinetWindow form(environment);

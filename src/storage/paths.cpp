@@ -35,6 +35,14 @@ std::filesystem::path ConfigDirectory() {
     return HomeDirectory() / ".config";
 }
 
+std::filesystem::path DataHome() {
+    const char* data = std::getenv("XDG_DATA_HOME");
+    if (data != nullptr && std::filesystem::path(data).is_absolute()) {
+        return data;
+    }
+    return HomeDirectory() / ".local" / "share";
+}
+
 }  // namespace
 
 std::filesystem::path ExecutablePath() {
@@ -51,6 +59,10 @@ std::string ExecutableStem(const std::filesystem::path& program) {
 
 std::filesystem::path GameFilePath(const std::string& stem) {
     return ConfigDirectory() / "quillane" / (stem + ".ini");
+}
+
+std::filesystem::path DataDirectory() {
+    return DataHome() / "quillane";
 }
 
 }  // namespace quillane

@@ -20,4 +20,8 @@ std::string ExecutableStem(const std::filesystem::path& program);
 // std::runtime_error when there is no home directory either.
 std::filesystem::path GameFilePath(const std::string& stem);
 
+// $XDG_DATA_HOME/quillane, where the game history is kept; an unset, empty or relative
+// XDG_DATA_HOME means ~/.local/share. Throws std::runtime_error when there is no home directory.
+std::filesystem::path DataDirectory();
+
 }  // namespace quillane

@@ -80,4 +80,10 @@ std::size_t SweepStaleTemporaries(const std::filesystem::path& file);
 void WriteString(const std::filesystem::path& file, std::string_view section, std::string_view key,
                  std::string_view value);
 
+// Replaces the whole of `file` with `text` as WriteValues does: through a synced temporary file
+// renamed into place, creating missing directories, keeping the file's permissions and writing
+// through a symbolic link. Throws WriteError when refused, which includes a file in the way that
+// is not a regular one or whose owner may not write it.
+void ReplaceFile(const std::filesystem::path& file, std::string_view text);
+
 }  // namespace quillane::profile

@@ -306,4 +306,38 @@ void WriteString(const std::filesystem::path& file, std::string_view section, st
     WriteValues(file, section, {&entry, 1});
 }
 
+void ReplaceFile(const std::filesystem::path& file, std::string_view text) {
+    std::error_code error;
+    const std::filesystem::path target = ResolveLinks(file, error);
+    if (error) {
+        throw WriteError(file, error);
+    }
+    if (target.has_parent_path()) {
+        std::filesystem::create_directories(target.parent_path(), error);
+        if (error) {
+            throw WriteError(file, error);
+        }
+    }
+    std::optional<struct stat> old;
+    struct stat status {};
+    if (::stat(target.c_str(), &status) == 0) {
+        if (!S_ISREG(status.st_mode)) {
+            throw WriteError(
+                file, std::make_error_code(S_ISDIR(status.st_mode) ? std::errc::is_a_directory
+                                                                   : std::errc::invalid_argument));
+        }
+        error = WritePermission(target, status);
+        if (error) {
+            throw WriteError(file, error);
+        }
+        old = status;
+    } else if (errno != ENOENT) {
+        throw WriteError(file, LastError());
+    }
+    error = Replace(target, text, old);
+    if (error) {
+        throw WriteError(file, error);
+    }
+}
+
 }  // namespace quillane::profile

@@ -112,6 +112,7 @@ void CabinetWindow::Create() {
     audio_->BuildPlaylist();
     LoadOptions();
     session_.Open(kCurrentGameSlot);
+    history_ = std::make_unique<GameHistory>(env_.historyDirectory, settings_.executableStem);
     PlaceWindow(screen, maximize);
 
     ResizeSurface();
@@ -171,6 +172,7 @@ void CabinetWindow::FinishStartup() {
 void CabinetWindow::NewGame() {
     StopAutoplay(AutoplayStop::Player);
     session_.NewGame();
+    history_->NewGame();
     // A spin or bonus pay-out under way keeps the controls until its own end.
     if (cycleDepth_ == 0)
         busy_ = false;

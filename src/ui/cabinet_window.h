@@ -17,6 +17,7 @@
 #include "platform/screen.h"
 #include "platform/sound.h"
 #include "storage/game_file_store.h"
+#include "storage/game_history.h"
 #include "ui/cabinet_audio.h"
 #include "ui/cabinet_painter.h"
 #include "ui/cabinet_pictures.h"
@@ -37,6 +38,8 @@ struct Environment {
     std::function<std::unique_ptr<Help>(const std::filesystem::path& manual)> makeHelp;
     std::filesystem::path programFile;  // the executable's full path
     std::function<std::uint32_t()> timeOfDaySeed;
+    // Where the game history is kept ($XDG_DATA_HOME/quillane); empty to keep it in memory only.
+    std::filesystem::path historyDirectory = {};
     bool audioSilent = false;  // no audio device: the game plays on without sound
 };
 
@@ -104,6 +107,9 @@ class CabinetWindow : public QMainWindow {
     void SetVolumes(int effectsPercent, int musicPercent);
 
     void Redraw();
+    // The last spins of the live game, oldest first; Balances() gives the credits after each.
+    const GameHistory& history() const { return *history_; }
+    void ShowHistory();
     CabinetPainter& painter() { return *painter_; }
     const CabinetPictures& pictures() const { return *pictures_; }
     const CabinetGeometry& cabinetGeometry() const { return pictures_->geometry(); }
@@ -139,6 +145,9 @@ class CabinetWindow : public QMainWindow {
     void EvaluateSpin();
     void Pause(std::uint32_t ms);
     void PlayBonusGame();
+    // The game history's hooks: the spin just scored, and the bonus game it opened.
+    void RecordSpinInHistory();
+    void RecordBonusInHistory(const BingoGame& dealt, std::optional<int> card);
     void FlashLineSymbols(int line, bool on);
     void FlashBalls(bool on);
     // Runs a spin or a bonus pay-out; a close asked for meanwhile waits for its end.
@@ -174,6 +183,7 @@ class CabinetWindow : public QMainWindow {
     GameSession& session_;
     CabinetSettings settings_;
     std::unique_ptr<GameFileStore> store_;
+    std::unique_ptr<GameHistory> history_;
     std::unique_ptr<Help> help_;
     std::unique_ptr<CabinetPictures> pictures_;
     std::unique_ptr<CabinetPainter> painter_;

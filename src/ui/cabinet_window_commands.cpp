@@ -31,8 +31,10 @@ void CabinetWindow::RunSlotDialog(int mode) {
     if (!choice)
         return;
     if (mode == SlotDialog::kSave) {
-        StoreGame(choice->slot, choice->name);
+        if (StoreGame(choice->slot, choice->name))
+            history_->SaveTo(choice->slot);
     } else if (session_.Open(choice->slot)) {
+        history_->OpenFrom(choice->slot);
         StoreGame(kCurrentGameSlot, "CurrentGame");
     }
 }

@@ -67,6 +67,9 @@ void CabinetWindow::BuildMenus() {
         connect(a, &QAction::triggered, this,
                 [this, lines = s.lines, step = s.step] { StepBet(lines, step); });
     }
+    optionsMenu->addSeparator();
+    connect(Named(optionsMenu->addAction(QStringLiteral("Game &History\u2026")), "history"),
+            &QAction::triggered, this, [this] { ShowHistory(); });
 
     connect(Named(bar->addAction(QStringLiteral("&Borrow")), "borrow"), &QAction::triggered, this,
             [this] { BorrowCommand(); });

@@ -58,6 +58,7 @@ void CabinetWindow::Spin() {
             painter_->WriteMessage(AutoplayProgressText(autoplay_.spinsLeft()));
         SpinReels();
         EvaluateSpin();
+        RecordSpinInHistory();
         session_.EndSpin();
         busy_ = false;
         painter_->DrawButton(CabinetPainter::Button::BetMax, true);
@@ -194,8 +195,10 @@ void CabinetWindow::Pause(std::uint32_t ms) {
 
 void CabinetWindow::PlayBonusGame() {
     BingoGame game = session_.DealBonusGame(env_.timeOfDaySeed());
+    const BingoGame dealt = game;
     if (bonusPlayer_) {
         session_.ApplyBonusWin(bonusPlayer_(game));
+        RecordBonusInHistory(dealt, std::nullopt);
         return;
     }
     BonusGameWindow bonus(
@@ -205,6 +208,7 @@ void CabinetWindow::PlayBonusGame() {
     bonus.setWindowState(bonus.windowState() | Qt::WindowMaximized);
     bonus.exec();
     session_.ApplyBonusWin(bonus.payout());
+    RecordBonusInHistory(dealt, bonus.chosenCard());
 }
 
 void CabinetWindow::OpenBonusGame() {

@@ -16,7 +16,8 @@ start_display() {
     pids+=($!)
     for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
     export DISPLAY=":$(head -n1 "$work/display")"
-    export XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work" SDL_AUDIODRIVER=dummy
+    export XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data" XDG_RUNTIME_DIR="$work"
+    export SDL_AUDIODRIVER=dummy
 }
 
 start_game() {

@@ -22,6 +22,7 @@ CabinetFixture::CabinetFixture() {
     configDir_ = root_ / "config";
     std::filesystem::create_directories(programDir_);
     std::filesystem::create_directories(configDir_);
+    historyDir = root_ / "data" / "quillane";
     ::setenv("XDG_CONFIG_HOME", configDir_.c_str(), 1);
     Put("Bingo0.wav");
     Put("Bingo3.wav");
@@ -62,6 +63,7 @@ CabinetWindow& CabinetFixture::Start() {
         },
         programDir_ / stem,
         [this] { return seed; },
+        historyDir,
     };
     environment.audioSilent = audioSilent;
     form_ = std::make_unique<CabinetWindow>(environment);

@@ -23,6 +23,8 @@ class CabinetFixture : public ::testing::Test {
     const std::filesystem::path& programDir() const { return programDir_; }
     const std::filesystem::path& configDir() const { return configDir_; }
     std::filesystem::path gameFile() const { return configDir_ / "quillane" / "quillane.ini"; }
+    // Where the window keeps the game history; set it before Start(), empty for none on disk.
+    std::filesystem::path historyDir;
 
     // A file beside the program.
     void Put(const std::string& name, const std::string& contents = "x");

@@ -1,0 +1,212 @@
+#include "storage/history_json.h"
+
+#include <array>
+#include <cstdint>
+#include <limits>
+
+#include "core/paylines.h"
+#include "core/symbols.h"
+#include "storage/json_value.h"
+
+namespace quillane {
+namespace {
+
+using json::Members;
+using json::Value;
+
+constexpr std::int64_t kFormatVersion = 1;
+constexpr std::size_t kMaxLineLength = 16 * 1024;
+constexpr std::int64_t kInt32Max = std::numeric_limits<std::int32_t>::max();
+constexpr std::int64_t kInt32Min = std::numeric_limits<std::int32_t>::min();
+// 9999-12-31 23:59:59 UTC.
+constexpr std::int64_t kLatestTime = 253402300799;
+
+// [a, b, c] with each in its range.
+std::optional<std::array<std::int64_t, 3>> Triple(const Value& value,
+                                                  const std::array<std::int64_t, 3>& low,
+                                                  const std::array<std::int64_t, 3>& high) {
+    if (value.kind != Value::Kind::Array || value.items.size() != 3)
+        return std::nullopt;
+    std::array<std::int64_t, 3> result{};
+    for (std::size_t i = 0; i < 3; ++i) {
+        const auto n = json::InRange(&value.items[i], low[i], high[i]);
+        if (!n)
+            return std::nullopt;
+        result[i] = *n;
+    }
+    return result;
+}
+
+std::optional<BonusRecord> DecodeBonus(const Value& value) {
+    if (value.kind != Value::Kind::Object)
+        return std::nullopt;
+    Members members(value);
+    BonusRecord bonus;
+    if (members.Find("card") != nullptr) {
+        const auto card = members.Integer("card", 0, kCardCount - 1);
+        if (!card)
+            return std::nullopt;
+        bonus.card = static_cast<int>(*card);
+    }
+    const Value* calls = members.Array("calls");
+    const Value* patterns = members.Array("patterns");
+    const auto payout = members.Integer("payout", 0, kInt32Max);
+    if (calls == nullptr || patterns == nullptr || !payout || !members.Done() ||
+        calls->items.empty() || calls->items.size() > kBingoNumbers ||
+        patterns->items.size() > kPatternCount)
+        return std::nullopt;
+    std::array<bool, kBingoNumbers + 1> called{};
+    for (const Value& call : calls->items) {
+        const auto number = json::InRange(&call, 1, kBingoNumbers);
+        if (!number || called[static_cast<std::size_t>(*number)])
+            return std::nullopt;
+        called[static_cast<std::size_t>(*number)] = true;
+        bonus.calls.push_back(static_cast<int>(*number));
+    }
+    std::array<bool, kPatternCount> won{};
+    int lastCall = 1;
+    for (const Value& item : patterns->items) {
+        const auto pattern =
+            Triple(item, {0, 1, 0},
+                   {kPatternCount - 1, static_cast<std::int64_t>(bonus.calls.size()), kInt32Max});
+        if (!pattern || won[static_cast<std::size_t>((*pattern)[0])] || (*pattern)[1] < lastCall)
+            return std::nullopt;
+        won[static_cast<std::size_t>((*pattern)[0])] = true;
+        lastCall = static_cast<int>((*pattern)[1]);
+        bonus.patterns.push_back(
+            {static_cast<int>((*pattern)[0]), lastCall, static_cast<std::int32_t>((*pattern)[2])});
+    }
+    bonus.payout = static_cast<std::int32_t>(*payout);
+    return bonus;
+}
+
+void Append(std::string& out, std::string_view name, std::int64_t value) {
+    out += '"';
+    out += name;
+    out += "\":";
+    out += std::to_string(value);
+}
+
+}  // namespace
+
+std::string EncodeSpinRecord(const SpinRecord& record) {
+    std::string out = "{";
+    Append(out, "v", kFormatVersion);
+    out += ',';
+    Append(out, "time", record.time);
+    out += ',';
+    Append(out, "bet", record.bet);
+    out += ',';
+    Append(out, "lines", record.lines);
+    out += ',';
+    Append(out, "perLine", record.creditsPerLine);
+    out += ",\"reels\":[";
+    for (std::size_t r = 0; r < record.window.size(); ++r) {
+        out += r == 0 ? "[" : ",[";
+        for (std::size_t row = 0; row < record.window[r].size(); ++row) {
+            if (row > 0)
+                out += ',';
+            out += std::to_string(record.window[r][row]);
+        }
+        out += ']';
+    }
+    out += "],\"lineWins\":[";
+    for (std::size_t i = 0; i < record.lineWins.size(); ++i) {
+        const LineWinRecord& win = record.lineWins[i];
+        out += i == 0 ? "[" : ",[";
+        out += std::to_string(win.line) + ',' + std::to_string(win.count) + ',' +
+               std::to_string(win.pay) + ']';
+    }
+    out += "],";
+    Append(out, "scatter", record.scatterWin);
+    out += ',';
+    Append(out, "balls", record.ballCount);
+    out += ',';
+    Append(out, "credits", record.creditsAfter);
+    if (record.bonus) {
+        const BonusRecord& bonus = *record.bonus;
+        out += ",\"bonus\":{";
+        if (bonus.card >= 0) {
+            Append(out, "card", bonus.card);
+            out += ',';
+        }
+        out += "\"calls\":[";
+        for (std::size_t i = 0; i < bonus.calls.size(); ++i) {
+            if (i > 0)
+                out += ',';
+            out += std::to_string(bonus.calls[i]);
+        }
+        out += "],\"patterns\":[";
+        for (std::size_t i = 0; i < bonus.patterns.size(); ++i) {
+            const PatternRecord& p = bonus.patterns[i];
+            out += i == 0 ? "[" : ",[";
+            out += std::to_string(p.pattern) + ',' + std::to_string(p.call) + ',' +
+                   std::to_string(p.share) + ']';
+        }
+        out += "],";
+        Append(out, "payout", bonus.payout);
+        out += '}';
+    }
+    out += '}';
+    return out;
+}
+
+std::optional<SpinRecord> DecodeSpinRecord(std::string_view line) {
+    if (line.size() > kMaxLineLength)
+        return std::nullopt;
+    const std::optional<Value> document = json::ParseObject(line);
+    if (!document)
+        return std::nullopt;
+    Members members(*document);
+    SpinRecord record;
+    if (members.Integer("v", kFormatVersion, kFormatVersion) == std::nullopt)
+        return std::nullopt;
+    const auto time = members.Integer("time", 0, kLatestTime);
+    const auto lines = members.Integer("lines", 1, kMaxLinesBet);
+    const auto perLine = members.Integer("perLine", 1, 10);
+    const auto bet = members.Integer("bet", 1, kMaxLinesBet * 10);
+    const Value* reels = members.Array("reels");
+    const Value* lineWins = members.Array("lineWins");
+    const auto scatter = members.Integer("scatter", 0, kInt32Max);
+    const auto balls = members.Integer("balls", 0, kReelCount);
+    const auto credits = members.Integer("credits", kInt32Min, kInt32Max);
+    const Value* bonus = members.Find("bonus");
+    if (!time || !lines || !perLine || !bet || reels == nullptr || lineWins == nullptr ||
+        !scatter || !balls || !credits || !members.Done() || *lines % 2 == 0 ||
+        (*perLine != 1 && *perLine != 2 && *perLine != 3 && *perLine != 5 && *perLine != 10) ||
+        reels->items.size() != static_cast<std::size_t>(kReelCount) ||
+        lineWins->items.size() > static_cast<std::size_t>(kPaylineCount))
+        return std::nullopt;
+    record.time = *time;
+    record.lines = static_cast<int>(*lines);
+    record.creditsPerLine = static_cast<int>(*perLine);
+    record.bet = static_cast<std::int32_t>(*bet);
+    for (std::size_t r = 0; r < reels->items.size(); ++r) {
+        const auto column = Triple(reels->items[r], {0, 0, 0},
+                                   {kSymbolCount - 1, kSymbolCount - 1, kSymbolCount - 1});
+        if (!column)
+            return std::nullopt;
+        for (std::size_t row = 0; row < column->size(); ++row)
+            record.window[r][row] = static_cast<Symbol>((*column)[row]);
+    }
+    int lastLine = 0;
+    for (const Value& item : lineWins->items) {
+        const auto win = Triple(item, {1, 1, 1}, {kPaylineCount, kReelCount, kInt32Max});
+        if (!win || (*win)[0] <= lastLine)
+            return std::nullopt;
+        lastLine = static_cast<int>((*win)[0]);
+        record.lineWins.push_back(
+            {lastLine, static_cast<int>((*win)[1]), static_cast<std::int32_t>((*win)[2])});
+    }
+    record.scatterWin = static_cast<std::int32_t>(*scatter);
+    record.ballCount = static_cast<int>(*balls);
+    record.creditsAfter = *credits;
+    if (bonus != nullptr) {
+        record.bonus = DecodeBonus(*bonus);
+        if (!record.bonus)
+            return std::nullopt;
+    }
+    return record;
+}
+
+}  // namespace quillane
