@@ -20,4 +20,9 @@ std::string ExecutableStem(const std::filesystem::path& program);
 // std::runtime_error when there is no home directory either.
 std::filesystem::path GameFilePath(const std::string& stem);
 
+// $XDG_DATA_HOME/quillane, where a player puts pictures, sounds and music of their own: an
+// installed program's directory is not theirs to write. An unset, empty or relative
+// XDG_DATA_HOME means ~/.local/share. Throws std::runtime_error when there is no home directory.
+std::filesystem::path PlayerDataDirectory();
+
 }  // namespace quillane

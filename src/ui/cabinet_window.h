@@ -8,6 +8,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "core/game_session.h"
 #include "platform/clock.h"
@@ -43,7 +44,9 @@ struct CabinetSettings {
     std::string webPageName = "quillane";
     std::string versionText = "1.1";
     std::string assetPrefix = "Bingo";  // starts the names of the sounds, music and sheets
-    std::filesystem::path programDirectory;
+    // Where the player's replacements and then the program's own files are looked for.
+    std::vector<std::filesystem::path> assetDirectories;
+    std::filesystem::path dataDirectory;  // the program's own files
     std::string executableStem;
     std::filesystem::path helpFile;
     std::filesystem::path gameFile;

@@ -80,5 +80,18 @@ TEST(GameFilePath, WithoutHomeUsesThePasswordEntry) {
     EXPECT_EQ(GameFilePath("quillane"), fs::path(entry->pw_dir) / ".config/quillane/quillane.ini");
 }
 
+TEST(PlayerDataDirectory, LiesInTheUsersDataDirectory) {
+    const ScopedEnv home("HOME", "/home/player");
+    {
+        const ScopedEnv data("XDG_DATA_HOME", "/srv/data");
+        EXPECT_EQ(PlayerDataDirectory(), fs::path("/srv/data/quillane"));
+    }
+    for (const char* unusable : {static_cast<const char*>(nullptr), "", "relative/data"}) {
+        const ScopedEnv data("XDG_DATA_HOME", unusable);
+        EXPECT_EQ(PlayerDataDirectory(), fs::path("/home/player/.local/share/quillane"))
+            << (unusable ? unusable : "unset");
+    }
+}
+
 }  // namespace
 }  // namespace quillane

@@ -12,8 +12,9 @@
 
 namespace quillane::testing {
 
-// A main window in a program directory and configuration of its own, with recording adapters
-// and virtual time. Files can be placed beside the program before the window is made.
+// A main window in a program directory, configuration and player's data directory of its own,
+// with recording adapters and virtual time. Files can be placed beside the program or among the
+// player's before the window is made.
 class CabinetFixture : public ::testing::Test {
   protected:
     CabinetFixture();
@@ -22,10 +23,13 @@ class CabinetFixture : public ::testing::Test {
     const std::filesystem::path& programDir() const { return programDir_; }
     const std::filesystem::path& configDir() const { return configDir_; }
     std::filesystem::path gameFile() const { return configDir_ / "quillane" / "quillane.ini"; }
+    std::filesystem::path playerDir() const { return dataDir_ / "quillane"; }
 
     // A file beside the program.
     void Put(const std::string& name, const std::string& contents = "x");
     void Remove(const std::string& name);
+    // A file in the player's data directory.
+    void PutForPlayer(const std::string& name, const std::string& contents = "x");
     // The real built sounds, music and sheets, copied beside the program.
     void PutShippedFile(const std::string& name);
 
@@ -59,11 +63,12 @@ class CabinetFixture : public ::testing::Test {
     std::filesystem::path root_;
     std::filesystem::path programDir_;
     std::filesystem::path configDir_;
+    std::filesystem::path dataDir_;
     std::unique_ptr<CabinetWindow> form_;
 };
 
 // Whether the test screen is laid out at this width; tests for other widths skip.
-#define REQUIRE_LAYOUT_WIDTH(form, width)         \
+#define REQUIRE_LAYOUT_WIDTH(form, width)                \
     if ((form).cabinetGeometry().layoutWidth != (width)) \
     GTEST_SKIP() << "the screen is laid out at " << (form).cabinetGeometry().layoutWidth
 
