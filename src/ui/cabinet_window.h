@@ -42,7 +42,7 @@ struct Environment {
 struct CabinetSettings {
     std::string productName = "Quillane";
     std::string webPageName = "quillane";
-    std::string versionText = "1.1";
+    std::string versionText = QUILLANE_VERSION;
     std::string assetPrefix = "Bingo";  // starts the names of the sounds, music and sheets
     // Where the player's replacements and then the program's own files are looked for.
     std::vector<std::filesystem::path> assetDirectories;
