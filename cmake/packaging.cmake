@@ -11,13 +11,13 @@ set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "five-reel video slot with a blackout-bingo bonus game")
 set(CPACK_PACKAGE_DESCRIPTION "\
-Quillane is a single-player casino game: a five-reel, three-row video slot with
-nine paylines, a wild symbol and five BINGO balls that pay anywhere. Three balls
-or more open a blackout-bingo bonus game. The credits are lent by the game: no
-real money is staked or won.
+Quillane is a single-player casino game: a five-reel, three-row video
+slot with nine paylines, a wild symbol and five BINGO balls that pay
+anywhere. Three balls or more open a blackout-bingo bonus game. The
+credits are lent by the game: no real money is staked or won.
 
-The package also holds quillane-sim, which plays the slot's rules headless and
-reports their return.")
+The package also holds quillane-sim, which plays the slot's rules
+headless and reports their return.")
 
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
