@@ -1,7 +1,5 @@
 #include "app/command_line.h"
 
-#include <algorithm>
-#include <array>
 #include <string_view>
 
 namespace quillane {
@@ -20,28 +18,21 @@ const char* const kHelpText =
 
 namespace {
 
-// Qt's options that take a value, and those that stand alone; Qt takes either with one dash or
-// two, and a value after '=' or as the next argument.
-constexpr std::array<std::string_view, 14> kQtValueOptions = {"platform",
-                                                              "platformpluginpath",
-                                                              "platformtheme",
-                                                              "plugin",
-                                                              "qwindowgeometry",
-                                                              "qwindowicon",
-                                                              "qwindowtitle",
-                                                              "display",
-                                                              "geometry",
-                                                              "style",
-                                                              "stylesheet",
-                                                              "session",
-                                                              "name",
-                                                              "title"};
-constexpr std::array<std::string_view, 5> kQtFlags = {"reverse", "nograb", "dograb", "sync",
-                                                      "widgetcount"};
+// Qt's options that take a value, and those that stand alone, each between spaces. Qt takes them
+// with one dash or two, and a value after '=' or as the next argument.
+constexpr std::string_view kQtValueOptions =
+    " platform platformpluginpath platformtheme plugin qwindowgeometry qwindowicon qwindowtitle"
+    " display geometry style stylesheet session name title ";
+constexpr std::string_view kQtFlags = " reverse nograb dograb sync widgetcount ";
 
-template <std::size_t N>
-bool Among(const std::array<std::string_view, N>& names, std::string_view name) {
-    return std::ranges::find(names, name) != names.end();
+bool Among(std::string_view names, std::string_view name) {
+    if (name.empty() || name.find(' ') != std::string_view::npos)
+        return false;
+    for (auto at = names.find(name); at != std::string_view::npos; at = names.find(name, at + 1)) {
+        if (names[at - 1] == ' ' && names[at + name.size()] == ' ')
+            return true;
+    }
+    return false;
 }
 
 }  // namespace
