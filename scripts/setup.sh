@@ -11,6 +11,12 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xdotool imagemagick openbox wmctrl x11-utils
     clang libclang-rt-14-dev
+    # quillane-art writes the SVG icon through Qt SVG.
+    qt6-svg-dev
+    # The installed game: its metadata checked, its Debian package made and installed, and
+    # Wayland, where it runs as a client of Weston.
+    desktop-file-utils appstream man-db dpkg-dev file xz-utils
+    qt6-wayland weston
 )
 
 missing=()

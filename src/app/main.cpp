@@ -1,8 +1,12 @@
 #include <QApplication>
 #include <QLocale>
 #include <chrono>
+#include <cstdio>
 #include <exception>
+#include <string>
+#include <vector>
 
+#include "app/command_line.h"
 #include "core/random.h"
 #include "platform/help_window.h"
 #include "platform/instance_channel.h"
@@ -56,8 +60,26 @@ std::filesystem::path HistoryDirectory() {
 
 int main(int argc, char** argv) {
     using namespace quillane;
+    // Answered before Qt starts: without a display, and without touching the game file.
+    const CommandLine command = ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
+    switch (command.action) {
+        case CommandLine::Action::Help:
+            return std::fputs(kHelpText, stdout) == EOF ? 1 : 0;
+        case CommandLine::Action::Version:
+            return std::printf("quillane %s\n", QUILLANE_VERSION) < 0 ? 1 : 0;
+        case CommandLine::Action::Refuse:
+            std::fprintf(stderr, "quillane: %s (try --help)\n", command.error.c_str());
+            return 2;
+        case CommandLine::Action::Play:
+            break;
+    }
+
     Application app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quillane"));
+    QApplication::setApplicationVersion(QStringLiteral(QUILLANE_VERSION));
+    // The desktop entry's name; on Wayland it is the window's app id, through which the
+    // compositor finds the game's name and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral(QUILLANE_APP_ID));
     QtMessages messages;
     app.messages = &messages;
     // One copy at a time on one settings directory: a second one calls the first forward and

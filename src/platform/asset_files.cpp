@@ -3,11 +3,13 @@
 #include <QByteArray>
 #include <QFile>
 #include <algorithm>
+#include <exception>
 #include <span>
 #include <string>
 #include <system_error>
 
 #include "platform/jpeg.h"
+#include "storage/paths.h"
 
 namespace quillane {
 
@@ -45,6 +47,37 @@ std::optional<std::filesystem::path> FindFileNoCase(const std::filesystem::path&
         return std::nullopt;
     }
     return best;
+}
+
+std::filesystem::path ProgramDataDirectory(const std::filesystem::path& programFile) {
+    const std::filesystem::path directory = programFile.parent_path();
+    if (directory.filename() == "bin") {
+        std::filesystem::path shared = directory.parent_path() / "share" / "quillane";
+        std::error_code error;
+        if (std::filesystem::is_directory(shared, error))
+            return shared;
+    }
+    return directory;
+}
+
+std::vector<std::filesystem::path> AssetDirectories(const std::filesystem::path& programFile) {
+    std::vector<std::filesystem::path> directories;
+    try {
+        directories.push_back(DataDirectory());
+    } catch (const std::exception&) {
+        // No home directory: the program's own files still serve.
+    }
+    directories.push_back(ProgramDataDirectory(programFile));
+    return directories;
+}
+
+std::optional<std::filesystem::path> FindAsset(
+    const std::vector<std::filesystem::path>& directories, std::string_view name) {
+    for (const auto& directory : directories) {
+        if (auto found = FindFileNoCase(directory, name))
+            return found;
+    }
+    return std::nullopt;
 }
 
 QImage LoadBuiltinPicture(const QString& resourcePath) {

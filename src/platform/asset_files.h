@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <optional>
 #include <string_view>
+#include <vector>
 
 namespace quillane {
 
@@ -14,6 +15,18 @@ namespace quillane {
 // nullopt when none matches (a name with a '/' never does) or the directory cannot be listed.
 std::optional<std::filesystem::path> FindFileNoCase(const std::filesystem::path& directory,
                                                     std::string_view name);
+
+// Where the program's own sounds, music, sheets and manual lie: share/quillane beside the bin/
+// directory of an installed program, else the program's own directory, as in the build tree.
+std::filesystem::path ProgramDataDirectory(const std::filesystem::path& programFile);
+
+// The directories a file the player may replace is looked for in, in order: the player's data
+// directory (left out when there is no home directory), then the program's data directory.
+std::vector<std::filesystem::path> AssetDirectories(const std::filesystem::path& programFile);
+
+// FindFileNoCase in each directory in turn; the first that has the file wins.
+std::optional<std::filesystem::path> FindAsset(
+    const std::vector<std::filesystem::path>& directories, std::string_view name);
 
 // A picture compiled into the program as a Qt resource, such as ":/pictures/symbols.jpg", as
 // QImage::Format_ARGB32. A name ending in ".jpg" or ".jpeg" is decoded by DecodeJpeg, anything

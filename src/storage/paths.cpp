@@ -27,20 +27,13 @@ std::filesystem::path HomeDirectory() {
     throw std::runtime_error("No home directory to keep the game file in");
 }
 
-std::filesystem::path ConfigDirectory() {
-    const char* config = std::getenv("XDG_CONFIG_HOME");
-    if (config != nullptr && std::filesystem::path(config).is_absolute()) {
-        return config;
+// An XDG base directory from `variable`, or `fallback` under the home directory.
+std::filesystem::path BaseDirectory(const char* variable, const char* fallback) {
+    const char* value = std::getenv(variable);
+    if (value != nullptr && std::filesystem::path(value).is_absolute()) {
+        return value;
     }
-    return HomeDirectory() / ".config";
-}
-
-std::filesystem::path DataHome() {
-    const char* data = std::getenv("XDG_DATA_HOME");
-    if (data != nullptr && std::filesystem::path(data).is_absolute()) {
-        return data;
-    }
-    return HomeDirectory() / ".local" / "share";
+    return HomeDirectory() / fallback;
 }
 
 }  // namespace
@@ -58,11 +51,11 @@ std::string ExecutableStem(const std::filesystem::path& program) {
 }
 
 std::filesystem::path GameFilePath(const std::string& stem) {
-    return ConfigDirectory() / "quillane" / (stem + ".ini");
+    return BaseDirectory("XDG_CONFIG_HOME", ".config") / "quillane" / (stem + ".ini");
 }
 
 std::filesystem::path DataDirectory() {
-    return DataHome() / "quillane";
+    return BaseDirectory("XDG_DATA_HOME", ".local/share") / "quillane";
 }
 
 }  // namespace quillane

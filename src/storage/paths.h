@@ -20,8 +20,10 @@ std::string ExecutableStem(const std::filesystem::path& program);
 // std::runtime_error when there is no home directory either.
 std::filesystem::path GameFilePath(const std::string& stem);
 
-// $XDG_DATA_HOME/quillane, where the game history is kept; an unset, empty or relative
-// XDG_DATA_HOME means ~/.local/share. Throws std::runtime_error when there is no home directory.
+// $XDG_DATA_HOME/quillane: the game history, and the pictures, sounds and music a player puts
+// there of their own, since an installed program's directory is not theirs to write. An unset,
+// empty or relative XDG_DATA_HOME means ~/.local/share. Throws std::runtime_error when there is
+// no home directory.
 std::filesystem::path DataDirectory();
 
 }  // namespace quillane

@@ -16,7 +16,8 @@ class CabinetAudio {
     static constexpr int kNoTrack = -1;
     using AssetPath = std::function<std::filesystem::path(const std::string& name)>;
 
-    // `assetPath` finds a file beside the program; `prefix` starts the sound files' names.
+    // `assetPath` finds a file among the player's and the program's; `prefix` starts the sound
+    // files' names.
     CabinetAudio(SoundPort& sound, MusicPort& music, Messages& messages, AssetPath assetPath,
                  std::string prefix);
 

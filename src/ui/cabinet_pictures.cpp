@@ -55,9 +55,9 @@ int CabinetGeometry::Scale(int v) const {
     return ScaleToScreen(v, layoutWidth);
 }
 
-CabinetPictures::CabinetPictures(std::filesystem::path programDirectory, std::string prefix,
+CabinetPictures::CabinetPictures(std::vector<std::filesystem::path> directories, std::string prefix,
                                  Report report)
-    : directory_(std::move(programDirectory)),
+    : directories_(std::move(directories)),
       prefix_(std::move(prefix)),
       report_(std::move(report)) {}
 
@@ -82,7 +82,7 @@ void CabinetPictures::LoadBuiltin() {
 
 void CabinetPictures::LoadReplacements() {
     auto replace = [this](const std::string& name, QImage& picture, bool tallerAllowed = false) {
-        const auto file = FindFileNoCase(directory_, name);
+        const auto file = FindAsset(directories_, name);
         if (!file)
             return false;
         std::string error;
@@ -130,7 +130,7 @@ QImage CabinetPictures::LargeBackground() {
     if (largeBackgroundRead_ || backgroundReplaced_)
         return largeBackground_;
     largeBackgroundRead_ = true;
-    const auto file = FindFileNoCase(directory_, kLargeBackgroundFile);
+    const auto file = FindAsset(directories_, kLargeBackgroundFile);
     if (!file)
         return {};
     std::string error;
@@ -149,7 +149,7 @@ QImage CabinetPictures::LoadSheet(const SheetVariant& v) {
     if (cached != loadedSheets_.end())
         return cached->second;
     QImage sheet;
-    if (const auto file = FindFileNoCase(directory_, prefix_ + v.suffix)) {
+    if (const auto file = FindAsset(directories_, prefix_ + v.suffix)) {
         std::string error;
         QImage loaded = LoadJpegFile(*file, error);
         // A larger sheet holds the same cells as the stored one, each v.cellSize square.

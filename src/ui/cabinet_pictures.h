@@ -5,10 +5,11 @@
 #include <functional>
 #include <map>
 #include <string>
+#include <vector>
 
 namespace quillane {
 
-// A symbol sheet larger than the stored one, in a file beside the program.
+// A symbol sheet larger than the stored one, in a file of the player's or the program's.
 struct SheetVariant {
     int width;  // the layout width it was drawn for, or 0
     const char* suffix;
@@ -27,20 +28,21 @@ struct CabinetGeometry {
     int Scale(int v) const;
 };
 
-// The cabinet's pictures: the stored ones, replaced by files beside the program where those
-// exist, and the reel pictures prepared for the layout width.
+// The cabinet's pictures: the stored ones, replaced by the player's or the program's files where
+// those exist, and the reel pictures prepared for the layout width.
 class CabinetPictures {
   public:
     using Report = std::function<void(const std::string& error)>;
 
-    // `programDirectory` holds the replacement files; `prefix` names the symbol sheets.
-    CabinetPictures(std::filesystem::path programDirectory, std::string prefix, Report report);
+    // `directories` hold the replacement files, searched in order; `prefix` names the sheets.
+    CabinetPictures(std::vector<std::filesystem::path> directories, std::string prefix,
+                    Report report);
 
     void LoadBuiltin();
     // A picture that cannot be read is reported and the stored one kept.
     void LoadReplacements();
     // Stretches the reel pictures to `layoutWidth`, taking a larger symbol sheet where one
-    // drawn for that width lies beside the program.
+    // drawn for that width is found among the files.
     void Prepare(int layoutWidth);
 
     const CabinetGeometry& geometry() const { return geometry_; }
@@ -64,7 +66,7 @@ class CabinetPictures {
     QImage LargeBackground();
     void PrepareLogo(int layoutWidth);
 
-    std::filesystem::path directory_;
+    std::vector<std::filesystem::path> directories_;
     std::string prefix_;
     Report report_;
     CabinetGeometry geometry_;

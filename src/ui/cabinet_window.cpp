@@ -59,7 +59,8 @@ void CabinetWindow::Step(const std::function<void()>& step) {
 
 void CabinetWindow::Create() {
     session_.Seed(env_.timeOfDaySeed());
-    settings_.programDirectory = env_.programFile.parent_path();
+    settings_.assetDirectories = AssetDirectories(env_.programFile);
+    settings_.dataDirectory = ProgramDataDirectory(env_.programFile);
     settings_.executableStem = ExecutableStem(env_.programFile);
     Step([&] {
         store_ = std::make_unique<GameFileStore>(GameFilePath(settings_.executableStem));
@@ -75,13 +76,13 @@ void CabinetWindow::Create() {
     busy_ = true;
 
     Step([&] {
-        if (FindFileNoCase(settings_.programDirectory, "Testing.ini"))
+        if (FindAsset(settings_.assetDirectories, "Testing.ini"))
             ReadSettings();
     });
     setWindowTitle(QString::fromStdString(settings_.productName));
     manualAction_->setText(QString::fromStdString(
         settings_.productName.empty() ? "&Manual" : "&" + settings_.productName + " Manual"));
-    settings_.helpFile = settings_.programDirectory / (settings_.executableStem + ".html");
+    settings_.helpFile = settings_.dataDirectory / (settings_.executableStem + ".html");
     help_ = env_.makeHelp(settings_.helpFile);
 
     // A first guess at the client area; the real one is laid out for once the window is shown.
@@ -93,7 +94,7 @@ void CabinetWindow::Create() {
                                      LayoutWidth(window.width(), ClientHeightFor(window.height())));
 
     auto report = [this](const std::string& error) { env_.messages.Error(error); };
-    pictures_ = std::make_unique<CabinetPictures>(settings_.programDirectory, settings_.assetPrefix,
+    pictures_ = std::make_unique<CabinetPictures>(settings_.assetDirectories, settings_.assetPrefix,
                                                   report);
     pictures_->LoadBuiltin();
     setWindowIcon(QIcon(QPixmap::fromImage(pictures_->logo)));
@@ -195,7 +196,7 @@ bool CabinetWindow::StoreGame(int slot, const std::string& name) {
 }
 
 void CabinetWindow::ReadSettings() {
-    const auto file = FindFileNoCase(settings_.programDirectory, "Testing.ini");
+    const auto file = FindAsset(settings_.assetDirectories, "Testing.ini");
     if (!file)
         return;
     const std::string text = profile::LoadText(*file);
@@ -213,9 +214,9 @@ int CabinetWindow::ClientHeightFor(int windowHeight) const {
 }
 
 std::filesystem::path CabinetWindow::AssetPath(const std::string& name) const {
-    if (auto found = FindFileNoCase(settings_.programDirectory, name))
+    if (auto found = FindAsset(settings_.assetDirectories, name))
         return *found;
-    return settings_.programDirectory / name;
+    return settings_.dataDirectory / name;
 }
 
 void CabinetWindow::ResizeSurface() {

@@ -8,6 +8,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "core/autoplay.h"
 #include "core/game_session.h"
@@ -51,9 +52,11 @@ inline constexpr const char* kNoSoundDeviceText =
 struct CabinetSettings {
     std::string productName = "Quillane";
     std::string webPageName = "quillane";
-    std::string versionText = "1.1";
+    std::string versionText = QUILLANE_VERSION;
     std::string assetPrefix = "Bingo";  // starts the names of the sounds, music and sheets
-    std::filesystem::path programDirectory;
+    // Where the player's replacements and then the program's own files are looked for.
+    std::vector<std::filesystem::path> assetDirectories;
+    std::filesystem::path dataDirectory;  // the program's own files
     std::string executableStem;
     std::filesystem::path helpFile;
     std::filesystem::path gameFile;

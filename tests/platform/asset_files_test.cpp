@@ -13,6 +13,7 @@
 #include <optional>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 extern char** environ;
 
@@ -111,6 +112,39 @@ TEST_F(FindFileNoCaseTest, GivesNothingForADirectoryItCannotList) {
         GTEST_SKIP() << "this user reads any directory";
     }
     EXPECT_EQ(Find("tester.jpg"), std::nullopt);
+}
+
+// An installed program lies in bin/ with its files in share/quillane; a build tree's program
+// has its files beside it.
+TEST_F(FindFileNoCaseTest, FindsTheProgramsFilesWhereverItIsInstalled) {
+    fs::create_directories(dir_ / "bin");
+    EXPECT_EQ(ProgramDataDirectory(dir_ / "bin" / "quillane"), dir_ / "bin");
+    fs::create_directories(dir_ / "share" / "quillane");
+    EXPECT_EQ(ProgramDataDirectory(dir_ / "bin" / "quillane"), dir_ / "share" / "quillane");
+    fs::create_directories(dir_ / "app");
+    EXPECT_EQ(ProgramDataDirectory(dir_ / "app" / "quillane"), dir_ / "app");
+}
+
+TEST_F(FindFileNoCaseTest, ThePlayersFilesComeFirst) {
+    const char* old = std::getenv("XDG_DATA_HOME");
+    const std::optional<std::string> saved = old ? std::optional<std::string>(old) : std::nullopt;
+    ::setenv("XDG_DATA_HOME", (dir_ / "data").c_str(), 1);
+    const auto directories = AssetDirectories(dir_ / "app" / "quillane");
+    if (saved) {
+        ::setenv("XDG_DATA_HOME", saved->c_str(), 1);
+    } else {
+        ::unsetenv("XDG_DATA_HOME");
+    }
+    ASSERT_EQ(directories, (std::vector<fs::path>{dir_ / "data" / "quillane", dir_ / "app"}));
+
+    fs::create_directories(dir_ / "data" / "quillane");
+    fs::create_directories(dir_ / "app");
+    std::ofstream(dir_ / "app" / "Bingo0.wav") << "x";
+    std::ofstream(dir_ / "app" / "Bingo3.wav") << "x";
+    std::ofstream(dir_ / "data" / "quillane" / "bingo3.WAV") << "x";
+    EXPECT_EQ(FindAsset(directories, "Bingo0.wav"), dir_ / "app" / "Bingo0.wav");
+    EXPECT_EQ(FindAsset(directories, "Bingo3.wav"), dir_ / "data" / "quillane" / "bingo3.WAV");
+    EXPECT_EQ(FindAsset(directories, "Bingo5.wav"), std::nullopt);
 }
 
 // Built-in pictures come from a resource file made for the test by Qt's own resource compiler.

@@ -20,10 +20,12 @@ CabinetFixture::CabinetFixture() {
     std::filesystem::remove_all(root_);
     programDir_ = root_ / "program";
     configDir_ = root_ / "config";
+    dataDir_ = root_ / "data";
     std::filesystem::create_directories(programDir_);
     std::filesystem::create_directories(configDir_);
     historyDir = root_ / "data" / "quillane";
     ::setenv("XDG_CONFIG_HOME", configDir_.c_str(), 1);
+    ::setenv("XDG_DATA_HOME", dataDir_.c_str(), 1);
     Put("Bingo0.wav");
     Put("Bingo3.wav");
 }
@@ -40,6 +42,11 @@ void CabinetFixture::Put(const std::string& name, const std::string& contents) {
 
 void CabinetFixture::Remove(const std::string& name) {
     std::filesystem::remove(programDir_ / name);
+}
+
+void CabinetFixture::PutForPlayer(const std::string& name, const std::string& contents) {
+    std::filesystem::create_directories(playerDir());
+    std::ofstream(playerDir() / name, std::ios::binary) << contents;
 }
 
 void CabinetFixture::PutShippedFile(const std::string& name) {

@@ -13,8 +13,9 @@
 
 namespace quillane::testing {
 
-// A main window in a program directory and configuration of its own, with recording adapters
-// and virtual time. Files can be placed beside the program before the window is made.
+// A main window in a program directory, configuration and player's data directory of its own,
+// with recording adapters and virtual time. Files can be placed beside the program or among the
+// player's before the window is made.
 class CabinetFixture : public ::testing::Test {
   protected:
     CabinetFixture();
@@ -25,10 +26,13 @@ class CabinetFixture : public ::testing::Test {
     std::filesystem::path gameFile() const { return configDir_ / "quillane" / "quillane.ini"; }
     // Where the window keeps the game history; set it before Start(), empty for none on disk.
     std::filesystem::path historyDir;
+    std::filesystem::path playerDir() const { return dataDir_ / "quillane"; }
 
     // A file beside the program.
     void Put(const std::string& name, const std::string& contents = "x");
     void Remove(const std::string& name);
+    // A file in the player's data directory.
+    void PutForPlayer(const std::string& name, const std::string& contents = "x");
     // The real built sounds, music and sheets, copied beside the program.
     void PutShippedFile(const std::string& name);
 
@@ -66,6 +70,7 @@ class CabinetFixture : public ::testing::Test {
     std::filesystem::path root_;
     std::filesystem::path programDir_;
     std::filesystem::path configDir_;
+    std::filesystem::path dataDir_;
     std::unique_ptr<CabinetWindow> form_;
 };
 

@@ -58,6 +58,18 @@ TEST_F(Startup, SettingsFileRenamesTheProductAndTheAssets) {
     EXPECT_EQ(sound.preloaded, (std::vector<std::string>{"ReelStop Keno0.wav", "Count Keno3.wav"}));
 }
 
+TEST_F(Startup, ThePlayersOwnFilesComeBeforeTheProgramsOnes) {
+    Put("Bingo0.mid", "MThd");
+    Put("Bingo1.mid", "MThd");
+    PutForPlayer("bingo1.MID", "MThd");
+    PutForPlayer("Testing.ini", "[Settings]\nAboutName=Mine\n");
+    CabinetWindow& form = Start();
+    EXPECT_EQ(form.windowTitle(), "Mine");
+    EXPECT_EQ(form.audio().playlist()[0], (programDir() / "Bingo0.mid").string());
+    EXPECT_EQ(form.audio().playlist()[1], (playerDir() / "bingo1.MID").string());
+    EXPECT_EQ(form.settings().helpFile, programDir() / "quillane.html") << "the manual is ours";
+}
+
 TEST_F(Startup, AnEmptyProductNameStillNamesTheManual) {
     Put("testing.INI", "[settings]\nABOUTNAME=\n");
     CabinetWindow& form = Start();

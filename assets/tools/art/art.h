@@ -45,6 +45,8 @@ QColor reelColour();
 void paintReelBackground(QPainter& p, const QRectF& cell);
 // The symbol with its shadow on a transparent ground.
 QImage drawSymbolSprite(int code, int size);
+// Ball B, I, N, G or O (0..4) in the symbols' 76-unit square, vector paths alone and no shadow.
+void paintBingoBall(QPainter& p, int letter);
 QImage drawSymbolCell(int code, int cellSize);
 QImage drawSymbolSheet(int cellSize);
 
@@ -69,6 +71,15 @@ struct MaskedPicture {
 };
 // `scale` times its 125 x 70 size, for large screens.
 MaskedPicture drawLogo(int scale = 1);
+// The logo's ribbon in its 125 x 70 frame, reading `text`; vector paths alone.
+void paintLogoRibbon(QPainter& p, const QString& text);
+
+// The application icon (icon.cpp): the logo's balls and ribbon on a tile, `size` units square,
+// vector paths alone; small sizes leave out what would only blur.
+void paintIcon(QPainter& p, double size);
+QImage drawIcon(int size);
+bool saveIconPng(const QImage& image, const QString& path);
+bool saveIconSvg(const QString& path);
 
 // Marker rows are in screen order; payline p (1..9) lives in row kMarkerRow[p - 1].
 constexpr int kMarkerRow[9] = {4, 1, 7, 0, 8, 2, 6, 3, 5};

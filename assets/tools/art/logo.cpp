@@ -1,5 +1,6 @@
 #include <QPainter>
 #include <QPainterPath>
+#include <algorithm>
 
 #include "art.h"
 
@@ -10,8 +11,9 @@ namespace {
 constexpr int kWidth = 125;
 constexpr int kHeight = 70;
 
-// A red ribbon with folded tails, reading "BONUS" under the arch of balls.
-void paintRibbon(QPainter& p) {
+}  // namespace
+
+void paintLogoRibbon(QPainter& p, const QString& text) {
     const QColor red(200, 20, 36);
     const QColor deep(110, 0, 16);
     QPainterPath leftTail;
@@ -41,20 +43,22 @@ void paintRibbon(QPainter& p) {
     p.setBrush(g);
     p.drawPath(band);
 
-    const QPainterPath text =
-        centredText(QStringLiteral("BONUS"), sansFont(16, true), QPointF(62.5, 48.5), 1.1);
+    if (text.isEmpty())
+        return;
+    // Longer words are narrowed to keep within the band.
+    const double stretch = std::min(1.1, 5.5 / text.size());
+    const QPainterPath letters =
+        centredText(text, sansFont(16, true), QPointF(62.5, 48.5), stretch);
     p.setPen(QPen(QColor(70, 0, 10), 2.4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.setBrush(Qt::NoBrush);
-    p.drawPath(text);
+    p.drawPath(letters);
     QLinearGradient tg(0, 41, 0, 56);
     tg.setColorAt(0.0, QColor(255, 252, 210));
     tg.setColorAt(1.0, QColor(245, 180, 40));
     p.setPen(Qt::NoPen);
     p.setBrush(tg);
-    p.drawPath(text);
+    p.drawPath(letters);
 }
-
-}  // namespace
 
 MaskedPicture drawLogo(int scale) {
     const int width = kWidth * scale, height = kHeight * scale;
@@ -64,7 +68,7 @@ MaskedPicture drawLogo(int scale) {
         QPainter p(&art);
         p.setRenderHint(QPainter::Antialiasing);
         p.scale(scale, scale);
-        paintRibbon(p);
+        paintLogoRibbon(p, QStringLiteral("BONUS"));
         // The five balls spell BINGO along an arch.
         const int size = 31;
         const double xs[5] = {15, 39, 62.5, 86, 110};

@@ -1,6 +1,7 @@
-// quillane-art PICTURES_DIR SHEETS_DIR BONUS_DIR: draws the main window's built-in pictures into
-// PICTURES_DIR, the larger symbol sheets, which the game finds beside itself, into SHEETS_DIR,
-// and the pictures of the bingo bonus and borrow windows into BONUS_DIR.
+// quillane-art PICTURES_DIR SHEETS_DIR BONUS_DIR [ICONS_DIR]: draws the main window's built-in
+// pictures into PICTURES_DIR, the larger symbol sheets, which the game finds beside itself, into
+// SHEETS_DIR, the pictures of the bingo bonus and borrow windows into BONUS_DIR, and the
+// application icon at the desktop's sizes and as SVG into ICONS_DIR.
 #include <QDir>
 #include <QGuiApplication>
 #include <array>
@@ -22,14 +23,15 @@ struct Job {
 
 int main(int argc, char** argv) {
     QGuiApplication app(argc, argv);
-    if (argc != 4) {
-        std::fprintf(stderr, "usage: %s PICTURES_DIR SHEETS_DIR BONUS_DIR\n", argv[0]);
+    if (argc != 4 && argc != 5) {
+        std::fprintf(stderr, "usage: %s PICTURES_DIR SHEETS_DIR BONUS_DIR [ICONS_DIR]\n", argv[0]);
         return 2;
     }
     const QDir out(QString::fromLocal8Bit(argv[1]));
     const QDir sheets(QString::fromLocal8Bit(argv[2]));
     const QDir bonus(QString::fromLocal8Bit(argv[3]));
-    for (const QDir& dir : {out, sheets, bonus}) {
+    const QDir icons(QString::fromLocal8Bit(argc == 5 ? argv[4] : argv[1]));
+    for (const QDir& dir : {out, sheets, bonus, icons}) {
         if (!dir.exists() && !QDir().mkpath(dir.path())) {
             std::fprintf(stderr, "cannot create %s\n", qPrintable(dir.path()));
             return 1;
@@ -94,6 +96,16 @@ int main(int argc, char** argv) {
     for (int amount : {1000, 100, 10, 1}) {
         jobs.push_back({&bonus, QStringLiteral("borrow_%1.png").arg(amount),
                         png(art::drawBorrowButton(amount))});
+    }
+
+    if (argc == 5) {
+        for (int size : {16, 22, 24, 32, 48, 64, 128, 256, 512}) {
+            jobs.push_back(
+                {&icons, QStringLiteral("quillane-%1.png").arg(size), [size](const QString& path) {
+                     return art::saveIconPng(art::drawIcon(size), path);
+                 }});
+        }
+        jobs.push_back({&icons, "quillane.svg", art::saveIconSvg});
     }
 
     int failures = 0;

@@ -929,6 +929,10 @@ void paintReelBackground(QPainter& p, const QRectF& cell) {
     p.fillRect(cell, g);
 }
 
+void paintBingoBall(QPainter& p, int letter) {
+    paintSymbol(p, 5 + letter);
+}
+
 QImage drawSymbolSprite(int code, int size) {
     QImage sprite(size, size, QImage::Format_ARGB32_Premultiplied);
     sprite.fill(Qt::transparent);

@@ -1,0 +1,43 @@
+#!/usr/bin/env bash
+# quillane --help, --version and a wrong option with no display: each answers at once, on its
+# stream and with its status, and leaves no settings or game file behind.
+# usage: command_line_test.sh QUILLANE VERSION
+set -euo pipefail
+quillane=$1
+version=$2
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM
+export HOME="$work/home" XDG_CONFIG_HOME="$work/home/config" XDG_DATA_HOME="$work/home/data" \
+    XDG_RUNTIME_DIR="$work/home/run"
+mkdir "$HOME"
+
+# Runs the game with the arguments given; sets $status, $out and $err.
+run() {
+    status=0
+    timeout 10 "$quillane" "$@" >"$work/out" 2>"$work/err" || status=$?
+    out=$(cat "$work/out")
+    err=$(cat "$work/err")
+}
+
+run --help
+[ "$status" -eq 0 ] || fail "--help: status $status: $err"
+[[ "$out" == "usage: quillane "* ]] || fail "--help printed: $out"
+[ -z "$err" ] || fail "--help wrote to standard error: $err"
+
+run --version
+[ "$status" -eq 0 ] && [ "$out" = "quillane $version" ] && [ -z "$err" ] ||
+    fail "--version: status $status, printed '$out', error '$err'"
+
+for wrong in --bogus -x stray -platform; do
+    run "$wrong"
+    [ "$status" -eq 2 ] || fail "$wrong: status $status"
+    [ -z "$out" ] || fail "$wrong printed on standard output: $out"
+    [ "$(wc -l <"$work/err")" -eq 1 ] && [[ "$err" == "quillane: "*"$wrong"* ]] ||
+        fail "$wrong: the error is not one line naming it: $err"
+done
+
+[ -z "$(ls -A "$HOME")" ] || fail "files were left in the home directory: $(find "$HOME")"
+echo "command line passed"
