@@ -165,6 +165,7 @@ void CabinetWindow::FinishStartup() {
 
 void CabinetWindow::NewGame() {
     session_.NewGame();
+    recentCredits_.clear();
     // A spin or bonus pay-out under way keeps the controls until its own end.
     if (cycleDepth_ == 0)
         busy_ = false;

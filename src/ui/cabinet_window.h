@@ -4,10 +4,12 @@
 #include <QImage>
 #include <QMainWindow>
 #include <cstdint>
+#include <deque>
 #include <filesystem>
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "core/game_session.h"
 #include "platform/clock.h"
@@ -98,6 +100,12 @@ class CabinetWindow : public QMainWindow {
     Timer& musicTimer() { return *musicTimer_; }
     Timer& bonusLaunchTimer() { return *bonusLaunchTimer_; }
     QAction* action(const QString& objectName) const;
+    // The credits after each of the game's last spins, oldest first, as the statistics window
+    // plots them: kept while the program runs, and begun again by New Game and by opening a game.
+    std::vector<std::int64_t> recentCredits() const {
+        return {recentCredits_.begin(), recentCredits_.end()};
+    }
+    static constexpr std::size_t kRecentCreditsKept = 100;
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -171,6 +179,7 @@ class CabinetWindow : public QMainWindow {
     bool blinkOn_ = false;
     int wildFrame_ = 4;
     int wildFrameStep_ = 1;
+    std::deque<std::int64_t> recentCredits_;
     bool busy_ = false;     // clicks and keys on the cabinet are ignored while set
     bool closing_ = false;  // ends a reel animation at once
 };

@@ -32,6 +32,7 @@ void CabinetWindow::RunSlotDialog(int mode) {
     if (mode == SlotDialog::kSave) {
         StoreGame(choice->slot, choice->name);
     } else if (session_.Open(choice->slot)) {
+        recentCredits_.clear();
         StoreGame(kCurrentGameSlot, "CurrentGame");
     }
 }
@@ -46,7 +47,10 @@ void CabinetWindow::BorrowCommand() {
 }
 
 void CabinetWindow::ShowStatistics() {
-    StatisticsWindow dialog(session_.TakeStatistics(), this);
+    const BetSettings& bet = session_.state().settings;
+    StatisticsWindow dialog(session_.TakeStatistics(),
+                            ComputeTheoreticalReturn(bet.linesBet, bet.creditsPerLine),
+                            recentCredits(), this);
     dialog.exec();
 }
 
@@ -59,6 +63,8 @@ void CabinetWindow::ShowPayoffChart() {
                 help_->ShowTopic(topic);
         },
         this);
+    const BetSettings& bet = session_.state().settings;
+    chart.ShowReturn(ComputeTheoreticalReturn(bet.linesBet, bet.creditsPerLine));
     chart.exec();
 }
 

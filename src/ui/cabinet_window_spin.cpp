@@ -57,6 +57,9 @@ void CabinetWindow::Spin() {
         SpinReels();
         EvaluateSpin();
         session_.EndSpin();
+        recentCredits_.push_back(session_.state().account.credits);
+        if (recentCredits_.size() > kRecentCreditsKept)
+            recentCredits_.pop_front();
         busy_ = false;
         painter_->DrawButton(CabinetPainter::Button::BetMax, true);
         painter_->DrawButton(CabinetPainter::Button::Spin, true);
@@ -201,6 +204,9 @@ void CabinetWindow::OpenBonusGame() {
                 audio_->PlayWin(true);
             CountUpWin(previous);
         }
+        // The bonus game's payout belongs to the spin that opened it.
+        if (!recentCredits_.empty())
+            recentCredits_.back() = session_.state().account.credits;
     });
 }
 
