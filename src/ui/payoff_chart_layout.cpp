@@ -329,22 +329,22 @@ PaychartLayout LayOutPaychart(int width, int cell, const QString& returnLine) {
         (k < 6 ? upperCaptions : lowerCaptions) << l.captions[place];
     }
     // The game's own figures, centred across the foot of the chart, no larger than the captions
-    // would be and across no more than the chart.
+    // would be and across no more than the chart; left out on a chart too small to keep them
+    // clear of the lower captions even at the smallest size.
     const int largestCaption = std::min(kCaptionPoints, explanationPoints);
-    l.hasReturnLine = !returnLine.isEmpty();
-    const int returnPoints =
-        l.hasReturnLine
-            ? Fitting(largestCaption,
-                      [&](int p) { return measure.Width(returnLine, p) + 2 * gap <= width; })
-            : kSmallestPoints;
-    const int foot =
-        l.hasReturnLine ? l.size.height() - measure.Height(returnPoints) - gap : l.size.height();
+    const int returnPoints = Fitting(
+        largestCaption, [&](int p) { return measure.Width(returnLine, p) + 2 * gap <= width; });
+    const int foot = l.size.height() - measure.Height(returnPoints) - gap;
+    l.hasReturnLine =
+        !returnLine.isEmpty() &&
+        lower + l.diagramSide + measure.Height(kSmallestPoints) + kCaptionGap + gap <= foot;
+    const int captionsEnd = l.hasReturnLine ? foot - gap : l.size.height();
     // Captions stay clear of the rule above the upper diagrams and of their neighbours, and
-    // never outgrow the explanation between them; the lower ones end above the foot's line.
+    // never outgrow the explanation between them.
     l.captionPoints = Fitting(largestCaption, [&](int p) {
         const int height = measure.Height(p) + kCaptionGap;
         return upper - height > l.separators[1] + l.separatorWidth &&
-               lower + l.diagramSide + height + (l.hasReturnLine ? gap : 0) <= foot &&
+               lower + l.diagramSide + height <= captionsEnd &&
                measure.Widest(upperCaptions, p) + gap <= upperPitch &&
                measure.Widest(lowerCaptions, p) + gap <= lowerPitch;
     });

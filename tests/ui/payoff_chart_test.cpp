@@ -394,8 +394,8 @@ TEST_F(PayoffChartTest, TheGamesOwnFiguresRunAcrossTheFootAndKeepClearAtEverySiz
     for (const auto& [lines, credits] : {std::pair(9, 10), std::pair(1, 1)}) {
         const TheoreticalReturn figures = ComputeTheoreticalReturn(lines, credits);
         for (const QSize screenSize :
-             {QSize(640, 480), QSize(720, 520), QSize(800, 600), QSize(1024, 700), QSize(1366, 768),
-              QSize(1920, 1080), QSize(3840, 2160)}) {
+             {QSize(560, 420), QSize(640, 480), QSize(720, 520), QSize(800, 600), QSize(1024, 700),
+              QSize(1366, 768), QSize(1920, 1080), QSize(3840, 2160)}) {
             SCOPED_TRACE(std::to_string(lines * credits) + " at " +
                          std::to_string(screenSize.width()));
             Make(QRect(QPoint(0, 0), screenSize)).ShowReturn(figures);
@@ -410,6 +410,12 @@ TEST_F(PayoffChartTest, TheGamesOwnFiguresRunAcrossTheFootAndKeepClearAtEverySiz
             for (int k = 0; k < kPatternCount; ++k)
                 EXPECT_GT(line->area.top(), OnSurface(chart_->caption(k)).bottom()) << k;
         }
+    }
+    // On a chart too small to keep it clear, the line is left out.
+    Make(QRect(0, 0, 320, 240)).ShowReturn(ComputeTheoreticalReturn(9, 10));
+    if (const Written* line = Find("Return at ")) {
+        for (int k = 0; k < kPatternCount; ++k)
+            EXPECT_GT(line->area.top(), OnSurface(chart_->caption(k)).bottom()) << k;
     }
     chart_->showNormal();
     chart_->resize(700, 500);
