@@ -120,20 +120,18 @@ QLabel* StatisticsWindow::Value(const char* name, int x, int y, bool bold, const
     return label;
 }
 
-// A value wider than its box grows to the left, where its caption leaves room, rather than
-// losing its first digits or its sign.
-void StatisticsWindow::Show(const char* name, const QString& text) {
-    QLabel* label = value(name);
-    label->setText(text);
-    const int needed = label->fontMetrics().horizontalAdvance(text) + 2;
-    if (needed > label->width()) {
-        const QRect box = label->geometry();
-        label->setGeometry(box.right() + 1 - needed, box.top(), needed, box.height());
-    }
-}
-
 void StatisticsWindow::ShowFigures(const Statistics& figures) {
-    auto show = [this](const char* name, const QString& text) { Show(name, text); };
+    // A value wider than its box grows to the left, where its caption leaves room, rather than
+    // losing its first digits or its sign.
+    auto show = [this](const char* name, const QString& text) {
+        QLabel* label = value(name);
+        label->setText(text);
+        const int needed = label->fontMetrics().horizontalAdvance(text) + 2;
+        if (needed > label->width()) {
+            const QRect box = label->geometry();
+            label->setGeometry(box.right() + 1 - needed, box.top(), needed, box.height());
+        }
+    };
     show("SpinsValue", GroupedNumber(figures.spins));
     show("CreditsValue", GroupedNumber(figures.credits));
     show("BorrowedValue", GroupedNumber(figures.borrowed));

@@ -33,8 +33,6 @@ class StatisticsWindow : public QDialog {
   private:
     QLabel* Caption(const char* name, const QString& text, int x, int y, bool bold);
     QLabel* Value(const char* name, int x, int y, bool bold, const QString& colour = {});
-    // Writes `text` in the value, which grows to the left when it needs more room.
-    void Show(const char* name, const QString& text);
 
     CreditsPlot* plot_ = nullptr;
 };
