@@ -126,6 +126,10 @@ class CabinetWindow : public QMainWindow {
     Timer& bonusLaunchTimer() { return *bonusLaunchTimer_; }
     Timer& autoplayTimer() { return *autoplayTimer_; }
     QAction* action(const QString& objectName) const;
+    // The credits after each of the game's last spins, oldest first, as the statistics window
+    // plots them: from the game history, so they follow the game through restarts and slots.
+    std::vector<std::int64_t> recentCredits() const { return history_->Balances(); }
+    static constexpr std::size_t kRecentCreditsKept = GameHistory::kMaxRecords;
 
   protected:
     void closeEvent(QCloseEvent* event) override;

@@ -49,7 +49,10 @@ void CabinetWindow::BorrowCommand() {
 }
 
 void CabinetWindow::ShowStatistics() {
-    StatisticsWindow dialog(session_.TakeStatistics(), this);
+    const BetSettings& bet = session_.state().settings;
+    StatisticsWindow dialog(session_.TakeStatistics(),
+                            ComputeTheoreticalReturn(bet.linesBet, bet.creditsPerLine),
+                            recentCredits(), this);
     dialog.exec();
 }
 
@@ -62,6 +65,8 @@ void CabinetWindow::ShowPayoffChart() {
                 help_->ShowTopic(topic);
         },
         this);
+    const BetSettings& bet = session_.state().settings;
+    chart.ShowReturn(ComputeTheoreticalReturn(bet.linesBet, bet.creditsPerLine));
     chart.exec();
 }
 

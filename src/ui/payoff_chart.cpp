@@ -6,6 +6,7 @@
 
 #include "core/scale.h"
 #include "platform/asset_files.h"
+#include "ui/return_text.h"
 #include "ui/window_style.h"
 
 // The pattern diagrams are compiled into this static library with the bonus window's pictures.
@@ -68,6 +69,11 @@ QPoint PayoffChart::origin() const {
     const QSize shown = surface_.deviceIndependentSize().toSize();
     return {std::max(0, (width() - shown.width()) / 2),
             std::max(0, (height() - shown.height()) / 2)};
+}
+
+void PayoffChart::ShowReturn(const TheoreticalReturn& figures) {
+    returnLine_ = ReturnLine(figures);
+    Redraw();
 }
 
 void PayoffChart::CloseChart() {

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "core/bingo.h"
+#include "core/return_figures.h"
 #include "platform/canvas.h"
 #include "ui/payoff_chart_layout.h"
 #include "ui/picture_box.h"
@@ -36,6 +37,8 @@ class PayoffChart : public QDialog {
     PayoffChart(int sheetWidth, const QImage& symbolSheet, int cellSize, const QRect& area,
                 std::function<void(int)> showHelpTopic, QWidget* parent = nullptr);
 
+    // Writes the game's own figures for a bet in a line across the chart's foot.
+    void ShowReturn(const TheoreticalReturn& figures);
     void Redraw();
     void CloseChart();
     void DrawSymbolBox(int x, int y, int n);
@@ -72,6 +75,7 @@ class PayoffChart : public QDialog {
     std::array<QImage, kPatternCount> diagramPictures_;       // at their own size
     std::array<QImage, kPatternCount> largeDiagramPictures_;  // at twice their size
     std::function<void(int)> showHelpTopic_;
+    QString returnLine_;
     QImage surface_;
     Canvas canvas_{surface_};
     std::vector<WrittenText> written_;

@@ -178,7 +178,7 @@ int ChartCellFor(int width, int sheetWidth, int sheetCell) {
     return width == sheetWidth ? sheetCell : std::max(1, sheetCell * width / sheetWidth);
 }
 
-PaychartLayout LayOutPaychart(int width, int cell) {
+PaychartLayout LayOutPaychart(int width, int cell, const QString& returnLine) {
     auto scale = [width](int v) { return ScaleToScreen(v, width); };
     const int c = cell;
     const int gap = std::max(1, scale(kGap));
@@ -328,15 +328,29 @@ PaychartLayout LayOutPaychart(int width, int cell) {
             QString::fromLatin1(kCaptions[place].data(), static_cast<int>(kCaptions[place].size()));
         (k < 6 ? upperCaptions : lowerCaptions) << l.captions[place];
     }
+    // The game's own figures, centred across the foot of the chart, no larger than the captions
+    // would be and across no more than the chart; left out on a chart too small to keep them
+    // clear of the lower captions even at the smallest size.
+    const int largestCaption = std::min(kCaptionPoints, explanationPoints);
+    const int returnPoints = Fitting(
+        largestCaption, [&](int p) { return measure.Width(returnLine, p) + 2 * gap <= width; });
+    const int foot = l.size.height() - measure.Height(returnPoints) - gap;
+    l.hasReturnLine =
+        !returnLine.isEmpty() &&
+        lower + l.diagramSide + measure.Height(kSmallestPoints) + kCaptionGap + gap <= foot;
+    const int captionsEnd = l.hasReturnLine ? foot - gap : l.size.height();
     // Captions stay clear of the rule above the upper diagrams and of their neighbours, and
     // never outgrow the explanation between them.
-    l.captionPoints = Fitting(std::min(kCaptionPoints, explanationPoints), [&](int p) {
+    l.captionPoints = Fitting(largestCaption, [&](int p) {
         const int height = measure.Height(p) + kCaptionGap;
         return upper - height > l.separators[1] + l.separatorWidth &&
-               lower + l.diagramSide + height <= l.size.height() &&
+               lower + l.diagramSide + height <= captionsEnd &&
                measure.Widest(upperCaptions, p) + gap <= upperPitch &&
                measure.Widest(lowerCaptions, p) + gap <= lowerPitch;
     });
+    if (l.hasReturnLine) {
+        write(returnLine, width / 2, l.size.height() - gap, Centre, returnPoints, kWhite, true);
+    }
     return l;
 }
 

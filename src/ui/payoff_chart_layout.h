@@ -57,6 +57,9 @@ struct PaychartLayout {
     std::array<int, kPatternCount> diagramPictures;  // the pattern picture shown at each place
     std::array<QString, kPatternCount> captions;
     int captionPoints;
+    // The game's own figures in one line across the foot of the chart, below the lower captions;
+    // last of `texts`, when there is one.
+    bool hasReturnLine;
 };
 
 // The pattern pictures' own size; they are shrunk only on charts narrower than the design.
@@ -70,6 +73,7 @@ int ChartWidthFor(QSize client);
 // The symbol cell on a chart `width` wide, for a sheet whose cells are `sheetCell` pixels on a
 // layout `sheetWidth` wide.
 int ChartCellFor(int width, int sheetWidth, int sheetCell);
-PaychartLayout LayOutPaychart(int width, int cell);
+// `returnLine`, when not empty, is written across the foot of the chart.
+PaychartLayout LayOutPaychart(int width, int cell, const QString& returnLine = {});
 
 }  // namespace quillane

@@ -13,7 +13,7 @@ const QColor kGrey(0x80, 0x80, 0x80);
 
 void PayoffChart::Redraw() {
     const int w = ChartWidthFor(size());
-    layout_ = LayOutPaychart(w, ChartCellFor(w, sheetWidth_, cellSize_));
+    layout_ = LayOutPaychart(w, ChartCellFor(w, sheetWidth_, cellSize_), returnLine_);
     const PaychartLayout& layout = layout_;
     // In the screen's own pixels, so text and symbols stay sharp where it doubles them.
     const double ratio = devicePixelRatioF();

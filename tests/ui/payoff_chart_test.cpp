@@ -387,6 +387,44 @@ TEST_F(PayoffChartTest, FitsAndKeepsClearOnScreensFromTheSmallestToTheLargest) {
     ExpectNothingOverlaps();
 }
 
+TEST_F(PayoffChartTest, TheGamesOwnFiguresRunAcrossTheFootAndKeepClearAtEverySize) {
+    Start();
+    PassStartup();
+    // The widest line and the narrowest, at sizes from the smallest screen to the largest.
+    for (const auto& [lines, credits] : {std::pair(9, 10), std::pair(1, 1)}) {
+        const TheoreticalReturn figures = ComputeTheoreticalReturn(lines, credits);
+        for (const QSize screenSize :
+             {QSize(560, 420), QSize(640, 480), QSize(720, 520), QSize(800, 600), QSize(1024, 700),
+              QSize(1366, 768), QSize(1920, 1080), QSize(3840, 2160)}) {
+            SCOPED_TRACE(std::to_string(lines * credits) + " at " +
+                         std::to_string(screenSize.width()));
+            Make(QRect(QPoint(0, 0), screenSize)).ShowReturn(figures);
+            ExpectFitsItsWindow();
+            ExpectNothingOverlaps();
+            ExpectSilverLinesWithCloseBetween();
+            const Written* line = Find("Return at " + QString::number(lines));
+            ASSERT_TRUE(line);
+            EXPECT_TRUE(line->text.contains("(exact)") && line->text.contains("(estimated from"))
+                << line->text.toStdString();
+            EXPECT_LE(std::abs(2 * line->area.center().x() - chart_->surface().width()), 4);
+            for (int k = 0; k < kPatternCount; ++k)
+                EXPECT_GT(line->area.top(), OnSurface(chart_->caption(k)).bottom()) << k;
+        }
+    }
+    // On a chart too small to keep it clear, the line is left out.
+    Make(QRect(0, 0, 320, 240)).ShowReturn(ComputeTheoreticalReturn(9, 10));
+    if (const Written* line = Find("Return at ")) {
+        for (int k = 0; k < kPatternCount; ++k)
+            EXPECT_GT(line->area.top(), OnSurface(chart_->caption(k)).bottom()) << k;
+    }
+    chart_->showNormal();
+    chart_->resize(700, 500);
+    clock.ProcessEvents();
+    SCOPED_TRACE("made smaller");
+    ExpectFitsItsWindow();
+    ExpectNothingOverlaps();
+}
+
 TEST_F(PayoffChartTest, EachCaptionSitsByTheDiagramOfThePatternItNames) {
     PayoffChart& chart = Open();
     const QImage window = chart.grab().toImage().convertToFormat(QImage::Format_ARGB32);
