@@ -72,7 +72,8 @@ cat >"$work/screen.json" <<JSON
 JSON
 QT_QPA_PLATFORM="offscreen:configfile=$work/screen.json" XDG_CONFIG_HOME="$work/render-config" \
     "$render_stats" "$(value Credits)" "$(value Borrowed)" "$(value Spins)" "$(value TotalBets)" \
-    "$(value Bonus)" "$work/stats-expected.png" || fail "rendering the statistics offscreen"
+    "$(value Bonus)" "$work/stats-expected.png" "$XDG_DATA_HOME/quillane" ||
+    fail "rendering the statistics offscreen"
 differing=$(compare -metric AE -fuzz 3% "$work/stats.png" "$work/stats-expected.png" "$work/stats-diff.png" 2>&1 || true)
 [ "${differing%% *}" -lt 50 ] 2>/dev/null || fail "the statistics window differs in $differing pixels"
 xdotool key Return

@@ -38,6 +38,9 @@ play_on() {
     xdotool windowsize --sync "$window" "${2:-70%}" "${3:-70%}" || true
     sleep 3
     whole "$size-resized"
+    # The spin may have opened the bonus game, which holds the window until it is played.
+    sleep 2
+    finish_bonus || true
     exit_game
     for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
     pids=()

@@ -84,22 +84,35 @@ settle() {
 }
 
 # A spin with three balls opens the bonus game: pick the blue card, play it quickly, and wait
-# for the window to close itself and the payout to be counted.
-play_bonus() {
+# for the window to close itself.
+finish_bonus() {
     local bonus
     bonus=$(xdotool search --onlyvisible --name '^Bingo Bonus Game$' | head -n1 || true)
-    [ -n "$bonus" ] || return 0
+    [ -n "$bonus" ] || return 1
     echo "a bonus game opened" >&2
     eval "$(xdotool getwindowgeometry --shell "$bonus")"
-    local ox=$((X + (WIDTH - 800) / 2)) oy=$((Y + (HEIGHT - 550) / 2))
-    click $((ox + 80)) $((oy + 420))
+    # The window lays its 800 by 550 design out centred, grown with a large window.
+    at() {
+        awk -v x="$1" -v y="$2" -v X="$X" -v Y="$Y" -v w="$WIDTH" -v h="$HEIGHT" 'BEGIN {
+            s = w / 862; if (h / 613 < s) s = h / 613; if (s < 1) s = 1
+            printf "%d %d", X + (w - 800 * s) / 2 + x * s, Y + (h - 550 * s) / 2 + y * s }'
+    }
+    # shellcheck disable=SC2046
+    click $(at 80 420)
     sleep 0.5
-    click $((ox + 351 + 57)) $((oy + 10 + 48))
+    # shellcheck disable=SC2046
+    click $(at 408 58)
     for _ in $(seq 120); do
         xdotool search --onlyvisible --name '^Bingo Bonus Game$' >/dev/null || break
         sleep 0.5
     done
     xdotool search --onlyvisible --name '^Bingo Bonus Game$' >/dev/null && fail "the bonus game never ended"
+    return 0
+}
+
+# ...and wait for the payout to be counted.
+play_bonus() {
+    finish_bonus || return 0
     settle >/dev/null
 }
 
