@@ -7,8 +7,8 @@
 #include "core/seed_jump.h"
 
 // The deal turns some 113,000 seeds into draws. Where the processor has AVX2, a second copy of its
-// two loops, chosen when the program loads, does that in wider vectors at twice the speed; both
-// copies reckon in integers alone, so they deal the same.
+// two loops, chosen when the program loads, does that in vectors twice as wide; both copies reckon
+// in integers alone, so they deal the same.
 #if defined(__x86_64__) && defined(__has_attribute)
 #if __has_attribute(target_clones)
 #define QUILLANE_ALSO_FOR_AVX2 __attribute__((target_clones("avx2", "default")))

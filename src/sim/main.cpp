@@ -73,9 +73,12 @@ bool Run(const quillane::sim::Options& options) {
     settings.jsonl = options.jsonl;
     const int threads = options.threads ? *options.threads : MachineThreads();
     // Enough spins that every thread has a few shares of each batch.
-    const std::uint64_t batch = std::max<std::uint64_t>(16384, 1024 * std::uint64_t(threads));
+    const std::uint64_t batch =
+        std::max<std::uint64_t>(16384, 1024 * static_cast<unsigned>(threads));
     sim::BatchPlayer player(settings, threads);
-    sim::Progress progress(options.spins, isatty(STDERR_FILENO) != 0);
+    // Spins written to the same terminal would tangle with the bar.
+    const bool bar = isatty(STDERR_FILENO) != 0 && !(options.jsonl && isatty(STDOUT_FILENO) != 0);
+    sim::Progress progress(options.spins, bar);
     for (std::uint64_t done = 0; done < options.spins;) {
         const auto count = static_cast<std::size_t>(std::min(batch, options.spins - done));
         if (!Write(player.Play(count)))
