@@ -42,7 +42,7 @@ void Summary::Add(const Spin& spin, std::int32_t spinBet) {
     bonusTriggers += spin.result.ballCount >= kBonusBallCount;
 
     wonSquares.Add(win * win);
-    baseSquares += own * own;
+    baseSquares.Add(own * own);
     if (spin.bonus) {
         ++bonusGames;
         bonusSquares.Add(payout * payout);
@@ -61,7 +61,7 @@ Estimate Summary::Return() const {
 }
 
 Estimate Summary::BaseReturn() const {
-    return EstimateOf(baseWon, baseSquares, spins, SpinBet());
+    return EstimateOf(baseWon, baseSquares.Value(), spins, SpinBet());
 }
 
 Estimate Summary::BonusReturn() const {

@@ -44,7 +44,7 @@ struct Summary {
 
     // The squares of each spin's win (with its bonus), its own win, and its bonus payout.
     WideSum wonSquares;
-    std::uint64_t baseSquares = 0;  // a spin's own win stays far below 2^32
+    WideSum baseSquares;
     WideSum bonusSquares;
     std::uint64_t largestWin = 0;  // one spin's win with its bonus payout
     std::uint64_t largestWinSpin = 0;
