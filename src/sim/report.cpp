@@ -108,12 +108,15 @@ std::string SummaryText(const Summary& s, std::uint32_t seed, int lines, int cre
            "% of the bet)\n";
     out += ReturnText("Return 95%      ", s.Return());
     out += ReturnText("Base game 95%   ", s.BaseReturn());
-    out += ReturnText("Bonus 95%       ", s.BonusReturn());
+    if (s.bonusGames > 0)
+        out += ReturnText("Bonus 95%       ", s.BonusReturn());
     out += "Volatility      " + Fixed(s.Return().sd, 4) +
            " bets (standard deviation of the win per spin)\n";
     out += "Largest win     " + std::to_string(s.largestWin) + " credits, spin " +
            std::to_string(s.largestWinSpin) + "\n";
     out += "Longest drought " + std::to_string(s.longestWinlessRun) + " spins without a win\n";
+    if (s.bonusGames == 0)
+        return out + "Bonus payout    no bonus game played\n";
     const Estimate payout = s.BonusPayout();
     out += "Bonus payout    mean " + Fixed(payout.mean, 2) + ", standard deviation " +
            Fixed(payout.sd, 2) + " credits over " + std::to_string(s.bonusGames) + " games\n";
