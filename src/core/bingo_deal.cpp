@@ -137,8 +137,11 @@ QUILLANE_ALSO_FOR_AVX2 void DealCalls(std::uint32_t seed, BingoDeal& deal) {
             seeds[k] = kPass.From(start);
         }
         for (std::size_t j = 0; j < kBingoNumbers; ++j) {
-            for (std::size_t k = 0; k < kRuns; ++k)
-                std::swap(runs[k][j], runs[k][static_cast<std::size_t>(scaled[k][j] >> 32)]);
+            for (std::size_t k = 0; k < kRuns; ++k) {
+                // A draw below 75 fits a byte, which the swap loads on its own.
+                const auto drawn = static_cast<std::uint8_t>(scaled[k][j] >> 32);
+                std::swap(runs[k][j], runs[k][drawn]);
+            }
         }
     }
     Positions order = runs[0];
