@@ -4,6 +4,7 @@
 #include "core/exact_return.h"
 #include "core/spin_draw.h"
 #include "core/spin_result.h"
+#include "sim/batch_player.h"
 #include "sim/simulator.h"
 
 namespace {
@@ -30,6 +31,18 @@ void BM_SimulatedSpin(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations());
 }
 BENCHMARK(BM_SimulatedSpin);
+
+// Spins with their bonus games as quillane-sim plays them, the games shared among the threads.
+void BM_SpinsWithBonusGames(benchmark::State& state) {
+    quillane::sim::PlaySettings settings;
+    settings.seed = 1;
+    quillane::sim::BatchPlayer player(settings, static_cast<int>(state.range(0)));
+    constexpr std::size_t kBatch = 16384;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(player.Play(kBatch));
+    state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(kBatch));
+}
+BENCHMARK(BM_SpinsWithBonusGames)->ArgName("threads")->Arg(1)->Arg(2)->UseRealTime();
 
 // Whole bonus games, dealt and played to the blackout; the simulator needs 5,000 a second.
 void BM_BonusGame(benchmark::State& state) {

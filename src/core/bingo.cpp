@@ -2,17 +2,13 @@
 
 #include <algorithm>
 #include <cmath>
-#include <numeric>
 #include <stdexcept>
 
-#include "core/shuffle.h"
+#include "core/bingo_deal.h"
 
 namespace quillane {
 namespace {
 
-constexpr int kColumns = 5;
-constexpr int kRows = 5;
-constexpr int kColumnNumbers = 15;  // each column draws from its own fifteen
 constexpr std::int32_t kPatternPayPerBet = 4;
 constexpr std::int32_t kStartingJackpotPerBet = 50'000;
 constexpr long double kJackpotShrink = 0.825L;
@@ -59,21 +55,10 @@ std::int32_t JackpotCredits(double jackpot) {
 }
 
 BingoGame::BingoGame(RandomGenerator& random, std::int32_t lastSlotBet) {
-    for (BingoCard& card : cards_) {
-        for (int column = 0; column < kColumns; ++column) {
-            std::array<std::uint8_t, kColumnNumbers> list;
-            std::iota(list.begin(), list.end(), 1);
-            ShuffleInPasses(list, kCardShufflePasses, random);
-            for (int row = 0; row < kRows; ++row) {
-                card.numbers[Index(column * kRows + row)] =
-                    static_cast<std::uint16_t>(list[Index(row)] + kColumnNumbers * column);
-            }
-        }
-    }
-    std::array<std::uint8_t, kBingoNumbers> calls;
-    std::iota(calls.begin(), calls.end(), 1);
-    ShuffleInPasses(calls, kCallShufflePasses, random);
-    std::copy(calls.begin(), calls.end(), sequence_.begin());
+    const BingoDeal deal = DealBingo(random);
+    for (std::size_t c = 0; c < cards_.size(); ++c)
+        cards_[c].numbers = deal.cards[c];
+    sequence_ = deal.sequence;
     Start(lastSlotBet);
 }
 
@@ -109,24 +94,72 @@ BingoGame::CallResult BingoGame::Call() {
     if (Over())
         throw std::logic_error("the blackout has ended this bingo game");
     CallResult result;
-    MakeCall(&result);
+    MakeCall(result);
     return result;
 }
 
+// A pattern goes to the cards completing it on the earliest call, and the first blackout ends the
+// game, so the rest of the game follows from the call that marks each cell.
 void BingoGame::PlayOut() {
-    while (!Over())
-        MakeCall(nullptr);
+    if (Over())
+        return;
+    std::array<std::uint8_t, kBingoNumbers + 1> callOf{};
+    for (int i = 0; i < kBingoNumbers; ++i)
+        callOf[sequence_[Index(i)]] = static_cast<std::uint8_t>(i + 1);
+    std::array<CellCalls, kCardCount> cellCalls;
+    Completing blackout;
+    for (std::size_t c = 0; c < cards_.size(); ++c) {
+        for (std::size_t cell = 0; cell < cellCalls[c].size(); ++cell)
+            cellCalls[c][cell] = callOf[cards_[c].numbers[cell]];
+        blackout[c] = CompletingCall(cellCalls[c], Pattern::Blackout);
+    }
+    const int end = *std::min_element(blackout.begin(), blackout.end());
+
+    for (int p = 0; p < kVariationCount; ++p) {
+        if (won_[Index(p)])
+            continue;
+        Completing completing;
+        for (std::size_t c = 0; c < cards_.size(); ++c)
+            completing[c] = CompletingCall(cellCalls[c], static_cast<Pattern>(p));
+        const int first = *std::min_element(completing.begin(), completing.end());
+        if (first <= end)
+            Award(static_cast<Pattern>(p), completing, first, patternPay_);
+    }
+    for (int call = callsMade_ + 1; call <= end; ++call)
+        jackpot_ = NextJackpot(jackpot_, call, patternPay_);
+    Award(Pattern::Blackout, blackout, end, JackpotCredits(jackpot_));
+
+    for (std::size_t c = 0; c < cards_.size(); ++c) {
+        for (std::size_t cell = 0; cell < cellCalls[c].size(); ++cell) {
+            if (cellCalls[c][cell] <= end) {
+                marks_[c] |= 1u << cell;
+                cards_[c].marked[cell] = 1;
+            }
+        }
+    }
+    for (int number = 1; number <= kBingoNumbers; ++number)
+        called_[Index(number - 1)] = callOf[Index(number)] <= end;
+    callsMade_ = end;
 }
 
-void BingoGame::MakeCall(CallResult* report) {
+void BingoGame::Award(Pattern pattern, const Completing& completing, int call, std::int32_t pay) {
+    const auto count =
+        static_cast<std::int32_t>(std::count(completing.begin(), completing.end(), call));
+    const std::int32_t share = pay / count;
+    for (std::size_t c = 0; c < completing.size(); ++c) {
+        if (completing[c] == call)
+            totals_[c] += share;
+    }
+    won_[static_cast<std::size_t>(pattern)] = true;
+}
+
+void BingoGame::MakeCall(CallResult& report) {
     const int call = callsMade_ + 1;
     jackpot_ = NextJackpot(jackpot_, call, patternPay_);
     const int number = sequence_[Index(callsMade_)];
     called_[Index(number - 1)] = true;
-    if (report != nullptr) {
-        report->call = call;
-        report->number = number;
-    }
+    report.call = call;
+    report.number = number;
     unsigned dobbed = 0;
     for (std::size_t c = 0; c < cards_.size(); ++c) {
         const int cell = cellOf_[c][Index(number)];
@@ -135,8 +168,7 @@ void BingoGame::MakeCall(CallResult* report) {
         marks_[c] |= 1u << cell;
         cards_[c].marked[Index(cell)] = 1;
         dobbed |= 1u << c;
-        if (report != nullptr)
-            report->dobbed.push_back(static_cast<int>(c));
+        report.dobbed.push_back(static_cast<int>(c));
     }
     callsMade_ = call;
     // A card that was not dobbed cannot have an open pattern now: it would have won it before.
@@ -150,7 +182,7 @@ void BingoGame::MakeCall(CallResult* report) {
         TestPattern(Pattern::Blackout, dobbed, report);
 }
 
-void BingoGame::TestPattern(Pattern pattern, unsigned candidates, CallResult* report) {
+void BingoGame::TestPattern(Pattern pattern, unsigned candidates, CallResult& report) {
     std::array<int, kCardCount> winners;
     int count = 0;
     for (std::size_t c = 0; c < cards_.size(); ++c) {
@@ -164,10 +196,8 @@ void BingoGame::TestPattern(Pattern pattern, unsigned candidates, CallResult* re
     const std::int32_t share = pay / count;
     for (int i = 0; i < count; ++i)
         totals_[Index(winners[Index(i)])] += share;
-    if (report != nullptr) {
-        report->wins.push_back(
-            {pattern, std::vector<int>(winners.begin(), winners.begin() + count), share});
-    }
+    report.wins.push_back(
+        {pattern, std::vector<int>(winners.begin(), winners.begin() + count), share});
 }
 
 bool BingoGame::Over() const {

@@ -13,6 +13,7 @@ inline constexpr int kCardCount = 5;   // Blue, Red, White, Green, Yellow
 inline constexpr int kCardCells = 25;  // column-major: cell = column * 5 + row
 inline constexpr int kFreeCell = 12;   // column N, row 2: marked from the start
 inline constexpr int kBingoNumbers = 75;
+inline constexpr int kColumnNumbers = 15;  // B holds 1-15, I 16-30, N 31-45, G 46-60, O 61-75
 inline constexpr int kVariationCount = 12;
 inline constexpr int kPatternCount = 13;  // the twelve variations, then the blackout
 inline constexpr int kFirstShrinkingCall = 25;
@@ -66,6 +67,12 @@ struct BingoCard {
 // pattern. The free space counts as marked whether its bit is set or not.
 bool HasPattern(std::uint32_t marks, Pattern pattern);
 
+// For each cell, the call that marks it (1 to 75).
+using CellCalls = std::array<std::uint8_t, kCardCells>;
+// The first call after which a card marked at those calls has the pattern; the free space counts
+// as marked from the start.
+int CompletingCall(const CellCalls& calls, Pattern pattern);
+
 // The jackpot for call `call` (1 for the first): it shrinks by 17.5% a call from the 25th,
 // multiplied at extended precision, and never falls below the pattern pay.
 double NextJackpot(double jackpot, int call, std::int32_t patternPay);
@@ -100,7 +107,7 @@ class BingoGame {
     // Makes the next call: the jackpot for this call, the number, the dobs, then the
     // variations not yet won and the blackout. Only valid while !Over().
     CallResult Call();
-    // Makes every remaining call, as Call() would, without reporting them.
+    // Ends the game as the remaining calls would, without making them one by one.
     void PlayOut();
 
     bool Over() const;
@@ -115,10 +122,13 @@ class BingoGame {
 
   private:
     void Start(std::int32_t lastSlotBet);
-    // Reports into `report` unless it is null.
-    void MakeCall(CallResult* report);
+    void MakeCall(CallResult& report);
     // Only the cards whose bits are set in `candidates` can have the pattern.
-    void TestPattern(Pattern pattern, unsigned candidates, CallResult* report);
+    void TestPattern(Pattern pattern, unsigned candidates, CallResult& report);
+    // Each card's completing call for a pattern.
+    using Completing = std::array<int, kCardCount>;
+    // Shares `pay` among the cards completing the pattern on `call`.
+    void Award(Pattern pattern, const Completing& completing, int call, std::int32_t pay);
 
     std::array<BingoCard, kCardCount> cards_{};
     std::array<std::uint16_t, kBingoNumbers> sequence_{};

@@ -1,5 +1,8 @@
 #include "core/bingo.h"
 
+#include <algorithm>
+#include <bit>
+
 namespace quillane {
 
 const std::array<PatternInfo, kPatternCount> kPatterns = {{
@@ -80,6 +83,24 @@ bool Covers(std::uint32_t marks, std::uint32_t shape) {
     return (marks & shape) == shape;
 }
 
+// The call that marks the last of the shape's cells.
+int LastCall(const CellCalls& calls, std::uint32_t shape) {
+    int last = 0;
+    for (; shape != 0; shape &= shape - 1)
+        last = std::max(last, int{calls[static_cast<std::size_t>(std::countr_zero(shape))]});
+    return last;
+}
+
+// The calls completing each of the shapes, in order.
+template <std::size_t N>
+std::array<int, N> LastCalls(const CellCalls& calls, const std::uint32_t (&shapes)[N]) {
+    std::array<int, N> last;
+    for (std::size_t i = 0; i < N; ++i)
+        last[i] = LastCall(calls, shapes[i]);
+    std::sort(last.begin(), last.end());
+    return last;
+}
+
 }  // namespace
 
 bool HasPattern(std::uint32_t marks, Pattern pattern) {
@@ -113,6 +134,40 @@ bool HasPattern(std::uint32_t marks, Pattern pattern) {
             return Covers(marks, kAllCells);
     }
     return false;
+}
+
+int CompletingCall(const CellCalls& calls, Pattern pattern) {
+    CellCalls withFree = calls;
+    withFree[kFreeCell] = 0;
+    switch (pattern) {
+        case Pattern::LargePlus:
+            return LastCall(withFree, kLargePlus);
+        case Pattern::LargeX:
+            return LastCall(withFree, kLargeX);
+        case Pattern::FourCorners:
+            return LastCall(withFree, kFourCorners);
+        case Pattern::InsideCorners:
+            return LastCall(withFree, kInsideCorners);
+        case Pattern::SolidDiamond:
+            return LastCall(withFree, kSolidDiamond);
+        case Pattern::SmallDiamond:
+            return LastCall(withFree, kSmallDiamond);
+        case Pattern::LargeDiamond:
+            return LastCall(withFree, kLargeDiamond);
+        case Pattern::PictureFrame:
+            return LastCall(withFree, kPictureFrame);
+        case Pattern::SmallFrame:
+            return LastCall(withFree, kSmallFrame);
+        case Pattern::AnyBingo:
+            return LastCalls(withFree, kLines)[0];
+        case Pattern::DoubleHardWay:
+            return LastCalls(withFree, kHardLines)[1];
+        case Pattern::PostageStamp:
+            return LastCalls(withFree, kStamps)[0];
+        case Pattern::Blackout:
+            return LastCall(withFree, kAllCells);
+    }
+    return 0;
 }
 
 std::uint32_t BingoCard::Marks() const {

@@ -13,13 +13,6 @@ namespace {
 
 using Count = std::uint64_t;
 
-int BallsShown(const ReelStrip& strip, int stop) {
-    int balls = 0;
-    for (int row = 0; row < kRowCount; ++row)
-        balls += IsBall(SymbolInRow(strip, stop, row));
-    return balls;
-}
-
 // Every line sees each strip position of a reel at exactly one stop, so one line's pay depends
 // only on how often each symbol occurs on each strip.
 Count TotalLinePay(const ReelSymbols& reels) {
@@ -55,6 +48,21 @@ struct HitState {
 
 }  // namespace
 
+std::vector<std::uint64_t> BallCombinations(const ReelSymbols& reels) {
+    std::vector<Count> ways(kReelCount * kRowCount + 1);
+    ways[0] = 1;
+    for (const ReelStrip& strip : reels) {
+        std::vector<Count> next(ways.size());
+        for (int stop = 1; stop <= kStripLength; ++stop) {
+            const auto shown = static_cast<std::size_t>(BallsShown(strip, stop));
+            for (std::size_t b = 0; b + shown < next.size(); ++b)
+                next[b + shown] += ways[b];
+        }
+        ways = std::move(next);
+    }
+    return ways;
+}
+
 ExactReturn ComputeExactReturn(const ReelSymbols& reels, int linesBet) {
     const LineEvaluator& evaluator = LineEvaluator::Instance();
     ExactReturn exact;
@@ -65,18 +73,7 @@ ExactReturn ComputeExactReturn(const ReelSymbols& reels, int linesBet) {
 
     exact.lineReturn = static_cast<double>(TotalLinePay(reels)) / total;
 
-    std::vector<Count> ballWays(kReelCount * kRowCount + 1);
-    ballWays[0] = 1;
-    for (const ReelStrip& strip : reels) {
-        std::vector<Count> next(ballWays.size());
-        for (int stop = 1; stop <= kStripLength; ++stop) {
-            const int shown = BallsShown(strip, stop);
-            for (std::size_t b = 0; b + static_cast<std::size_t>(shown) < next.size(); ++b) {
-                next[b + static_cast<std::size_t>(shown)] += ballWays[b];
-            }
-        }
-        ballWays = std::move(next);
-    }
+    const std::vector<Count> ballWays = BallCombinations(reels);
     Count scatterPay = 0;
     Count triggers = 0;
     for (std::size_t b = 0; b < ballWays.size(); ++b) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <vector>
 
 #include "core/reels.h"
 
@@ -20,5 +21,8 @@ struct ExactReturn {
 };
 
 ExactReturn ComputeExactReturn(const ReelSymbols& reels, int linesBet);
+
+// Element b: the stop combinations showing b balls, for b from 0 to one per cell.
+std::vector<std::uint64_t> BallCombinations(const ReelSymbols& reels);
 
 }  // namespace quillane

@@ -88,6 +88,7 @@ LineEvaluator::LineEvaluator() {
             pay = {row.pays, row.count};
         }
         pay_.push_back(pay);
+        row_.push_back(k.best < kNoRow ? k.best : -1);
         settled_.push_back(k.alive == 0 ? 1 : 0);
     }
 }

@@ -19,6 +19,8 @@ class LineEvaluator {
     State Next(State state, Symbol s) const { return next_[state * kStride + s]; }
     // The best row matched so far; after five symbols, the line's pay.
     LinePay Pay(State state) const { return pay_[state]; }
+    // The index in kPayTable of the row paid, or -1.
+    int Row(State state) const { return row_[state]; }
     // No later symbol can change the pay.
     bool Settled(State state) const { return settled_[state] != 0; }
     int StateCount() const { return static_cast<int>(pay_.size()); }
@@ -45,6 +47,7 @@ class LineEvaluator {
     std::vector<State> next_;
     std::vector<State> afterTwo_;
     std::vector<LinePay> pay_;
+    std::vector<int> row_;
     std::vector<std::uint8_t> settled_;
 };
 

@@ -41,6 +41,14 @@ inline Symbol SymbolInRow(const ReelStrip& strip, int stop, int row) {
     return strip[static_cast<std::size_t>(index)];
 }
 
+// The balls a reel stopped at `stop` shows.
+inline int BallsShown(const ReelStrip& strip, int stop) {
+    int balls = 0;
+    for (int row = 0; row < kRowCount; ++row)
+        balls += IsBall(SymbolInRow(strip, stop, row));
+    return balls;
+}
+
 ReelWindow FormWindow(const ReelSymbols& reels, const ReelStops& stops);
 
 }  // namespace quillane

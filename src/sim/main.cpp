@@ -1,16 +1,22 @@
+#include <unistd.h>
+
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "core/exact_return.h"
-#include "core/random.h"
+#include "core/par_sheet.h"
+#include "sim/batch_player.h"
 #include "sim/options.h"
+#include "sim/par_report.h"
+#include "sim/progress.h"
 #include "sim/report.h"
-#include "sim/simulator.h"
 
 namespace {
 
@@ -25,30 +31,66 @@ bool Write(const std::string& text) {
     return std::fputs(text.c_str(), stdout) != EOF;
 }
 
+int MachineThreads() {
+    const auto cores = static_cast<int>(std::thread::hardware_concurrency());
+    return std::clamp(cores, 1, quillane::sim::kMaxThreads);
+}
+
+bool WriteExact(const quillane::sim::Options& options) {
+    using namespace quillane;
+    const ReelSymbols reels = DecodeStrips();
+    const bool json = options.jsonl || options.json;
+    if (!options.par) {
+        const ExactReturn exact = ComputeExactReturn(reels, options.lines);
+        return Write(json ? sim::ExactJson(exact, options.lines) + "\n"
+                          : sim::ExactText(exact, options.lines));
+    }
+    std::vector<ParSheet> byLines;
+    for (int lines : {1, 3, 5, 7, 9})
+        byLines.push_back(ComputeParSheet(reels, lines));
+    const ParSheet& sheet = *std::find_if(byLines.begin(), byLines.end(), [&](const ParSheet& s) {
+        return s.lines == options.lines;
+    });
+    return Write(json ? sim::ParJson(sheet, options.credits, byLines) + "\n"
+                      : sim::ParText(sheet, options.credits, byLines));
+}
+
 // Writes what the options ask for; false at the first write that fails, with errno telling why,
 // so that a long run stops there instead of spinning on into a dead stream.
 bool Run(const quillane::sim::Options& options) {
     using namespace quillane;
     if (options.help)
         return Write(sim::kUsage) && std::fflush(stdout) == 0;
+    if (options.exact)
+        return WriteExact(options) && std::fflush(stdout) == 0;
 
-    if (options.exact) {
-        const ExactReturn exact = ComputeExactReturn(DecodeStrips(), options.lines);
-        return Write(options.jsonl ? sim::ExactJson(exact, options.lines) + "\n"
-                                   : sim::ExactText(exact, options.lines)) &&
-               std::fflush(stdout) == 0;
-    }
-
-    const std::uint32_t seed = options.seed ? *options.seed : SeedFromClock();
-    sim::Simulator simulator(seed, options.lines, options.credits, options.card, !options.noBonus);
-    for (std::uint64_t n = 1; n <= options.spins; ++n) {
-        const auto& spin = simulator.Play();
-        if (options.jsonl && !Write(sim::SpinJson(n, spin) + "\n"))
+    sim::PlaySettings settings;
+    settings.seed = options.seed ? *options.seed : SeedFromClock();
+    settings.lines = options.lines;
+    settings.credits = options.credits;
+    settings.card = options.card;
+    settings.playBonus = !options.noBonus;
+    settings.jsonl = options.jsonl;
+    const int threads = options.threads ? *options.threads : MachineThreads();
+    // Enough spins that every thread has a few shares of each batch.
+    const std::uint64_t batch =
+        std::max<std::uint64_t>(16384, 1024 * static_cast<unsigned>(threads));
+    sim::BatchPlayer player(settings, threads);
+    // Spins written to the same terminal would tangle with the bar.
+    const bool bar = isatty(STDERR_FILENO) != 0 && !(options.jsonl && isatty(STDOUT_FILENO) != 0);
+    sim::Progress progress(options.spins, bar);
+    for (std::uint64_t done = 0; done < options.spins;) {
+        const auto count = static_cast<std::size_t>(std::min(batch, options.spins - done));
+        if (!Write(player.Play(count)))
             return false;
+        done += count;
+        progress.Update(done);
     }
-    return Write(options.jsonl ? sim::SummaryJson(simulator.summary()) + "\n"
-                               : sim::SummaryText(simulator.summary(), seed, options.lines,
-                                                  options.credits)) &&
+    progress.Clear();
+    const sim::Summary& summary = player.summary();
+    return Write(options.jsonl || options.json
+                     ? sim::SummaryJson(summary, options.json) + "\n"
+                     : sim::SummaryText(summary, settings.seed, options.lines, options.credits)) &&
            std::fflush(stdout) == 0;
 }
 

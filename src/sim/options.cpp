@@ -9,16 +9,24 @@ namespace quillane::sim {
 
 const char* const kUsage =
     "usage: quillane-sim [--seed S] [--spins N] [--lines 1|3|5|7|9] [--credits 1|2|3|5|10]\n"
-    "                    [--card 0-4] [--no-bonus] [--jsonl] [--exact]\n"
+    "                    [--card 0-4] [--no-bonus] [--threads T] [--jsonl] [--json]\n"
+    "                    [--exact [--par]]\n"
     "  --seed S     unsigned 32-bit seed (default: the time of day in milliseconds)\n"
     "  --spins N    spins to play (default 1000000)\n"
     "  --lines L    paylines played (default 9)\n"
     "  --credits C  credits per line (default 1)\n"
     "  --card K     the player's card (0 Blue, 1 Red, 2 White, 3 Green, 4 Yellow; default 0) in\n"
     "               the bonus game after every spin with three balls or more; its total is won\n"
+    "  --threads T  threads playing the bonus games, 1 to 256 (default: the machine's cores);\n"
+    "               the output is the same for any number\n"
     "  --jsonl      one JSON object per spin, then a summary object; rtp and hit_rate in percent\n"
+    "  --json       the summary as one JSON object with every figure, the spread included; with\n"
+    "               --jsonl, after the spins\n"
     "  --no-bonus   skip the bonus games (and their draws): the base game alone, much faster\n"
-    "  --exact      the base game's exact figures over every stop combination, instead of spins\n";
+    "  --exact      the base game's exact figures over every stop combination, instead of spins;\n"
+    "               as JSON with --jsonl or --json\n"
+    "  --par        with --exact: the PAR sheet, every pay's hits and share of the return, and\n"
+    "               the figures for 1, 3, 5, 7 and 9 lines\n";
 
 namespace {
 
@@ -77,14 +85,18 @@ std::variant<Options, UsageError> ParseOptions(const std::vector<std::string>& a
             return UsageError{"option " + name + " needs " + what};
         };
 
-        if (name == "--jsonl" || name == "--exact" || name == "--no-bonus" || name == "--help" ||
-            name == "-h") {
+        if (name == "--jsonl" || name == "--json" || name == "--exact" || name == "--par" ||
+            name == "--no-bonus" || name == "--help" || name == "-h") {
             if (auto error = flag())
                 return *error;
             if (name == "--jsonl")
                 options.jsonl = true;
+            else if (name == "--json")
+                options.json = true;
             else if (name == "--exact")
                 options.exact = true;
+            else if (name == "--par")
+                options.par = true;
             else if (name == "--no-bonus")
                 options.noBonus = true;
             else
@@ -114,6 +126,12 @@ std::variant<Options, UsageError> ParseOptions(const std::vector<std::string>& a
             if (!credits)
                 return bad("1, 2, 3, 5 or 10");
             options.credits = *credits;
+        } else if (name == "--threads") {
+            auto text = value();
+            auto threads = text ? ParseUnsigned<unsigned>(*text) : std::nullopt;
+            if (!threads || *threads < 1 || *threads > static_cast<unsigned>(kMaxThreads))
+                return bad("a number of threads from 1 to 256");
+            options.threads = static_cast<int>(*threads);
         } else if (name == "--card") {
             auto text = value();
             auto card = text ? ParseChoice(*text, std::array{0, 1, 2, 3, 4}) : std::nullopt;
@@ -127,6 +145,8 @@ std::variant<Options, UsageError> ParseOptions(const std::vector<std::string>& a
     // --exact plays no spins; a count given with it would otherwise be dropped without a word.
     if (options.exact && spinsGiven)
         return UsageError{"option --spins has no use with --exact"};
+    if (options.par && !options.exact)
+        return UsageError{"option --par needs --exact"};
     return options;
 }
 

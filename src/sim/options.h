@@ -13,9 +13,12 @@ struct Options {
     std::uint64_t spins = 1'000'000;
     int lines = 9;
     int credits = 1;
-    int card = 0;  // the player's bingo card in bonus games, 0 (Blue) to 4 (Yellow)
+    int card = 0;                // the player's bingo card in bonus games, 0 (Blue) to 4 (Yellow)
+    std::optional<int> threads;  // the machine's cores when not given
     bool jsonl = false;
+    bool json = false;
     bool exact = false;
+    bool par = false;
     bool noBonus = false;
     bool help = false;
 };
@@ -27,5 +30,7 @@ struct UsageError {
 std::variant<Options, UsageError> ParseOptions(const std::vector<std::string>& args);
 
 extern const char* const kUsage;
+
+inline constexpr int kMaxThreads = 256;
 
 }  // namespace quillane::sim

@@ -28,9 +28,20 @@ std::string OneIn(std::uint64_t count, std::uint64_t of) {
     return "1 in " + Fixed(static_cast<double>(of) / static_cast<double>(count), 1);
 }
 
+// The spread of a return estimated in bets per spin, in percent of the bet.
+std::string SpreadJson(const std::string& key, const Estimate& e) {
+    return ",\"" + key + "_se\":" + Fixed(100 * e.standardError, 4) + ",\"" + key + "_ci95\":[" +
+           Fixed(100 * e.Low(), 4) + "," + Fixed(100 * e.High(), 4) + "]";
+}
+
+std::string ReturnText(const std::string& label, const Estimate& e) {
+    return label + Fixed(100 * e.Low(), 4) + "% to " + Fixed(100 * e.High(), 4) +
+           "% (standard error " + Fixed(100 * e.standardError, 4) + " points)\n";
+}
+
 }  // namespace
 
-std::string SpinJson(std::uint64_t number, const Simulator::Spin& spin) {
+std::string SpinJson(std::uint64_t number, const Spin& spin) {
     const SpinResult& r = spin.result;
     std::string out = "{\"spin\":" + std::to_string(number) + ",\"stops\":";
     AppendArray(out, spin.stops);
@@ -52,13 +63,31 @@ std::string SpinJson(std::uint64_t number, const Simulator::Spin& spin) {
     return out;
 }
 
-std::string SummaryJson(const Summary& s) {
-    return "{\"summary\":{\"spins\":" + std::to_string(s.spins) +
-           ",\"bet\":" + std::to_string(s.bet) + ",\"won\":" + std::to_string(s.won) +
-           ",\"rtp\":" + Fixed(s.RtpPercent(), 4) +
-           ",\"hit_rate\":" + Fixed(s.HitRatePercent(), 4) +
-           ",\"bonus_triggers\":" + std::to_string(s.bonusTriggers) +
-           ",\"bonus_won\":" + std::to_string(s.bonusWon) + "}}";
+std::string SummaryJson(const Summary& s, bool spread) {
+    const std::string totals =
+        "{\"summary\":{\"spins\":" + std::to_string(s.spins) + ",\"bet\":" + std::to_string(s.bet) +
+        ",\"won\":" + std::to_string(s.won) + ",\"rtp\":" + Fixed(s.RtpPercent(), 4) +
+        ",\"hit_rate\":" + Fixed(s.HitRatePercent(), 4) +
+        ",\"bonus_triggers\":" + std::to_string(s.bonusTriggers) +
+        ",\"bonus_won\":" + std::to_string(s.bonusWon);
+    if (!spread)
+        return totals + "}}";
+    const Estimate payout = s.BonusPayout();
+    return totals + ",\"bonus_games\":" + std::to_string(s.bonusGames) +
+           SpreadJson("rtp", s.Return()) + ",\"base_rtp\":" + Fixed(s.BaseRtpPercent(), 4) +
+           SpreadJson("base_rtp", s.BaseReturn()) +
+           ",\"bonus_rtp\":" + Fixed(s.BonusRtpPercent(), 4) +
+           SpreadJson("bonus_rtp", s.BonusReturn()) + ",\"volatility\":" + Fixed(s.Return().sd, 4) +
+           ",\"largest_win\":" + std::to_string(s.largestWin) +
+           ",\"largest_win_spin\":" + std::to_string(s.largestWinSpin) +
+           ",\"longest_winless_run\":" + std::to_string(s.longestWinlessRun) +
+           ",\"bonus_payout\":{\"mean\":" + Fixed(payout.mean, 4) +
+           ",\"sd\":" + Fixed(payout.sd, 4) +
+           ",\"p50\":" + std::to_string(s.BonusPayoutPercentile(500)) +
+           ",\"p90\":" + std::to_string(s.BonusPayoutPercentile(900)) +
+           ",\"p99\":" + std::to_string(s.BonusPayoutPercentile(990)) +
+           ",\"p99_9\":" + std::to_string(s.BonusPayoutPercentile(999)) +
+           ",\"max\":" + std::to_string(s.LargestBonusPayout()) + "}}}";
 }
 
 std::string SummaryText(const Summary& s, std::uint32_t seed, int lines, int credits) {
@@ -77,6 +106,25 @@ std::string SummaryText(const Summary& s, std::uint32_t seed, int lines, int cre
            OneIn(s.bonusTriggers, s.spins) + ")\n";
     out += "Bonus won       " + std::to_string(s.bonusWon) + " (" + Fixed(s.BonusRtpPercent(), 4) +
            "% of the bet)\n";
+    out += ReturnText("Return 95%      ", s.Return());
+    out += ReturnText("Base game 95%   ", s.BaseReturn());
+    if (s.bonusGames > 0)
+        out += ReturnText("Bonus 95%       ", s.BonusReturn());
+    out += "Volatility      " + Fixed(s.Return().sd, 4) +
+           " bets (standard deviation of the win per spin)\n";
+    out += "Largest win     " + std::to_string(s.largestWin) + " credits, spin " +
+           std::to_string(s.largestWinSpin) + "\n";
+    out += "Longest drought " + std::to_string(s.longestWinlessRun) + " spins without a win\n";
+    if (s.bonusGames == 0)
+        return out + "Bonus payout    no bonus game played\n";
+    const Estimate payout = s.BonusPayout();
+    out += "Bonus payout    mean " + Fixed(payout.mean, 2) + ", standard deviation " +
+           Fixed(payout.sd, 2) + " credits over " + std::to_string(s.bonusGames) + " games\n";
+    out += "  percentiles   50%: " + std::to_string(s.BonusPayoutPercentile(500)) +
+           "  90%: " + std::to_string(s.BonusPayoutPercentile(900)) +
+           "  99%: " + std::to_string(s.BonusPayoutPercentile(990)) +
+           "  99.9%: " + std::to_string(s.BonusPayoutPercentile(999)) +
+           "  largest: " + std::to_string(s.LargestBonusPayout()) + "\n";
     return out;
 }
 

@@ -4,12 +4,14 @@
 #include <string>
 
 #include "core/exact_return.h"
-#include "sim/simulator.h"
+#include "sim/spin.h"
+#include "sim/summary.h"
 
 namespace quillane::sim {
 
-std::string SpinJson(std::uint64_t number, const Simulator::Spin& spin);
-std::string SummaryJson(const Summary& summary);
+std::string SpinJson(std::uint64_t number, const Spin& spin);
+// With `spread`, the figures of the run's spread follow the totals.
+std::string SummaryJson(const Summary& summary, bool spread);
 std::string SummaryText(const Summary& summary, std::uint32_t seed, int lines, int credits);
 std::string ExactJson(const ExactReturn& exact, int lines);
 std::string ExactText(const ExactReturn& exact, int lines);

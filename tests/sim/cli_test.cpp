@@ -151,6 +151,57 @@ TEST(SimCommand, BadArgumentsExitWithStatus2) {
     }
 }
 
+// Bonus games are shared among the threads, but every result comes back in spin order.
+TEST(SimCommand, AnyNumberOfThreadsWritesTheSameOutput) {
+    for (const char* args : {"--seed 5 --spins 3000 --lines 3 --credits 2 --card 1",
+                             "--seed 4000000000 --spins 2500 --jsonl",
+                             "--seed 77 --spins 2000 --lines 1 --credits 10 --jsonl --json"}) {
+        const SimRun one = Sim(std::string(args) + " --threads 1");
+        ASSERT_EQ(one.status, 0) << args;
+        EXPECT_NE(one.out.find("bonus"), std::string::npos) << args;
+        for (const char* threads : {" --threads 2", " --threads 3", " --threads 8"}) {
+            const SimRun many = Sim(args + std::string(threads));
+            EXPECT_EQ(many.status, 0) << args << threads;
+            EXPECT_EQ(many.out, one.out) << args << threads;
+            EXPECT_EQ(many.err, "") << args << threads;
+        }
+    }
+}
+
+TEST(SimCommand, TheJsonSummaryAddsTheSpreadAfterTheTotals) {
+    const SimRun run = Sim("--seed 3 --spins 4000 --json");
+    ASSERT_EQ(run.status, 0);
+    const std::regex summary(
+        R"(\{"summary":\{"spins":4000,"bet":36000,"won":\d+,"rtp":[0-9.]+,"hit_rate":[0-9.]+,"bonus_triggers":\d+,"bonus_won":\d+,"bonus_games":\d+,"rtp_se":[0-9.]+,"rtp_ci95":\[[0-9.]+,[0-9.]+\],"base_rtp":[0-9.]+,"base_rtp_se":[0-9.]+,"base_rtp_ci95":\[[0-9.]+,[0-9.]+\],"bonus_rtp":[0-9.]+,"bonus_rtp_se":[0-9.]+,"bonus_rtp_ci95":\[[0-9.]+,[0-9.]+\],"volatility":[0-9.]+,"largest_win":\d+,"largest_win_spin":\d+,"longest_winless_run":\d+,"bonus_payout":\{"mean":[0-9.]+,"sd":[0-9.]+,"p50":\d+,"p90":\d+,"p99":\d+,"p99_9":\d+,"max":\d+\}\}\}\n)");
+    EXPECT_TRUE(std::regex_match(run.out, summary)) << run.out;
+}
+
+TEST(SimCommand, ParSheetAsTablesAndJson) {
+    const SimRun text = Sim("--exact --par --lines 5 --credits 2");
+    EXPECT_EQ(text.status, 0);
+    EXPECT_EQ(text.out.rfind("PAR sheet: 5 lines x 2 credits, over all 24300000", 0), 0u)
+        << text.out;
+    EXPECT_NE(text.out.find("\nB I N G O       10000 "), std::string::npos) << text.out;
+    const SimRun json = Sim("--exact --par --json");
+    EXPECT_EQ(json.out.rfind("{\"par\":{\"lines\":9,\"credits\":1,\"combinations\":24300000,", 0),
+              0u)
+        << json.out;
+    EXPECT_EQ(Sim("--exact --par --jsonl").out, json.out);
+    const std::regex line(R"(\{"lines":\d,"rtp":[0-9.]+,"hit_rate":[0-9.]+,"volatility":[0-9.]+,)");
+    EXPECT_EQ(std::distance(std::sregex_iterator(json.out.begin(), json.out.end(), line),
+                            std::sregex_iterator()),
+              5);
+}
+
+TEST(SimCommand, BadThreadCountsAndAParSheetWithoutExactExitWithStatus2) {
+    for (const char* args : {"--threads 0", "--threads 257", "--threads", "--par"}) {
+        const SimRun run = Sim(args);
+        EXPECT_EQ(run.status, 2) << args;
+        EXPECT_TRUE(run.out.empty()) << args;
+        EXPECT_EQ(Lines(run.err).size(), 1u) << run.err;
+    }
+}
+
 // The endless run proves the simulator stops at the first failed write instead of playing on.
 TEST(SimCommand, AFullDiskIsReportedWithStatus1) {
     for (const char* args : {"--seed 1 --spins 1000000000000 --jsonl --no-bonus",

@@ -58,5 +58,24 @@ TEST(SimOptions, RejectsWhatTheCabinetCannotBet) {
     }
 }
 
+TEST(SimOptions, ThreadsParAndJson) {
+    const auto defaults = std::get<Options>(Parse({}));
+    EXPECT_FALSE(defaults.threads.has_value());
+    EXPECT_EQ(std::get<Options>(Parse({"--threads", "1"})).threads, 1);
+    EXPECT_EQ(std::get<Options>(Parse({"--threads=256"})).threads, 256);
+    EXPECT_TRUE(std::get<Options>(Parse({"--exact", "--par"})).par);
+    EXPECT_TRUE(std::get<Options>(Parse({"--json"})).json);
+    for (const auto& args : std::vector<std::vector<std::string>>{{"--threads", "0"},
+                                                                  {"--threads", "257"},
+                                                                  {"--threads", "-2"},
+                                                                  {"--threads", "two"},
+                                                                  {"--threads"},
+                                                                  {"--par"},
+                                                                  {"--par=yes", "--exact"},
+                                                                  {"--json=1"}}) {
+        EXPECT_TRUE(std::holds_alternative<UsageError>(Parse(args))) << args.front();
+    }
+}
+
 }  // namespace
 }  // namespace quillane::sim

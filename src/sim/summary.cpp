@@ -1,0 +1,90 @@
+#include "sim/summary.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "core/paytable.h"
+
+namespace quillane::sim {
+namespace {
+
+// From the sum and the sum of squares of n values, each divided by `unit`.
+Estimate EstimateOf(long double sum, long double squares, std::uint64_t n, double unit) {
+    Estimate e;
+    if (n == 0 || unit == 0)
+        return e;
+    const auto count = static_cast<long double>(n);
+    e.mean = static_cast<double>(sum / count / unit);
+    if (n < 2)
+        return e;
+    const long double variance = (squares - sum * sum / count) / (count - 1) / (unit * unit);
+    e.sd = static_cast<double>(std::sqrt(std::max(variance, 0.0L)));
+    e.standardError = e.sd / std::sqrt(static_cast<double>(n));
+    return e;
+}
+
+}  // namespace
+
+long double WideSum::Value() const {
+    return std::ldexp(static_cast<long double>(high), 64) + static_cast<long double>(low);
+}
+
+void Summary::Add(const Spin& spin, std::int32_t spinBet) {
+    const auto own = static_cast<std::uint64_t>(spin.result.winToPay);
+    const auto payout = static_cast<std::uint64_t>(spin.bonus ? spin.bonus->payout : 0);
+    const std::uint64_t win = own + payout;
+    spins += 1;
+    bet += static_cast<std::uint64_t>(spinBet);
+    won += win;
+    baseWon += own;
+    bonusWon += payout;
+    hits += own > 0;
+    bonusTriggers += spin.result.ballCount >= kBonusBallCount;
+
+    wonSquares.Add(win * win);
+    baseSquares.Add(own * own);
+    if (spin.bonus) {
+        ++bonusGames;
+        bonusSquares.Add(payout * payout);
+        ++bonusPayouts[spin.bonus->payout];
+    }
+    if (win > largestWin) {
+        largestWin = win;
+        largestWinSpin = spins;
+    }
+    winlessRun = win > 0 ? 0 : winlessRun + 1;
+    longestWinlessRun = std::max(longestWinlessRun, winlessRun);
+}
+
+Estimate Summary::Return() const {
+    return EstimateOf(won, wonSquares.Value(), spins, SpinBet());
+}
+
+Estimate Summary::BaseReturn() const {
+    return EstimateOf(baseWon, baseSquares.Value(), spins, SpinBet());
+}
+
+Estimate Summary::BonusReturn() const {
+    return EstimateOf(bonusWon, bonusSquares.Value(), spins, SpinBet());
+}
+
+Estimate Summary::BonusPayout() const {
+    return EstimateOf(bonusWon, bonusSquares.Value(), bonusGames, 1.0);
+}
+
+std::int32_t Summary::BonusPayoutPercentile(std::uint64_t perMille) const {
+    const std::uint64_t rank = (bonusGames * perMille + 999) / 1000;
+    std::uint64_t seen = 0;
+    for (const auto& [payout, games] : bonusPayouts) {
+        seen += games;
+        if (seen >= rank)
+            return payout;
+    }
+    return 0;
+}
+
+std::int32_t Summary::LargestBonusPayout() const {
+    return bonusPayouts.empty() ? 0 : bonusPayouts.rbegin()->first;
+}
+
+}  // namespace quillane::sim
