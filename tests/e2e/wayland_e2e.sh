@@ -51,7 +51,10 @@ done
 # On a busy machine the menu may open after the key meant for it, so a few tries.
 xdotool mousemove 500 400
 sleep 0.3
+weston_window=$(xdotool search --name '^Weston Compositor' | head -n1 || true)
 for _ in 1 2 3; do
+    # Weston hands the keys on only while its own X window has the focus.
+    [ -z "$weston_window" ] || xdotool windowfocus --sync "$weston_window" 2>/dev/null || true
     xdotool key alt+f
     sleep 1
     xdotool key x
