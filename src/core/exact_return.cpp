@@ -9,18 +9,13 @@
 #include "core/paytable.h"
 
 namespace quillane {
-namespace {
 
-using Count = std::uint64_t;
-
-// Every line sees each strip position of a reel at exactly one stop, so one line's pay depends
-// only on how often each symbol occurs on each strip.
-Count TotalLinePay(const ReelSymbols& reels) {
+std::vector<std::uint64_t> FinalLineStates(const ReelSymbols& reels) {
     const LineEvaluator& lines = LineEvaluator::Instance();
-    std::vector<Count> ways(static_cast<std::size_t>(lines.StateCount()));
+    std::vector<std::uint64_t> ways(static_cast<std::size_t>(lines.StateCount()));
     ways[lines.start()] = 1;
     for (const ReelStrip& strip : reels) {
-        std::vector<Count> next(ways.size());
+        std::vector<std::uint64_t> next(ways.size());
         for (std::size_t s = 0; s < ways.size(); ++s) {
             if (ways[s] == 0)
                 continue;
@@ -29,6 +24,18 @@ Count TotalLinePay(const ReelSymbols& reels) {
         }
         ways = std::move(next);
     }
+    return ways;
+}
+
+namespace {
+
+using Count = std::uint64_t;
+
+// Every line sees each strip position of a reel at exactly one stop, so one line's pay depends
+// only on how often each symbol occurs on each strip.
+Count TotalLinePay(const ReelSymbols& reels) {
+    const LineEvaluator& lines = LineEvaluator::Instance();
+    const std::vector<Count> ways = FinalLineStates(reels);
     Count total = 0;
     for (std::size_t s = 0; s < ways.size(); ++s) {
         total += ways[s] * static_cast<Count>(lines.Pay(static_cast<LineEvaluator::State>(s)).pays);

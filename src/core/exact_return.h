@@ -22,6 +22,11 @@ struct ExactReturn {
 
 ExactReturn ComputeExactReturn(const ReelSymbols& reels, int linesBet);
 
+// How many of the 30^5 stop combinations leave one payline in each state of the line evaluator
+// after the fifth reel: the same for every payline, as each sees every position of a strip at
+// exactly one stop.
+std::vector<std::uint64_t> FinalLineStates(const ReelSymbols& reels);
+
 // Element b: the stop combinations showing b balls, for b from 0 to one per cell.
 std::vector<std::uint64_t> BallCombinations(const ReelSymbols& reels);
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/exact_return.h"
 #include "core/line_evaluator.h"
 #include "core/paylines.h"
 
@@ -17,25 +18,6 @@ std::size_t Index(int i) {
 
 std::int64_t ScatterPay(std::size_t balls) {
     return kScatterPays[std::min(balls, kScatterPays.size() - 1)];
-}
-
-// Per line state after the fifth reel, the combinations leaving a payline there: the same for
-// every payline, as each sees every position of a strip at exactly one stop.
-std::vector<Count> FinalLineStates(const ReelSymbols& reels) {
-    const LineEvaluator& lines = LineEvaluator::Instance();
-    std::vector<Count> ways(Index(lines.StateCount()));
-    ways[lines.start()] = 1;
-    for (const ReelStrip& strip : reels) {
-        std::vector<Count> next(ways.size());
-        for (std::size_t s = 0; s < ways.size(); ++s) {
-            if (ways[s] == 0)
-                continue;
-            for (Symbol c : strip)
-                next[lines.Next(static_cast<LineEvaluator::State>(s), c)] += ways[s];
-        }
-        ways = std::move(next);
-    }
-    return ways;
 }
 
 // Over the cycle, the sum of payline a's pay times payline b's, following both lines' states.
