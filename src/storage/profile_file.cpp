@@ -237,13 +237,10 @@ std::optional<std::string> ReadString(const std::filesystem::path& file, std::st
     return FindValue(LoadText(file), section, key, maxLength);
 }
 
-void WriteValues(const std::filesystem::path& file, std::string_view section,
-                 std::span<const KeyValue> entries) {
-    for (const auto& [key, value] : entries) {
-        if (!CanStore(section, key, value)) {
-            throw WriteError(file, std::make_error_code(std::errc::invalid_argument));
-        }
-    }
+namespace {
+
+// The file a write of `file` replaces, through any symbolic links, with its directory made.
+std::filesystem::path WritableTarget(const std::filesystem::path& file) {
     std::error_code error;
     const std::filesystem::path target = ResolveLinks(file, error);
     if (error) {
@@ -255,6 +252,20 @@ void WriteValues(const std::filesystem::path& file, std::string_view section,
             throw WriteError(file, error);
         }
     }
+    return target;
+}
+
+}  // namespace
+
+void WriteValues(const std::filesystem::path& file, std::string_view section,
+                 std::span<const KeyValue> entries) {
+    for (const auto& [key, value] : entries) {
+        if (!CanStore(section, key, value)) {
+            throw WriteError(file, std::make_error_code(std::errc::invalid_argument));
+        }
+    }
+    const std::filesystem::path target = WritableTarget(file);
+    std::error_code error;
     const Existing existing = ReadExisting(target);
     if (existing.error) {
         throw WriteError(file, existing.error);
@@ -307,17 +318,8 @@ void WriteString(const std::filesystem::path& file, std::string_view section, st
 }
 
 void ReplaceFile(const std::filesystem::path& file, std::string_view text) {
+    const std::filesystem::path target = WritableTarget(file);
     std::error_code error;
-    const std::filesystem::path target = ResolveLinks(file, error);
-    if (error) {
-        throw WriteError(file, error);
-    }
-    if (target.has_parent_path()) {
-        std::filesystem::create_directories(target.parent_path(), error);
-        if (error) {
-            throw WriteError(file, error);
-        }
-    }
     std::optional<struct stat> old;
     struct stat status {};
     if (::stat(target.c_str(), &status) == 0) {
