@@ -14,14 +14,6 @@ history_file() { echo "$XDG_DATA_HOME/quillane/quillane-history.jsonl"; }
 lines() { [ -f "$(history_file)" ] && wc -l <"$(history_file)" || echo 0; }
 bonus_window() { xdotool search --onlyvisible --name '^Bingo Bonus Game$' 2>/dev/null | head -n1 || true; }
 
-# In quick play the bonus game calls quickly from the first: only the card is picked.
-pick_card() {
-    eval "$(xdotool getwindowgeometry --shell "$1")"
-    click $((X + (WIDTH - 800) / 2 + 80)) $((Y + (HEIGHT - 550) / 2 + 420))
-    for _ in $(seq 60); do [ -n "$(bonus_window)" ] || return 0; sleep 0.5; done
-    fail "the bonus game never ended"
-}
-
 start_display
 mkdir -p "$XDG_CONFIG_HOME/quillane"
 printf '[Options]\nQuickPlay=1\nAutoplaySpins=25\nAutoplayStopOnBonus=0\n' \
@@ -39,32 +31,18 @@ xdotool key Return
 
 bonus_games=0
 for _ in $(seq 400); do
-    bonus=$(bonus_window)
-    if [ -n "$bonus" ]; then
-        pick_card "$bonus"
-        bonus_games=$((bonus_games + 1))
-    fi
+    # In quick play the bonus game calls quickly from the first: only the card is picked.
+    finish_bonus quick && bonus_games=$((bonus_games + 1))
     [ "$(lines)" -ge 25 ] && [ -z "$(bonus_window)" ] && break
     sleep 0.5
 done
 sleep 1
-[ -n "$(bonus_window)" ] && pick_card "$(bonus_window)" && bonus_games=$((bonus_games + 1))
+finish_bonus quick && bonus_games=$((bonus_games + 1))
 after=$(settle)
 [ "$(lines)" = 25 ] || fail "autoplay played $(lines) spins, not 25"
 echo "25 spins played, $bonus_games bonus games, credits $after"
 
-xdotool windowfocus --sync "$window" 2>/dev/null || true
-xdotool key alt+o
-sleep 0.5
-xdotool key h
-history=$(timeout 10 xdotool search --sync --onlyvisible --name '^Game History$' | head -n1) ||
-    fail "no window captioned Game History"
-sleep 1
-import -window root "$work/history.png"
-[ -z "${AUTOPLAY_SHOT:-}" ] || cp "$work/history.png" "$AUTOPLAY_SHOT"
-xdotool windowfocus --sync "$history" 2>/dev/null || true
-xdotool key Escape
-sleep 0.5
+look_at_history "${AUTOPLAY_SHOT:-}"
 exit_game
 
 tail -n1 "$(history_file)" | grep -q "\"credits\":$after[,}]" ||

@@ -24,19 +24,7 @@ after2=$(spin_done)
 echo "credits after two spins: $after2"
 [ "$(lines)" = 2 ] || fail "the history file holds $(lines) spins, not 2"
 
-xdotool windowfocus --sync "$window" 2>/dev/null || true
-xdotool key alt+o
-sleep 0.5
-xdotool key h
-history=$(timeout 10 xdotool search --sync --onlyvisible --name '^Game History$' | head -n1) ||
-    fail "no window captioned Game History"
-sleep 1
-import -window root "$work/history.png"
-[ -z "${HISTORY_SHOT:-}" ] || cp "$work/history.png" "$HISTORY_SHOT"
-xdotool windowfocus --sync "$history" 2>/dev/null || true
-xdotool key Escape
-sleep 0.5
-xdotool search --onlyvisible --name '^Game History$' >/dev/null && fail "Escape left the history open"
+look_at_history "${HISTORY_SHOT:-}"
 exit_game
 
 tail -n1 "$(history_file)" | grep -q "\"credits\":$after2[,}]" ||
