@@ -9,23 +9,15 @@
 #include <sstream>
 
 #include "storage/profile.h"
+#include "test_files.h"
 
 namespace quillane {
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string Contents(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
-}
-
-void Put(const fs::path& file, std::string_view bytes) {
-    std::ofstream out(file, std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-}
+using test_support::Contents;
+using test_support::Put;
+using test_support::ScopedEnv;
 
 std::size_t Count(std::string_view text, std::string_view part) {
     std::size_t count = 0;
@@ -231,27 +223,6 @@ TEST(DateSeparatorFromFormat, FallsBackToASlash) {
 }
 
 // Sets an environment variable for one test and puts the old value back.
-class ScopedEnv {
-  public:
-    ScopedEnv(const char* name, const char* value) : name_(name) {
-        if (const char* old = std::getenv(name)) {
-            old_ = old;
-        }
-        ::setenv(name, value, 1);
-    }
-    ~ScopedEnv() {
-        if (old_) {
-            ::setenv(name_, old_->c_str(), 1);
-        } else {
-            ::unsetenv(name_);
-        }
-    }
-
-  private:
-    const char* name_;
-    std::optional<std::string> old_;
-};
-
 std::string StrftimeToday() {
     const std::time_t now = std::time(nullptr);
     char text[16];

@@ -7,23 +7,14 @@
 #include <sstream>
 
 #include "storage/history_json.h"
+#include "test_files.h"
 
 namespace quillane {
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string Contents(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
-}
-
-void Put(const fs::path& file, std::string_view bytes) {
-    std::ofstream out(file, std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-}
+using test_support::Contents;
+using test_support::Put;
 
 std::size_t LineCount(const std::string& text) {
     return static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n'));

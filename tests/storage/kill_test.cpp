@@ -17,11 +17,13 @@
 
 #include "storage/game_file.h"
 #include "storage/profile.h"
+#include "test_files.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 using namespace quillane;
+using test_support::Contents;
 
 // Every field differs between the two, so a record mixing them cannot pass for either.
 const SavedGame kRecords[2] = {
@@ -33,13 +35,6 @@ const SavedGame kRecords[2] = {
 const std::string kOtherGames =
     "; kept by hand\r\n[GameNo1]\r\nGameName=Saturday\r\nCredits=77\r\n\r\n[GameNo2]\r\n"
     "GameName=Sunday\r\n";
-
-std::string Contents(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
-}
 
 // The file's bytes once `record` is the current game.
 std::string FileHolding(const SavedGame& record) {

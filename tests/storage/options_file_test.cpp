@@ -3,10 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 #include "storage/game_file.h"
+#include "test_files.h"
 
 namespace quillane {
 namespace {
@@ -26,13 +25,8 @@ class OptionsFile : public ::testing::Test {
     }
     void TearDown() override { fs::remove_all(dir_); }
 
-    void Put(const std::string& text) { std::ofstream(file_, std::ios::binary) << text; }
-    std::string Text() const {
-        std::ifstream in(file_, std::ios::binary);
-        std::ostringstream text;
-        text << in.rdbuf();
-        return text.str();
-    }
+    void Put(const std::string& text) { test_support::Put(file_, text); }
+    std::string Text() const { return test_support::Contents(file_); }
 
     fs::path dir_;
     fs::path file_;

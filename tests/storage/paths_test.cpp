@@ -1,4 +1,5 @@
 #include "storage/paths.h"
+#include "test_files.h"
 
 #include <gtest/gtest.h>
 #include <pwd.h>
@@ -11,6 +12,7 @@ namespace quillane {
 namespace {
 
 namespace fs = std::filesystem;
+using test_support::ScopedEnv;
 
 TEST(ExecutableStem, DropsOnlyARealExtension) {
     EXPECT_EQ(ExecutableStem("quillane"), "quillane");
@@ -31,31 +33,6 @@ TEST(ExecutablePath, IsThisProgram) {
 }
 
 // Sets or clears an environment variable for one test and puts the old value back.
-class ScopedEnv {
-  public:
-    ScopedEnv(const char* name, const char* value) : name_(name) {
-        if (const char* old = std::getenv(name)) {
-            old_ = old;
-        }
-        if (value != nullptr) {
-            ::setenv(name, value, 1);
-        } else {
-            ::unsetenv(name);
-        }
-    }
-    ~ScopedEnv() {
-        if (old_) {
-            ::setenv(name_, old_->c_str(), 1);
-        } else {
-            ::unsetenv(name_);
-        }
-    }
-
-  private:
-    const char* name_;
-    std::optional<std::string> old_;
-};
-
 TEST(GameFilePath, LiesInTheUsersConfigDirectory) {
     const ScopedEnv home("HOME", "/home/player");
     {

@@ -1,4 +1,5 @@
 #include "storage/profile.h"
+#include "test_files.h"
 
 #include <gtest/gtest.h>
 #include <sys/resource.h>
@@ -20,6 +21,8 @@ namespace quillane::profile {
 namespace {
 
 namespace fs = std::filesystem;
+using test_support::Contents;
+using test_support::Put;
 
 using std::nullopt;
 
@@ -206,18 +209,6 @@ TEST(SetValue, ReadsBackFromRandomText) {
                 << testing::PrintToString(text);
         }
     }
-}
-
-std::string Contents(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
-}
-
-void Put(const fs::path& file, std::string_view bytes) {
-    std::ofstream out(file, std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
 
 std::vector<std::string> Entries(const fs::path& directory) {
