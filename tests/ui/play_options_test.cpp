@@ -1,9 +1,9 @@
 #include <QAction>
 #include <fstream>
-#include <sstream>
 
 #include "cabinet_fixture.h"
 #include "storage/options_file.h"
+#include "test_files.h"
 
 namespace quillane::testing {
 namespace {
@@ -49,12 +49,7 @@ class PlayOptions : public CabinetFixture {
         ASSERT_FALSE(form().autoplay().running());
     }
 
-    std::string GameFileText() const {
-        std::ifstream in(gameFile(), std::ios::binary);
-        std::ostringstream text;
-        text << in.rdbuf();
-        return text.str();
-    }
+    std::string GameFileText() const { return test_support::Contents(gameFile()); }
 };
 
 TEST_F(PlayOptions, QuickPlayAndSkippingChangeHowASpinIsShownNotItsOutcome) {
