@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "core/bingo.h"
-#include "core/game_session.h"
+#include "core/session_state.h"
 #include "core/reels.h"
 
 namespace quillane {
