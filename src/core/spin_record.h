@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "core/bingo.h"
-#include "core/session_state.h"
 #include "core/reels.h"
+#include "core/session_state.h"
 
 namespace quillane {
 

@@ -15,7 +15,6 @@
 #include <cstring>
 #include <memory>
 #include <stdexcept>
-#include <thread>
 #include <vector>
 
 #include "storage/regular_file.h"
@@ -32,8 +31,6 @@ using namespace std::chrono_literals;
 
 constexpr int kEffectsChannel = 0;
 constexpr int kBufferFrames = 1024;  // about 23 ms at 44.1 kHz: reel stops stay in step
-constexpr auto kWaitMargin = 250ms;
-constexpr auto kWaitPoll = 2ms;
 constexpr const char* kSoundFont = "/usr/share/sounds/sf2/TimGM6mb.sf2";
 
 struct ChunkDeleter {
@@ -118,18 +115,16 @@ class SdlSound final : public SoundPort {
         Mix_Volume(kEffectsChannel, MIX_MAX_VOLUME * std::clamp(percent, 0, 100) / 100);
     }
 
-    void PlayFile(const fs::path& file, bool wait) override {
+    std::chrono::milliseconds PlayFile(const fs::path& file) override {
         std::string error;
         ChunkPtr chunk = LoadChunk(file, error);
         if (!chunk) {
-            return;
+            return 0ms;
         }
         Start(*chunk);
         // The previous file's chunk is no longer playing once Start has halted the channel.
         fromFile_ = std::move(chunk);
-        if (wait) {
-            WaitForEnd(*fromFile_);
-        }
+        return ChunkLength(*fromFile_);
     }
 
   private:
@@ -140,19 +135,6 @@ class SdlSound final : public SoundPort {
     static void Start(Mix_Chunk& chunk) {
         Mix_HaltChannel(kEffectsChannel);
         Mix_PlayChannel(kEffectsChannel, &chunk, 0);
-    }
-
-    // Polls rather than waiting on a callback so that no Qt event runs meanwhile; a device that
-    // stops consuming samples is given up on after the sound's own length and a margin.
-    static void WaitForEnd(const Mix_Chunk& chunk) {
-        const auto deadline = std::chrono::steady_clock::now() + ChunkLength(chunk) + kWaitMargin;
-        while (Mix_Playing(kEffectsChannel) != 0) {
-            if (std::chrono::steady_clock::now() >= deadline) {
-                Mix_HaltChannel(kEffectsChannel);
-                return;
-            }
-            std::this_thread::sleep_for(kWaitPoll);
-        }
     }
 
     std::array<ChunkPtr, kSounds> preloaded_;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <filesystem>
 #include <functional>
 #include <optional>
@@ -21,9 +22,9 @@ class SoundPort {
     // Plays a preloaded sound from memory, without waiting; nothing when it was never loaded.
     virtual void PlayPreloaded(Sound sound) = 0;
 
-    // Plays a file read afresh. With `wait`, returns when it has ended, and never later than its
-    // own length plus a small margin. A missing or unplayable file plays nothing, silently.
-    virtual void PlayFile(const std::filesystem::path& file, bool wait) = 0;
+    // Plays a file read afresh, without waiting, and returns how long it plays; a missing or
+    // unplayable file plays nothing, silently, for no time at all.
+    virtual std::chrono::milliseconds PlayFile(const std::filesystem::path& file) = 0;
 
     // 0 to 100 percent, for what plays now and after.
     virtual void SetVolume(int percent) = 0;

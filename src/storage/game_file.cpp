@@ -4,10 +4,10 @@
 #include <locale.h>
 
 #include <array>
+#include <cctype>
 #include <charconv>
 #include <climits>
 #include <cstdint>
-#include <cctype>
 #include <ctime>
 #include <utility>
 
@@ -116,9 +116,8 @@ GameFileContents ReadGameFile(std::string_view text, const std::string& today) {
         }
         contents.present[s] = contents.present[s] || lookup(kGameNameKey).has_value() ||
                               lookup(kGameDateKey).has_value();
-        contents.serials[s] = Unsigned(profile::FindValue(text, kSerialsSection, section,
-                                                          kNumberLength),
-                                       UINT64_MAX);
+        contents.serials[s] =
+            Unsigned(profile::FindValue(text, kSerialsSection, section, kNumberLength), UINT64_MAX);
     }
     if (profile::FindValue(text, kBonusSection, kBonusLinesKey, kNumberLength)) {
         contents.bonus = ReadBonus(text);

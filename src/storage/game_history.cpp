@@ -73,7 +73,8 @@ std::string FormatHistory(const std::optional<HistoryHeader>& header,
     return text;
 }
 
-HistoryFile ReadHistoryFile(const std::filesystem::path& file, std::optional<std::string>& problem) {
+HistoryFile ReadHistoryFile(const std::filesystem::path& file,
+                            std::optional<std::string>& problem) {
     std::error_code error;
     if (!std::filesystem::exists(std::filesystem::symlink_status(file, error)))
         return {};

@@ -51,8 +51,7 @@ GameLedger::~GameLedger() = default;
 std::filesystem::path GameLedger::HistoryFile(int slot) const {
     if (files_.historyDirectory.empty())
         return {};
-    const std::string suffix =
-        slot == kCurrentGameSlot ? "" : "-slot" + std::to_string(slot + 1);
+    const std::string suffix = slot == kCurrentGameSlot ? "" : "-slot" + std::to_string(slot + 1);
     return files_.historyDirectory / (files_.stem + "-history" + suffix + ".jsonl");
 }
 
@@ -169,6 +168,16 @@ std::uint64_t GameLedger::File(int slot, const std::string& name, const Account&
     return serial_;
 }
 
+void GameLedger::Recommit() {
+    if (!writer_.refusing())
+        return;
+    ++serial_;
+    PostGame(kCurrentGameSlot,
+             HistoryHeader{serial_, SavedGame{SlotSection(kCurrentGameSlot), {}, current_.account},
+                           current_.bonus},
+             live_.records(), true);
+}
+
 bool GameLedger::Written(std::uint64_t ticket) const {
     return !keeps() || writer_.done() >= ticket;
 }
@@ -203,34 +212,33 @@ void GameLedger::PostGame(int slot, HistoryHeader header, std::vector<SpinRecord
     if (!keeps())
         return;
     const std::uint64_t ticket = header.serial;
-    writer_.Post(
-        slot, ticket,
-        [this, slot, header = std::move(header), records = std::move(records), withHistory,
-         gameFile = files_.gameFile, history = HistoryFile(slot),
-         today = today_]() mutable -> std::optional<std::string> {
-            if (header.game.date.empty())
-                header.game.date = today();
-            std::optional<std::string> refusal;
-            if (withHistory && !history.empty()) {
-                try {
-                    profile::ReplaceFile(history, FormatHistory(header, records));
-                    NoteHistoryProblem(std::nullopt);
-                } catch (const profile::WriteError& error) {
-                    refusal = "The history file " + history.string() +
-                              " cannot be written: " + error.reason() + ".";
-                    NoteHistoryProblem(refusal);
-                }
-            }
-            try {
-                profile::UpdateFile(gameFile, [&](std::string text) {
-                    return WithGame(std::move(text), slot, header.game, header.serial,
-                                    header.bonus);
-                });
-            } catch (const profile::WriteError& error) {
-                return error.what();
-            }
-            return refusal;
-        });
+    writer_.Post(slot, ticket,
+                 [this, slot, header = std::move(header), records = std::move(records), withHistory,
+                  gameFile = files_.gameFile, history = HistoryFile(slot),
+                  today = today_]() mutable -> std::optional<std::string> {
+                     if (header.game.date.empty())
+                         header.game.date = today();
+                     std::optional<std::string> refusal;
+                     if (withHistory && !history.empty()) {
+                         try {
+                             profile::ReplaceFile(history, FormatHistory(header, records));
+                             NoteHistoryProblem(std::nullopt);
+                         } catch (const profile::WriteError& error) {
+                             refusal = error.what();
+                             NoteHistoryProblem("The history file " + history.string() +
+                                                " cannot be written: " + error.reason() + ".");
+                         }
+                     }
+                     try {
+                         profile::UpdateFile(gameFile, [&](std::string text) {
+                             return WithGame(std::move(text), slot, header.game, header.serial,
+                                             header.bonus);
+                         });
+                     } catch (const profile::WriteError& error) {
+                         return error.what();
+                     }
+                     return refusal;
+                 });
 }
 
 void GameLedger::KeepAside(const std::vector<std::string>& unreadable,
@@ -272,8 +280,7 @@ std::optional<std::string> GameLedger::CheckFolder() const {
     std::filesystem::create_directories(folder, error);
     if (error)
         return refused(error.message());
-    const std::filesystem::path probe =
-        folder / (".quillane-probe." + std::to_string(::getpid()));
+    const std::filesystem::path probe = folder / (".quillane-probe." + std::to_string(::getpid()));
     const int fd = ::open(probe.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
     if (fd < 0)
         return refused(std::strerror(errno));

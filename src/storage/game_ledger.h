@@ -34,8 +34,7 @@ class GameLedger final : public GameStore {
     // $XDG_DATA_HOME/quillane; none, and a problem, without a home directory.
     static Files FilesFor(const std::string& stem);
 
-    GameLedger(Files files, StorageWriter::Mode mode,
-               GameFile::DateSource today = LocalDateText);
+    GameLedger(Files files, StorageWriter::Mode mode, GameFile::DateSource today = LocalDateText);
     ~GameLedger() override;
 
     // Reads the files once, at start-up: completes a game file that a kill left behind its
@@ -53,6 +52,9 @@ class GameLedger final : public GameStore {
     std::uint64_t Commit(const SettledGame& game, const HistoryChange& change) override;
     std::uint64_t File(int slot, const std::string& name, const Account& account) override;
     bool Written(std::uint64_t ticket) const override;
+
+    // Hands the current game to the writer again when a store was refused, to try it anew.
+    void Recommit();
 
     const GameHistory& history() const { return live_; }
     // Why the history is not read or written as it should be; nothing when it is.

@@ -190,11 +190,10 @@ std::optional<HistoryHeader> DecodeHistoryHeader(std::string_view line) {
     header.serial = static_cast<std::uint64_t>(*serial);
     header.game.name = *name;
     header.game.date = *date;
-    header.game.account = {static_cast<std::int32_t>(*counters[0]),
-                           static_cast<std::int32_t>(*counters[1]),
-                           static_cast<std::int32_t>(*counters[2]),
-                           static_cast<std::int32_t>(*counters[3]),
-                           static_cast<std::int32_t>(*counters[4])};
+    header.game.account = {
+        static_cast<std::int32_t>(*counters[0]), static_cast<std::int32_t>(*counters[1]),
+        static_cast<std::int32_t>(*counters[2]), static_cast<std::int32_t>(*counters[3]),
+        static_cast<std::int32_t>(*counters[4])};
     return header;
 }
 

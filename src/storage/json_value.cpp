@@ -75,7 +75,8 @@ class Parser {
         if (text_.size() - at_ < 4)
             return std::nullopt;
         unsigned code = 0;
-        const auto [end, error] = std::from_chars(text_.data() + at_, text_.data() + at_ + 4, code, 16);
+        const auto [end, error] =
+            std::from_chars(text_.data() + at_, text_.data() + at_ + 4, code, 16);
         if (error != std::errc() || end != text_.data() + at_ + 4)
             return std::nullopt;
         at_ += 4;

@@ -43,6 +43,11 @@ void StorageWriter::Post(int target, std::uint64_t ticket, Job job) {
     wake_.notify_one();
 }
 
+bool StorageWriter::refusing() const {
+    std::lock_guard lock(mutex_);
+    return !refused_.empty();
+}
+
 void StorageWriter::OnRefusal(Report report) {
     std::lock_guard lock(mutex_);
     report_ = std::move(report);

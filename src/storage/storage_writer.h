@@ -38,6 +38,8 @@ class StorageWriter {
     // Every ticket up to this one has run, written or refused, itself or through a newer job for
     // its target.
     std::uint64_t done() const { return done_.load(); }
+    // Whether the last job of some target was refused.
+    bool refusing() const;
     // Told, on the writer's thread, of a refused job: once for each reason, and again after a
     // job was written.
     void OnRefusal(Report report);

@@ -47,7 +47,7 @@ void CabinetAudio::BuildPlaylist() {
 
 void CabinetAudio::Play(Sound effect) {
     if (effect == Sound::Win) {
-        PlayWin(false);
+        PlayWin();
         return;
     }
     if (!soundOn_)
@@ -58,18 +58,18 @@ void CabinetAudio::Play(Sound effect) {
             sound_.PlayPreloaded(effect);
             break;
         case Sound::Start:
-            sound_.PlayFile(assetPath_(prefix_ + "7.wav"), false);
+            sound_.PlayFile(assetPath_(prefix_ + "7.wav"));
             break;
         case Sound::Bonus:
-            sound_.PlayFile(assetPath_(prefix_ + "5.wav"), false);
+            sound_.PlayFile(assetPath_(prefix_ + "5.wav"));
             break;
         case Sound::Win:
             break;
     }
 }
 
-void CabinetAudio::PlayWin(bool wait) {
-    sound_.PlayFile(assetPath_(prefix_ + "Win.wav"), wait);
+std::chrono::milliseconds CabinetAudio::PlayWin() {
+    return sound_.PlayFile(assetPath_(prefix_ + "Win.wav"));
 }
 
 void CabinetAudio::SelectNextTrack() {
