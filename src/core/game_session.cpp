@@ -29,6 +29,7 @@ void GameSession::UseStore(GameStore* store) {
 void GameSession::Restore(const SessionState& state) {
     state_ = state;
     SettleShown();
+    Commit();
 }
 
 bool GameSession::Written() const {
@@ -47,7 +48,8 @@ void GameSession::SettleShown() {
 
 PendingBonus& GameSession::Pending() {
     if (!settled_.bonus)
-        settled_.bonus = PendingBonus{state_.settings.linesBet, state_.settings.creditsPerLine};
+        settled_.bonus = PendingBonus{state_.settings.linesBet, state_.settings.creditsPerLine,
+                                      std::nullopt, std::nullopt};
     return *settled_.bonus;
 }
 
@@ -80,7 +82,8 @@ SpinDraw GameSession::PlaySpin(int motionStripHeight) {
     state_.gamePaid = state_.spin.winToPay;
     SettleShown();
     if (bonusTriggered()) {
-        settled_.bonus = PendingBonus{state_.settings.linesBet, state_.settings.creditsPerLine};
+        settled_.bonus = PendingBonus{state_.settings.linesBet, state_.settings.creditsPerLine,
+                                      std::nullopt, std::nullopt};
         dealt_.reset();
     }
     HistoryChange change;

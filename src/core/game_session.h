@@ -39,7 +39,8 @@ class GameSession {
 
     const SessionState& state() const { return state_; }
     const SettledGame& settled() const { return settled_; }
-    // Puts the game where `state` says, as a test's set-up does; the settled game follows.
+    // Puts the game where `state` says, as a test's set-up does; the settled game follows and
+    // is committed.
     void Restore(const SessionState& state);
     // The bet the keys show: lines times credits per line.
     std::int32_t shownBet() const {

@@ -34,8 +34,18 @@ QMessageBox* MessageBox(QWidget* parent, QMessageBox::Icon icon, const QString& 
 
 void QtMessages::Show(Box box) {
     waiting_.push_back(std::move(box));
-    if (!showing_)
-        ShowNext();
+    if (showing_ || scheduled_)
+        return;
+    // From the event loop: a box asked for while the main window is being made then shows over
+    // it, and holds it.
+    scheduled_ = true;
+    QMetaObject::invokeMethod(
+        qApp,
+        [this] {
+            scheduled_ = false;
+            ShowNext();
+        },
+        Qt::QueuedConnection);
 }
 
 void QtMessages::ShowNext() {

@@ -37,6 +37,7 @@ class QtMessages : public Messages {
     QString title_ = QStringLiteral("Quillane");
     std::deque<Box> waiting_;
     QPointer<QDialog> showing_;
+    bool scheduled_ = false;
 };
 
 }  // namespace quillane

@@ -67,6 +67,10 @@ std::vector<std::string> GameLedger::Load() {
     if (!keeps())
         return problems;
 
+    std::error_code missing;
+    // Without a game file every game starts anew: the histories left belong to games thrown away.
+    const bool fresh =
+        !std::filesystem::exists(std::filesystem::symlink_status(files_.gameFile, missing));
     const GameFile file(files_.gameFile, today_);
     if (auto problem = file.Problem())
         problems.push_back(*problem);
@@ -101,7 +105,9 @@ std::vector<std::string> GameLedger::Load() {
         if (!header)
             continue;
         serial_ = std::max(serial_, header->serial);
-        if (header->serial <= kept)
+        if (fresh)
+            histories[s].records.clear();
+        if (fresh || header->serial <= kept)
             continue;
         contents.games[s] = header->game;
         if (slot == kCurrentGameSlot)
@@ -116,6 +122,12 @@ std::vector<std::string> GameLedger::Load() {
         slotHistories_[s] = std::move(histories[s].records);
     }
     live_ = GameHistory(std::move(histories[kCurrentGameSlot].records));
+    // The thrown-away histories are replaced, so that none can complete a game at a later start.
+    for (int slot = 0; slot < kGameSections && fresh; ++slot) {
+        const auto s = static_cast<std::size_t>(slot);
+        if (histories[s].header)
+            PostGame(slot, HistoryHeader{++serial_, contents.games[s], std::nullopt}, {}, true);
+    }
     return problems;
 }
 
@@ -169,8 +181,6 @@ std::uint64_t GameLedger::File(int slot, const std::string& name, const Account&
 }
 
 void GameLedger::Recommit() {
-    if (!writer_.refusing())
-        return;
     ++serial_;
     PostGame(kCurrentGameSlot,
              HistoryHeader{serial_, SavedGame{SlotSection(kCurrentGameSlot), {}, current_.account},

@@ -53,7 +53,8 @@ class GameLedger final : public GameStore {
     std::uint64_t File(int slot, const std::string& name, const Account& account) override;
     bool Written(std::uint64_t ticket) const override;
 
-    // Hands the current game to the writer again when a store was refused, to try it anew.
+    // Hands the current game to the writer again, as it stands: the end of the game stores it,
+    // dated the day of the end, and a store refused before is tried anew.
     void Recommit();
 
     const GameHistory& history() const { return live_; }

@@ -284,7 +284,7 @@ void CabinetWindow::EndGame(bool orderly) {
     cycle_->Abandon();
     if (bonusWindow_)
         bonusWindow_->Dismiss();
-    // A store refused earlier is tried once more, then everything handed over is waited for.
+    // The game is stored once more as it stands, then everything handed over is waited for.
     env_.ledger.Recommit();
     env_.ledger.writer().Drain(
         [self = QPointer<CabinetWindow>(this)](const std::optional<std::string>& refusal) {

@@ -295,10 +295,10 @@ void SpinCycle::Abandon() {
 bool SpinCycle::Skip() {
     if (phase_ != Phase::Reels && phase_ != Phase::WinSound && phase_ != Phase::CountUp)
         return false;
+    // Taken at the phase's next step; the win sound's wait is cut to nothing.
     skip_ = true;
-    if (holds_ == 0) {
-        stepAt_.reset();
-        Step();
+    if (phase_ == Phase::WinSound) {
+        stepAt_ = Now();
         Arm();
     }
     return true;

@@ -73,8 +73,8 @@ class SpinCycle {
 
     // Plays the spin whose bet the session has taken. Only when idle.
     void Start();
-    // Cuts the turning reels, the win sound or the count-up short; false when there is nothing
-    // to cut.
+    // Cuts the turning reels, the win sound or the count-up short at their next step; false
+    // when there is nothing to cut.
     bool Skip();
     // A window of the player's covers the cabinet: everything stays where it stands until it
     // is released as often as it was held.

@@ -73,14 +73,16 @@ setpriv --reuid=54321 --regid=54321 --clear-groups \
     env -u HOME -u XDG_CONFIG_HOME XDG_RUNTIME_DIR=/tmp "$quillane" >>"$work/homeless.log" 2>&1 &
 homeless=$!
 pids+=($homeless)
-box=$(timeout 20 xdotool search --sync --onlyvisible --name '^Quillane$' | head -n1) ||
+timeout 20 xdotool search --sync --onlyvisible --name '^Quillane$' >/dev/null ||
     fail "no window for the homeless game"
 sleep 1
+# The box saying so stands over the cabinet: the window made last.
+box=$(xdotool search --onlyvisible --name '^Quillane$' | sort -n | tail -n1)
 import -window root "$work/homeless.png"
 xdotool windowfocus --sync "$box" 2>/dev/null || true
 xdotool key Return
 sleep 1
-window=$(xdotool search --onlyvisible --name '^Quillane$' | head -n1)
+window=$(xdotool search --onlyvisible --name '^Quillane$' | sort -n | head -n1)
 xdotool windowfocus --sync "$window" 2>/dev/null || true
 xdotool key alt+f
 sleep 0.5
