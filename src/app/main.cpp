@@ -3,6 +3,7 @@
 #include <QSessionManager>
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <exception>
 #include <string>
 #include <vector>
@@ -49,6 +50,15 @@ class Application : public QApplication {
         return false;
     }
 };
+
+// Qt ends the process with exit() when the display's connection breaks: what the storage writer
+// still holds is written first.
+quillane::StorageWriter* writerAtExit = nullptr;
+
+void FlushAtExit() {
+    if (writerAtExit != nullptr)
+        writerAtExit->Flush();
+}
 
 }  // namespace
 
@@ -102,6 +112,8 @@ int main(int argc, char** argv) {
     }
 
     GameLedger ledger(std::move(files), StorageWriter::Mode::Thread);
+    writerAtExit = &ledger.writer();
+    std::atexit(FlushAtExit);
     QtClock clock;
     SdlAudio audio;
     const QLocale locale = QLocale::system();
@@ -140,6 +152,7 @@ int main(int argc, char** argv) {
                      [&form](QSessionManager&) { form.EndSession(); });
     form.show();
     const int status = QApplication::exec();
+    writerAtExit = nullptr;
     if (const auto refusal = ledger.writer().Flush())
         std::fprintf(stderr, "quillane: the game was not stored: %s\n", refusal->c_str());
     return status;

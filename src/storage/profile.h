@@ -58,8 +58,8 @@ bool CanStore(std::string_view section, std::string_view key, std::string_view v
 std::string SetValue(std::string_view text, std::string_view section, std::string_view key,
                      std::string_view value);
 
-// `text` without the first section named `section`: its header line and every line up to the
-// next section's header. Every other byte is kept.
+// `text` without the sections named `section`, each with its header line and every line up to
+// the next section's header. Every other byte is kept.
 std::string RemoveSection(std::string_view text, std::string_view section);
 
 std::optional<std::string> ReadString(const std::filesystem::path& file, std::string_view section,

@@ -208,6 +208,8 @@ bool CanStore(std::string_view section, std::string_view key, std::string_view v
 std::string RemoveSection(std::string_view text, std::string_view section) {
     section = Trim(section);
     const std::vector<Line> lines = SplitLines(text);
+    std::string result;
+    std::size_t kept = 0;  // where the text not yet copied begins
     for (std::size_t i = 0; i < lines.size(); ++i) {
         if (lines[i].kind != LineKind::Section || !SameName(lines[i].name, section)) {
             continue;
@@ -216,10 +218,12 @@ std::string RemoveSection(std::string_view text, std::string_view section) {
         while (end < lines.size() && lines[end].kind != LineKind::Section) {
             ++end;
         }
-        const std::size_t stop = end < lines.size() ? lines[end].begin : text.size();
-        return std::string(text.substr(0, lines[i].begin)) + std::string(text.substr(stop));
+        result += text.substr(kept, lines[i].begin - kept);
+        kept = end < lines.size() ? lines[end].begin : text.size();
+        i = end - 1;
     }
-    return std::string(text);
+    result += text.substr(kept);
+    return result;
 }
 
 std::string SetValue(std::string_view text, std::string_view section, std::string_view key,
