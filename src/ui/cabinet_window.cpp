@@ -312,10 +312,13 @@ void CabinetWindow::FinishEnding(const std::optional<std::string>& refusal) {
     env_.messages.Confirm(question, [self = QPointer<CabinetWindow>(this)](bool yes) {
         if (!self || self->ending_ != Ending::Asking)
             return;
-        if (yes)
+        if (yes) {
             self->Quit();
-        else
-            self->ending_ = Ending::Playing;
+            return;
+        }
+        // Playing on: a bonus game the ending put away comes back.
+        self->ending_ = Ending::Playing;
+        self->cycle_->ResumeBonus();
     });
 }
 
