@@ -4,7 +4,8 @@
 //                                does and sees in LOG for kill_harness.sh
 //   play_driver check [SPINS]    loads the game as the next start would and says whether the
 //                                game file and the history agree; with SPINS, the last change
-//                                the player made was that spin, and the history must end on it
+//                                the player made was that spin (-1: none known), and the
+//                                history must end on it
 //   play_driver stalls N         autoplays N quick spins and says how late a 1 ms timer ever
 //                                fired: how long the UI thread was busy at a stretch
 // Each LOG line is "<milliseconds since the epoch> <event> [values]", written whole:
@@ -29,8 +30,10 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <ctime>
 #include <exception>
 #include <filesystem>
+#include <map>
 #include <optional>
 #include <random>
 #include <string>
@@ -89,6 +92,15 @@ class Application : public QApplication {
         return false;
     }
 };
+
+// As the program's: Qt ends the process with exit() when the display's connection breaks, and
+// what the storage writer still holds is written first.
+StorageWriter* writerAtExit = nullptr;
+
+void FlushAtExit() {
+    if (writerAtExit != nullptr)
+        writerAtExit->Flush();
+}
 
 // Appends whole lines with one unbuffered write each, so a kill leaves at most the line under
 // way cut short. Without a file it notes nothing.
@@ -453,15 +465,32 @@ class StallProbe {
 
   private:
     using Clock = std::chrono::steady_clock;
+    static constexpr double kLongStallMs = 10;
+
+    // The time this thread has run, in ms: a stall it spent running is the game's own work,
+    // one it spent waiting is the system's (another thread or process had the processor).
+    static double ThreadMilliseconds() {
+        timespec used{};
+        ::clock_gettime(CLOCK_THREAD_CPUTIME_ID, &used);
+        return static_cast<double>(used.tv_sec) * 1e3 + static_cast<double>(used.tv_nsec) / 1e6;
+    }
 
     void Tick() {
         const Clock::time_point now = Clock::now();
+        const double ran = ThreadMilliseconds();
         if (last_) {
             const double late =
                 std::chrono::duration<double, std::milli>(now - *last_).count() - 1.0;
             lateness_.push_back(std::max(0.0, late));
+            busy_.push_back(std::max(0.0, ran - lastRan_ - 1.0));
+            // Where the long ones came: the phase and window found once the stall is over.
+            if (late > kLongStallMs)
+                ++longStalls_[std::string(PhaseName(form_.cycle().phase())) + "/" +
+                              DialogKind(QApplication::activeModalWidget()) + " ran " +
+                              std::to_string(static_cast<int>(ran - lastRan_)) + " ms"];
         }
         last_ = now;
+        lastRan_ = ran;
     }
 
     void Help() {
@@ -526,6 +555,21 @@ class StallProbe {
             "max=%.3f (lateness of a 1 ms timer, ms)\n",
             played, bonusGames_, seconds, sorted.size(), at(0.5), at(0.99), at(0.999),
             sorted.empty() ? 0.0 : sorted.back());
+        int longStalls = 0;
+        std::string where;
+        for (const auto& [context, count] : longStalls_) {
+            longStalls += count;
+            where += (where.empty() ? "" : ", ") + context + " " + std::to_string(count);
+        }
+        std::printf(
+            "over %.0f ms: %d (phase/window after each, and how long of it this thread "
+            "ran: %s)\n",
+            kLongStallMs, longStalls, where.empty() ? "none" : where.c_str());
+        std::sort(busy_.begin(), busy_.end());
+        std::printf("the thread's own running between ticks: p99=%.3f p99.9=%.3f max=%.3f ms\n",
+                    busy_.empty() ? 0.0 : busy_[busy_.size() * 99 / 100],
+                    busy_.empty() ? 0.0 : busy_[busy_.size() * 999 / 1000],
+                    busy_.empty() ? 0.0 : busy_.back());
         std::fflush(stdout);
         form_.EndSession();
     }
@@ -540,7 +584,10 @@ class StallProbe {
     int bonusGames_ = 0;
     Clock::time_point began_;
     std::optional<Clock::time_point> last_;
+    double lastRan_ = 0;
     std::vector<double> lateness_;
+    std::vector<double> busy_;
+    std::map<std::string, int> longStalls_;
 };
 
 // Wires the game as the program does, with the instance lock left out, and lets `attach` add
@@ -556,6 +603,8 @@ int PlayGame(int argc, char** argv, const EventLog& log, Attach attach) {
     app.messages = &messages;
 
     GameLedger ledger(GameLedger::FilesFor(kStem), StorageWriter::Mode::Thread);
+    writerAtExit = &ledger.writer();
+    std::atexit(FlushAtExit);
     QtClock clock;
     SdlAudio audio;
     WatchedSound sound(audio.sound());
@@ -592,6 +641,7 @@ int PlayGame(int argc, char** argv, const EventLog& log, Attach attach) {
     player->Start();
     log.Note("ready");
     const int status = QApplication::exec();
+    writerAtExit = nullptr;
     if (const auto refusal = ledger.writer().Flush())
         std::fprintf(stderr, "play_driver: the game was not stored: %s\n", refusal->c_str());
     return status;

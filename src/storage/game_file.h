@@ -1,13 +1,12 @@
 #pragma once
 
+#include <array>
+#include <cstdint>
 #include <filesystem>
 #include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
-
-#include <array>
-#include <cstdint>
 #include <vector>
 
 #include "core/account.h"

@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QPainter>
 
+#include "platform/asset_files.h"
 #include "ui/durations.h"
 #include "ui/number_format.h"
 #include "ui/window_style.h"
@@ -35,6 +36,11 @@ BonusGameWindow::BonusGameWindow(BingoGame game, Clock& clock,
     StartGame();
     built_ = true;
     Redraw();
+}
+
+void BonusGameWindow::PreparePictures() {
+    RegisterBonusPictures();
+    PrepareSharedPictures(QStringLiteral(":/bonus"));
 }
 
 BonusGameWindow::~BonusGameWindow() {

@@ -32,6 +32,9 @@ class BonusGameWindow : public QDialog {
                     QWidget* parent = nullptr, bool quickPlay = false);
     ~BonusGameWindow() override;
 
+    // Decodes the window's pictures in the background, so that it opens without a wait.
+    static void PreparePictures();
+
     void StartGame();
     void Redraw();
     void ChooseCard(int card);

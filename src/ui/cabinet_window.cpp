@@ -190,6 +190,7 @@ void CabinetWindow::FinishStartup() {
     started_ = true;
     if (env_.audioSilent)
         painter_->WriteMessage(kNoSoundDeviceText);
+    BonusGameWindow::PreparePictures();
     // A bonus game that an earlier run did not finish is played first.
     cycle_->ResumeBonus();
 }

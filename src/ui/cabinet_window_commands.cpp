@@ -34,10 +34,17 @@ void CabinetWindow::OpenBonusWindow(const BingoGame& game, std::optional<int> ca
     bonus->setGeometry(env_.screen.Info().available);
     bonus->setWindowState(bonus->windowState() | Qt::WindowMaximized);
     bonusWindow_ = bonus;
-    bonus->open();
-    // Interrupted after the card was chosen: the game goes on with it.
-    if (card)
-        bonus->ChooseCard(*card);
+    // Shown from the next turn of the event loop: making the window and laying it out at its
+    // size are each a few milliseconds, and apart they hold up nothing else for long.
+    QMetaObject::invokeMethod(
+        bonus,
+        [bonus, card] {
+            bonus->open();
+            // Interrupted after the card was chosen: the game goes on with it.
+            if (card)
+                bonus->ChooseCard(*card);
+        },
+        Qt::QueuedConnection);
 }
 
 void CabinetWindow::RunSlotDialog(int mode) {
