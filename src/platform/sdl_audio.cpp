@@ -13,6 +13,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
+#include <future>
 #include <memory>
 #include <stdexcept>
 #include <vector>
@@ -172,6 +173,9 @@ class SdlMusic final : public MusicPort {
     }
 
     ~SdlMusic() override {
+        // A load still under way ends first; its track is freed with the call it posted.
+        for (std::future<void>& load : loads_)
+            load.wait();
         // Mix_HookMusicFinished takes the audio lock, so no hook is still running once it returns.
         Mix_HookMusicFinished(nullptr);
         hookedMusic.store(nullptr);
@@ -179,6 +183,9 @@ class SdlMusic final : public MusicPort {
     }
 
     void SetEndHandler(std::function<void()> handler) override { handler_ = std::move(handler); }
+    void SetErrorHandler(std::function<void(const std::string&)> handler) override {
+        errorHandler_ = std::move(handler);
+    }
 
     void SetVolume(int percent) override {
         Mix_VolumeMusic(MIX_MAX_VOLUME * std::clamp(percent, 0, 100) / 100);
@@ -189,19 +196,27 @@ class SdlMusic final : public MusicPort {
         if (auto error = CheckMidiFile(file)) {
             return error;
         }
-        MusicPtr music(Mix_LoadMUS(file.c_str()));
-        if (!music) {
-            return CannotPlay(file, Mix_GetError());
-        }
-        if (Mix_PlayMusic(music.get(), 1) != 0) {
-            return CannotPlay(file, Mix_GetError());
-        }
-        track_ = std::move(music);
+        std::erase_if(loads_, [](const std::future<void>& load) {
+            return load.wait_for(std::chrono::seconds(0)) == std::future_status::ready;
+        });
+        // FluidSynth reads its sound font for every track: that is done off the UI thread.
+        const std::uint64_t generation = generation_.load();
+        loads_.push_back(std::async(std::launch::async, [this, file, generation] {
+            auto music = std::make_shared<MusicPtr>(Mix_LoadMUS(file.c_str()));
+            const std::string error = *music ? std::string() : CannotPlay(file, Mix_GetError());
+            QMetaObject::invokeMethod(
+                &receiver_,
+                [this, file, generation, music, error] {
+                    Loaded(file, generation, std::move(*music), error);
+                },
+                Qt::QueuedConnection);
+        }));
         return std::nullopt;
     }
 
     void Close() override {
-        // Halting calls the hook as a natural end would; the new generation makes it stale.
+        // Halting calls the hook as a natural end would; the new generation makes it stale,
+        // and a track still loading for the old one is never played.
         Mix_HaltMusic();
         track_.reset();
         generation_.fetch_add(1);
@@ -220,6 +235,22 @@ class SdlMusic final : public MusicPort {
             Qt::QueuedConnection);
     }
 
+    void Loaded(const fs::path& file, std::uint64_t generation, MusicPtr music,
+                const std::string& error) {
+        if (generation != generation_.load()) {
+            return;
+        }
+        std::string refusal = error;
+        if (refusal.empty() && Mix_PlayMusic(music.get(), 1) != 0) {
+            refusal = CannotPlay(file, Mix_GetError());
+        }
+        if (refusal.empty()) {
+            track_ = std::move(music);
+        } else if (errorHandler_) {
+            errorHandler_(refusal);
+        }
+    }
+
     void Finished(std::uint64_t generation) {
         if (generation != generation_.load() || !handler_) {
             return;
@@ -231,6 +262,8 @@ class SdlMusic final : public MusicPort {
 
     QObject receiver_;  // lives on the UI thread; its queued calls die with it
     std::function<void()> handler_;
+    std::function<void(const std::string&)> errorHandler_;
+    std::vector<std::future<void>> loads_;
     std::atomic<std::uint64_t> generation_{0};
     MusicPtr track_;
 };

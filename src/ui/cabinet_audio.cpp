@@ -21,7 +21,14 @@ CabinetAudio::CabinetAudio(SoundPort& sound, MusicPort& music, Messages& message
       music_(music),
       messages_(messages),
       assetPath_(std::move(assetPath)),
-      prefix_(std::move(prefix)) {}
+      prefix_(std::move(prefix)) {
+    // A track that fails as it loads is told as one that cannot be opened is.
+    music_.SetErrorHandler([this](const std::string& error) { messages_.Error(error); });
+}
+
+CabinetAudio::~CabinetAudio() {
+    music_.SetErrorHandler({});
+}
 
 void CabinetAudio::PreloadSounds() {
     // Each is reported on its own, so one missing file leaves the other sound playing.

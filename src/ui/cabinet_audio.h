@@ -21,6 +21,9 @@ class CabinetAudio {
     // files' names.
     CabinetAudio(SoundPort& sound, MusicPort& music, Messages& messages, AssetPath assetPath,
                  std::string prefix);
+    ~CabinetAudio();
+    CabinetAudio(const CabinetAudio&) = delete;
+    CabinetAudio& operator=(const CabinetAudio&) = delete;
 
     // The reel-stop and count sounds, read into memory; each failure reported on its own.
     void PreloadSounds();

@@ -352,7 +352,7 @@ TEST_F(SdlAudioTest, WithoutAUsableDeviceItPlaysSilently) {
         audio.sound().Preload(Sound::ReelStop, tone);
         audio.sound().PlayFile(tone);
         EXPECT_EQ(audio.music().Play(song), std::nullopt);
-        EXPECT_EQ(Mix_PlayingMusic(), 1);
+        EXPECT_TRUE(RunEventsUntil([] { return Mix_PlayingMusic() == 1; }, 5s));
     };
     // No such driver: SDL's audio does not start.
     ::setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
@@ -424,12 +424,18 @@ TEST_F(SdlAudioTest, MusicClosedBeforeItsEndIsNotReported) {
     audio.music().SetEndHandler([&] { ++ends; });
 
     ASSERT_EQ(audio.music().Play(longSong), std::nullopt);
-    RunEventsFor(100ms);
-    ASSERT_EQ(Mix_PlayingMusic(), 1);
+    EXPECT_EQ(Mix_PlayingMusic(), 0) << "loaded away from this thread, played from its events";
+    ASSERT_TRUE(RunEventsUntil([] { return Mix_PlayingMusic() == 1; }, 5s));
     audio.music().Close();
     EXPECT_EQ(Mix_PlayingMusic(), 0);
     RunEventsFor(300ms);
     EXPECT_EQ(ends, 0);
+
+    // A track closed while it loads never plays.
+    ASSERT_EQ(audio.music().Play(longSong), std::nullopt);
+    audio.music().Close();
+    RunEventsFor(300ms);
+    EXPECT_EQ(Mix_PlayingMusic(), 0);
 
     // A track that does end is still reported.
     ASSERT_EQ(audio.music().Play(shortSong), std::nullopt);
@@ -460,6 +466,7 @@ TEST_F(SdlAudioTest, NoEndIsReportedAfterDestruction) {
         SdlAudio audio;
         audio.music().SetEndHandler([&] { ++ends; });
         ASSERT_EQ(audio.music().Play(song), std::nullopt);
+        ASSERT_TRUE(RunEventsUntil([] { return Mix_PlayingMusic() == 1; }, 5s));
         // The track ends while no Qt event runs, so its report is still queued.
         ASSERT_TRUE(WaitWithoutEvents([] { return Mix_PlayingMusic() == 0; }, 20s));
     }

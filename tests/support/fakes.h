@@ -37,6 +37,7 @@ class RecordingSound : public SoundPort {
 class RecordingMusic : public MusicPort {
   public:
     void SetEndHandler(std::function<void()> handler) override { end_ = std::move(handler); }
+    void SetErrorHandler(std::function<void(const std::string&)>) override {}
     std::optional<std::string> Play(const std::filesystem::path& file) override;
     void Close() override { playing.clear(); }
     void SetVolume(int percent) override { volume = percent; }
