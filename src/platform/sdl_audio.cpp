@@ -204,6 +204,8 @@ class SdlMusic final : public MusicPort {
         loads_.push_back(std::async(std::launch::async, [this, file, generation] {
             auto music = std::make_shared<MusicPtr>(Mix_LoadMUS(file.c_str()));
             const std::string error = *music ? std::string() : CannotPlay(file, Mix_GetError());
+            // SDL keeps its error text per thread; this thread is not SDL's, so it frees it.
+            SDL_TLSCleanup();
             QMetaObject::invokeMethod(
                 &receiver_,
                 [this, file, generation, music, error] {
