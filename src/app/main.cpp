@@ -1,12 +1,15 @@
 #include <QApplication>
 #include <QLocale>
+#include <QSessionManager>
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <exception>
 #include <string>
 #include <vector>
 
 #include "app/command_line.h"
+#include "app/display_guard.h"
 #include "core/random.h"
 #include "platform/help_window.h"
 #include "platform/instance_channel.h"
@@ -14,6 +17,8 @@
 #include "platform/qt_messages.h"
 #include "platform/screen.h"
 #include "platform/sdl_audio.h"
+#include "platform/termination_signals.h"
+#include "storage/game_ledger.h"
 #include "storage/instance_lock.h"
 #include "storage/paths.h"
 #include "ui/cabinet_window.h"
@@ -46,14 +51,13 @@ class Application : public QApplication {
     }
 };
 
-// Where the game history is kept; without a home directory it is kept in memory only, as the
-// history window says.
-std::filesystem::path HistoryDirectory() {
-    try {
-        return quillane::DataDirectory();
-    } catch (const std::exception&) {
-        return {};
-    }
+// Qt ends the process with exit() when the display's connection breaks: what the storage writer
+// still holds is written first.
+quillane::StorageWriter* writerAtExit = nullptr;
+
+void FlushAtExit() {
+    if (writerAtExit != nullptr)
+        writerAtExit->Flush();
 }
 
 }  // namespace
@@ -74,7 +78,9 @@ int main(int argc, char** argv) {
             break;
     }
 
+    DisplayGuard displayGuard;
     Application app(argc, argv);
+    displayGuard.Release();
     QApplication::setApplicationName(QStringLiteral("Quillane"));
     QApplication::setApplicationVersion(QStringLiteral(QUILLANE_VERSION));
     // The desktop entry's name; on Wayland it is the window's app id, through which the
@@ -84,22 +90,30 @@ int main(int argc, char** argv) {
     app.messages = &messages;
     // One copy at a time on one settings directory: a second one calls the first forward and
     // leaves without touching the game file.
+    std::string stem = "quillane";
+    try {
+        stem = ExecutableStem(ExecutablePath());
+    } catch (const std::exception&) {
+    }
+    GameLedger::Files files = GameLedger::FilesFor(stem);
     std::unique_ptr<InstanceLock> lock;
     std::unique_ptr<InstanceChannel> channel;
-    try {
-        const std::filesystem::path lockFile =
-            LockFileFor(GameFilePath(ExecutableStem(ExecutablePath())));
+    if (!files.gameFile.empty()) {
+        // Without a home directory there is no game file to guard; the window says so.
+        const std::filesystem::path lockFile = LockFileFor(files.gameFile);
         lock = std::make_unique<InstanceLock>(lockFile);
         channel = std::make_unique<InstanceChannel>(QString::fromStdString(lockFile.string()));
-    } catch (const std::exception&) {
-        // Without a home directory there is no game file to guard; the window says so.
     }
     if (lock && lock->state() == InstanceLock::State::Taken) {
         channel->CallRunningCopy();
+        // The program ends when the player closes the box.
         messages.Inform("Quillane is already running.");
-        return 0;
+        return QApplication::exec();
     }
 
+    GameLedger ledger(std::move(files), StorageWriter::Mode::Thread);
+    writerAtExit = &ledger.writer();
+    std::atexit(FlushAtExit);
     QtClock clock;
     SdlAudio audio;
     const QLocale locale = QLocale::system();
@@ -111,6 +125,7 @@ int main(int argc, char** argv) {
         clock,
         screen,
         session,
+        ledger,
         audio.sound(),
         audio.music(),
         messages,
@@ -119,7 +134,6 @@ int main(int argc, char** argv) {
         },
         ExecutablePath(),
         SeedFromClock,
-        HistoryDirectory(),
     };
     environment.audioSilent = audio.silent();
     CabinetWindow form(environment);
@@ -132,6 +146,14 @@ int main(int argc, char** argv) {
             form.activateWindow();
         });
     }
+    // A signal, or the desktop's logout, ends the game as File > Exit does, asking nothing.
+    TerminationSignals endSignals([&form](int) { form.EndSession(); });
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &form,
+                     [&form](QSessionManager&) { form.EndSession(); });
     form.show();
-    return QApplication::exec();
+    const int status = QApplication::exec();
+    writerAtExit = nullptr;
+    if (const auto refusal = ledger.writer().Flush())
+        std::fprintf(stderr, "quillane: the game was not stored: %s\n", refusal->c_str());
+    return status;
 }

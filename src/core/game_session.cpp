@@ -17,8 +17,40 @@ GameSession::GameSession(NumberStyle style)
     state_.spin.window = FormWindow(reelSymbols_, state_.reelStops);
 }
 
-void GameSession::UseStore(SlotStore* store) {
+void GameSession::UseStore(GameStore* store) {
     store_ = store;
+    ticket_ = 0;
+    if (store_ == nullptr)
+        return;
+    settled_ = store_->Current();
+    state_.account = settled_.account;
+}
+
+void GameSession::Restore(const SessionState& state) {
+    state_ = state;
+    SettleShown();
+    Commit();
+}
+
+bool GameSession::Written() const {
+    return store_ == nullptr || ticket_ == 0 || store_->Written(ticket_);
+}
+
+void GameSession::Commit(const HistoryChange& change) {
+    if (store_ != nullptr)
+        ticket_ = store_->Commit(settled_, change);
+}
+
+void GameSession::SettleShown() {
+    settled_.account = state_.account;
+    settled_.account.credits = SaturatingAdd(state_.account.credits, state_.spin.winToPay);
+}
+
+PendingBonus& GameSession::Pending() {
+    if (!settled_.bonus)
+        settled_.bonus = PendingBonus{state_.settings.linesBet, state_.settings.creditsPerLine,
+                                      std::nullopt, std::nullopt};
+    return *settled_.bonus;
 }
 
 bool GameSession::bonusTriggered() const {
@@ -39,20 +71,26 @@ bool GameSession::CanStakeSpin() const {
                .bet > 0;
 }
 
-SpinDraw GameSession::StartReels(int motionStripHeight) {
+SpinDraw GameSession::PlaySpin(int motionStripHeight) {
     state_.account.totalBets = SaturatingAdd(state_.account.totalBets, state_.bet);
     const SpinDraw draw = DrawSpin(random_, std::max(1, motionStripHeight));
     state_.reelStops = draw.stops;
     state_.account.spins = SaturatingAdd(state_.account.spins, 1);
-    return draw;
-}
-
-const SpinResult& GameSession::Score() {
     state_.bonusWin = 0;
     state_.spin = ScoreSpin(reelSymbols_, state_.reelStops, state_.settings.linesBet,
                             state_.settings.creditsPerLine);
     state_.gamePaid = state_.spin.winToPay;
-    return state_.spin;
+    SettleShown();
+    if (bonusTriggered()) {
+        settled_.bonus = PendingBonus{state_.settings.linesBet, state_.settings.creditsPerLine,
+                                      std::nullopt, std::nullopt};
+        dealt_.reset();
+    }
+    HistoryChange change;
+    change.kind = HistoryChange::Kind::AddSpin;
+    change.spin = RecordSpin(state_, 0);
+    Commit(change);
+    return draw;
 }
 
 std::int32_t GameSession::PayStep(bool all) {
@@ -110,9 +148,40 @@ bool GameSession::SelectBetMax() {
 }
 
 BingoGame GameSession::DealBonusGame(std::uint32_t seed) {
-    random_.Seed(seed);
+    PendingBonus& pending = Pending();
+    if (!pending.seed) {
+        pending.seed = seed;
+        Commit();
+    }
+    random_.Seed(*pending.seed);
     state_.bonusWin = 0;
-    return BingoGame(random_, state_.settings.creditsPerLine * state_.settings.linesBet);
+    BingoGame game(random_, pending.creditsPerLine * pending.linesBet);
+    dealt_ = game;
+    return game;
+}
+
+void GameSession::ChooseBonusCard(int card) {
+    Pending().card = card;
+    Commit();
+}
+
+std::int32_t GameSession::SettleBonus() {
+    if (!settled_.bonus || !dealt_)
+        return 0;
+    const int card = settled_.bonus->card.value_or(0);
+    BingoGame played = *dealt_;
+    played.PlayOut();
+    const std::int32_t payout = played.total(card);
+    settled_.account.credits = SaturatingAdd(settled_.account.credits, payout);
+    settled_.account.bonusTotal = SaturatingAdd(settled_.account.bonusTotal, payout);
+    settled_.bonus.reset();
+    HistoryChange change;
+    change.kind = HistoryChange::Kind::AttachBonus;
+    change.bonus = RecordBonus(*dealt_, card, payout);
+    change.creditsAfter = settled_.account.credits;
+    dealt_.reset();
+    Commit(change);
+    return payout;
 }
 
 std::int32_t GameSession::ApplyBonusWin(std::int32_t win) {
@@ -126,24 +195,38 @@ std::int32_t GameSession::ApplyBonusWin(std::int32_t win) {
 
 void GameSession::NewGame() {
     state_.account = Account{};
+    state_.spin.winToPay = 0;
+    settled_ = SettledGame{};
+    dealt_.reset();
+    HistoryChange change;
+    change.kind = HistoryChange::Kind::NewGame;
+    Commit(change);
 }
 
 std::optional<std::string> GameSession::Borrow(std::int32_t amount) {
-    auto refusal = BorrowRefusal(amount, state_.account.credits, state_.account.borrowed, style_);
-    if (!refusal) {
-        state_.account.credits = SaturatingAdd(state_.account.credits, amount);
-        state_.account.borrowed = SaturatingAdd(state_.account.borrowed, amount);
+    // The settled credits hold any win still being counted up: the limit applies to them.
+    auto refusal =
+        BorrowRefusal(amount, settled_.account.credits, settled_.account.borrowed, style_);
+    if (refusal)
+        return refusal;
+    for (Account* account : {&state_.account, &settled_.account}) {
+        account->credits = SaturatingAdd(account->credits, amount);
+        account->borrowed = SaturatingAdd(account->borrowed, amount);
     }
-    return refusal;
+    Commit();
+    return std::nullopt;
 }
 
 std::optional<std::string> GameSession::PayBack(std::int32_t amount) {
     auto refusal = PayBackRefusal(amount, state_.account.credits, state_.account.borrowed, style_);
-    if (!refusal) {
-        state_.account.credits = SaturatingAdd(state_.account.credits, -std::int64_t{amount});
-        state_.account.borrowed = SaturatingAdd(state_.account.borrowed, -std::int64_t{amount});
+    if (refusal)
+        return refusal;
+    for (Account* account : {&state_.account, &settled_.account}) {
+        account->credits = SaturatingAdd(account->credits, -std::int64_t{amount});
+        account->borrowed = SaturatingAdd(account->borrowed, -std::int64_t{amount});
     }
-    return refusal;
+    Commit();
+    return std::nullopt;
 }
 
 Statistics GameSession::TakeStatistics() const {
@@ -151,20 +234,29 @@ Statistics GameSession::TakeStatistics() const {
 }
 
 SavedGame GameSession::ReadSlot(int slot) const {
-    return store_ != nullptr ? store_->Read(slot) : SavedGame{};
+    return store_ != nullptr ? store_->Slot(slot) : SavedGame{};
 }
 
 bool GameSession::Open(int slot) {
     if (store_ == nullptr)
         return false;
-    state_.account = store_->Read(slot).account;
+    const Account account = store_->Slot(slot).account;
+    state_.account = account;
+    state_.spin.winToPay = 0;
+    settled_ = SettledGame{account, std::nullopt};
+    dealt_.reset();
+    HistoryChange change;
+    change.kind = HistoryChange::Kind::FromSlot;
+    change.slot = slot;
+    Commit(change);
     return true;
 }
 
 std::optional<std::string> GameSession::Store(int slot, const std::string& name) {
     if (store_ == nullptr)
         return "There is no game file to store the game in.";
-    return store_->Write(slot, name, state_.account);
+    ticket_ = store_->File(slot, name, settled_.account);
+    return std::nullopt;
 }
 
 }  // namespace quillane

@@ -7,36 +7,16 @@
 #include "core/account.h"
 #include "core/account_rules.h"
 #include "core/bingo.h"
+#include "core/game_store.h"
 #include "core/random.h"
 #include "core/reels.h"
 #include "core/saved_game.h"
-#include "core/slot_store.h"
+#include "core/session_state.h"
+#include "core/settled_game.h"
 #include "core/spin_draw.h"
 #include "core/spin_result.h"
 
 namespace quillane {
-
-// The bet the keys show; at every program start keys 5 and 6 are lit, 9 lines at 1 credit.
-struct BetSettings {
-    int linesBet = 9;
-    int creditsPerLine = 1;
-    int linesKey = 5;
-    int creditsKey = 6;
-
-    bool operator==(const BetSettings&) const = default;
-};
-
-// Where a game stands between two operations; the account alone is saved with it.
-struct SessionState {
-    Account account;
-    BetSettings settings;
-    std::int32_t bet = 0;      // staked on the spin under way; 0 between spins
-    std::int32_t lastBet = 0;  // staked again while the credits cover it; any bet key clears it
-    ReelStops reelStops = kStartStops;
-    SpinResult spin;            // the last spin; its win cursor moves as the win display cycles
-    std::int32_t bonusWin = 0;  // the bonus game's win, once it has been played
-    std::int32_t gamePaid = 0;  // line and scatter wins, plus the bonus once it has paid
-};
 
 // What pressing a bet key did.
 struct BetKeyOutcome {
@@ -45,17 +25,23 @@ struct BetKeyOutcome {
 };
 
 // One player's game and its rules of play, apart from any window: the account, the bet, the
-// reels, and the generator the spins share with the bonus game.
+// reels, and the generator the spins share with the bonus game. It keeps two views of the
+// account: the state the cabinet shows, whose credits take a win in count-up steps, and the
+// settled game, which takes every outcome whole the moment it is drawn and is committed to the
+// store at once, so that what is kept never waits on what is shown.
 class GameSession {
   public:
     // `style` writes the numbers of the borrowing refusals.
     explicit GameSession(NumberStyle style = {});
-    // The games are read from and filed in `store`; null when there is no game file.
-    void UseStore(SlotStore* store);
+    // Plays the game `store` keeps: its current game is taken now, and every change of the game
+    // is committed to it. Without a store the game is kept in memory alone.
+    void UseStore(GameStore* store);
 
     const SessionState& state() const { return state_; }
-    // Puts the game where `state` says, as a saved position or a test's set-up does.
-    void Restore(const SessionState& state) { state_ = state; }
+    const SettledGame& settled() const { return settled_; }
+    // Puts the game where `state` says, as a test's set-up does; the settled game follows and
+    // is committed.
+    void Restore(const SessionState& state);
     // The bet the keys show: lines times credits per line.
     std::int32_t shownBet() const {
         return state_.settings.linesBet * state_.settings.creditsPerLine;
@@ -65,18 +51,20 @@ class GameSession {
     bool bonusTriggered() const;
     std::uint32_t seed() const { return random_.seed(); }
     void Seed(std::uint32_t seed) { random_.Seed(seed); }
+    // Whether the last change of the game has reached the store (written, or refused).
+    bool Written() const;
 
     // Takes the spin's bet: one a key placed, else the last bet or the shown one, if the credits
     // cover it. False when no bet could be placed, and the spin must not go ahead.
     bool StakeSpin();
     // Whether StakeSpin would place a bet now.
     bool CanStakeSpin() const;
-    // Counts the bet and the spin and draws where the reels' motion starts and where they stop.
-    SpinDraw StartReels(int motionStripHeight);
-    // Scores the stops; the win is what the game paid so far, and waits for PayStep.
-    const SpinResult& Score();
-    // Moves one count-up step of the win, or all of it, into the credits; returns the amount,
-    // 0 when nothing waits.
+    // Counts the bet and the spin, draws where the reels' motion starts and where they stop, and
+    // scores the stops: the spin is settled and committed before the reels turn. Its win waits in
+    // the shown state for PayStep; state().spin holds the score.
+    SpinDraw PlaySpin(int motionStripHeight);
+    // Moves one count-up step of the win, or all of it, into the shown credits; returns the
+    // amount, 0 when nothing waits.
     std::int32_t PayStep(bool all);
     // The spin is over: its bet becomes the last bet.
     void EndSpin();
@@ -92,33 +80,50 @@ class GameSession {
     // when the credits are below the largest bet.
     bool SelectBetMax();
 
-    // Reseeds the shared generator with `seed` and deals the bonus game from it at the bet the
-    // keys show; the generator goes on from where the deal left it.
+    // The bonus game a spin won and that has not paid yet, as it is kept.
+    const std::optional<PendingBonus>& pendingBonus() const { return settled_.bonus; }
+    // Deals the pending bonus game at the bet of the spin that won it: from the seed it was first
+    // dealt from, or else from `seed`, which is then kept. The shared generator goes on from
+    // where the deal left it. With no bonus pending, deals one at the bet the keys show.
     BingoGame DealBonusGame(std::uint32_t seed);
-    // The bonus game won `win`: it waits to be paid and counts in the game's and the account's
-    // bonus. Returns what the game had paid before, where the winnings meter goes on from.
+    // The player's card in the pending bonus game, kept as soon as it is chosen.
+    void ChooseBonusCard(int card);
+    // The dealt bonus game has reached its blackout: the chosen card's total is settled and
+    // committed with the history's account of the game. Returns the total.
+    std::int32_t SettleBonus();
+    // The bonus game's window has handed back `win`: it waits to be shown paid and counts in the
+    // shown game's and account's bonus. Returns what the game had paid before, where the
+    // winnings meter goes on from.
     std::int32_t ApplyBonusWin(std::int32_t win);
 
-    // The account becomes a new game's.
+    // The account becomes a new game's, and anything still to be paid of the old one is dropped.
     void NewGame();
     // Borrows or pays back `amount` credits (a positive number); the refusal, changing nothing.
     std::optional<std::string> Borrow(std::int32_t amount);
     std::optional<std::string> PayBack(std::int32_t amount);
-    // How the live game stands.
+    // How the shown game stands.
     Statistics TakeStatistics() const;
 
-    // A slot's record, leaving the live account alone; a new game's with no game file.
+    // A slot's record, leaving the live account alone; a new game's with no store.
     SavedGame ReadSlot(int slot) const;
-    // The live account becomes the slot's; false, changing nothing, with no game file.
+    // The live account becomes the slot's; false, changing nothing, with no store.
     bool Open(int slot);
-    // Files the live account under `name`; the reason when it could not be filed.
+    // Files the settled account under `name`; the reason when there is nowhere to file it.
     std::optional<std::string> Store(int slot, const std::string& name);
 
   private:
+    void Commit(const HistoryChange& change = {});
+    // The account as the shown one, with every outstanding win paid.
+    void SettleShown();
+    PendingBonus& Pending();
+
     NumberStyle style_;
-    SlotStore* store_ = nullptr;
+    GameStore* store_ = nullptr;
+    std::uint64_t ticket_ = 0;
     ReelSymbols reelSymbols_;
     SessionState state_;
+    SettledGame settled_;
+    std::optional<BingoGame> dealt_;  // the pending bonus game as dealt
     RandomGenerator random_;
 };
 

@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "core/bingo.h"
-#include "core/game_session.h"
 #include "core/reels.h"
+#include "core/session_state.h"
 
 namespace quillane {
 

@@ -1,9 +1,13 @@
 #include "platform/asset_files.h"
 
 #include <QByteArray>
+#include <QDir>
 #include <QFile>
+#include <QHash>
+#include <QThreadPool>
 #include <algorithm>
 #include <exception>
+#include <mutex>
 #include <span>
 #include <string>
 #include <system_error>
@@ -97,6 +101,44 @@ QImage LoadBuiltinPicture(const QString& resourcePath) {
         image.loadFromData(bytes);
     }
     return image.convertToFormat(QImage::Format_ARGB32);
+}
+
+namespace {
+
+struct PictureCache {
+    std::mutex mutex;
+    QHash<QString, QImage> pictures;
+};
+
+// Never destroyed: a decoding thread may still be at work when the program ends.
+PictureCache& SharedPictures() {
+    static auto* cache = new PictureCache;
+    return *cache;
+}
+
+}  // namespace
+
+QImage SharedBuiltinPicture(const QString& resourcePath) {
+    PictureCache& cache = SharedPictures();
+    {
+        std::lock_guard lock(cache.mutex);
+        if (const auto found = cache.pictures.constFind(resourcePath);
+            found != cache.pictures.constEnd())
+            return *found;
+    }
+    // Decoded without the lock: two threads asking at once both decode it, and that is all.
+    const QImage picture = LoadBuiltinPicture(resourcePath);
+    std::lock_guard lock(cache.mutex);
+    cache.pictures.insert(resourcePath, picture);
+    return picture;
+}
+
+void PrepareSharedPictures(const QString& resourceDirectory) {
+    const QStringList names = QDir(resourceDirectory).entryList(QDir::Files);
+    QThreadPool::globalInstance()->start([resourceDirectory, names] {
+        for (const QString& name : names)
+            SharedBuiltinPicture(resourceDirectory + "/" + name);
+    });
 }
 
 }  // namespace quillane

@@ -33,4 +33,11 @@ std::optional<std::filesystem::path> FindAsset(
 // else by Qt's own readers. A null QImage when the resource is missing or cannot be decoded.
 QImage LoadBuiltinPicture(const QString& resourcePath);
 
+// LoadBuiltinPicture's picture, decoded once for the life of the program and shared, from any
+// thread: the windows that open again and again show the same pictures.
+QImage SharedBuiltinPicture(const QString& resourcePath);
+// Decodes every picture in a resource directory, such as ":/bonus", on a thread of Qt's pool, so
+// that SharedBuiltinPicture finds them ready and a window that needs them opens without a wait.
+void PrepareSharedPictures(const QString& resourceDirectory);
+
 }  // namespace quillane

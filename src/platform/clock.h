@@ -17,19 +17,13 @@ class Timer {
     virtual int interval() const = 0;
 };
 
-// The millisecond tick count and the waits the game's loops pace themselves on. Waiting lets
-// window events through (timers, paints, menu commands) but never spins the processor.
+// The millisecond tick count and the timers that pace the game. Nothing waits on it: the game
+// moves on when a timer fires.
 class Clock {
   public:
     virtual ~Clock() = default;
 
     virtual std::uint32_t TickCount() const = 0;
-
-    // Returns once the tick count has reached `tick`, handling events meanwhile.
-    virtual void WaitUntil(std::uint32_t tick) = 0;
-
-    // Handles the events already pending, without waiting.
-    virtual void ProcessEvents() = 0;
 
     virtual std::unique_ptr<Timer> NewTimer(int intervalMs, bool enabled,
                                             std::function<void()> onTick) = 0;

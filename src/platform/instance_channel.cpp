@@ -1,29 +1,71 @@
 #include "platform/instance_channel.h"
 
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
+
 #include <QCryptographicHash>
+#include <QFile>
+#include <QFileInfo>
 #include <QLocalSocket>
+#include <cerrno>
+#include <cstdlib>
 
 namespace quillane {
 namespace {
 
-constexpr int kCallTimeoutMs = 1000;
+// Qt wants room for two terminating bytes in sun_path, one more than the system does.
+constexpr qsizetype kLongestPath = sizeof(sockaddr_un::sun_path) - 2;
+
+bool OwnedByUser(const struct stat& status) {
+    return status.st_uid == ::geteuid();
+}
+
+// XDG_RUNTIME_DIR when it names a directory of this user's, else empty.
+QString RuntimeDirectory() {
+    const char* dir = std::getenv("XDG_RUNTIME_DIR");
+    struct stat status {};
+    if (dir == nullptr || dir[0] != '/' || ::stat(dir, &status) != 0 || !S_ISDIR(status.st_mode) ||
+        !OwnedByUser(status))
+        return {};
+    return QFile::decodeName(dir);
+}
 
 }  // namespace
 
 InstanceChannel::InstanceChannel(const QString& lockFile) {
-    // A socket name must be short and free of slashes; the path's hash is both.
-    const QByteArray hash =
-        QCryptographicHash::hash(lockFile.toUtf8(), QCryptographicHash::Sha1).toHex().left(16);
-    name_ = QStringLiteral("quillane-") + QString::fromLatin1(hash);
+    if (const QString runtime = RuntimeDirectory(); !runtime.isEmpty()) {
+        // One runtime directory serves every settings directory: the lock file's hash tells
+        // them apart.
+        const QByteArray hash =
+            QCryptographicHash::hash(lockFile.toUtf8(), QCryptographicHash::Sha1).toHex().left(16);
+        path_ = runtime + QStringLiteral("/quillane-") + QString::fromLatin1(hash);
+    } else {
+        const QFileInfo lock(lockFile);
+        path_ = lock.path() + u'/' + lock.completeBaseName() + QStringLiteral(".socket");
+    }
+    if (QFile::encodeName(path_).size() > kLongestPath)
+        path_.clear();
 }
 
 bool InstanceChannel::Listen(std::function<void()> comeForward) {
+    if (path_.isEmpty())
+        return false;
+    const QByteArray path = QFile::encodeName(path_);
+    struct stat status {};
+    if (::lstat(path.constData(), &status) == 0) {
+        // Only one of our own sockets may be replaced; anything else there is not ours to remove.
+        if (!S_ISSOCK(status.st_mode) || !OwnedByUser(status) || ::unlink(path.constData()) != 0)
+            return false;
+    } else if (errno != ENOENT) {
+        return false;
+    }
     server_ = std::make_unique<QLocalServer>();
     server_->setSocketOptions(QLocalServer::UserAccessOption);
-    // The lock says no copy runs, so a socket left by a crashed one is stale.
-    QLocalServer::removeServer(name_);
-    if (!server_->listen(name_))
+    if (!server_->listen(path_)) {
+        server_.reset();
         return false;
+    }
     QObject::connect(server_.get(), &QLocalServer::newConnection, server_.get(),
                      [server = server_.get(), comeForward = std::move(comeForward)] {
                          while (QLocalSocket* socket = server->nextPendingConnection()) {
@@ -36,12 +78,19 @@ bool InstanceChannel::Listen(std::function<void()> comeForward) {
 }
 
 bool InstanceChannel::CallRunningCopy() const {
-    QLocalSocket socket;
-    socket.connectToServer(name_);
-    if (!socket.waitForConnected(kCallTimeoutMs))
+    if (path_.isEmpty())
         return false;
-    socket.disconnectFromServer();
-    return true;
+    struct stat status {};
+    if (::lstat(QFile::encodeName(path_).constData(), &status) != 0 || !S_ISSOCK(status.st_mode) ||
+        !OwnedByUser(status))
+        return false;
+    // A local connection is made or refused at once: a listening copy queues it without waiting
+    // for its event loop, so there is nothing to wait for.
+    QLocalSocket socket;
+    socket.connectToServer(path_);
+    const bool called = socket.state() == QLocalSocket::ConnectedState;
+    socket.abort();
+    return called;
 }
 
 }  // namespace quillane

@@ -7,19 +7,25 @@
 
 namespace quillane {
 
-// How a second copy of the game asks the copy already running to come forward. The running
-// copy listens under a name made from its lock file's path; the second copy calls in once.
+// How a second copy of the game asks the copy already running to come forward. The running copy
+// listens on a socket of this user's: in XDG_RUNTIME_DIR under a name made from its lock file's
+// path, or else beside the lock file; the second copy calls in once.
 class InstanceChannel {
   public:
     explicit InstanceChannel(const QString& lockFile);
 
-    // Answers every call by running `comeForward`. False when the name cannot be taken.
+    // Answers every call by running `comeForward`. The caller holds the instance lock, so a socket
+    // of this user's already at the path is stale and replaced; false when anything else is there
+    // or there is no usable path.
     bool Listen(std::function<void()> comeForward);
-    // Asks the copy listening under this name to come forward; false when none answers.
+    // Asks the copy listening on this user's socket to come forward; false when none answers.
     bool CallRunningCopy() const;
 
+    // The socket's full path; empty when it would be too long for a Unix socket.
+    const QString& path() const { return path_; }
+
   private:
-    QString name_;
+    QString path_;
     std::unique_ptr<QLocalServer> server_;
 };
 

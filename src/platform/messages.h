@@ -1,11 +1,13 @@
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 
 namespace quillane {
 
-// The boxes that speak to the player. Each waits for the player, so tests put a recorder here.
+// The boxes that speak to the player. None waits: each is shown and the game goes on, and an
+// answer comes back through the callback when the player gives it. Tests put a recorder here.
 class Messages {
   public:
     virtual ~Messages() = default;
@@ -15,11 +17,11 @@ class Messages {
     // The application's error box.
     virtual void Error(const std::string& text) = 0;
     // A question answered Yes or No; No unless the player says Yes.
-    virtual bool Confirm(const std::string& text) = 0;
+    virtual void Confirm(const std::string& text, std::function<void(bool yes)> answered) = 0;
     // A one-line input box; nullopt when the player cancels.
-    virtual std::optional<std::string> AskText(const std::string& caption,
-                                               const std::string& prompt,
-                                               const std::string& initial) = 0;
+    virtual void AskText(const std::string& caption, const std::string& prompt,
+                         const std::string& initial,
+                         std::function<void(std::optional<std::string>)> answered) = 0;
 };
 
 // The manual: an HTML file whose topics are anchors named by their numbers.

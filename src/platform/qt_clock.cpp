@@ -1,7 +1,5 @@
 #include "platform/qt_clock.h"
 
-#include <QCoreApplication>
-#include <QEventLoop>
 #include <QTimer>
 
 namespace quillane {
@@ -44,20 +42,6 @@ QtClock::QtClock() {
 
 std::uint32_t QtClock::TickCount() const {
     return static_cast<std::uint32_t>(elapsed_.elapsed());
-}
-
-void QtClock::WaitUntil(std::uint32_t tick) {
-    ProcessEvents();
-    const auto remaining = static_cast<std::int32_t>(tick - TickCount());
-    if (remaining <= 0)
-        return;
-    QEventLoop loop;
-    QTimer::singleShot(remaining, Qt::PreciseTimer, &loop, &QEventLoop::quit);
-    loop.exec();
-}
-
-void QtClock::ProcessEvents() {
-    QCoreApplication::processEvents(QEventLoop::AllEvents);
 }
 
 std::unique_ptr<Timer> QtClock::NewTimer(int intervalMs, bool enabled,

@@ -6,14 +6,12 @@
 
 namespace quillane {
 
-// Real time: the tick count runs from the clock's creation; waits sleep in a local event loop.
+// Real time: the tick count runs from the clock's creation; timers are Qt's precise ones.
 class QtClock : public Clock {
   public:
     QtClock();
 
     std::uint32_t TickCount() const override;
-    void WaitUntil(std::uint32_t tick) override;
-    void ProcessEvents() override;
     std::unique_ptr<Timer> NewTimer(int intervalMs, bool enabled,
                                     std::function<void()> onTick) override;
 

@@ -13,9 +13,9 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
+#include <future>
 #include <memory>
 #include <stdexcept>
-#include <thread>
 #include <vector>
 
 #include "storage/regular_file.h"
@@ -32,8 +32,6 @@ using namespace std::chrono_literals;
 
 constexpr int kEffectsChannel = 0;
 constexpr int kBufferFrames = 1024;  // about 23 ms at 44.1 kHz: reel stops stay in step
-constexpr auto kWaitMargin = 250ms;
-constexpr auto kWaitPoll = 2ms;
 constexpr const char* kSoundFont = "/usr/share/sounds/sf2/TimGM6mb.sf2";
 
 struct ChunkDeleter {
@@ -118,18 +116,16 @@ class SdlSound final : public SoundPort {
         Mix_Volume(kEffectsChannel, MIX_MAX_VOLUME * std::clamp(percent, 0, 100) / 100);
     }
 
-    void PlayFile(const fs::path& file, bool wait) override {
+    std::chrono::milliseconds PlayFile(const fs::path& file) override {
         std::string error;
         ChunkPtr chunk = LoadChunk(file, error);
         if (!chunk) {
-            return;
+            return 0ms;
         }
         Start(*chunk);
         // The previous file's chunk is no longer playing once Start has halted the channel.
         fromFile_ = std::move(chunk);
-        if (wait) {
-            WaitForEnd(*fromFile_);
-        }
+        return ChunkLength(*fromFile_);
     }
 
   private:
@@ -140,19 +136,6 @@ class SdlSound final : public SoundPort {
     static void Start(Mix_Chunk& chunk) {
         Mix_HaltChannel(kEffectsChannel);
         Mix_PlayChannel(kEffectsChannel, &chunk, 0);
-    }
-
-    // Polls rather than waiting on a callback so that no Qt event runs meanwhile; a device that
-    // stops consuming samples is given up on after the sound's own length and a margin.
-    static void WaitForEnd(const Mix_Chunk& chunk) {
-        const auto deadline = std::chrono::steady_clock::now() + ChunkLength(chunk) + kWaitMargin;
-        while (Mix_Playing(kEffectsChannel) != 0) {
-            if (std::chrono::steady_clock::now() >= deadline) {
-                Mix_HaltChannel(kEffectsChannel);
-                return;
-            }
-            std::this_thread::sleep_for(kWaitPoll);
-        }
     }
 
     std::array<ChunkPtr, kSounds> preloaded_;
@@ -190,6 +173,9 @@ class SdlMusic final : public MusicPort {
     }
 
     ~SdlMusic() override {
+        // A load still under way ends first; its track is freed with the call it posted.
+        for (std::future<void>& load : loads_)
+            load.wait();
         // Mix_HookMusicFinished takes the audio lock, so no hook is still running once it returns.
         Mix_HookMusicFinished(nullptr);
         hookedMusic.store(nullptr);
@@ -197,6 +183,9 @@ class SdlMusic final : public MusicPort {
     }
 
     void SetEndHandler(std::function<void()> handler) override { handler_ = std::move(handler); }
+    void SetErrorHandler(std::function<void(const std::string&)> handler) override {
+        errorHandler_ = std::move(handler);
+    }
 
     void SetVolume(int percent) override {
         Mix_VolumeMusic(MIX_MAX_VOLUME * std::clamp(percent, 0, 100) / 100);
@@ -207,19 +196,29 @@ class SdlMusic final : public MusicPort {
         if (auto error = CheckMidiFile(file)) {
             return error;
         }
-        MusicPtr music(Mix_LoadMUS(file.c_str()));
-        if (!music) {
-            return CannotPlay(file, Mix_GetError());
-        }
-        if (Mix_PlayMusic(music.get(), 1) != 0) {
-            return CannotPlay(file, Mix_GetError());
-        }
-        track_ = std::move(music);
+        std::erase_if(loads_, [](const std::future<void>& load) {
+            return load.wait_for(std::chrono::seconds(0)) == std::future_status::ready;
+        });
+        // FluidSynth reads its sound font for every track: that is done off the UI thread.
+        const std::uint64_t generation = generation_.load();
+        loads_.push_back(std::async(std::launch::async, [this, file, generation] {
+            auto music = std::make_shared<MusicPtr>(Mix_LoadMUS(file.c_str()));
+            const std::string error = *music ? std::string() : CannotPlay(file, Mix_GetError());
+            // SDL keeps its error text per thread; this thread is not SDL's, so it frees it.
+            SDL_TLSCleanup();
+            QMetaObject::invokeMethod(
+                &receiver_,
+                [this, file, generation, music, error] {
+                    Loaded(file, generation, std::move(*music), error);
+                },
+                Qt::QueuedConnection);
+        }));
         return std::nullopt;
     }
 
     void Close() override {
-        // Halting calls the hook as a natural end would; the new generation makes it stale.
+        // Halting calls the hook as a natural end would; the new generation makes it stale,
+        // and a track still loading for the old one is never played.
         Mix_HaltMusic();
         track_.reset();
         generation_.fetch_add(1);
@@ -238,6 +237,22 @@ class SdlMusic final : public MusicPort {
             Qt::QueuedConnection);
     }
 
+    void Loaded(const fs::path& file, std::uint64_t generation, MusicPtr music,
+                const std::string& error) {
+        if (generation != generation_.load()) {
+            return;
+        }
+        std::string refusal = error;
+        if (refusal.empty() && Mix_PlayMusic(music.get(), 1) != 0) {
+            refusal = CannotPlay(file, Mix_GetError());
+        }
+        if (refusal.empty()) {
+            track_ = std::move(music);
+        } else if (errorHandler_) {
+            errorHandler_(refusal);
+        }
+    }
+
     void Finished(std::uint64_t generation) {
         if (generation != generation_.load() || !handler_) {
             return;
@@ -249,6 +264,8 @@ class SdlMusic final : public MusicPort {
 
     QObject receiver_;  // lives on the UI thread; its queued calls die with it
     std::function<void()> handler_;
+    std::function<void(const std::string&)> errorHandler_;
+    std::vector<std::future<void>> loads_;
     std::atomic<std::uint64_t> generation_{0};
     MusicPtr track_;
 };

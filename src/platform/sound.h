@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <filesystem>
 #include <functional>
 #include <optional>
@@ -21,9 +22,9 @@ class SoundPort {
     // Plays a preloaded sound from memory, without waiting; nothing when it was never loaded.
     virtual void PlayPreloaded(Sound sound) = 0;
 
-    // Plays a file read afresh. With `wait`, returns when it has ended, and never later than its
-    // own length plus a small margin. A missing or unplayable file plays nothing, silently.
-    virtual void PlayFile(const std::filesystem::path& file, bool wait) = 0;
+    // Plays a file read afresh, without waiting, and returns how long it plays; a missing or
+    // unplayable file plays nothing, silently, for no time at all.
+    virtual std::chrono::milliseconds PlayFile(const std::filesystem::path& file) = 0;
 
     // 0 to 100 percent, for what plays now and after.
     virtual void SetVolume(int percent) = 0;
@@ -38,9 +39,13 @@ class MusicPort {
     // for a track closed by Close() or replaced by Play().
     virtual void SetEndHandler(std::function<void()> handler) = 0;
 
-    // Opens and plays the file. Returns the device's error text when it cannot: an empty path,
-    // a missing file, or one that is not a Standard MIDI File.
+    // Opens and plays the file. Returns at once the error text for what cannot be played at all:
+    // an empty path, a missing file, or one that is not a Standard MIDI File. Loading a track
+    // starts a synthesizer with its sound font, tens of milliseconds, so it may happen on
+    // another thread; the track then plays as soon as it is loaded, and a load that fails is told
+    // to the error handler, on the UI thread.
     virtual std::optional<std::string> Play(const std::filesystem::path& file) = 0;
+    virtual void SetErrorHandler(std::function<void(const std::string& error)> handler) = 0;
 
     // Stops and closes the track, if any.
     virtual void Close() = 0;

@@ -5,6 +5,9 @@
 
 #include <array>
 #include <cctype>
+#include <charconv>
+#include <climits>
+#include <cstdint>
 #include <ctime>
 #include <utility>
 
@@ -52,6 +55,99 @@ std::string LocalDateText() {
     ::localtime_r(&now, &local);
     return FormatGameDate({local.tm_year + 1900, local.tm_mon + 1, local.tm_mday},
                           LocaleDateSeparator());
+}
+
+namespace {
+
+constexpr std::string_view kSerialsSection = "Serials";
+constexpr std::string_view kBonusSection = "BonusGame";
+constexpr std::string_view kBonusLinesKey = "Lines";
+constexpr std::string_view kBonusPerLineKey = "CreditsPerLine";
+constexpr std::string_view kBonusSeedKey = "Seed";
+constexpr std::string_view kBonusCardKey = "Card";
+constexpr std::size_t kNumberLength = 32;
+
+std::optional<std::uint64_t> Unsigned(const std::optional<std::string>& text, std::uint64_t most) {
+    std::uint64_t value = 0;
+    if (!text || text->empty())
+        return std::nullopt;
+    const auto [end, error] = std::from_chars(text->data(), text->data() + text->size(), value);
+    if (error != std::errc() || end != text->data() + text->size() || value > most)
+        return std::nullopt;
+    return value;
+}
+
+std::optional<PendingBonus> ReadBonus(std::string_view text) {
+    const auto value = [&](std::string_view key) {
+        return profile::FindValue(text, kBonusSection, key, kNumberLength);
+    };
+    const auto lines = Unsigned(value(kBonusLinesKey), 9);
+    const auto perLine = Unsigned(value(kBonusPerLineKey), 10);
+    if (!lines || !perLine || *lines % 2 == 0 ||
+        (*perLine != 1 && *perLine != 2 && *perLine != 3 && *perLine != 5 && *perLine != 10))
+        return std::nullopt;
+    PendingBonus bonus{static_cast<int>(*lines), static_cast<int>(*perLine), std::nullopt,
+                       std::nullopt};
+    if (const auto seed = Unsigned(value(kBonusSeedKey), UINT32_MAX))
+        bonus.seed = static_cast<std::uint32_t>(*seed);
+    if (const auto card = Unsigned(value(kBonusCardKey), 4))
+        bonus.card = static_cast<int>(*card);
+    return bonus;
+}
+
+}  // namespace
+
+GameFileContents ReadGameFile(std::string_view text, const std::string& today) {
+    GameFileContents contents;
+    for (int slot = 0; slot < kGameSections; ++slot) {
+        const std::string section = SlotSection(slot);
+        const auto s = static_cast<std::size_t>(slot);
+        const auto lookup = [&](std::string_view key) {
+            return profile::FindValue(text, section, key, kProfileTextLength);
+        };
+        contents.games[s] = ReadSavedGame(slot, lookup, today);
+        for (const std::string_view key :
+             {kCreditsKey, kBorrowedKey, kSpinsKey, kTotalBetsKey, kBonusKey}) {
+            const std::optional<std::string> value = lookup(key);
+            contents.present[s] = contents.present[s] || value.has_value();
+            if (value && !value->empty() && !ParseProfileInt(*value))
+                contents.unreadable.push_back(std::string(key) + "=" + FirstCharacters(*value, 40) +
+                                              " in [" + section + "]");
+        }
+        contents.present[s] = contents.present[s] || lookup(kGameNameKey).has_value() ||
+                              lookup(kGameDateKey).has_value();
+        contents.serials[s] =
+            Unsigned(profile::FindValue(text, kSerialsSection, section, kNumberLength), UINT64_MAX);
+    }
+    if (profile::FindValue(text, kBonusSection, kBonusLinesKey, kNumberLength)) {
+        contents.bonus = ReadBonus(text);
+        if (!contents.bonus)
+            contents.unreadable.push_back("[" + std::string(kBonusSection) + "]");
+    }
+    return contents;
+}
+
+std::string WithGame(std::string text, int slot, const SavedGame& game, std::uint64_t serial,
+                     const std::optional<PendingBonus>& bonus) {
+    const std::string section = SlotSection(slot);
+    for (const GameEntry& entry : GameEntries(game.name, game.date, game.account))
+        text = profile::SetValue(text, section, entry.key, entry.value);
+    if (slot == kCurrentGameSlot && !bonus) {
+        text = profile::RemoveSection(text, kBonusSection);
+    } else if (slot == kCurrentGameSlot) {
+        // A pending bonus game's seed and card, once set, stay until it has paid.
+        const std::pair<std::string_view, std::optional<std::int64_t>> values[] = {
+            {kBonusLinesKey, bonus->linesBet},
+            {kBonusPerLineKey, bonus->creditsPerLine},
+            {kBonusSeedKey, bonus->seed},
+            {kBonusCardKey, bonus->card},
+        };
+        for (const auto& [key, value] : values) {
+            if (value)
+                text = profile::SetValue(text, kBonusSection, key, std::to_string(*value));
+        }
+    }
+    return profile::SetValue(text, kSerialsSection, section, std::to_string(serial));
 }
 
 GameFile::GameFile(std::filesystem::path file, DateSource today)

@@ -1,13 +1,17 @@
 #pragma once
 
+#include <array>
+#include <cstdint>
 #include <filesystem>
 #include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/account.h"
 #include "core/saved_game.h"
+#include "core/settled_game.h"
 
 namespace quillane {
 
@@ -20,6 +24,29 @@ char LocaleDateSeparator();
 
 // Today's local date as a game date, "mm/dd/yy" with the locale's separator.
 std::string LocalDateText();
+
+inline constexpr int kGameSections = kCurrentGameSlot + 1;
+
+// What the game file holds of the games, read at once.
+struct GameFileContents {
+    std::array<SavedGame, kGameSections> games;  // by slot; 8 is the current game
+    // The serial number of each game's last commit, kept in "[Serials]"; none for a section
+    // written by hand or by an older version of the game.
+    std::array<std::optional<std::uint64_t>, kGameSections> serials;
+    std::array<bool, kGameSections> present{};  // the file has the game's section
+    std::optional<PendingBonus> bonus;          // "[BonusGame]"
+    // Values that are there but cannot be read, as "Credits=abc in [CurrentGame]".
+    std::vector<std::string> unreadable;
+};
+
+// Reads the games from the text of a game file; whatever is missing or unreadable takes the
+// default of a new game, dated `today`.
+GameFileContents ReadGameFile(std::string_view text, const std::string& today);
+
+// `text` with `game` stored in `slot`'s section, dated as it says, and its serial number; for the
+// current game also its pending bonus game, or none.
+std::string WithGame(std::string text, int slot, const SavedGame& game, std::uint64_t serial,
+                     const std::optional<PendingBonus>& bonus);
 
 // The game file: the current game and the eight saved games, one section each.
 class GameFile {

@@ -1,5 +1,6 @@
 #include "storage/history_json.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <limits>
@@ -20,6 +21,12 @@ constexpr std::int64_t kInt32Max = std::numeric_limits<std::int32_t>::max();
 constexpr std::int64_t kInt32Min = std::numeric_limits<std::int32_t>::min();
 // 9999-12-31 23:59:59 UTC.
 constexpr std::int64_t kLatestTime = 253402300799;
+
+// Lines and credits per line that the bet keys can choose.
+bool KeysCanBet(std::int64_t lines, std::int64_t perLine) {
+    return lines % 2 == 1 &&
+           (perLine == 1 || perLine == 2 || perLine == 3 || perLine == 5 || perLine == 10);
+}
 
 // [a, b, c] with each in its range.
 std::optional<std::array<std::int64_t, 3>> Triple(const Value& value,
@@ -87,7 +94,108 @@ void Append(std::string& out, std::string_view name, std::int64_t value) {
     out += std::to_string(value);
 }
 
+std::optional<PendingBonus> DecodePending(const Value& value) {
+    if (value.kind != Value::Kind::Object)
+        return std::nullopt;
+    Members members(value);
+    PendingBonus pending;
+    const auto lines = members.Integer("lines", 1, kMaxLinesBet);
+    const auto perLine = members.Integer("perLine", 1, 10);
+    if (!lines || !perLine || !KeysCanBet(*lines, *perLine))
+        return std::nullopt;
+    pending.linesBet = static_cast<int>(*lines);
+    pending.creditsPerLine = static_cast<int>(*perLine);
+    if (members.Find("seed") != nullptr) {
+        const auto seed = members.Integer("seed", 0, std::numeric_limits<std::uint32_t>::max());
+        if (!seed)
+            return std::nullopt;
+        pending.seed = static_cast<std::uint32_t>(*seed);
+    }
+    if (members.Find("card") != nullptr) {
+        const auto card = members.Integer("card", 0, kCardCount - 1);
+        if (!card)
+            return std::nullopt;
+        pending.card = static_cast<int>(*card);
+    }
+    if (!members.Done())
+        return std::nullopt;
+    return pending;
+}
+
 }  // namespace
+
+std::string EncodeHistoryHeader(const HistoryHeader& header) {
+    std::string out = "{";
+    Append(out, "v", kFormatVersion);
+    out += ",\"serial\":" + std::to_string(header.serial);
+    out += ",\"name\":" + json::Quote(header.game.name);
+    out += ",\"date\":" + json::Quote(header.game.date);
+    const Account& a = header.game.account;
+    for (const auto& [name, value] :
+         {std::pair<std::string_view, std::int32_t>{"credits", a.credits},
+          {"borrowed", a.borrowed},
+          {"spins", a.spins},
+          {"totalBets", a.totalBets},
+          {"bonusTotal", a.bonusTotal}}) {
+        out += ',';
+        Append(out, name, value);
+    }
+    if (header.bonus) {
+        const PendingBonus& p = *header.bonus;
+        out += ",\"pending\":{";
+        Append(out, "lines", p.linesBet);
+        out += ',';
+        Append(out, "perLine", p.creditsPerLine);
+        if (p.seed) {
+            out += ',';
+            Append(out, "seed", *p.seed);
+        }
+        if (p.card) {
+            out += ',';
+            Append(out, "card", *p.card);
+        }
+        out += '}';
+    }
+    out += '}';
+    return out;
+}
+
+std::optional<HistoryHeader> DecodeHistoryHeader(std::string_view line) {
+    if (line.size() > kMaxLineLength)
+        return std::nullopt;
+    const std::optional<Value> document = json::ParseObject(line);
+    if (!document)
+        return std::nullopt;
+    Members members(*document);
+    HistoryHeader header;
+    const auto serial = members.Integer("serial", 1, std::numeric_limits<std::int64_t>::max());
+    const std::string* name = members.String("name");
+    const std::string* date = members.String("date");
+    std::array<std::optional<std::int64_t>, 5> counters;
+    const char* names[] = {"credits", "borrowed", "spins", "totalBets", "bonusTotal"};
+    for (std::size_t i = 0; i < counters.size(); ++i)
+        counters[i] = members.Integer(names[i], kInt32Min, kInt32Max);
+    const Value* pending = members.Find("pending");
+    if (members.Integer("v", kFormatVersion, kFormatVersion) == std::nullopt || !serial ||
+        name == nullptr || date == nullptr ||
+        std::any_of(counters.begin(), counters.end(), [](const auto& n) { return !n; }))
+        return std::nullopt;
+    if (pending != nullptr) {
+        header.bonus = DecodePending(*pending);
+        if (!header.bonus)
+            return std::nullopt;
+    }
+    if (!members.Done())
+        return std::nullopt;
+    header.serial = static_cast<std::uint64_t>(*serial);
+    header.game.name = *name;
+    header.game.date = *date;
+    header.game.account = {
+        static_cast<std::int32_t>(*counters[0]), static_cast<std::int32_t>(*counters[1]),
+        static_cast<std::int32_t>(*counters[2]), static_cast<std::int32_t>(*counters[3]),
+        static_cast<std::int32_t>(*counters[4])};
+    return header;
+}
 
 std::string EncodeSpinRecord(const SpinRecord& record) {
     std::string out = "{";
@@ -172,8 +280,7 @@ std::optional<SpinRecord> DecodeSpinRecord(std::string_view line) {
     const auto credits = members.Integer("credits", kInt32Min, kInt32Max);
     const Value* bonus = members.Find("bonus");
     if (!time || !lines || !perLine || !bet || reels == nullptr || lineWins == nullptr ||
-        !scatter || !balls || !credits || !members.Done() || *lines % 2 == 0 ||
-        (*perLine != 1 && *perLine != 2 && *perLine != 3 && *perLine != 5 && *perLine != 10) ||
+        !scatter || !balls || !credits || !members.Done() || !KeysCanBet(*lines, *perLine) ||
         reels->items.size() != static_cast<std::size_t>(kReelCount) ||
         lineWins->items.size() > static_cast<std::size_t>(kPaylineCount))
         return std::nullopt;

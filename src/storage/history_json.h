@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "core/saved_game.h"
+#include "core/settled_game.h"
 #include "core/spin_record.h"
 
 namespace quillane {
@@ -21,5 +23,22 @@ std::string EncodeSpinRecord(const SpinRecord& record);
 // The record of a line EncodeSpinRecord wrote. Strict: nullopt for anything else, such as a
 // line cut short, an unknown or repeated key, a number out of its range, or another version.
 std::optional<SpinRecord> DecodeSpinRecord(std::string_view line);
+
+// The first line of a history file: the game the history belongs to as it was committed with it,
+// and the commit's serial number. The history is written before the game file, so when a kill
+// comes between the two, the next start completes the game file from here.
+struct HistoryHeader {
+    std::uint64_t serial = 0;
+    SavedGame game;
+    std::optional<PendingBonus> bonus;
+
+    bool operator==(const HistoryHeader&) const = default;
+};
+
+// {"v":1,"serial":12,"name":"CurrentGame","date":"12/07/26","credits":991,"borrowed":1000,
+//  "spins":1,"totalBets":9,"bonusTotal":0,"pending":{"lines":9,"perLine":1,"seed":5,"card":2}}
+// "pending" is there only for a bonus game that has not paid, its "seed" and "card" once known.
+std::string EncodeHistoryHeader(const HistoryHeader& header);
+std::optional<HistoryHeader> DecodeHistoryHeader(std::string_view line);
 
 }  // namespace quillane

@@ -46,6 +46,8 @@ class Parser {
             return ObjectAt(depth);
         if (text_[at_] == '[')
             return Array(depth);
+        if (text_[at_] == '"')
+            return String();
         return Integer();
     }
 
@@ -67,6 +69,88 @@ class Parser {
         if (error != std::errc() || end != text_.data() + at_)
             return std::nullopt;
         return value;
+    }
+
+    std::optional<unsigned> Hex4() {
+        if (text_.size() - at_ < 4)
+            return std::nullopt;
+        unsigned code = 0;
+        const auto [end, error] =
+            std::from_chars(text_.data() + at_, text_.data() + at_ + 4, code, 16);
+        if (error != std::errc() || end != text_.data() + at_ + 4)
+            return std::nullopt;
+        at_ += 4;
+        return code;
+    }
+
+    static void AppendUtf8(std::string& out, unsigned code) {
+        if (code < 0x80) {
+            out += static_cast<char>(code);
+        } else if (code < 0x800) {
+            out += static_cast<char>(0xC0 | (code >> 6));
+            out += static_cast<char>(0x80 | (code & 0x3F));
+        } else if (code < 0x10000) {
+            out += static_cast<char>(0xE0 | (code >> 12));
+            out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+            out += static_cast<char>(0x80 | (code & 0x3F));
+        } else {
+            out += static_cast<char>(0xF0 | (code >> 18));
+            out += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
+            out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+            out += static_cast<char>(0x80 | (code & 0x3F));
+        }
+    }
+
+    // \uXXXX, with a surrogate pair for what lies beyond the first plane.
+    bool Unicode(std::string& out) {
+        auto code = Hex4();
+        if (!code || (*code >= 0xDC00 && *code <= 0xDFFF))
+            return false;
+        if (*code >= 0xD800 && *code <= 0xDBFF) {
+            if (!Next('\\') || !Next('u'))
+                return false;
+            const auto low = Hex4();
+            if (!low || *low < 0xDC00 || *low > 0xDFFF)
+                return false;
+            code = 0x10000 + ((*code - 0xD800) << 10) + (*low - 0xDC00);
+        }
+        AppendUtf8(out, *code);
+        return true;
+    }
+
+    bool Next(char c) {
+        if (at_ < text_.size() && text_[at_] == c) {
+            ++at_;
+            return true;
+        }
+        return false;
+    }
+
+    std::optional<Value> String() {
+        ++at_;  // '"'
+        Value value;
+        value.kind = Value::Kind::String;
+        while (at_ < text_.size() && value.text.size() <= kMaxStringBytes) {
+            const char c = text_[at_++];
+            if (c == '"')
+                return value;
+            if (static_cast<unsigned char>(c) < 0x20)
+                return std::nullopt;
+            if (c != '\\') {
+                value.text += c;
+                continue;
+            }
+            if (at_ >= text_.size())
+                return std::nullopt;
+            const char escaped = text_[at_++];
+            static constexpr std::string_view kFrom = "\"\\/bfnrt", kTo = "\"\\/\b\f\n\r\t";
+            if (const std::size_t i = kFrom.find(escaped); i != std::string_view::npos) {
+                value.text += kTo[i];
+            } else if (escaped != 'u' || !Unicode(value.text)) {
+                return std::nullopt;
+            }
+        }
+        return std::nullopt;
     }
 
     std::optional<std::string> Name() {
@@ -138,6 +222,25 @@ std::optional<Value> ParseObject(std::string_view text) {
     return Parser(text).Object();
 }
 
+std::string Quote(std::string_view text) {
+    std::string out = "\"";
+    for (const char c : text) {
+        if (c == '"' || c == '\\') {
+            out += '\\';
+            out += c;
+        } else if (static_cast<unsigned char>(c) < 0x20) {
+            static constexpr char kHex[] = "0123456789abcdef";
+            out += "\\u00";
+            out += kHex[(c >> 4) & 0xF];
+            out += kHex[c & 0xF];
+        } else {
+            out += c;
+        }
+    }
+    out += '"';
+    return out;
+}
+
 std::optional<std::int64_t> InRange(const Value* value, std::int64_t low, std::int64_t high) {
     if (value == nullptr || value->kind != Value::Kind::Integer || value->integer < low ||
         value->integer > high)
@@ -160,6 +263,11 @@ const Value* Members::Find(std::string_view name) {
 std::optional<std::int64_t> Members::Integer(std::string_view name, std::int64_t low,
                                              std::int64_t high) {
     return InRange(Find(name), low, high);
+}
+
+const std::string* Members::String(std::string_view name) {
+    const Value* value = Find(name);
+    return value != nullptr && value->kind == Value::Kind::String ? &value->text : nullptr;
 }
 
 const Value* Members::Array(std::string_view name) {

@@ -62,8 +62,12 @@ bool IsAutoplayChoice(int spins) {
 }  // namespace
 
 PlayerOptions ReadOptions(const std::filesystem::path& gameFile) {
+    return ParseOptions(profile::LoadText(gameFile));
+}
+
+PlayerOptions ParseOptions(std::string_view gameFileText) {
     PlayerOptions options;
-    const Reader r(profile::LoadText(gameFile));
+    const Reader r{std::string(gameFileText)};
     r.Flag("QuickPlay", options.quickPlay);
     r.Flag("Sound", options.sound);
     r.Flag("Music", options.music);
@@ -80,6 +84,11 @@ PlayerOptions ReadOptions(const std::filesystem::path& gameFile) {
 }
 
 void WriteOptions(const std::filesystem::path& gameFile, const PlayerOptions& options) {
+    profile::UpdateFile(gameFile,
+                        [&](std::string text) { return WithOptions(std::move(text), options); });
+}
+
+std::string WithOptions(std::string text, const PlayerOptions& options) {
     const auto flag = [](bool on) { return std::string(on ? "1" : "0"); };
     const auto limit = [](const std::optional<std::int32_t>& n) {
         return n ? std::to_string(*n) : std::string();
@@ -95,10 +104,9 @@ void WriteOptions(const std::filesystem::path& gameFile, const PlayerOptions& op
         {"AutoplayStopOnWin", limit(options.autoplay.stopOnWinAtLeast)},
         {"AutoplayStopBelow", limit(options.autoplay.stopBelowCredits)},
     }};
-    std::array<profile::KeyValue, values.size()> entries;
-    for (std::size_t i = 0; i < values.size(); ++i)
-        entries[i] = {values[i].first, values[i].second};
-    profile::WriteValues(gameFile, kSection, entries);
+    for (const auto& [key, value] : values)
+        text = profile::SetValue(text, kSection, key, value);
+    return text;
 }
 
 }  // namespace quillane

@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <span>
 #include <stdexcept>
@@ -57,6 +58,10 @@ bool CanStore(std::string_view section, std::string_view key, std::string_view v
 std::string SetValue(std::string_view text, std::string_view section, std::string_view key,
                      std::string_view value);
 
+// `text` without the sections named `section`, each with its header line and every line up to
+// the next section's header. Every other byte is kept.
+std::string RemoveSection(std::string_view text, std::string_view section);
+
 std::optional<std::string> ReadString(const std::filesystem::path& file, std::string_view section,
                                       std::string_view key, std::size_t maxLength);
 
@@ -70,6 +75,12 @@ using KeyValue = std::pair<std::string_view, std::string_view>;
 // which includes a file whose owner may not write it and one too large to be read.
 void WriteValues(const std::filesystem::path& file, std::string_view section,
                  std::span<const KeyValue> entries);
+
+// Reads the file afresh, passes its text to `edit` and replaces the file once with what `edit`
+// returns, as WriteValues does. `edit` may throw std::invalid_argument for a value the format
+// cannot hold, which is refused like any other store.
+void UpdateFile(const std::filesystem::path& file,
+                const std::function<std::string(std::string text)>& edit);
 
 // Removes the temporary files that writes of `file` left behind in its directory when their
 // process was killed: only those named for this file and for a process no longer running.

@@ -257,16 +257,11 @@ std::filesystem::path WritableTarget(const std::filesystem::path& file) {
 
 }  // namespace
 
-void WriteValues(const std::filesystem::path& file, std::string_view section,
-                 std::span<const KeyValue> entries) {
-    for (const auto& [key, value] : entries) {
-        if (!CanStore(section, key, value)) {
-            throw WriteError(file, std::make_error_code(std::errc::invalid_argument));
-        }
-    }
+void UpdateFile(const std::filesystem::path& file,
+                const std::function<std::string(std::string text)>& edit) {
     const std::filesystem::path target = WritableTarget(file);
     std::error_code error;
-    const Existing existing = ReadExisting(target);
+    Existing existing = ReadExisting(target);
     if (existing.error) {
         throw WriteError(file, existing.error);
     }
@@ -276,14 +271,31 @@ void WriteValues(const std::filesystem::path& file, std::string_view section,
             throw WriteError(file, error);
         }
     }
-    std::string text = existing.text;
-    for (const auto& [key, value] : entries) {
-        text = SetValue(text, section, key, value);
+    std::string text;
+    try {
+        text = edit(std::move(existing.text));
+    } catch (const std::invalid_argument&) {
+        throw WriteError(file, std::make_error_code(std::errc::invalid_argument));
     }
     error = Replace(target, text, existing.status);
     if (error) {
         throw WriteError(file, error);
     }
+}
+
+void WriteValues(const std::filesystem::path& file, std::string_view section,
+                 std::span<const KeyValue> entries) {
+    for (const auto& [key, value] : entries) {
+        if (!CanStore(section, key, value)) {
+            throw WriteError(file, std::make_error_code(std::errc::invalid_argument));
+        }
+    }
+    UpdateFile(file, [&](std::string text) {
+        for (const auto& [key, value] : entries) {
+            text = SetValue(text, section, key, value);
+        }
+        return text;
+    });
 }
 
 std::size_t SweepStaleTemporaries(const std::filesystem::path& file) {

@@ -205,6 +205,27 @@ bool CanStore(std::string_view section, std::string_view key, std::string_view v
            key.find('=') == std::string_view::npos && key.front() != ';' && key.front() != '[';
 }
 
+std::string RemoveSection(std::string_view text, std::string_view section) {
+    section = Trim(section);
+    const std::vector<Line> lines = SplitLines(text);
+    std::string result;
+    std::size_t kept = 0;  // where the text not yet copied begins
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (lines[i].kind != LineKind::Section || !SameName(lines[i].name, section)) {
+            continue;
+        }
+        std::size_t end = i + 1;
+        while (end < lines.size() && lines[end].kind != LineKind::Section) {
+            ++end;
+        }
+        result += text.substr(kept, lines[i].begin - kept);
+        kept = end < lines.size() ? lines[end].begin : text.size();
+        i = end - 1;
+    }
+    result += text.substr(kept);
+    return result;
+}
+
 std::string SetValue(std::string_view text, std::string_view section, std::string_view key,
                      std::string_view value) {
     if (!CanStore(section, key, value)) {

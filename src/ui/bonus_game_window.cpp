@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QPainter>
 
+#include "platform/asset_files.h"
 #include "ui/durations.h"
 #include "ui/number_format.h"
 #include "ui/window_style.h"
@@ -35,6 +36,11 @@ BonusGameWindow::BonusGameWindow(BingoGame game, Clock& clock,
     StartGame();
     built_ = true;
     Redraw();
+}
+
+void BonusGameWindow::PreparePictures() {
+    RegisterBonusPictures();
+    PrepareSharedPictures(QStringLiteral(":/bonus"));
 }
 
 BonusGameWindow::~BonusGameWindow() {
@@ -76,6 +82,8 @@ void BonusGameWindow::ChooseCard(int card) {
     selectCardLabel_->hide();
     callTimer().SetInterval(durations::kFirstCallMs);
     callTimer().SetEnabled(true);
+    if (chosenTold_)
+        chosenTold_(card);
 }
 
 void BonusGameWindow::ToggleQuickPlay() {
@@ -125,6 +133,8 @@ void BonusGameWindow::MakeCall() {
         gameOver_ = true;
         callTimer().SetEnabled(false);
         closingTimer().SetEnabled(true);
+        if (blackout_)
+            blackout_();
     }
 }
 
@@ -184,17 +194,23 @@ void BonusGameWindow::BlinkNewPatterns() {
     }
 }
 
+void BonusGameWindow::Dismiss() {
+    dismissed_ = true;
+    close();
+}
+
 void BonusGameWindow::closeEvent(QCloseEvent* event) {
     // The bonus game cannot be left before a card is blacked out.
-    if (!gameOver_) {
+    if (!gameOver_ && !dismissed_) {
         event->ignore();
         return;
     }
     for (Timer* t : {callTimer_.get(), promptTimer_.get(), closingTimer_.get(), blinkTimer_.get()})
         t->SetEnabled(false);
-    payout_ = game_->total(chosenCard_);
+    if (gameOver_)
+        payout_ = game_->total(chosenCard_);
     event->accept();
-    done(QDialog::Accepted);
+    done(gameOver_ ? QDialog::Accepted : QDialog::Rejected);
 }
 
 void BonusGameWindow::reject() {

@@ -32,6 +32,9 @@ class BonusGameWindow : public QDialog {
                     QWidget* parent = nullptr, bool quickPlay = false);
     ~BonusGameWindow() override;
 
+    // Decodes the window's pictures in the background, so that it opens without a wait.
+    static void PreparePictures();
+
     void StartGame();
     void Redraw();
     void ChooseCard(int card);
@@ -45,6 +48,13 @@ class BonusGameWindow : public QDialog {
     void FlashPrompt();
     void CloseAfterBlackout();
     void BlinkNewPatterns();
+
+    // Told of the card the player chooses, and of the call that blacks a card out.
+    void OnCardChosen(std::function<void(int card)> told) { chosenTold_ = std::move(told); }
+    void OnBlackout(std::function<void()> told) { blackout_ = std::move(told); }
+    // Closes the window before its game is over, handing nothing back: the game is kept and
+    // played again at the next start.
+    void Dismiss();
 
     // For the main window and for tests.
     const BingoGame& game() const { return *game_; }
@@ -103,6 +113,9 @@ class BonusGameWindow : public QDialog {
 
     Clock& clock_;
     std::function<void(Sound)> playEffect_;
+    std::function<void(int)> chosenTold_;
+    std::function<void()> blackout_;
+    bool dismissed_ = false;
     std::unique_ptr<BingoGame> game_;
     std::int32_t payout_ = 0;
     std::unique_ptr<Timer> callTimer_;

@@ -34,10 +34,10 @@ const QColor kRed(255, 0, 0);
 
 QImage BonusGameWindow::Picture(const QString& name) const {
     if (scale_ == 1 && pixelRatio_ == 1)
-        return LoadBuiltinPicture(":/bonus/" + name + ".png");
+        return SharedBuiltinPicture(":/bonus/" + name + ".png");
     // Drawn at twice the designed size, so it stays sharp as it is brought to the scaled one,
     // in the screen's own pixels.
-    const QImage large = LoadBuiltinPicture(":/bonus/" + name + "_2x.png");
+    const QImage large = SharedBuiltinPicture(":/bonus/" + name + "_2x.png");
     const auto pixels = [this](int twice) {
         return static_cast<int>(std::lround(Scaled(twice / 2) * pixelRatio_));
     };

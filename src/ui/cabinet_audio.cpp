@@ -21,7 +21,14 @@ CabinetAudio::CabinetAudio(SoundPort& sound, MusicPort& music, Messages& message
       music_(music),
       messages_(messages),
       assetPath_(std::move(assetPath)),
-      prefix_(std::move(prefix)) {}
+      prefix_(std::move(prefix)) {
+    // A track that fails as it loads is told as one that cannot be opened is.
+    music_.SetErrorHandler([this](const std::string& error) { messages_.Error(error); });
+}
+
+CabinetAudio::~CabinetAudio() {
+    music_.SetErrorHandler({});
+}
 
 void CabinetAudio::PreloadSounds() {
     // Each is reported on its own, so one missing file leaves the other sound playing.
@@ -47,7 +54,7 @@ void CabinetAudio::BuildPlaylist() {
 
 void CabinetAudio::Play(Sound effect) {
     if (effect == Sound::Win) {
-        PlayWin(false);
+        PlayWin();
         return;
     }
     if (!soundOn_)
@@ -58,18 +65,18 @@ void CabinetAudio::Play(Sound effect) {
             sound_.PlayPreloaded(effect);
             break;
         case Sound::Start:
-            sound_.PlayFile(assetPath_(prefix_ + "7.wav"), false);
+            sound_.PlayFile(assetPath_(prefix_ + "7.wav"));
             break;
         case Sound::Bonus:
-            sound_.PlayFile(assetPath_(prefix_ + "5.wav"), false);
+            sound_.PlayFile(assetPath_(prefix_ + "5.wav"));
             break;
         case Sound::Win:
             break;
     }
 }
 
-void CabinetAudio::PlayWin(bool wait) {
-    sound_.PlayFile(assetPath_(prefix_ + "Win.wav"), wait);
+std::chrono::milliseconds CabinetAudio::PlayWin() {
+    return sound_.PlayFile(assetPath_(prefix_ + "Win.wav"));
 }
 
 void CabinetAudio::SelectNextTrack() {

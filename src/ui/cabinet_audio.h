@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <chrono>
 #include <filesystem>
 #include <functional>
 #include <string>
@@ -20,6 +21,9 @@ class CabinetAudio {
     // files' names.
     CabinetAudio(SoundPort& sound, MusicPort& music, Messages& messages, AssetPath assetPath,
                  std::string prefix);
+    ~CabinetAudio();
+    CabinetAudio(const CabinetAudio&) = delete;
+    CabinetAudio& operator=(const CabinetAudio&) = delete;
 
     // The reel-stop and count sounds, read into memory; each failure reported on its own.
     void PreloadSounds();
@@ -27,7 +31,8 @@ class CabinetAudio {
 
     // Every effect but the win sound is silent while sound is off.
     void Play(Sound effect);
-    void PlayWin(bool wait);
+    // Returns how long the win sound plays, for the pay-out to wait for its end.
+    std::chrono::milliseconds PlayWin();
 
     // Picks the first track and waits for StartPendingTrack to play it.
     void StartPlaylist();

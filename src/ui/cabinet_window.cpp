@@ -1,6 +1,8 @@
 #include "ui/cabinet_window.h"
 
+#include <QApplication>
 #include <QCloseEvent>
+#include <QDialog>
 #include <QIcon>
 #include <QMenuBar>
 #include <QPixmap>
@@ -11,13 +13,23 @@
 #include "core/layout.h"
 #include "core/scale.h"
 #include "platform/asset_files.h"
-#include "storage/game_file_store.h"
 #include "storage/paths.h"
 #include "storage/profile.h"
+#include "ui/bonus_game_window.h"
 #include "ui/cabinet_view.h"
 #include "ui/durations.h"
 
 namespace quillane {
+namespace {
+
+// A refused store as the message strip says it: the reason, without the file's long name.
+std::string StoreRefusalText(const std::string& refusal) {
+    const std::size_t lineBreak = refusal.rfind('\n');
+    return "The game was not stored: " +
+           (lineBreak == std::string::npos ? refusal : refusal.substr(lineBreak + 1));
+}
+
+}  // namespace
 
 CabinetWindow::CabinetWindow(Environment environment)
     : env_(std::move(environment)), session_(env_.session) {
@@ -26,12 +38,8 @@ CabinetWindow::CabinetWindow(Environment environment)
     setCentralWidget(view_);
     BuildMenus();
     startupTimer_ = env_.clock.NewTimer(durations::kStartupMs, false, [this] { FinishStartup(); });
-    winDisplayTimer_ =
-        env_.clock.NewTimer(durations::kWinDisplayTickMs, false, [this] { ShowWinFrame(); });
     musicTimer_ = env_.clock.NewTimer(durations::kMusicPollMs, false,
                                       [this] { audio_->StartPendingTrack(); });
-    bonusLaunchTimer_ =
-        env_.clock.NewTimer(durations::kBonusLaunchMs, false, [this] { OpenBonusGame(); });
     autoplayTimer_ =
         env_.clock.NewTimer(durations::kAutoplayGapMs, false, [this] { AutoplayNext(); });
     env_.music.SetEndHandler([this] { audio_->TrackEnded(); });
@@ -41,12 +49,14 @@ CabinetWindow::CabinetWindow(Environment environment)
 CabinetWindow::~CabinetWindow() {
     StopTimers();
     env_.music.SetEndHandler({});
+    env_.ledger.writer().OnRefusal({});
 }
 
 void CabinetWindow::StopTimers() {
-    for (Timer* t : {startupTimer_.get(), winDisplayTimer_.get(), musicTimer_.get(),
-                     bonusLaunchTimer_.get(), autoplayTimer_.get()})
+    for (Timer* t : {startupTimer_.get(), musicTimer_.get(), autoplayTimer_.get()})
         t->SetEnabled(false);
+    if (cycle_)
+        cycle_->Abandon();
 }
 
 void CabinetWindow::Step(const std::function<void()>& step) {
@@ -62,18 +72,20 @@ void CabinetWindow::Create() {
     settings_.assetDirectories = AssetDirectories(env_.programFile);
     settings_.dataDirectory = ProgramDataDirectory(env_.programFile);
     settings_.executableStem = ExecutableStem(env_.programFile);
-    Step([&] {
-        store_ = std::make_unique<GameFileStore>(GameFilePath(settings_.executableStem));
-        settings_.gameFile = store_->path();
-        session_.UseStore(store_.get());
-        // Left by a copy killed while it saved; only this copy runs now.
-        store_->SweepStaleTemporaries();
-        // A file the game cannot read is kept as it is: every store to it is refused, and the
-        // player may quit without saving over it.
-        if (auto problem = store_->Problem())
-            env_.messages.Error(*problem);
+    settings_.gameFile = env_.ledger.gameFile();
+    for (const std::string& problem : env_.ledger.Load())
+        env_.messages.Error(problem);
+    session_.UseStore(&env_.ledger);
+    // Told on the writer's thread; shown once, in the message strip, on this one.
+    env_.ledger.writer().OnRefusal([self = QPointer<CabinetWindow>(this)](const std::string& why) {
+        QMetaObject::invokeMethod(
+            qApp,
+            [self, why] {
+                if (self && self->painter_)
+                    self->painter_->WriteMessage(StoreRefusalText(why));
+            },
+            Qt::QueuedConnection);
     });
-    busy_ = true;
 
     Step([&] {
         if (FindAsset(settings_.assetDirectories, "Testing.ini"))
@@ -112,8 +124,18 @@ void CabinetWindow::Create() {
     Step([&] { audio_->PreloadSounds(); });
     audio_->BuildPlaylist();
     LoadOptions();
-    session_.Open(kCurrentGameSlot);
-    history_ = std::make_unique<GameHistory>(env_.historyDirectory, settings_.executableStem);
+    cycle_ = std::make_unique<SpinCycle>(SpinCycle::Parts{env_.clock, session_, *painter_, *audio_,
+                                                          *pictures_, env_.timeOfDaySeed,
+                                                          [this] { return options_.quickPlay; }});
+    cycle_->SetBonusOpener([this](const BingoGame& game, std::optional<int> card, bool quick,
+                                  SpinCycle::BonusEvents events) {
+        OpenBonusWindow(game, card, quick, std::move(events));
+    });
+    cycle_->OnSpinEnded([this] { AfterAutoplaySpin(); });
+    cycle_->OnSettled([this] {
+        if (autoplay_.running())
+            autoplayTimer_->SetEnabled(true);
+    });
     PlaceWindow(screen, maximize);
 
     ResizeSurface();
@@ -161,38 +183,32 @@ void CabinetWindow::changeEvent(QEvent* event) {
 }
 
 void CabinetWindow::FinishStartup() {
-    startupTimer().SetEnabled(false);
+    startupTimer_->SetEnabled(false);
     if (audio_->musicOn())
         audio_->StartPlaylist();
     audio_->Play(Sound::Start);
-    busy_ = false;
+    started_ = true;
     if (env_.audioSilent)
         painter_->WriteMessage(kNoSoundDeviceText);
+    BonusGameWindow::PreparePictures();
+    // A bonus game that an earlier run did not finish is played first.
+    cycle_->ResumeBonus();
+}
+
+bool CabinetWindow::busy() const {
+    return !started_ || !cycle_->idle();
 }
 
 void CabinetWindow::NewGame() {
     StopAutoplay(AutoplayStop::Player);
+    // The spin under way is stored with the old game; only its showing is cut short.
+    cycle_->Abandon();
     session_.NewGame();
-    history_->NewGame();
-    // A spin or bonus pay-out under way keeps the controls until its own end.
-    if (cycleDepth_ == 0)
-        busy_ = false;
     Redraw();
 }
 
 void CabinetWindow::Redraw() {
     painter_->Redraw();
-}
-
-bool CabinetWindow::StoreGame(int slot, const std::string& name) {
-    // Without a game file there is nothing to store in, and nothing to report.
-    if (!store_)
-        return false;
-    if (auto refusal = session_.Store(slot, name)) {
-        env_.messages.Error(*refusal);
-        return false;
-    }
-    return true;
 }
 
 void CabinetWindow::ReadSettings() {
@@ -238,29 +254,85 @@ void CabinetWindow::Relayout() {
     if (width == cabinetGeometry().layoutWidth)
         return;
     pictures_->Prepare(width);
-    ++layoutGeneration_;
+    cycle_->FollowLayout();
     ResizeSurface();
     Redraw();
 }
 
 void CabinetWindow::closeEvent(QCloseEvent* event) {
-    closing_ = true;
-    if (cycleDepth_ > 0) {
-        // The spin under way ends at once and pays what it won; then the window closes.
-        closeRequested_ = true;
-        event->ignore();
+    if (ending_ == Ending::Done) {
+        event->accept();
         return;
     }
-    if (!StoreGame(kCurrentGameSlot, "CurrentGame") &&
-        !env_.messages.Confirm(store_ ? "The game was not stored. Quit without saving it?"
-                                      : "There is no game file to keep this game in. Quit "
-                                        "without saving it?")) {
-        event->ignore();
+    event->ignore();
+    EndGame(false);
+}
+
+void CabinetWindow::EndSession() {
+    EndGame(true);
+}
+
+void CabinetWindow::EndGame(bool orderly) {
+    orderly_ = orderly_ || orderly;
+    if (ending_ == Ending::Asking && orderly) {
+        Quit();
         return;
     }
+    if (ending_ != Ending::Playing)
+        return;
+    ending_ = Ending::Storing;
+    StopAutoplay(AutoplayStop::Player);
+    cycle_->Abandon();
+    if (bonusWindow_)
+        bonusWindow_->Dismiss();
+    // The game is stored once more as it stands, then everything handed over is waited for.
+    env_.ledger.Recommit();
+    env_.ledger.writer().Drain(
+        [self = QPointer<CabinetWindow>(this)](const std::optional<std::string>& refusal) {
+            QMetaObject::invokeMethod(
+                qApp,
+                [self, refusal] {
+                    if (self)
+                        self->FinishEnding(refusal);
+                },
+                Qt::QueuedConnection);
+        });
+}
+
+void CabinetWindow::FinishEnding(const std::optional<std::string>& refusal) {
+    if (ending_ != Ending::Storing)
+        return;
+    if ((!refusal && env_.ledger.keeps()) || orderly_) {
+        Quit();
+        return;
+    }
+    ending_ = Ending::Asking;
+    const std::string question =
+        refusal ? *refusal + "\n\nThe game was not stored. Quit without saving it?"
+                : "There is no game file to keep this game in. Quit without saving it?";
+    env_.messages.Confirm(question, [self = QPointer<CabinetWindow>(this)](bool yes) {
+        if (!self || self->ending_ != Ending::Asking)
+            return;
+        if (yes) {
+            self->Quit();
+            return;
+        }
+        // Playing on: a bonus game the ending put away comes back.
+        self->ending_ = Ending::Playing;
+        self->cycle_->ResumeBonus();
+    });
+}
+
+void CabinetWindow::Quit() {
+    ending_ = Ending::Done;
     StopTimers();
     env_.music.Close();
-    event->accept();
+    if (bonusWindow_)
+        bonusWindow_->Dismiss();
+    for (QDialog* dialog : findChildren<QDialog*>())
+        dialog->reject();
+    close();
+    QCoreApplication::exit(0);
 }
 
 }  // namespace quillane

@@ -6,29 +6,19 @@
 
 namespace quillane {
 
-bool CabinetWindow::InterruptWith(bool skipInput) {
-    if (autoplay_.running()) {
-        StopAutoplay(AutoplayStop::Player);
-        return true;
-    }
-    if (busy_ && skipInput && options_.quickPlay && cycleDepth_ > 0) {
-        skip_ = true;
-        return true;
-    }
-    return false;
-}
-
 void CabinetWindow::AutoplayCommand() {
     if (autoplay_.running()) {
         StopAutoplay(AutoplayStop::Player);
         return;
     }
-    AutoplayDialog dialog(options_.autoplay, this);
-    if (dialog.exec() != QDialog::Accepted)
-        return;
-    options_.autoplay = dialog.plan();
-    SaveOptions();
-    RunAutoplay(options_.autoplay);
+    auto* dialog = new AutoplayDialog(options_.autoplay, this);
+    ShowDialog(dialog, [this, dialog](int result) {
+        if (result != QDialog::Accepted)
+            return;
+        options_.autoplay = dialog->plan();
+        SaveOptions();
+        RunAutoplay(options_.autoplay);
+    });
 }
 
 void CabinetWindow::RunAutoplay(std::optional<AutoplayPlan> plan) {
@@ -42,13 +32,12 @@ void CabinetWindow::RunAutoplay(std::optional<AutoplayPlan> plan) {
 }
 
 void CabinetWindow::AutoplayNext() {
-    autoplayTimer().SetEnabled(false);
+    autoplayTimer_->SetEnabled(false);
     if (!autoplay_.running())
         return;
     // A spin, the bonus game or a window of the player's comes first; autoplay waits for it.
-    if (busy_ || cycleDepth_ > 0 || bonusLaunchTimer().enabled() ||
-        QApplication::activeModalWidget() != nullptr) {
-        autoplayTimer().SetEnabled(true);
+    if (busy() || QApplication::activeModalWidget() != nullptr) {
+        autoplayTimer_->SetEnabled(true);
         return;
     }
     if (!session_.CanStakeSpin()) {
@@ -63,20 +52,17 @@ void CabinetWindow::AfterAutoplaySpin() {
         return;
     const SessionState& game = session_.state();
     if (const auto stop =
-            autoplay_.AfterSpin(game.gamePaid, session_.bonusTriggered(), game.account.credits)) {
+            autoplay_.AfterSpin(game.gamePaid, session_.bonusTriggered(), game.account.credits))
         StopAutoplay(*stop);
-        return;
-    }
-    autoplayTimer().SetEnabled(true);
 }
 
 void CabinetWindow::StopAutoplay(AutoplayStop why) {
-    autoplayTimer().SetEnabled(false);
+    autoplayTimer_->SetEnabled(false);
     const bool wasRunning = autoplay_.running();
     autoplay_.Stop(why);
     autoplayAction_->setText(QString::fromUtf8("&Autoplay\u2026"));
     // A win on show keeps the strip; otherwise it says why autoplay ended.
-    if ((wasRunning || why != AutoplayStop::Player) && !winDisplayTimer().enabled() && painter_)
+    if ((wasRunning || why != AutoplayStop::Player) && cycle_ && !cycle_->presenting())
         painter_->WriteMessage(AutoplayStopText(why));
 }
 

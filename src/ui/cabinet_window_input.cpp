@@ -6,7 +6,7 @@ namespace quillane {
 
 void CabinetWindow::Click(int x, int y) {
     namespace layout = cabinet_layout;
-    if (InterruptWith(true) || busy_)
+    if (InterruptWith(true) || busy())
         return;
     const int w = cabinetGeometry().layoutWidth;
     if (layout::kBetMaxButton.Contains(x, y, w)) {
@@ -21,18 +21,43 @@ void CabinetWindow::Click(int x, int y) {
 }
 
 void CabinetWindow::PressKey(int key) {
-    const bool skipKey = key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space;
-    if (InterruptWith(skipKey) || busy_)
+    const bool spinKey = key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space;
+    if (InterruptWith(spinKey) || busy())
         return;
-    if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) {
+    if (spinKey) {
         Spin();
     } else if (key == Qt::Key_M) {
         BetMax();
     }
 }
 
+bool CabinetWindow::InterruptWith(bool skipInput) {
+    if (autoplay_.running()) {
+        StopAutoplay(AutoplayStop::Player);
+        return true;
+    }
+    return skipInput && options_.quickPlay && started_ && cycle_->Skip();
+}
+
+void CabinetWindow::Spin() {
+    audio_->StartPendingTrack();
+    const SessionState before = session_.state();
+    const bool staked = session_.StakeSpin();
+    if (session_.state().bet != before.bet) {
+        painter_->DrawCreditsMeter();
+        painter_->DrawCoinsMeter(session_.state().bet);
+    }
+    if (!staked) {
+        env_.messages.Inform(std::string(kNoBetMessage));
+        return;
+    }
+    cycle_->Start();
+    if (autoplay_.running())
+        painter_->WriteMessage(AutoplayProgressText(autoplay_.spinsLeft()));
+}
+
 void CabinetWindow::PressBetKey(int key) {
-    winDisplayTimer().SetEnabled(false);
+    cycle_->StopPresenting();
     painter_->ClearMessageStrip();
     const BetKeyOutcome outcome = session_.SelectBetKey(key);
     if (outcome.refusal)
@@ -65,13 +90,30 @@ void CabinetWindow::ShowBetSelection(int key) {
 }
 
 void CabinetWindow::BetMax() {
-    winDisplayTimer().SetEnabled(false);
+    cycle_->StopPresenting();
     if (!session_.SelectBetMax())
         return;
     for (int k = 1; k < kLinesKeyCount; ++k)
         painter_->DrawBetLabel(false, k);
     painter_->DrawBetLabel(true, kLinesKeyCount);
     PressBetKey(kLastCreditsKey);
+}
+
+void CabinetWindow::StepBet(bool lines, int step) {
+    if (busy())
+        return;
+    const BetSettings& settings = session_.state().settings;
+    const int key = (lines ? settings.linesKey : settings.creditsKey) + step;
+    const int first = lines ? 1 : kFirstCreditsKey;
+    if (key < first || key >= first + kLinesKeyCount)
+        return;
+    cycle_->StopPresenting();
+    painter_->ClearMessageStrip();
+    const BetKeyOutcome outcome = session_.SelectBetKey(key);
+    if (outcome.refusal)
+        env_.messages.Inform(*outcome.refusal);
+    if (outcome.accepted)
+        ShowBetSelection(key);
 }
 
 }  // namespace quillane

@@ -2,6 +2,7 @@
 #include <QShortcut>
 
 #include "ui/cabinet_window.h"
+#include "ui/slot_dialog.h"
 
 namespace quillane {
 namespace {
@@ -24,12 +25,12 @@ void CabinetWindow::BuildMenus() {
             this, [this] { NewGame(); });
     fileMenu->addSeparator();
     connect(Named(fileMenu->addAction(QStringLiteral("&Open Game")), "openGame"),
-            &QAction::triggered, this, [this] { OpenGameCommand(); });
+            &QAction::triggered, this, [this] { RunSlotDialog(SlotDialog::kOpen); });
     connect(Named(fileMenu->addAction(QStringLiteral("&Save Game")), "saveGame"),
-            &QAction::triggered, this, [this] { SaveGameCommand(); });
+            &QAction::triggered, this, [this] { RunSlotDialog(SlotDialog::kSave); });
     fileMenu->addSeparator();
     connect(Named(fileMenu->addAction(QStringLiteral("E&xit")), "exit"), &QAction::triggered, this,
-            [this] { ExitCommand(); });
+            [this] { close(); });
 
     QMenu* optionsMenu = bar->addMenu(QStringLiteral("&Options"));
     optionsMenu->setObjectName(QStringLiteral("optionsMenu"));
@@ -94,11 +95,6 @@ void CabinetWindow::BuildMenus() {
         if (help_)
             help_->ShowTopic(kMainHelpTopic);
     });
-}
-
-void CabinetWindow::ExitCommand() {
-    closing_ = true;
-    close();
 }
 
 void CabinetWindow::ShowVersion() {

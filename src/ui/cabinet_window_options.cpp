@@ -1,16 +1,12 @@
 #include <QAction>
 
-#include "core/betting.h"
-#include "storage/options_file.h"
-#include "storage/profile.h"
 #include "ui/cabinet_window.h"
 #include "ui/volume_dialog.h"
 
 namespace quillane {
 
 void CabinetWindow::LoadOptions() {
-    if (!settings_.gameFile.empty())
-        options_ = ReadOptions(settings_.gameFile);
+    options_ = env_.ledger.options();
     audio_->SwitchOnOff(options_.sound, options_.music);
     audio_->SetVolumes(options_.effectsVolume, options_.musicVolume);
     soundAction_->setChecked(options_.sound);
@@ -19,13 +15,8 @@ void CabinetWindow::LoadOptions() {
 }
 
 void CabinetWindow::SaveOptions() {
-    if (settings_.gameFile.empty())
-        return;
-    try {
-        WriteOptions(settings_.gameFile, options_);
-    } catch (const profile::WriteError&) {
-        // The options are a comfort: the game goes on with them for this session.
-    }
+    // The options are a comfort: a refused store is told like any other and the game goes on.
+    env_.ledger.StoreOptions(options_);
 }
 
 void CabinetWindow::SetQuickPlay(bool on) {
@@ -42,30 +33,15 @@ void CabinetWindow::SetVolumes(int effectsPercent, int musicPercent) {
 
 void CabinetWindow::VolumeCommand() {
     const PlayerOptions before = options_;
-    VolumeDialog dialog(
+    auto* dialog = new VolumeDialog(
         options_.effectsVolume, options_.musicVolume,
         [this](int effects, int music) { SetVolumes(effects, music); }, this);
-    if (dialog.exec() == QDialog::Accepted)
-        SaveOptions();
-    else
-        SetVolumes(before.effectsVolume, before.musicVolume);
-}
-
-void CabinetWindow::StepBet(bool lines, int step) {
-    if (busy_)
-        return;
-    const BetSettings& settings = session_.state().settings;
-    const int key = (lines ? settings.linesKey : settings.creditsKey) + step;
-    const int first = lines ? 1 : kFirstCreditsKey;
-    if (key < first || key >= first + kLinesKeyCount)
-        return;
-    winDisplayTimer().SetEnabled(false);
-    painter_->ClearMessageStrip();
-    const BetKeyOutcome outcome = session_.SelectBetKey(key);
-    if (outcome.refusal)
-        env_.messages.Inform(*outcome.refusal);
-    if (outcome.accepted)
-        ShowBetSelection(key);
+    ShowDialog(dialog, [this, before](int result) {
+        if (result == QDialog::Accepted)
+            SaveOptions();
+        else
+            SetVolumes(before.effectsVolume, before.musicVolume);
+    });
 }
 
 }  // namespace quillane

@@ -13,6 +13,8 @@ inline constexpr std::uint32_t kReelTickMs = 25;
 inline constexpr std::uint32_t kCountUpStepMs = 75;
 inline constexpr std::uint32_t kQuickReelTickMs = kReelTickMs / 3;  // the reels stop in a third
 inline constexpr int kAutoplayGapMs = 600;  // between one autoplay spin's end and the next
+// How often the reels look again whether the spin they are about to show has been stored.
+inline constexpr std::uint32_t kStoreCheckMs = 5;
 
 // The bonus game.
 inline constexpr int kFirstCallMs = 10;  // after the card is chosen

@@ -50,8 +50,8 @@ void PayoffChart::BuildComponents() {
     for (int k = 0; k < kPatternCount; ++k) {
         const auto place = static_cast<std::size_t>(k);
         const QString picture = QString::number(layout.diagramPictures[place]);
-        diagramPictures_[place] = LoadBuiltinPicture(":/bonus/bingo" + picture + ".png");
-        largeDiagramPictures_[place] = LoadBuiltinPicture(":/bonus/bingo" + picture + "_2x.png");
+        diagramPictures_[place] = SharedBuiltinPicture(":/bonus/bingo" + picture + ".png");
+        largeDiagramPictures_[place] = SharedBuiltinPicture(":/bonus/bingo" + picture + "_2x.png");
         diagrams_[place] = new PictureBox(this, diagramPictures_[place]);
         diagrams_[place]->setObjectName("Diagram" + QString::number(k));
 

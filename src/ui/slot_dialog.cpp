@@ -2,6 +2,7 @@
 
 #include <QFrame>
 #include <QKeyEvent>
+#include <QPointer>
 #include <QStyle>
 
 #include "ui/window_style.h"
@@ -100,14 +101,20 @@ void SlotDialog::ListSlots(const std::array<SavedGame, kSavedSlotCount>& games,
 void SlotDialog::ChooseSlot(int tag) {
     if (tag < 1 || tag > kSlots)
         return;
-    if (mode_ == kSave) {
-        const std::string proposed = name(tag)->text().toStdString();
-        if (auto entered = messages_.AskText("Name for this saved game?", "", proposed))
-            choice_ = Choice{tag - 1, *entered};
-    } else {
+    if (mode_ == kOpen) {
         choice_ = Choice{tag - 1, {}};
+        accept();
+        return;
     }
-    accept();
+    const std::string proposed = name(tag)->text().toStdString();
+    messages_.AskText("Name for this saved game?", "", proposed,
+                      [self = QPointer<SlotDialog>(this), tag](std::optional<std::string> entered) {
+                          if (!self)
+                              return;
+                          if (entered)
+                              self->choice_ = Choice{tag - 1, *entered};
+                          self->accept();
+                      });
 }
 
 void SlotDialog::ShowHelp() {

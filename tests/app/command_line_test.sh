@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # quillane --help, --version and a wrong option with no display: each answers at once, on its
-# stream and with its status, and leaves no settings or game file behind.
+# stream and with its status, and leaves no settings or game file behind. Without a display the
+# game itself says so in one line and ends with status 1.
 # usage: command_line_test.sh QUILLANE VERSION
 set -euo pipefail
 quillane=$1
@@ -37,6 +38,20 @@ for wrong in --bogus -x stray -platform; do
     [ -z "$out" ] || fail "$wrong printed on standard output: $out"
     [ "$(wc -l <"$work/err")" -eq 1 ] && [[ "$err" == "quillane: "*"$wrong"* ]] ||
         fail "$wrong: the error is not one line naming it: $err"
+done
+
+# An X display number nothing answers on.
+nothing=99
+while [ -e "/tmp/.X11-unix/X$nothing" ] || [ -e "/tmp/.X$nothing-lock" ]; do nothing=$((nothing + 1)); done
+for display in "" ":$nothing"; do
+    for platform in "" xcb; do
+        DISPLAY=$display QT_QPA_PLATFORM=$platform run
+        what="DISPLAY '$display', QT_QPA_PLATFORM '$platform'"
+        [ "$status" -eq 1 ] || fail "$what: status $status: $err"
+        [ -z "$out" ] || fail "$what printed on standard output: $out"
+        [ "$(wc -l <"$work/err")" -eq 1 ] && [[ "$err" == "quillane: cannot open a display: "?* ]] ||
+            fail "$what: the error is not one line: $err"
+    done
 done
 
 [ -z "$(ls -A "$HOME")" ] || fail "files were left in the home directory: $(find "$HOME")"

@@ -10,30 +10,35 @@ namespace {
 
 constexpr std::int32_t kMost = std::numeric_limits<std::int32_t>::max();
 
-// The game file, in memory; it refuses every write while `refusal` is set.
-class MemoryStore : public SlotStore {
+// The games in memory: every commit is kept in order, and written at once.
+class MemoryStore : public GameStore {
   public:
-    SavedGame Read(int slot) const override {
+    SettledGame Current() const override { return current; }
+    SavedGame Slot(int slot) const override {
         const auto found = games.find(slot);
         return found != games.end() ? found->second : SavedGame{SlotSection(slot), "today", {}};
     }
-    std::optional<std::string> Write(int slot, const std::string& name,
-                                     const Account& account) override {
-        if (!refusal)
-            games[slot] = {name, "today", account};
-        return refusal;
+    std::uint64_t Commit(const SettledGame& game, const HistoryChange& change) override {
+        current = game;
+        commits.push_back({game, change.kind});
+        return commits.size();
     }
+    std::uint64_t File(int slot, const std::string& name, const Account& account) override {
+        games[slot] = {name, "today", account};
+        return commits.size();
+    }
+    bool Written(std::uint64_t) const override { return true; }
 
+    SettledGame current;
     std::map<int, SavedGame> games;
-    std::optional<std::string> refusal;
+    std::vector<std::pair<SettledGame, HistoryChange::Kind>> commits;
 };
 
 // A session playing `account`, read from a store that stays alive with it.
 struct Table {
     explicit Table(const Account& account, NumberStyle style = {}) : session(style) {
-        store.games[kCurrentGameSlot] = {"live", "today", account};
+        store.current.account = account;
         session.UseStore(&store);
-        session.Open(kCurrentGameSlot);
     }
     MemoryStore store;
     GameSession session;
@@ -47,13 +52,14 @@ TEST(GameSessionSpin, StakesDrawsAndPaysWhatTheStopsScore) {
     bool countedInSteps = false;
     for (int spin = 1; spin <= 300; ++spin) {
         ASSERT_TRUE(session.StakeSpin());
-        const SpinDraw draw = session.StartReels(912);
+        const SpinDraw draw = session.PlaySpin(912);
         const SpinDraw expected = DrawSpin(reference, 912);
         ASSERT_EQ(draw.stops, expected.stops) << spin;
         ASSERT_EQ(draw.motionOffsets, expected.motionOffsets) << spin;
         const std::int32_t win = ScoreSpin(DecodeStrips(), draw.stops, 9, 1).winToPay;
-        session.Score();
         EXPECT_EQ(session.state().gamePaid, win);
+        EXPECT_EQ(session.settled().account.credits, credits + win - 9)
+            << "settled whole at the draw";
         while (const std::int32_t step = session.PayStep(spin % 2 == 0))
             countedInSteps |= step < win;
         credits += win - 9;
@@ -71,8 +77,8 @@ TEST(GameSessionSpin, RestakesTheLastBetUntilTheCreditsRunShort) {
     GameSession& s = table.session;
     s.Seed(1);
     const auto play = [&s] {
-        s.StartReels(912);
-        ASSERT_EQ(s.Score().winToPay, 0);
+        s.PlaySpin(912);
+        ASSERT_EQ(s.state().spin.winToPay, 0);
         s.EndSpin();
     };
     ASSERT_TRUE(s.SelectBetKey(7).accepted);
@@ -170,13 +176,9 @@ TEST(GameSessionSlots, ReadsOpensAndStoresGames) {
     EXPECT_EQ(table.store.games[5].account.credits, 1234);
     ASSERT_TRUE(s.Open(2));
     EXPECT_EQ(s.state().account, (Account{.credits = 5, .borrowed = 6, .spins = 7}));
+    EXPECT_EQ(table.store.commits.back().second, HistoryChange::Kind::FromSlot);
     ASSERT_TRUE(s.Open(5));
     EXPECT_EQ(s.state().account.credits, 1234);
-
-    table.store.refusal = "The disk is full.";
-    EXPECT_EQ(s.Store(5, "again").value_or(""), "The disk is full.");
-    EXPECT_EQ(s.state().account.credits, 1234) << "the live game goes on";
-    EXPECT_EQ(table.store.games[5].name, "mine");
 
     GameSession unfiled;
     EXPECT_TRUE(unfiled.Store(0, "x").has_value());
@@ -184,36 +186,73 @@ TEST(GameSessionSlots, ReadsOpensAndStoresGames) {
     EXPECT_EQ(unfiled.ReadSlot(0).account, Account{});
 }
 
-TEST(GameSessionBonus, DealsFromItsOwnSeedAndPaysTheWin) {
-    GameSession s;
-    s.Seed(99);
+// Every change of the account reaches the store at once, whole, and a slot takes the settled
+// game: a win still being counted up counts.
+TEST(GameSessionStore, EveryChangeIsCommittedAsItSettles) {
+    Table table({.credits = 100, .borrowed = 100});
+    GameSession& s = table.session;
+    s.Seed(3);
     ASSERT_TRUE(s.StakeSpin());
-    s.StartReels(912);
-    const std::int32_t lineWin = s.Score().winToPay;
+    s.PlaySpin(912);
+    const std::int32_t win = s.state().spin.winToPay;
+    EXPECT_EQ(table.store.current.account, (Account{100 - 9 + win, 100, 1, 9, 0}));
+    EXPECT_EQ(table.store.commits.back().second, HistoryChange::Kind::AddSpin);
+    EXPECT_EQ(s.state().account.credits, 91) << "shown as it is counted up";
+    ASSERT_FALSE(s.Store(0, "mid-count"));
+    EXPECT_EQ(table.store.games[0].account.credits, 91 + win);
+
+    s.Borrow(10);
+    EXPECT_EQ(table.store.current.account.credits, 101 + win) << "borrowed on top of the win";
     s.PayStep(true);
-    s.ApplyBonusWin(1);
-    s.PayStep(true);
+    EXPECT_EQ(s.state().account, table.store.current.account);
+    s.NewGame();
+    EXPECT_EQ(table.store.current, SettledGame{});
+    EXPECT_EQ(table.store.commits.back().second, HistoryChange::Kind::NewGame);
+}
+
+TEST(GameSessionBonus, AWonBonusGameIsKeptUntilItPaysWithTheSeedAndCardItWasPlayedWith) {
+    Table table({});
+    GameSession& s = table.session;
+    for (std::uint32_t seed = 1; !s.bonusTriggered(); ++seed) {
+        s.Seed(seed);
+        ASSERT_TRUE(s.StakeSpin());
+        s.PlaySpin(912);
+        s.PayStep(true);
+        s.EndSpin();
+    }
+    const SettledGame afterSpin = table.store.current;
+    ASSERT_EQ(afterSpin.bonus, (PendingBonus{9, 1, std::nullopt, std::nullopt}));
 
     const BingoGame dealt = s.DealBonusGame(4242);
     RandomGenerator fresh(4242);
     const BingoGame expected(fresh, 9);
-    for (int c = 0; c < kCardCount; ++c)
-        EXPECT_EQ(dealt.card(c).numbers, expected.card(c).numbers) << c;
     for (int call = 1; call <= kBingoNumbers; ++call)
         ASSERT_EQ(dealt.CallNumber(call), expected.CallNumber(call)) << call;
-    EXPECT_EQ(s.seed(), fresh.seed()) << "the spin goes on from where the deal left off";
-    EXPECT_EQ(s.state().bonusWin, 0);
+    EXPECT_EQ(s.seed(), fresh.seed()) << "the spins go on from where the deal left off";
+    EXPECT_EQ(table.store.current.bonus->seed, 4242u) << "kept as soon as it is taken";
+    EXPECT_EQ(s.DealBonusGame(1).card(2).numbers, dealt.card(2).numbers)
+        << "dealt again from the kept seed, not the new one";
+    s.ChooseBonusCard(2);
+    EXPECT_EQ(table.store.current.bonus->card, 2);
 
-    const std::int32_t credits = s.state().account.credits;
-    EXPECT_EQ(s.ApplyBonusWin(250), lineWin + 1);
-    EXPECT_EQ(s.state().gamePaid, lineWin + 251);
-    EXPECT_EQ(s.state().account.bonusTotal, 251);
-    EXPECT_EQ(s.PayStep(true), 250);
-    EXPECT_EQ(s.state().account.credits, credits + 250);
+    BingoGame played = dealt;
+    played.PlayOut();
+    const std::int32_t payout = s.SettleBonus();
+    EXPECT_EQ(payout, played.total(2));
+    EXPECT_EQ(table.store.current,
+              (SettledGame{{afterSpin.account.credits + payout, 1000, afterSpin.account.spins,
+                            afterSpin.account.totalBets, payout},
+                           std::nullopt}));
+    EXPECT_EQ(table.store.commits.back().second, HistoryChange::Kind::AttachBonus);
+    EXPECT_EQ(s.state().account.credits, afterSpin.account.credits) << "shown when it is paid";
+    const std::int32_t paidBefore = s.state().gamePaid;
+    EXPECT_EQ(s.ApplyBonusWin(payout), paidBefore);
+    EXPECT_EQ(s.state().gamePaid, paidBefore + payout);
+    s.PayStep(true);
+    EXPECT_EQ(s.state().account, table.store.current.account);
 
     ASSERT_TRUE(s.StakeSpin());
-    s.StartReels(912);
-    s.Score();
+    s.PlaySpin(912);
     EXPECT_EQ(s.state().bonusWin, 0) << "the next spin shows no bonus win";
 
     Table full({.bonusTotal = kMost - 1});

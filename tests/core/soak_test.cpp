@@ -43,6 +43,8 @@ void Compare(const GameSession& session, const Reckoning& r) {
     Expect(a.spins == r.spins, "spins differ from the spins played", r.spins);
     Expect(a.totalBets == r.bets, "total bets differ from the sum of the bets", r.spins);
     Expect(a.bonusTotal == r.bonus, "the bonus differs from the bonus games' wins", r.spins);
+    Expect(session.settled().account == a && !session.pendingBonus(),
+           "the settled game differs from the game shown", r.spins);
     const Statistics s = session.TakeStatistics();
     Expect(s.payoffs == r.won, "payoffs differ from the wins paid", r.spins);
     Expect(s.normalPayoffs == r.won - r.bonus, "normal payoffs differ", r.spins);
@@ -96,14 +98,16 @@ int main(int argc, char** argv) {
         r.bets += bet;
         ++r.spins;
         ++played;
-        session.StartReels(kMotionStripDesignHeight);
-        session.Score();
+        session.PlaySpin(kMotionStripDesignHeight);
         Pay(session, r, random() % 8 == 0);
-        if (session.bonusTriggered() && bonusGames < kBonusGames) {
+        if (session.bonusTriggered()) {
             BingoGame game = session.DealBonusGame(static_cast<std::uint32_t>(random()));
+            session.ChooseBonusCard(bonusGames % kCardCount);
             game.PlayOut();
             Expect(game.Over(), "the bonus game did not end", r.spins);
-            const std::int32_t win = game.total(bonusGames % kCardCount);
+            const std::int32_t win = session.SettleBonus();
+            Expect(win == game.total(bonusGames % kCardCount), "the bonus paid another card",
+                   r.spins);
             Expect(win >= 0, "a bonus game won less than nothing", r.spins);
             session.ApplyBonusWin(win);
             r.bonus += win;

@@ -11,7 +11,8 @@ work=$(mktemp -d)
 source "$(dirname "$0")/lib.sh"
 
 history_file() { echo "$XDG_DATA_HOME/quillane/quillane-history.jsonl"; }
-lines() { [ -f "$(history_file)" ] && wc -l <"$(history_file)" || echo 0; }
+# The spins kept: every line but the header's.
+lines() { [ -f "$(history_file)" ] && grep -c '"time":' "$(history_file)" || echo 0; }
 bonus_window() { xdotool search --onlyvisible --name '^Bingo Bonus Game$' 2>/dev/null | head -n1 || true; }
 
 start_display

@@ -31,6 +31,8 @@ start_game() {
 
 # File > Exit; on a busy machine the menu may open after the key meant for it, so a few tries.
 exit_game() {
+    # A spin just before may have opened the bonus game, which holds the cabinet until played.
+    finish_bonus 2>/dev/null || true
     for _ in 1 2 3; do
         xdotool windowfocus --sync "$window" 2>/dev/null || true
         xdotool key alt+f

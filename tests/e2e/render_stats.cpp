@@ -11,8 +11,9 @@
 // game history in DATA_DIR, for comparing with what a real display shows.
 int main(int argc, char** argv) {
     if (argc != 7 && argc != 8) {
-        std::fprintf(stderr, "usage: render_stats CREDITS BORROWED SPINS TOTAL_BETS BONUS OUT.png "
-                             "[DATA_DIR]\n");
+        std::fprintf(stderr,
+                     "usage: render_stats CREDITS BORROWED SPINS TOTAL_BETS BONUS OUT.png "
+                     "[DATA_DIR]\n");
         return 2;
     }
     QApplication app(argc, argv);
@@ -21,7 +22,12 @@ int main(int argc, char** argv) {
         return static_cast<std::int32_t>(std::strtol(argv[i], nullptr, 10));
     };
     const Account account{number(1), number(2), number(3), number(4), number(5)};
-    const GameHistory history(argc == 8 ? argv[7] : "", "quillane");
+    std::optional<std::string> problem;
+    const GameHistory history(
+        argc == 8
+            ? ReadHistoryFile(std::filesystem::path(argv[7]) / "quillane-history.jsonl", problem)
+                  .records
+            : std::vector<SpinRecord>{});
     StatisticsWindow stats(TakeStatistics(account), ComputeTheoreticalReturn(9, 1),
                            history.Balances());
     stats.show();

@@ -1,5 +1,5 @@
-// The history reader on any file: it keeps at most the limit, and every record it keeps is
-// written and read back unchanged.
+// The history reader on any file: it keeps at most the limit, and the header and every record it
+// keeps are written and read back unchanged.
 #include <cstdlib>
 #include <string_view>
 
@@ -9,11 +9,12 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace quillane;
     const std::string_view text(reinterpret_cast<const char*>(data), size);
-    std::size_t skipped = 0;
-    const std::vector<SpinRecord> records = ParseHistory(text, 3, skipped);
-    if (records.size() > 3)
+    const HistoryFile file = ParseHistory(text, 3);
+    if (file.records.size() > 3)
         std::abort();
-    for (const SpinRecord& record : records) {
+    if (file.header && DecodeHistoryHeader(EncodeHistoryHeader(*file.header)) != file.header)
+        std::abort();
+    for (const SpinRecord& record : file.records) {
         if (DecodeSpinRecord(EncodeSpinRecord(record)) != record)
             std::abort();
     }

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "core/saved_game.h"
+#include "storage/game_file.h"
 #include "storage/profile.h"
 
 namespace {
@@ -47,6 +48,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         saved = profile::SetValue(saved, SlotSection(slot), entry.key, entry.value);
     }
     if (ReadFrom(saved, slot) != game) {
+        std::abort();
+    }
+    // The whole-file reader agrees, and a game with its serial and bonus game reads back as
+    // written.
+    const GameFileContents contents = ReadGameFile(text, "01/02/26");
+    if (contents.games[static_cast<std::size_t>(slot)] != game) {
+        std::abort();
+    }
+    const GameFileContents again =
+        ReadGameFile(WithGame(text, slot, game, 77, contents.bonus), "01/02/26");
+    if (again.games[static_cast<std::size_t>(slot)] != game ||
+        again.serials[static_cast<std::size_t>(slot)] != 77u ||
+        (slot == kCurrentGameSlot && again.bonus != contents.bonus)) {
         std::abort();
     }
     return 0;

@@ -162,16 +162,6 @@ std::size_t FramesIn(const DeviceFormat& device, int milliseconds) {
     return static_cast<std::size_t>(device.frequency) * milliseconds / 1000;
 }
 
-// The mixer's device, the only one open; 0 when there is none.
-SDL_AudioDeviceID MixerDevice() {
-    for (SDL_AudioDeviceID id = 1; id < 64; ++id) {
-        if (SDL_GetAudioDeviceStatus(id) != SDL_AUDIO_STOPPED) {
-            return id;
-        }
-    }
-    return 0;
-}
-
 // Waits, without running Qt events, until `done` holds; false if `limit` passes first.
 bool WaitWithoutEvents(const std::function<bool()>& done, std::chrono::milliseconds limit) {
     const auto deadline = std::chrono::steady_clock::now() + limit;
@@ -289,7 +279,7 @@ TEST_F(SdlAudioTest, NewEffectCutsOffTheOnePlaying) {
         audio.sound().PlayPreloaded(Sound::Count);
         ASSERT_TRUE(WaitForEffectsToEnd());
         audio.sound().PlayPreloaded(Sound::ReelStop);
-        audio.sound().PlayFile(shortTone, true);
+        audio.sound().PlayFile(shortTone);
         ASSERT_TRUE(WaitForEffectsToEnd());
     }
     // Two short tones and at most a few buffers of the long one.
@@ -298,32 +288,15 @@ TEST_F(SdlAudioTest, NewEffectCutsOffTheOnePlaying) {
     EXPECT_LT(sounding, FramesIn(device, 300));
 }
 
-TEST_F(SdlAudioTest, WaitedFilePlaysToItsEndBeforeReturning) {
-    const fs::path first = Tone("win.wav", 200);
-    const fs::path second = Tone("start.wav", 50);
-    const fs::path output = UseDiskDevice(false);
-    DeviceFormat device;
-    {
-        SdlAudio audio;
-        device = OpenDeviceFormat();
-        audio.sound().PlayFile(first, true);
-        // Had the first not ended, the second would cut it off.
-        audio.sound().PlayFile(second, true);
-    }
-    EXPECT_GE(SoundingFrames(output, device.channels), FramesIn(device, 225));
-}
-
-TEST_F(SdlAudioTest, WaitedFileGivesUpOnAStuckDevice) {
-    const fs::path tone = Tone("win.wav", 50);
+// The game waits out the win sound before it counts the win up: it needs the sound's length.
+TEST_F(SdlAudioTest, AFileSaysHowLongItPlays) {
+    const fs::path tone = Tone("win.wav", 200);
+    UseDiskDevice(false);
     SdlAudio audio;
-    const SDL_AudioDeviceID device = MixerDevice();
-    ASSERT_NE(device, 0u);
-    // Holding the device's lock stops its thread from mixing, as a hung device would.
-    SDL_LockAudioDevice(device);
-    audio.sound().PlayFile(tone, true);
-    const int playing = Mix_Playing(-1);
-    SDL_UnlockAudioDevice(device);
-    EXPECT_EQ(playing, 0);
+    const std::chrono::milliseconds length = audio.sound().PlayFile(tone);
+    EXPECT_GE(length.count(), 199);
+    EXPECT_LE(length.count(), 201);
+    EXPECT_EQ(audio.sound().PlayFile(dir_ / "missing.wav").count(), 0);
 }
 
 TEST_F(SdlAudioTest, PreloadOfAnUnplayableFileThrowsNamingIt) {
@@ -344,7 +317,7 @@ TEST_F(SdlAudioTest, PreloadOfAnUnplayableFileThrowsNamingIt) {
     const fs::path fifo = dir_ / "fifo.wav";
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
     expectFailure(fifo, "It is not a regular file");
-    audio.sound().PlayFile(fifo, true);
+    EXPECT_EQ(audio.sound().PlayFile(fifo).count(), 0);
     const std::optional<std::string> music = audio.music().Play(fifo);
     ASSERT_TRUE(music.has_value());
     EXPECT_NE(music->find("It is not a regular file"), std::string::npos) << *music;
@@ -365,9 +338,8 @@ TEST_F(SdlAudioTest, UnplayableOrMissingSoundsPlayNothing) {
     WriteBytes(garbage, "RIFF" + Bytes({0x10, 0, 0, 0}) + "WAVEnonsense");
     SdlAudio audio;
     audio.sound().PlayPreloaded(Sound::Win);
-    audio.sound().PlayFile(dir_ / "missing.wav", false);
-    audio.sound().PlayFile(dir_ / "missing.wav", true);
-    audio.sound().PlayFile(garbage, true);
+    audio.sound().PlayFile(dir_ / "missing.wav");
+    audio.sound().PlayFile(garbage);
     EXPECT_EQ(Mix_Playing(-1), 0);
 }
 
@@ -378,9 +350,9 @@ TEST_F(SdlAudioTest, WithoutAUsableDeviceItPlaysSilently) {
         SdlAudio audio;
         EXPECT_EQ(audio.driver(), "dummy");
         audio.sound().Preload(Sound::ReelStop, tone);
-        audio.sound().PlayFile(tone, true);
+        audio.sound().PlayFile(tone);
         EXPECT_EQ(audio.music().Play(song), std::nullopt);
-        EXPECT_EQ(Mix_PlayingMusic(), 1);
+        EXPECT_TRUE(RunEventsUntil([] { return Mix_PlayingMusic() == 1; }, 5s));
     };
     // No such driver: SDL's audio does not start.
     ::setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
@@ -452,12 +424,18 @@ TEST_F(SdlAudioTest, MusicClosedBeforeItsEndIsNotReported) {
     audio.music().SetEndHandler([&] { ++ends; });
 
     ASSERT_EQ(audio.music().Play(longSong), std::nullopt);
-    RunEventsFor(100ms);
-    ASSERT_EQ(Mix_PlayingMusic(), 1);
+    EXPECT_EQ(Mix_PlayingMusic(), 0) << "loaded away from this thread, played from its events";
+    ASSERT_TRUE(RunEventsUntil([] { return Mix_PlayingMusic() == 1; }, 5s));
     audio.music().Close();
     EXPECT_EQ(Mix_PlayingMusic(), 0);
     RunEventsFor(300ms);
     EXPECT_EQ(ends, 0);
+
+    // A track closed while it loads never plays.
+    ASSERT_EQ(audio.music().Play(longSong), std::nullopt);
+    audio.music().Close();
+    RunEventsFor(300ms);
+    EXPECT_EQ(Mix_PlayingMusic(), 0);
 
     // A track that does end is still reported.
     ASSERT_EQ(audio.music().Play(shortSong), std::nullopt);
@@ -488,6 +466,7 @@ TEST_F(SdlAudioTest, NoEndIsReportedAfterDestruction) {
         SdlAudio audio;
         audio.music().SetEndHandler([&] { ++ends; });
         ASSERT_EQ(audio.music().Play(song), std::nullopt);
+        ASSERT_TRUE(RunEventsUntil([] { return Mix_PlayingMusic() == 1; }, 5s));
         // The track ends while no Qt event runs, so its report is still queued.
         ASSERT_TRUE(WaitWithoutEvents([] { return Mix_PlayingMusic() == 0; }, 20s));
     }

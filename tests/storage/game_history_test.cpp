@@ -16,10 +16,6 @@ namespace fs = std::filesystem;
 using test_support::Contents;
 using test_support::Put;
 
-std::size_t LineCount(const std::string& text) {
-    return static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n'));
-}
-
 // A spin told apart from the others by its time and balance.
 SpinRecord Spin(std::int64_t n) {
     SpinRecord record;
@@ -49,21 +45,6 @@ BonusRecord Bonus() {
     bonus.payout = 1272;
     return bonus;
 }
-
-class GameHistoryTest : public testing::Test {
-  protected:
-    GameHistoryTest() {
-        root_ = fs::temp_directory_path() /
-                ("quillane-history-" + std::to_string(::getpid()) + "-" +
-                 testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(root_);
-        dir_ = root_ / "data" / "quillane";
-    }
-    ~GameHistoryTest() override { fs::remove_all(root_); }
-
-    fs::path root_;
-    fs::path dir_;
-};
 
 TEST(HistoryJson, ReadsBackWhatItWrites) {
     for (std::int64_t n = 0; n < 6; ++n) {
@@ -112,112 +93,67 @@ TEST(HistoryJson, RefusesAnythingOdd) {
     EXPECT_TRUE(DecodeSpinRecord(with("\"bet\":9", " \"bet\" : 9 "))) << "blanks are allowed";
 }
 
-TEST_F(GameHistoryTest, SurvivesARestart) {
-    {
-        GameHistory history(dir_, "quillane");
-        EXPECT_TRUE(history.records().empty());
-        for (int n = 1; n <= 3; ++n)
-            history.Add(Spin(n));
-        history.AttachBonus(Bonus(), 2272);
-        EXPECT_FALSE(history.problem()) << *history.problem();
-    }
-    EXPECT_TRUE(fs::is_regular_file(dir_ / "quillane-history.jsonl"));
-    GameHistory again(dir_, "quillane");
-    SpinRecord withBonus = Spin(3);
-    withBonus.bonus = Bonus();
-    withBonus.creditsAfter = 2272;
-    EXPECT_EQ(again.records(), (std::vector<SpinRecord>{Spin(1), Spin(2), withBonus}));
-    EXPECT_EQ(again.Balances(), (std::vector<std::int64_t>{1001, 1002, 2272}));
-    EXPECT_FALSE(again.problem());
+TEST(HistoryJson, TheHeaderReadsBackAndAnOddOneIsNoHeader) {
+    HistoryHeader header{7,
+                         {"A \"quoted\"\tname, \u00e9t\u00e9 \u263a", "12/07/26", {-5, 0, 1, 2, 3}},
+                         PendingBonus{5, 10, 4294967295u, 4}};
+    header.game.name = "A \"quoted\"\tname \\ \xc3\xa9t\xc3\xa9";
+    const std::string line = EncodeHistoryHeader(header);
+    EXPECT_EQ(line.find('\n'), std::string::npos);
+    EXPECT_EQ(DecodeHistoryHeader(line), header) << line;
+    header.bonus = PendingBonus{9, 1, std::nullopt, std::nullopt};
+    EXPECT_EQ(DecodeHistoryHeader(EncodeHistoryHeader(header)), header);
+    header.bonus.reset();
+    EXPECT_EQ(DecodeHistoryHeader(EncodeHistoryHeader(header)), header);
+
+    const std::string good = EncodeHistoryHeader(header);
+    auto with = [&](std::string_view from, std::string_view to) {
+        std::string odd = good;
+        return odd.replace(odd.find(from), from.size(), to);
+    };
+    for (const std::string& odd :
+         {with("\"serial\":7", "\"serial\":0"), with("\"credits\":-5", "\"credits\":\"-5\""),
+          with("\"spins\":1", "\"spins\":2147483648"),
+          with("}", ",\"pending\":{\"lines\":4,\"perLine\":1}}"),
+          with("\"name\":\"", "\"name\":\"\\x"), with("\"name\":\"", "\"name\":\"\\ud800"),
+          with("\"date\"", "\"colour\""), EncodeSpinRecord(Spin(1))})
+        EXPECT_FALSE(DecodeHistoryHeader(odd)) << odd;
+    EXPECT_FALSE(DecodeSpinRecord(good)) << "a header is no spin";
 }
 
-TEST_F(GameHistoryTest, SkipsACorruptLineAndKeepsTheRest) {
-    fs::create_directories(dir_);
+TEST(HistoryFile, SkipsWhatDoesNotReadAndKeepsTheRest) {
     const std::string a = EncodeSpinRecord(Spin(1));
     const std::string b = EncodeSpinRecord(Spin(2));
     const std::string c = EncodeSpinRecord(Spin(3));
-    Put(dir_ / "quillane-history.jsonl", a + "\n" + "garbage\n" + std::string("\0\xff\n", 3) +
-                                             b.substr(0, 40) + "\n" + b + "\r\n\n" +
-                                             c.substr(0, c.size() - 3));
-    GameHistory history(dir_, "quillane");
-    EXPECT_EQ(history.records(), (std::vector<SpinRecord>{Spin(1), Spin(2)}));
-    EXPECT_EQ(history.skippedLines(), 4u);
-    EXPECT_FALSE(history.problem());
-    history.Add(Spin(4));
-    EXPECT_EQ(Contents(dir_ / "quillane-history.jsonl"),
-              a + "\n" + b + "\n" + EncodeSpinRecord(Spin(4)) + "\n");
+    const HistoryHeader header{3, {"CurrentGame", "12/07/26", {}}, std::nullopt};
+    const HistoryFile file =
+        ParseHistory(EncodeHistoryHeader(header) + "\n" + a + "\n" + "garbage\n" +
+                     std::string("\0\xff\n", 3) + b.substr(0, 40) + "\n" + b + "\r\n\n" +
+                     EncodeHistoryHeader(header) + "\n" + c.substr(0, c.size() - 3));
+    EXPECT_EQ(file.header, header);
+    EXPECT_EQ(file.records, (std::vector<SpinRecord>{Spin(1), Spin(2)}));
+    EXPECT_EQ(file.skipped, 5u) << "a header anywhere but first is no record either";
+    EXPECT_EQ(ParseHistory(FormatHistory(header, file.records)).records, file.records);
+    EXPECT_FALSE(ParseHistory(a + "\n").header) << "a file of an older game has none";
 }
 
-TEST_F(GameHistoryTest, KeepsTheLastHundredSpins) {
-    GameHistory history(dir_, "quillane");
+TEST(GameHistoryRecords, KeepsTheLastHundredAndAttachesABonusOnlyToTheSpinThatOpenedIt) {
+    GameHistory history;
     for (int n = 1; n <= 130; ++n)
         history.Add(Spin(n));
     ASSERT_EQ(history.records().size(), GameHistory::kMaxRecords);
     EXPECT_EQ(history.records().front(), Spin(31));
     EXPECT_EQ(history.records().back(), Spin(130));
-    EXPECT_EQ(LineCount(Contents(history.LiveFile())), 100u);
-    EXPECT_EQ(GameHistory(dir_, "quillane").records(), history.records());
+    EXPECT_EQ(history.Balances().back(), Spin(130).creditsAfter);
 
-    // A huge file is read only so far, and what was cut off is skipped.
-    std::string text;
-    for (int n = 1; n <= 3; ++n)
-        text += EncodeSpinRecord(Spin(n)) + "\n";
-    Put(history.LiveFile(), std::string(2 * GameHistory::kMaxFileBytes, '\n') + text);
-    EXPECT_TRUE(GameHistory(dir_, "quillane").records().empty());
-}
-
-TEST_F(GameHistoryTest, EachSlotKeepsItsOwnHistory) {
-    GameHistory history(dir_, "quillane");
-    history.Add(Spin(1));
-    history.Add(Spin(2));
-    history.SaveTo(2);  // slot 3
-    history.NewGame();
-    EXPECT_TRUE(GameHistory(dir_, "quillane").records().empty());
-    history.Add(Spin(3));
-    history.SaveTo(5);
-    history.Add(Spin(4));  // after the save: not in slot 6
-
-    history.OpenFrom(2);
-    EXPECT_EQ(history.records(), (std::vector<SpinRecord>{Spin(1), Spin(2)}));
-    EXPECT_EQ(GameHistory(dir_, "quillane").records(), history.records()) << "the live file too";
+    history.Add(Spin(131));  // one ball: it opened no bonus game
     history.AttachBonus(Bonus(), 9999);
-    EXPECT_FALSE(history.records().back().bonus) << "a bonus belongs to the spin just played";
-    history.Add(Spin(5));
-    history.OpenFrom(5);
-    EXPECT_EQ(history.records(), std::vector<SpinRecord>{Spin(3)});
-    history.OpenFrom(2);
-    EXPECT_EQ(history.records(), (std::vector<SpinRecord>{Spin(1), Spin(2)}))
-        << "play after an open is not saved in the slot";
-    history.OpenFrom(7);
-    EXPECT_TRUE(history.records().empty()) << "a slot never saved to has no history";
-    EXPECT_FALSE(history.problem());
-}
-
-TEST_F(GameHistoryTest, WithoutAPlaceToKeepItTheGameGoesOn) {
-    GameHistory nowhere({}, "quillane");
-    nowhere.Add(Spin(1));
-    nowhere.SaveTo(0);
-    EXPECT_EQ(nowhere.records(), std::vector<SpinRecord>{Spin(1)});
-    ASSERT_TRUE(nowhere.problem());
-
-    // A file where the directory should be.
-    fs::create_directories(root_);
-    Put(root_ / "data", "not a directory");
-    GameHistory blocked(dir_, "quillane");
-    EXPECT_FALSE(blocked.problem());
-    blocked.Add(Spin(1));
-    blocked.Add(Spin(2));
-    EXPECT_EQ(blocked.records().size(), 2u);
-    EXPECT_TRUE(blocked.problem());
-    EXPECT_EQ(Contents(root_ / "data"), "not a directory");
-
-    // A directory where the file should be.
-    fs::remove(root_ / "data");
-    fs::create_directories(dir_ / "quillane-history.jsonl");
-    GameHistory unreadable(dir_, "quillane");
-    EXPECT_TRUE(unreadable.problem());
-    unreadable.Add(Spin(1));
-    EXPECT_TRUE(fs::is_directory(dir_ / "quillane-history.jsonl"));
+    EXPECT_FALSE(history.records().back().bonus);
+    history.Add(Spin(132));
+    history.AttachBonus(Bonus(), 9999);
+    history.AttachBonus(Bonus(), 1);
+    ASSERT_TRUE(history.records().back().bonus);
+    EXPECT_EQ(history.records().back().creditsAfter, 9999) << "attached once";
 }
 
 }  // namespace

@@ -147,6 +147,17 @@ TEST(SetValue, ChangesOnlyTheFirstOfDuplicates) {
     EXPECT_EQ(Find(later, "A", "k"), "9");
 }
 
+TEST(RemoveSection, RemovesEverySectionOfTheNameAndNothingElse) {
+    const std::pair<std::string, std::string> cases[] = {
+        {"[A]\nk=1\n\n[Bonus]\nx=1\n; note\n[B]\n", "[A]\nk=1\n\n[B]\n"},
+        {"[bonus]\r\nx=1\r\n[A]\r\n[BONUS]\r\ny=2", "[A]\r\n"},
+        {"[A]\nBonus=1\n", "[A]\nBonus=1\n"},
+        {"", ""},
+    };
+    for (const auto& [text, without] : cases)
+        EXPECT_EQ(RemoveSection(text, "Bonus"), without) << text;
+}
+
 TEST(SetValue, KeepsCrLfLineEndings) {
     EXPECT_EQ(SetValue("[A]\r\nk=1\r\n", "A", "k", "22"), "[A]\r\nk=22\r\n");
     EXPECT_EQ(SetValue("[A]\r\nk=1\r\n", "A", "j", "2"), "[A]\r\nk=1\r\nj=2\r\n");

@@ -2,6 +2,7 @@
 
 #include "core/spin_draw.h"
 #include "core/spin_result.h"
+#include "ui/cabinet_layout.h"
 
 #include <cstdlib>
 #include <fstream>
@@ -32,6 +33,7 @@ CabinetFixture::CabinetFixture() {
 
 CabinetFixture::~CabinetFixture() {
     form_.reset();
+    ledger_.reset();
     std::error_code error;
     std::filesystem::remove_all(root_, error);
 }
@@ -56,10 +58,14 @@ void CabinetFixture::PutShippedFile(const std::string& name) {
 }
 
 CabinetWindow& CabinetFixture::Start() {
+    form_.reset();
+    GameLedger::Files files{configDir_ / "quillane" / (stem + ".ini"), historyDir, stem, {}};
+    ledger_ = std::make_unique<GameLedger>(files, StorageWriter::Mode::Inline);
     Environment environment{
         clock,
         screen,
         session,
+        *ledger_,
         sound,
         music,
         messages,
@@ -70,18 +76,56 @@ CabinetWindow& CabinetFixture::Start() {
         },
         programDir_ / stem,
         [this] { return seed; },
-        historyDir,
     };
     environment.audioSilent = audioSilent;
     form_ = std::make_unique<CabinetWindow>(environment);
-    // The real bonus window is modal and waits for the player; tests that want it say so.
-    form_->SetBonusPlayer([this](const BingoGame&) {
-        ++bonusGamesPlayed;
-        return 0;
-    });
+    // The real bonus window waits for the player; this one chooses and plays out at once.
+    if (!realBonusWindow) {
+        form_->SetBonusOpener(
+            [this](const BingoGame&, std::optional<int> card, bool, SpinCycle::BonusEvents events) {
+                ++bonusGamesPlayed;
+                events.chosen(card.value_or(bonusCard));
+                events.blackout();
+                events.closed();
+            });
+    }
     form_->show();
     clock.ProcessEvents();
     return *form_;
+}
+
+void CabinetFixture::Settle() {
+    for (int step = 0; step < 10000 && !form_->cycle().idle(); ++step)
+        clock.Advance(25);
+    ASSERT_TRUE(form_->cycle().idle()) << "the spin never ended";
+}
+
+void CabinetFixture::SpinAndSettle() {
+    form_->PressKey(Qt::Key_Return);
+    Settle();
+}
+
+void CabinetFixture::PressBetKey(int key) {
+    const CabinetGeometry& g = form_->cabinetGeometry();
+    const cabinet_layout::Box box = cabinet_layout::HitBox(key);
+    form_->Click(g.Scale((box.left + box.right) / 2), g.Scale((box.top + box.bottom) / 2));
+}
+
+bool CabinetFixture::CloseWindow() {
+    form_->close();
+    clock.ProcessEvents();
+    return !form_->isVisible();
+}
+
+int CabinetFixture::RichestCard() const {
+    RandomGenerator timeOfDay(seed);
+    BingoGame game(timeOfDay, 9);
+    game.PlayOut();
+    int card = 0;
+    for (int c = 1; c < kCardCount; ++c)
+        if (game.total(c) > game.total(card))
+            card = c;
+    return card;
 }
 
 SpinResult CabinetFixture::SeedFor(const std::function<bool(const SpinResult&)>& wanted) {

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QPointer>
+
 #include <filesystem>
 #include <functional>
 #include <memory>
@@ -38,10 +41,35 @@ class CabinetFixture : public ::testing::Test {
 
     CabinetWindow& Start();
     CabinetWindow& form() { return *form_; }
+    GameLedger& ledger() { return *ledger_; }
     // Start-up's second half, 250 ms on.
     void PassStartup() { clock.Advance(260); }
+    // Moves time on until the spin under way, with its bonus game, is paid and the cycle idle.
+    void Settle();
+    // A spin as the Enter key starts it, played to its end.
+    void SpinAndSettle();
+    // Clicks the middle of bet key `key`, 1 to 10.
+    void PressBetKey(int key);
+    // Closes the window as its close box does and lets the storing finish; whether it closed.
+    bool CloseWindow();
+
+    // Runs the menu command `action` and hands `use` the window of type W it opens; the window
+    // is closed afterwards if it is still open.
+    template <class W>
+    void WithWindow(const char* action, const std::function<void(W&)>& use) {
+        form_->action(action)->trigger();
+        QPointer<W> window = dynamic_cast<W*>(QApplication::activeModalWidget());
+        ASSERT_NE(window, nullptr) << action;
+        use(*window);
+        if (window && window->isVisible())
+            window->close();
+        clock.ProcessEvents();
+    }
 
     QRgb At(int x, int y) const { return form_->surface().pixel(x, y); }
+
+    // The card whose total is the largest in the bonus game dealt from `seed` at 9 lines of 1.
+    int RichestCard() const;
 
     // A seed whose next spin, at the current bet, scores as `wanted` asks; the session is seeded.
     SpinResult SeedFor(const std::function<bool(const SpinResult&)>& wanted);
@@ -63,6 +91,10 @@ class CabinetFixture : public ::testing::Test {
     RecordingHelp* help = nullptr;
     std::uint32_t seed = 12345;
     int bonusGamesPlayed = 0;
+    // The card the stand-in bonus window chooses; it plays its game out at once. With
+    // realBonusWindow set before Start(), the game's own window is shown instead.
+    int bonusCard = 0;
+    bool realBonusWindow = false;
     std::string stem = "quillane";
     bool audioSilent = false;
 
@@ -71,6 +103,7 @@ class CabinetFixture : public ::testing::Test {
     std::filesystem::path programDir_;
     std::filesystem::path configDir_;
     std::filesystem::path dataDir_;
+    std::unique_ptr<GameLedger> ledger_;
     std::unique_ptr<CabinetWindow> form_;
 };
 

@@ -49,8 +49,9 @@ void RecordingSound::PlayPreloaded(Sound sound) {
     Played(SoundName(sound));
 }
 
-void RecordingSound::PlayFile(const std::filesystem::path& file, bool wait) {
-    Played(file.filename().string() + (wait ? " (waited)" : ""));
+std::chrono::milliseconds RecordingSound::PlayFile(const std::filesystem::path& file) {
+    Played(file.filename().string());
+    return fileLength;
 }
 
 std::optional<std::string> RecordingMusic::Play(const std::filesystem::path& file) {
@@ -69,23 +70,25 @@ void RecordingMusic::EndTrack() {
         end_();
 }
 
-bool RecordingMessages::Confirm(const std::string& text) {
+void RecordingMessages::Confirm(const std::string& text, std::function<void(bool)> answered) {
     questions.push_back(text);
-    if (confirmations.empty())
-        return false;
-    const bool answer = confirmations.front();
-    confirmations.pop_front();
-    return answer;
+    bool answer = false;
+    if (!confirmations.empty()) {
+        answer = confirmations.front();
+        confirmations.pop_front();
+    }
+    answered(answer);
 }
 
-std::optional<std::string> RecordingMessages::AskText(const std::string& caption,
-                                                      const std::string&, const std::string&) {
+void RecordingMessages::AskText(const std::string& caption, const std::string&, const std::string&,
+                                std::function<void(std::optional<std::string>)> answered) {
     asked.push_back(caption);
-    if (answers.empty())
-        return std::nullopt;
-    auto answer = answers.front();
-    answers.pop_front();
-    return answer;
+    std::optional<std::string> answer;
+    if (!answers.empty()) {
+        answer = answers.front();
+        answers.pop_front();
+    }
+    answered(answer);
 }
 
 }  // namespace quillane::testing

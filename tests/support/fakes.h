@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <deque>
 #include <filesystem>
 #include <functional>
@@ -19,12 +20,13 @@ class RecordingSound : public SoundPort {
   public:
     void Preload(Sound sound, const std::filesystem::path& file) override;
     void PlayPreloaded(Sound sound) override;
-    void PlayFile(const std::filesystem::path& file, bool wait) override;
+    std::chrono::milliseconds PlayFile(const std::filesystem::path& file) override;
     void SetVolume(int percent) override { volume = percent; }
 
-    std::vector<std::string> played;  // "ReelStop", "Count", or a file name, + " (waited)"
+    std::vector<std::string> played;  // "ReelStop", "Count", or a file name
     std::vector<std::string> preloaded;
     int volume = 100;
+    std::chrono::milliseconds fileLength{0};  // how long every file plays
     // Told of every sound as it plays, for looking at the game at that moment.
     std::function<void(const std::string&)> onPlay;
 
@@ -35,6 +37,7 @@ class RecordingSound : public SoundPort {
 class RecordingMusic : public MusicPort {
   public:
     void SetEndHandler(std::function<void()> handler) override { end_ = std::move(handler); }
+    void SetErrorHandler(std::function<void(const std::string&)>) override {}
     std::optional<std::string> Play(const std::filesystem::path& file) override;
     void Close() override { playing.clear(); }
     void SetVolume(int percent) override { volume = percent; }
@@ -54,14 +57,11 @@ class RecordingMusic : public MusicPort {
 class RecordingMessages : public Messages {
   public:
     void Inform(const std::string& text) override { informed.push_back(text); }
-    void Error(const std::string& text) override {
-        errors.push_back(text);
-        if (whileShown)
-            whileShown();
-    }
-    bool Confirm(const std::string& text) override;
-    std::optional<std::string> AskText(const std::string&, const std::string& prompt,
-                                       const std::string&) override;
+    void Error(const std::string& text) override { errors.push_back(text); }
+    // Both answer at once, with the next answer given, or No and Cancel when none is left.
+    void Confirm(const std::string& text, std::function<void(bool)> answered) override;
+    void AskText(const std::string& caption, const std::string& prompt, const std::string& initial,
+                 std::function<void(std::optional<std::string>)> answered) override;
 
     std::vector<std::string> informed;
     std::vector<std::string> errors;
@@ -69,8 +69,6 @@ class RecordingMessages : public Messages {
     std::deque<std::optional<std::string>> answers;
     std::vector<std::string> questions;  // what Confirm asked
     std::deque<bool> confirmations;      // its answers; No when none is left
-    // Runs while an error box is up, as the event loop of a real one would.
-    std::function<void()> whileShown;
 };
 
 // The screen the window tests run on: QUILLANE_TEST_SCREEN's size ("1024x900"), 800 by 700

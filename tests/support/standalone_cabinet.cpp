@@ -7,6 +7,7 @@ StandaloneCabinet::StandaloneCabinet(const std::filesystem::path& programDir, st
         clock,
         screen,
         session,
+        ledger,
         sound,
         music,
         messages,

@@ -20,6 +20,7 @@ struct StandaloneCabinet {
     RecordingSound sound;
     RecordingMusic music;
     RecordingMessages messages;
+    GameLedger ledger{GameLedger::Files{}, StorageWriter::Mode::Inline};
     std::unique_ptr<CabinetWindow> form;
 };
 

@@ -41,8 +41,7 @@ void VirtualClock::ProcessEvents() {
     QCoreApplication::processEvents();
 }
 
-void VirtualClock::WaitUntil(std::uint32_t tick) {
-    ++waits_;
+void VirtualClock::RunUntil(std::uint32_t tick) {
     ProcessEvents();
     for (;;) {
         std::erase_if(timers_, [](const auto& e) { return !e->alive; });

@@ -7,26 +7,26 @@
 
 namespace quillane::testing {
 
-// Time that moves only when the game waits: a whole spin runs in an instant and always the
-// same way. Timers fire in order of their due times as the clock passes them.
+// Time that moves only when a test moves it: a whole spin runs in an instant and always the
+// same way. Timers fire in order of their due times as the clock passes them, and the events
+// they post are handled after each.
 class VirtualClock : public Clock {
   public:
     std::uint32_t TickCount() const override { return now_; }
-    void WaitUntil(std::uint32_t tick) override;
-    void ProcessEvents() override;
     std::unique_ptr<Timer> NewTimer(int intervalMs, bool enabled,
                                     std::function<void()> onTick) override;
 
-    void Advance(std::uint32_t ms) { WaitUntil(now_ + ms); }
-    // How often the game waited: a loop that never waits would spin the processor.
-    int waits() const { return waits_; }
+    // Moves time on to `tick`, or by `ms`, firing the timers due meanwhile.
+    void RunUntil(std::uint32_t tick);
+    void Advance(std::uint32_t ms) { RunUntil(now_ + ms); }
+    // Handles the events already posted, such as a window's queued calls.
+    void ProcessEvents();
 
   private:
     struct Entry;
     class VirtualTimer;
 
     std::uint32_t now_ = 0;
-    int waits_ = 0;
     std::vector<std::shared_ptr<Entry>> timers_;
 };
 

@@ -94,14 +94,14 @@ TEST_F(Effects, SoundOffSilencesAllButTheWinSound) {
     form.audio().Play(Sound::Count);
     form.audio().Play(Sound::Start);
     form.audio().Play(Sound::Bonus);
-    form.audio().PlayWin(true);
-    EXPECT_EQ(sound.played, std::vector<std::string>{"BingoWin.wav (waited)"});
+    form.audio().PlayWin();
+    EXPECT_EQ(sound.played, std::vector<std::string>{"BingoWin.wav"});
     form.action("sound")->trigger();
     form.audio().Play(Sound::ReelStop);
     form.audio().Play(Sound::Count);
     form.audio().Play(Sound::Bonus);
-    EXPECT_EQ(sound.played, (std::vector<std::string>{"BingoWin.wav (waited)", "ReelStop", "Count",
-                                                      "Bingo5.wav"}));
+    EXPECT_EQ(sound.played,
+              (std::vector<std::string>{"BingoWin.wav", "ReelStop", "Count", "Bingo5.wav"}));
 }
 
 }  // namespace

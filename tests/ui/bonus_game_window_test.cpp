@@ -408,9 +408,11 @@ TEST_F(BonusGame, MinimisingItBringsItAndTheGameBackAtOnce) {
     EXPECT_TRUE(bonus.isVisible());
 }
 
-// The main window hands the bonus game's payout on: the winnings meter counts on from the
-// spin's own pay, and the strip announces it.
-TEST_F(BonusGame, ThePayoutIsCountedOnAfterTheSpin) {
+// The game's own bonus window in the spin cycle: the player's card is kept as soon as it is
+// chosen, the payout as soon as the blackout is called, and the winnings meter counts on from
+// the spin's own pay.
+TEST_F(BonusGame, ThePayoutIsKeptAtTheBlackoutAndCountedOnAfterTheSpin) {
+    realBonusWindow = true;
     CabinetWindow& form = Start();
     PassStartup();
     for (std::uint32_t s = 1;; ++s) {
@@ -421,36 +423,33 @@ TEST_F(BonusGame, ThePayoutIsCountedOnAfterTheSpin) {
             break;
         }
     }
-    std::int32_t payout = -1;
-    form.SetBonusPlayer([&](const BingoGame& game) {
-        RandomGenerator timeOfDay(seed);
-        EXPECT_EQ(game.card(0).numbers, BingoGame(timeOfDay, 9).card(0).numbers)
-            << "dealt afresh from the time of day, not from where the spin left the generator";
-        BonusGameWindow bonus(
-            game, clock, [&form](Sound effect) { form.audio().Play(effect); }, &form);
-        bonus.show();
-        bonus.BlueCardClick();
-        bonus.ToggleQuickPlay();
-        while (bonus.isVisible())
-            clock.Advance(100);
-        payout = bonus.payout();
-        sound.played.clear();
-        return payout;
-    });
-    form.Spin();
+    form.PressKey(Qt::Key_Return);
+    for (int i = 0; i < 1000 && form.cycle().phase() != SpinCycle::Phase::BonusOpen; ++i)
+        clock.Advance(25);
+    auto* bonus = dynamic_cast<BonusGameWindow*>(QApplication::activeModalWidget());
+    ASSERT_NE(bonus, nullptr);
+    RandomGenerator timeOfDay(seed);
+    EXPECT_EQ(bonus->game().card(0).numbers, BingoGame(timeOfDay, 9).card(0).numbers)
+        << "dealt afresh from the time of day, not from where the spin left the generator";
     const std::int32_t spinPaid = session.state().gamePaid;
     const std::int32_t credits = session.state().account.credits;
-    clock.Advance(100);
-    ASSERT_GE(payout, 0) << "the bonus game was played";
+    bonus->BlueCardClick();
+    EXPECT_EQ(GameFile(gameFile()).Read(kCurrentGameSlot).account.credits, credits);
+    EXPECT_EQ(session.pendingBonus()->card, 0) << "the card is kept at once";
+    bonus->ToggleQuickPlay();
+    while (!bonus->gameOver())
+        clock.Advance(100);
+    const std::int32_t payout = bonus->game().total(0);
+    EXPECT_FALSE(session.pendingBonus());
+    EXPECT_EQ(GameFile(gameFile()).Read(kCurrentGameSlot).account.credits, credits + payout)
+        << "kept at the blackout, before the window closes";
+    sound.played.clear();
+    Settle();
     EXPECT_EQ(session.state().gamePaid, spinPaid + payout);
     EXPECT_EQ(session.state().account.bonusTotal, payout);
     EXPECT_EQ(session.state().account.credits, credits + payout);
-    if (payout > 0) {
-        EXPECT_EQ(sound.played.front(), "BingoWin.wav (waited)");
-    } else {
-        EXPECT_TRUE(sound.played.empty() || sound.played.front() != "BingoWin.wav (waited)");
-    }
-    EXPECT_TRUE(form.winDisplayTimer().enabled());
+    EXPECT_EQ(!sound.played.empty() && sound.played.front() == "BingoWin.wav", payout > 0);
+    EXPECT_TRUE(form.cycle().presenting());
 }
 
 TEST_F(BonusGame, OnAScreenThatDoublesPixelsThePicturesUseEveryPixel) {

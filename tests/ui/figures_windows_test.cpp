@@ -143,21 +143,6 @@ class CabinetFiguresTest : public CabinetFixture {
             }
         }
     }
-
-    // Runs the menu command `name` and hands `use` the modal window it opens, of type W.
-    template <class W>
-    void WithWindow(const char* name, const std::function<void(W&)>& use) {
-        bool opened = false;
-        QTimer::singleShot(0, [&] {
-            auto* window = dynamic_cast<W*>(QApplication::activeModalWidget());
-            ASSERT_NE(window, nullptr);
-            opened = true;
-            use(*window);
-            window->close();
-        });
-        form().action(name)->trigger();
-        EXPECT_TRUE(opened);
-    }
 };
 
 TEST_F(CabinetFiguresTest, TheStatisticsPlotTheCreditsAfterEachSpinOfThisGame) {
@@ -166,16 +151,16 @@ TEST_F(CabinetFiguresTest, TheStatisticsPlotTheCreditsAfterEachSpinOfThisGame) {
     std::vector<std::int64_t> expected;
     for (int spin = 0; spin < 3; ++spin) {
         SeedNextSpin(false);
-        form.Spin();
+        SpinAndSettle();
         expected.push_back(session.state().account.credits);
     }
     // A bonus game's payout counts in the spin that opened it.
-    form.SetBonusPlayer([](const BingoGame&) { return 500; });
     SeedNextSpin(true);
-    form.Spin();
-    clock.Advance(2000);
+    bonusCard = RichestCard();
+    SpinAndSettle();
+    EXPECT_GT(session.state().bonusWin, 0);
     expected.push_back(session.state().account.credits);
-    ASSERT_EQ(form.recentCredits(), expected);
+    ASSERT_EQ(form.history().Balances(), expected);
 
     Arrange([](SessionState& s) { s.settings.linesBet = 3, s.settings.creditsPerLine = 5; });
     WithWindow<StatisticsWindow>("stats", [&](StatisticsWindow& window) {
@@ -189,14 +174,14 @@ TEST_F(CabinetFiguresTest, TheStatisticsPlotTheCreditsAfterEachSpinOfThisGame) {
         }));
     });
 
-    form.NewGame();
-    EXPECT_TRUE(form.recentCredits().empty()) << "a new game plots afresh";
-    for (std::size_t spin = 0; spin < CabinetWindow::kRecentCreditsKept + 5; ++spin) {
+    form.action("newGame")->trigger();
+    EXPECT_TRUE(form.history().records().empty()) << "a new game plots afresh";
+    for (std::size_t spin = 0; spin < GameHistory::kMaxRecords + 5; ++spin) {
         SeedNextSpin(false);
-        form.Spin();
+        SpinAndSettle();
     }
-    EXPECT_EQ(form.recentCredits().size(), CabinetWindow::kRecentCreditsKept);
-    EXPECT_EQ(form.recentCredits().back(), session.state().account.credits);
+    EXPECT_EQ(form.history().records().size(), GameHistory::kMaxRecords);
+    EXPECT_EQ(form.history().Balances().back(), session.state().account.credits);
 }
 
 }  // namespace

@@ -1,5 +1,4 @@
 #include <QApplication>
-#include <QTimer>
 #include <functional>
 
 #include "cabinet_fixture.h"
@@ -23,25 +22,14 @@ class GameHistoryWindow : public CabinetFixture {
 
     // One spin, played out with the bonus game it may open; returns the credits after it.
     std::int64_t SpinOnce() {
-        form().PressKey(Qt::Key_Return);
-        clock.Advance(3000);
+        SpinAndSettle();
         return session.state().account.credits;
     }
 
-    // Opens a modal window through its menu command and lets `use` work it, then closes it.
-    template <class Window>
-    void WithWindow(const char* command, const std::function<void(Window&)>& use) {
-        bool opened = false;
-        QTimer::singleShot(0, [&] {
-            auto* window = dynamic_cast<Window*>(QApplication::activeModalWidget());
-            ASSERT_NE(window, nullptr);
-            opened = true;
-            use(*window);
-            if (window->isVisible())
-                window->reject();
-        });
-        form().action(command)->trigger();
-        EXPECT_TRUE(opened);
+    // The live game's history as its file holds it.
+    std::vector<SpinRecord> OnDisk() {
+        std::optional<std::string> problem;
+        return ReadHistoryFile(ledger().HistoryFile(kCurrentGameSlot), problem).records;
     }
 
     // A seed whose next spin at the current bet opens the bonus game; the session is seeded.
@@ -80,18 +68,17 @@ TEST_F(GameHistoryWindow, ListsTheSpinsNewestFirst) {
     CabinetWindow& form = Ready();
     std::vector<std::int64_t> credits;
     credits.push_back(SpinOnce());
-    form.PressBetKey(1);  // 1 line
+    PressBetKey(1);  // 1 line
     credits.push_back(SpinOnce());
-    form.PressBetKey(3);  // 5 lines
-    form.PressBetKey(7);  // 2 credits a line, and a spin
-    clock.Advance(3000);
+    PressBetKey(3);  // 5 lines
+    PressBetKey(7);  // 2 credits a line, and a spin
+    Settle();
     credits.push_back(session.state().account.credits);
 
     ASSERT_EQ(form.history().records().size(), 3u);
     EXPECT_EQ(form.history().Balances(), credits);
     EXPECT_EQ(form.history().records().back().window, session.state().spin.window);
-    EXPECT_EQ(GameHistory(historyDir, "quillane").records(), form.history().records())
-        << "every spin is in the file at once";
+    EXPECT_EQ(OnDisk(), form.history().records()) << "every spin is in the file at once";
 
     WithWindow<HistoryWindow>("history", [&](HistoryWindow& window) {
         EXPECT_EQ(window.windowTitle(), "Game History");
@@ -120,22 +107,17 @@ TEST_F(GameHistoryWindow, ListsTheSpinsNewestFirst) {
 TEST_F(GameHistoryWindow, AWinAndABonusGameAreShown) {
     CabinetWindow& form = Ready();
     SeedForBonus();
-    int card = -1;
-    form.SetBonusPlayer([&](const BingoGame& game) {
-        BingoGame played = game;
-        played.PlayOut();
-        card = 0;
-        for (int c = 1; c < kCardCount; ++c)
-            if (played.total(c) > played.total(card))
-                card = c;
-        return played.total(card);
-    });
+    const int card = bonusCard = RichestCard();
+    RandomGenerator timeOfDay(seed);
+    BingoGame played(timeOfDay, 9);
+    played.PlayOut();
     const std::int64_t after = SpinOnce();
-    ASSERT_NE(card, -1) << "the bonus game was played";
+    ASSERT_EQ(bonusGamesPlayed, 1);
     ASSERT_EQ(form.history().records().size(), 1u);
     const SpinRecord& record = form.history().records().back();
     ASSERT_TRUE(record.bonus);
     EXPECT_EQ(record.bonus->card, card);
+    EXPECT_EQ(record.bonus->payout, played.total(card));
     EXPECT_EQ(record.bonus->payout, session.state().bonusWin);
     EXPECT_EQ(record.creditsAfter, after) << "the balance after the bonus game's pay";
     EXPECT_EQ(record.bonus->patterns.back().pattern, static_cast<int>(Pattern::Blackout))
@@ -158,7 +140,7 @@ TEST_F(GameHistoryWindow, ANewGameStartsANewHistory) {
     CabinetWindow& form = Ready();
     SpinOnce();
     form.action("newGame")->trigger();
-    EXPECT_TRUE(GameHistory(historyDir, "quillane").records().empty());
+    EXPECT_TRUE(OnDisk().empty());
     WithWindow<HistoryWindow>("history", [&](HistoryWindow& window) {
         EXPECT_EQ(window.headline()->text(), "No spins yet in this game.");
         EXPECT_EQ(window.rowCount(), 0);
@@ -174,14 +156,13 @@ TEST_F(GameHistoryWindow, SavingAndOpeningASlotSwitchHistories) {
         messages.answers.push_back("Two spins");
         dialog.ChooseSlot(3);
     });
-    EXPECT_EQ(GameHistory(historyDir, "quillane").records(), saved);
+    EXPECT_EQ(OnDisk(), saved);
     form.action("newGame")->trigger();
     SpinOnce();
 
     WithWindow<SlotDialog>("openGame", [&](SlotDialog& dialog) { dialog.ChooseSlot(3); });
     EXPECT_EQ(form.history().records(), saved);
-    EXPECT_EQ(GameHistory(historyDir, "quillane").records(), saved)
-        << "the slot's history is the live one, also after a restart";
+    EXPECT_EQ(OnDisk(), saved) << "the slot's history is the live one, also after a restart";
     WithWindow<SlotDialog>("openGame", [&](SlotDialog& dialog) { dialog.ChooseSlot(5); });
     EXPECT_TRUE(form.history().records().empty()) << "slot 5 was never saved to";
 }

@@ -1,14 +1,20 @@
+#include <QApplication>
 #include <functional>
 
 #include "cabinet_fixture.h"
+#include "core/count_up.h"
 #include "core/paytable.h"
 #include "core/spin_draw.h"
 #include "core/spin_result.h"
+#include "storage/game_file.h"
+#include "ui/slot_dialog.h"
 
 namespace quillane::testing {
 namespace {
 
-class SpinCycle : public CabinetFixture {
+using Phase = SpinCycle::Phase;
+
+class SpinCycleTest : public CabinetFixture {
   protected:
     CabinetWindow& Ready() {
         CabinetWindow& form = Start();
@@ -17,48 +23,55 @@ class SpinCycle : public CabinetFixture {
         return form;
     }
 
-    // Runs `action` once, `ms` from now: in the middle of the spin that follows.
-    void After(std::uint32_t ms, std::function<void()> action) {
-        auto fired = std::make_shared<bool>(false);
-        probes_.push_back(clock.NewTimer(static_cast<int>(ms), true, [fired, action] {
-            if (*fired)
-                return;
-            *fired = true;
-            action();
-        }));
+    // Moves time on, a millisecond at a time, until the cycle is in `phase`.
+    void RunTo(Phase phase) {
+        for (int ms = 0; ms < 20000 && form().cycle().phase() != phase; ++ms)
+            clock.Advance(1);
+        ASSERT_EQ(form().cycle().phase(), phase);
     }
 
-    std::vector<std::unique_ptr<Timer>> probes_;
+    SavedGame Stored() const { return GameFile(gameFile()).Read(kCurrentGameSlot); }
+
+    // A seed for a spin that wins `least` or more and opens no bonus game.
+    SpinResult SeedWin(std::int32_t least) {
+        return SeedFor([least](const SpinResult& r) {
+            return r.winToPay >= least && r.ballCount < kBonusBallCount;
+        });
+    }
+    SpinResult SeedBonus() {
+        return SeedFor([](const SpinResult& r) { return r.ballCount >= kBonusBallCount; });
+    }
 };
 
-TEST_F(SpinCycle, ASpinTakesTheBetDrawsTenTimesAndStopsTheReelsInTurn) {
+TEST_F(SpinCycleTest, TheSpinIsStoredBeforeTheReelsStopOnIt) {
     CabinetWindow& form = Ready();
     const SpinResult expected = SeedFor([](const SpinResult& r) { return r.winToPay == 0; });
     RandomGenerator replay(session.seed());
     const SpinDraw draw = DrawSpin(replay, form.cabinetGeometry().motionHeight);
 
     std::vector<std::uint32_t> stopTimes;
-    std::vector<bool> busyAtStops;
+    std::vector<std::int32_t> storedSpins;
     const std::uint32_t start = clock.TickCount();
     sound.onPlay = [&](const std::string& what) {
         if (what == "ReelStop") {
             stopTimes.push_back(clock.TickCount() - start);
-            busyAtStops.push_back(form.busy());
+            storedSpins.push_back(Stored().account.spins);
         }
     };
     form.PressKey(Qt::Key_Return);
+    EXPECT_EQ(form.cycle().phase(), Phase::Reels);
+    EXPECT_TRUE(form.busy());
+    Settle();
 
     EXPECT_EQ(session.state().reelStops, draw.stops);
     EXPECT_EQ(session.seed(), replay.seed()) << "exactly ten draws";
     EXPECT_EQ(stopTimes, (std::vector<std::uint32_t>{525, 675, 825, 975, 1125}));
-    EXPECT_EQ(busyAtStops, std::vector<bool>(5, true));
+    EXPECT_EQ(storedSpins, std::vector<std::int32_t>(5, 1));
     EXPECT_FALSE(form.busy());
     EXPECT_EQ(session.state().account, (Account{991, 1000, 1, 9, 0}));
     EXPECT_EQ(session.state().lastBet, 9);
-    EXPECT_EQ(session.state().bet, 0);
     EXPECT_EQ(session.state().spin.window, expected.window);
-    EXPECT_GT(clock.waits(), 40) << "the animation waits between its ticks";
-    EXPECT_TRUE(form.winDisplayTimer().enabled()) << "the wilds animate after every spin";
+    EXPECT_TRUE(form.cycle().presenting()) << "the wilds animate after every spin";
 
     const int c = form.cabinetGeometry().cellSize;
     for (int reel = 0; reel < kReelCount; ++reel) {
@@ -71,103 +84,131 @@ TEST_F(SpinCycle, ASpinTakesTheBetDrawsTenTimesAndStopsTheReelsInTurn) {
     }
 }
 
-TEST_F(SpinCycle, AWinIsCountedUpAfterTheWinSound) {
+TEST_F(SpinCycleTest, TheReelsTurnOnUntilTheSpinIsStored) {
     CabinetWindow& form = Ready();
-    const SpinResult expected = SeedFor(
-        [](const SpinResult& r) { return r.winToPay >= 10 && r.ballCount < kBonusBallCount; });
+    struct SlowStore : GameStore {
+        SettledGame Current() const override { return {}; }
+        SavedGame Slot(int) const override { return {}; }
+        std::uint64_t Commit(const SettledGame&, const HistoryChange&) override { return 1; }
+        std::uint64_t File(int, const std::string&, const Account&) override { return 1; }
+        bool Written(std::uint64_t) const override { return written; }
+        bool written = false;
+    } store;
+    session.UseStore(&store);
+    std::optional<std::uint32_t> firstStop;
+    sound.onPlay = [&](const std::string& what) {
+        if (what == "ReelStop" && !firstStop)
+            firstStop = clock.TickCount();
+    };
+    form.PressKey(Qt::Key_Return);
+    clock.Advance(2000);
+    EXPECT_EQ(form.cycle().phase(), Phase::Reels);
+    EXPECT_FALSE(firstStop) << "no reel has stopped";
+    store.written = true;
+    const std::uint32_t stored = clock.TickCount();
+    Settle();
+    ASSERT_TRUE(firstStop);
+    EXPECT_LE(*firstStop - stored, 25u) << "the first reel stops as soon as the spin is stored";
+    EXPECT_EQ(std::count(sound.played.begin(), sound.played.end(), "ReelStop"), 5);
+    session.UseStore(&ledger());
+}
+
+TEST_F(SpinCycleTest, AWinIsCountedUpAfterTheWinSound) {
+    CabinetWindow& form = Ready();
+    sound.fileLength = std::chrono::milliseconds(600);
+    const SpinResult expected = SeedWin(100);
+    std::vector<std::uint32_t> countTimes;
     std::vector<std::int32_t> credits;
     sound.onPlay = [&](const std::string& what) {
-        if (what == "Count")
+        if (what == "Count") {
+            countTimes.push_back(clock.TickCount());
             credits.push_back(session.state().account.credits);
+        }
     };
-    form.Spin();
-    ASSERT_GE(sound.played.size(), 6u);
-    EXPECT_EQ(sound.played[5], "BingoWin.wav (waited)");
+    form.PressKey(Qt::Key_Return);
+    RunTo(Phase::WinSound);
+    const std::uint32_t soundStart = clock.TickCount();
+    EXPECT_EQ(sound.played.back(), "BingoWin.wav");
+    EXPECT_EQ(Stored().account.credits, 991 + expected.winToPay) << "stored whole before";
+    EXPECT_EQ(session.state().account.credits, 991) << "shown as it is counted";
+    Settle();
+
+    std::vector<std::int32_t> steps;
+    for (std::int32_t left = expected.winToPay; left > 0; left -= steps.back())
+        steps.push_back(CountUpStep(left));
+    ASSERT_EQ(countTimes.size(), steps.size());
+    EXPECT_EQ(countTimes.front(), soundStart + 600);
+    for (std::size_t i = 1; i < countTimes.size(); ++i) {
+        EXPECT_EQ(countTimes[i] - countTimes[i - 1], 75u);
+        EXPECT_EQ(credits[i] - credits[i - 1], steps[i]);
+    }
     EXPECT_EQ(session.state().account.credits, 991 + expected.winToPay);
-    ASSERT_FALSE(credits.empty());
-    EXPECT_EQ(credits.back(), 991 + expected.winToPay);
     EXPECT_EQ(session.state().gamePaid, expected.winToPay);
-    EXPECT_EQ(session.state().spin.winToPay, 0);
-    EXPECT_FALSE(form.busy());
+    EXPECT_EQ(session.settled().account, session.state().account);
 }
 
-TEST_F(SpinCycle, CountingUp1250Takes77StepsOf75Milliseconds) {
+TEST_F(SpinCycleTest, TheBonusGameOpensAfterTheCountUpAndPaysOnTop) {
     CabinetWindow& form = Ready();
-    Arrange([&](SessionState& s) { s.account.credits = 0; });
-    Arrange([&](SessionState& s) { s.spin.winToPay = 1250; });
-    std::vector<std::int32_t> left;
-    std::vector<std::uint32_t> times;
-    sound.onPlay = [&](const std::string&) {
-        left.push_back(session.state().spin.winToPay);
-        times.push_back(clock.TickCount());
-    };
-    form.CountUpWin(0);
-    ASSERT_EQ(left.size(), 77u);
-    ASSERT_EQ(times.size(), 77u);
-    EXPECT_EQ((std::vector<std::int32_t>(left.begin(), left.begin() + 3)),
-              (std::vector<std::int32_t>{1150, 1050, 950}));
-    EXPECT_EQ(left.back(), 0);
-    EXPECT_EQ(times.back() - times.front(), 76u * 75u);
-    EXPECT_EQ(session.state().account.credits, 1250);
-    EXPECT_EQ(sound.played, std::vector<std::string>(77, "Count"));
-
-    sound.played.clear();
-    Arrange([&](SessionState& s) { s.spin.winToPay = 7; });
-    form.CountUpWin(1250);
-    EXPECT_EQ(sound.played.size(), 7u);
-    EXPECT_EQ(session.state().account.credits, 1257);
-}
-
-TEST_F(SpinCycle, ThreeBallsArmTheBonusAfterTheCountUp) {
-    CabinetWindow& form = Ready();
-    const SpinResult expected =
-        SeedFor([](const SpinResult& r) { return r.ballCount >= kBonusBallCount; });
-    form.Spin();
-    EXPECT_EQ(sound.played.back(), "Bingo5.wav") << "the bonus sound closes the pay-out";
-    EXPECT_TRUE(form.bonusLaunchTimer().enabled());
-    EXPECT_FALSE(form.winDisplayTimer().enabled()) << "the display waits for the bonus";
-    EXPECT_EQ(session.state().account.credits, 991 + expected.winToPay);
-    clock.Advance(100);
+    const SpinResult expected = SeedBonus();
+    form.PressKey(Qt::Key_Return);
+    RunTo(Phase::BonusLaunch);
+    EXPECT_EQ(sound.played.back(), "Bingo5.wav") << "the bonus sound closes the spin's pay-out";
+    EXPECT_FALSE(form.cycle().presenting()) << "the display waits for the bonus game";
+    EXPECT_TRUE(form.busy()) << "no spin before the bonus game is played";
+    ASSERT_TRUE(Stored().account.spins == 1 && session.pendingBonus());
+    const std::uint32_t launch = clock.TickCount();
+    RunTo(Phase::Idle);
     EXPECT_EQ(bonusGamesPlayed, 1);
-    clock.Advance(1000);
-    EXPECT_EQ(bonusGamesPlayed, 1) << "opens the bonus once";
-    EXPECT_FALSE(form.bonusLaunchTimer().enabled());
-    EXPECT_TRUE(form.winDisplayTimer().enabled());
-    EXPECT_EQ(session.state().bonusWin, 0);
-    EXPECT_EQ(session.state().account.credits, 991 + expected.winToPay);
+    EXPECT_GE(clock.TickCount() - launch, 100u);
+
+    RandomGenerator timeOfDay(seed);
+    BingoGame game(timeOfDay, 9);
+    game.PlayOut();
+    const std::int32_t payout = game.total(bonusCard);
+    EXPECT_EQ(session.state().bonusWin, payout);
+    EXPECT_EQ(session.state().account.credits, 991 + expected.winToPay + payout);
+    EXPECT_EQ(session.settled(), (SettledGame{session.state().account, std::nullopt}));
+    EXPECT_EQ(Stored().account, session.state().account);
+    ASSERT_TRUE(form.history().records().back().bonus);
+    EXPECT_EQ(form.history().records().back().bonus->payout, payout);
+    EXPECT_TRUE(form.cycle().presenting());
 }
 
-TEST_F(SpinCycle, NoBetWhenTheCreditsCoverNeither) {
+TEST_F(SpinCycleTest, NoBetWhenTheCreditsCoverNeither) {
     CabinetWindow& form = Ready();
-    Arrange([&](SessionState& s) { s.account.credits = 0; });
-    form.Spin();
-    Arrange([&](SessionState& s) { s.account.credits = 5; });
-    form.Spin();
+    for (std::int32_t credits : {0, 5}) {
+        Arrange([&](SessionState& s) { s.account.credits = credits; });
+        form.PressKey(Qt::Key_Return);
+    }
     EXPECT_EQ(messages.informed,
               (std::vector<std::string>{"No bet was placed!", "No bet was placed!"}));
     EXPECT_EQ(session.state().account.credits, 5);
     EXPECT_EQ(session.state().account.spins, 0);
+    EXPECT_TRUE(form.cycle().idle());
 }
 
-TEST_F(SpinCycle, TheLastBetIsStakedAgainAndAWinCountsFromZero) {
-    CabinetWindow& form = Ready();
-    Arrange([&](SessionState& s) { s.account.credits = 9; });
-    Arrange([&](SessionState& s) { s.lastBet = 9; });
-    const SpinResult expected =
-        SeedFor([](const SpinResult& r) { return r.winToPay > 0 && r.ballCount < 3; });
+TEST_F(SpinCycleTest, TheLastBetIsStakedAgainAndAWinCountsFromZero) {
+    Ready();
+    Arrange([&](SessionState& s) {
+        s.account.credits = 9;
+        s.lastBet = 9;
+    });
+    const SpinResult expected = SeedWin(1);
     std::vector<std::int32_t> atStop;
     sound.onPlay = [&](const std::string& what) {
         if (what == "ReelStop")
             atStop.push_back(session.state().account.credits);
     };
-    form.Spin();
+    SpinAndSettle();
     ASSERT_EQ(atStop.size(), 5u);
     EXPECT_EQ(atStop.front(), 0) << "the stake leaves before the reels move";
     EXPECT_EQ(session.state().account.credits, expected.winToPay);
 }
 
-TEST_F(SpinCycle, TheWinDisplayGoesRoundTheWinningLines) {
+TEST_F(SpinCycleTest, TheWinDisplayGoesRoundTheWinningLinesAndAnimatesTheWilds) {
     CabinetWindow& form = Ready();
+    SeedFor([](const SpinResult& r) { return r.winToPay == 0; });
+    SpinAndSettle();
     Arrange([](SessionState& s) {
         s.spin.lineWon = {};
         s.spin.lineWon[1] = s.spin.lineWon[6] = true;
@@ -176,9 +217,7 @@ TEST_F(SpinCycle, TheWinDisplayGoesRoundTheWinningLines) {
         s.spin.winLength[1] = 3;
         s.spin.winLength[6] = 2;
         s.spin.winCursor = 2;
-        s.gamePaid = 15;
     });
-    form.winDisplayTimer().SetEnabled(true);
     std::vector<int> shown;
     for (int tick = 0; tick < 23; ++tick) {
         clock.Advance(300);
@@ -188,10 +227,7 @@ TEST_F(SpinCycle, TheWinDisplayGoesRoundTheWinningLines) {
     expected.insert(expected.end(), 11, 7);
     expected.insert(expected.end(), 2, 2);
     EXPECT_EQ(shown, expected);
-}
 
-TEST_F(SpinCycle, WildsAnimateThroughTheirFrames) {
-    CabinetWindow& form = Ready();
     Arrange([](SessionState& s) {
         s.spin = {};
         for (auto& column : s.spin.window)
@@ -199,158 +235,183 @@ TEST_F(SpinCycle, WildsAnimateThroughTheirFrames) {
         s.spin.window[0] = {sym::Ace, sym::Wild, sym::King};
         s.spin.winCursor = kNoWinCursor;
     });
-    form.winDisplayTimer().SetEnabled(true);
     const int c = form.cabinetGeometry().cellSize;
     std::vector<int> frames;
     for (int tick = 0; tick < 10; ++tick) {
         clock.Advance(300);
-        frames.push_back(form.wildFrame());
-        const int f = form.wildFrame();
+        const int f = form.cycle().wildFrame();
+        frames.push_back(f);
         ASSERT_EQ(form.surface().copy(form.cabinetGeometry().reelLeft,
                                       form.cabinetGeometry().reelTop + c, c, c),
                   form.pictures().symbolSheet.copy((f % 4) * c, (f / 4) * c, c, c));
     }
-    EXPECT_EQ(frames, (std::vector<int>{3, 2, 1, 0, 1, 2, 3, 4, 3, 2}));
+    // Frames run 3, 2, 1, 0, 1, 2, 3, 4, 3, ... from the first tick: these are ticks 24 to 33.
+    EXPECT_EQ(frames, (std::vector<int>{4, 3, 2, 1, 0, 1, 2, 3, 4, 3}));
 }
 
-TEST_F(SpinCycle, ALinesKeyStopsTheDisplayAndTakesNoCredits) {
+TEST_F(SpinCycleTest, BetKeysStakeAsTheyShould) {
     CabinetWindow& form = Ready();
-    Arrange([](SessionState& s) {
-        s.spin.winCursor = 1;
-        s.spin.lineWon[0] = true;
-    });
-    form.winDisplayTimer().SetEnabled(true);
-    clock.Advance(300);
-    form.PressBetKey(2);
-    EXPECT_FALSE(form.winDisplayTimer().enabled());
+    const CabinetGeometry& g = form.cabinetGeometry();
+    SeedFor([](const SpinResult& r) { return r.winToPay == 0; });
+    SpinAndSettle();
+    PressBetKey(2);
+    EXPECT_FALSE(form.cycle().presenting()) << "a lines key stops the display";
     EXPECT_EQ(session.state().settings.linesBet, 3);
-    EXPECT_EQ(session.state().settings.linesKey, 2);
-    EXPECT_EQ(session.state().account.credits, 1000);
+    EXPECT_EQ(session.state().account.credits, 991) << "and takes no credits";
     EXPECT_EQ(session.state().lastBet, 0);
-    EXPECT_EQ(At(form.cabinetGeometry().Scale(300), form.cabinetGeometry().Scale(55)),
-              qRgb(0, 0, 0))
-        << "the message strip is cleared";
-    EXPECT_EQ(session.state().account.spins, 0);
-}
+    EXPECT_EQ(At(g.Scale(300), g.Scale(55)), qRgb(0, 0, 0)) << "the message strip is cleared";
 
-TEST_F(SpinCycle, ACreditsKeyStakesAndSpinsAtOnce) {
-    CabinetWindow& form = Ready();
+    Arrange([&](SessionState& s) { s.account.credits = 20; });
+    PressBetKey(10);
+    EXPECT_EQ(messages.informed,
+              std::vector<std::string>{"You have 20, but you tried to bet 30 credits.  You cannot "
+                                       "bet more credits than you have.  Borrow some credits or "
+                                       "place a smaller bet."});
+    EXPECT_EQ(session.state().settings.creditsKey, 6) << "the refused key changes nothing";
     Arrange([&](SessionState& s) { s.account.credits = 50; });
-    std::vector<std::int32_t> atStop;
-    sound.onPlay = [&](const std::string& what) {
-        if (what == "ReelStop")
-            atStop.push_back(session.state().account.credits);
-    };
-    form.PressBetKey(9);
-    ASSERT_EQ(atStop.size(), 5u);
-    EXPECT_EQ(atStop.front(), 5);
-    EXPECT_EQ(session.state().settings.creditsPerLine, 5);
-    EXPECT_EQ(session.state().account.spins, 1);
-    EXPECT_EQ(session.state().lastBet, 45);
-}
+    PressBetKey(9);
+    EXPECT_EQ(form.cycle().phase(), Phase::Reels) << "a credits key spins at once";
+    EXPECT_EQ(session.state().account.credits, 35);
+    Settle();
+    EXPECT_EQ(session.state().lastBet, 15);
 
-TEST_F(SpinCycle, ACreditsKeyBeyondTheCreditsIsRefused) {
-    CabinetWindow& form = Ready();
-    Arrange([&](SessionState& s) { s.account.credits = 50; });
-    form.PressBetKey(10);
-    EXPECT_EQ(
-        messages.informed,
-        std::vector<std::string>{"You have 50, but you tried to bet 90 credits.  You cannot bet "
-                                 "more credits than you have.  Borrow some credits or place a "
-                                 "smaller bet."});
-    EXPECT_EQ(session.state().settings.creditsPerLine, 1);
-    EXPECT_EQ(session.state().settings.creditsKey, 6);
-    EXPECT_EQ(session.state().account.credits, 50);
-}
-
-TEST_F(SpinCycle, TheButtonsAreHitOnlyInsideTheirRectangles) {
-    CabinetWindow& form = Ready();
-    REQUIRE_LAYOUT_WIDTH(form, 800);
-    form.Click(603, 500);
-    EXPECT_EQ(session.state().account.spins, 0) << "between the two buttons";
-    form.Click(600, 500);
-    EXPECT_EQ(session.state().account.spins, 1);
-    EXPECT_EQ(session.state().lastBet, 90) << "bet max";
-    EXPECT_EQ(session.state().settings.linesKey, 5);
-    EXPECT_EQ(session.state().settings.creditsKey, 10);
-    form.Click(606, 485);
-    EXPECT_EQ(session.state().account.spins, 2) << "the spin button's corner";
-    form.Click(227, 497);
-    EXPECT_EQ(session.state().settings.linesBet, 3) << "the 3-paylines key's corner";
-}
-
-TEST_F(SpinCycle, BetMaxWithoutNinetyCreditsOnlyStopsTheDisplay) {
-    CabinetWindow& form = Ready();
+    form.Click(g.Scale(603), g.Scale(500));
+    EXPECT_TRUE(form.cycle().idle()) << "between the two buttons";
     Arrange([&](SessionState& s) { s.account.credits = 89; });
-    form.winDisplayTimer().SetEnabled(true);
     form.PressKey(Qt::Key_M);
-    EXPECT_FALSE(form.winDisplayTimer().enabled());
-    EXPECT_EQ(session.state().account.credits, 89);
-    EXPECT_EQ(session.state().settings.creditsPerLine, 1);
-    EXPECT_TRUE(messages.informed.empty());
+    EXPECT_TRUE(form.cycle().idle()) << "bet max needs 90 credits";
+    Arrange([&](SessionState& s) { s.account.credits = 90; });
+    form.Click(g.Scale(600), g.Scale(500));
+    EXPECT_EQ(session.state().bet, 90) << "bet max, at its edge";
+    Settle();
+    Arrange([&](SessionState& s) { s.account.credits = 1000; });
+    form.Click(g.Scale(606), g.Scale(485));
+    EXPECT_FALSE(form.cycle().idle()) << "the spin button's corner";
 }
 
-TEST_F(SpinCycle, ClicksAndKeysDuringASpinAreDropped) {
+// Every state answers the player's input: clicks and keys are dropped while a spin is under
+// way, and in quick play Enter, Space or a click skips what can be skipped.
+TEST_F(SpinCycleTest, InputInEachStateIsDroppedOrSkips) {
     CabinetWindow& form = Ready();
-    After(300, [&] {
-        form.PressKey(Qt::Key_Space);
+    sound.fileLength = std::chrono::milliseconds(400);
+    const struct {
+        bool quick;
+        Phase phase;
+        bool skips;
+    } cases[] = {{false, Phase::Reels, false},     {false, Phase::WinSound, false},
+                 {false, Phase::CountUp, false},   {false, Phase::BonusLaunch, false},
+                 {true, Phase::Reels, true},       {true, Phase::WinSound, true},
+                 {true, Phase::BonusLaunch, false}};
+    for (const auto& c : cases) {
+        if (c.quick != form.options().quickPlay)
+            form.action("quickPlay")->trigger();
+        if (c.phase == Phase::BonusLaunch)
+            SeedBonus();
+        else
+            SeedWin(200);
+        const std::int32_t spins = session.state().account.spins;
+        form.PressKey(Qt::Key_Return);
+        RunTo(c.phase);
         form.Click(form.cabinetGeometry().Scale(630), form.cabinetGeometry().Scale(500));
         form.PressKey(Qt::Key_M);
-    });
-    form.PressKey(Qt::Key_Space);
-    EXPECT_EQ(session.state().account.spins, 1);
-    EXPECT_EQ(session.state().account.totalBets, 9);
+        form.PressKey(Qt::Key_Space);
+        clock.Advance(30);
+        EXPECT_EQ(form.cycle().phase() != c.phase, c.skips)
+            << "quick " << c.quick << ", phase " << static_cast<int>(c.phase);
+        Settle();
+        EXPECT_EQ(session.state().account.spins, spins + 1) << "no second spin";
+        EXPECT_EQ(session.state().account, session.settled().account);
+    }
 }
 
-TEST_F(SpinCycle, MenuCommandsStillRunDuringASpin) {
+// What the player does from the menus during a spin acts on the spin as it is stored: whole.
+TEST_F(SpinCycleTest, MenuCommandsInEachStateActOnTheSettledGame) {
     CabinetWindow& form = Ready();
-    Arrange([&](SessionState& s) { s.account.credits = 200; });
-    const SpinResult expected =
-        SeedFor([](const SpinResult& r) { return r.winToPay > 0 && r.ballCount < 3; });
-    After(300, [&] { form.action("newGame")->trigger(); });
-    form.Spin();
-    EXPECT_EQ(session.state().account.credits, 1000 + expected.winToPay)
-        << "the new game's credits, and the spin's win on top";
+    sound.fileLength = std::chrono::milliseconds(400);
+    const Phase phases[] = {Phase::Reels, Phase::WinSound, Phase::CountUp};
+    for (const Phase phase : phases) {
+        const SpinResult win = SeedWin(200);
+        const Account before = session.settled().account;
+        form.PressKey(Qt::Key_Return);
+        RunTo(phase);
+        messages.answers.push_back("Mid-spin");
+        form.action("saveGame")->trigger();
+        EXPECT_TRUE(form.cycle().held()) << "the dialog holds the spin";
+        auto* dialog = dynamic_cast<SlotDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        dialog->ChooseSlot(3);
+        EXPECT_FALSE(form.cycle().held());
+        const SavedGame slot = GameFile(gameFile()).Read(2);
+        EXPECT_EQ(slot.account.credits, before.credits - 9 + win.winToPay) << "the win counts";
+        EXPECT_EQ(slot.account.spins, before.spins + 1);
+        EXPECT_EQ(ledger().history().records().back().creditsAfter, slot.account.credits);
+
+        form.action("newGame")->trigger();
+        EXPECT_TRUE(form.cycle().idle()) << "the showing ends with the old game";
+        EXPECT_EQ(session.state().account, Account{});
+        EXPECT_EQ(Stored().account, Account{});
+        clock.Advance(5000);
+        EXPECT_EQ(session.state().account, Account{}) << "nothing of the old spin follows";
+    }
 }
 
-TEST_F(SpinCycle, NewGameDuringASpinKeepsTheControlsLocked) {
-    CabinetWindow& form = Ready();
-    SeedFor([](const SpinResult& r) { return r.winToPay == 0; });
-    After(300, [&] { form.action("newGame")->trigger(); });
-    After(400, [&] { form.PressKey(Qt::Key_Space); });
-    form.Spin();
-    EXPECT_EQ(std::count(sound.played.begin(), sound.played.end(), "ReelStop"), 5)
-        << "no second spin inside the first";
-    EXPECT_FALSE(form.busy());
+TEST_F(SpinCycleTest, ClosingInEachStateStoresTheSpinWhole) {
+    sound.fileLength = std::chrono::milliseconds(400);
+    const Phase phases[] = {Phase::Reels, Phase::WinSound, Phase::CountUp};
+    for (const Phase phase : phases) {
+        std::filesystem::remove_all(configDir());
+        CabinetWindow& form = Ready();
+        const SpinResult win = SeedWin(100);
+        form.PressKey(Qt::Key_Return);
+        RunTo(phase);
+        EXPECT_TRUE(CloseWindow());
+        EXPECT_EQ(Stored().account, (Account{991 + win.winToPay, 1000, 1, 9, 0}));
+        EXPECT_TRUE(messages.questions.empty());
+    }
 }
 
-TEST_F(SpinCycle, ClosingDuringASpinStoresTheWin) {
+// A bonus game cut off by the end of the program is offered again at the next start, with the
+// same cards, calls and chosen card, and pays what it would have.
+TEST_F(SpinCycleTest, AnInterruptedBonusGameIsPlayedAgainAtTheNextStart) {
     CabinetWindow& form = Ready();
-    const SpinResult expected = SeedFor([](const SpinResult& r) { return r.winToPay > 0; });
-    After(400, [&] { form.close(); });
-    form.Spin();
-    clock.ProcessEvents();
-    EXPECT_FALSE(form.isVisible()) << "the window closed once the spin was paid";
-    const SavedGame stored = GameFile(gameFile()).Read(kCurrentGameSlot);
-    EXPECT_EQ(stored.account.credits, 991 + expected.winToPay);
-    EXPECT_EQ(stored.account.spins, 1);
-    EXPECT_EQ(stored.account.totalBets, 9);
-    EXPECT_FALSE(form.bonusLaunchTimer().enabled()) << "no bonus game on the way out";
-}
+    const SpinResult expected = SeedBonus();
+    std::vector<BingoGame> dealt;
+    std::vector<std::optional<int>> chosen;
+    form.SetBonusOpener(
+        [&](const BingoGame& game, std::optional<int> card, bool, SpinCycle::BonusEvents events) {
+            dealt.push_back(game);
+            chosen.push_back(card);
+            events.chosen(3);
+        });
+    form.PressKey(Qt::Key_Return);
+    RunTo(Phase::BonusOpen);
+    ASSERT_EQ(dealt.size(), 1u);
+    EXPECT_TRUE(CloseWindow()) << "the bonus window does not hold the end of the program";
+    const std::int32_t credits = 991 + expected.winToPay;
+    EXPECT_EQ(Stored().account.credits, credits);
 
-TEST_F(SpinCycle, ClosingDuringTheCountUpPaysTheRestAtOnce) {
-    CabinetWindow& form = Ready();
-    const SpinResult expected = SeedFor(
-        [](const SpinResult& r) { return r.winToPay >= 100 && r.ballCount < kBonusBallCount; });
-    int counted = 0;
-    sound.onPlay = [&](const std::string& what) { counted += what == "Count"; };
-    After(1300, [&] { form.action("exit")->trigger(); });
-    form.Spin();
-    clock.ProcessEvents();
-    EXPECT_FALSE(form.isVisible());
-    EXPECT_GT(counted, 0) << "the count-up had begun";
-    EXPECT_LT(counted, 10) << "and stopped counting at the close";
-    EXPECT_EQ(GameFile(gameFile()).Read(kCurrentGameSlot).account.credits, 991 + expected.winToPay);
+    seed = 777;  // another time of day: the kept seed must be used all the same
+    CabinetWindow& again = Start();
+    again.SetBonusOpener(
+        [&](const BingoGame& game, std::optional<int> card, bool, SpinCycle::BonusEvents events) {
+            dealt.push_back(game);
+            chosen.push_back(card);
+            events.blackout();
+            events.closed();
+        });
+    EXPECT_EQ(session.state().account.credits, credits);
+    PassStartup();
+    RunTo(Phase::Idle);
+    ASSERT_EQ(dealt.size(), 2u);
+    for (int call = 1; call <= kBingoNumbers; ++call)
+        ASSERT_EQ(dealt[1].CallNumber(call), dealt[0].CallNumber(call));
+    EXPECT_EQ(dealt[1].card(3).numbers, dealt[0].card(3).numbers);
+    EXPECT_EQ(chosen, (std::vector<std::optional<int>>{std::nullopt, 3}));
+    BingoGame played = dealt[0];
+    played.PlayOut();
+    EXPECT_EQ(session.state().account.credits, credits + played.total(3));
+    EXPECT_EQ(Stored().account.credits, credits + played.total(3));
+    EXPECT_FALSE(session.pendingBonus());
 }
 
 }  // namespace

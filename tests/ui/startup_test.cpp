@@ -36,10 +36,13 @@ TEST_F(Startup, ClicksWaitForTheSecondHalfOfStartUp) {
     CabinetWindow& form = Start();
     EXPECT_TRUE(form.busy());
     clock.Advance(240);
-    EXPECT_TRUE(form.busy());
+    form.PressKey(Qt::Key_Return);
+    EXPECT_EQ(session.state().account.spins, 0) << "dropped, not queued";
     clock.Advance(20);
     EXPECT_FALSE(form.busy());
-    EXPECT_FALSE(form.startupTimer().enabled()) << "runs once";
+    EXPECT_EQ(sound.played, std::vector<std::string>{"Bingo7.wav"}) << "the start sound, once";
+    clock.Advance(1000);
+    EXPECT_EQ(sound.played.size(), 1u);
 }
 
 TEST_F(Startup, SettingsFileRenamesTheProductAndTheAssets) {
@@ -156,74 +159,79 @@ TEST_F(Startup, NewGameResetsTheAccountOnly) {
     EXPECT_EQ(session.state().settings.linesBet, 3);
     EXPECT_EQ(session.state().lastBet, 3);
     EXPECT_FALSE(form.busy());
+    EXPECT_EQ(GameFile(gameFile()).Read(kCurrentGameSlot).account, Account{}) << "stored at once";
 }
 
 TEST_F(Startup, ClosingStoresTheCurrentGame) {
-    CabinetWindow& form = Start();
+    Start();
     PassStartup();
     Arrange([&](SessionState& s) { s.account = {1234, 1000, 5, 45, 0}; });
-    EXPECT_TRUE(form.close());
-    EXPECT_TRUE(form.closing());
+    EXPECT_TRUE(CloseWindow());
     const SavedGame stored = GameFile(gameFile()).Read(kCurrentGameSlot);
     EXPECT_EQ(stored.account, (Account{1234, 1000, 5, 45, 0}));
     EXPECT_EQ(stored.name, "CurrentGame");
 }
 
-TEST_F(Startup, ARefusedStoreKeepsTheWindowOpen) {
+TEST_F(Startup, ARefusedStoreIsToldAndThePlayerMayQuitOrPlayOn) {
     CabinetWindow& form = Start();
     PassStartup();
-    // The game file's directory is taken by a plain file: the store cannot succeed.
+    // The game file's directory is taken by a plain file: no store can succeed.
     std::filesystem::remove_all(configDir() / "quillane");
     std::ofstream(configDir() / "quillane") << "in the way";
-    EXPECT_FALSE(form.close());
-    ASSERT_EQ(messages.errors.size(), 1u);
-    EXPECT_EQ(messages.errors[0],
-              "Unable to write to " + gameFile().string() + "\nNot a directory");
-    EXPECT_EQ(messages.questions.size(), 1u) << "asked whether to quit without saving";
+    Arrange([&](SessionState& s) { s.account.credits = 5; });
+    clock.ProcessEvents();
+    const CabinetGeometry& g = form.cabinetGeometry();
+    const QImage strip = form.surface().copy(g.Scale(172), g.Scale(50), g.Scale(452), g.Scale(11));
+    int lit = 0;
+    for (int y = 0; y < strip.height(); ++y)
+        for (int x = 0; x < strip.width(); ++x)
+            lit += strip.pixel(x, y) != qRgb(0, 0, 0);
+    EXPECT_GT(lit, 20) << "the refusal is told in the message strip";
+    EXPECT_FALSE(CloseWindow()) << "the player said No";
+    ASSERT_EQ(messages.questions.size(), 1u);
+    EXPECT_EQ(messages.questions[0], "Unable to write to " + gameFile().string() +
+                                         "\nNot a directory\n\nThe game was not stored. Quit "
+                                         "without saving it?");
     std::filesystem::remove(configDir() / "quillane");
-    EXPECT_TRUE(form.close()) << "closing again tries the store again";
+    EXPECT_TRUE(CloseWindow()) << "closing again tries the store again";
+    EXPECT_EQ(GameFile(gameFile()).Read(kCurrentGameSlot).account.credits, 5);
+
+    Start();
+    std::filesystem::remove_all(configDir() / "quillane");
+    std::ofstream(configDir() / "quillane") << "in the way";
+    Arrange([&](SessionState& s) { s.account.credits = 6; });
+    messages.confirmations.push_back(true);
+    EXPECT_TRUE(CloseWindow());
+    EXPECT_EQ(messages.questions.size(), 2u);
 }
 
-TEST_F(Startup, APlayerMayQuitWithoutSavingWhenTheStoreIsRefused) {
+TEST_F(Startup, ASignalEndsTheGameAskingNothing) {
     CabinetWindow& form = Start();
     PassStartup();
     std::filesystem::remove_all(configDir() / "quillane");
     std::ofstream(configDir() / "quillane") << "in the way";
-    messages.confirmations.push_back(true);
-    EXPECT_TRUE(form.close());
-    EXPECT_EQ(messages.errors.size(), 1u);
+    form.EndSession();
+    clock.ProcessEvents();
+    EXPECT_FALSE(form.isVisible());
+    EXPECT_TRUE(messages.questions.empty());
 }
 
 TEST_F(Startup, AGameFileTooLargeToReadIsReportedAndNeverOverwritten) {
     std::filesystem::create_directories(gameFile().parent_path());
     std::ofstream(gameFile()) << "[CurrentGame]\nCredits=4321\n";
     std::filesystem::resize_file(gameFile(), 17 * 1024 * 1024);
-    CabinetWindow& form = Start();
+    Start();
     ASSERT_EQ(messages.errors.size(), 1u);
     EXPECT_NE(messages.errors[0].find("larger than 16 MiB"), std::string::npos)
         << messages.errors[0];
     EXPECT_EQ(session.state().account.credits, 1000) << "played as a new game";
     messages.confirmations.push_back(true);
-    EXPECT_TRUE(form.close()) << "quit without saving over it";
+    EXPECT_TRUE(CloseWindow()) << "quit without saving over it";
     EXPECT_EQ(std::filesystem::file_size(gameFile()), 17u * 1024 * 1024);
     std::ifstream file(gameFile());
     std::string first;
     std::getline(file, first);
     EXPECT_EQ(first, "[CurrentGame]");
-}
-
-TEST_F(Startup, AnErrorBoxDuringStartUpStartsNothingEarly) {
-    Put("Bingo1.mid");
-    Put("tester.JPG", "not a picture");
-    // A real error box runs the event loop while the player reads it.
-    messages.whileShown = [this] { clock.Advance(300); };
-    CabinetWindow& form = Start();
-    EXPECT_EQ(messages.errors.size(), 1u) << "the picture's, and no music error";
-    EXPECT_TRUE(form.busy()) << "start-up's second half waits for its own timer";
-    messages.whileShown = nullptr;
-    PassStartup();
-    clock.Advance(100);
-    EXPECT_EQ(music.started, std::vector<std::string>{"Bingo1.mid"});
 }
 
 TEST_F(Startup, TheManualOpensAtItsContents) {

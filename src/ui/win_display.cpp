@@ -1,6 +1,7 @@
+#include "ui/win_display.h"
+
 #include "core/paylines.h"
 #include "core/paytable.h"
-#include "ui/cabinet_window.h"
 
 namespace quillane {
 namespace {
@@ -9,7 +10,10 @@ constexpr int kTicksPerWin = 10;  // a win is shown for 11 ticks of 300 ms
 
 }  // namespace
 
-void CabinetWindow::ShowWinFrame() {
+WinDisplay::WinDisplay(CabinetPainter& painter, GameSession& session)
+    : painter_(painter), session_(session) {}
+
+void WinDisplay::AnimateWilds() {
     wildFrame_ += wildFrameStep_;
     if (wildFrame_ > kWildFrameCount - 1) {
         wildFrameStep_ = -wildFrameStep_;
@@ -18,15 +22,17 @@ void CabinetWindow::ShowWinFrame() {
         wildFrameStep_ = -wildFrameStep_;
         wildFrame_ = 1;
     }
+    const ReelWindow& window = session_.state().spin.window;
     for (int reel = 0; reel < kReelCount; ++reel) {
         for (int row = 0; row < kRowCount; ++row) {
-            if (session_.state().spin.window[static_cast<std::size_t>(reel)]
-                                            [static_cast<std::size_t>(row)] == sym::Wild) {
-                painter_->DrawWildFrame(reel, row, wildFrame_);
-            }
+            if (window[static_cast<std::size_t>(reel)][static_cast<std::size_t>(row)] == sym::Wild)
+                painter_.DrawWildFrame(reel, row, wildFrame_);
         }
     }
+}
 
+void WinDisplay::Frame() {
+    AnimateWilds();
     int cursor = session_.state().spin.winCursor;
     if (cursor < 0)
         return;
@@ -34,10 +40,10 @@ void CabinetWindow::ShowWinFrame() {
     ++cursorTicks_;
     if (cursorTicks_ > kTicksPerWin) {
         if (cursor < kScatterCursor)
-            painter_->DrawLineMarker(cursor, true);
+            painter_.DrawLineMarker(cursor, true);
         for (int r = 0; r < kReelCount; ++r)
-            painter_->DrawReel(r);
-        painter_->ClearMessageStrip();
+            painter_.DrawReel(r);
+        painter_.ClearMessageStrip();
         session_.AdvanceWinCursor();
         cursor = session_.state().spin.winCursor;
         cursorTicks_ = 0;
@@ -45,8 +51,8 @@ void CabinetWindow::ShowWinFrame() {
             return;
     }
     if (cursor < kScatterCursor)
-        painter_->DrawLineMarker(cursor, blinkOn_);
-    painter_->WriteWinMessage(blinkOn_);
+        painter_.DrawLineMarker(cursor, blinkOn_);
+    painter_.WriteWinMessage(blinkOn_);
     if (cursor < kScatterCursor) {
         FlashLineSymbols(cursor - 1, blinkOn_);
     } else {
@@ -54,28 +60,28 @@ void CabinetWindow::ShowWinFrame() {
     }
 }
 
-void CabinetWindow::FlashLineSymbols(int line, bool on) {
+void WinDisplay::FlashLineSymbols(int line, bool on) {
     if (line < 0 || line >= kPaylineCount)
         return;
     const int length = session_.state().spin.winLength[static_cast<std::size_t>(line)];
     for (int reel = 0; reel < length && reel < kReelCount; ++reel) {
         if (on) {
-            painter_->DrawReel(reel);
+            painter_.DrawReel(reel);
         } else {
-            painter_->WhitenCell(
+            painter_.WhitenCell(
                 reel, kPaylines[static_cast<std::size_t>(line)][static_cast<std::size_t>(reel)]);
         }
     }
 }
 
-void CabinetWindow::FlashBalls(bool on) {
+void WinDisplay::FlashBalls(bool on) {
     const SpinResult& spin = session_.state().spin;
     for (int b = 0; b < spin.ballCount && b < kReelCount; ++b) {
         const BallCell cell = spin.ballCells[static_cast<std::size_t>(b)];
         if (on) {
-            painter_->DrawReel(cell.reel);
+            painter_.DrawReel(cell.reel);
         } else {
-            painter_->WhitenCell(cell.reel, cell.row);
+            painter_.WhitenCell(cell.reel, cell.row);
         }
     }
 }
