@@ -38,17 +38,19 @@ void Canvas::Draw(const QRect& dest, const QImage& picture, const QRect& source)
     if (dest.isEmpty() || source.isEmpty() || picture.isNull())
         return;
     QPainter p(&surface_);
-    switch (copyMode_) {
-        case CopyMode::Copy:
-            p.setCompositionMode(QPainter::CompositionMode_Source);
-            break;
-        case CopyMode::And:
-            p.setCompositionMode(QPainter::RasterOp_SourceAndDestination);
-            break;
-        case CopyMode::Or:
-            p.setCompositionMode(QPainter::RasterOp_SourceOrDestination);
-            break;
-    }
+    p.setCompositionMode(QPainter::CompositionMode_Source);
+    p.drawImage(dest, picture, source);
+    Changed(dest);
+}
+
+void Canvas::DrawMasked(const QRect& dest, const QImage& picture, const QImage& mask,
+                        const QRect& source) {
+    if (dest.isEmpty() || source.isEmpty() || picture.isNull() || mask.isNull())
+        return;
+    QPainter p(&surface_);
+    p.setCompositionMode(QPainter::RasterOp_SourceAndDestination);
+    p.drawImage(dest, mask, source);
+    p.setCompositionMode(QPainter::RasterOp_SourceOrDestination);
     p.drawImage(dest, picture, source);
     Changed(dest);
 }
@@ -116,10 +118,10 @@ void Canvas::SetPixel(int x, int y, QColor color) {
     Changed(QRect(x, y, 1, 1));
 }
 
-void Canvas::TextOut(int x, int y, const QString& text) {
+void Canvas::DrawText(int x, int y, const QString& text) {
     if (text.isEmpty())
         return;
-    const QRect area(QPoint(x, y), TextExtent(text));
+    const QRect area(QPoint(x, y), TextSize(text));
     QPainter p(&surface_);
     if (!brushClear_)
         p.fillRect(area, brushColor_);
@@ -133,7 +135,7 @@ void Canvas::TextOut(int x, int y, const QString& text) {
     }
 }
 
-QSize Canvas::TextExtent(const QString& text) const {
+QSize Canvas::TextSize(const QString& text) const {
     const QFontMetrics metrics(font_);
     return {metrics.horizontalAdvance(text), metrics.height()};
 }

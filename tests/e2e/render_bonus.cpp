@@ -3,7 +3,7 @@
 #include <cstdlib>
 
 #include "core/random.h"
-#include "ui/bonus_game_window.h"
+#include "ui/bonus/bonus_game_window.h"
 #include "virtual_clock.h"
 
 // render_bonus WIDTH HEIGHT CALLS OUT.png: the bonus window at that client size, dealt from a

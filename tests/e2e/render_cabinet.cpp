@@ -13,5 +13,5 @@ int main(int argc, char** argv) {
     }
     QApplication app(argc, argv);
     const quillane::testing::StandaloneCabinet cabinet(argv[1]);
-    return cabinet.form->surface().save(QString::fromLocal8Bit(argv[2])) ? 0 : 1;
+    return cabinet.window->surface().save(QString::fromLocal8Bit(argv[2])) ? 0 : 1;
 }

@@ -4,7 +4,7 @@
 
 #include "core/return_figures.h"
 #include "storage/game_history.h"
-#include "ui/statistics_window.h"
+#include "ui/account/statistics_window.h"
 
 // render_stats CREDITS BORROWED SPINS TOTAL_BETS BONUS OUT.png [DATA_DIR]: the statistics window
 // as the game shows it for that account, at 9 lines of 1 credit, with the credits plot from the

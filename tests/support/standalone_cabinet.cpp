@@ -14,8 +14,8 @@ StandaloneCabinet::StandaloneCabinet(const std::filesystem::path& programDir, st
         [](const std::filesystem::path&) { return std::make_unique<RecordingHelp>(); },
         programDir / "quillane",
         [seed] { return seed; }};
-    form = std::make_unique<CabinetWindow>(environment);
-    form->show();
+    window = std::make_unique<CabinetWindow>(environment);
+    window->show();
     clock.ProcessEvents();
 }
 

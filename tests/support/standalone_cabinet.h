@@ -4,7 +4,7 @@
 #include <memory>
 
 #include "fakes.h"
-#include "ui/cabinet_window.h"
+#include "ui/cabinet/cabinet_window.h"
 #include "virtual_clock.h"
 
 namespace quillane::testing {
@@ -21,7 +21,7 @@ struct StandaloneCabinet {
     RecordingMusic music;
     RecordingMessages messages;
     GameLedger ledger{GameLedger::Files{}, StorageWriter::Mode::Inline};
-    std::unique_ptr<CabinetWindow> form;
+    std::unique_ptr<CabinetWindow> window;
 };
 
 }  // namespace quillane::testing

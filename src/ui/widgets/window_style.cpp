@@ -1,0 +1,12 @@
+#include "ui/widgets/window_style.h"
+
+namespace quillane {
+
+QFont GameFont(int pixelSize, bool bold) {
+    QFont font(QStringLiteral("DejaVu Sans Condensed"));
+    font.setPixelSize(pixelSize);
+    font.setBold(bold);
+    return font;
+}
+
+}  // namespace quillane
