@@ -122,7 +122,7 @@ GameFileContents ReadGameFile(std::string_view text, const std::string& today) {
     if (profile::FindValue(text, kBonusSection, kBonusLinesKey, kNumberLength)) {
         contents.bonus = ReadBonus(text);
         if (!contents.bonus)
-            contents.unreadable.push_back("[" + std::string(kBonusSection) + "]");
+            contents.unreadable.push_back(std::string("[").append(kBonusSection).append("]"));
     }
     return contents;
 }
