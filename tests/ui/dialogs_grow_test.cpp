@@ -23,8 +23,11 @@ namespace {
 
 // Every caption and button made `grown` times as long, as a translation might make them.
 void Lengthen(QWidget& window, double grown) {
-    const auto longer = [grown](const QString& text) {
-        return text + QString(static_cast<qsizetype>(text.size() * grown), u'x');
+    // Words of a translation: a long text still wraps where it did.
+    const auto longer = [grown](QString text) {
+        for (qsizetype k = 0, extra = static_cast<qsizetype>(text.size() * grown); k < extra; ++k)
+            text += k % 5 == 4 ? u' ' : u'x';
+        return text;
     };
     for (auto* label : window.findChildren<QLabel*>()) {
         if (!label->text().isEmpty())
