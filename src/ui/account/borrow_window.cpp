@@ -18,6 +18,10 @@ namespace quillane {
 namespace {
 
 constexpr int kDialogBorder = 3;
+// Font sizes in points: the window's, the mode caption's and the mode choices'.
+constexpr int kWindowPoints = 10;
+constexpr int kModePoints = 14;
+constexpr int kChoicePoints = 12;
 // At 800 by 600 the window is 582 by 300; the amounts start 104 down, below the counters.
 constexpr QMargins kMargins(10, 104, 13, 8);
 constexpr int kContentWidth = 582 - 10 - 13;
@@ -26,7 +30,7 @@ constexpr QSize kAmountPictureSize(48, 48);
 constexpr int kAmountsIndent = 79;  // from the left margin to the first amount
 constexpr int kAmountGap = 32;
 constexpr int kModeTop = 192;
-constexpr int kModeIndent = 46;            // from the left margin to the mode caption
+constexpr int kModeIndent = 46;  // from the left margin to the mode caption
 constexpr int kModeCaptionWidth = 73;
 constexpr int kModeGap = 18;
 constexpr QSize kModeSize(190, 33);
@@ -56,7 +60,7 @@ BorrowWindow::BorrowWindow(GameSession& session, const QImage& creditsDigits,
       help_(help) {
     setWindowTitle(QStringLiteral("Use this form to borrow or pay back credits"));
     UseDialogFrame(*this);
-    setFont(WindowFont(10, false));
+    setFont(WindowFont(kWindowPoints, false));
 
     auto* amounts = new QHBoxLayout;
     amounts->setSpacing(kAmountGap);
@@ -82,7 +86,7 @@ BorrowWindow::BorrowWindow(GameSession& session, const QImage& creditsDigits,
 
     auto* mode = new QLabel(QStringLiteral("Mode:"), this);
     mode->setObjectName(QStringLiteral("ModeCaption"));
-    mode->setFont(WindowFont(14, false));
+    mode->setFont(WindowFont(kModePoints, false));
     mode->setStyleSheet(QStringLiteral("color: #ff0000;"));
     mode->setMinimumWidth(kModeCaptionWidth);
     borrowMode_ = new QRadioButton(QStringLiteral("Borrow Credits"), this);
@@ -94,7 +98,7 @@ BorrowWindow::BorrowWindow(GameSession& session, const QImage& creditsDigits,
     modes->addSpacing(kModeIndent);
     modes->addWidget(mode, 0, Qt::AlignTop);
     for (QRadioButton* r : {borrowMode_, payBackMode_}) {
-        r->setFont(WindowFont(12, false));
+        r->setFont(WindowFont(kChoicePoints, false));
         r->setMinimumSize(kModeSize);
         modes->addWidget(r);
     }
@@ -157,7 +161,7 @@ void BorrowWindow::Redraw() {
     surface_ = QImage(size(), QImage::Format_ARGB32);
     surface_.fill(palette().color(QPalette::Button));
     Canvas canvas(surface_);
-    canvas.SetFont(10, true);
+    canvas.SetFont(kWindowPoints, true);
     canvas.SetFontColor(palette().color(QPalette::ButtonText));
     canvas.SetBrushColor(palette().color(QPalette::Button));
     canvas.SetBrushClear(false);
