@@ -30,8 +30,10 @@ constexpr int kSlotButtonGap = 7;
 constexpr int kSlotButtonDrop = 8;
 constexpr QSize kSlotButtonSize(49, 37);
 
+constexpr int kFontPixels = 11;
+
 QFont DialogFont(bool bold) {
-    return GameFont(11, bold);
+    return GameFont(kFontPixels, bold);
 }
 
 // A frame's layout keeps inside its border: margins counted from the frame's outer edge.
