@@ -1,5 +1,7 @@
 #include "ui/account/borrow_window.h"
 
+#include <QGridLayout>
+#include <QHBoxLayout>
 #include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
@@ -16,6 +18,30 @@ namespace quillane {
 namespace {
 
 constexpr int kDialogBorder = 3;
+// Font sizes in points: the window's, the mode caption's and the mode choices'.
+constexpr int kWindowPoints = 10;
+constexpr int kModePoints = 14;
+constexpr int kChoicePoints = 12;
+// At 800 by 600 the window is 582 by 300; the amounts start 104 down, below the counters.
+constexpr QMargins kMargins(10, 104, 13, 8);
+constexpr int kContentWidth = 582 - 10 - 13;
+constexpr QSize kAmountSize(80, 57);
+constexpr QSize kAmountPictureSize(48, 48);
+constexpr int kAmountsIndent = 79;  // from the left margin to the first amount
+constexpr int kAmountGap = 32;
+constexpr int kModeTop = 192;
+constexpr int kModeIndent = 46;  // from the left margin to the mode caption
+constexpr int kModeCaptionWidth = 73;
+constexpr int kModeGap = 18;
+constexpr QSize kModeSize(190, 33);
+constexpr int kButtonsTop = 246;
+constexpr QSize kButtonSize(127, 46);
+// The counters' captions and meters, drawn on the window.
+constexpr int kCaptionsTop = 20;
+constexpr int kMetersTop = 40;
+constexpr int kCounterInset = 20;
+constexpr int kCreditsCaptionInset = 35;
+constexpr int kCreditsMeterInset = 30;
 
 QFont WindowFont(int points, bool bold) {
     return GameFont(FontPixelSize(points), bold);
@@ -34,10 +60,11 @@ BorrowWindow::BorrowWindow(GameSession& session, const QImage& creditsDigits,
       help_(help) {
     setWindowTitle(QStringLiteral("Use this form to borrow or pay back credits"));
     UseDialogFrame(*this);
-    setFixedSize(582, 300);
-    setFont(WindowFont(10, false));
+    setFont(WindowFont(kWindowPoints, false));
 
-    static constexpr int kLefts[] = {89, 201, 313, 425};
+    auto* amounts = new QHBoxLayout;
+    amounts->setSpacing(kAmountGap);
+    amounts->addSpacing(kAmountsIndent);
     static constexpr const char* kPictures[] = {"borrow_1000", "borrow_100", "borrow_10",
                                                 "borrow_1"};
     for (int tag = 0; tag < 4; ++tag) {
@@ -45,42 +72,68 @@ BorrowWindow::BorrowWindow(GameSession& session, const QImage& creditsDigits,
         button->setObjectName(
             QStringLiteral("Amount%1").arg(kAmounts[static_cast<std::size_t>(tag)]));
         button->setProperty("tag", tag);
-        button->setGeometry(kLefts[tag], 104, 80, 57);
+        button->setFixedSize(kAmountSize);
         button->setIcon(QIcon(QPixmap::fromImage(
             LoadBuiltinPicture(QStringLiteral(":/bonus/%1.png").arg(kPictures[tag])))));
-        button->setIconSize(QSize(48, 48));
+        button->setIconSize(kAmountPictureSize);
         button->setAutoDefault(false);
         button->setToolTip(
             QStringLiteral("%1 credits").arg(kAmounts[static_cast<std::size_t>(tag)]));
         connect(button, &QPushButton::clicked, this, [this, tag] { PressAmount(tag); });
+        amounts->addWidget(button);
     }
+    amounts->addStretch();
+
     auto* mode = new QLabel(QStringLiteral("Mode:"), this);
     mode->setObjectName(QStringLiteral("ModeCaption"));
-    mode->setFont(WindowFont(14, false));
+    mode->setFont(WindowFont(kModePoints, false));
     mode->setStyleSheet(QStringLiteral("color: #ff0000;"));
-    mode->move(56, 192);
+    mode->setMinimumWidth(kModeCaptionWidth);
     borrowMode_ = new QRadioButton(QStringLiteral("Borrow Credits"), this);
     borrowMode_->setObjectName(QStringLiteral("BorrowMode"));
     payBackMode_ = new QRadioButton(QStringLiteral("Pay Back Credits"), this);
     payBackMode_->setObjectName(QStringLiteral("PayBackMode"));
-    borrowMode_->setGeometry(147, 192, 190, 33);
-    payBackMode_->setGeometry(355, 192, 190, 33);
-    for (QRadioButton* r : {borrowMode_, payBackMode_})
-        r->setFont(WindowFont(12, false));
+    auto* modes = new QHBoxLayout;
+    modes->setSpacing(kModeGap);
+    modes->addSpacing(kModeIndent);
+    modes->addWidget(mode, 0, Qt::AlignTop);
+    for (QRadioButton* r : {borrowMode_, payBackMode_}) {
+        r->setFont(WindowFont(kChoicePoints, false));
+        r->setMinimumSize(kModeSize);
+        modes->addWidget(r);
+    }
+    modes->addStretch();
     borrowMode_->setChecked(true);
 
     auto* ok = new QPushButton(QStringLiteral("&OK"), this);
     ok->setObjectName(QStringLiteral("OkButton"));
-    ok->setGeometry(442, 246, 127, 46);
+    ok->setMinimumSize(kButtonSize);
     ok->setDefault(true);
     ok->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     auto* helpButton = new QPushButton(QStringLiteral("&Help"), this);
     helpButton->setObjectName(QStringLiteral("HelpButton"));
-    helpButton->setGeometry(10, 246, 127, 46);
+    helpButton->setMinimumSize(kButtonSize);
     helpButton->setAutoDefault(false);
     helpButton->setIcon(style()->standardIcon(QStyle::SP_DialogHelpButton));
     connect(helpButton, &QPushButton::clicked, this, [this] { ShowHelpText(); });
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(helpButton);
+    buttons->addStretch();
+    buttons->addWidget(ok);
+
+    // The counters are drawn above the amounts, in the margin the layout leaves them.
+    auto* layout = new QGridLayout(this);
+    layout->setContentsMargins(kMargins);
+    layout->setSpacing(0);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    layout->setColumnMinimumWidth(0, kContentWidth);
+    layout->addLayout(amounts, 0, 0, Qt::AlignTop);
+    layout->addLayout(modes, 1, 0, Qt::AlignTop);
+    layout->addLayout(buttons, 2, 0, Qt::AlignTop);
+    layout->setRowMinimumHeight(0, kModeTop - kMargins.top());
+    layout->setRowMinimumHeight(1, kButtonsTop - kModeTop);
+    layout->activate();
     Redraw();
 }
 
@@ -108,20 +161,26 @@ void BorrowWindow::Redraw() {
     surface_ = QImage(size(), QImage::Format_ARGB32);
     surface_.fill(palette().color(QPalette::Button));
     Canvas canvas(surface_);
-    canvas.SetFont(10, true);
+    canvas.SetFont(kWindowPoints, true);
     canvas.SetFontColor(palette().color(QPalette::ButtonText));
     canvas.SetBrushColor(palette().color(QPalette::Button));
     canvas.SetBrushClear(false);
-    canvas.DrawText(20, 20, QStringLiteral("Borrowed:"));
+    canvas.DrawText(kCounterInset, kCaptionsTop, QStringLiteral("Borrowed:"));
     const QString credits = QStringLiteral("Credits:");
     // Placed from the dialog's outer width with a fixed border, not the window manager's frame,
     // which differs between desktops and is not there until the window is shown.
     const int outerWidth = width() + 2 * kDialogBorder;
-    canvas.DrawText(outerWidth - 35 - canvas.TextSize(credits).width(), 20, credits);
+    canvas.DrawText(outerWidth - kCreditsCaptionInset - canvas.TextSize(credits).width(),
+                    kCaptionsTop, credits);
     const Account& account = session_.state().account;
-    DrawDigits(canvas, creditsDigits_, account.credits, width() - 30, 40, true, false);
-    DrawDigits(canvas, borrowedDigits_, account.borrowed, 20, 40, false, false);
+    DrawDigits(canvas, creditsDigits_, account.credits, width() - kCreditsMeterInset, kMetersTop,
+               true, false);
+    DrawDigits(canvas, borrowedDigits_, account.borrowed, kCounterInset, kMetersTop, false, false);
     update();
+}
+
+void BorrowWindow::resizeEvent(QResizeEvent*) {
+    Redraw();
 }
 
 void BorrowWindow::paintEvent(QPaintEvent*) {

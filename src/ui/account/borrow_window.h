@@ -37,6 +37,7 @@ class BorrowWindow : public QDialog {
 
   protected:
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
   private:

@@ -17,6 +17,11 @@ namespace quillane {
 namespace {
 
 constexpr int kGap = 2;
+constexpr int kTextPixels = 13;
+constexpr int kHeadlinePixels = 14;
+constexpr QSize kFirstSize(640, 600);
+constexpr QMargins kRowMargins(6, 4, 6, 4);
+constexpr int kSpinTextWidth = 170;  // the spin's own figures, left of its symbols
 const QColor kWinFrame(255, 200, 0);
 
 // A spin's window, five reels of three symbols, with its winning cells framed.
@@ -71,7 +76,7 @@ class SymbolGrid : public QWidget {
 
 QLabel* TextLabel(const QString& text, QWidget* parent) {
     auto* label = new QLabel(text, parent);
-    label->setFont(GameFont(13, false));
+    label->setFont(GameFont(kTextPixels, false));
     label->setTextFormat(Qt::PlainText);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setWordWrap(true);
@@ -133,14 +138,14 @@ HistoryWindow::HistoryWindow(const std::vector<SpinRecord>& records, const QImag
     : QDialog(parent), sheet_(symbolSheet), sheetCell_(cellSize) {
     setWindowTitle(QStringLiteral("Game History"));
     UseDialogFrame(*this);
-    setFont(GameFont(13, false));
+    setFont(GameFont(kTextPixels, false));
     setSizeGripEnabled(true);
-    resize(640, 600);
+    resize(kFirstSize);
 
     auto* layout = new QVBoxLayout(this);
     headline_ = new QLabel(this);
     headline_->setObjectName(QStringLiteral("Headline"));
-    headline_->setFont(GameFont(14, true));
+    headline_->setFont(GameFont(kHeadlinePixels, true));
     headline_->setText(records.empty()
                            ? QStringLiteral("No spins yet in this game.")
                            : QStringLiteral("The last %1 of this game, newest first:")
@@ -197,9 +202,9 @@ QWidget* HistoryWindow::NewRow(const SpinRecord& record, QWidget* parent) {
     palette.setColor(QPalette::WindowText, Qt::black);
     row->setPalette(palette);
     auto* layout = new QHBoxLayout(row);
-    layout->setContentsMargins(6, 4, 6, 4);
+    layout->setContentsMargins(kRowMargins);
     QLabel* left = TextLabel(HistorySpinText(record), row);
-    left->setMinimumWidth(170);
+    left->setMinimumWidth(kSpinTextWidth);
     layout->addWidget(left, 0, Qt::AlignTop);
     layout->addWidget(new SymbolGrid(*this, record, row), 0, Qt::AlignTop);
     QLabel* right = TextLabel(HistoryWinText(record), row);

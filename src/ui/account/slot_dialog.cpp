@@ -1,23 +1,51 @@
 #include "ui/account/slot_dialog.h"
 
 #include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QPointer>
 #include <QStyle>
+#include <QVBoxLayout>
 
 #include "ui/widgets/window_style.h"
 
 namespace quillane {
 namespace {
 
+// At 800 by 600 the dialog is 616 by 360: eight slot panels in two columns on a bevel, and
+// the Help and Cancel buttons below it.
+constexpr QMargins kMargins(0, 8, 0, 7);
+constexpr QMargins kBevelMargins(16, 8, 15, 8);
+constexpr int kPanelGap = 7;
+constexpr QMargins kButtonMargins(8, 11, 11, 0);
+constexpr QSize kButtonSize(97, 37);
+// Within a panel: the name over two rows of figures, the slot's button at the right.
+constexpr QMargins kPanelMargins(8, 8, 8, 1);
+constexpr int kRowHeights[] = {20, 20, 16};
+constexpr int kTextHeight = 16;
+constexpr int kFiguresWidth = 104;  // the left-hand figures; the right-hand ones take the rest
+constexpr int kRightFiguresWidth = 113;
+constexpr int kSlotButtonGap = 7;
+constexpr int kSlotButtonDrop = 8;
+constexpr QSize kSlotButtonSize(49, 37);
+
+constexpr int kFontPixels = 11;
+
 QFont DialogFont(bool bold) {
-    return GameFont(11, bold);
+    return GameFont(kFontPixels, bold);
 }
 
-QLabel* Label(QWidget* parent, int x, int y, int width, Qt::Alignment alignment, bool bold) {
+// A frame's layout keeps inside its border: margins counted from the frame's outer edge.
+QMargins InsideFrame(const QFrame& frame, const QMargins& margins) {
+    const int border = frame.frameWidth();
+    return margins - QMargins(border, border, border, border);
+}
+
+QLabel* Label(QWidget* parent, Qt::Alignment alignment, bool bold) {
     auto* label = new QLabel(parent);
     label->setFont(DialogFont(bold));
-    label->setGeometry(x, y, width, 16);
+    label->setMinimumHeight(kTextHeight);
     label->setAlignment(alignment | Qt::AlignVCenter);
     return label;
 }
@@ -28,60 +56,94 @@ SlotDialog::SlotDialog(Mode mode, const std::array<SavedGame, kSavedSlotCount>& 
                        const QString& productName, Messages& messages, Help* help, QWidget* parent)
     : QDialog(parent), mode_(mode), messages_(messages), help_(help) {
     UseDialogFrame(*this);
-    setFixedSize(616, 360);
     setFont(DialogFont(true));
 
     auto* bevel = new QFrame(this);
     bevel->setFrameStyle(QFrame::Box | QFrame::Sunken);
-    bevel->setGeometry(0, 8, 617, 297);
+    auto* panels = new QGridLayout(bevel);
+    panels->setContentsMargins(InsideFrame(*bevel, kBevelMargins));
+    panels->setSpacing(kPanelGap);
     for (int slot = 1; slot <= kSlots; ++slot) {
-        BuildSlot(slot, slot <= 4 ? 16 : 312, 16 + 72 * ((slot - 1) % 4));
+        // Slots 1 to 4 down the left, 5 to 8 down the right.
+        panels->addWidget(BuildSlot(slot, bevel), (slot - 1) % 4, (slot - 1) / 4);
     }
     auto* cancel = new QPushButton(QStringLiteral("&Cancel"), this);
     cancel->setObjectName(QStringLiteral("CancelButton"));
-    cancel->setGeometry(508, 316, 97, 37);
+    cancel->setMinimumSize(kButtonSize);
     cancel->setIcon(style()->standardIcon(QStyle::SP_DialogCancelButton));
     // Enter belongs to the slot being named, never to Cancel or Help.
     cancel->setAutoDefault(false);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     auto* helpButton = new QPushButton(QStringLiteral("&Help"), this);
     helpButton->setObjectName(QStringLiteral("HelpButton"));
-    helpButton->setGeometry(8, 316, 97, 37);
+    helpButton->setMinimumSize(kButtonSize);
     helpButton->setIcon(style()->standardIcon(QStyle::SP_DialogHelpButton));
     helpButton->setAutoDefault(false);
     connect(helpButton, &QPushButton::clicked, this, [this] { ShowHelp(); });
+    auto* buttons = new QHBoxLayout;
+    buttons->setContentsMargins(kButtonMargins);
+    buttons->addWidget(helpButton);
+    buttons->addStretch();
+    buttons->addWidget(cancel);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(kMargins);
+    layout->setSpacing(0);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    layout->addWidget(bevel);
+    layout->addLayout(buttons);
     ListSlots(games, productName);
 }
 
-void SlotDialog::BuildSlot(int slot, int left, int top) {
+QFrame* SlotDialog::BuildSlot(int slot, QWidget* parent) {
     const auto i = static_cast<std::size_t>(slot - 1);
-    auto* panel = new QFrame(this);
+    auto* panel = new QFrame(parent);
     panel->setObjectName(QStringLiteral("SlotPanel%1").arg(slot));
     panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    panel->setGeometry(left, top, 289, 65);
 
     names_[i] = new QLineEdit(panel);
     names_[i]->setObjectName(QStringLiteral("SlotName%1").arg(slot));
     names_[i]->setFrame(false);
     names_[i]->setFont(DialogFont(false));
-    names_[i]->setGeometry(8, 8, 233, 20);
+    names_[i]->setFixedHeight(kRowHeights[0]);
     names_[i]->setBackgroundRole(QPalette::Button);
     names_[i]->setStyleSheet(QStringLiteral("QLineEdit { background: palette(button); }"));
     // The name and the product are plain; the slot's figures take the dialog's bold.
-    games_[i] = Label(panel, 8, 28, 129, Qt::AlignLeft, false);
-    dates_[i] = Label(panel, 168, 28, 57, Qt::AlignRight, true);
-    credits_[i] = Label(panel, 8, 48, 105, Qt::AlignLeft, true);
-    borrowed_[i] = Label(panel, 112, 48, 113, Qt::AlignRight, true);
+    games_[i] = Label(panel, Qt::AlignLeft, false);
+    dates_[i] = Label(panel, Qt::AlignRight, true);
+    credits_[i] = Label(panel, Qt::AlignLeft, true);
+    borrowed_[i] = Label(panel, Qt::AlignRight, true);
 
     buttons_[i] = new QPushButton(QStringLiteral("OK"), panel);
     buttons_[i]->setObjectName(QStringLiteral("Slot%1").arg(slot));
     buttons_[i]->setProperty("tag", slot);
     buttons_[i]->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
-    buttons_[i]->setGeometry(232, 16, 49, 37);
+    buttons_[i]->setFixedSize(kSlotButtonSize);
     buttons_[i]->setAutoDefault(false);
     connect(buttons_[i], &QPushButton::clicked, this, [this, slot] { ChooseSlot(slot); });
     // Enter in a slot's name confirms it, as that slot's button would.
     connect(names_[i], &QLineEdit::returnPressed, this, [this, slot] { ChooseSlot(slot); });
+
+    auto* grid = new QGridLayout(panel);
+    grid->setContentsMargins(InsideFrame(*panel, kPanelMargins));
+    grid->setVerticalSpacing(0);
+    grid->setHorizontalSpacing(0);
+    for (int row = 0; row < static_cast<int>(std::size(kRowHeights)); ++row)
+        grid->setRowMinimumHeight(row, kRowHeights[row]);
+    grid->setColumnMinimumWidth(0, kFiguresWidth);
+    grid->setColumnMinimumWidth(1, kRightFiguresWidth);
+    grid->setColumnMinimumWidth(2, kSlotButtonGap);
+    grid->addWidget(names_[i], 0, 0, 1, 2, Qt::AlignTop);
+    grid->addWidget(games_[i], 1, 0, Qt::AlignTop);
+    grid->addWidget(dates_[i], 1, 1, Qt::AlignTop);
+    grid->addWidget(credits_[i], 2, 0, Qt::AlignTop);
+    grid->addWidget(borrowed_[i], 2, 1, Qt::AlignTop);
+    auto* button = new QVBoxLayout;
+    button->addSpacing(kSlotButtonDrop);
+    button->addWidget(buttons_[i]);
+    button->addStretch();
+    grid->addLayout(button, 0, 3, 3, 1);
+    return panel;
 }
 
 void SlotDialog::ListSlots(const std::array<SavedGame, kSavedSlotCount>& games,

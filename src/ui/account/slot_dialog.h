@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -46,7 +47,7 @@ class SlotDialog : public QDialog {
     void keyPressEvent(QKeyEvent* event) override;
 
   private:
-    void BuildSlot(int slot, int left, int top);
+    QFrame* BuildSlot(int slot, QWidget* parent);
     void ListSlots(const std::array<SavedGame, kSavedSlotCount>& games, const QString& product);
 
     Mode mode_;

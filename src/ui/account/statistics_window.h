@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QGridLayout>
 #include <QLabel>
 #include <QString>
 #include <cstdint>
@@ -31,9 +32,14 @@ class StatisticsWindow : public QDialog {
     CreditsPlot* plot() const { return plot_; }
 
   private:
-    QLabel* Caption(const char* name, const QString& text, int x, int y, bool bold);
-    QLabel* Value(const char* name, int x, int y, bool bold, const QString& colour = {});
+    // The counters stand this far in from the percentages' right edge.
+    static constexpr int kCounterIndent = 8;
 
+    QLabel* Caption(const char* name, const QString& text, bool bold);
+    QLabel* Figure(int row, int column, QLabel* caption, const char* valueName, bool bold,
+                   int captionIndent = 0, int valueIndent = kCounterIndent);
+
+    QGridLayout* grid_ = nullptr;
     CreditsPlot* plot_ = nullptr;
 };
 

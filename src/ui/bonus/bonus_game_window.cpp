@@ -61,8 +61,9 @@ void BonusGameWindow::StartGame() {
 }
 
 void BonusGameWindow::ShowJackpot(bool padded) {
+    constexpr int kPaddedWidth = 10;  // characters, the first jackpot set to the right
     const QString text = WithThousands(JackpotCredits(game_->jackpot()));
-    jackpotLabel_->setText(padded ? text.rightJustified(10, ' ') : text);
+    jackpotLabel_->setText(padded ? text.rightJustified(kPaddedWidth, ' ') : text);
 }
 
 void BonusGameWindow::ChooseCard(int card) {

@@ -25,6 +25,11 @@ class BonusGameWindow : public QDialog {
     static constexpr int kLayoutWidth = 800;
     static constexpr int kLayoutHeight = 550;
     static constexpr QSize kDesignClientSize{862, 613};
+    // A caption's box and font size on the designed layout; both grow with the layout.
+    struct CaptionDesign {
+        QSize size;
+        int pixelSize;
+    };
 
     // `game` is dealt and ready; `playEffect` sounds the pattern and blackout effects.
     // With `quickPlay` the calls come at the quick pace from the first.
@@ -88,7 +93,6 @@ class BonusGameWindow : public QDialog {
         int card;
     };
 
-    // A label as designed; its box and font grow with the layout.
     struct LabelDesign {
         QLabel* label;
         QSize size;
@@ -96,8 +100,8 @@ class BonusGameWindow : public QDialog {
     };
 
     void BuildComponents();
-    QLabel* NewLabel(const char* name, int width, int height, int pixelSize, bool bold,
-                     const QColor& colour, Qt::Alignment alignment, const QString& text = {});
+    QLabel* NewLabel(const char* name, const CaptionDesign& design, bool bold, const QColor& colour,
+                     Qt::Alignment alignment, const QString& text = {});
     // Lengths of the designed layout in pixels at the present scale.
     int Scaled(int designPixels) const;
     // One of the window's pictures at the present scale.

@@ -30,6 +30,55 @@ const QColor kBlack(0, 0, 0);
 const QColor kYellow(255, 255, 0);
 const QColor kRed(255, 0, 0);
 
+using CaptionDesign = BonusGameWindow::CaptionDesign;
+constexpr CaptionDesign kScoreCaption{{153, 28}, 24};
+constexpr CaptionDesign kPatternCaption{{113, 18}, 11};
+constexpr CaptionDesign kYourCardCaption{{153, 17}, 13};
+constexpr CaptionDesign kSelectCardCaption{{261, 37}, 32};
+constexpr CaptionDesign kNumbersCalledCaption{{105, 49}, 13};
+constexpr CaptionDesign kCallCountCaption{{105, 33}, 32};
+constexpr CaptionDesign kBlackoutCaption{{153, 33}, 16};
+constexpr CaptionDesign kJackpotCaption{{105, 25}, 16};
+constexpr CaptionDesign kQuickPlayCaption{{169, 18}, 11};
+constexpr int kSmallestCaptionPixels = 6;
+
+// Places on the designed layout, from its top left corner.
+constexpr int kCardsTop = 336;
+constexpr int kCardGap = 6;  // also before the first card
+constexpr int kMargin = 10;  // around the call board and the blackout bonus
+constexpr int kMonitorGap = 16;
+constexpr int kNumbersCalledTop = 16;
+constexpr int kJackpotGap = 6;
+constexpr int kQuickPlayGap = 4;
+// The twelve patterns under the call board: three rows in four columns, the first column
+// in from the first card, the others at fixed places.
+constexpr int kPatternsTop = 140;
+constexpr int kPatternGap = 12;
+constexpr int kFirstPatternIndent = 10;
+constexpr std::array<int, 3> kPatternColumns = {210, 410, 610};
+constexpr int kPatternNameGap = 4;
+constexpr int kPatternPayRise = 6;  // the pay's line overlaps its name's by this much
+// The win circles beside a pattern, one for each winner.
+constexpr int kCircleIndent = 5;
+constexpr int kCirclePitch = 16;
+constexpr int kCircleSide = 12;
+constexpr int kCirclePen = 3;
+// The call board's 75 numbers, in rows of fifteen, centred in their places.
+constexpr int kBoardPixels = 8;
+constexpr int kBoardColumns = 15;
+constexpr QPoint kBoardFirstCentre(28, 12);
+constexpr QSize kBoardPitch(19, 18);
+// A card's cells, column by column, below its BINGO heading.
+constexpr int kCellPitch = 30;
+constexpr QPoint kFirstCell(2, 31);
+constexpr int kDobInset = 2;
+constexpr int kDobSide = 25;
+constexpr int kCellPixels = 14;
+constexpr QPoint kCellCentre(14, 15);
+// The called ball on the monitor.
+constexpr QPoint kBallPlace(33, 19);
+constexpr int kBallPixels = 12;
+
 }  // namespace
 
 QImage BonusGameWindow::Picture(const QString& name) const {
@@ -51,13 +100,13 @@ int BonusGameWindow::Scaled(int designPixels) const {
     return static_cast<int>(std::lround(designPixels * scale_));
 }
 
-QLabel* BonusGameWindow::NewLabel(const char* name, int width, int height, int pixelSize, bool bold,
+QLabel* BonusGameWindow::NewLabel(const char* name, const CaptionDesign& design, bool bold,
                                   const QColor& colour, Qt::Alignment alignment,
                                   const QString& text) {
     auto* label = new QLabel(text, this);
     label->setObjectName(QString::fromLatin1(name));
-    label->setFont(GameFont(pixelSize, bold));
-    labelDesigns_.push_back({label, QSize(width, height), pixelSize});
+    label->setFont(GameFont(design.pixelSize, bold));
+    labelDesigns_.push_back({label, design.size, design.pixelSize});
     QPalette palette = label->palette();
     palette.setColor(QPalette::WindowText, colour);
     palette.setColor(QPalette::Window, kBlack);
@@ -78,7 +127,8 @@ void BonusGameWindow::BuildComponents() {
         cards_[i] = new PictureView(this);
         cards_[i]->setObjectName(QString::fromLatin1(kCardNames[i]));
         cards_[i]->SetClickHandler([this, c] { ChooseCard(c); });
-        scores_[i] = NewLabel(kScoreNames[i], 153, 28, 24, false, kCardColours[i], Qt::AlignCenter);
+        scores_[i] =
+            NewLabel(kScoreNames[i], kScoreCaption, false, kCardColours[i], Qt::AlignCenter);
         scores_[i]->hide();
     }
     callBoard_ = new PictureView(this);
@@ -104,32 +154,32 @@ void BonusGameWindow::BuildComponents() {
         const QByteArray name = "PatternName" + QByteArray::number(info.picture);
         const QByteArray pays = "PatternPay" + QByteArray::number(info.picture);
         names_[i] =
-            NewLabel(name.constData(), 113, 18, 11, true, kWhite, Qt::AlignLeft | Qt::AlignTop,
+            NewLabel(name.constData(), kPatternCaption, true, kWhite, Qt::AlignLeft | Qt::AlignTop,
                      QString::fromUtf8(info.name.data(), static_cast<int>(info.name.size())));
-        pays_[i] =
-            NewLabel(pays.constData(), 113, 18, 11, true, kYellow, Qt::AlignLeft | Qt::AlignTop);
+        pays_[i] = NewLabel(pays.constData(), kPatternCaption, true, kYellow,
+                            Qt::AlignLeft | Qt::AlignTop);
         pays_[i]->setAttribute(Qt::WA_TranslucentBackground);
     }
 
-    yourCardLabel_ = NewLabel("YourCard", 153, 17, 13, true, kYellow, Qt::AlignCenter,
+    yourCardLabel_ = NewLabel("YourCard", kYourCardCaption, true, kYellow, Qt::AlignCenter,
                               QStringLiteral("Your Card"));
     yourCardLabel_->hide();
     selectCardLabel_ =
-        NewLabel("SelectCard", 261, 37, 32, true, kRed, Qt::AlignLeft | Qt::AlignVCenter,
+        NewLabel("SelectCard", kSelectCardCaption, true, kRed, Qt::AlignLeft | Qt::AlignVCenter,
                  QStringLiteral("Select Your Card"));
-    numbersCalledLabel_ = NewLabel("NumbersCalled", 105, 49, 13, true, kRed, Qt::AlignCenter,
-                                   QStringLiteral("Numbers Called"));
+    numbersCalledLabel_ = NewLabel("NumbersCalled", kNumbersCalledCaption, true, kRed,
+                                   Qt::AlignCenter, QStringLiteral("Numbers Called"));
     numbersCalledLabel_->setWordWrap(true);
     numbersCalledLabel_->setAutoFillBackground(true);
-    callCountLabel_ =
-        NewLabel("CallCount", 105, 33, 32, true, kWhite, Qt::AlignCenter, QStringLiteral("0"));
+    callCountLabel_ = NewLabel("CallCount", kCallCountCaption, true, kWhite, Qt::AlignCenter,
+                               QStringLiteral("0"));
     callCountLabel_->setAutoFillBackground(true);
     blackoutBonusLabel_ =
-        NewLabel("BlackoutBonus", 153, 33, 16, true, kWhite, Qt::AlignLeft | Qt::AlignVCenter,
+        NewLabel("BlackoutBonus", kBlackoutCaption, true, kWhite, Qt::AlignLeft | Qt::AlignVCenter,
                  QStringLiteral("Blackout Bonus"));
     jackpotLabel_ =
-        NewLabel("Jackpot", 105, 25, 16, true, kYellow, Qt::AlignLeft | Qt::AlignVCenter);
-    quickPlayLabel_ = NewLabel("QuickPlayLabel", 169, 18, 11, true, kRed, Qt::AlignCenter,
+        NewLabel("Jackpot", kJackpotCaption, true, kYellow, Qt::AlignLeft | Qt::AlignVCenter);
+    quickPlayLabel_ = NewLabel("QuickPlayLabel", kQuickPlayCaption, true, kRed, Qt::AlignCenter,
                                QStringLiteral("Click Monitor for Quick Play"));
     quickPlayLabel_->setAttribute(Qt::WA_TranslucentBackground);
     quickPlayLabel_->hide();
@@ -167,7 +217,7 @@ void BonusGameWindow::Rescale() {
         font.setPixelSize(static_cast<int>(design.pixelSize * scale_));
         // The boxes are fixed: a caption wider than its box is set a little smaller, not cut.
         const QString text = design.label->text();
-        while (!text.contains('\n') && font.pixelSize() > 6 &&
+        while (!text.contains('\n') && font.pixelSize() > kSmallestCaptionPixels &&
                QFontMetrics(font).horizontalAdvance(text) > box.width()) {
             font.setPixelSize(font.pixelSize() - 1);
         }
@@ -188,26 +238,27 @@ void BonusGameWindow::Redraw() {
     }
     const QPoint o = origin();
     const int ox = o.x(), oy = o.y();
-    int left = ox + Scaled(6);
+    int left = ox + Scaled(kCardGap);
     for (int c = 0; c < kCardCount; ++c) {
         PictureView* card = cards_[static_cast<std::size_t>(c)];
-        card->move(left, oy + Scaled(336));
+        card->move(left, oy + Scaled(kCardsTop));
         QLabel* score = scores_[static_cast<std::size_t>(c)];
         score->setFixedWidth(card->width());
         score->move(card->x(), card->y() + card->height());
-        left += card->width() + Scaled(6);
+        left += card->width() + Scaled(kCardGap);
     }
-    callBoard_->move(ox + Scaled(10), oy + Scaled(10));
-    monitor_->move(callBoard_->x() + callBoard_->width() + Scaled(16), callBoard_->y());
-    numbersCalledLabel_->move(monitor_->x() + monitor_->width(), oy + Scaled(16));
+    callBoard_->move(ox + Scaled(kMargin), oy + Scaled(kMargin));
+    monitor_->move(callBoard_->x() + callBoard_->width() + Scaled(kMonitorGap), callBoard_->y());
+    numbersCalledLabel_->move(monitor_->x() + monitor_->width(), oy + Scaled(kNumbersCalledTop));
     callCountLabel_->move(numbersCalledLabel_->x(),
                           monitor_->y() + monitor_->height() - callCountLabel_->height());
-    blackoutBonusLabel_->move(ox + Scaled(kLayoutWidth) - blackoutBonusLabel_->width() - Scaled(10),
-                              oy + Scaled(10));
+    blackoutBonusLabel_->move(
+        ox + Scaled(kLayoutWidth) - blackoutBonusLabel_->width() - Scaled(kMargin),
+        oy + Scaled(kMargin));
     PictureView* blackout = patterns_[0];
     blackout->move(blackoutBonusLabel_->x(),
                    blackoutBonusLabel_->y() + blackoutBonusLabel_->height());
-    jackpotLabel_->move(blackout->x() + blackout->width() + Scaled(6), blackout->y());
+    jackpotLabel_->move(blackout->x() + blackout->width() + Scaled(kJackpotGap), blackout->y());
     PictureView* white = cards_[2];
     selectCardLabel_->move(white->x() + white->width() / 2 - selectCardLabel_->width() / 2,
                            white->y() - selectCardLabel_->height());
@@ -217,19 +268,23 @@ void BonusGameWindow::Redraw() {
     }
     DrawCallBoard();
 
-    const int columns[] = {cards_[0]->x() + Scaled(10), ox + Scaled(210), ox + Scaled(410),
-                           ox + Scaled(610)};
+    const int columns[] = {cards_[0]->x() + Scaled(kFirstPatternIndent),
+                           ox + Scaled(kPatternColumns[0]), ox + Scaled(kPatternColumns[1]),
+                           ox + Scaled(kPatternColumns[2])};
     for (int n = 1; n < kPatternCount; ++n) {
         const auto i = static_cast<std::size_t>(n);
         const int column = (n - 1) / 3, row = (n - 1) % 3;
-        const int top = oy + Scaled(140) + row * (patterns_[i]->height() + Scaled(12));
+        const int top =
+            oy + Scaled(kPatternsTop) + row * (patterns_[i]->height() + Scaled(kPatternGap));
         patterns_[i]->move(columns[column], top);
-        names_[i]->move(patterns_[i]->x() + blackout->width() + Scaled(4), patterns_[i]->y());
-        pays_[i]->move(names_[i]->x(), names_[i]->y() + names_[1]->height() - Scaled(6));
+        names_[i]->move(patterns_[i]->x() + blackout->width() + Scaled(kPatternNameGap),
+                        patterns_[i]->y());
+        pays_[i]->move(names_[i]->x(),
+                       names_[i]->y() + names_[1]->height() - Scaled(kPatternPayRise));
         patternsWon_[i]->move(patterns_[i]->pos());
     }
     quickPlayLabel_->move(monitor_->x() + (monitor_->width() - quickPlayLabel_->width()) / 2,
-                          monitor_->y() + monitor_->height() + Scaled(4));
+                          monitor_->y() + monitor_->height() + Scaled(kQuickPlayGap));
     for (int c = 0; c < kCardCount; ++c)
         DrawCard(c);
 
@@ -262,17 +317,21 @@ void BonusGameWindow::DrawWinCircle(const WinCircle& circle) {
     if (surface_.isNull())
         return;
     const PictureView* picture = patterns_[static_cast<std::size_t>(circle.picture)];
-    const int left = picture->x() + picture->width() + Scaled(5 + 16 * circle.place);
+    const int left =
+        picture->x() + picture->width() + Scaled(kCircleIndent + kCirclePitch * circle.place);
     const int bottom = picture->y() + picture->height();
-    const int top = bottom - Scaled(12);
+    const int top = bottom - Scaled(kCircleSide);
     Canvas canvas(surface_);
     const QColor colour = kCardColours[static_cast<std::size_t>(circle.card)];
     canvas.SetPenColor(colour);
-    canvas.SetPenWidth(Scaled(3));
+    canvas.SetPenWidth(Scaled(kCirclePen));
     canvas.SetBrushClear(false);
     canvas.SetBrushColor(colour);
-    canvas.Ellipse(left, top, left + Scaled(12), bottom);
-    update(QRect(left, top, Scaled(12), Scaled(12)).adjusted(-2, -2, 2, 2));
+    canvas.Ellipse(left, top, left + Scaled(kCircleSide), bottom);
+    // With the pen's width around it.
+    const int pen = Scaled(kCirclePen);
+    update(
+        QRect(left, top, Scaled(kCircleSide), Scaled(kCircleSide)).adjusted(-pen, -pen, pen, pen));
 }
 
 void BonusGameWindow::DrawCallBoard() {
@@ -282,12 +341,14 @@ void BonusGameWindow::DrawCallBoard() {
     canvas.SetBrushClear(true);
     for (int i = 0; i < kBingoNumbers; ++i) {
         const bool called = game_ && game_->Called(i + 1);
-        canvas.SetFont(Scaled(8), called);
+        canvas.SetFont(Scaled(kBoardPixels), called);
         canvas.SetFontColor(called ? kWhite : kGrey);
         const QString text = QString::number(i + 1);
         const QSize extent = canvas.TextSize(text);
-        canvas.DrawText(Scaled((i % 15) * 19 + 28) - extent.width() / 2,
-                        Scaled((i / 15) * 18 + 12) - extent.height() / 2, text);
+        const int column = i % kBoardColumns, row = i / kBoardColumns;
+        canvas.DrawText(
+            Scaled(column * kBoardPitch.width() + kBoardFirstCentre.x()) - extent.width() / 2,
+            Scaled(row * kBoardPitch.height() + kBoardFirstCentre.y()) - extent.height() / 2, text);
     }
     callBoard_->SetPicture(board);
 }
@@ -302,22 +363,24 @@ void BonusGameWindow::DrawCard(int card) {
     for (int cell = 0; cell < kCardCells; ++cell) {
         if (cell == kFreeCell)
             continue;
-        const int x = (cell / 5) * 30 + 2, y = (cell % 5) * 30 + 31;
+        const int x = (cell / 5) * kCellPitch + kFirstCell.x(),
+                  y = (cell % 5) * kCellPitch + kFirstCell.y();
         const bool marked = cells.marked[static_cast<std::size_t>(cell)] != 0;
         if (marked) {
             canvas.SetPenColor(kDobColours[c]);
             canvas.SetPenWidth(Scaled(1));
             canvas.SetBrushClear(false);
             canvas.SetBrushColor(kDobColours[c]);
-            canvas.Ellipse(Scaled(x + 2), Scaled(y + 2), Scaled(x + 27), Scaled(y + 27));
+            canvas.Ellipse(Scaled(x + kDobInset), Scaled(y + kDobInset),
+                           Scaled(x + kDobInset + kDobSide), Scaled(y + kDobInset + kDobSide));
         }
         canvas.SetBrushClear(true);
-        canvas.SetFont(Scaled(14), true);
+        canvas.SetFont(Scaled(kCellPixels), true);
         canvas.SetFontColor(!marked ? kBlack : card == 4 ? kGrey : kWhite);
         const QString text = QString::number(cells.numbers[static_cast<std::size_t>(cell)]);
         const QSize extent = canvas.TextSize(text);
-        canvas.DrawText(Scaled(x + 14) - extent.width() / 2, Scaled(y + 15) - extent.height() / 2,
-                        text);
+        canvas.DrawText(Scaled(x + kCellCentre.x()) - extent.width() / 2,
+                        Scaled(y + kCellCentre.y()) - extent.height() / 2, text);
     }
     cards_[c]->SetPicture(picture);
 }
@@ -328,10 +391,11 @@ void BonusGameWindow::ShowBall(int number) {
                            ? 0
                            : static_cast<int>(std::string_view("BINGO").find(letter));
     const QImage& ball = balls_[static_cast<std::size_t>(colour)];
-    const QRect place(QPoint(Scaled(33), Scaled(19)), ball.deviceIndependentSize().toSize());
+    const QRect place(QPoint(Scaled(kBallPlace.x()), Scaled(kBallPlace.y())),
+                      ball.deviceIndependentSize().toSize());
     Canvas canvas(monitor_->picture());
     canvas.Draw(place, ball, ball.rect());
-    canvas.SetFont(Scaled(12), true);
+    canvas.SetFont(Scaled(kBallPixels), true);
     canvas.SetBrushClear(true);
     canvas.SetFontColor(letter == 'N' || letter == 'O' ? kBlack : kWhite);
     const QString text = QString(QChar(letter)) + " " + QString::number(number);

@@ -26,6 +26,46 @@ constexpr int kBallSpacing = 5;
 constexpr int kGap = 3;  // the least space between neighbouring columns
 constexpr int kSeparatorWidth = 3;
 
+// Places on the 800 by 600 design, scaled to the chart's width.
+constexpr QPoint kBalls(197, 32);  // the jackpot's five balls, in a row
+constexpr int kHeadingAbove = 2;   // from the jackpot's heading to the balls below it
+constexpr int kHeadingBelow = 1;   // and from the balls to the line under them
+// The big symbol boxes, the pay lines beside them and the box after, five in a row.
+constexpr QPoint kBigBoxes(56, 150);
+constexpr int kBigBoxGap = 76;
+constexpr int kBigCountsRight = 54;
+constexpr int kBigPaysTop = 149;
+constexpr int kShortBigPaysTop = 157;  // of the boxes that pay from two symbols, not one
+// The small symbol boxes, eight in a row below the big ones, likewise.
+constexpr QPoint kSmallBoxes(28, 250);
+constexpr int kSmallBoxGap = 21;
+constexpr int kSmallCountsRight = 26;
+constexpr int kSmallPaysTop = 258;
+constexpr int kQueenPaysTop = 249;  // the queen pays from two symbols: one line more
+constexpr int kPayLineStep = 16;
+constexpr int kQueenLineStep = 15;
+constexpr int kBigPayGap = 5;  // between a box and its pays
+constexpr int kSmallPayGap = 4;
+// The scatter rules and pays, right of the jackpot.
+constexpr int kScatterLeft = 624;
+constexpr int kScatterCount = 680;
+constexpr int kScatterDash = 690;
+constexpr int kScatterPay = 697;
+constexpr int kScatterPaysTop = 62;
+constexpr int kScatterLineStep = 14;
+constexpr int kCloseTop = 332;
+constexpr int kCloseHeight = 28;
+constexpr std::array<int, 2> kSeparators = {325, 365};
+// The bonus game's explanation, and the pattern diagrams above and below it.
+constexpr int kExplanationCentre = 400;
+constexpr int kExplanationTop = 438;
+constexpr int kExplanationLineStep = 12;
+constexpr int kUpperDiagramsGap = 10;  // from the diagrams to the explanation
+constexpr int kLowerDiagramsGap = 22;  // from the explanation's last line to the diagrams
+constexpr int kDiagramsLeft = 40;
+constexpr int kUpperDiagramPitch = 140;
+constexpr int kLowerDiagramPitch = 117;
+
 const QColor kRed(255, 0, 0);
 const QColor kYellow(255, 255, 0);
 const QColor kWhite(255, 255, 255);
@@ -156,13 +196,10 @@ bool RowFits(const std::vector<PayColumn>& row, int points, int width, int gap, 
 }  // namespace
 
 int ChartFontBand(int width) {
-    if (width < 1000)
-        return 0;
-    if (width <= 1190)
-        return 1;
-    if (width <= 1299)
-        return 2;
-    return 3;
+    // The narrowest width of bands 1, 2 and 3.
+    constexpr std::array<int, 3> kBandStarts = {1000, 1191, 1300};
+    return static_cast<int>(std::count_if(kBandStarts.begin(), kBandStarts.end(),
+                                          [width](int start) { return width >= start; }));
 }
 
 int ChartWidthFor(QSize client) {
@@ -191,14 +228,17 @@ PaychartLayout LayOutPaychart(int width, int cell, const QString& returnLine) {
     l.smallSide = (c / 4) * 3;
 
     for (int i = 0; i < 5; ++i) {
-        l.jackpotBalls[static_cast<std::size_t>(i)] = {scale(197) + i * c + i * scale(kBallSpacing),
-                                                       scale(32), c, sym::BallB + i};
-        l.symbolBoxes[static_cast<std::size_t>(i)] = {scale(56) + i * c + i * scale(76), scale(150),
-                                                      c, kBigSymbols[static_cast<std::size_t>(i)]};
+        l.jackpotBalls[static_cast<std::size_t>(i)] = {
+            scale(kBalls.x()) + i * c + i * scale(kBallSpacing), scale(kBalls.y()), c,
+            sym::BallB + i};
+        l.symbolBoxes[static_cast<std::size_t>(i)] = {
+            scale(kBigBoxes.x()) + i * c + i * scale(kBigBoxGap), scale(kBigBoxes.y()), c,
+            kBigSymbols[static_cast<std::size_t>(i)]};
     }
     for (int i = 0; i < 8; ++i) {
-        l.smallSymbolBoxes[static_cast<std::size_t>(i)] = {scale(28) + i * c + i * scale(21),
-                                                           scale(250), l.smallSide, sym::Card + i};
+        l.smallSymbolBoxes[static_cast<std::size_t>(i)] = {
+            scale(kSmallBoxes.x()) + i * c + i * scale(kSmallBoxGap), scale(kSmallBoxes.y()),
+            l.smallSide, sym::Card + i};
     }
 
     auto write = [&l](QString text, int x, int y, ChartText::Anchor anchor, int points,
@@ -211,7 +251,7 @@ PaychartLayout LayOutPaychart(int width, int cell, const QString& returnLine) {
     // pays right of them, and the jackpot's lines centred on the balls between the two.
     const int rulesLeft = scale(kRulesIndent);
     const int rulesRight = l.jackpotBalls[0].x - gap;
-    const int scatterLeft = scale(624);
+    const int scatterLeft = scale(kScatterLeft);
     QStringList playRules, scatterRules;
     for (const Line& rule : kPlayRules)
         playRules << QString::fromLatin1(rule.text);
@@ -222,15 +262,17 @@ PaychartLayout LayOutPaychart(int width, int cell, const QString& returnLine) {
                scatterLeft + measure.Widest(scatterRules, p) <= width;
     });
 
-    const int middleBall = scale(197) + 2 * c + 2 * scale(kBallSpacing) + c / 2;
+    const int middleBall = scale(kBalls.x()) + 2 * c + 2 * scale(kBallSpacing) + c / 2;
     const int headingRoom = 2 * (std::min(middleBall - rulesRight, scatterLeft - middleBall) - gap);
     const QStringList jackpot = {
         QStringLiteral("BINGO Jackpot - Get all five BINGO Balls on a Payline"),
         "Pays " + Number(BingoBallsPay()) + " X Coins Per Line Bet"};
     const int headingPoints = Fitting(
         kHeadingSizes[band], [&](int p) { return measure.Widest(jackpot, p) <= headingRoom; });
-    write(jackpot[0], middleBall, scale(32) - scale(2), Centre, headingPoints, kRed, true);
-    write(jackpot[1], middleBall, scale(32) + c + scale(1), Centre, headingPoints, kRed);
+    write(jackpot[0], middleBall, scale(kBalls.y()) - scale(kHeadingAbove), Centre, headingPoints,
+          kRed, true);
+    write(jackpot[1], middleBall, scale(kBalls.y()) + c + scale(kHeadingBelow), Centre,
+          headingPoints, kRed);
 
     for (std::size_t i = 0; i < kPlayRules.size(); ++i)
         write(playRules[static_cast<int>(i)], rulesLeft, scale(kPlayRules[i].y), Left, rulesPoints,
@@ -242,17 +284,20 @@ PaychartLayout LayOutPaychart(int width, int cell, const QString& returnLine) {
     // The big boxes' pays share their size with the scatter pays and the Close button.
     std::vector<PayColumn> bigRow;
     for (int i = 0; i < 5; ++i) {
-        const int r = scale(54) + i * (c + scale(76));
-        PayColumn column{r, r + c + scale(5), i % 2 == 0 ? kYellow : kWhite, {}};
-        const int top = i < 3 ? scale(149) : scale(157);
+        const int r = scale(kBigCountsRight) + i * (c + scale(kBigBoxGap));
+        PayColumn column{r, r + c + scale(kBigPayGap), i % 2 == 0 ? kYellow : kWhite, {}};
+        const int top = i < 3 ? scale(kBigPaysTop) : scale(kShortBigPaysTop);
         const Symbol s = kBigSymbols[static_cast<std::size_t>(i)];
         for (int count = 5; count >= (i < 3 ? 1 : 2); --count)
-            column.lines.emplace_back(count, PayFor(s, count), top + scale(16 * (5 - count)));
+            column.lines.emplace_back(count, PayFor(s, count),
+                                      top + scale(kPayLineStep * (5 - count)));
         bigRow.push_back(column);
     }
     const int buttonWidth = width / 2;
-    l.closeButton = QRect((width - buttonWidth) / 2, scale(332), buttonWidth, scale(28));
-    const int scatterCount = scale(680), scatterDash = scale(690), scatterPay = scale(697);
+    l.closeButton =
+        QRect((width - buttonWidth) / 2, scale(kCloseTop), buttonWidth, scale(kCloseHeight));
+    const int scatterCount = scale(kScatterCount), scatterDash = scale(kScatterDash),
+              scatterPay = scale(kScatterPay);
     const int paysPoints = Fitting(kPaySizes[band], [&](int p) {
         return measure.Width(QStringLiteral("5"), p) < scatterDash - scatterCount &&
                measure.Width(QStringLiteral("-"), p) < scatterPay - scatterDash &&
@@ -262,7 +307,8 @@ PaychartLayout LayOutPaychart(int width, int cell, const QString& returnLine) {
     });
     l.closeButtonPoints = paysPoints;
 
-    for (int balls = kReelCount, y = 62; balls >= kBonusBallCount; --balls, y += 14) {
+    for (int balls = kReelCount, y = kScatterPaysTop; balls >= kBonusBallCount;
+         --balls, y += kScatterLineStep) {
         write(Number(balls), scatterCount, scale(y), Left, paysPoints, kRed);
         write(QStringLiteral("-"), scatterDash, scale(y), Left, paysPoints, kWhite);
         write(Number(kScatterPays[static_cast<std::size_t>(balls)]), scatterPay, scale(y), Left,
@@ -280,11 +326,12 @@ PaychartLayout LayOutPaychart(int width, int cell, const QString& returnLine) {
 
     std::vector<PayColumn> smallRow;
     for (int i = 0; i < 8; ++i) {
-        const int r = scale(26) + i * (c + scale(21));
-        PayColumn column{r, r + l.smallSide + scale(4), i % 2 == 0 ? kWhite : kYellow, {}};
+        const int r = scale(kSmallCountsRight) + i * (c + scale(kSmallBoxGap));
+        PayColumn column{
+            r, r + l.smallSide + scale(kSmallPayGap), i % 2 == 0 ? kWhite : kYellow, {}};
         const bool queen = sym::Card + i == sym::Queen;
-        const int top = queen ? scale(249) : scale(258);
-        const int step = queen ? 15 : 16;
+        const int top = queen ? scale(kQueenPaysTop) : scale(kSmallPaysTop);
+        const int step = queen ? kQueenLineStep : kPayLineStep;
         const Symbol s = static_cast<Symbol>(sym::Card + i);
         for (int count = 5; count >= (queen ? 2 : 3); --count)
             column.lines.emplace_back(count, PayFor(s, count), top + scale(step * (5 - count)));
@@ -293,32 +340,34 @@ PaychartLayout LayOutPaychart(int width, int cell, const QString& returnLine) {
     writeRow(smallRow, Fitting(kSmallSizes[band],
                                [&](int p) { return RowFits(smallRow, p, width, gap, measure); }));
 
-    l.separators = {scale(325), scale(365)};
+    l.separators = {scale(kSeparators[0]), scale(kSeparators[1])};
     l.separatorLength = width;
     l.separatorWidth = kSeparatorWidth;
 
     QStringList explanation;
     for (const char* line : kBonusExplanation)
         explanation << QString::fromLatin1(line);
-    const int explanationCentre = scale(400);
+    const int explanationCentre = scale(kExplanationCentre);
     const int explanationRoom = 2 * std::min(explanationCentre, width - explanationCentre) - gap;
     const int explanationPoints = Fitting(kSmallSizes[band], [&](int p) {
         return measure.Widest(explanation, p) <= explanationRoom;
     });
     for (int i = 0; i < explanation.size(); ++i) {
-        l.explanation.push_back({explanation[i], explanationCentre, scale(438 + 12 * i), Centre,
-                                 false, explanationPoints, kWhite});
+        l.explanation.push_back({explanation[i], explanationCentre,
+                                 scale(kExplanationTop + kExplanationLineStep * i), Centre, false,
+                                 explanationPoints, kWhite});
     }
 
     // The diagrams keep their own size unless the chart is narrower than its design.
     l.diagramSide = std::min(kDiagramSize, scale(kDiagramSize));
-    const int upper = scale(438) - l.diagramSide - scale(10);
-    const int lower = scale(498) + scale(22);
-    const int upperPitch = scale(140), lowerPitch = scale(117);
+    const int upper = scale(kExplanationTop) - l.diagramSide - scale(kUpperDiagramsGap);
+    const int lastLine = kExplanationTop + kExplanationLineStep * (explanation.size() - 1);
+    const int lower = scale(lastLine) + scale(kLowerDiagramsGap);
+    const int upperPitch = scale(kUpperDiagramPitch), lowerPitch = scale(kLowerDiagramPitch);
     QStringList upperCaptions, lowerCaptions;
     for (int k = 0; k < kPatternCount; ++k) {
         const auto place = static_cast<std::size_t>(k);
-        const int left = k == 0   ? scale(40)
+        const int left = k == 0   ? scale(kDiagramsLeft)
                          : k < 6  ? l.diagrams[place - 1].x() + upperPitch
                          : k == 6 ? l.diagrams[0].x()
                                   : l.diagrams[place - 1].x() + lowerPitch;

@@ -6,6 +6,12 @@
 #include "ui/widgets/window_style.h"
 
 namespace quillane {
+namespace {
+
+constexpr int kSliderWidth = 220;
+constexpr int kPageStep = 10;  // percent, for Page Up and Page Down
+
+}  // namespace
 
 VolumeDialog::VolumeDialog(int effectsPercent, int musicPercent, Change change, QWidget* parent)
     : QDialog(parent) {
@@ -15,9 +21,9 @@ VolumeDialog::VolumeDialog(int effectsPercent, int musicPercent, Change change, 
     auto slider = [this](int percent) {
         auto* s = new QSlider(Qt::Horizontal, this);
         s->setRange(0, 100);
-        s->setPageStep(10);
+        s->setPageStep(kPageStep);
         s->setValue(percent);
-        s->setMinimumWidth(220);
+        s->setMinimumWidth(kSliderWidth);
         return s;
     };
     effects_ = slider(effectsPercent);
