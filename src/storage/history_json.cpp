@@ -94,6 +94,24 @@ void Append(std::string& out, std::string_view name, std::int64_t value) {
     out += std::to_string(value);
 }
 
+// "[...]" with each item written by `write`, separated by commas.
+template <class Items, class Write>
+void AppendArray(std::string& out, const Items& items, Write write) {
+    out += '[';
+    bool first = true;
+    for (const auto& item : items) {
+        if (!first)
+            out += ',';
+        first = false;
+        write(out, item);
+    }
+    out += ']';
+}
+
+void Numbers(std::string& out, const auto& numbers) {
+    AppendArray(out, numbers, [](std::string& o, auto n) { o += std::to_string(n); });
+}
+
 std::optional<PendingBonus> DecodePending(const Value& value) {
     if (value.kind != Value::Kind::Object)
         return std::nullopt;
@@ -208,24 +226,13 @@ std::string EncodeSpinRecord(const SpinRecord& record) {
     Append(out, "lines", record.lines);
     out += ',';
     Append(out, "perLine", record.creditsPerLine);
-    out += ",\"reels\":[";
-    for (std::size_t r = 0; r < record.window.size(); ++r) {
-        out += r == 0 ? "[" : ",[";
-        for (std::size_t row = 0; row < record.window[r].size(); ++row) {
-            if (row > 0)
-                out += ',';
-            out += std::to_string(record.window[r][row]);
-        }
-        out += ']';
-    }
-    out += "],\"lineWins\":[";
-    for (std::size_t i = 0; i < record.lineWins.size(); ++i) {
-        const LineWinRecord& win = record.lineWins[i];
-        out += i == 0 ? "[" : ",[";
-        out += std::to_string(win.line) + ',' + std::to_string(win.count) + ',' +
-               std::to_string(win.pay) + ']';
-    }
-    out += "],";
+    out += ",\"reels\":";
+    AppendArray(out, record.window, [](std::string& o, const auto& column) { Numbers(o, column); });
+    out += ",\"lineWins\":";
+    AppendArray(out, record.lineWins, [](std::string& o, const LineWinRecord& win) {
+        Numbers(o, std::array<std::int64_t, 3>{win.line, win.count, win.pay});
+    });
+    out += ',';
     Append(out, "scatter", record.scatterWin);
     out += ',';
     Append(out, "balls", record.ballCount);
@@ -238,20 +245,13 @@ std::string EncodeSpinRecord(const SpinRecord& record) {
             Append(out, "card", bonus.card);
             out += ',';
         }
-        out += "\"calls\":[";
-        for (std::size_t i = 0; i < bonus.calls.size(); ++i) {
-            if (i > 0)
-                out += ',';
-            out += std::to_string(bonus.calls[i]);
-        }
-        out += "],\"patterns\":[";
-        for (std::size_t i = 0; i < bonus.patterns.size(); ++i) {
-            const PatternRecord& p = bonus.patterns[i];
-            out += i == 0 ? "[" : ",[";
-            out += std::to_string(p.pattern) + ',' + std::to_string(p.call) + ',' +
-                   std::to_string(p.share) + ']';
-        }
-        out += "],";
+        out += "\"calls\":";
+        Numbers(out, bonus.calls);
+        out += ",\"patterns\":";
+        AppendArray(out, bonus.patterns, [](std::string& o, const PatternRecord& p) {
+            Numbers(o, std::array<std::int64_t, 3>{p.pattern, p.call, p.share});
+        });
+        out += ',';
         Append(out, "payout", bonus.payout);
         out += '}';
     }
