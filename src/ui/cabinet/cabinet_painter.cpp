@@ -289,11 +289,10 @@ void CabinetPainter::DrawLineMarker(int payline, bool lit) {
     const int numberSize = layout::MarkerNumberPoints(pictures_.geometry().layoutWidth);
     const QString number = QString::number(payline);
 
-    auto marker = [&](int sourceLeft, int sourceRight, int left, int width, int oddOffset,
-                      int evenOffset) {
+    auto marker = [&](int sourceLeft, int sourceRight, int left, int oddOffset, int evenOffset) {
         const QRect source(sourceLeft, layout::kMarkerRowHeight * r, sourceRight - sourceLeft,
                            layout::kMarkerRowHeight);
-        const QRect dest(left, top, width, height);
+        const QRect dest(Scale(left), top, Scale(sourceRight - sourceLeft), height);
         canvas_.DrawMasked(dest, face, pictures_.lineBubblesNeg, source);
         if (!lit)
             return;
@@ -301,12 +300,13 @@ void CabinetPainter::DrawLineMarker(int payline, bool lit) {
         canvas_.SetFont(numberSize, true);
         canvas_.SetFontColor(kWhite);
         const QSize extent = canvas_.TextSize(number);
-        const int cx = left + Scale(r % 2 == 1 ? oddOffset : evenOffset);
+        const int cx = Scale(left) + Scale(r % 2 == 1 ? oddOffset : evenOffset);
         const int cy = top + Scale(13);
         canvas_.DrawText(cx - extent.width() / 2, cy - extent.height() / 2, number);
     };
-    marker(0, 42, Scale(162), Scale(42), 29, 10);
-    marker(49, 90, Scale(654), Scale(41), 31, 12);
+    marker(0, layout::kLeftMarkerRight, layout::kMarkerColumnLefts[0], 29, 10);
+    marker(layout::kRightMarkerLeft, layout::kMarkerSheetWidth, layout::kMarkerColumnLefts[1], 31,
+           12);
     canvas_.SetBrushClear(false);
 }
 
