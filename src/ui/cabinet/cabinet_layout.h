@@ -48,6 +48,35 @@ inline constexpr int kInsertCoinsX = 710;  // the coin slot's two words, centred
 inline constexpr int kInsertY = 471;
 inline constexpr int kCoinsY = 486;
 
+// Where the unlit bet keys take their face colour from on the background.
+inline constexpr int kKeyFaceX = 188;
+inline constexpr int kKeyFaceY = 492;
+inline constexpr int kBetKeyCaptionMargin = 2;  // screen pixels kept clear around a caption
+inline constexpr int kMeterDigitsDrop = 3;      // screen pixels from the panel's top to the digits
+
+// The payline numbers on the markers: their middle below a row's top, and across the left and
+// right markers in odd and even rows.
+inline constexpr int kMarkerNumberMiddle = 13;
+inline constexpr int kLeftNumberOdd = 29;
+inline constexpr int kLeftNumberEven = 10;
+inline constexpr int kRightNumberOdd = 31;
+inline constexpr int kRightNumberEven = 12;
+
+// The payline paths: how far they reach past the outer reels, their pen widths, and how far the
+// V-shaped lines stop short of the window's edge and the zig-zags bend past a cell's middle.
+inline constexpr int kPathOverhang = 3;
+inline constexpr int kThinPath = 2;
+inline constexpr int kThickPath = 3;
+inline constexpr int kPathTurnInset = 5;
+inline constexpr int kPathBendOffset = 6;
+
+// The reels' rims, copied back from the background to wipe the paths off them.
+inline constexpr int kRimLeftReach = 3;  // how far left of its reel the rim begins
+inline constexpr int kRimLeftWidth = 4;
+inline constexpr int kRimRightWidth = 3;
+// A copy of a reel leaves out the bottom screen pixels, where a path may cross.
+inline constexpr int kReelCopyTrim = 8;
+
 // The logo keeps its own size, centred on the left panel, and grows with the fonts beyond.
 inline constexpr int kLogoPanelWidth = 140;
 inline constexpr int kLogoTop = 10;
