@@ -63,11 +63,16 @@ constexpr std::uint32_t kLines[] = {
     Cells("B5 I5 N5 G5 O5"), Cells("B1 I2 N3 G4 O5"), Cells("O1 G2 N3 I4 B5"),
 };
 // The lines that keep clear of the free space: columns B, I, G, O and rows 1, 2, 4, 5.
-constexpr std::uint32_t kHardLines[] = {
-    Cells("B1 B2 B3 B4 B5"), Cells("I1 I2 I3 I4 I5"), Cells("G1 G2 G3 G4 G5"),
-    Cells("O1 O2 O3 O4 O5"), Cells("B1 I1 N1 G1 O1"), Cells("B2 I2 N2 G2 O2"),
-    Cells("B4 I4 N4 G4 O4"), Cells("B5 I5 N5 G5 O5"),
-};
+constexpr std::size_t kHardLineCount = 8;
+constexpr std::array<std::uint32_t, kHardLineCount> kHardLines = [] {
+    std::array<std::uint32_t, kHardLineCount> hard{};
+    std::size_t n = 0;
+    for (std::uint32_t line : kLines)
+        if ((line & kFreeBit) == 0)
+            hard.at(n++) = line;
+    return hard;
+}();
+static_assert(std::ranges::find(kHardLines, 0u) == kHardLines.end(), "every hard line found");
 constexpr std::uint32_t kStamps[] = {
     Cells("B1 I1 B2 I2"),
     Cells("B4 I4 B5 I5"),
