@@ -3,16 +3,13 @@
 namespace quillane {
 
 std::string GroupedDigits(std::int64_t number, std::string_view separator) {
-    std::string digits = std::to_string(number);
-    std::string out;
-    if (number < 0) {
-        out = "-";
-        digits.erase(0, 1);
-    }
-    for (std::size_t i = 0; i < digits.size(); ++i) {
-        if (i > 0 && (digits.size() - i) % 3 == 0)
+    const std::string text = std::to_string(number);
+    const std::size_t first = number < 0 ? 1 : 0;  // past the sign
+    std::string out = text.substr(0, first);
+    for (std::size_t i = first; i < text.size(); ++i) {
+        if (i > first && (text.size() - i) % 3 == 0)
             out += separator;
-        out += digits[i];
+        out += text[i];
     }
     return out;
 }
