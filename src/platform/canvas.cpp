@@ -55,39 +55,39 @@ void Canvas::DrawMasked(const QRect& dest, const QImage& picture, const QImage& 
     Changed(dest);
 }
 
-void Canvas::FillRect(int left, int top, int right, int bottom) {
+void Canvas::PaintBox(int left, int top, int right, int bottom,
+                      const std::function<void(QPainter&, const QRect&)>& paint) {
     const QRect area(QPoint(left, top), QPoint(right - 1, bottom - 1));
     if (area.isEmpty())
         return;
     QPainter p(&surface_);
-    p.fillRect(area, brushColor_);
+    paint(p, area);
     Changed(area);
+}
+
+void Canvas::FillRect(int left, int top, int right, int bottom) {
+    PaintBox(left, top, right, bottom,
+             [this](QPainter& p, const QRect& area) { p.fillRect(area, brushColor_); });
 }
 
 void Canvas::Rectangle(int left, int top, int right, int bottom) {
-    const QRect area(QPoint(left, top), QPoint(right - 1, bottom - 1));
-    if (area.isEmpty())
-        return;
-    QPainter p(&surface_);
-    if (!brushClear_)
-        p.fillRect(area, brushColor_);
-    p.setPen(QPen(penColor_, 1));
-    p.setBrush(Qt::NoBrush);
-    p.drawRect(area.adjusted(0, 0, -1, -1));
-    Changed(area);
+    PaintBox(left, top, right, bottom, [this](QPainter& p, const QRect& area) {
+        if (!brushClear_)
+            p.fillRect(area, brushColor_);
+        p.setPen(QPen(penColor_, 1));
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(area.adjusted(0, 0, -1, -1));
+    });
 }
 
 void Canvas::Ellipse(int left, int top, int right, int bottom) {
-    const QRect area(QPoint(left, top), QPoint(right - 1, bottom - 1));
-    if (area.isEmpty())
-        return;
-    QPainter p(&surface_);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(penColor_, penWidth_));
-    p.setBrush(brushClear_ ? QBrush(Qt::NoBrush) : QBrush(brushColor_));
-    const qreal inset = penWidth_ / 2.0;
-    p.drawEllipse(QRectF(area).adjusted(inset, inset, -inset, -inset));
-    Changed(area);
+    PaintBox(left, top, right, bottom, [this](QPainter& p, const QRect& area) {
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(QPen(penColor_, penWidth_));
+        p.setBrush(brushClear_ ? QBrush(Qt::NoBrush) : QBrush(brushColor_));
+        const qreal inset = penWidth_ / 2.0;
+        p.drawEllipse(QRectF(area).adjusted(inset, inset, -inset, -inset));
+    });
 }
 
 void Canvas::LineTo(int x, int y) {

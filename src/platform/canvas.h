@@ -8,6 +8,8 @@
 #include <QString>
 #include <functional>
 
+class QPainter;
+
 namespace quillane {
 
 // Drawing on a window's retained surface: a brush, a pen and a font are set, then rectangles,
@@ -63,6 +65,10 @@ class Canvas {
 
   private:
     void Changed(const QRect& area);
+    // Paints the box from (left, top) up to but not including (right, bottom), unless it is
+    // empty, and reports it changed.
+    void PaintBox(int left, int top, int right, int bottom,
+                  const std::function<void(QPainter&, const QRect&)>& paint);
 
     QImage& surface_;
     std::function<void(const QRect&)> listener_;

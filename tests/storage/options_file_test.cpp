@@ -51,6 +51,11 @@ TEST_F(OptionsFile, KeepsEveryOptionBesideTheGamesWithoutTouchingThem) {
     EXPECT_EQ(ReadOptions(file_), options) << "a limit switched off stays off";
 }
 
+TEST(OptionsText, EveryOptionAwayFromItsDefaultReadsBackAsWritten) {
+    const PlayerOptions options{true, false, false, 35, 0, {25, false, 2000, 0}};
+    EXPECT_EQ(ParseOptions(WithOptions("", options)), options);
+}
+
 TEST_F(OptionsFile, OddValuesKeepTheirDefaults) {
     EXPECT_EQ(ReadOptions(dir_ / "missing.ini"), PlayerOptions{});
     EXPECT_EQ(ReadOptions(dir_), PlayerOptions{}) << "a directory";

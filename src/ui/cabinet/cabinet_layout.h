@@ -3,20 +3,14 @@
 #include <array>
 
 #include "core/scale.h"
+#include "ui/design_grid.h"
 
 // Where everything on the cabinet stands, on its 800 by 600 design grid. Hit testing and
 // painting both read these, so a key is answered where it is drawn.
 namespace quillane::cabinet_layout {
 
-// A rectangle on the design grid; a click on any edge counts as inside.
-struct Box {
-    int left, top, right, bottom;
-
-    bool Contains(int x, int y, int layoutWidth) const {
-        return ScaleToScreen(left, layoutWidth) <= x && x <= ScaleToScreen(right, layoutWidth) &&
-               ScaleToScreen(top, layoutWidth) <= y && y <= ScaleToScreen(bottom, layoutWidth);
-    }
-};
+// The places the pictures are drawn to, read here as part of the layout.
+using namespace design_grid;
 
 // The two push buttons: their pictures' top-left corners, and where they answer a click.
 inline constexpr int kButtonTop = 485;
@@ -25,27 +19,8 @@ inline constexpr int kSpinLeft = 606;
 inline constexpr Box kBetMaxButton = {kBetMaxLeft, kButtonTop, 600, 528};
 inline constexpr Box kSpinButton = {kSpinLeft, kButtonTop, 666, 528};
 
-// The bet keys 1 to 10: five lines keys over five credits keys.
-struct BetKey {
-    const char* caption;
-    int left;
-    int top;
-    int width;          // as painted; a credits key answers only its first kBetKeyHitWidth
-    int captionMiddle;  // the caption's vertical middle, below the key's top
-};
-inline constexpr int kBetKeyHeight = 10;
 inline constexpr int kBetKeyHitWidth = 51;
 inline constexpr int kBetKeyCaptionCentre = 25;  // from the key's left
-inline constexpr std::array<BetKey, 10> kBetKeys = {{{"1 Payline", 167, 487, 51, 4},
-                                                     {"3 Paylines", 227, 487, 51, 4},
-                                                     {"5 Paylines", 287, 487, 51, 4},
-                                                     {"7 Paylines", 347, 487, 51, 4},
-                                                     {"9 Paylines", 407, 487, 51, 4},
-                                                     {"1 Credit", 193, 503, 53, 5},
-                                                     {"2 Credits", 254, 503, 53, 5},
-                                                     {"3 Credits", 315, 503, 53, 5},
-                                                     {"5 Credits", 376, 503, 53, 5},
-                                                     {"10 Credits", 437, 503, 53, 5}}};
 
 constexpr const BetKey& KeyAt(int key) {
     return kBetKeys[static_cast<std::size_t>(key - 1)];
@@ -55,15 +30,9 @@ constexpr Box HitBox(int key) {
     return {k.left, k.top, k.left + kBetKeyHitWidth, k.top + kBetKeyHeight};
 }
 
-// The reels: the top-left cell and the distance from one reel to the next.
-inline constexpr int kReelLeft = 207;
-inline constexpr int kReelTop = 210;
-inline constexpr int kReelPitch = 92;
-inline constexpr int kCellSize = 76;
 inline constexpr int kReelStep = 61;  // how far the motion picture moves in a tick
 
-// The meter panel and the message strip beneath its captions.
-inline constexpr Box kMeterPanel = {169, 27, 627, 64};
+// The message strip beneath the meter panel's captions.
 inline constexpr Box kMessageStrip = {172, 50, 624, 61};
 inline constexpr int kMeterCaptionTop = 29;
 inline constexpr int kCoinsCaptionLeft = 172;
@@ -79,15 +48,35 @@ inline constexpr int kInsertCoinsX = 710;  // the coin slot's two words, centred
 inline constexpr int kInsertY = 471;
 inline constexpr int kCoinsY = 486;
 
-// The payline markers on both sides of the reels, one row of kMarkerRowHeight each.
-inline constexpr std::array<int, 9> kMarkerRow = {4, 1, 7, 0, 8, 2, 6, 3, 5};  // by payline
-inline constexpr int kMarkerTop = 212;
-// Each payline's colour: its markers', its path's and its "Line paid" message's.
-inline constexpr std::array<unsigned, 9> kLineColours = {
-    0xE42424, 0x2864FA, 0x18A028, 0xE26400, 0xD624C4, 0x0098A4, 0xEC488C, 0x8840EC, 0xB88600};
-inline constexpr int kMarkerRowHeight = 25;
+// Where the unlit bet keys take their face colour from on the background.
+inline constexpr int kKeyFaceX = 188;
+inline constexpr int kKeyFaceY = 492;
+inline constexpr int kBetKeyCaptionMargin = 2;  // screen pixels kept clear around a caption
+inline constexpr int kMeterDigitsDrop = 3;      // screen pixels from the panel's top to the digits
 
-inline constexpr Box kBadgeArea = {560, 99, 644, 184};
+// The payline numbers on the markers: their middle below a row's top, and across the left and
+// right markers in odd and even rows.
+inline constexpr int kMarkerNumberMiddle = 13;
+inline constexpr int kLeftNumberOdd = 29;
+inline constexpr int kLeftNumberEven = 10;
+inline constexpr int kRightNumberOdd = 31;
+inline constexpr int kRightNumberEven = 12;
+
+// The payline paths: how far they reach past the outer reels, their pen widths, and how far the
+// V-shaped lines stop short of the window's edge and the zig-zags bend past a cell's middle.
+inline constexpr int kPathOverhang = 3;
+inline constexpr int kThinPath = 2;
+inline constexpr int kThickPath = 3;
+inline constexpr int kPathTurnInset = 5;
+inline constexpr int kPathBendOffset = 6;
+
+// The reels' rims, copied back from the background to wipe the paths off them.
+inline constexpr int kRimLeftReach = 3;  // how far left of its reel the rim begins
+inline constexpr int kRimLeftWidth = 4;
+inline constexpr int kRimRightWidth = 3;
+// A copy of a reel leaves out the bottom screen pixels, where a path may cross.
+inline constexpr int kReelCopyTrim = 8;
+
 // The logo keeps its own size, centred on the left panel, and grows with the fonts beyond.
 inline constexpr int kLogoPanelWidth = 140;
 inline constexpr int kLogoTop = 10;
@@ -128,7 +117,9 @@ constexpr int MarkerNumberPoints(int layoutWidth) {
 
 // The meters' digits grow with the cabinet, never below the strips' own size.
 constexpr int DigitCellWidth(int layoutWidth) {
-    return layoutWidth <= kDesignWidth ? 16 : (16 * layoutWidth + kDesignWidth / 2) / kDesignWidth;
+    return layoutWidth <= kDesignWidth
+               ? kDigitWidth
+               : (kDigitWidth * layoutWidth + kDesignWidth / 2) / kDesignWidth;
 }
 
 }  // namespace quillane::cabinet_layout

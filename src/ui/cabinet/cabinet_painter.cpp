@@ -18,10 +18,6 @@ const QColor kWhite(255, 255, 255);
 const QColor kGrey(0x80, 0x80, 0x80);
 const QColor kYellow(255, 255, 0);
 
-// Where the unlit bet keys take their face colour from on the background.
-constexpr int kKeyFaceX = 188;
-constexpr int kKeyFaceY = 492;
-
 QRect Area(int left, int top, int width, int height) {
     return {left, top, width, height};
 }
@@ -117,7 +113,7 @@ void CabinetPainter::DrawReelMotion(int reel, int offset) {
 QImage CabinetPainter::CopyReel(int reel) const {
     const CabinetGeometry& g = pictures_.geometry();
     return surface_.copy(g.reelLeft + reel * g.reelPitch, g.reelTop, g.cellSize,
-                         3 * g.cellSize - 8);
+                         3 * g.cellSize - layout::kReelCopyTrim);
 }
 
 void CabinetPainter::DrawReelPicture(int reel, const QImage& picture, int dy) {
@@ -213,7 +209,7 @@ void CabinetPainter::DrawMeterPanel() {
     winningsCaptionRight_ = caption(layout::kWinningsCaptionLeft, QStringLiteral(" Winnings: "));
     creditsCaptionRight_ = caption(layout::kCreditsCaptionLeft, QStringLiteral(" Credits: "));
 
-    meterTop_ = top + 3;
+    meterTop_ = top + layout::kMeterDigitsDrop;
     canvas_.SetPenColor(canvas_.brushColor());
     canvas_.SetBrushClear(true);
     auto centred = [this](const QString& text, int cx, int cy, QColor colour) {
@@ -239,10 +235,11 @@ void CabinetPainter::DrawBetLabel(bool lit, int key) {
         return;
     const layout::BetKey& k = layout::KeyAt(key);
     const QImage& background = pictures_.background;
-    const QColor face = lit ? kWhite
-                            : QColor::fromRgb(background.valid(kKeyFaceX, kKeyFaceY)
-                                                  ? background.pixel(kKeyFaceX, kKeyFaceY)
-                                                  : kGrey.rgb());
+    const QColor face =
+        lit ? kWhite
+            : QColor::fromRgb(background.valid(layout::kKeyFaceX, layout::kKeyFaceY)
+                                  ? background.pixel(layout::kKeyFaceX, layout::kKeyFaceY)
+                                  : kGrey.rgb());
     canvas_.SetBrushClear(false);
     canvas_.SetBrushColor(face);
     canvas_.SetPenColor(face);
@@ -250,7 +247,7 @@ void CabinetPainter::DrawBetLabel(bool lit, int key) {
                       Scale(k.top + layout::kBetKeyHeight));
     const int w = pictures_.geometry().layoutWidth;
     const QString caption = QString::fromLatin1(k.caption);
-    const int room = Scale(k.left + k.width) - Scale(k.left) - 2;
+    const int room = Scale(k.left + k.width) - Scale(k.left) - layout::kBetKeyCaptionMargin;
     FittingPoints(caption, room, layout::BetKeyFontPoints(w), layout::BetKeyFontBold(w));
     canvas_.SetFontColor(lit ? kBlack : kGrey);
     canvas_.SetBrushClear(true);
@@ -289,11 +286,10 @@ void CabinetPainter::DrawLineMarker(int payline, bool lit) {
     const int numberSize = layout::MarkerNumberPoints(pictures_.geometry().layoutWidth);
     const QString number = QString::number(payline);
 
-    auto marker = [&](int sourceLeft, int sourceRight, int left, int width, int oddOffset,
-                      int evenOffset) {
+    auto marker = [&](int sourceLeft, int sourceRight, int left, int oddOffset, int evenOffset) {
         const QRect source(sourceLeft, layout::kMarkerRowHeight * r, sourceRight - sourceLeft,
                            layout::kMarkerRowHeight);
-        const QRect dest(left, top, width, height);
+        const QRect dest(Scale(left), top, Scale(sourceRight - sourceLeft), height);
         canvas_.DrawMasked(dest, face, pictures_.lineBubblesNeg, source);
         if (!lit)
             return;
@@ -301,12 +297,14 @@ void CabinetPainter::DrawLineMarker(int payline, bool lit) {
         canvas_.SetFont(numberSize, true);
         canvas_.SetFontColor(kWhite);
         const QSize extent = canvas_.TextSize(number);
-        const int cx = left + Scale(r % 2 == 1 ? oddOffset : evenOffset);
-        const int cy = top + Scale(13);
+        const int cx = Scale(left) + Scale(r % 2 == 1 ? oddOffset : evenOffset);
+        const int cy = top + Scale(layout::kMarkerNumberMiddle);
         canvas_.DrawText(cx - extent.width() / 2, cy - extent.height() / 2, number);
     };
-    marker(0, 42, Scale(162), Scale(42), 29, 10);
-    marker(49, 90, Scale(654), Scale(41), 31, 12);
+    marker(0, layout::kLeftMarkerRight, layout::kMarkerColumnLefts[0], layout::kLeftNumberOdd,
+           layout::kLeftNumberEven);
+    marker(layout::kRightMarkerLeft, layout::kMarkerSheetWidth, layout::kMarkerColumnLefts[1],
+           layout::kRightNumberOdd, layout::kRightNumberEven);
     canvas_.SetBrushClear(false);
 }
 
@@ -321,16 +319,17 @@ void CabinetPainter::DrawPayline(int payline) {
     const CabinetGeometry& g = pictures_.geometry();
     const int r = layout::kMarkerRow[static_cast<std::size_t>(payline - 1)];
     const int c = g.cellSize, L = g.reelLeft, T = g.reelTop, P = g.reelPitch;
-    const int y0 = Scale(layout::kMarkerTop) + Scale(layout::kMarkerRowHeight * r + 13);
+    const int y0 = Scale(layout::kMarkerTop) +
+                   Scale(layout::kMarkerRowHeight * r + layout::kMarkerNumberMiddle);
     const int h = c / 2;
     auto cx = [&](int k) { return L + k * P + h; };
-    const int xs = L - Scale(3);
-    const int xe = L + c + 4 * P + Scale(3);
+    const int xs = L - Scale(layout::kPathOverhang);
+    const int xe = L + c + (kReelCount - 1) * P + Scale(layout::kPathOverhang);
 
     canvas_.SetBrushClear(false);
     canvas_.SetPenColor(lineColor(payline, payline <= session_.state().settings.linesBet));
 
-    const int thin = Scale(2), thick = Scale(3);
+    const int thin = Scale(layout::kThinPath), thick = Scale(layout::kThickPath);
     canvas_.SetPenWidth(thick);
     canvas_.MoveTo(xs, y0);
     auto to = [this](int width, int x, int y) {
@@ -344,11 +343,11 @@ void CabinetPainter::DrawPayline(int payline) {
             to(thick, xe, y0);
             break;
         case 4:
-            to(thin, cx(2), T + 3 * c - Scale(5));
+            to(thin, cx(2), T + 3 * c - Scale(layout::kPathTurnInset));
             to(thin, xe, y0);
             break;
         case 5:
-            to(thin, cx(2), T + Scale(5));
+            to(thin, cx(2), T + Scale(layout::kPathTurnInset));
             to(thin, xe, y0);
             break;
         case 6:
@@ -360,7 +359,8 @@ void CabinetPainter::DrawPayline(int payline) {
             break;
         case 8:
         case 9: {
-            const int bend = payline == 8 ? T + h - Scale(6) : T + 2 * c + h + Scale(6);
+            const int bend = payline == 8 ? T + h - Scale(layout::kPathBendOffset)
+                                          : T + 2 * c + h + Scale(layout::kPathBendOffset);
             to(thick, cx(0), y0);
             to(thin, cx(1), bend);
             to(thick, cx(3), bend);
@@ -377,8 +377,10 @@ void CabinetPainter::RestoreReelEdges() {
     const int c = g.cellSize;
     const int left = layout::kReelLeft, top = layout::kReelTop;
     for (int i = 0; i < kReelCount; ++i) {
-        RestoreBackground(Area(Scale(left - 3) + i * g.reelPitch, Scale(top), Scale(4), 3 * c));
-        RestoreBackground(Area(Scale(left) + i * g.reelPitch + c, Scale(top), Scale(3), 3 * c));
+        RestoreBackground(Area(Scale(left - layout::kRimLeftReach) + i * g.reelPitch, Scale(top),
+                               Scale(layout::kRimLeftWidth), 3 * c));
+        RestoreBackground(Area(Scale(left) + i * g.reelPitch + c, Scale(top),
+                               Scale(layout::kRimRightWidth), 3 * c));
     }
 }
 

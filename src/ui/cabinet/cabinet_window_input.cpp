@@ -1,4 +1,5 @@
 #include "core/betting.h"
+#include "ui/cabinet/cabinet_keys.h"
 #include "ui/cabinet/cabinet_layout.h"
 #include "ui/cabinet/cabinet_window.h"
 
@@ -21,12 +22,12 @@ void CabinetWindow::Click(int x, int y) {
 }
 
 void CabinetWindow::PressKey(int key) {
-    const bool spinKey = key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space;
+    const bool spinKey = IsSpinKey(key);
     if (InterruptWith(spinKey) || busy())
         return;
     if (spinKey) {
         Spin();
-    } else if (key == Qt::Key_M) {
+    } else if (key == kBetMaxKey) {
         BetMax();
     }
 }

@@ -44,7 +44,7 @@ void DrawDigits(Canvas& canvas, const QImage& digits, std::int64_t number, int x
         canvas.Rectangle(x, y, x + w * n + (tight ? 0 : w), y + h);
     }
     // The strip's own cells, which may be drawn at another size than the cells on the meter.
-    const double sx = digits.width() / (kDigitWidth * 11.75);
+    const double sx = digits.width() / static_cast<double>(design_grid::kDigitStripWidth);
     const double sy = digits.height() / static_cast<double>(kDigitHeight);
     auto source = [&](double left, double top, double width, double height) {
         return QRect(static_cast<int>(left * sx + 0.5), static_cast<int>(top * sy + 0.5),

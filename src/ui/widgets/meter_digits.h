@@ -5,11 +5,12 @@
 #include <cstdint>
 
 #include "platform/canvas.h"
+#include "ui/design_grid.h"
 
 namespace quillane {
 
-inline constexpr int kDigitWidth = 16;
-inline constexpr int kDigitHeight = 21;
+using design_grid::kDigitHeight;
+using design_grid::kDigitWidth;
 
 // A number in seven-segment digits copied from a digit strip (cells of `cell` size, the strip's
 // own being 16 by 21), on a black box. Right-aligned, x is the right edge and one spare cell on

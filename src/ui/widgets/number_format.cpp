@@ -2,6 +2,8 @@
 
 #include <QLocale>
 
+#include "core/digit_groups.h"
+
 namespace quillane {
 
 QString WithThousands(std::int64_t value) {
@@ -9,13 +11,7 @@ QString WithThousands(std::int64_t value) {
     QString separator = locale.groupSeparator();
     if (locale.language() == QLocale::C || separator.isEmpty())
         separator = QStringLiteral(",");
-    const bool negative = value < 0;
-    QString digits = QString::number(value);
-    if (negative)
-        digits.remove(0, 1);
-    for (int i = static_cast<int>(digits.size()) - 3; i > 0; i -= 3)
-        digits.insert(i, separator);
-    return negative ? "-" + digits : digits;
+    return QString::fromStdString(GroupedDigits(value, separator.toStdString()));
 }
 
 QString GroupedNumber(std::int64_t value) {
