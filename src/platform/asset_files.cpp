@@ -55,7 +55,7 @@ std::optional<std::filesystem::path> FindFileNoCase(const std::filesystem::path&
 
 std::filesystem::path ProgramDataDirectory(const std::filesystem::path& programFile) {
     const std::filesystem::path directory = programFile.parent_path();
-    if (directory.filename() == "bin") {
+    if (directory.filename() == "games" || directory.filename() == "bin") {
         std::filesystem::path shared = directory.parent_path() / "share" / "quillane";
         std::error_code error;
         if (std::filesystem::is_directory(shared, error))

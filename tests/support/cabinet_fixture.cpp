@@ -105,9 +105,8 @@ void CabinetFixture::SpinAndSettle() {
     Settle();
 }
 
-void CabinetFixture::PressBetKey(int key) {
+void CabinetFixture::ClickMiddle(const cabinet_layout::Box& box) {
     const CabinetGeometry& g = cabinet_->cabinetGeometry();
-    const cabinet_layout::Box box = cabinet_layout::HitBox(key);
     cabinet_->Click(g.Scale((box.left + box.right) / 2), g.Scale((box.top + box.bottom) / 2));
 }
 

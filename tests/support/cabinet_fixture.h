@@ -11,6 +11,7 @@
 #include <string>
 
 #include "fakes.h"
+#include "ui/cabinet/cabinet_layout.h"
 #include "ui/cabinet/cabinet_window.h"
 #include "virtual_clock.h"
 
@@ -48,8 +49,10 @@ class CabinetFixture : public ::testing::Test {
     void Settle();
     // A spin as the Enter key starts it, played to its end.
     void SpinAndSettle();
+    // Clicks the middle of `box`, a rectangle on the design grid.
+    void ClickMiddle(const cabinet_layout::Box& box);
     // Clicks the middle of bet key `key`, 1 to 10.
-    void PressBetKey(int key);
+    void PressBetKey(int key) { ClickMiddle(cabinet_layout::HitBox(key)); }
     // Closes the window as its close box does and lets the storing finish; whether it closed.
     bool CloseWindow();
 

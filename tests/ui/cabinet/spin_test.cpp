@@ -289,6 +289,40 @@ TEST_F(SpinCycleTest, BetKeysStakeAsTheyShould) {
     EXPECT_FALSE(cabinet.cycle().idle()) << "the spin button's corner";
 }
 
+// A click in the middle of each key does that key's work; the lines keys stake nothing, the
+// others take the bet at once. Each row starts from the settings the row before it left.
+TEST_F(SpinCycleTest, EveryKeyAnswersAClickInItsMiddle) {
+    CabinetWindow& cabinet = Ready();
+    namespace layout = cabinet_layout;
+    const struct {
+        const char* name;
+        layout::Box box;
+        BetSettings after;
+        std::int32_t staked;
+    } clicks[] = {
+        {"10 Credits", layout::HitBox(10), {9, 10, 5, 10}, 90},
+        {"1 Payline", layout::HitBox(1), {1, 10, 1, 10}, 0},
+        {"3 Paylines", layout::HitBox(2), {3, 10, 2, 10}, 0},
+        {"5 Paylines", layout::HitBox(3), {5, 10, 3, 10}, 0},
+        {"7 Paylines", layout::HitBox(4), {7, 10, 4, 10}, 0},
+        {"1 Credit", layout::HitBox(6), {7, 1, 4, 6}, 7},
+        {"2 Credits", layout::HitBox(7), {7, 2, 4, 7}, 14},
+        {"3 Credits", layout::HitBox(8), {7, 3, 4, 8}, 21},
+        {"5 Credits", layout::HitBox(9), {7, 5, 4, 9}, 35},
+        {"9 Paylines", layout::HitBox(5), {9, 5, 5, 9}, 0},
+        {"spin", layout::kSpinButton, {9, 5, 5, 9}, 45},
+        {"bet max", layout::kBetMaxButton, {9, 10, 5, 10}, 90},
+    };
+    for (const auto& click : clicks) {
+        Arrange([](SessionState& s) { s.account.credits = 1000; });
+        ClickMiddle(click.box);
+        EXPECT_EQ(session.state().settings, click.after) << click.name;
+        EXPECT_EQ(session.state().account.credits, 1000 - click.staked) << click.name;
+        EXPECT_EQ(cabinet.cycle().idle(), click.staked == 0) << click.name;
+        Settle();
+    }
+}
+
 // Every state answers the player's input: clicks and keys are dropped while a spin is under
 // way, and in quick play Enter, Space or a click skips what can be skipped.
 TEST_F(SpinCycleTest, InputInEachStateIsDroppedOrSkips) {
