@@ -53,8 +53,9 @@ void ExpectLaidOutCleanly(QWidget& window) {
     }
     for (std::size_t i = 0; i < shown.size(); ++i) {
         QWidget* w = shown[i];
-        const std::string name =
-            w->metaObject()->className() + (" " + w->objectName().toStdString());
+        const std::string name = std::string(w->metaObject()->className())
+                                     .append(" ")
+                                     .append(w->objectName().toStdString());
         const QRect box(w->mapTo(&window, QPoint(0, 0)), w->size());
         EXPECT_TRUE(window.rect().contains(box)) << name << " runs off the window";
         if (auto* label = qobject_cast<QLabel*>(w); label != nullptr && !label->wordWrap()) {
