@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quillane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The real game, made as the program makes it, played by a random player instead of a person.
 // Usage:
 //   play_driver play LOG [SEED]  plays until a signal ends it or it is killed, noting what it

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Quillane developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The Debian package, made by `cpack -G DEB` in the build directory (scripts/package.sh). The
 # libraries' packages come from dpkg-shlibdeps; what the game only loads at run time is named here.
 set(QUILLANE_MAINTAINER "Quillane developers <developers@quillane.org>" CACHE STRING

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Quillane developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Puts the copyright and licence lines at the top of every source file that lacks them: `//`
 # lines in the C++ files of src/, tests/, bench/, tools/ and assets/tools/, `#` lines in every
 # CMakeLists.txt, .cmake and .sh file, after a script's #! line. Running it again changes nothing.

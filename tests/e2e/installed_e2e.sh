@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Quillane developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The game installed into a staging directory, moved elsewhere and started from there under Xvfb
 # with the source and build trees hidden: it finds its own files in share/quillane and the
 # player's picture first, shows the cabinet, plays through SDL's disk driver and opens the manual

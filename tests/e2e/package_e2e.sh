@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Quillane developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The Debian package made by CPack from this build: its control fields and files as dpkg-deb shows
 # them, installable by apt on this machine, and installed by dpkg into a throw-away root, from where
 # the game answers --version, starts without a word of complaint and quits.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quillane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Drawing routines for Quillane's built-in pictures. Every picture is drawn with vector
 // paths at its final pixel size, so the larger symbol sheets are as sharp as the small one.
 #pragma once
