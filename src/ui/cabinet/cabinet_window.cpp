@@ -25,6 +25,11 @@
 namespace quillane {
 namespace {
 
+// A window that is not maximised leaves this much of the screen free, so its frame shows.
+constexpr QSize kScreenMargin(10, 10);
+// On a screen of fewer pixels per inch than this the cabinet starts maximised.
+constexpr int kMaximizeBelowDpi = 100;
+
 // A refused store as the message strip says it: the reason, without the file's long name.
 std::string StoreRefusalText(const std::string& refusal) {
     const std::size_t lineBreak = refusal.rfind('\n');
@@ -102,9 +107,9 @@ void CabinetWindow::Create() {
 
     // A first guess at the client area; the real one is laid out for once the window is shown.
     const ScreenInfo screen = env_.screen.Info();
-    const bool maximize = screen.logicalDpi < 100;
+    const bool maximize = screen.logicalDpi < kMaximizeBelowDpi;
     const QSize window =
-        maximize ? screen.available.size() : screen.geometry.size() - QSize(10, 10);
+        maximize ? screen.available.size() : screen.geometry.size() - kScreenMargin;
     const int layoutWidth = std::max(kMinimumLayoutWidth,
                                      LayoutWidth(window.width(), ClientHeightFor(window.height())));
 
@@ -155,8 +160,8 @@ void CabinetWindow::PlaceWindow(const ScreenInfo& screen, bool maximize) {
                                             menuBar()->sizeHint().height());
     // The window's own size, a little smaller than the screen and centred on its free area.
     const QRect area = screen.available;
-    normalGeometry_ = QRect(0, 0, std::min(screen.geometry.width() - 10, area.width()),
-                            std::min(screen.geometry.height() - 10, area.height()));
+    normalGeometry_ =
+        QRect(QPoint(), (screen.geometry.size() - kScreenMargin).boundedTo(area.size()));
     normalGeometry_.moveCenter(area.center());
     setGeometry(normalGeometry_);
     if (maximize) {
