@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Quillane developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Plays one game with play_driver again and again, ending each run at a random moment: most with
 # SIGKILL, the others with SIGTERM or SIGHUP, which must end the game in order with status 0.
 # After every run `play_driver check` loads the game as the next start would. The files must

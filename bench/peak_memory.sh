@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Quillane developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Peak resident memory of the real game on an X display of the given size, after start-up and
 # a few seconds of idle music and painting. usage: peak_memory.sh QUILLANE [WIDTHxHEIGHT]
 set -euo pipefail

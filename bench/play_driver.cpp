@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quillane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The real game, made as the program makes it, played by a random player instead of a person.
 // Usage:
 //   play_driver play LOG [SEED]  plays until a signal ends it or it is killed, noting what it
@@ -48,11 +51,11 @@
 #include "storage/game_ledger.h"
 #include "storage/paths.h"
 #include "storage/profile.h"
-#include "ui/bonus_game_window.h"
-#include "ui/borrow_window.h"
-#include "ui/cabinet_layout.h"
-#include "ui/cabinet_window.h"
-#include "ui/slot_dialog.h"
+#include "ui/account/borrow_window.h"
+#include "ui/account/slot_dialog.h"
+#include "ui/bonus/bonus_game_window.h"
+#include "ui/cabinet/cabinet_layout.h"
+#include "ui/cabinet/cabinet_window.h"
 
 namespace {
 
@@ -193,9 +196,9 @@ const char* DialogKind(QWidget* modal) {
 // A fast timer notes what the cabinet shows as it changes.
 class RandomPlayer {
   public:
-    RandomPlayer(CabinetWindow& form, GameSession& session, WatchedSound& sound,
+    RandomPlayer(CabinetWindow& cabinet, GameSession& session, WatchedSound& sound,
                  const EventLog& log, std::uint32_t seed)
-        : form_(form), session_(session), log_(log), random_(seed) {
+        : cabinet_(cabinet), session_(session), log_(log), random_(seed) {
         sound.played = [this](std::optional<Sound> effect) { Heard(effect); };
         watch_.setTimerType(Qt::PreciseTimer);
         watch_.setInterval(2);
@@ -219,7 +222,7 @@ class RandomPlayer {
     // Notes what changed since the last look: the phase, a spin drawn, the pending bonus game,
     // the window in front, a bonus window opened, chosen or blacked out.
     void Observe() {
-        const SpinCycle::Phase phase = form_.cycle().phase();
+        const SpinCycle::Phase phase = cabinet_.cycle().phase();
         const std::int32_t spins = session_.settled().account.spins;
         if (!phaseNoted_ || phase != lastPhase_) {
             log_.Note(std::string("phase ") + PhaseName(phase));
@@ -251,7 +254,7 @@ class RandomPlayer {
 
         BonusGameWindow* window = nullptr;
         // Not findChild: the game's windows carry no meta-object of their own.
-        for (QObject* child : form_.children()) {
+        for (QObject* child : cabinet_.children()) {
             if (auto* open = dynamic_cast<BonusGameWindow*>(child); open && open->isVisible())
                 window = open;
         }
@@ -360,8 +363,8 @@ class RandomPlayer {
     };
 
     void Choose() {
-        const bool idle = !form_.busy();
-        if (form_.autoplay().running() && Chance(0.95))
+        const bool idle = !cabinet_.busy();
+        if (cabinet_.autoplay().running() && Chance(0.95))
             return;
         borrowLow_ = session_.settled().account.credits < 200;
         if (idle && borrowLow_ && Chance(0.7)) {
@@ -391,16 +394,16 @@ class RandomPlayer {
     }
 
     void Wait() {}
-    void SpinKey() { form_.PressKey(Qt::Key_Return); }
-    void BetMax() { form_.PressKey(Qt::Key_M); }
+    void SpinKey() { cabinet_.PressKey(Qt::Key_Return); }
+    void BetMax() { cabinet_.PressKey(Qt::Key_M); }
     void BetKey() {
         const cabinet_layout::Box box = cabinet_layout::HitBox(Uniform(1, 10));
-        const CabinetGeometry& g = form_.cabinetGeometry();
-        form_.Click(g.Scale((box.left + box.right) / 2), g.Scale((box.top + box.bottom) / 2));
+        const CabinetGeometry& g = cabinet_.cabinetGeometry();
+        cabinet_.Click(g.Scale((box.left + box.right) / 2), g.Scale((box.top + box.bottom) / 2));
     }
     void Autoplay() {
         log_.Note("autoplay 10");
-        form_.RunAutoplay(AutoplayPlan{});
+        cabinet_.RunAutoplay(AutoplayPlan{});
     }
     void Save() {
         slotMode_ = SlotDialog::kSave;
@@ -413,18 +416,18 @@ class RandomPlayer {
     void Borrow() { Trigger("borrow"); }
     void QuickPlay() {
         Trigger("quickPlay");
-        log_.Note(std::string("quickplay ") + (form_.options().quickPlay ? "1" : "0"));
+        log_.Note(std::string("quickplay ") + (cabinet_.options().quickPlay ? "1" : "0"));
     }
     void NewGame() {
         log_.Note("newgame");
         Trigger("newGame");
     }
     void Trigger(const char* name) {
-        if (QAction* a = form_.action(QString::fromLatin1(name)))
+        if (QAction* a = cabinet_.action(QString::fromLatin1(name)))
             a->trigger();
     }
 
-    CabinetWindow& form_;
+    CabinetWindow& cabinet_;
     GameSession& session_;
     const EventLog& log_;
     std::mt19937 random_;
@@ -452,8 +455,8 @@ class RandomPlayer {
 // late each of its ticks comes after the one before.
 class StallProbe {
   public:
-    StallProbe(CabinetWindow& form, GameSession& session, int spins)
-        : form_(form), session_(session), spins_(spins) {
+    StallProbe(CabinetWindow& cabinet, GameSession& session, int spins)
+        : cabinet_(cabinet), session_(session), spins_(spins) {
         probe_.setTimerType(Qt::PreciseTimer);
         probe_.setInterval(1);
         QObject::connect(&probe_, &QTimer::timeout, [this] { Tick(); });
@@ -485,7 +488,7 @@ class StallProbe {
             busy_.push_back(std::max(0.0, ran - lastRan_ - 1.0));
             // Where the long ones came: the phase and window found once the stall is over.
             if (late > kLongStallMs)
-                ++longStalls_[std::string(PhaseName(form_.cycle().phase())) + "/" +
+                ++longStalls_[std::string(PhaseName(cabinet_.cycle().phase())) + "/" +
                               DialogKind(QApplication::activeModalWidget()) + " ran " +
                               std::to_string(static_cast<int>(ran - lastRan_)) + " ms"];
         }
@@ -511,14 +514,14 @@ class StallProbe {
             dialog->accept();
             return;
         }
-        if (form_.busy() || form_.autoplay().running())
+        if (cabinet_.busy() || cabinet_.autoplay().running())
             return;
         if (!started_) {
             // Start-up is over: the game is idle for the first time.
             started_ = true;
             first_ = session_.settled().account.spins;
-            if (!form_.options().quickPlay)
-                form_.action(QStringLiteral("quickPlay"))->trigger();
+            if (!cabinet_.options().quickPlay)
+                cabinet_.action(QStringLiteral("quickPlay"))->trigger();
             began_ = Clock::now();
             probe_.start();
         }
@@ -528,13 +531,13 @@ class StallProbe {
             return;
         }
         if (!session_.CanStakeSpin()) {
-            form_.action(QStringLiteral("borrow"))->trigger();
+            cabinet_.action(QStringLiteral("borrow"))->trigger();
             return;
         }
         AutoplayPlan plan;
         plan.spins = spins_ - played;
         plan.stopOnBonus = false;
-        form_.RunAutoplay(plan);
+        cabinet_.RunAutoplay(plan);
     }
 
     void Finish(int played) {
@@ -571,10 +574,10 @@ class StallProbe {
                     busy_.empty() ? 0.0 : busy_[busy_.size() * 999 / 1000],
                     busy_.empty() ? 0.0 : busy_.back());
         std::fflush(stdout);
-        form_.EndSession();
+        cabinet_.EndSession();
     }
 
-    CabinetWindow& form_;
+    CabinetWindow& cabinet_;
     GameSession& session_;
     const int spins_;
     QTimer probe_;
@@ -627,17 +630,17 @@ int PlayGame(int argc, char** argv, const EventLog& log, Attach attach) {
         SeedFromClock,
     };
     environment.audioSilent = audio.silent();
-    CabinetWindow form(environment);
-    messages.SetParent(&form);
-    messages.SetTitle(form.windowTitle());
-    TerminationSignals endSignals([&form, &log](int signal) {
+    CabinetWindow cabinet(environment);
+    messages.SetParent(&cabinet);
+    messages.SetTitle(cabinet.windowTitle());
+    TerminationSignals endSignals([&cabinet, &log](int signal) {
         log.Note("signal " + std::to_string(signal));
-        form.EndSession();
+        cabinet.EndSession();
     });
-    QObject::connect(&app, &QGuiApplication::commitDataRequest, &form,
-                     [&form](QSessionManager&) { form.EndSession(); });
-    form.show();
-    auto player = attach(form, session, sound);
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &cabinet,
+                     [&cabinet](QSessionManager&) { cabinet.EndSession(); });
+    cabinet.show();
+    auto player = attach(cabinet, session, sound);
     player->Start();
     log.Note("ready");
     const int status = QApplication::exec();
@@ -657,10 +660,11 @@ int Play(int argc, char** argv) {
                                    ? static_cast<std::uint32_t>(std::strtoul(argv[3], nullptr, 10))
                                    : std::random_device{}();
     log.Note("start " + std::to_string(seed) + " " + std::to_string(::getpid()));
-    return PlayGame(argc, argv, log,
-                    [&log, seed](CabinetWindow& form, GameSession& session, WatchedSound& sound) {
-                        return std::make_unique<RandomPlayer>(form, session, sound, log, seed);
-                    });
+    return PlayGame(
+        argc, argv, log,
+        [&log, seed](CabinetWindow& cabinet, GameSession& session, WatchedSound& sound) {
+            return std::make_unique<RandomPlayer>(cabinet, session, sound, log, seed);
+        });
 }
 
 int Stalls(int argc, char** argv) {
@@ -674,10 +678,10 @@ int Stalls(int argc, char** argv) {
     ::setenv("XDG_CONFIG_HOME", (fs::path(folder) / "config").c_str(), 1);
     ::setenv("XDG_DATA_HOME", (fs::path(folder) / "data").c_str(), 1);
     const EventLog log(nullptr);
-    const int status = PlayGame(argc, argv, log,
-                                [spins](CabinetWindow& form, GameSession& session, WatchedSound&) {
-                                    return std::make_unique<StallProbe>(form, session, spins);
-                                });
+    const int status = PlayGame(
+        argc, argv, log, [spins](CabinetWindow& cabinet, GameSession& session, WatchedSound&) {
+            return std::make_unique<StallProbe>(cabinet, session, spins);
+        });
     std::error_code ignored;
     fs::remove_all(folder, ignored);
     return status;

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quillane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Settles spins through the game session and the ledger's writer thread, as the cabinet does but
 // without a window: every spin, bonus game, borrow and slot save is committed the moment it is
 // settled. At the end the writer is drained and a fresh ledger, as the next start makes it, must

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Quillane developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Processor use of the real game over ten spins under Xvfb: the reel animation and the count-up
 # wait on the clock between frames, so most of the time the game should sleep.
 # usage: spin_cpu.sh QUILLANE [SECONDS_PER_SPIN]

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quillane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -33,39 +36,40 @@ testing::StandaloneCabinet& Shared() {
 }
 
 void BM_Redraw(benchmark::State& state) {
-    CabinetWindow& form = *Shared().form;
+    CabinetWindow& cabinet = *Shared().window;
     for (auto _ : state)
-        form.Redraw();
-    state.SetLabel("layout width " + std::to_string(form.cabinetGeometry().layoutWidth));
+        cabinet.Redraw();
+    state.SetLabel("layout width " + std::to_string(cabinet.cabinetGeometry().layoutWidth));
 }
 BENCHMARK(BM_Redraw)->Unit(benchmark::kMillisecond);
 
 void BM_ReelMotionFrame(benchmark::State& state) {
-    CabinetWindow& form = *Shared().form;
+    CabinetWindow& cabinet = *Shared().window;
     int offset = 0;
     for (auto _ : state) {
         for (int reel = 0; reel < 5; ++reel)
-            form.painter().DrawReelMotion(reel,
-                                          (offset + 97 * reel) % form.cabinetGeometry().motionHeight);
-        offset = (offset + form.cabinetGeometry().Scale(61)) % form.cabinetGeometry().motionHeight;
+            cabinet.painter().DrawReelMotion(
+                reel, (offset + 97 * reel) % cabinet.cabinetGeometry().motionHeight);
+        offset =
+            (offset + cabinet.cabinetGeometry().Scale(61)) % cabinet.cabinetGeometry().motionHeight;
     }
-    state.SetLabel("layout width " + std::to_string(form.cabinetGeometry().layoutWidth));
+    state.SetLabel("layout width " + std::to_string(cabinet.cabinetGeometry().layoutWidth));
 }
 BENCHMARK(BM_ReelMotionFrame)->Unit(benchmark::kMicrosecond);
 
 // A window manager's resize: the pictures prepared again for the new width and the surface
 // redrawn, between two sizes of the screen that differ by a few pixels.
 void BM_Relayout(benchmark::State& state) {
-    CabinetWindow& form = *Shared().form;
-    form.showNormal();
-    const QSize full = form.size();
+    CabinetWindow& cabinet = *Shared().window;
+    cabinet.showNormal();
+    const QSize full = cabinet.size();
     bool smaller = false;
     for (auto _ : state) {
         smaller = !smaller;
-        form.resize(full - (smaller ? QSize(8, 6) : QSize(0, 0)));
+        cabinet.resize(full - (smaller ? QSize(8, 6) : QSize(0, 0)));
         QApplication::processEvents();
     }
-    state.SetLabel("layout width " + std::to_string(form.cabinetGeometry().layoutWidth));
+    state.SetLabel("layout width " + std::to_string(cabinet.cabinetGeometry().layoutWidth));
 }
 BENCHMARK(BM_Relayout)->Unit(benchmark::kMillisecond);
 

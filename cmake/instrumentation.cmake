@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Quillane developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Builds that look for faults rather than play: the sanitizers, and the libFuzzer targets.
 option(QUILLANE_SANITIZE "Build with AddressSanitizer and UndefinedBehaviorSanitizer" OFF)
 option(QUILLANE_FUZZ "Build the libFuzzer targets of tests/fuzz (clang only)" OFF)

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Quillane developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The Debian package, made by `cpack -G DEB` in the build directory (scripts/package.sh). The
 # libraries' packages come from dpkg-shlibdeps; what the game only loads at run time is named here.
 set(QUILLANE_MAINTAINER "Quillane developers <developers@quillane.org>" CACHE STRING
@@ -22,6 +25,7 @@ headless and reports their return.")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://quillane.org)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${QUILLANE_MAINTAINER}")
 set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)

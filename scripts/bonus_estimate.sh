@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Quillane developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Estimates again what a bonus game pays at each bet and rewrites src/core/bonus_estimate_table.cpp,
 # from which the statistics window and the payoff chart give the bonus game's share of the return.
 # Run it when the bonus game's rules or its dealing change. Usage: bash scripts/bonus_estimate.sh

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Quillane developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Builds the libFuzzer targets with clang in build-fuzz and runs each for the seconds given (30
 # by default), starting from the seeds in tests/fuzz/corpus. New inputs stay in build-fuzz, an
 # input that fails in build-fuzz/artifacts. Prints each target's executions and result.

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Quillane developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Builds the game and its tests with AddressSanitizer and UndefinedBehaviorSanitizer in
 # build-asan and runs the tests there, the soak among them. The end-to-end tests drive the real
 # program under Xvfb and stay with scripts/test.sh.

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Quillane developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Takes the screenshots that the AppStream metainfo shows from the real program, built in build/,
 # under Xvfb and openbox: the cabinet as a new game shows it and the payoff chart, into
 # assets/screenshots/. HOME and the XDG directories are temporary, so no saved game is touched.

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Quillane developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs the Debian packages the game, its tests and its tools need, when any is missing.
 set -euo pipefail
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quillane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // quillane-bonus-estimate: estimates what a bonus game pays, per credit of the last slot bet, for
 // every bet the keys can place, and writes the table the game shows its bonus share from
 // (src/core/bonus_estimate_table.cpp). scripts/bonus_estimate.sh runs it; see README.md.
@@ -108,6 +111,8 @@ int main(int argc, char** argv) {
     const std::array<std::int32_t, kBetCount> bets = KeyBets();
     const auto n = static_cast<long double>(games);
     std::printf(
+        "// SPDX-FileCopyrightText: 2026 Quillane developers\n"
+        "// SPDX-License-Identifier: GPL-3.0-or-later\n\n"
         "// Made by quillane-bonus-estimate --games %llu --seed %llu (tools/bonus_estimate.cpp,\n"
         "// run by scripts/bonus_estimate.sh). Do not edit by hand.\n"
         "#include \"core/return_figures.h\"\n\n"

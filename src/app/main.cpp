@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quillane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include <QApplication>
 #include <QLocale>
 #include <QSessionManager>
@@ -21,7 +24,7 @@
 #include "storage/game_ledger.h"
 #include "storage/instance_lock.h"
 #include "storage/paths.h"
-#include "ui/cabinet_window.h"
+#include "ui/cabinet/cabinet_window.h"
 
 namespace {
 
@@ -136,21 +139,22 @@ int main(int argc, char** argv) {
         SeedFromClock,
     };
     environment.audioSilent = audio.silent();
-    CabinetWindow form(environment);
-    messages.SetParent(&form);
-    messages.SetTitle(form.windowTitle());
+    CabinetWindow cabinet(environment);
+    messages.SetParent(&cabinet);
+    messages.SetTitle(cabinet.windowTitle());
     if (lock && lock->state() == InstanceLock::State::Held) {
-        channel->Listen([&form] {
-            form.setWindowState((form.windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
-            form.raise();
-            form.activateWindow();
+        channel->Listen([&cabinet] {
+            cabinet.setWindowState((cabinet.windowState() & ~Qt::WindowMinimized) |
+                                   Qt::WindowActive);
+            cabinet.raise();
+            cabinet.activateWindow();
         });
     }
     // A signal, or the desktop's logout, ends the game as File > Exit does, asking nothing.
-    TerminationSignals endSignals([&form](int) { form.EndSession(); });
-    QObject::connect(&app, &QGuiApplication::commitDataRequest, &form,
-                     [&form](QSessionManager&) { form.EndSession(); });
-    form.show();
+    TerminationSignals endSignals([&cabinet](int) { cabinet.EndSession(); });
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &cabinet,
+                     [&cabinet](QSessionManager&) { cabinet.EndSession(); });
+    cabinet.show();
     const int status = QApplication::exec();
     writerAtExit = nullptr;
     if (const auto refusal = ledger.writer().Flush())

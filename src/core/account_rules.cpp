@@ -1,7 +1,12 @@
+// SPDX-FileCopyrightText: 2026 Quillane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "core/account_rules.h"
 
 #include <cstdio>
 #include <limits>
+
+#include "core/digit_groups.h"
 
 namespace quillane {
 namespace {
@@ -16,18 +21,6 @@ std::string Amount(std::int32_t amount, const NumberStyle& style) {
     if (const auto dot = s.find('.'); dot != std::string::npos && !style.decimalPoint.empty())
         s.replace(dot, 1, style.decimalPoint);
     return s;
-}
-
-// A number not below zero, its digits grouped in threes from the right.
-std::string Grouped(std::int32_t number, const NumberStyle& style) {
-    const std::string digits = std::to_string(number);
-    std::string out;
-    for (std::size_t i = 0; i < digits.size(); ++i) {
-        if (i > 0 && (digits.size() - i) % 3 == 0)
-            out += style.thousandsSeparator;
-        out += digits[i];
-    }
-    return out;
 }
 
 }  // namespace
@@ -47,7 +40,7 @@ std::optional<std::string> BorrowRefusal(std::int32_t amount, std::int32_t credi
     if (std::int64_t{credits} + amount > kMost || std::int64_t{borrowed} + amount > kMost) {
         return "You cannot borrow " + std::to_string(amount) +
                " more credits: the credits and the borrowed credits cannot go past " +
-               Grouped(kMost, style) + ".";
+               GroupedDigits(kMost, style.thousandsSeparator) + ".";
     }
     return std::nullopt;
 }

@@ -1,7 +1,12 @@
+// SPDX-FileCopyrightText: 2026 Quillane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "core/bingo.h"
 
 #include <algorithm>
 #include <bit>
+#include <iterator>
+#include <span>
 
 namespace quillane {
 
@@ -39,17 +44,19 @@ constexpr std::uint32_t Cells(const char* names) {
 }
 
 constexpr std::uint32_t kFreeBit = 1u << kFreeCell;
-constexpr std::uint32_t kAllCells = (1u << kCardCells) - 1;
 
-constexpr std::uint32_t kLargePlus = Cells("B3 I3 G3 O3 N1 N2 N4 N5");
-constexpr std::uint32_t kLargeX = Cells("B1 I2 G4 O5 O1 G2 I4 B5");
-constexpr std::uint32_t kFourCorners = Cells("B1 O1 B5 O5");
-constexpr std::uint32_t kInsideCorners = Cells("I2 G2 I4 G4");
-constexpr std::uint32_t kSolidDiamond = Cells("N1 I2 N2 G2 B3 I3 G3 O3 I4 N4 G4 N5");
-constexpr std::uint32_t kSmallDiamond = Cells("N2 I3 G3 N4");
-constexpr std::uint32_t kLargeDiamond = Cells("N1 I2 G2 B3 O3 I4 G4 N5");
-constexpr std::uint32_t kPictureFrame = Cells("B1 I1 N1 G1 O1 B5 I5 N5 G5 O5 B2 B3 B4 O2 O3 O4");
-constexpr std::uint32_t kSmallFrame = Cells("I2 N2 G2 I3 G3 I4 N4 G4");
+// Shapes of one mask each, as arrays so that every pattern is a list of shapes.
+constexpr std::uint32_t kLargePlus[] = {Cells("B3 I3 G3 O3 N1 N2 N4 N5")};
+constexpr std::uint32_t kLargeX[] = {Cells("B1 I2 G4 O5 O1 G2 I4 B5")};
+constexpr std::uint32_t kFourCorners[] = {Cells("B1 O1 B5 O5")};
+constexpr std::uint32_t kInsideCorners[] = {Cells("I2 G2 I4 G4")};
+constexpr std::uint32_t kSolidDiamond[] = {Cells("N1 I2 N2 G2 B3 I3 G3 O3 I4 N4 G4 N5")};
+constexpr std::uint32_t kSmallDiamond[] = {Cells("N2 I3 G3 N4")};
+constexpr std::uint32_t kLargeDiamond[] = {Cells("N1 I2 G2 B3 O3 I4 G4 N5")};
+constexpr std::uint32_t kPictureFrame[] = {
+    Cells("B1 I1 N1 G1 O1 B5 I5 N5 G5 O5 B2 B3 B4 O2 O3 O4")};
+constexpr std::uint32_t kSmallFrame[] = {Cells("I2 N2 G2 I3 G3 I4 N4 G4")};
+constexpr std::uint32_t kAllCells[] = {(1u << kCardCells) - 1};
 
 // Columns B to O, rows 1 to 5, then the two diagonals.
 constexpr std::uint32_t kLines[] = {
@@ -59,11 +66,16 @@ constexpr std::uint32_t kLines[] = {
     Cells("B5 I5 N5 G5 O5"), Cells("B1 I2 N3 G4 O5"), Cells("O1 G2 N3 I4 B5"),
 };
 // The lines that keep clear of the free space: columns B, I, G, O and rows 1, 2, 4, 5.
-constexpr std::uint32_t kHardLines[] = {
-    Cells("B1 B2 B3 B4 B5"), Cells("I1 I2 I3 I4 I5"), Cells("G1 G2 G3 G4 G5"),
-    Cells("O1 O2 O3 O4 O5"), Cells("B1 I1 N1 G1 O1"), Cells("B2 I2 N2 G2 O2"),
-    Cells("B4 I4 N4 G4 O4"), Cells("B5 I5 N5 G5 O5"),
-};
+constexpr std::size_t kHardLineCount = 8;
+constexpr std::array<std::uint32_t, kHardLineCount> kHardLines = [] {
+    std::array<std::uint32_t, kHardLineCount> hard{};
+    std::size_t n = 0;
+    for (std::uint32_t line : kLines)
+        if ((line & kFreeBit) == 0)
+            hard.at(n++) = line;
+    return hard;
+}();
+static_assert(std::ranges::find(kHardLines, 0u) == kHardLines.end(), "every hard line found");
 constexpr std::uint32_t kStamps[] = {
     Cells("B1 I1 B2 I2"),
     Cells("B4 I4 B5 I5"),
@@ -71,16 +83,33 @@ constexpr std::uint32_t kStamps[] = {
     Cells("G4 O4 G5 O5"),
 };
 
-template <std::size_t N>
-int CompleteCount(std::uint32_t marks, const std::uint32_t (&shapes)[N]) {
-    int count = 0;
-    for (std::uint32_t shape : shapes)
-        count += (marks & shape) == shape;
-    return count;
-}
+// A pattern is `needed` of its shapes covered; most have one shape.
+struct PatternShapes {
+    std::span<const std::uint32_t> shapes;
+    std::size_t needed = 1;
+};
 
-bool Covers(std::uint32_t marks, std::uint32_t shape) {
-    return (marks & shape) == shape;
+constexpr std::size_t kMaxShapes = std::size(kLines);
+
+// In the order of Pattern.
+constexpr std::array<PatternShapes, kPatternCount> kShapes = {{
+    {kLargePlus},
+    {kLargeX},
+    {kFourCorners},
+    {kInsideCorners},
+    {kSolidDiamond},
+    {kSmallDiamond},
+    {kLargeDiamond},
+    {kPictureFrame},
+    {kSmallFrame},
+    {kLines},
+    {kHardLines, 2},
+    {kStamps},
+    {kAllCells},
+}};
+
+const PatternShapes& ShapesOf(Pattern pattern) {
+    return kShapes[static_cast<std::size_t>(pattern)];
 }
 
 // The call that marks the last of the shape's cells.
@@ -91,83 +120,26 @@ int LastCall(const CellCalls& calls, std::uint32_t shape) {
     return last;
 }
 
-// The calls completing each of the shapes, in order.
-template <std::size_t N>
-std::array<int, N> LastCalls(const CellCalls& calls, const std::uint32_t (&shapes)[N]) {
-    std::array<int, N> last;
-    for (std::size_t i = 0; i < N; ++i)
-        last[i] = LastCall(calls, shapes[i]);
-    std::sort(last.begin(), last.end());
-    return last;
-}
-
 }  // namespace
 
 bool HasPattern(std::uint32_t marks, Pattern pattern) {
     marks |= kFreeBit;
-    switch (pattern) {
-        case Pattern::LargePlus:
-            return Covers(marks, kLargePlus);
-        case Pattern::LargeX:
-            return Covers(marks, kLargeX);
-        case Pattern::FourCorners:
-            return Covers(marks, kFourCorners);
-        case Pattern::InsideCorners:
-            return Covers(marks, kInsideCorners);
-        case Pattern::SolidDiamond:
-            return Covers(marks, kSolidDiamond);
-        case Pattern::SmallDiamond:
-            return Covers(marks, kSmallDiamond);
-        case Pattern::LargeDiamond:
-            return Covers(marks, kLargeDiamond);
-        case Pattern::PictureFrame:
-            return Covers(marks, kPictureFrame);
-        case Pattern::SmallFrame:
-            return Covers(marks, kSmallFrame);
-        case Pattern::AnyBingo:
-            return CompleteCount(marks, kLines) > 0;
-        case Pattern::DoubleHardWay:
-            return CompleteCount(marks, kHardLines) >= 2;
-        case Pattern::PostageStamp:
-            return CompleteCount(marks, kStamps) > 0;
-        case Pattern::Blackout:
-            return Covers(marks, kAllCells);
-    }
-    return false;
+    const PatternShapes& p = ShapesOf(pattern);
+    std::size_t covered = 0;
+    for (std::uint32_t shape : p.shapes)
+        covered += (marks & shape) == shape;
+    return covered >= p.needed;
 }
 
 int CompletingCall(const CellCalls& calls, Pattern pattern) {
     CellCalls withFree = calls;
     withFree[kFreeCell] = 0;
-    switch (pattern) {
-        case Pattern::LargePlus:
-            return LastCall(withFree, kLargePlus);
-        case Pattern::LargeX:
-            return LastCall(withFree, kLargeX);
-        case Pattern::FourCorners:
-            return LastCall(withFree, kFourCorners);
-        case Pattern::InsideCorners:
-            return LastCall(withFree, kInsideCorners);
-        case Pattern::SolidDiamond:
-            return LastCall(withFree, kSolidDiamond);
-        case Pattern::SmallDiamond:
-            return LastCall(withFree, kSmallDiamond);
-        case Pattern::LargeDiamond:
-            return LastCall(withFree, kLargeDiamond);
-        case Pattern::PictureFrame:
-            return LastCall(withFree, kPictureFrame);
-        case Pattern::SmallFrame:
-            return LastCall(withFree, kSmallFrame);
-        case Pattern::AnyBingo:
-            return LastCalls(withFree, kLines)[0];
-        case Pattern::DoubleHardWay:
-            return LastCalls(withFree, kHardLines)[1];
-        case Pattern::PostageStamp:
-            return LastCalls(withFree, kStamps)[0];
-        case Pattern::Blackout:
-            return LastCall(withFree, kAllCells);
-    }
-    return 0;
+    const PatternShapes& p = ShapesOf(pattern);
+    std::array<int, kMaxShapes> last{};
+    for (std::size_t i = 0; i < p.shapes.size(); ++i)
+        last[i] = LastCall(withFree, p.shapes[i]);
+    std::sort(last.begin(), last.begin() + static_cast<std::ptrdiff_t>(p.shapes.size()));
+    return last[p.needed - 1];
 }
 
 std::uint32_t BingoCard::Marks() const {

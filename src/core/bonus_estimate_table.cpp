@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quillane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Made by quillane-bonus-estimate --games 1000000 --seed 1 (tools/bonus_estimate.cpp,
 // run by scripts/bonus_estimate.sh). Do not edit by hand.
 #include "core/return_figures.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quillane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "platform/asset_files.h"
 
 #include <QByteArray>
@@ -55,7 +58,7 @@ std::optional<std::filesystem::path> FindFileNoCase(const std::filesystem::path&
 
 std::filesystem::path ProgramDataDirectory(const std::filesystem::path& programFile) {
     const std::filesystem::path directory = programFile.parent_path();
-    if (directory.filename() == "bin") {
+    if (directory.filename() == "games" || directory.filename() == "bin") {
         std::filesystem::path shared = directory.parent_path() / "share" / "quillane";
         std::error_code error;
         if (std::filesystem::is_directory(shared, error))

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quillane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 #include <QImage>
@@ -16,8 +19,9 @@ namespace quillane {
 std::optional<std::filesystem::path> FindFileNoCase(const std::filesystem::path& directory,
                                                     std::string_view name);
 
-// Where the program's own sounds, music, sheets and manual lie: share/quillane beside the bin/
-// directory of an installed program, else the program's own directory, as in the build tree.
+// Where the program's own sounds, music, sheets and manual lie: share/quillane beside the games/
+// (or bin/) directory of an installed program, else the program's own directory, as in the
+// build tree.
 std::filesystem::path ProgramDataDirectory(const std::filesystem::path& programFile);
 
 // The directories a file the player may replace is looked for in, in order: the player's data

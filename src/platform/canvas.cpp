@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quillane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "platform/canvas.h"
 
 #include <QFontMetrics>
@@ -38,54 +41,56 @@ void Canvas::Draw(const QRect& dest, const QImage& picture, const QRect& source)
     if (dest.isEmpty() || source.isEmpty() || picture.isNull())
         return;
     QPainter p(&surface_);
-    switch (copyMode_) {
-        case CopyMode::Copy:
-            p.setCompositionMode(QPainter::CompositionMode_Source);
-            break;
-        case CopyMode::And:
-            p.setCompositionMode(QPainter::RasterOp_SourceAndDestination);
-            break;
-        case CopyMode::Or:
-            p.setCompositionMode(QPainter::RasterOp_SourceOrDestination);
-            break;
-    }
+    p.setCompositionMode(QPainter::CompositionMode_Source);
     p.drawImage(dest, picture, source);
     Changed(dest);
 }
 
-void Canvas::FillRect(int left, int top, int right, int bottom) {
+void Canvas::DrawMasked(const QRect& dest, const QImage& picture, const QImage& mask,
+                        const QRect& source) {
+    if (dest.isEmpty() || source.isEmpty() || picture.isNull() || mask.isNull())
+        return;
+    QPainter p(&surface_);
+    p.setCompositionMode(QPainter::RasterOp_SourceAndDestination);
+    p.drawImage(dest, mask, source);
+    p.setCompositionMode(QPainter::RasterOp_SourceOrDestination);
+    p.drawImage(dest, picture, source);
+    Changed(dest);
+}
+
+void Canvas::PaintBox(int left, int top, int right, int bottom,
+                      const std::function<void(QPainter&, const QRect&)>& paint) {
     const QRect area(QPoint(left, top), QPoint(right - 1, bottom - 1));
     if (area.isEmpty())
         return;
     QPainter p(&surface_);
-    p.fillRect(area, brushColor_);
+    paint(p, area);
     Changed(area);
+}
+
+void Canvas::FillRect(int left, int top, int right, int bottom) {
+    PaintBox(left, top, right, bottom,
+             [this](QPainter& p, const QRect& area) { p.fillRect(area, brushColor_); });
 }
 
 void Canvas::Rectangle(int left, int top, int right, int bottom) {
-    const QRect area(QPoint(left, top), QPoint(right - 1, bottom - 1));
-    if (area.isEmpty())
-        return;
-    QPainter p(&surface_);
-    if (!brushClear_)
-        p.fillRect(area, brushColor_);
-    p.setPen(QPen(penColor_, 1));
-    p.setBrush(Qt::NoBrush);
-    p.drawRect(area.adjusted(0, 0, -1, -1));
-    Changed(area);
+    PaintBox(left, top, right, bottom, [this](QPainter& p, const QRect& area) {
+        if (!brushClear_)
+            p.fillRect(area, brushColor_);
+        p.setPen(QPen(penColor_, 1));
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(area.adjusted(0, 0, -1, -1));
+    });
 }
 
 void Canvas::Ellipse(int left, int top, int right, int bottom) {
-    const QRect area(QPoint(left, top), QPoint(right - 1, bottom - 1));
-    if (area.isEmpty())
-        return;
-    QPainter p(&surface_);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(penColor_, penWidth_));
-    p.setBrush(brushClear_ ? QBrush(Qt::NoBrush) : QBrush(brushColor_));
-    const qreal inset = penWidth_ / 2.0;
-    p.drawEllipse(QRectF(area).adjusted(inset, inset, -inset, -inset));
-    Changed(area);
+    PaintBox(left, top, right, bottom, [this](QPainter& p, const QRect& area) {
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(QPen(penColor_, penWidth_));
+        p.setBrush(brushClear_ ? QBrush(Qt::NoBrush) : QBrush(brushColor_));
+        const qreal inset = penWidth_ / 2.0;
+        p.drawEllipse(QRectF(area).adjusted(inset, inset, -inset, -inset));
+    });
 }
 
 void Canvas::LineTo(int x, int y) {
@@ -116,10 +121,10 @@ void Canvas::SetPixel(int x, int y, QColor color) {
     Changed(QRect(x, y, 1, 1));
 }
 
-void Canvas::TextOut(int x, int y, const QString& text) {
+void Canvas::DrawText(int x, int y, const QString& text) {
     if (text.isEmpty())
         return;
-    const QRect area(QPoint(x, y), TextExtent(text));
+    const QRect area(QPoint(x, y), TextSize(text));
     QPainter p(&surface_);
     if (!brushClear_)
         p.fillRect(area, brushColor_);
@@ -133,7 +138,7 @@ void Canvas::TextOut(int x, int y, const QString& text) {
     }
 }
 
-QSize Canvas::TextExtent(const QString& text) const {
+QSize Canvas::TextSize(const QString& text) const {
     const QFontMetrics metrics(font_);
     return {metrics.horizontalAdvance(text), metrics.height()};
 }

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quillane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 #include <QColor>
@@ -8,15 +11,15 @@
 #include <QString>
 #include <functional>
 
+class QPainter;
+
 namespace quillane {
 
-// Drawing on a window's retained surface in the manner of a GDI device context: a brush, a pen,
-// a font and a copy mode are set, then rectangles, lines, text and pictures are drawn with them.
-// Rectangles are given by their left, top, right and bottom edges; right and bottom are outside.
+// Drawing on a window's retained surface: a brush, a pen and a font are set, then rectangles,
+// lines, text and pictures are drawn with them. Rectangles are given by their left, top, right
+// and bottom edges; right and bottom are outside.
 class Canvas {
   public:
-    enum class CopyMode { Copy, And, Or };
-
     explicit Canvas(QImage& surface);
 
     // Told the area each operation changed, so the window can show it.
@@ -28,7 +31,6 @@ class Canvas {
     int width() const { return surface_.width(); }
     int height() const { return surface_.height(); }
 
-    void SetCopyMode(CopyMode mode) { copyMode_ = mode; }
     void SetBrushColor(QColor color) { brushColor_ = color; }
     QColor brushColor() const { return brushColor_; }
     // A clear brush fills nothing: text goes on a transparent background.
@@ -41,8 +43,12 @@ class Canvas {
     void SetFontColor(QColor color) { fontColor_ = color; }
 
     // Copies `source` from the picture stretched into `dest`, pixel for pixel when the sizes
-    // match, nearest-neighbour otherwise, combined with the surface by the copy mode.
+    // match, nearest-neighbour otherwise.
     void Draw(const QRect& dest, const QImage& picture, const QRect& source);
+    // A sprite: the surface is kept where the mask is white and cleared where it is black, then
+    // the picture (black outside its shape) is laid over it. Both share `source`.
+    void DrawMasked(const QRect& dest, const QImage& picture, const QImage& mask,
+                    const QRect& source);
 
     void FillRect(int left, int top, int right, int bottom);
     // Outlined with the pen, filled with the brush unless it is clear.
@@ -57,16 +63,19 @@ class Canvas {
     void SetPixel(int x, int y, QColor color);
 
     // Text whose top-left corner is at (x, y); on the brush colour unless the brush is clear.
-    void TextOut(int x, int y, const QString& text);
-    QSize TextExtent(const QString& text) const;
+    void DrawText(int x, int y, const QString& text);
+    QSize TextSize(const QString& text) const;
 
   private:
     void Changed(const QRect& area);
+    // Paints the box from (left, top) up to but not including (right, bottom), unless it is
+    // empty, and reports it changed.
+    void PaintBox(int left, int top, int right, int bottom,
+                  const std::function<void(QPainter&, const QRect&)>& paint);
 
     QImage& surface_;
     std::function<void(const QRect&)> listener_;
     std::function<void(const QString&, const QRect&)> textListener_;
-    CopyMode copyMode_ = CopyMode::Copy;
     QColor brushColor_ = Qt::white;
     bool brushClear_ = false;
     QColor penColor_ = Qt::black;

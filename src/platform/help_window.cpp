@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quillane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "platform/help_window.h"
 
 #include <QFile>
@@ -6,6 +9,11 @@
 #include <system_error>
 
 namespace quillane {
+namespace {
+
+constexpr QSize kFirstSize(720, 640);  // the manual's window when it first opens
+
+}  // namespace
 
 HelpWindow::HelpWindow(std::filesystem::path manual, Messages& messages)
     : manual_(std::move(manual)), messages_(messages) {}
@@ -36,7 +44,7 @@ void HelpWindow::Show(const QString& anchor) {
         browser_ = new QTextBrowser;
         browser_->setAttribute(Qt::WA_DeleteOnClose);
         browser_->setOpenExternalLinks(false);
-        browser_->resize(720, 640);
+        browser_->resize(kFirstSize);
     }
     QUrl url = QUrl::fromLocalFile(QString::fromStdString(manual_.string()));
     browser_->setSource(url);

@@ -1,8 +1,12 @@
+// SPDX-FileCopyrightText: 2026 Quillane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "sim/options.h"
 
 #include <algorithm>
 #include <array>
 #include <charconv>
+#include <iterator>
 #include <limits>
 
 namespace quillane::sim {
@@ -85,8 +89,26 @@ std::variant<Options, UsageError> ParseOptions(const std::vector<std::string>& a
             return UsageError{"option " + name + " needs " + what};
         };
 
-        if (name == "--jsonl" || name == "--json" || name == "--exact" || name == "--par" ||
-            name == "--no-bonus" || name == "--help" || name == "-h") {
+        // The options that take one of a few numbers.
+        const struct {
+            const char* option;
+            std::array<int, 5> allowed;
+            const char* expected;
+            int& into;
+        } choices[] = {{"--lines", {1, 3, 5, 7, 9}, "1, 3, 5, 7 or 9", options.lines},
+                       {"--credits", {1, 2, 3, 5, 10}, "1, 2, 3, 5 or 10", options.credits},
+                       {"--card", {0, 1, 2, 3, 4}, "a card from 0 to 4", options.card}};
+        const auto choice = std::find_if(std::begin(choices), std::end(choices),
+                                         [&](const auto& c) { return name == c.option; });
+
+        if (choice != std::end(choices)) {
+            auto text = value();
+            auto chosen = text ? ParseChoice(*text, choice->allowed) : std::nullopt;
+            if (!chosen)
+                return bad(choice->expected);
+            choice->into = *chosen;
+        } else if (name == "--jsonl" || name == "--json" || name == "--exact" || name == "--par" ||
+                   name == "--no-bonus" || name == "--help" || name == "-h") {
             if (auto error = flag())
                 return *error;
             if (name == "--jsonl")
@@ -114,30 +136,12 @@ std::variant<Options, UsageError> ParseOptions(const std::vector<std::string>& a
                 return bad("a whole number of spins up to 1000000000000");
             options.spins = *spins;
             spinsGiven = true;
-        } else if (name == "--lines") {
-            auto text = value();
-            auto lines = text ? ParseChoice(*text, std::array{1, 3, 5, 7, 9}) : std::nullopt;
-            if (!lines)
-                return bad("1, 3, 5, 7 or 9");
-            options.lines = *lines;
-        } else if (name == "--credits") {
-            auto text = value();
-            auto credits = text ? ParseChoice(*text, std::array{1, 2, 3, 5, 10}) : std::nullopt;
-            if (!credits)
-                return bad("1, 2, 3, 5 or 10");
-            options.credits = *credits;
         } else if (name == "--threads") {
             auto text = value();
             auto threads = text ? ParseUnsigned<unsigned>(*text) : std::nullopt;
             if (!threads || *threads < 1 || *threads > static_cast<unsigned>(kMaxThreads))
                 return bad("a number of threads from 1 to 256");
             options.threads = static_cast<int>(*threads);
-        } else if (name == "--card") {
-            auto text = value();
-            auto card = text ? ParseChoice(*text, std::array{0, 1, 2, 3, 4}) : std::nullopt;
-            if (!card)
-                return bad("a card from 0 to 4");
-            options.card = *card;
         } else {
             return UsageError{"unknown option " + args[i]};
         }

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quillane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "storage/game_file.h"
 
 #include <langinfo.h>
@@ -122,7 +125,7 @@ GameFileContents ReadGameFile(std::string_view text, const std::string& today) {
     if (profile::FindValue(text, kBonusSection, kBonusLinesKey, kNumberLength)) {
         contents.bonus = ReadBonus(text);
         if (!contents.bonus)
-            contents.unreadable.push_back("[" + std::string(kBonusSection) + "]");
+            contents.unreadable.push_back(std::string("[").append(kBonusSection).append("]"));
     }
     return contents;
 }

@@ -1,8 +1,12 @@
+// SPDX-FileCopyrightText: 2026 Quillane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "storage/history_json.h"
 
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <initializer_list>
 #include <limits>
 
 #include "core/paylines.h"
@@ -44,17 +48,31 @@ std::optional<std::array<std::int64_t, 3>> Triple(const Value& value,
     return result;
 }
 
+// A member that may be absent: absent leaves `into` as it is; present, it must be in range.
+template <class T>
+bool OptionalInteger(Members& members, std::string_view name, std::int64_t high, T& into) {
+    if (members.Find(name) == nullptr)
+        return true;
+    const auto n = members.Integer(name, 0, high);
+    if (n)
+        into = *n;  // in range, so it fits
+    return n.has_value();
+}
+
+// The object on a line, unless the line is longer than any this file writes.
+std::optional<Value> ParseLine(std::string_view line) {
+    if (line.size() > kMaxLineLength)
+        return std::nullopt;
+    return json::ParseObject(line);
+}
+
 std::optional<BonusRecord> DecodeBonus(const Value& value) {
     if (value.kind != Value::Kind::Object)
         return std::nullopt;
     Members members(value);
     BonusRecord bonus;
-    if (members.Find("card") != nullptr) {
-        const auto card = members.Integer("card", 0, kCardCount - 1);
-        if (!card)
-            return std::nullopt;
-        bonus.card = static_cast<int>(*card);
-    }
+    if (!OptionalInteger(members, "card", kCardCount - 1, bonus.card))
+        return std::nullopt;
     const Value* calls = members.Array("calls");
     const Value* patterns = members.Array("patterns");
     const auto payout = members.Integer("payout", 0, kInt32Max);
@@ -94,6 +112,45 @@ void Append(std::string& out, std::string_view name, std::int64_t value) {
     out += std::to_string(value);
 }
 
+// Number members, separated by commas.
+void AppendAll(std::string& out,
+               std::initializer_list<std::pair<std::string_view, std::int64_t>> members) {
+    bool first = true;
+    for (const auto& [name, value] : members) {
+        if (!first)
+            out += ',';
+        first = false;
+        Append(out, name, value);
+    }
+}
+
+// ',' and the member, when it has a value.
+template <class T>
+void AppendPresent(std::string& out, std::string_view name, const std::optional<T>& value) {
+    if (!value)
+        return;
+    out += ',';
+    Append(out, name, *value);
+}
+
+// "[...]" with each item written by `write`, separated by commas.
+template <class Items, class Write>
+void AppendArray(std::string& out, const Items& items, Write write) {
+    out += '[';
+    bool first = true;
+    for (const auto& item : items) {
+        if (!first)
+            out += ',';
+        first = false;
+        write(out, item);
+    }
+    out += ']';
+}
+
+void Numbers(std::string& out, const auto& numbers) {
+    AppendArray(out, numbers, [](std::string& o, auto n) { o += std::to_string(n); });
+}
+
 std::optional<PendingBonus> DecodePending(const Value& value) {
     if (value.kind != Value::Kind::Object)
         return std::nullopt;
@@ -105,19 +162,9 @@ std::optional<PendingBonus> DecodePending(const Value& value) {
         return std::nullopt;
     pending.linesBet = static_cast<int>(*lines);
     pending.creditsPerLine = static_cast<int>(*perLine);
-    if (members.Find("seed") != nullptr) {
-        const auto seed = members.Integer("seed", 0, std::numeric_limits<std::uint32_t>::max());
-        if (!seed)
-            return std::nullopt;
-        pending.seed = static_cast<std::uint32_t>(*seed);
-    }
-    if (members.Find("card") != nullptr) {
-        const auto card = members.Integer("card", 0, kCardCount - 1);
-        if (!card)
-            return std::nullopt;
-        pending.card = static_cast<int>(*card);
-    }
-    if (!members.Done())
+    if (!OptionalInteger(members, "seed", std::numeric_limits<std::uint32_t>::max(),
+                         pending.seed) ||
+        !OptionalInteger(members, "card", kCardCount - 1, pending.card) || !members.Done())
         return std::nullopt;
     return pending;
 }
@@ -131,29 +178,18 @@ std::string EncodeHistoryHeader(const HistoryHeader& header) {
     out += ",\"name\":" + json::Quote(header.game.name);
     out += ",\"date\":" + json::Quote(header.game.date);
     const Account& a = header.game.account;
-    for (const auto& [name, value] :
-         {std::pair<std::string_view, std::int32_t>{"credits", a.credits},
-          {"borrowed", a.borrowed},
-          {"spins", a.spins},
-          {"totalBets", a.totalBets},
-          {"bonusTotal", a.bonusTotal}}) {
-        out += ',';
-        Append(out, name, value);
-    }
+    out += ',';
+    AppendAll(out, {{"credits", a.credits},
+                    {"borrowed", a.borrowed},
+                    {"spins", a.spins},
+                    {"totalBets", a.totalBets},
+                    {"bonusTotal", a.bonusTotal}});
     if (header.bonus) {
         const PendingBonus& p = *header.bonus;
         out += ",\"pending\":{";
-        Append(out, "lines", p.linesBet);
-        out += ',';
-        Append(out, "perLine", p.creditsPerLine);
-        if (p.seed) {
-            out += ',';
-            Append(out, "seed", *p.seed);
-        }
-        if (p.card) {
-            out += ',';
-            Append(out, "card", *p.card);
-        }
+        AppendAll(out, {{"lines", p.linesBet}, {"perLine", p.creditsPerLine}});
+        AppendPresent(out, "seed", p.seed);
+        AppendPresent(out, "card", p.card);
         out += '}';
     }
     out += '}';
@@ -161,9 +197,7 @@ std::string EncodeHistoryHeader(const HistoryHeader& header) {
 }
 
 std::optional<HistoryHeader> DecodeHistoryHeader(std::string_view line) {
-    if (line.size() > kMaxLineLength)
-        return std::nullopt;
-    const std::optional<Value> document = json::ParseObject(line);
+    const std::optional<Value> document = ParseLine(line);
     if (!document)
         return std::nullopt;
     Members members(*document);
@@ -199,38 +233,21 @@ std::optional<HistoryHeader> DecodeHistoryHeader(std::string_view line) {
 
 std::string EncodeSpinRecord(const SpinRecord& record) {
     std::string out = "{";
-    Append(out, "v", kFormatVersion);
+    AppendAll(out, {{"v", kFormatVersion},
+                    {"time", record.time},
+                    {"bet", record.bet},
+                    {"lines", record.lines},
+                    {"perLine", record.creditsPerLine}});
+    out += ",\"reels\":";
+    AppendArray(out, record.window, [](std::string& o, const auto& column) { Numbers(o, column); });
+    out += ",\"lineWins\":";
+    AppendArray(out, record.lineWins, [](std::string& o, const LineWinRecord& win) {
+        Numbers(o, std::array<std::int64_t, 3>{win.line, win.count, win.pay});
+    });
     out += ',';
-    Append(out, "time", record.time);
-    out += ',';
-    Append(out, "bet", record.bet);
-    out += ',';
-    Append(out, "lines", record.lines);
-    out += ',';
-    Append(out, "perLine", record.creditsPerLine);
-    out += ",\"reels\":[";
-    for (std::size_t r = 0; r < record.window.size(); ++r) {
-        out += r == 0 ? "[" : ",[";
-        for (std::size_t row = 0; row < record.window[r].size(); ++row) {
-            if (row > 0)
-                out += ',';
-            out += std::to_string(record.window[r][row]);
-        }
-        out += ']';
-    }
-    out += "],\"lineWins\":[";
-    for (std::size_t i = 0; i < record.lineWins.size(); ++i) {
-        const LineWinRecord& win = record.lineWins[i];
-        out += i == 0 ? "[" : ",[";
-        out += std::to_string(win.line) + ',' + std::to_string(win.count) + ',' +
-               std::to_string(win.pay) + ']';
-    }
-    out += "],";
-    Append(out, "scatter", record.scatterWin);
-    out += ',';
-    Append(out, "balls", record.ballCount);
-    out += ',';
-    Append(out, "credits", record.creditsAfter);
+    AppendAll(out, {{"scatter", record.scatterWin},
+                    {"balls", record.ballCount},
+                    {"credits", record.creditsAfter}});
     if (record.bonus) {
         const BonusRecord& bonus = *record.bonus;
         out += ",\"bonus\":{";
@@ -238,20 +255,13 @@ std::string EncodeSpinRecord(const SpinRecord& record) {
             Append(out, "card", bonus.card);
             out += ',';
         }
-        out += "\"calls\":[";
-        for (std::size_t i = 0; i < bonus.calls.size(); ++i) {
-            if (i > 0)
-                out += ',';
-            out += std::to_string(bonus.calls[i]);
-        }
-        out += "],\"patterns\":[";
-        for (std::size_t i = 0; i < bonus.patterns.size(); ++i) {
-            const PatternRecord& p = bonus.patterns[i];
-            out += i == 0 ? "[" : ",[";
-            out += std::to_string(p.pattern) + ',' + std::to_string(p.call) + ',' +
-                   std::to_string(p.share) + ']';
-        }
-        out += "],";
+        out += "\"calls\":";
+        Numbers(out, bonus.calls);
+        out += ",\"patterns\":";
+        AppendArray(out, bonus.patterns, [](std::string& o, const PatternRecord& p) {
+            Numbers(o, std::array<std::int64_t, 3>{p.pattern, p.call, p.share});
+        });
+        out += ',';
         Append(out, "payout", bonus.payout);
         out += '}';
     }
@@ -260,9 +270,7 @@ std::string EncodeSpinRecord(const SpinRecord& record) {
 }
 
 std::optional<SpinRecord> DecodeSpinRecord(std::string_view line) {
-    if (line.size() > kMaxLineLength)
-        return std::nullopt;
-    const std::optional<Value> document = json::ParseObject(line);
+    const std::optional<Value> document = ParseLine(line);
     if (!document)
         return std::nullopt;
     Members members(*document);

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quillane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "storage/options_file.h"
 
 #include <array>
@@ -5,6 +8,8 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <type_traits>
+#include <variant>
 
 #include "storage/profile.h"
 
@@ -14,49 +19,92 @@ namespace {
 constexpr std::string_view kSection = "Options";
 constexpr std::size_t kMaxValueLength = 16;
 
-std::optional<long long> Number(const std::string& text, long long low, long long high) {
-    long long value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc() || end != text.data() + text.size() || value < low || value > high)
-        return std::nullopt;
-    return value;
+bool AnyNumber(long long) {
+    return true;
 }
 
-class Reader {
-  public:
-    explicit Reader(std::string text) : text_(std::move(text)) {}
-
-    std::optional<std::string> Value(std::string_view key) const {
-        return profile::FindValue(text_, kSection, key, kMaxValueLength);
-    }
-    void Flag(std::string_view key, bool& flag) const {
-        if (const auto v = Value(key); v == "1" || v == "0")
-            flag = *v == "1";
-    }
-    template <class Int>
-    void Integer(std::string_view key, Int& value, long long low, long long high) const {
-        if (const auto v = Value(key))
-            if (const auto n = Number(*v, low, high))
-                value = static_cast<Int>(*n);
-    }
-    // An empty value is "no limit".
-    void Limit(std::string_view key, std::optional<std::int32_t>& limit) const {
-        const auto v = Value(key);
-        if (v && v->empty())
-            limit.reset();
-        else if (const auto n = v ? Number(*v, 0, INT32_MAX) : std::nullopt)
-            limit = static_cast<std::int32_t>(*n);
-    }
-
-  private:
-    std::string text_;
-};
-
-bool IsAutoplayChoice(int spins) {
+bool IsAutoplayChoice(long long spins) {
     for (int choice : kAutoplayChoices)
         if (choice == spins)
             return true;
     return false;
+}
+
+// One option as the file holds it. The default is the PlayerOptions member's own; a value that
+// is odd or out of range keeps it.
+struct OptionKey {
+    std::string_view name;
+    // The member: a flag ("1" or "0"), a number in [low, high] that `accepts`, or a limit whose
+    // empty value is "no limit".
+    std::variant<bool& (*)(PlayerOptions&), int& (*)(PlayerOptions&),
+                 std::optional<std::int32_t>& (*)(PlayerOptions&)>
+        member;
+    long long low = 0;
+    long long high = 0;
+    bool (*accepts)(long long) = AnyNumber;
+};
+
+// In the order they are written.
+const std::array<OptionKey, 9> kOptionKeys = {{
+    {"QuickPlay", [](PlayerOptions& o) -> bool& { return o.quickPlay; }},
+    {"Sound", [](PlayerOptions& o) -> bool& { return o.sound; }},
+    {"Music", [](PlayerOptions& o) -> bool& { return o.music; }},
+    {"EffectsVolume", [](PlayerOptions& o) -> int& { return o.effectsVolume; }, 0,
+     PlayerOptions::kFullVolume},
+    {"MusicVolume", [](PlayerOptions& o) -> int& { return o.musicVolume; }, 0,
+     PlayerOptions::kFullVolume},
+    {"AutoplaySpins", [](PlayerOptions& o) -> int& { return o.autoplay.spins; }, 1, 100,
+     IsAutoplayChoice},
+    {"AutoplayStopOnBonus", [](PlayerOptions& o) -> bool& { return o.autoplay.stopOnBonus; }},
+    {"AutoplayStopOnWin",
+     [](PlayerOptions& o) -> std::optional<std::int32_t>& { return o.autoplay.stopOnWinAtLeast; },
+     0, INT32_MAX},
+    {"AutoplayStopBelow",
+     [](PlayerOptions& o) -> std::optional<std::int32_t>& { return o.autoplay.stopBelowCredits; },
+     0, INT32_MAX},
+}};
+
+std::optional<long long> Number(const std::string& text, const OptionKey& key) {
+    long long value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size() || value < key.low ||
+        value > key.high || !key.accepts(value))
+        return std::nullopt;
+    return value;
+}
+
+void Read(const std::string& value, const OptionKey& key, PlayerOptions& options) {
+    std::visit(
+        [&](auto member) {
+            auto& field = member(options);
+            using Field = std::remove_reference_t<decltype(field)>;
+            if constexpr (std::is_same_v<Field, bool>) {
+                if (value == "1" || value == "0")
+                    field = value == "1";
+            } else {
+                if constexpr (!std::is_same_v<Field, int>)
+                    if (value.empty())
+                        return field.reset();
+                if (const auto n = Number(value, key))
+                    field = static_cast<std::int32_t>(*n);
+            }
+        },
+        key.member);
+}
+
+std::string Written(const OptionKey& key, PlayerOptions& options) {
+    return std::visit(
+        [&](auto member) {
+            const auto& field = member(options);
+            using Field = std::remove_cvref_t<decltype(field)>;
+            if constexpr (std::is_same_v<Field, bool>)
+                return std::string(field ? "1" : "0");
+            else if constexpr (std::is_same_v<Field, int>)
+                return std::to_string(field);
+            else
+                return field ? std::to_string(*field) : std::string();
+        },
+        key.member);
 }
 
 }  // namespace
@@ -67,19 +115,10 @@ PlayerOptions ReadOptions(const std::filesystem::path& gameFile) {
 
 PlayerOptions ParseOptions(std::string_view gameFileText) {
     PlayerOptions options;
-    const Reader r{std::string(gameFileText)};
-    r.Flag("QuickPlay", options.quickPlay);
-    r.Flag("Sound", options.sound);
-    r.Flag("Music", options.music);
-    r.Integer("EffectsVolume", options.effectsVolume, 0, PlayerOptions::kFullVolume);
-    r.Integer("MusicVolume", options.musicVolume, 0, PlayerOptions::kFullVolume);
-    int spins = options.autoplay.spins;
-    r.Integer("AutoplaySpins", spins, 1, 100);
-    if (IsAutoplayChoice(spins))
-        options.autoplay.spins = spins;
-    r.Flag("AutoplayStopOnBonus", options.autoplay.stopOnBonus);
-    r.Limit("AutoplayStopOnWin", options.autoplay.stopOnWinAtLeast);
-    r.Limit("AutoplayStopBelow", options.autoplay.stopBelowCredits);
+    for (const OptionKey& key : kOptionKeys)
+        if (const auto value =
+                profile::FindValue(gameFileText, kSection, key.name, kMaxValueLength))
+            Read(*value, key, options);
     return options;
 }
 
@@ -89,23 +128,9 @@ void WriteOptions(const std::filesystem::path& gameFile, const PlayerOptions& op
 }
 
 std::string WithOptions(std::string text, const PlayerOptions& options) {
-    const auto flag = [](bool on) { return std::string(on ? "1" : "0"); };
-    const auto limit = [](const std::optional<std::int32_t>& n) {
-        return n ? std::to_string(*n) : std::string();
-    };
-    const std::array<std::pair<std::string_view, std::string>, 9> values = {{
-        {"QuickPlay", flag(options.quickPlay)},
-        {"Sound", flag(options.sound)},
-        {"Music", flag(options.music)},
-        {"EffectsVolume", std::to_string(options.effectsVolume)},
-        {"MusicVolume", std::to_string(options.musicVolume)},
-        {"AutoplaySpins", std::to_string(options.autoplay.spins)},
-        {"AutoplayStopOnBonus", flag(options.autoplay.stopOnBonus)},
-        {"AutoplayStopOnWin", limit(options.autoplay.stopOnWinAtLeast)},
-        {"AutoplayStopBelow", limit(options.autoplay.stopBelowCredits)},
-    }};
-    for (const auto& [key, value] : values)
-        text = profile::SetValue(text, kSection, key, value);
+    PlayerOptions copy = options;  // the table reaches members through mutable references
+    for (const OptionKey& key : kOptionKeys)
+        text = profile::SetValue(text, kSection, key.name, Written(key, copy));
     return text;
 }
 

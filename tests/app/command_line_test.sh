@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Quillane developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # quillane --help, --version and a wrong option with no display: each answers at once, on its
 # stream and with its status, and leaves no settings or game file behind. Without a display the
 # game itself says so in one line and ends with status 1.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quillane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Plays 100,000 spins and 1,000 bonus games through the game session, with bet changes, new games,
 // paying back and borrowing when the credits run out, and checks the account against its own
 // reckoning after every spin. Meant above all for the sanitizer build. Usage: soak_test [spins].

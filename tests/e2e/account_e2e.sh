@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Quillane developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Saving and opening under Xvfb: play, save into slot 2, start a new game, open slot 2, exit,
 # start the program again and find the opened game restored, with the statistics window showing
 # the figures of the stored game. usage: account_e2e.sh QUILLANE READ_METER GREEN_DIGITS.png RENDER_STATS

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Quillane developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Autoplay under Xvfb: 25 spins in quick play, started from the Options menu, each bonus game's
 # card picked by hand; then the game history, opened from the menu, holds the 25 spins and ends
 # on the meter's credits, and nothing was borrowed. AUTOPLAY_SHOT=FILE.png keeps a screenshot.

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Quillane developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The real program on a real X display: it starts with its caption, paints the cabinet as the
 # offscreen rendering does, answers its menus, and stores the game when it exits.
 # usage: cabinet_e2e.sh QUILLANE RENDER_CABINET

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Quillane developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The cabinet whole on real desktops, under a window manager: right after start-up and after a
 # resize in the middle of a spin, on screens from 800 by 600 to 4K, and in a half-screen tile.
 # usage: desktop_e2e.sh QUILLANE FIND_CABINET

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Quillane developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The game kept through every way a session ends, under a window manager: SIGTERM (a logout) and
 # SIGHUP while the reels turn end the program with status 0 and the spin stored whole; SIGKILL
 # while the reels turn loses nothing either, and the next start shows on its meter what the game

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Quillane developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The game history under Xvfb: two spins, the history window opened from the Options menu and
 # closed, the history file holding both spins with the meter's credits, and a third spin after a
 # restart added to them. HISTORY_SHOT=FILE.png keeps a screenshot of the window.

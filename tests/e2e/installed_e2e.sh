@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Quillane developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The game installed into a staging directory, moved elsewhere and started from there under Xvfb
 # with the source and build trees hidden: it finds its own files in share/quillane and the
 # player's picture first, shows the cabinet, plays through SDL's disk driver and opens the manual
@@ -14,12 +17,12 @@ source "$(dirname "$0")/lib.sh"
 DESTDIR="$work/stage" cmake --install "$build" --prefix /usr >"$work/install.log" ||
     fail "the staging install: $(cat "$work/install.log")"
 mv "$work/stage/usr" "$work/game"
-[ -x "$work/game/bin/quillane" ] || fail "no bin/quillane"
+[ -x "$work/game/games/quillane" ] || fail "no games/quillane"
 [ -f "$work/game/share/quillane/Bingo0.wav" ] || fail "no share/quillane/Bingo0.wav"
 
 # A mount namespace hides both trees from the game; where none can be made the move alone shows
 # that nothing is found through the path it was built or staged at.
-quillane="$work/game/bin/quillane"
+quillane="$work/game/games/quillane"
 if unshare --mount --propagation private true 2>/dev/null; then
     cat >"$work/hidden" <<SCRIPT
 #!/bin/sh

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Quillane developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Two copies on one settings directory, under a window manager: the second says the game is
 # running, brings the first forward through a socket in XDG_RUNTIME_DIR, ignoring another user's
 # socket in /tmp, and leaves without touching the game file. Then a player with no home directory

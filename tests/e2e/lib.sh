@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Quillane developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Shared steps of the end-to-end scripts: an X display of our own, the real program on it, and
 # reading its credits meter from screenshots. Expects $work, and $read_meter and $green for the
 # meter; sets DISPLAY, $game and $window.

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Quillane developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The Debian package made by CPack from this build: its control fields and files as dpkg-deb shows
 # them, installable by apt on this machine, and installed by dpkg into a throw-away root, from where
 # the game answers --version, starts without a word of complaint and quits.
@@ -27,11 +30,12 @@ done
 
 dpkg-deb --contents "$deb" | awk '{print $NF}' | sed 's|^\./|/|' >"$work/contents"
 grep -v '^/usr/' "$work/contents" && fail "files outside /usr"
-expected=(/usr/bin/quillane /usr/bin/quillane-sim
+expected=(/usr/games/quillane /usr/games/quillane-sim
     "/usr/share/applications/$id.desktop" "/usr/share/metainfo/$id.metainfo.xml"
     "/usr/share/icons/hicolor/scalable/apps/$id.svg"
     /usr/share/man/man6/quillane.6.gz /usr/share/man/man6/quillane-sim.6.gz
-    /usr/share/doc/quillane/quillane.html /usr/share/quillane/quillane.html)
+    /usr/share/doc/quillane/quillane.html /usr/share/quillane/quillane.html
+    /usr/share/doc/quillane/copyright /usr/share/doc/quillane/changelog.gz)
 for size in 16 22 24 32 48 64 128 256 512; do
     expected+=("/usr/share/icons/hicolor/${size}x${size}/apps/$id.png")
 done
@@ -52,7 +56,7 @@ touch "$root/var/lib/dpkg/status"
 dpkg --root="$root" --force-depends -i "$deb" >"$work/dpkg.log" 2>&1 ||
     fail "dpkg --root: $(tail -n 20 "$work/dpkg.log")"
 dpkg --root="$root" -s quillane | grep -qx 'Status: install ok installed' || fail "not installed"
-quillane="$root/usr/bin/quillane"
+quillane="$root/usr/games/quillane"
 [ "$("$quillane" --version)" = "quillane $version" ] || fail "--version from the package"
 
 export HOME="$work/home" XDG_DATA_HOME="$work/data"

@@ -1,9 +1,12 @@
+// SPDX-FileCopyrightText: 2026 Quillane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include <QApplication>
 #include <cstdio>
 #include <cstdlib>
 
 #include "core/random.h"
-#include "ui/bonus_game_window.h"
+#include "ui/bonus/bonus_game_window.h"
 #include "virtual_clock.h"
 
 // render_bonus WIDTH HEIGHT CALLS OUT.png: the bonus window at that client size, dealt from a

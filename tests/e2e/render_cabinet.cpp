@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quillane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include <QApplication>
 #include <cstdio>
 #include <cstdlib>
@@ -13,5 +16,5 @@ int main(int argc, char** argv) {
     }
     QApplication app(argc, argv);
     const quillane::testing::StandaloneCabinet cabinet(argv[1]);
-    return cabinet.form->surface().save(QString::fromLocal8Bit(argv[2])) ? 0 : 1;
+    return cabinet.window->surface().save(QString::fromLocal8Bit(argv[2])) ? 0 : 1;
 }

@@ -1,10 +1,13 @@
+// SPDX-FileCopyrightText: 2026 Quillane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include <QApplication>
 #include <cstdio>
 #include <cstdlib>
 
 #include "core/return_figures.h"
 #include "storage/game_history.h"
-#include "ui/statistics_window.h"
+#include "ui/account/statistics_window.h"
 
 // render_stats CREDITS BORROWED SPINS TOTAL_BETS BONUS OUT.png [DATA_DIR]: the statistics window
 // as the game shows it for that account, at 9 lines of 1 credit, with the credits plot from the

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Quillane developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Plays the real program under Xvfb: Enter, the spin button and the "2 Credits" key, each a spin.
 # The credits meter on the screen and the game stored at Exit must agree, with spins and total
 # bets as the three spins say. usage: spin_e2e.sh QUILLANE READ_METER GREEN_DIGITS.png

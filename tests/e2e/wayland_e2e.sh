@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Quillane developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The game as a Wayland client of Weston, with no X display of its own: it asks for its title, its
 # application id (through which the compositor finds its entry and icon) and a maximised window,
 # shows the whole cabinet, and quits through File > Exit, storing the game. Weston runs in a

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quillane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The history reader on any file: it keeps at most the limit, and the header and every record it
 // keeps are written and read back unchanged.
 #include <cstdlib>

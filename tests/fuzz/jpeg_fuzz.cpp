@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quillane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The JPEG decoder on any bytes: a picture within the limits, or no picture and a reason.
 #include <cstdint>
 #include <cstdlib>

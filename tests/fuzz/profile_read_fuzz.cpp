@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quillane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The INI reader on any text: a value it finds is the text's own bytes, cut to the length asked.
 #include <fuzzer/FuzzedDataProvider.h>
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quillane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The INI writer on any text: a key set reads back, setting it again changes nothing, no other
 // key changes, and what no line can hold is refused.
 #include <fuzzer/FuzzedDataProvider.h>

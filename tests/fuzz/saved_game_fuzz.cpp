@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quillane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The saved-game reader on any file: numbers parse back from their own digits, names and dates
 // stay within their lengths, and a game read and saved again reads back the same.
 #include <fuzzer/FuzzedDataProvider.h>

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Quillane developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # What `cmake --install` lays out for the desktop: the entry, metainfo and icons named after the
 # application id where desktops look for them, valid by Debian's own tools, the manual pages
 # free of warnings and the manual among the documentation.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quillane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "platform/asset_files.h"
 
 #include <gtest/gtest.h>
@@ -114,13 +117,14 @@ TEST_F(FindFileNoCaseTest, GivesNothingForADirectoryItCannotList) {
     EXPECT_EQ(Find("tester.jpg"), std::nullopt);
 }
 
-// An installed program lies in bin/ with its files in share/quillane; a build tree's program
-// has its files beside it.
+// An installed program lies in games/ (or bin/) with its files in share/quillane; a build
+// tree's program has its files beside it.
 TEST_F(FindFileNoCaseTest, FindsTheProgramsFilesWhereverItIsInstalled) {
     fs::create_directories(dir_ / "bin");
     EXPECT_EQ(ProgramDataDirectory(dir_ / "bin" / "quillane"), dir_ / "bin");
     fs::create_directories(dir_ / "share" / "quillane");
     EXPECT_EQ(ProgramDataDirectory(dir_ / "bin" / "quillane"), dir_ / "share" / "quillane");
+    EXPECT_EQ(ProgramDataDirectory(dir_ / "games" / "quillane"), dir_ / "share" / "quillane");
     fs::create_directories(dir_ / "app");
     EXPECT_EQ(ProgramDataDirectory(dir_ / "app" / "quillane"), dir_ / "app");
 }

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quillane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "sim/summary.h"
 
 #include <gtest/gtest.h>
@@ -68,6 +71,25 @@ TEST(Summary, FiguresAgreeWithTheSpinsCountedOneByOne) {
     }
     EXPECT_EQ(s.LargestBonusPayout(), payouts.back());
     EXPECT_EQ(s.bonusGames, payouts.size());
+}
+
+// The largest win counts the bonus payout with the spin's own; of spins tied on it, the first
+// is the one reported.
+TEST(Summary, TheLargestWinIsTheFirstSpinToReachIt) {
+    const struct {
+        std::int32_t own;
+        std::int32_t bonus;
+    } wins[] = {{5, 0}, {10, 30}, {0, 0}, {40, 0}, {0, 40}, {7, 0}};
+    Summary summary;
+    for (const auto& w : wins) {
+        Spin spin;
+        spin.result.winToPay = w.own;
+        if (w.bonus > 0)
+            spin.bonus.emplace().payout = w.bonus;
+        summary.Add(spin, 9);
+    }
+    EXPECT_EQ(summary.largestWin, 40u);
+    EXPECT_EQ(summary.largestWinSpin, 2u);
 }
 
 TEST(Summary, SquaresPastTwoToThe64AreKeptExactly) {

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quillane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "storage/game_history.h"
 
 #include <gtest/gtest.h>
@@ -5,6 +8,7 @@
 
 #include <fstream>
 #include <sstream>
+#include <utility>
 
 #include "storage/history_json.h"
 #include "test_files.h"
@@ -135,6 +139,28 @@ TEST(HistoryFile, SkipsWhatDoesNotReadAndKeepsTheRest) {
     EXPECT_EQ(file.skipped, 5u) << "a header anywhere but first is no record either";
     EXPECT_EQ(ParseHistory(FormatHistory(header, file.records)).records, file.records);
     EXPECT_FALSE(ParseHistory(a + "\n").header) << "a file of an older game has none";
+}
+
+TEST(GameHistoryRecords, HoldsAHundredAtMostWhetherAddedOrRead) {
+    const struct {
+        int spins;
+        std::size_t kept;
+        std::int64_t first;
+    } cases[] = {{99, 99, 1}, {100, 100, 1}, {101, 100, 2}};
+    for (const auto& c : cases) {
+        GameHistory added;
+        std::vector<SpinRecord> spins;
+        for (int n = 1; n <= c.spins; ++n) {
+            added.Add(Spin(n));
+            spins.push_back(Spin(n));
+        }
+        const GameHistory read(spins);
+        for (const GameHistory* history : {&std::as_const(added), &read}) {
+            ASSERT_EQ(history->records().size(), c.kept) << c.spins;
+            EXPECT_EQ(history->records().front(), Spin(c.first)) << c.spins;
+            EXPECT_EQ(history->records().back(), Spin(c.spins)) << c.spins;
+        }
+    }
 }
 
 TEST(GameHistoryRecords, KeepsTheLastHundredAndAttachesABonusOnlyToTheSpinThatOpenedIt) {

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quillane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Saves alternate between two records in a child process that is killed at random moments.
 // After every kill the game file must hold one of the records whole, and the sweep must leave
 // no temporary file. Usage: kill_test [kills] [seconds]; it stops at whichever comes first.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quillane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A child process commits spins and slot saves through the ledger's writer thread as fast as it
 // can and is killed at random moments; each kill is followed by a restart, as the game's next
 // start would make one. After every restart the game file and the history must agree, hold every

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quillane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "storage/options_file.h"
 
 #include <gtest/gtest.h>
@@ -49,6 +52,11 @@ TEST_F(OptionsFile, KeepsEveryOptionBesideTheGamesWithoutTouchingThem) {
     options.autoplay.stopOnWinAtLeast.reset();
     WriteOptions(file_, options);
     EXPECT_EQ(ReadOptions(file_), options) << "a limit switched off stays off";
+}
+
+TEST(OptionsText, EveryOptionAwayFromItsDefaultReadsBackAsWritten) {
+    const PlayerOptions options{true, false, false, 35, 0, {25, false, 2000, 0}};
+    EXPECT_EQ(ParseOptions(WithOptions("", options)), options);
 }
 
 TEST_F(OptionsFile, OddValuesKeepTheirDefaults) {

@@ -1,8 +1,11 @@
+// SPDX-FileCopyrightText: 2026 Quillane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "cabinet_fixture.h"
 
 #include "core/spin_draw.h"
 #include "core/spin_result.h"
-#include "ui/cabinet_layout.h"
+#include "ui/cabinet/cabinet_layout.h"
 
 #include <cstdlib>
 #include <fstream>
@@ -32,7 +35,7 @@ CabinetFixture::CabinetFixture() {
 }
 
 CabinetFixture::~CabinetFixture() {
-    form_.reset();
+    cabinet_.reset();
     ledger_.reset();
     std::error_code error;
     std::filesystem::remove_all(root_, error);
@@ -58,7 +61,7 @@ void CabinetFixture::PutShippedFile(const std::string& name) {
 }
 
 CabinetWindow& CabinetFixture::Start() {
-    form_.reset();
+    cabinet_.reset();
     GameLedger::Files files{configDir_ / "quillane" / (stem + ".ini"), historyDir, stem, {}};
     ledger_ = std::make_unique<GameLedger>(files, StorageWriter::Mode::Inline);
     Environment environment{
@@ -78,10 +81,10 @@ CabinetWindow& CabinetFixture::Start() {
         [this] { return seed; },
     };
     environment.audioSilent = audioSilent;
-    form_ = std::make_unique<CabinetWindow>(environment);
+    cabinet_ = std::make_unique<CabinetWindow>(environment);
     // The real bonus window waits for the player; this one chooses and plays out at once.
     if (!realBonusWindow) {
-        form_->SetBonusOpener(
+        cabinet_->SetBonusOpener(
             [this](const BingoGame&, std::optional<int> card, bool, SpinCycle::BonusEvents events) {
                 ++bonusGamesPlayed;
                 events.chosen(card.value_or(bonusCard));
@@ -89,32 +92,31 @@ CabinetWindow& CabinetFixture::Start() {
                 events.closed();
             });
     }
-    form_->show();
+    cabinet_->show();
     clock.ProcessEvents();
-    return *form_;
+    return *cabinet_;
 }
 
 void CabinetFixture::Settle() {
-    for (int step = 0; step < 10000 && !form_->cycle().idle(); ++step)
+    for (int step = 0; step < 10000 && !cabinet_->cycle().idle(); ++step)
         clock.Advance(25);
-    ASSERT_TRUE(form_->cycle().idle()) << "the spin never ended";
+    ASSERT_TRUE(cabinet_->cycle().idle()) << "the spin never ended";
 }
 
 void CabinetFixture::SpinAndSettle() {
-    form_->PressKey(Qt::Key_Return);
+    cabinet_->PressKey(Qt::Key_Return);
     Settle();
 }
 
-void CabinetFixture::PressBetKey(int key) {
-    const CabinetGeometry& g = form_->cabinetGeometry();
-    const cabinet_layout::Box box = cabinet_layout::HitBox(key);
-    form_->Click(g.Scale((box.left + box.right) / 2), g.Scale((box.top + box.bottom) / 2));
+void CabinetFixture::ClickMiddle(const cabinet_layout::Box& box) {
+    const CabinetGeometry& g = cabinet_->cabinetGeometry();
+    cabinet_->Click(g.Scale((box.left + box.right) / 2), g.Scale((box.top + box.bottom) / 2));
 }
 
 bool CabinetFixture::CloseWindow() {
-    form_->close();
+    cabinet_->close();
     clock.ProcessEvents();
-    return !form_->isVisible();
+    return !cabinet_->isVisible();
 }
 
 int CabinetFixture::RichestCard() const {
@@ -131,7 +133,7 @@ int CabinetFixture::RichestCard() const {
 SpinResult CabinetFixture::SeedFor(const std::function<bool(const SpinResult&)>& wanted) {
     for (std::uint32_t s = 1; s < 2'000'000; ++s) {
         RandomGenerator random(s);
-        const ReelStops stops = DrawSpin(random, form_->cabinetGeometry().motionHeight).stops;
+        const ReelStops stops = DrawSpin(random, cabinet_->cabinetGeometry().motionHeight).stops;
         const BetSettings& bet = session.state().settings;
         const SpinResult r =
             ScoreSpin(session.reelSymbols(), stops, bet.linesBet, bet.creditsPerLine);

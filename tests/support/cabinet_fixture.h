@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quillane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 #include <gtest/gtest.h>
@@ -11,7 +14,8 @@
 #include <string>
 
 #include "fakes.h"
-#include "ui/cabinet_window.h"
+#include "ui/cabinet/cabinet_layout.h"
+#include "ui/cabinet/cabinet_window.h"
 #include "virtual_clock.h"
 
 namespace quillane::testing {
@@ -40,7 +44,7 @@ class CabinetFixture : public ::testing::Test {
     void PutShippedFile(const std::string& name);
 
     CabinetWindow& Start();
-    CabinetWindow& form() { return *form_; }
+    CabinetWindow& cabinet() { return *cabinet_; }
     GameLedger& ledger() { return *ledger_; }
     // Start-up's second half, 250 ms on.
     void PassStartup() { clock.Advance(260); }
@@ -48,8 +52,10 @@ class CabinetFixture : public ::testing::Test {
     void Settle();
     // A spin as the Enter key starts it, played to its end.
     void SpinAndSettle();
+    // Clicks the middle of `box`, a rectangle on the design grid.
+    void ClickMiddle(const cabinet_layout::Box& box);
     // Clicks the middle of bet key `key`, 1 to 10.
-    void PressBetKey(int key);
+    void PressBetKey(int key) { ClickMiddle(cabinet_layout::HitBox(key)); }
     // Closes the window as its close box does and lets the storing finish; whether it closed.
     bool CloseWindow();
 
@@ -57,7 +63,7 @@ class CabinetFixture : public ::testing::Test {
     // is closed afterwards if it is still open.
     template <class W>
     void WithWindow(const char* action, const std::function<void(W&)>& use) {
-        form_->action(action)->trigger();
+        cabinet_->action(action)->trigger();
         QPointer<W> window = dynamic_cast<W*>(QApplication::activeModalWidget());
         ASSERT_NE(window, nullptr) << action;
         use(*window);
@@ -66,7 +72,7 @@ class CabinetFixture : public ::testing::Test {
         clock.ProcessEvents();
     }
 
-    QRgb At(int x, int y) const { return form_->surface().pixel(x, y); }
+    QRgb At(int x, int y) const { return cabinet_->surface().pixel(x, y); }
 
     // The card whose total is the largest in the bonus game dealt from `seed` at 9 lines of 1.
     int RichestCard() const;
@@ -104,13 +110,13 @@ class CabinetFixture : public ::testing::Test {
     std::filesystem::path configDir_;
     std::filesystem::path dataDir_;
     std::unique_ptr<GameLedger> ledger_;
-    std::unique_ptr<CabinetWindow> form_;
+    std::unique_ptr<CabinetWindow> cabinet_;
 };
 
 // Whether the test screen is laid out at this width; tests for other widths skip.
-#define REQUIRE_LAYOUT_WIDTH(form, width)                \
-    if ((form).cabinetGeometry().layoutWidth != (width)) \
-    GTEST_SKIP() << "the screen is laid out at " << (form).cabinetGeometry().layoutWidth
+#define REQUIRE_LAYOUT_WIDTH(cabinet, width)                \
+    if ((cabinet).cabinetGeometry().layoutWidth != (width)) \
+    GTEST_SKIP() << "the screen is laid out at " << (cabinet).cabinetGeometry().layoutWidth
 
 // Colour distance allowing for JPEG's loss.
 int ColourDistance(QRgb a, QRgb b);

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quillane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "standalone_cabinet.h"
 
 namespace quillane::testing {
@@ -14,8 +17,8 @@ StandaloneCabinet::StandaloneCabinet(const std::filesystem::path& programDir, st
         [](const std::filesystem::path&) { return std::make_unique<RecordingHelp>(); },
         programDir / "quillane",
         [seed] { return seed; }};
-    form = std::make_unique<CabinetWindow>(environment);
-    form->show();
+    window = std::make_unique<CabinetWindow>(environment);
+    window->show();
     clock.ProcessEvents();
 }
 

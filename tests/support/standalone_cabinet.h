@@ -1,10 +1,13 @@
+// SPDX-FileCopyrightText: 2026 Quillane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 #include <filesystem>
 #include <memory>
 
 #include "fakes.h"
-#include "ui/cabinet_window.h"
+#include "ui/cabinet/cabinet_window.h"
 #include "virtual_clock.h"
 
 namespace quillane::testing {
@@ -21,7 +24,7 @@ struct StandaloneCabinet {
     RecordingMusic music;
     RecordingMessages messages;
     GameLedger ledger{GameLedger::Files{}, StorageWriter::Mode::Inline};
-    std::unique_ptr<CabinetWindow> form;
+    std::unique_ptr<CabinetWindow> window;
 };
 
 }  // namespace quillane::testing

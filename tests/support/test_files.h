@@ -1,5 +1,9 @@
+// SPDX-FileCopyrightText: 2026 Quillane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
+#include <cerrno>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -7,6 +11,7 @@
 #include <sstream>
 #include <string>
 #include <string_view>
+#include <system_error>
 
 namespace quillane::test_support {
 
@@ -47,6 +52,30 @@ class ScopedEnv {
   private:
     const char* name_;
     std::optional<std::string> old_;
+};
+
+// A new directory of its own under the system's temporary one, removed with all it holds at the
+// end of the scope, so that tests run side by side never share a file.
+class TemporaryDirectory {
+  public:
+    explicit TemporaryDirectory(const std::string& stem) {
+        std::string pattern =
+            (std::filesystem::temp_directory_path() / (stem + "-XXXXXX")).string();
+        if (::mkdtemp(pattern.data()) == nullptr)
+            throw std::system_error(errno, std::generic_category(), pattern);
+        path_ = pattern;
+    }
+    ~TemporaryDirectory() {
+        std::error_code ignored;
+        std::filesystem::remove_all(path_, ignored);
+    }
+    TemporaryDirectory(const TemporaryDirectory&) = delete;
+    TemporaryDirectory& operator=(const TemporaryDirectory&) = delete;
+
+    const std::filesystem::path& path() const { return path_; }
+
+  private:
+    std::filesystem::path path_;
 };
 
 }  // namespace quillane::test_support

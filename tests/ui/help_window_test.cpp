@@ -1,11 +1,14 @@
+// SPDX-FileCopyrightText: 2026 Quillane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include <gtest/gtest.h>
 
 #include <QTextBrowser>
-#include <filesystem>
 #include <fstream>
 
 #include "fakes.h"
 #include "platform/help_window.h"
+#include "test_files.h"
 
 namespace quillane::testing {
 namespace {
@@ -20,7 +23,8 @@ TEST(HelpWindow, AMissingManualIsSaidPlainly) {
 }
 
 TEST(HelpWindow, OpensTheManualAtATopic) {
-    const auto manual = std::filesystem::temp_directory_path() / "quillane-help-test.html";
+    const test_support::TemporaryDirectory dir("quillane-help");
+    const auto manual = dir.path() / "quillane.html";
     std::ofstream(manual) << "<html><head><title>Quillane Manual</title></head><body>"
                           << "<h1>Contents</h1>" << std::string(4000, '.') << "<p>"
                           << std::string(4000, '.') << "<h2><a name=\"41008\">Saving</a></h2>"
@@ -32,7 +36,6 @@ TEST(HelpWindow, OpensTheManualAtATopic) {
     EXPECT_TRUE(help.window()->isVisible());
     EXPECT_EQ(help.window()->windowTitle(), "Quillane Manual");
     EXPECT_TRUE(messages.errors.empty());
-    std::filesystem::remove(manual);
 }
 
 }  // namespace

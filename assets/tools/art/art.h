@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quillane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Drawing routines for Quillane's built-in pictures. Every picture is drawn with vector
 // paths at its final pixel size, so the larger symbol sheets are as sharp as the small one.
 #pragma once
@@ -81,8 +84,8 @@ QImage drawIcon(int size);
 bool saveIconPng(const QImage& image, const QString& path);
 bool saveIconSvg(const QString& path);
 
-// Marker rows are in screen order; payline p (1..9) lives in row kMarkerRow[p - 1].
-constexpr int kMarkerRow[9] = {4, 1, 7, 0, 8, 2, 6, 3, 5};
+// Marker rows are in screen order; payline p (1..9) lives in row kMarkerRow[p - 1] of
+// ui/design_grid.h.
 QColor paylineColour(int payline);
 QColor paylineDimColour(int payline);
 struct LineMarkers {

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quillane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include <QPainter>
 #include <QPainterPath>
 #include <QPolygonF>
@@ -6,6 +9,7 @@
 #include <numbers>
 
 #include "art.h"
+#include "ui/design_grid.h"
 
 // The cabinet on the 800 x 600 design grid. The game draws the reels, markers, meters, keys,
 // buttons and logo over fixed rectangles of this picture, so those places are drawn to the pixel.
@@ -13,25 +17,16 @@ namespace art {
 
 namespace {
 
-// Places the game draws over or reads back.
-constexpr int kReelLeft = 207;
-constexpr int kReelPitch = 92;
-constexpr int kCell = 76;
-constexpr int kReelTop = 210;
-constexpr int kReelBottom = 437;  // last row of the three cells
-constexpr int kMarkerTop = 212;
-constexpr int kMarkerBottom = 436;
-const QRect kMeterPanel(169, 27, 459, 38);  // (169, 27) to (627, 64)
-const QRect kBadgeArea(560, 99, 85, 86);    // (560, 99) to (644, 184)
+using namespace quillane::design_grid;
 
-struct Key {
-    int left;
-    int top;
-    int width;
-};
-constexpr Key kKeys[10] = {{167, 487, 51}, {227, 487, 51}, {287, 487, 51}, {347, 487, 51},
-                           {407, 487, 51}, {193, 503, 53}, {254, 503, 53}, {315, 503, 53},
-                           {376, 503, 53}, {437, 503, 53}};
+// Places the game draws over or reads back.
+constexpr int kReelBottom = kReelTop + kReelRows * kCellSize - 1;  // last row of the cells
+constexpr int kMarkerBottom =
+    kMarkerTop + static_cast<int>(kMarkerRow.size()) * kMarkerRowHeight - 1;
+
+QRect rectOf(Box box) {
+    return QRect(QPoint(box.left, box.top), QPoint(box.right, box.bottom));
+}
 
 const QColor kBodyLight(78, 20, 92);
 const QColor kBodyDark(26, 6, 36);
@@ -92,7 +87,7 @@ void paintBody(QPainter& p) {
 void paintMeterBezel(QPainter& p) {
     drawMetalFrame(p, QRectF(160, 18, 477, 56), 7, 9, false);
     p.fillRect(QRect(167, 25, 463, 42), QColor(8, 8, 10));
-    p.fillRect(kMeterPanel, Qt::black);
+    p.fillRect(rectOf(kMeterPanel), Qt::black);
 }
 
 void paintTopPlaque(QPainter& p) {
@@ -200,7 +195,7 @@ void paintMarquee(QPainter& p) {
 
 // A gold seal announcing the blackout jackpot; the game copies this area back at every spin.
 void paintBadge(QPainter& p) {
-    const QPointF c = QRectF(kBadgeArea).center();
+    const QPointF c = QRectF(rectOf(kBadgeArea)).center();
     QPainterPath seal;
     for (int i = 0; i < 48; ++i) {
         const double r = (i % 2 == 0) ? 41.5 : 37.5;
@@ -264,8 +259,8 @@ void paintReelZone(QPainter& p) {
     p.fillRect(inner, g);
 
     // Marker columns: dark glass on which the game lays the payline bubbles.
-    for (int left : {162, 654}) {
-        const QRect column(left, kMarkerTop, 42, kMarkerBottom - kMarkerTop + 2);
+    for (int left : kMarkerColumnLefts) {
+        const QRect column(left, kMarkerTop, kMarkerColumnWidth, kMarkerBottom - kMarkerTop + 2);
         QLinearGradient cg(column.topLeft(), column.topRight());
         cg.setColorAt(0.0, QColor(10, 8, 16));
         cg.setColorAt(0.5, QColor(22, 18, 34));
@@ -284,7 +279,7 @@ void paintReelZone(QPainter& p) {
     // column are copied back by the game to wipe the payline paths off them.
     for (int i = 0; i < 5; ++i) {
         const int x0 = kReelLeft + i * kReelPitch;
-        const QRect rim(x0 - 3, kReelTop - 3, kCell + 6, kReelBottom - kReelTop + 7);
+        const QRect rim(x0 - 3, kReelTop - 3, kCellSize + 6, kReelBottom - kReelTop + 7);
         p.fillRect(rim, QColor(20, 20, 26));
         const QColor outer(96, 98, 110);
         const QColor light(236, 238, 246);
@@ -295,19 +290,19 @@ void paintReelZone(QPainter& p) {
             p.fillRect(QRect(x0 - 3, y, 1, 1), outer);
             p.fillRect(QRect(x0 - 2, y, 1, 1), light);
             p.fillRect(QRect(x0 - 1, y, 1, 1), mid);
-            p.fillRect(QRect(x0 + kCell, y, 1, 1), dark);
-            p.fillRect(QRect(x0 + kCell + 1, y, 1, 1), mid);
-            p.fillRect(QRect(x0 + kCell + 2, y, 1, 1), outer);
+            p.fillRect(QRect(x0 + kCellSize, y, 1, 1), dark);
+            p.fillRect(QRect(x0 + kCellSize + 1, y, 1, 1), mid);
+            p.fillRect(QRect(x0 + kCellSize + 2, y, 1, 1), outer);
         }
-        p.fillRect(QRect(x0 - 1, kReelTop - 3, kCell + 2, 1), outer);
-        p.fillRect(QRect(x0 - 1, kReelTop - 2, kCell + 2, 1), light);
-        p.fillRect(QRect(x0 - 1, kReelTop - 1, kCell + 2, 1), mid);
-        p.fillRect(QRect(x0 - 1, kReelBottom + 1, kCell + 2, 1), dark);
-        p.fillRect(QRect(x0 - 1, kReelBottom + 2, kCell + 2, 1), mid);
-        p.fillRect(QRect(x0 - 1, kReelBottom + 3, kCell + 2, 1), outer);
+        p.fillRect(QRect(x0 - 1, kReelTop - 3, kCellSize + 2, 1), outer);
+        p.fillRect(QRect(x0 - 1, kReelTop - 2, kCellSize + 2, 1), light);
+        p.fillRect(QRect(x0 - 1, kReelTop - 1, kCellSize + 2, 1), mid);
+        p.fillRect(QRect(x0 - 1, kReelBottom + 1, kCellSize + 2, 1), dark);
+        p.fillRect(QRect(x0 - 1, kReelBottom + 2, kCellSize + 2, 1), mid);
+        p.fillRect(QRect(x0 - 1, kReelBottom + 3, kCellSize + 2, 1), outer);
         // The reel band itself, in case any of it shows between frames.
-        for (int row = 0; row < 3; ++row) {
-            paintReelBackground(p, QRectF(x0, kReelTop + row * kCell, kCell, kCell));
+        for (int row = 0; row < kReelRows; ++row) {
+            paintReelBackground(p, QRectF(x0, kReelTop + row * kCellSize, kCellSize, kCellSize));
         }
     }
 }
@@ -360,11 +355,11 @@ void paintSidePanels(QPainter& p) {
     }
 }
 
-void paintKeyCap(QPainter& p, const Key& k) {
+void paintKeyCap(QPainter& p, const BetKey& k) {
     // The cap face is exactly the key's rectangle; the bevel lies outside it. Everything near
     // the cap keeps the cap's hue, so JPEG colour subsampling leaves the face even.
     const QColor cap = keyCapColour();
-    const QRect face(k.left, k.top, k.width + 1, 11);
+    const QRect face(k.left, k.top, k.width + 1, kBetKeyHeight + 1);
     p.fillRect(face.adjusted(-2, -2, 2, 2), shade(cap, 0.25));
     p.fillRect(QRect(face.left() - 1, face.top() - 1, face.width() + 1, 1),
                mix(cap, Qt::white, 0.4));
@@ -387,7 +382,7 @@ void paintDeck(QPainter& p) {
     // Bet keys.
     drawMetalFrame(p, QRectF(155, 474, 347, 52), 3, 6, false);
     p.fillRect(QRect(158, 477, 341, 46), shade(keyCapColour(), 0.35));
-    for (const Key& k : kKeys) {
+    for (const BetKey& k : kBetKeys) {
         paintKeyCap(p, k);
     }
 

@@ -1,17 +1,21 @@
+// SPDX-FileCopyrightText: 2026 Quillane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include <QPainter>
 #include <QPolygonF>
 #include <array>
 
 #include "art.h"
+#include "ui/design_grid.h"
 
 namespace art {
 
 namespace {
 
-// Cell geometry at scale 1: ten 16 x 21 digit cells, then a 14-pixel point and a 14-pixel colon.
-constexpr double kCellW = 16;
-constexpr double kCellH = 21;
-constexpr double kPointW = 14;
+// Cell geometry at scale 1: ten digit cells, then a point and a colon.
+constexpr double kCellW = quillane::design_grid::kDigitWidth;
+constexpr double kCellH = quillane::design_grid::kDigitHeight;
+constexpr double kPointW = quillane::design_grid::kDigitPointWidth;
 constexpr double kLeft = 3.0;
 constexpr double kRight = 13.0;
 constexpr double kTop = 2.0;

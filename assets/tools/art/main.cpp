@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quillane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // quillane-art PICTURES_DIR SHEETS_DIR BONUS_DIR [ICONS_DIR]: draws the main window's built-in
 // pictures into PICTURES_DIR, the larger symbol sheets, which the game finds beside itself, into
 // SHEETS_DIR, the pictures of the bingo bonus and borrow windows into BONUS_DIR, and the

@@ -1,6 +1,10 @@
+// SPDX-FileCopyrightText: 2026 Quillane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include <array>
 
 #include "art.h"
+#include "ui/design_grid.h"
 
 // The payline markers are drawn pixel by pixel: they are combined with the screen by AND and
 // OR, which only works with hard edges, and the game reads the line colour back from them.
@@ -8,26 +12,15 @@ namespace art {
 
 namespace {
 
-constexpr int kRowHeight = 25;
-constexpr int kWidth = 90;
+using namespace quillane::design_grid;
+
+constexpr int kSheetHeight = static_cast<int>(kMarkerRow.size()) * kMarkerRowHeight;
 constexpr int kSquare = 16;
 constexpr int kSquareTop = 5;  // rows 5..20 of a marker row, centred on 13 like the number
 constexpr int kBarTop = 10;    // bar rows 10..16
 constexpr int kBarBottom = 16;
-constexpr int kLeftEdge = 41;   // last column of the left marker
-constexpr int kRightEdge = 49;  // first column of the right marker
-
-const std::array<QColor, 9> kLineColours = {
-    QColor(228, 36, 36),   // 1 red
-    QColor(40, 100, 250),  // 2 blue
-    QColor(24, 160, 40),   // 3 green
-    QColor(226, 100, 0),   // 4 orange
-    QColor(214, 36, 196),  // 5 magenta
-    QColor(0, 152, 164),   // 6 teal
-    QColor(236, 72, 140),  // 7 pink
-    QColor(136, 64, 236),  // 8 violet
-    QColor(184, 134, 0),   // 9 gold
-};
+constexpr int kLeftEdge = kLeftMarkerRight - 1;  // last column of the left marker
+constexpr int kRightEdge = kRightMarkerLeft;     // first column of the right marker
 
 QColor dimmed(const QColor& line) {
     return shade(line, 0.45);
@@ -98,7 +91,7 @@ QColor partColour(Part part, const QColor& line, bool lit) {
 }  // namespace
 
 QColor paylineColour(int payline) {
-    return kLineColours.at(static_cast<size_t>(payline - 1));
+    return QColor::fromRgb(kLineColours.at(static_cast<size_t>(payline - 1)));
 }
 
 QColor paylineDimColour(int payline) {
@@ -106,22 +99,22 @@ QColor paylineDimColour(int payline) {
 }
 
 LineMarkers drawLineMarkers() {
-    LineMarkers m{QImage(kWidth, 9 * kRowHeight, QImage::Format_RGB32),
-                  QImage(kWidth, 9 * kRowHeight, QImage::Format_RGB32),
-                  QImage(kWidth, 9 * kRowHeight, QImage::Format_RGB32)};
+    LineMarkers m{QImage(kMarkerSheetWidth, kSheetHeight, QImage::Format_RGB32),
+                  QImage(kMarkerSheetWidth, kSheetHeight, QImage::Format_RGB32),
+                  QImage(kMarkerSheetWidth, kSheetHeight, QImage::Format_RGB32)};
     m.lit.fill(Qt::black);
     m.dim.fill(Qt::black);
     m.mask.fill(Qt::white);
     for (int payline = 1; payline <= 9; ++payline) {
-        const int row = kMarkerRow[payline - 1];
+        const int row = kMarkerRow[static_cast<size_t>(payline - 1)];
         const QColor line = paylineColour(payline);
-        for (int y = 0; y < kRowHeight; ++y) {
-            for (int x = 0; x < kWidth; ++x) {
+        for (int y = 0; y < kMarkerRowHeight; ++y) {
+            for (int x = 0; x < kMarkerSheetWidth; ++x) {
                 const Part part = classify(x, y, row % 2 == 1);
                 if (part == Part::None) {
                     continue;
                 }
-                const int py = row * kRowHeight + y;
+                const int py = row * kMarkerRowHeight + y;
                 m.lit.setPixelColor(x, py, partColour(part, line, true));
                 m.dim.setPixelColor(x, py, partColour(part, line, false));
                 m.mask.setPixelColor(x, py, Qt::black);

@@ -1,0 +1,198 @@
+// SPDX-FileCopyrightText: 2026 Quillane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "ui/account/slot_dialog.h"
+
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QPointer>
+#include <QStyle>
+#include <QVBoxLayout>
+
+#include "ui/widgets/window_style.h"
+
+namespace quillane {
+namespace {
+
+// At 800 by 600 the dialog is 616 by 360: eight slot panels in two columns on a bevel, and
+// the Help and Cancel buttons below it.
+constexpr QMargins kMargins(0, 8, 0, 7);
+constexpr QMargins kBevelMargins(16, 8, 15, 8);
+constexpr int kPanelGap = 7;
+constexpr QMargins kButtonMargins(8, 11, 11, 0);
+constexpr QSize kButtonSize(97, 37);
+// Within a panel: the name over two rows of figures, the slot's button at the right.
+constexpr QMargins kPanelMargins(8, 8, 8, 1);
+constexpr int kRowHeights[] = {20, 20, 16};
+constexpr int kTextHeight = 16;
+constexpr int kFiguresWidth = 104;  // the left-hand figures; the right-hand ones take the rest
+constexpr int kRightFiguresWidth = 113;
+constexpr int kSlotButtonGap = 7;
+constexpr int kSlotButtonDrop = 8;
+constexpr QSize kSlotButtonSize(49, 37);
+
+constexpr int kFontPixels = 11;
+
+QFont DialogFont(bool bold) {
+    return GameFont(kFontPixels, bold);
+}
+
+// A frame's layout keeps inside its border: margins counted from the frame's outer edge.
+QMargins InsideFrame(const QFrame& frame, const QMargins& margins) {
+    const int border = frame.frameWidth();
+    return margins - QMargins(border, border, border, border);
+}
+
+QLabel* Label(QWidget* parent, Qt::Alignment alignment, bool bold) {
+    auto* label = new QLabel(parent);
+    label->setFont(DialogFont(bold));
+    label->setMinimumHeight(kTextHeight);
+    label->setAlignment(alignment | Qt::AlignVCenter);
+    return label;
+}
+
+}  // namespace
+
+SlotDialog::SlotDialog(Mode mode, const std::array<SavedGame, kSavedSlotCount>& games,
+                       const QString& productName, Messages& messages, Help* help, QWidget* parent)
+    : QDialog(parent), mode_(mode), messages_(messages), help_(help) {
+    UseDialogFrame(*this);
+    setFont(DialogFont(true));
+
+    auto* bevel = new QFrame(this);
+    bevel->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    auto* panels = new QGridLayout(bevel);
+    panels->setContentsMargins(InsideFrame(*bevel, kBevelMargins));
+    panels->setSpacing(kPanelGap);
+    for (int slot = 1; slot <= kSlots; ++slot) {
+        // Slots 1 to 4 down the left, 5 to 8 down the right.
+        panels->addWidget(BuildSlot(slot, bevel), (slot - 1) % 4, (slot - 1) / 4);
+    }
+    auto* cancel = new QPushButton(QStringLiteral("&Cancel"), this);
+    cancel->setObjectName(QStringLiteral("CancelButton"));
+    cancel->setMinimumSize(kButtonSize);
+    cancel->setIcon(style()->standardIcon(QStyle::SP_DialogCancelButton));
+    // Enter belongs to the slot being named, never to Cancel or Help.
+    cancel->setAutoDefault(false);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    auto* helpButton = new QPushButton(QStringLiteral("&Help"), this);
+    helpButton->setObjectName(QStringLiteral("HelpButton"));
+    helpButton->setMinimumSize(kButtonSize);
+    helpButton->setIcon(style()->standardIcon(QStyle::SP_DialogHelpButton));
+    helpButton->setAutoDefault(false);
+    connect(helpButton, &QPushButton::clicked, this, [this] { ShowHelp(); });
+    auto* buttons = new QHBoxLayout;
+    buttons->setContentsMargins(kButtonMargins);
+    buttons->addWidget(helpButton);
+    buttons->addStretch();
+    buttons->addWidget(cancel);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(kMargins);
+    layout->setSpacing(0);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    layout->addWidget(bevel);
+    layout->addLayout(buttons);
+    ListSlots(games, productName);
+}
+
+QFrame* SlotDialog::BuildSlot(int slot, QWidget* parent) {
+    const auto i = static_cast<std::size_t>(slot - 1);
+    auto* panel = new QFrame(parent);
+    panel->setObjectName(QStringLiteral("SlotPanel%1").arg(slot));
+    panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
+
+    names_[i] = new QLineEdit(panel);
+    names_[i]->setObjectName(QStringLiteral("SlotName%1").arg(slot));
+    names_[i]->setFrame(false);
+    names_[i]->setFont(DialogFont(false));
+    names_[i]->setFixedHeight(kRowHeights[0]);
+    names_[i]->setBackgroundRole(QPalette::Button);
+    names_[i]->setStyleSheet(QStringLiteral("QLineEdit { background: palette(button); }"));
+    // The name and the product are plain; the slot's figures take the dialog's bold.
+    games_[i] = Label(panel, Qt::AlignLeft, false);
+    dates_[i] = Label(panel, Qt::AlignRight, true);
+    credits_[i] = Label(panel, Qt::AlignLeft, true);
+    borrowed_[i] = Label(panel, Qt::AlignRight, true);
+
+    buttons_[i] = new QPushButton(QStringLiteral("OK"), panel);
+    buttons_[i]->setObjectName(QStringLiteral("Slot%1").arg(slot));
+    buttons_[i]->setProperty("tag", slot);
+    buttons_[i]->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
+    buttons_[i]->setFixedSize(kSlotButtonSize);
+    buttons_[i]->setAutoDefault(false);
+    connect(buttons_[i], &QPushButton::clicked, this, [this, slot] { ChooseSlot(slot); });
+    // Enter in a slot's name confirms it, as that slot's button would.
+    connect(names_[i], &QLineEdit::returnPressed, this, [this, slot] { ChooseSlot(slot); });
+
+    auto* grid = new QGridLayout(panel);
+    grid->setContentsMargins(InsideFrame(*panel, kPanelMargins));
+    grid->setVerticalSpacing(0);
+    grid->setHorizontalSpacing(0);
+    for (int row = 0; row < static_cast<int>(std::size(kRowHeights)); ++row)
+        grid->setRowMinimumHeight(row, kRowHeights[row]);
+    grid->setColumnMinimumWidth(0, kFiguresWidth);
+    grid->setColumnMinimumWidth(1, kRightFiguresWidth);
+    grid->setColumnMinimumWidth(2, kSlotButtonGap);
+    grid->addWidget(names_[i], 0, 0, 1, 2, Qt::AlignTop);
+    grid->addWidget(games_[i], 1, 0, Qt::AlignTop);
+    grid->addWidget(dates_[i], 1, 1, Qt::AlignTop);
+    grid->addWidget(credits_[i], 2, 0, Qt::AlignTop);
+    grid->addWidget(borrowed_[i], 2, 1, Qt::AlignTop);
+    auto* button = new QVBoxLayout;
+    button->addSpacing(kSlotButtonDrop);
+    button->addWidget(buttons_[i]);
+    button->addStretch();
+    grid->addLayout(button, 0, 3, 3, 1);
+    return panel;
+}
+
+void SlotDialog::ListSlots(const std::array<SavedGame, kSavedSlotCount>& games,
+                           const QString& product) {
+    setWindowTitle(mode_ == kSave ? QStringLiteral("Save a Game -- Select Game Slot")
+                                  : QStringLiteral("Open a Game -- Select Game Slot"));
+    for (int n = 1; n <= kSlots; ++n) {
+        const SavedGame& record = games[static_cast<std::size_t>(n - 1)];
+        name(n)->setText(QString::fromStdString(record.name));
+        date(n)->setText(QString::fromStdString(record.date));
+        credits(n)->setText(QString::number(record.account.credits) + " Credits");
+        borrowed(n)->setText(QString::number(record.account.borrowed) + " Borrowed");
+        game(n)->setText(product);
+    }
+}
+
+void SlotDialog::ChooseSlot(int tag) {
+    if (tag < 1 || tag > kSlots)
+        return;
+    if (mode_ == kOpen) {
+        choice_ = Choice{tag - 1, {}};
+        accept();
+        return;
+    }
+    const std::string proposed = name(tag)->text().toStdString();
+    messages_.AskText("Name for this saved game?", "", proposed,
+                      [self = QPointer<SlotDialog>(this), tag](std::optional<std::string> entered) {
+                          if (!self)
+                              return;
+                          if (entered)
+                              self->choice_ = Choice{tag - 1, *entered};
+                          self->accept();
+                      });
+}
+
+void SlotDialog::ShowHelp() {
+    if (help_ != nullptr)
+        help_->ShowTopic(kHelpTopic);
+}
+
+void SlotDialog::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_F1) {
+        ShowHelp();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+}  // namespace quillane

@@ -1,0 +1,84 @@
+// SPDX-FileCopyrightText: 2026 Quillane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include <QColor>
+#include <QImage>
+#include <array>
+#include <cstdint>
+#include <map>
+#include <utility>
+
+#include "core/game_session.h"
+#include "core/paylines.h"
+#include "platform/canvas.h"
+#include "platform/messages.h"
+#include "ui/cabinet/cabinet_pictures.h"
+
+namespace quillane {
+
+// Draws the cabinet on its surface, piece by piece, from the pictures and the session's game.
+class CabinetPainter {
+  public:
+    enum class Button { Spin, BetMax };
+
+    CabinetPainter(QImage& surface, const CabinetPictures& pictures, const GameSession& session,
+                   Messages& messages);
+
+    Canvas& canvas() { return canvas_; }
+    // The colour of `payline`'s markers, path and message; darker while it is not played.
+    static QColor lineColor(int payline, bool played = true);
+    int meterTop() const { return meterTop_; }
+
+    // Everything, as the game stands.
+    void Redraw();
+    void DrawReel(int reel);
+    void DrawReelMotion(int reel, int offset);
+    // A reel column as it stands, and drawn back `dy` pixels lower, for the stopping bounce.
+    QImage CopyReel(int reel) const;
+    void DrawReelPicture(int reel, const QImage& picture, int dy);
+    void DrawWildFrame(int reel, int row, int frame);
+    // A cell washed white, where a win flashes.
+    void WhitenCell(int reel, int row);
+    void DrawCreditsMeter();
+    void DrawCoinsMeter(std::int32_t amount);
+    void DrawWinningsMeter(std::int32_t amount);
+    void RedrawMeters();
+    void DrawBetLabel(bool lit, int key);
+    void DrawButton(Button which, bool ready);
+    void DrawLineMarker(int payline, bool lit);
+    void DrawLineMarkers();
+    void DrawPayline(int payline);
+    void RestoreReelEdges();
+    void ClearMessageStrip();
+    void RestoreBadgeArea();
+    // The win display's message: the line or scatter paid, or what the game paid, and the bonus.
+    void WriteWinMessage(bool blinkOn);
+    // A line of the game's own in the message strip, such as how many autoplay spins are left.
+    void WriteMessage(const std::string& text);
+
+  private:
+    void RestoreBackground(const QRect& area);
+    void DrawMeterPanel();
+    void DrawLogo();
+    // A meter's number right-aligned at `right`, in cells that shrink when it would reach the
+    // meter's caption, whose right edge is `captionRight`.
+    void DrawMeter(std::int64_t number, int right, int captionRight, bool green);
+    // The point size at which `text` fits `width`, at most `points`.
+    int FittingPoints(const QString& text, int width, int points, bool bold);
+    int Scale(int v) const { return pictures_.geometry().Scale(v); }
+
+    QImage& surface_;
+    Canvas canvas_;
+    const CabinetPictures& pictures_;
+    const GameSession& session_;
+    Messages& messages_;
+    int meterTop_ = 30;
+    // Where the meters' captions end, so that the digits stop short of them.
+    int coinsCaptionRight_ = 0, winningsCaptionRight_ = 0, creditsCaptionRight_ = 0;
+    // The digit strips redrawn for each cell width in use, green and red.
+    std::map<std::pair<bool, int>, QImage> strips_;
+};
+
+}  // namespace quillane

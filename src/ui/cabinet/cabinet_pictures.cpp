@@ -1,0 +1,227 @@
+// SPDX-FileCopyrightText: 2026 Quillane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "ui/cabinet/cabinet_pictures.h"
+
+#include <optional>
+#include <string>
+
+#include "core/scale.h"
+#include "platform/asset_files.h"
+#include "platform/jpeg.h"
+#include "ui/cabinet/cabinet_layout.h"
+
+// The pictures are compiled into this static library; its resources must be registered by hand.
+static void RegisterBuiltinPictures() {
+    Q_INIT_RESOURCE(pictures);
+}
+
+namespace quillane {
+namespace {
+
+QImage Opaque(const QImage& picture) {
+    return picture.convertToFormat(QImage::Format_ARGB32);
+}
+
+// The one-off stretches of the reel pictures are smoothed; everything drawn later is copied.
+QImage Stretched(const QImage& source, int width, int height) {
+    if (source.isNull() || width <= 0 || height <= 0)
+        return {};
+    return Opaque(source.scaled(width, height, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+}
+
+// The drawing copies from every picture at the coordinates of the stored one, so a replacement
+// must have its size; the motion strip may be taller, as long as it shows three cells at once.
+std::optional<std::string> SizeRefusal(const std::filesystem::path& file, const QImage& loaded,
+                                       QSize needed, bool tallerAllowed) {
+    const bool fits =
+        loaded.width() == needed.width() &&
+        (tallerAllowed ? loaded.height() >= needed.height() : loaded.height() == needed.height());
+    if (fits)
+        return std::nullopt;
+    return "Cannot use the picture \"" + file.string() + "\": it is " +
+           std::to_string(loaded.width()) + " by " + std::to_string(loaded.height()) +
+           " pixels, and the game needs " + std::to_string(needed.width()) + " by " +
+           std::to_string(needed.height()) + (tallerAllowed ? " or taller." : ".");
+}
+
+// By cell size; each but the largest is drawn for one layout width. A width of 0 has none.
+constexpr SheetVariant kSheetVariants[] = {{1024, "98.jpg", 98},
+                                           {1152, "110.jpg", 110},
+                                           {1280, "122.jpg", 122},
+                                           {1600, "152.jpg", 152},
+                                           {0, "304.jpg", 304}};
+
+}  // namespace
+
+int CabinetGeometry::Scale(int v) const {
+    return ScaleToScreen(v, layoutWidth);
+}
+
+CabinetPictures::CabinetPictures(std::vector<std::filesystem::path> directories, std::string prefix,
+                                 Report report)
+    : directories_(std::move(directories)),
+      prefix_(std::move(prefix)),
+      report_(std::move(report)) {}
+
+void CabinetPictures::LoadBuiltin() {
+    RegisterBuiltinPictures();
+    background = LoadBuiltinPicture(QStringLiteral(":/pictures/background.jpg"));
+    motionSource_ = LoadBuiltinPicture(QStringLiteral(":/pictures/motion.jpg"));
+    sheetSource_ = LoadBuiltinPicture(QStringLiteral(":/pictures/symbols.jpg"));
+    betMaxButton = LoadBuiltinPicture(QStringLiteral(":/pictures/bet5but.jpg"));
+    spinButton = LoadBuiltinPicture(QStringLiteral(":/pictures/spinbut.jpg"));
+    badge = LoadBuiltinPicture(QStringLiteral(":/pictures/bet1b.jpg"));
+    digitsSmall = LoadBuiltinPicture(QStringLiteral(":/pictures/digits_small.png"));
+    greenSmall = LoadBuiltinPicture(QStringLiteral(":/pictures/green_small.png"));
+    digitsLarge = LoadBuiltinPicture(QStringLiteral(":/pictures/digits_large.png"));
+    greenLarge = LoadBuiltinPicture(QStringLiteral(":/pictures/green_large.png"));
+    logo = LoadBuiltinPicture(QStringLiteral(":/pictures/logo.png"));
+    logoMask = LoadBuiltinPicture(QStringLiteral(":/pictures/logo_mask.png"));
+    lineBubbles = LoadBuiltinPicture(QStringLiteral(":/pictures/line_bubbles.png"));
+    lineBubblesDim = LoadBuiltinPicture(QStringLiteral(":/pictures/line_bubbles_dim.png"));
+    lineBubblesNeg = LoadBuiltinPicture(QStringLiteral(":/pictures/line_bubbles_neg.png"));
+}
+
+void CabinetPictures::LoadReplacements() {
+    auto replace = [this](const std::string& name, QImage& picture, bool tallerAllowed = false) {
+        const auto file = FindAsset(directories_, name);
+        if (!file)
+            return false;
+        std::string error;
+        QImage loaded = LoadJpegFile(*file, error);
+        if (loaded.isNull()) {
+            report_(error);
+            return false;
+        }
+        const QSize needed(picture.width(),
+                           tallerAllowed ? 3 * cabinet_layout::kCellSize : picture.height());
+        if (auto refusal = SizeRefusal(*file, loaded, needed, tallerAllowed)) {
+            report_(*refusal);
+            return false;
+        }
+        picture = Opaque(loaded);
+        return true;
+    };
+    backgroundReplaced_ = replace("TESTER.jpg", background);
+    replace("MOTIONX.jpg", motionSource_, true);
+    replace("Bet5But.jpg", betMaxButton);
+    replace("SpinBut.jpg", spinButton);
+    replace("BET1B.jpg", badge);
+    replace(prefix_ + ".jpg", sheetSource_);
+}
+
+void CabinetPictures::PrepareLogo(int layoutWidth) {
+    namespace layout = cabinet_layout;
+    const QSize size(layout::Grown(logo.width(), layoutWidth),
+                     layout::Grown(logo.height(), layoutWidth));
+    if (size == logo.size() || logo.isNull()) {
+        shownLogo = logo;
+        shownLogoMask = logoMask;
+        return;
+    }
+    if (largeLogo_.isNull()) {
+        largeLogo_ = LoadBuiltinPicture(QStringLiteral(":/pictures/logo_3x.png"));
+        largeLogoMask_ = LoadBuiltinPicture(QStringLiteral(":/pictures/logo_mask_3x.png"));
+    }
+    shownLogo = largeLogo_.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    // The mask stays hard-edged: it is ANDed with the cabinet before the logo is ORed in.
+    shownLogoMask = largeLogoMask_.scaled(size, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+}
+
+QImage CabinetPictures::LargeBackground() {
+    if (largeBackgroundRead_ || backgroundReplaced_)
+        return largeBackground_;
+    largeBackgroundRead_ = true;
+    const auto file = FindAsset(directories_, kLargeBackgroundFile);
+    if (!file)
+        return {};
+    std::string error;
+    const QImage loaded = LoadJpegFile(*file, error);
+    if (loaded.isNull())
+        report_(error);
+    else if (auto refusal = SizeRefusal(*file, loaded, background.size() * 3, false))
+        report_(*refusal);
+    else
+        largeBackground_ = Opaque(loaded);
+    return largeBackground_;
+}
+
+QImage CabinetPictures::LoadSheet(const SheetVariant& v) {
+    auto cached = loadedSheets_.find(v.cellSize);
+    if (cached != loadedSheets_.end())
+        return cached->second;
+    QImage sheet;
+    if (const auto file = FindAsset(directories_, prefix_ + v.suffix)) {
+        std::string error;
+        QImage loaded = LoadJpegFile(*file, error);
+        // A larger sheet holds the same cells as the stored one, each v.cellSize square.
+        const QSize needed(sheetSource_.width() / cabinet_layout::kCellSize * v.cellSize,
+                           sheetSource_.height() / cabinet_layout::kCellSize * v.cellSize);
+        if (loaded.isNull()) {
+            report_(error);
+        } else if (auto refusal = SizeRefusal(*file, loaded, needed, false)) {
+            report_(*refusal);
+        } else {
+            sheet = Opaque(loaded);
+        }
+    }
+    // Read once: a relayout must not read the file again, nor report it twice.
+    loadedSheets_[v.cellSize] = sheet;
+    return sheet;
+}
+
+void CabinetPictures::Prepare(int layoutWidth) {
+    namespace layout = cabinet_layout;
+    geometry_.layoutWidth = layoutWidth;
+    const auto scale = [&](int v) { return ScaleToScreen(v, layoutWidth); };
+    motionStrip =
+        Stretched(motionSource_, scale(motionSource_.width()), scale(motionSource_.height()));
+
+    // The sheet drawn for exactly this width is used as it is, as the game always has. At any
+    // other width the nearest larger sheet is scaled down, so the symbols stay sharp.
+    const int wanted = scale(layout::kCellSize);
+    const SheetVariant* chosen = nullptr;
+    QImage sheet;
+    if (layoutWidth != kDesignWidth) {
+        for (const SheetVariant& v : kSheetVariants) {
+            if (v.width == layoutWidth && !(sheet = LoadSheet(v)).isNull()) {
+                chosen = &v;
+                break;
+            }
+        }
+        for (const SheetVariant& v : kSheetVariants) {
+            if (chosen != nullptr || v.cellSize < wanted || wanted <= layout::kCellSize)
+                continue;
+            if (!(sheet = LoadSheet(v)).isNull())
+                chosen = &v;
+        }
+    }
+    if (chosen != nullptr && chosen->width == layoutWidth) {
+        symbolSheet = sheet;
+        geometry_.cellSize = chosen->cellSize;
+    } else if (layoutWidth == kDesignWidth) {
+        symbolSheet = sheetSource_;
+        geometry_.cellSize = layout::kCellSize;
+    } else {
+        const QImage& source = chosen != nullptr ? sheet : sheetSource_;
+        const int cells = sheetSource_.width() / layout::kCellSize;
+        const int rows = sheetSource_.height() / layout::kCellSize;
+        symbolSheet = chosen != nullptr
+                          ? Stretched(source, cells * wanted, rows * wanted)
+                          : Stretched(source, scale(source.width()), scale(source.height()));
+        geometry_.cellSize = wanted;
+    }
+
+    // Above the design size from the background drawn three times as large, which stays sharp.
+    const QImage large = layoutWidth > kDesignWidth ? LargeBackground() : QImage();
+    cabinetBackground =
+        Stretched(large.isNull() ? background : large, scale(kDesignWidth), scale(kDesignHeight));
+    PrepareLogo(layoutWidth);
+    geometry_.reelLeft = scale(layout::kReelLeft);
+    geometry_.reelTop = scale(layout::kReelTop);
+    geometry_.reelPitch = scale(layout::kReelPitch);
+    geometry_.motionHeight = scale(motionSource_.height());
+}
+
+}  // namespace quillane

@@ -1,0 +1,86 @@
+// SPDX-FileCopyrightText: 2026 Quillane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include <QImage>
+#include <filesystem>
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace quillane {
+
+// A symbol sheet larger than the stored one, in a file of the player's or the program's.
+struct SheetVariant {
+    int width;  // the layout width it was drawn for, or 0
+    const char* suffix;
+    int cellSize;
+};
+
+// Where the cabinet's pictures fall at one layout width.
+struct CabinetGeometry {
+    int layoutWidth = 800;
+    int cellSize = 76;
+    int reelLeft = 207;
+    int reelTop = 210;
+    int reelPitch = 92;
+    int motionHeight = 912;  // the motion strip's height as drawn
+
+    int Scale(int v) const;
+};
+
+// The cabinet's pictures: the stored ones, replaced by the player's or the program's files where
+// those exist, and the reel pictures prepared for the layout width.
+class CabinetPictures {
+  public:
+    using Report = std::function<void(const std::string& error)>;
+
+    // `directories` hold the replacement files, searched in order; `prefix` names the sheets.
+    CabinetPictures(std::vector<std::filesystem::path> directories, std::string prefix,
+                    Report report);
+
+    void LoadBuiltin();
+    // A picture that cannot be read is reported and the stored one kept.
+    void LoadReplacements();
+    // Stretches the reel pictures to `layoutWidth`, taking a larger symbol sheet where one
+    // drawn for that width is found among the files.
+    void Prepare(int layoutWidth);
+
+    const CabinetGeometry& geometry() const { return geometry_; }
+
+    // As drawn from.
+    QImage background;         // at its design size
+    QImage cabinetBackground;  // at the layout's size, stretched once rather than at every paint
+    QImage motionStrip;
+    QImage symbolSheet;
+    QImage betMaxButton, spinButton, badge;
+    QImage digitsSmall, greenSmall, digitsLarge, greenLarge;
+    QImage logo, logoMask;            // at their own size
+    QImage shownLogo, shownLogoMask;  // grown with the fonts on the largest layouts
+    QImage lineBubbles, lineBubblesDim, lineBubblesNeg;
+
+  private:
+    // The sheet read from its file, or a null picture when there is none to use.
+    QImage LoadSheet(const SheetVariant& variant);
+    // The stored background drawn three times as large, read once; null where there is none
+    // or the player replaced the background.
+    QImage LargeBackground();
+    void PrepareLogo(int layoutWidth);
+
+    std::vector<std::filesystem::path> directories_;
+    std::string prefix_;
+    Report report_;
+    CabinetGeometry geometry_;
+    // The pictures before any stretching.
+    QImage motionSource_, sheetSource_;
+    std::map<int, QImage> loadedSheets_;  // by cell size
+    static constexpr const char* kLargeBackgroundFile = "background_3x.jpg";
+    bool backgroundReplaced_ = false;
+    bool largeBackgroundRead_ = false;
+    QImage largeBackground_;
+    QImage largeLogo_, largeLogoMask_;  // three times the logo's size, read when first needed
+};
+
+}  // namespace quillane

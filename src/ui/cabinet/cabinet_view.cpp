@@ -1,0 +1,66 @@
+// SPDX-FileCopyrightText: 2026 Quillane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "ui/cabinet/cabinet_view.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QTimer>
+
+namespace quillane {
+
+CabinetView::CabinetView(const QImage& surface, Handlers handlers)
+    : surface_(surface), handlers_(std::move(handlers)) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+QPointF CabinetView::origin() const {
+    return {std::max(0.0, (width() - surface_.width() / devicePixelRatioF()) / 2), 0};
+}
+
+QSize CabinetView::deviceSize() const {
+    const double ratio = devicePixelRatioF();
+    return {static_cast<int>(width() * ratio), static_cast<int>(height() * ratio)};
+}
+
+void CabinetView::ShowArea(const QRect& area) {
+    const double ratio = devicePixelRatioF();
+    update(QRectF(origin() + QPointF(area.topLeft()) / ratio, QSizeF(area.size()) / ratio)
+               .toAlignedRect());
+}
+
+void CabinetView::paintEvent(QPaintEvent* event) {
+    QPainter p(this);
+    const double ratio = devicePixelRatioF();
+    const QRectF cabinet(origin(), QSizeF(surface_.size()) / ratio);
+    const QRegion outside = QRegion(event->rect()).subtracted(QRegion(cabinet.toAlignedRect()));
+    for (const QRect& r : outside)
+        p.fillRect(r, QColor(16, 8, 24));
+    const QRectF shown = QRectF(event->rect()).intersected(cabinet);
+    if (!shown.isEmpty()) {
+        const QRectF source((shown.topLeft() - cabinet.topLeft()) * ratio, shown.size() * ratio);
+        p.drawImage(shown, surface_, source);
+    }
+}
+
+// A click or key may start a spin that runs for seconds; it runs after the event is done with,
+// so that Qt is not left inside a press whose release has long come and gone.
+void CabinetView::mousePressEvent(QMouseEvent* event) {
+    const QPoint at = ((event->position() - origin()) * devicePixelRatioF()).toPoint();
+    QTimer::singleShot(0, this, [this, at] { handlers_.click(at.x(), at.y()); });
+}
+
+void CabinetView::keyPressEvent(QKeyEvent* event) {
+    const int key = event->key();
+    QTimer::singleShot(0, this, [this, key] { handlers_.key(key); });
+}
+
+void CabinetView::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    handlers_.resized();
+}
+
+}  // namespace quillane

@@ -1,0 +1,43 @@
+// SPDX-FileCopyrightText: 2026 Quillane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include <QImage>
+#include <QWidget>
+#include <functional>
+
+namespace quillane {
+
+// Shows the cabinet's surface, centred across the window, and hands clicks (in surface
+// pixels), keys and resizes on. The surface has one pixel for each of the screen's.
+class CabinetView : public QWidget {
+  public:
+    struct Handlers {
+        std::function<void(int x, int y)> click;
+        std::function<void(int key)> key;
+        std::function<void()> resized;
+    };
+
+    CabinetView(const QImage& surface, Handlers handlers);
+
+    // Where the surface's origin lies in the view.
+    QPointF origin() const;
+    // The view's size in the screen's own pixels, which the surface is drawn in, so that it
+    // stays sharp on a screen that doubles every pixel.
+    QSize deviceSize() const;
+    // Shows again an area of the surface, given in its pixels.
+    void ShowArea(const QRect& area);
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+  private:
+    const QImage& surface_;
+    Handlers handlers_;
+};
+
+}  // namespace quillane

@@ -1,0 +1,205 @@
+// SPDX-FileCopyrightText: 2026 Quillane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include <QAction>
+#include <QImage>
+#include <QMainWindow>
+#include <QPointer>
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/autoplay.h"
+#include "core/game_session.h"
+#include "core/player_options.h"
+#include "platform/clock.h"
+#include "platform/messages.h"
+#include "platform/screen.h"
+#include "platform/sound.h"
+#include "storage/game_ledger.h"
+#include "ui/cabinet/cabinet_audio.h"
+#include "ui/cabinet/cabinet_painter.h"
+#include "ui/cabinet/cabinet_pictures.h"
+#include "ui/cabinet/spin_cycle.h"
+
+class QDialog;
+
+namespace quillane {
+
+class BonusGameWindow;
+class CabinetView;
+
+// What the main window is given: the game session, where its games are kept, the adapters it
+// works through, and where it runs from.
+struct Environment {
+    Clock& clock;
+    Screen& screen;
+    GameSession& session;
+    GameLedger& ledger;
+    SoundPort& sound;
+    MusicPort& music;
+    Messages& messages;
+    std::function<std::unique_ptr<Help>(const std::filesystem::path& manual)> makeHelp;
+    std::filesystem::path programFile;  // the executable's full path
+    std::function<std::uint32_t()> timeOfDaySeed;
+    bool audioSilent = false;  // no audio device: the game plays on without sound
+};
+
+// Said once in the message strip at start-up and in the Version box.
+inline constexpr const char* kNoSoundDeviceText =
+    "No sound device was found: the game plays silently.";
+
+// What start-up settled from the program's place and its settings file.
+struct CabinetSettings {
+    std::string productName = "Quillane";
+    std::string webPageName = "quillane";
+    std::string versionText = QUILLANE_VERSION;
+    std::string assetPrefix = "Bingo";  // starts the names of the sounds, music and sheets
+    // Where the player's replacements and then the program's own files are looked for.
+    std::vector<std::filesystem::path> assetDirectories;
+    std::filesystem::path dataDirectory;  // the program's own files
+    std::string executableStem;
+    std::filesystem::path helpFile;
+    std::filesystem::path gameFile;
+};
+
+// The main window: the slot cabinet, its menus and its windows. The spin cycle plays the
+// session's spins on the cabinet; the window hands it the player's input and opens the windows
+// the menus ask for, none of which waits.
+class CabinetWindow : public QMainWindow {
+  public:
+    explicit CabinetWindow(Environment environment);
+    ~CabinetWindow() override;
+
+    // The player's controls: clicks on the cabinet (surface coordinates) and keys.
+    void Click(int x, int y);
+    void PressKey(int key);
+    // Ends the game as File > Exit does, asking nothing: for a signal or the desktop's logout.
+    void EndSession();
+
+    // Clicks and keys on the cabinet are ignored: before start-up's second half, and while a
+    // spin with its bonus game is under way.
+    bool busy() const;
+    const SpinCycle& cycle() const { return *cycle_; }
+    // Starts autoplay with `plan`, or stops the run under way (nullopt).
+    void RunAutoplay(std::optional<AutoplayPlan> plan);
+    const Autoplay& autoplay() const { return autoplay_; }
+    const PlayerOptions& options() const { return options_; }
+    // The last spins of the live game, oldest first.
+    const GameHistory& history() const { return env_.ledger.history(); }
+    // Shows the bonus game; tests put their own player here.
+    void SetBonusOpener(SpinCycle::BonusOpener opener) {
+        cycle_->SetBonusOpener(std::move(opener));
+    }
+
+    void Redraw();
+    CabinetPainter& painter() { return *painter_; }
+    const CabinetPictures& pictures() const { return *pictures_; }
+    const CabinetGeometry& cabinetGeometry() const { return pictures_->geometry(); }
+    CabinetAudio& audio() { return *audio_; }
+    const CabinetSettings& settings() const { return settings_; }
+    const QImage& surface() const { return surface_; }
+    QAction* action(const QString& objectName) const;
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+  private:
+    enum class Ending { Playing, Storing, Asking, Done };
+
+    void Create();
+    void BuildMenus();
+    void ReadSettings();
+    void PlaceWindow(const ScreenInfo& screen, bool maximize);
+    void ResizeSurface();
+    void Relayout();
+    int ClientHeightFor(int windowHeight) const;
+    std::filesystem::path AssetPath(const std::string& name) const;
+    // Runs one start-up step; an error is shown and start-up goes on with the next step.
+    void Step(const std::function<void()>& step);
+    void StopTimers();
+    void FinishStartup();
+
+    void Spin();
+    void PressBetKey(int key);
+    void BetMax();
+    // Steps the lines or the credits per line one key up or down, as the key itself would
+    // choose them, without spinning.
+    void StepBet(bool lines, int step);
+    void ShowBetSelection(int key);
+    void NewGame();
+
+    // Shows `dialog` over the cabinet without waiting for it; the spin cycle holds meanwhile,
+    // and `done` gets the dialog's result when it closes.
+    void ShowDialog(QDialog* dialog, std::function<void(int result)> done = {});
+    void OpenBonusWindow(const BingoGame& game, std::optional<int> card, bool quickPlay,
+                         SpinCycle::BonusEvents events);
+    void ShowVersion();
+    void ShowManual();
+    void ToggleSound();
+    void ToggleMusic();
+    void SetQuickPlay(bool on);
+    void SetVolumes(int effectsPercent, int musicPercent);
+    // Lists the slots in the slot dialog (a SlotDialog::Mode) and files or opens the choice.
+    void RunSlotDialog(int mode);
+    void BorrowCommand();
+    void ShowStatistics();
+    void ShowPayoffChart();
+    void ShowHistory();
+    void AutoplayCommand();
+    void VolumeCommand();
+    void LoadOptions();
+    void SaveOptions();
+
+    void AutoplayNext();
+    void AfterAutoplaySpin();
+    void StopAutoplay(AutoplayStop why);
+    // A key or click while autoplay runs stops it and does nothing else; one that can skip,
+    // while the reels turn or a win is counted in quick play, skips. True when it was used.
+    bool InterruptWith(bool skipInput);
+
+    // The one way out: the spin under way stops being shown (what it won is stored already),
+    // the writer is drained, and the program ends. `orderly` asks nothing of the player.
+    void EndGame(bool orderly);
+    void FinishEnding(const std::optional<std::string>& refusal);
+    void Quit();
+
+    Environment env_;
+    GameSession& session_;
+    CabinetSettings settings_;
+    std::unique_ptr<Help> help_;
+    std::unique_ptr<CabinetPictures> pictures_;
+    std::unique_ptr<CabinetPainter> painter_;
+    std::unique_ptr<CabinetAudio> audio_;
+    std::unique_ptr<SpinCycle> cycle_;
+    QRect normalGeometry_;  // the window's own size and place, when not maximised
+
+    QImage surface_;
+    CabinetView* view_ = nullptr;
+
+    std::unique_ptr<Timer> startupTimer_;
+    std::unique_ptr<Timer> musicTimer_;
+    std::unique_ptr<Timer> autoplayTimer_;
+
+    QAction* manualAction_ = nullptr;
+    QAction* soundAction_ = nullptr;
+    QAction* musicAction_ = nullptr;
+    QAction* quickPlayAction_ = nullptr;
+    QAction* autoplayAction_ = nullptr;
+    PlayerOptions options_;
+    Autoplay autoplay_;
+    QPointer<BonusGameWindow> bonusWindow_;
+    bool created_ = false;
+    bool started_ = false;  // start-up's second half has run
+    Ending ending_ = Ending::Playing;
+    bool orderly_ = false;
+};
+
+}  // namespace quillane

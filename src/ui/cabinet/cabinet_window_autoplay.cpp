@@ -1,0 +1,72 @@
+// SPDX-FileCopyrightText: 2026 Quillane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include <QAction>
+#include <QApplication>
+
+#include "ui/cabinet/cabinet_window.h"
+#include "ui/options/autoplay_dialog.h"
+
+namespace quillane {
+
+void CabinetWindow::AutoplayCommand() {
+    if (autoplay_.running()) {
+        StopAutoplay(AutoplayStop::Player);
+        return;
+    }
+    auto* dialog = new AutoplayDialog(options_.autoplay, this);
+    ShowDialog(dialog, [this, dialog](int result) {
+        if (result != QDialog::Accepted)
+            return;
+        options_.autoplay = dialog->plan();
+        SaveOptions();
+        RunAutoplay(options_.autoplay);
+    });
+}
+
+void CabinetWindow::RunAutoplay(std::optional<AutoplayPlan> plan) {
+    if (!plan) {
+        StopAutoplay(AutoplayStop::Player);
+        return;
+    }
+    autoplay_.Start(*plan);
+    autoplayAction_->setText(QStringLiteral("Stop &Autoplay"));
+    AutoplayNext();
+}
+
+void CabinetWindow::AutoplayNext() {
+    autoplayTimer_->SetEnabled(false);
+    if (!autoplay_.running())
+        return;
+    // A spin, the bonus game or a window of the player's comes first; autoplay waits for it.
+    if (busy() || QApplication::activeModalWidget() != nullptr) {
+        autoplayTimer_->SetEnabled(true);
+        return;
+    }
+    if (!session_.CanStakeSpin()) {
+        StopAutoplay(AutoplayStop::NoBet);
+        return;
+    }
+    Spin();
+}
+
+void CabinetWindow::AfterAutoplaySpin() {
+    if (!autoplay_.running())
+        return;
+    const SessionState& game = session_.state();
+    if (const auto stop =
+            autoplay_.AfterSpin(game.gamePaid, session_.bonusTriggered(), game.account.credits))
+        StopAutoplay(*stop);
+}
+
+void CabinetWindow::StopAutoplay(AutoplayStop why) {
+    autoplayTimer_->SetEnabled(false);
+    const bool wasRunning = autoplay_.running();
+    autoplay_.Stop(why);
+    autoplayAction_->setText(QString::fromUtf8("&Autoplay\u2026"));
+    // A win on show keeps the strip; otherwise it says why autoplay ended.
+    if ((wasRunning || why != AutoplayStop::Player) && cycle_ && !cycle_->presenting())
+        painter_->WriteMessage(AutoplayStopText(why));
+}
+
+}  // namespace quillane

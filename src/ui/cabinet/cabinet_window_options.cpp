@@ -1,0 +1,50 @@
+// SPDX-FileCopyrightText: 2026 Quillane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include <QAction>
+
+#include "ui/cabinet/cabinet_window.h"
+#include "ui/options/volume_dialog.h"
+
+namespace quillane {
+
+void CabinetWindow::LoadOptions() {
+    options_ = env_.ledger.options();
+    audio_->SwitchOnOff(options_.sound, options_.music);
+    audio_->SetVolumes(options_.effectsVolume, options_.musicVolume);
+    soundAction_->setChecked(options_.sound);
+    musicAction_->setChecked(options_.music);
+    quickPlayAction_->setChecked(options_.quickPlay);
+}
+
+void CabinetWindow::SaveOptions() {
+    // The options are a comfort: a refused store is told like any other and the game goes on.
+    env_.ledger.StoreOptions(options_);
+}
+
+void CabinetWindow::SetQuickPlay(bool on) {
+    options_.quickPlay = on;
+    quickPlayAction_->setChecked(on);
+    SaveOptions();
+}
+
+void CabinetWindow::SetVolumes(int effectsPercent, int musicPercent) {
+    options_.effectsVolume = effectsPercent;
+    options_.musicVolume = musicPercent;
+    audio_->SetVolumes(effectsPercent, musicPercent);
+}
+
+void CabinetWindow::VolumeCommand() {
+    const PlayerOptions before = options_;
+    auto* dialog = new VolumeDialog(
+        options_.effectsVolume, options_.musicVolume,
+        [this](int effects, int music) { SetVolumes(effects, music); }, this);
+    ShowDialog(dialog, [this, before](int result) {
+        if (result == QDialog::Accepted)
+            SaveOptions();
+        else
+            SetVolumes(before.effectsVolume, before.musicVolume);
+    });
+}
+
+}  // namespace quillane

@@ -1,0 +1,179 @@
+// SPDX-FileCopyrightText: 2026 Quillane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include <QAction>
+#include <fstream>
+
+#include "cabinet_fixture.h"
+#include "storage/options_file.h"
+#include "test_files.h"
+
+namespace quillane::testing {
+namespace {
+
+class PlayOptions : public CabinetFixture {
+  protected:
+    // Starts with the game file holding `text`, if any, and waits out start-up.
+    CabinetWindow& Ready(const std::string& text = "") {
+        if (!text.empty()) {
+            std::filesystem::create_directories(gameFile().parent_path());
+            std::ofstream(gameFile(), std::ios::binary) << text;
+        }
+        CabinetWindow& cabinet = Start();
+        PassStartup();
+        sound.played.clear();
+        return cabinet;
+    }
+
+    struct Outcome {
+        ReelStops stops;
+        Account account;
+        std::uint32_t took = 0;
+        long counts = 0;
+    };
+    // Plays a spin from `state` on `spinSeed` and says how it ended and how long it took.
+    Outcome SpinFrom(const SessionState& state, std::uint32_t spinSeed) {
+        session.Restore(state);
+        session.Seed(spinSeed);
+        sound.played.clear();
+        const std::uint32_t start = clock.TickCount();
+        cabinet().PressKey(Qt::Key_Return);
+        Settle();
+        return {session.state().reelStops, session.state().account, clock.TickCount() - start,
+                std::count(sound.played.begin(), sound.played.end(), "Count")};
+    }
+
+    void RunOutAutoplay() {
+        for (int i = 0; i < 20000 && cabinet().autoplay().running(); ++i)
+            clock.Advance(100);
+        ASSERT_FALSE(cabinet().autoplay().running());
+        Settle();
+    }
+
+    std::string GameFileText() const { return test_support::Contents(gameFile()); }
+};
+
+TEST_F(PlayOptions, QuickPlayAndSkippingChangeHowASpinIsShownNotItsOutcome) {
+    CabinetWindow& cabinet = Ready();
+    SeedFor([](const SpinResult& r) { return r.winToPay >= 30 && r.ballCount < 3; });
+    const std::uint32_t spinSeed = session.seed();
+    const SessionState state = session.state();
+
+    const Outcome normal = SpinFrom(state, spinSeed);
+    cabinet.action("quickPlay")->trigger();
+    const Outcome quick = SpinFrom(state, spinSeed);
+    sound.onPlay = [&](const std::string& what) {
+        if (what == "ReelStop" && cabinet.busy())
+            cabinet.PressKey(Qt::Key_Space);
+    };
+    const Outcome skipped = SpinFrom(state, spinSeed);
+
+    for (const Outcome& o : {quick, skipped}) {
+        EXPECT_EQ(o.stops, normal.stops);
+        EXPECT_EQ(o.account, normal.account);
+    }
+    EXPECT_GT(normal.counts, 1);
+    EXPECT_EQ(quick.counts, 1) << "paid at once, one count sound";
+    EXPECT_LT(quick.took * 2, normal.took);
+    EXPECT_LT(skipped.took, quick.took);
+    EXPECT_TRUE(ReadOptions(gameFile()).quickPlay) << "kept for the next session";
+}
+
+TEST_F(PlayOptions, AutoplayPlaysItsSpinsAndStopsOnEachCondition) {
+    CabinetWindow& cabinet = Ready();
+    const Account start = session.state().account;
+    cabinet.RunAutoplay(AutoplayPlan{10, false, std::nullopt, std::nullopt});
+    RunOutAutoplay();
+    EXPECT_EQ(session.state().account.spins, start.spins + 10);
+    EXPECT_EQ(cabinet.autoplay().stopped(), AutoplayStop::Finished);
+
+    cabinet.RunAutoplay(AutoplayPlan{100, false, std::nullopt, session.state().account.credits});
+    RunOutAutoplay();
+    EXPECT_EQ(cabinet.autoplay().stopped(), AutoplayStop::LowCredits);
+
+    cabinet.RunAutoplay(AutoplayPlan{100, false, 1, std::nullopt});
+    RunOutAutoplay();
+    EXPECT_EQ(cabinet.autoplay().stopped(), AutoplayStop::BigWin);
+    EXPECT_GE(session.state().gamePaid, 1);
+
+    Arrange([](SessionState& s) { s.account.credits = 8; });
+    cabinet.RunAutoplay(AutoplayPlan{100, false, std::nullopt, std::nullopt});
+    RunOutAutoplay();
+    EXPECT_EQ(cabinet.autoplay().stopped(), AutoplayStop::NoBet);
+    EXPECT_EQ(session.state().account.credits, 8);
+    EXPECT_EQ(session.state().account.borrowed, start.borrowed) << "never borrows";
+    EXPECT_TRUE(messages.informed.empty()) << "no box stops the run";
+}
+
+TEST_F(PlayOptions, AnyKeyOrTheMenuStopsAutoplayAndBonusGamesCanStopIt) {
+    CabinetWindow& cabinet = Ready();
+    cabinet.RunAutoplay(AutoplayPlan{100, false, std::nullopt, std::nullopt});
+    clock.Advance(3000);
+    cabinet.PressKey(Qt::Key_A);
+    const int spins = session.state().account.spins;
+    clock.Advance(5000);
+    EXPECT_EQ(session.state().account.spins, spins);
+    EXPECT_EQ(cabinet.autoplay().stopped(), AutoplayStop::Player);
+
+    cabinet.RunAutoplay(AutoplayPlan{100, false, std::nullopt, std::nullopt});
+    clock.Advance(1000);
+    cabinet.action("autoplay")->trigger();
+    EXPECT_FALSE(cabinet.autoplay().running());
+
+    SeedFor([](const SpinResult& r) { return r.ballCount >= 3; });
+    const int bonusGamesBefore = bonusGamesPlayed;
+    cabinet.RunAutoplay(AutoplayPlan{100, true, std::nullopt, std::nullopt});
+    RunOutAutoplay();
+    clock.Advance(500);
+    EXPECT_EQ(cabinet.autoplay().stopped(), AutoplayStop::Bonus);
+    EXPECT_EQ(bonusGamesPlayed, bonusGamesBefore + 1) << "the bonus game itself is played";
+}
+
+TEST_F(PlayOptions, TheBetStepsByItsKeysWithTheirRefusalsAndWithoutSpinning) {
+    CabinetWindow& cabinet = Ready();
+    cabinet.action("fewerLines")->trigger();
+    EXPECT_EQ(session.state().settings.linesBet, 7);
+    cabinet.action("moreLines")->trigger();
+    cabinet.action("moreLines")->trigger();
+    EXPECT_EQ(session.state().settings.linesBet, 9);
+    cabinet.action("moreCredits")->trigger();
+    EXPECT_EQ(session.state().settings.creditsPerLine, 2);
+    EXPECT_EQ(session.state().account.spins, 0);
+
+    Arrange([](SessionState& s) { s.account.credits = 20; });
+    cabinet.action("moreCredits")->trigger();
+    EXPECT_EQ(session.state().settings.creditsPerLine, 2);
+    EXPECT_EQ(messages.informed.size(), 1u) << "refused as the key on the cabinet is";
+    EXPECT_EQ(cabinet.action("moreLines")->shortcut(), QKeySequence(Qt::Key_Right));
+    EXPECT_EQ(cabinet.action("manual")->shortcut(), QKeySequence(Qt::Key_F1));
+}
+
+TEST_F(PlayOptions, SoundSettingsComeBackFromTheGameFileAndGoBackWithoutTouchingTheGame) {
+    const std::string game = "[CurrentGame]\r\nCredits=555\r\n";
+    Put("Bingo1.mid");
+    CabinetWindow& cabinet = Ready(game +
+                                   "[Options]\r\nSound=0\r\nMusic=0\r\nEffectsVolume=40\r\n"
+                                   "MusicVolume=30\r\n");
+    EXPECT_FALSE(cabinet.action("sound")->isChecked());
+    EXPECT_FALSE(cabinet.action("music")->isChecked());
+    EXPECT_EQ(sound.volume, 40);
+    EXPECT_EQ(music.volume, 30);
+    EXPECT_TRUE(music.started.empty());
+    EXPECT_EQ(session.state().account.credits, 555);
+
+    cabinet.action("music")->trigger();
+    EXPECT_FALSE(music.started.empty());
+    EXPECT_TRUE(ReadOptions(gameFile()).music);
+    EXPECT_EQ(GameFileText().substr(0, game.size()), game);
+}
+
+TEST_F(PlayOptions, WithoutASoundDeviceTheGameSaysSoInTheVersionBox) {
+    audioSilent = true;
+    CabinetWindow& cabinet = Ready();
+    cabinet.action("version")->trigger();
+    ASSERT_EQ(messages.informed.size(), 1u);
+    EXPECT_NE(messages.informed[0].find("No sound device was found"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace quillane::testing
