@@ -23,10 +23,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QInputDialog>
-#include <QLocale>
 #include <QMessageBox>
 #include <QPointer>
-#include <QSessionManager>
 #include <QTimer>
 #include <algorithm>
 #include <chrono>
@@ -42,12 +40,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/help_window.h"
-#include "platform/qt_clock.h"
-#include "platform/qt_messages.h"
-#include "platform/screen.h"
-#include "platform/sdl_audio.h"
-#include "platform/termination_signals.h"
+#include "app/game_program.h"
 #include "storage/game_ledger.h"
 #include "storage/paths.h"
 #include "storage/profile.h"
@@ -65,44 +58,9 @@ using namespace quillane;
 // The game's own file names, whatever this program is called.
 constexpr const char* kStem = "quillane";
 
-std::uint32_t SeedFromClock() {
-    using namespace std::chrono;
-    const auto now = system_clock::now();
-    return static_cast<std::uint32_t>(duration_cast<milliseconds>(now - floor<days>(now)).count());
-}
-
 long long EpochMilliseconds() {
     using namespace std::chrono;
     return duration_cast<milliseconds>(system_clock::now().time_since_epoch()).count();
-}
-
-// As the program's: an exception that escapes an event handler ends that handler, not the game.
-class Application : public QApplication {
-  public:
-    using QApplication::QApplication;
-    Messages* messages = nullptr;
-
-    bool notify(QObject* receiver, QEvent* event) override {
-        try {
-            return QApplication::notify(receiver, event);
-        } catch (const std::exception& error) {
-            if (messages != nullptr)
-                messages->Error(error.what());
-        } catch (...) {
-            if (messages != nullptr)
-                messages->Error("An unexpected error occurred.");
-        }
-        return false;
-    }
-};
-
-// As the program's: Qt ends the process with exit() when the display's connection breaks, and
-// what the storage writer still holds is written first.
-StorageWriter* writerAtExit = nullptr;
-
-void FlushAtExit() {
-    if (writerAtExit != nullptr)
-        writerAtExit->Flush();
 }
 
 // Appends whole lines with one unbuffered write each, so a kill leaves at most the line under
@@ -593,61 +551,25 @@ class StallProbe {
     std::map<std::string, int> longStalls_;
 };
 
-// Wires the game as the program does, with the instance lock left out, and lets `attach` add
-// its player once the window is made.
+// Plays the real game, with the instance lock left out, and lets `attach` add its player once
+// the window is shown.
 template <typename Attach>
-int PlayGame(int argc, char** argv, const EventLog& log, Attach attach) {
+int PlayGameWith(int argc, char** argv, const EventLog& log, Attach attach) {
     // No sound card here: SDL's silent driver keeps the timing of a real one.
     ::setenv("SDL_AUDIODRIVER", "dummy", 0);
-    Application app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Quillane"));
-    QApplication::setApplicationVersion(QStringLiteral(QUILLANE_VERSION));
-    QtMessages messages;
-    app.messages = &messages;
-
-    GameLedger ledger(GameLedger::FilesFor(kStem), StorageWriter::Mode::Thread);
-    writerAtExit = &ledger.writer();
-    std::atexit(FlushAtExit);
-    QtClock clock;
-    SdlAudio audio;
-    WatchedSound sound(audio.sound());
-    const QLocale locale = QLocale::system();
-    GameSession session(NumberStyle{QString(locale.decimalPoint()).toStdString(),
-                                    QString(locale.groupSeparator()).toStdString()});
-    QtScreen screen;
-    Environment environment{
-        clock,
-        screen,
-        session,
-        ledger,
-        sound,
-        audio.music(),
-        messages,
-        [&messages](const fs::path& manual) {
-            return std::make_unique<HelpWindow>(manual, messages);
-        },
-        ExecutablePath(),
-        SeedFromClock,
+    std::optional<WatchedSound> sound;
+    GameHooks hooks;
+    hooks.stem = kStem;
+    hooks.oneCopy = false;
+    hooks.sound = [&sound](SoundPort& real) -> SoundPort& { return sound.emplace(real); };
+    hooks.signalled = [&log](int signal) { log.Note("signal " + std::to_string(signal)); };
+    hooks.shown = [&](CabinetWindow& cabinet, GameSession& session, SoundPort&) {
+        std::shared_ptr player = attach(cabinet, session, *sound);
+        player->Start();
+        log.Note("ready");
+        return std::shared_ptr<void>(std::move(player));
     };
-    environment.audioSilent = audio.silent();
-    CabinetWindow cabinet(environment);
-    messages.SetParent(&cabinet);
-    messages.SetTitle(cabinet.windowTitle());
-    TerminationSignals endSignals([&cabinet, &log](int signal) {
-        log.Note("signal " + std::to_string(signal));
-        cabinet.EndSession();
-    });
-    QObject::connect(&app, &QGuiApplication::commitDataRequest, &cabinet,
-                     [&cabinet](QSessionManager&) { cabinet.EndSession(); });
-    cabinet.show();
-    auto player = attach(cabinet, session, sound);
-    player->Start();
-    log.Note("ready");
-    const int status = QApplication::exec();
-    writerAtExit = nullptr;
-    if (const auto refusal = ledger.writer().Flush())
-        std::fprintf(stderr, "play_driver: the game was not stored: %s\n", refusal->c_str());
-    return status;
+    return PlayGame(argc, argv, hooks);
 }
 
 int Play(int argc, char** argv) {
@@ -660,7 +582,7 @@ int Play(int argc, char** argv) {
                                    ? static_cast<std::uint32_t>(std::strtoul(argv[3], nullptr, 10))
                                    : std::random_device{}();
     log.Note("start " + std::to_string(seed) + " " + std::to_string(::getpid()));
-    return PlayGame(
+    return PlayGameWith(
         argc, argv, log,
         [&log, seed](CabinetWindow& cabinet, GameSession& session, WatchedSound& sound) {
             return std::make_unique<RandomPlayer>(cabinet, session, sound, log, seed);
@@ -678,7 +600,7 @@ int Stalls(int argc, char** argv) {
     ::setenv("XDG_CONFIG_HOME", (fs::path(folder) / "config").c_str(), 1);
     ::setenv("XDG_DATA_HOME", (fs::path(folder) / "data").c_str(), 1);
     const EventLog log(nullptr);
-    const int status = PlayGame(
+    const int status = PlayGameWith(
         argc, argv, log, [spins](CabinetWindow& cabinet, GameSession& session, WatchedSound&) {
             return std::make_unique<StallProbe>(cabinet, session, spins);
         });

@@ -1,0 +1,158 @@
+// SPDX-FileCopyrightText: 2026 Quillane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "app/game_program.h"
+
+#include <QApplication>
+#include <QLocale>
+#include <QSessionManager>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <exception>
+#include <string>
+
+#include "app/display_guard.h"
+#include "platform/help_window.h"
+#include "platform/instance_channel.h"
+#include "platform/qt_clock.h"
+#include "platform/qt_messages.h"
+#include "platform/screen.h"
+#include "platform/sdl_audio.h"
+#include "platform/termination_signals.h"
+#include "storage/game_ledger.h"
+#include "storage/instance_lock.h"
+#include "storage/paths.h"
+#include "ui/cabinet/cabinet_window.h"
+
+namespace quillane {
+namespace {
+
+std::uint32_t SeedFromClock() {
+    using namespace std::chrono;
+    const auto now = system_clock::now();
+    return static_cast<std::uint32_t>(duration_cast<milliseconds>(now - floor<days>(now)).count());
+}
+
+// An exception that escapes an event handler ends that handler, not the game.
+class Application : public QApplication {
+  public:
+    using QApplication::QApplication;
+    Messages* messages = nullptr;
+
+    bool notify(QObject* receiver, QEvent* event) override {
+        try {
+            return QApplication::notify(receiver, event);
+        } catch (const std::exception& error) {
+            if (messages != nullptr)
+                messages->Error(error.what());
+        } catch (...) {
+            if (messages != nullptr)
+                messages->Error("An unexpected error occurred.");
+        }
+        return false;
+    }
+};
+
+// Qt ends the process with exit() when the display's connection breaks: what the storage writer
+// still holds is written first.
+StorageWriter* writerAtExit = nullptr;
+
+void FlushAtExit() {
+    if (writerAtExit != nullptr)
+        writerAtExit->Flush();
+}
+
+}  // namespace
+
+int PlayGame(int argc, char** argv, const GameHooks& hooks) {
+    DisplayGuard displayGuard;
+    Application app(argc, argv);
+    displayGuard.Release();
+    QApplication::setApplicationName(QStringLiteral("Quillane"));
+    QApplication::setApplicationVersion(QStringLiteral(QUILLANE_VERSION));
+    // The desktop entry's name; on Wayland it is the window's app id, through which the
+    // compositor finds the game's name and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral(QUILLANE_APP_ID));
+    QtMessages messages;
+    app.messages = &messages;
+    // One copy at a time on one settings directory: a second one calls the first forward and
+    // leaves without touching the game file.
+    std::string stem = hooks.stem.empty() ? "quillane" : hooks.stem;
+    try {
+        if (hooks.stem.empty())
+            stem = ExecutableStem(ExecutablePath());
+    } catch (const std::exception&) {
+    }
+    GameLedger::Files files = GameLedger::FilesFor(stem);
+    std::unique_ptr<InstanceLock> lock;
+    std::unique_ptr<InstanceChannel> channel;
+    if (hooks.oneCopy && !files.gameFile.empty()) {
+        // Without a home directory there is no game file to guard; the window says so.
+        const std::filesystem::path lockFile = LockFileFor(files.gameFile);
+        lock = std::make_unique<InstanceLock>(lockFile);
+        channel = std::make_unique<InstanceChannel>(QString::fromStdString(lockFile.string()));
+    }
+    if (lock && lock->state() == InstanceLock::State::Taken) {
+        channel->CallRunningCopy();
+        // The program ends when the player closes the box.
+        messages.Inform("Quillane is already running.");
+        return QApplication::exec();
+    }
+
+    GameLedger ledger(std::move(files), StorageWriter::Mode::Thread);
+    writerAtExit = &ledger.writer();
+    std::atexit(FlushAtExit);
+    QtClock clock;
+    SdlAudio audio;
+    const QLocale locale = QLocale::system();
+    GameSession session(NumberStyle{QString(locale.decimalPoint()).toStdString(),
+                                    QString(locale.groupSeparator()).toStdString()});
+
+    SoundPort& sound = hooks.sound ? hooks.sound(audio.sound()) : audio.sound();
+    QtScreen screen;
+    Environment environment{
+        clock,
+        screen,
+        session,
+        ledger,
+        sound,
+        audio.music(),
+        messages,
+        [&messages](const std::filesystem::path& manual) {
+            return std::make_unique<HelpWindow>(manual, messages);
+        },
+        ExecutablePath(),
+        SeedFromClock,
+    };
+    environment.audioSilent = audio.silent();
+    CabinetWindow cabinet(environment);
+    messages.SetParent(&cabinet);
+    messages.SetTitle(cabinet.windowTitle());
+    if (lock && lock->state() == InstanceLock::State::Held) {
+        channel->Listen([&cabinet] {
+            cabinet.setWindowState((cabinet.windowState() & ~Qt::WindowMinimized) |
+                                   Qt::WindowActive);
+            cabinet.raise();
+            cabinet.activateWindow();
+        });
+    }
+    // A signal, or the desktop's logout, ends the game as File > Exit does, asking nothing.
+    TerminationSignals endSignals([&cabinet, &hooks](int signal) {
+        if (hooks.signalled)
+            hooks.signalled(signal);
+        cabinet.EndSession();
+    });
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &cabinet,
+                     [&cabinet](QSessionManager&) { cabinet.EndSession(); });
+    cabinet.show();
+    const std::shared_ptr<void> added =
+        hooks.shown ? hooks.shown(cabinet, session, sound) : nullptr;
+    const int status = QApplication::exec();
+    writerAtExit = nullptr;
+    if (const auto refusal = ledger.writer().Flush())
+        std::fprintf(stderr, "%s: the game was not stored: %s\n", stem.c_str(), refusal->c_str());
+    return status;
+}
+
+}  // namespace quillane
