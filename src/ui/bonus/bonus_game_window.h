@@ -52,6 +52,8 @@ class BonusGameWindow : public QDialog {
     void GreenCardClick() { ChooseCard(3); }
     void YellowCardClick() { ChooseCard(4); }
     void ToggleQuickPlay();
+    // Reduce Motion: the prompt stands red and the patterns won stand dimmed, neither flashing.
+    void SetSteady(bool steady);
     void MakeCall();
     void FlashPrompt();
     void CloseAfterBlackout();
@@ -139,6 +141,7 @@ class BonusGameWindow : public QDialog {
     bool quickPlay_ = false;
     bool quickFromStart_ = false;
     bool blinkOn_ = false;
+    bool steady_ = false;
     std::array<bool, kPatternCount> newlyWon_{};
     std::vector<WinCircle> circles_;
     int lastBall_ = 0;  // the number on the monitor, 0 before the first call

@@ -21,6 +21,19 @@ const QColor kWhite(255, 255, 255);
 const QColor kGrey(0x80, 0x80, 0x80);
 const QColor kYellow(255, 255, 0);
 
+// Each payline's dashes and gaps, in pen widths, short enough to show in the gaps between reels.
+const std::array<QList<qreal>, kPaylineCount> kLineDashes = {{
+    {},
+    {3, 2},
+    {1, 1},
+    {3, 1, 1, 1},
+    {1, 3},
+    {3, 1, 1, 1, 1, 1},
+    {6, 2},
+    {2, 1, 2, 3},
+    {1, 1, 1, 3},
+}};
+
 QRect Area(int left, int top, int width, int height) {
     return {left, top, width, height};
 }
@@ -140,6 +153,40 @@ void CabinetPainter::WhitenCell(int reel, int row) {
     canvas_.SetPenColor(kWhite);
     const int x = g.reelLeft + reel * g.reelPitch, y = g.reelTop + row * g.cellSize;
     canvas_.Rectangle(x, y, x + g.cellSize, y + g.cellSize);
+}
+
+void CabinetPainter::MarkCell(int reel, int row, int payline) {
+    const CabinetGeometry& g = pictures_.geometry();
+    const int width = Scale(layout::kThickPath);
+    const int inset = width / 2;
+    const int left = g.reelLeft + reel * g.reelPitch + inset,
+              top = g.reelTop + row * g.cellSize + inset;
+    const int right = left + g.cellSize - 2 * inset - 1, bottom = top + g.cellSize - 2 * inset - 1;
+    const bool line = payline >= 1 && payline <= kPaylineCount;
+    canvas_.SetPenColor(line ? lineColor(payline) : kYellow);
+    canvas_.SetPenWidth(width);
+    if (line && linePatterns_)
+        canvas_.SetPenDashes(kLineDashes[static_cast<std::size_t>(payline - 1)]);
+    canvas_.MoveTo(left, top);
+    canvas_.LineTo(right, top);
+    canvas_.LineTo(right, bottom);
+    canvas_.LineTo(left, bottom);
+    canvas_.LineTo(left, top);
+    canvas_.SetPenDashes({});
+    canvas_.SetPenWidth(1);
+    if (!line || !linePatterns_)
+        return;
+    const QString number = QString::number(payline);
+    canvas_.SetFont(layout::MarkerNumberPoints(g.layoutWidth), true);
+    const QSize extent = canvas_.TextSize(number);
+    canvas_.SetBrushClear(false);
+    canvas_.SetBrushColor(lineColor(payline));
+    canvas_.SetPenColor(lineColor(payline));
+    canvas_.Rectangle(left, top, left + extent.width() + 2 * width, top + extent.height());
+    canvas_.SetBrushClear(true);
+    canvas_.SetFontColor(kWhite);
+    canvas_.DrawText(left + width, top, number);
+    canvas_.SetBrushClear(false);
 }
 
 void CabinetPainter::DrawMeter(std::int64_t number, int right, int captionRight, bool green) {
@@ -294,7 +341,7 @@ void CabinetPainter::DrawLineMarker(int payline, bool lit) {
                            layout::kMarkerRowHeight);
         const QRect dest(Scale(left), top, Scale(sourceRight - sourceLeft), height);
         canvas_.DrawMasked(dest, face, pictures_.lineBubblesNeg, source);
-        if (!lit)
+        if (!lit && !linePatterns_)
             return;
         canvas_.SetBrushClear(true);
         canvas_.SetFont(numberSize, true);
@@ -331,6 +378,8 @@ void CabinetPainter::DrawPayline(int payline) {
 
     canvas_.SetBrushClear(false);
     canvas_.SetPenColor(lineColor(payline, payline <= session_.state().settings.linesBet));
+    if (linePatterns_)
+        canvas_.SetPenDashes(kLineDashes[static_cast<std::size_t>(payline - 1)]);
 
     const int thin = Scale(layout::kThinPath), thick = Scale(layout::kThickPath);
     canvas_.SetPenWidth(thick);
@@ -373,6 +422,7 @@ void CabinetPainter::DrawPayline(int payline) {
         }
     }
     canvas_.SetPenWidth(1);
+    canvas_.SetPenDashes({});
 }
 
 void CabinetPainter::RestoreReelEdges() {

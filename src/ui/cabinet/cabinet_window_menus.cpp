@@ -51,6 +51,16 @@ void CabinetWindow::BuildMenus() {
     quickPlayAction_ = Named(optionsMenu->addAction(QStringLiteral("&Quick Play")), "quickPlay");
     quickPlayAction_->setCheckable(true);
     connect(quickPlayAction_, &QAction::triggered, this, [this](bool on) { SetQuickPlay(on); });
+    reduceMotionAction_ =
+        Named(optionsMenu->addAction(QStringLiteral("Re&duce Motion")), "reduceMotion");
+    linePatternsAction_ =
+        Named(optionsMenu->addAction(QStringLiteral("Line &Patterns")), "linePatterns");
+    for (QAction* a : {reduceMotionAction_, linePatternsAction_})
+        a->setCheckable(true);
+    connect(reduceMotionAction_, &QAction::triggered, this,
+            [this](bool on) { SetReduceMotion(on); });
+    connect(linePatternsAction_, &QAction::triggered, this,
+            [this](bool on) { SetLinePatterns(on); });
     autoplayAction_ =
         Named(optionsMenu->addAction(QString::fromUtf8("&Autoplay\u2026")), "autoplay");
     connect(autoplayAction_, &QAction::triggered, this, [this] { AutoplayCommand(); });

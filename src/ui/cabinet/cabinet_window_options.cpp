@@ -15,6 +15,9 @@ void CabinetWindow::LoadOptions() {
     soundAction_->setChecked(options_.sound);
     musicAction_->setChecked(options_.music);
     quickPlayAction_->setChecked(options_.quickPlay);
+    reduceMotionAction_->setChecked(options_.reduceMotion);
+    linePatternsAction_->setChecked(options_.linePatterns);
+    painter_->SetLinePatterns(options_.linePatterns);
 }
 
 void CabinetWindow::SaveOptions() {
@@ -25,6 +28,20 @@ void CabinetWindow::SaveOptions() {
 void CabinetWindow::SetQuickPlay(bool on) {
     options_.quickPlay = on;
     quickPlayAction_->setChecked(on);
+    SaveOptions();
+}
+
+void CabinetWindow::SetReduceMotion(bool on) {
+    options_.reduceMotion = on;
+    reduceMotionAction_->setChecked(on);
+    SaveOptions();
+}
+
+void CabinetWindow::SetLinePatterns(bool on) {
+    options_.linePatterns = on;
+    linePatternsAction_->setChecked(on);
+    painter_->SetLinePatterns(on);
+    Redraw();
     SaveOptions();
 }
 

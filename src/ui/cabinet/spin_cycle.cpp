@@ -100,12 +100,15 @@ void SpinCycle::Start() {
     painter.RestoreBadgeArea();
     painter.RedrawMeters();
     const SpinDraw draw = parts_.session.PlaySpin(parts_.pictures.geometry().motionHeight);
-    reels_.Begin(draw.motionOffsets);
+    const bool still = parts_.reduceMotion();
+    reels_.Begin(draw.motionOffsets, still);
+    display_.SetSteady(still);
     phase_ = Phase::Reels;
     spinOpen_ = true;
     payingBonus_ = false;
     skip_ = false;
-    tick_ = 0;
+    // Still reels have nothing to show before the first one stops.
+    tick_ = still ? ReelAnimation::kStopTick - 1 : 0;
     stepAt_ = Now() + (parts_.quickPlay() ? durations::kQuickReelTickMs : durations::kReelTickMs);
     Arm();
 }
@@ -163,7 +166,7 @@ void SpinCycle::PayOut(std::int32_t paidBefore) {
 void SpinCycle::CountStep() {
     phase_ = Phase::CountUp;
     // Quick play pays the whole win at once, with one count sound; a skip pays what is left.
-    const bool all = skip_ || parts_.quickPlay();
+    const bool all = skip_ || parts_.quickPlay() || parts_.reduceMotion();
     const std::int32_t step = parts_.session.PayStep(all);
     if (step == 0) {
         EndCountUp();
