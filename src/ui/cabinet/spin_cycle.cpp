@@ -99,8 +99,13 @@ void SpinCycle::Start() {
     DrawButtons(false);
     painter.RestoreBadgeArea();
     painter.RedrawMeters();
-    const SpinDraw draw = parts_.session.PlaySpin(parts_.pictures.geometry().motionHeight);
     const bool still = parts_.reduceMotion();
+    // Still reels stand on the last spin's stops until each stops again, without its marks.
+    if (still) {
+        for (int r = 0; r < kReelCount; ++r)
+            painter.DrawReel(r);
+    }
+    const SpinDraw draw = parts_.session.PlaySpin(parts_.pictures.geometry().motionHeight);
     reels_.Begin(draw.motionOffsets, still);
     display_.SetSteady(still);
     phase_ = Phase::Reels;
