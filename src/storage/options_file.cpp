@@ -45,7 +45,7 @@ struct OptionKey {
 };
 
 // In the order they are written.
-const std::array<OptionKey, 11> kOptionKeys = {{
+const std::array<OptionKey, 12> kOptionKeys = {{
     {"QuickPlay", [](PlayerOptions& o) -> bool& { return o.quickPlay; }},
     {"Sound", [](PlayerOptions& o) -> bool& { return o.sound; }},
     {"Music", [](PlayerOptions& o) -> bool& { return o.music; }},
@@ -64,6 +64,7 @@ const std::array<OptionKey, 11> kOptionKeys = {{
      0, INT32_MAX},
     {"ReduceMotion", [](PlayerOptions& o) -> bool& { return o.reduceMotion; }},
     {"LinePatterns", [](PlayerOptions& o) -> bool& { return o.linePatterns; }},
+    {"HighContrast", [](PlayerOptions& o) -> bool& { return o.highContrast; }},
 }};
 
 std::optional<long long> Number(const std::string& text, const OptionKey& key) {

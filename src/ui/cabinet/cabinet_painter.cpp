@@ -9,6 +9,7 @@
 #include "core/paytable.h"
 #include "core/reels.h"
 #include "ui/cabinet/cabinet_layout.h"
+#include "ui/widgets/contrast.h"
 #include "ui/widgets/meter_digits.h"
 
 namespace quillane {
@@ -20,6 +21,7 @@ const QColor kBlack(0, 0, 0);
 const QColor kWhite(255, 255, 255);
 const QColor kGrey(0x80, 0x80, 0x80);
 const QColor kYellow(255, 255, 0);
+const QColor kHintColour(0xD7, 0xBC, 0xE3);  // as the background's other captions there
 
 // Each payline's dashes and gaps, in pen widths, short enough to show in the gaps between reels.
 const std::array<QList<qreal>, kPaylineCount> kLineDashes = {{
@@ -84,6 +86,31 @@ void CabinetPainter::Redraw() {
     DrawButton(Button::Spin, true);
     DrawButton(Button::BetMax, true);
     DrawLogo();
+    if (highContrast_)
+        DrawKeyHint();
+}
+
+void CabinetPainter::DrawKeyHint() {
+    // Written again over its dim print on the background, lighter.
+    const layout::Box box = layout::kKeyHint;
+    const int left = Scale(box.left), top = Scale(box.top);
+    const int right = Scale(box.right), bottom = Scale(box.bottom);
+    const QImage& background = pictures_.cabinetBackground;
+    const QColor ground =
+        QColor::fromRgb(background.valid(left, top) ? background.pixel(left, top) : kBlack.rgb());
+    canvas_.SetBrushClear(false);
+    canvas_.SetBrushColor(ground);
+    canvas_.SetPenColor(ground);
+    canvas_.Rectangle(left, top, right, bottom);
+    const QString hint = QStringLiteral("ENTER = SPIN  M = MAX");
+    FittingPoints(hint, right - left, layout::BetKeyFontPoints(pictures_.geometry().layoutWidth),
+                  false);
+    const QSize extent = canvas_.TextSize(hint);
+    canvas_.SetBrushClear(true);
+    canvas_.SetFontColor(ReadableOn(kHintColour, ground));
+    canvas_.DrawText((left + right - extent.width()) / 2, (top + bottom - extent.height()) / 2,
+                     hint);
+    canvas_.SetBrushClear(false);
 }
 
 void CabinetPainter::DrawReel(int reel) {
@@ -184,7 +211,7 @@ void CabinetPainter::MarkCell(int reel, int row, int payline) {
     canvas_.SetPenColor(lineColor(payline));
     canvas_.Rectangle(left, top, left + extent.width() + 2 * width, top + extent.height());
     canvas_.SetBrushClear(true);
-    canvas_.SetFontColor(kWhite);
+    canvas_.SetFontColor(highContrast_ ? TextColourOn(lineColor(payline)) : kWhite);
     canvas_.DrawText(left + width, top, number);
     canvas_.SetBrushClear(false);
 }
@@ -299,7 +326,7 @@ void CabinetPainter::DrawBetLabel(bool lit, int key) {
     const QString caption = QString::fromLatin1(k.caption);
     const int room = Scale(k.left + k.width) - Scale(k.left) - layout::kBetKeyCaptionMargin;
     FittingPoints(caption, room, layout::BetKeyFontPoints(w), layout::BetKeyFontBold(w));
-    canvas_.SetFontColor(lit ? kBlack : kGrey);
+    canvas_.SetFontColor(lit ? kBlack : highContrast_ ? ReadableOn(kGrey, face) : kGrey);
     canvas_.SetBrushClear(true);
     const QSize extent = canvas_.TextSize(caption);
     const int cx = Scale(k.left + layout::kBetKeyCaptionCentre);
@@ -345,7 +372,7 @@ void CabinetPainter::DrawLineMarker(int payline, bool lit) {
             return;
         canvas_.SetBrushClear(true);
         canvas_.SetFont(numberSize, true);
-        canvas_.SetFontColor(kWhite);
+        canvas_.SetFontColor(highContrast_ ? TextColourOn(lineColor(payline, lit)) : kWhite);
         const QSize extent = canvas_.TextSize(number);
         const int cx = Scale(left) + Scale(r % 2 == 1 ? oddOffset : evenOffset);
         const int cy = top + Scale(layout::kMarkerNumberMiddle);
@@ -488,7 +515,8 @@ void CabinetPainter::WriteWinMessage(bool blinkOn) {
         } else {
             write("Line paid " +
                       std::to_string(game.spin.lineWin[static_cast<std::size_t>(cursor - 1)]),
-                  Scale(layout::kLineMessageLeft), false, lineColor(cursor));
+                  Scale(layout::kLineMessageLeft), false,
+                  highContrast_ ? ReadableOn(lineColor(cursor), kBlack) : lineColor(cursor));
         }
     } else {
         write("Game paid " + std::to_string(game.gamePaid), Scale(layout::kGamePaidRight), true,

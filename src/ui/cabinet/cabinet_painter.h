@@ -34,6 +34,8 @@ class CabinetPainter {
     // the lines are told apart without their colours.
     void SetLinePatterns(bool on) { linePatterns_ = on; }
     bool linePatterns() const { return linePatterns_; }
+    // Every caption drawn at least 4.5:1 against what it stands on.
+    void SetHighContrast(bool on) { highContrast_ = on; }
 
     // Everything, as the game stands.
     void Redraw();
@@ -69,6 +71,7 @@ class CabinetPainter {
     void RestoreBackground(const QRect& area);
     void DrawMeterPanel();
     void DrawLogo();
+    void DrawKeyHint();
     // A meter's number right-aligned at `right`, in cells that shrink when it would reach the
     // meter's caption, whose right edge is `captionRight`.
     void DrawMeter(std::int64_t number, int right, int captionRight, bool green);
@@ -83,6 +86,7 @@ class CabinetPainter {
     Messages& messages_;
     int meterTop_ = 30;
     bool linePatterns_ = false;
+    bool highContrast_ = false;
     // Where the meters' captions end, so that the digits stop short of them.
     int coinsCaptionRight_ = 0, winningsCaptionRight_ = 0, creditsCaptionRight_ = 0;
     // The digit strips redrawn for each cell width in use, green and red.

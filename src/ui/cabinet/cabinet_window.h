@@ -148,6 +148,7 @@ class CabinetWindow : public QMainWindow {
     void SetQuickPlay(bool on);
     void SetReduceMotion(bool on);
     void SetLinePatterns(bool on);
+    void SetHighContrast(bool on);
     void SetVolumes(int effectsPercent, int musicPercent);
     // Lists the slots in the slot dialog (a SlotDialog::Mode) and files or opens the choice.
     void RunSlotDialog(int mode);
@@ -196,6 +197,7 @@ class CabinetWindow : public QMainWindow {
     QAction* quickPlayAction_ = nullptr;
     QAction* reduceMotionAction_ = nullptr;
     QAction* linePatternsAction_ = nullptr;
+    QAction* highContrastAction_ = nullptr;
     QAction* autoplayAction_ = nullptr;
     PlayerOptions options_;
     Autoplay autoplay_;

@@ -31,6 +31,7 @@ void CabinetWindow::OpenBonusWindow(const BingoGame& game, std::optional<int> ca
         quickPlay);
     bonus->setAttribute(Qt::WA_DeleteOnClose);
     bonus->SetSteady(options_.reduceMotion);
+    bonus->SetHighContrast(options_.highContrast);
     bonus->OnCardChosen(std::move(events.chosen));
     bonus->OnBlackout(std::move(events.blackout));
     connect(bonus, &QDialog::finished, this,

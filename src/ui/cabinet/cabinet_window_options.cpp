@@ -18,6 +18,8 @@ void CabinetWindow::LoadOptions() {
     reduceMotionAction_->setChecked(options_.reduceMotion);
     linePatternsAction_->setChecked(options_.linePatterns);
     painter_->SetLinePatterns(options_.linePatterns);
+    highContrastAction_->setChecked(options_.highContrast);
+    painter_->SetHighContrast(options_.highContrast);
 }
 
 void CabinetWindow::SaveOptions() {
@@ -41,6 +43,14 @@ void CabinetWindow::SetLinePatterns(bool on) {
     options_.linePatterns = on;
     linePatternsAction_->setChecked(on);
     painter_->SetLinePatterns(on);
+    Redraw();
+    SaveOptions();
+}
+
+void CabinetWindow::SetHighContrast(bool on) {
+    options_.highContrast = on;
+    highContrastAction_->setChecked(on);
+    painter_->SetHighContrast(on);
     Redraw();
     SaveOptions();
 }
