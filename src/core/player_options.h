@@ -17,7 +17,10 @@ struct PlayerOptions {
     bool music = true;
     int effectsVolume = kFullVolume;  // percent
     int musicVolume = kFullVolume;
-    AutoplayPlan autoplay;  // the last plan, offered again
+    AutoplayPlan autoplay;      // the last plan, offered again
+    bool reduceMotion = false;  // reels that step to their stops, wins marked without flashing
+    bool linePatterns = false;  // each payline dashed and numbered of its own, besides its colour
+    bool highContrast = false;  // every caption at least 4.5:1 against what it stands on
 
     bool operator==(const PlayerOptions&) const = default;
 };

@@ -98,8 +98,10 @@ void Canvas::LineTo(int x, int y) {
     if (to != at_) {
         QPainter p(&surface_);
         QPen pen(penColor_, penWidth_, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
-        if (penWidth_ <= 1)
+        if (penWidth_ <= 1 || !penDashes_.isEmpty())
             pen.setCapStyle(Qt::FlatCap);
+        if (!penDashes_.isEmpty())
+            pen.setDashPattern(penDashes_);
         p.setPen(pen);
         p.drawLine(at_, to);
         const int margin = penWidth_ / 2 + 1;

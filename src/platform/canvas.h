@@ -6,6 +6,7 @@
 #include <QColor>
 #include <QFont>
 #include <QImage>
+#include <QList>
 #include <QPoint>
 #include <QRect>
 #include <QString>
@@ -39,6 +40,8 @@ class Canvas {
     void SetPenColor(QColor color) { penColor_ = color; }
     QColor penColor() const { return penColor_; }
     void SetPenWidth(int width) { penWidth_ = width; }
+    // Lines drawn as dashes and gaps of these lengths, in pen widths; none draws them solid.
+    void SetPenDashes(QList<qreal> dashes) { penDashes_ = std::move(dashes); }
     void SetFont(int pointSize, bool bold);
     void SetFontColor(QColor color) { fontColor_ = color; }
 
@@ -80,6 +83,7 @@ class Canvas {
     bool brushClear_ = false;
     QColor penColor_ = Qt::black;
     int penWidth_ = 1;
+    QList<qreal> penDashes_;
     QFont font_;
     QColor fontColor_ = Qt::black;
     QPoint at_;

@@ -45,7 +45,7 @@ struct OptionKey {
 };
 
 // In the order they are written.
-const std::array<OptionKey, 9> kOptionKeys = {{
+const std::array<OptionKey, 12> kOptionKeys = {{
     {"QuickPlay", [](PlayerOptions& o) -> bool& { return o.quickPlay; }},
     {"Sound", [](PlayerOptions& o) -> bool& { return o.sound; }},
     {"Music", [](PlayerOptions& o) -> bool& { return o.music; }},
@@ -62,6 +62,9 @@ const std::array<OptionKey, 9> kOptionKeys = {{
     {"AutoplayStopBelow",
      [](PlayerOptions& o) -> std::optional<std::int32_t>& { return o.autoplay.stopBelowCredits; },
      0, INT32_MAX},
+    {"ReduceMotion", [](PlayerOptions& o) -> bool& { return o.reduceMotion; }},
+    {"LinePatterns", [](PlayerOptions& o) -> bool& { return o.linePatterns; }},
+    {"HighContrast", [](PlayerOptions& o) -> bool& { return o.highContrast; }},
 }};
 
 std::optional<long long> Number(const std::string& text, const OptionKey& key) {

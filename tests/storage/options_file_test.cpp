@@ -55,7 +55,7 @@ TEST_F(OptionsFile, KeepsEveryOptionBesideTheGamesWithoutTouchingThem) {
 }
 
 TEST(OptionsText, EveryOptionAwayFromItsDefaultReadsBackAsWritten) {
-    const PlayerOptions options{true, false, false, 35, 0, {25, false, 2000, 0}};
+    const PlayerOptions options{true, false, false, 35, 0, {25, false, 2000, 0}, true, true, true};
     EXPECT_EQ(ParseOptions(WithOptions("", options)), options);
 }
 

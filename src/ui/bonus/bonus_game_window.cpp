@@ -98,6 +98,16 @@ void BonusGameWindow::ToggleQuickPlay() {
                                         : QStringLiteral("Click Monitor for Quick Play"));
 }
 
+void BonusGameWindow::SetSteady(bool steady) {
+    steady_ = steady;
+    if (!steady || cardChosen_)
+        return;
+    promptTimer().SetEnabled(false);
+    QPalette palette = selectCardLabel_->palette();
+    palette.setColor(QPalette::WindowText, QColor(255, 0, 0));
+    selectCardLabel_->setPalette(palette);
+}
+
 void BonusGameWindow::MakeCall() {
     if (game_->Over())
         return;
@@ -127,7 +137,7 @@ void BonusGameWindow::MakeCall() {
         }
         PresentWin(win);
     }
-    if (!quickPlay_)
+    if (!quickPlay_ && !steady_)
         blinkTimer().SetEnabled(true);
     for (const BingoGame::PatternWin& win : call.wins) {
         if (win.pattern == Pattern::Blackout)

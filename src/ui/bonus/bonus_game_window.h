@@ -52,6 +52,10 @@ class BonusGameWindow : public QDialog {
     void GreenCardClick() { ChooseCard(3); }
     void YellowCardClick() { ChooseCard(4); }
     void ToggleQuickPlay();
+    // Reduce Motion: the prompt stands red and the patterns won stand dimmed, neither flashing.
+    void SetSteady(bool steady);
+    // The numbers dobbed on the cards in black or white, whichever reads better on the dob.
+    void SetHighContrast(bool on) { highContrast_ = on; }
     void MakeCall();
     void FlashPrompt();
     void CloseAfterBlackout();
@@ -139,6 +143,8 @@ class BonusGameWindow : public QDialog {
     bool quickPlay_ = false;
     bool quickFromStart_ = false;
     bool blinkOn_ = false;
+    bool steady_ = false;
+    bool highContrast_ = false;
     std::array<bool, kPatternCount> newlyWon_{};
     std::vector<WinCircle> circles_;
     int lastBall_ = 0;  // the number on the monitor, 0 before the first call

@@ -10,6 +10,7 @@
 #include "platform/asset_files.h"
 #include "platform/canvas.h"
 #include "ui/bonus/bonus_game_window.h"
+#include "ui/widgets/contrast.h"
 #include "ui/widgets/window_style.h"
 
 namespace quillane {
@@ -379,7 +380,10 @@ void BonusGameWindow::DrawCard(int card) {
         }
         canvas.SetBrushClear(true);
         canvas.SetFont(Scaled(kCellPixels), true);
-        canvas.SetFontColor(!marked ? kBlack : card == 4 ? kGrey : kWhite);
+        canvas.SetFontColor(!marked         ? kBlack
+                            : highContrast_ ? TextColourOn(kDobColours[c])
+                            : card == 4     ? kGrey
+                                            : kWhite);
         const QString text = QString::number(cells.numbers[static_cast<std::size_t>(cell)]);
         const QSize extent = canvas.TextSize(text);
         canvas.DrawText(Scaled(x + kCellCentre.x()) - extent.width() / 2,

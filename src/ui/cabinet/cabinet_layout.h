@@ -51,6 +51,9 @@ inline constexpr int kInsertCoinsX = 710;  // the coin slot's two words, centred
 inline constexpr int kInsertY = 471;
 inline constexpr int kCoinsY = 486;
 
+// "ENTER = SPIN  M = MAX" beneath the bet keys' captions, as the background has it.
+inline constexpr Box kKeyHint = {22, 515, 128, 528};
+
 // Where the unlit bet keys take their face colour from on the background.
 inline constexpr int kKeyFaceX = 188;
 inline constexpr int kKeyFaceY = 492;

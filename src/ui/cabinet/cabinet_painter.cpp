@@ -9,6 +9,7 @@
 #include "core/paytable.h"
 #include "core/reels.h"
 #include "ui/cabinet/cabinet_layout.h"
+#include "ui/widgets/contrast.h"
 #include "ui/widgets/meter_digits.h"
 
 namespace quillane {
@@ -20,6 +21,20 @@ const QColor kBlack(0, 0, 0);
 const QColor kWhite(255, 255, 255);
 const QColor kGrey(0x80, 0x80, 0x80);
 const QColor kYellow(255, 255, 0);
+const QColor kHintColour(0xD7, 0xBC, 0xE3);  // as the background's other captions there
+
+// Each payline's dashes and gaps, in pen widths, short enough to show in the gaps between reels.
+const std::array<QList<qreal>, kPaylineCount> kLineDashes = {{
+    {},
+    {3, 2},
+    {1, 1},
+    {3, 1, 1, 1},
+    {1, 3},
+    {3, 1, 1, 1, 1, 1},
+    {6, 2},
+    {2, 1, 2, 3},
+    {1, 1, 1, 3},
+}};
 
 QRect Area(int left, int top, int width, int height) {
     return {left, top, width, height};
@@ -71,6 +86,31 @@ void CabinetPainter::Redraw() {
     DrawButton(Button::Spin, true);
     DrawButton(Button::BetMax, true);
     DrawLogo();
+    if (highContrast_)
+        DrawKeyHint();
+}
+
+void CabinetPainter::DrawKeyHint() {
+    // Written again over its dim print on the background, lighter.
+    const layout::Box box = layout::kKeyHint;
+    const int left = Scale(box.left), top = Scale(box.top);
+    const int right = Scale(box.right), bottom = Scale(box.bottom);
+    const QImage& background = pictures_.cabinetBackground;
+    const QColor ground =
+        QColor::fromRgb(background.valid(left, top) ? background.pixel(left, top) : kBlack.rgb());
+    canvas_.SetBrushClear(false);
+    canvas_.SetBrushColor(ground);
+    canvas_.SetPenColor(ground);
+    canvas_.Rectangle(left, top, right, bottom);
+    const QString hint = QStringLiteral("ENTER = SPIN  M = MAX");
+    FittingPoints(hint, right - left, layout::BetKeyFontPoints(pictures_.geometry().layoutWidth),
+                  false);
+    const QSize extent = canvas_.TextSize(hint);
+    canvas_.SetBrushClear(true);
+    canvas_.SetFontColor(ReadableOn(kHintColour, ground));
+    canvas_.DrawText((left + right - extent.width()) / 2, (top + bottom - extent.height()) / 2,
+                     hint);
+    canvas_.SetBrushClear(false);
 }
 
 void CabinetPainter::DrawReel(int reel) {
@@ -140,6 +180,40 @@ void CabinetPainter::WhitenCell(int reel, int row) {
     canvas_.SetPenColor(kWhite);
     const int x = g.reelLeft + reel * g.reelPitch, y = g.reelTop + row * g.cellSize;
     canvas_.Rectangle(x, y, x + g.cellSize, y + g.cellSize);
+}
+
+void CabinetPainter::MarkCell(int reel, int row, int payline) {
+    const CabinetGeometry& g = pictures_.geometry();
+    const int width = Scale(layout::kThickPath);
+    const int inset = width / 2;
+    const int left = g.reelLeft + reel * g.reelPitch + inset,
+              top = g.reelTop + row * g.cellSize + inset;
+    const int right = left + g.cellSize - 2 * inset - 1, bottom = top + g.cellSize - 2 * inset - 1;
+    const bool line = payline >= 1 && payline <= kPaylineCount;
+    canvas_.SetPenColor(line ? lineColor(payline) : kYellow);
+    canvas_.SetPenWidth(width);
+    if (line && linePatterns_)
+        canvas_.SetPenDashes(kLineDashes[static_cast<std::size_t>(payline - 1)]);
+    canvas_.MoveTo(left, top);
+    canvas_.LineTo(right, top);
+    canvas_.LineTo(right, bottom);
+    canvas_.LineTo(left, bottom);
+    canvas_.LineTo(left, top);
+    canvas_.SetPenDashes({});
+    canvas_.SetPenWidth(1);
+    if (!line || !linePatterns_)
+        return;
+    const QString number = QString::number(payline);
+    canvas_.SetFont(layout::MarkerNumberPoints(g.layoutWidth), true);
+    const QSize extent = canvas_.TextSize(number);
+    canvas_.SetBrushClear(false);
+    canvas_.SetBrushColor(lineColor(payline));
+    canvas_.SetPenColor(lineColor(payline));
+    canvas_.Rectangle(left, top, left + extent.width() + 2 * width, top + extent.height());
+    canvas_.SetBrushClear(true);
+    canvas_.SetFontColor(highContrast_ ? TextColourOn(lineColor(payline)) : kWhite);
+    canvas_.DrawText(left + width, top, number);
+    canvas_.SetBrushClear(false);
 }
 
 void CabinetPainter::DrawMeter(std::int64_t number, int right, int captionRight, bool green) {
@@ -252,7 +326,7 @@ void CabinetPainter::DrawBetLabel(bool lit, int key) {
     const QString caption = QString::fromLatin1(k.caption);
     const int room = Scale(k.left + k.width) - Scale(k.left) - layout::kBetKeyCaptionMargin;
     FittingPoints(caption, room, layout::BetKeyFontPoints(w), layout::BetKeyFontBold(w));
-    canvas_.SetFontColor(lit ? kBlack : kGrey);
+    canvas_.SetFontColor(lit ? kBlack : highContrast_ ? ReadableOn(kGrey, face) : kGrey);
     canvas_.SetBrushClear(true);
     const QSize extent = canvas_.TextSize(caption);
     const int cx = Scale(k.left + layout::kBetKeyCaptionCentre);
@@ -294,11 +368,11 @@ void CabinetPainter::DrawLineMarker(int payline, bool lit) {
                            layout::kMarkerRowHeight);
         const QRect dest(Scale(left), top, Scale(sourceRight - sourceLeft), height);
         canvas_.DrawMasked(dest, face, pictures_.lineBubblesNeg, source);
-        if (!lit)
+        if (!lit && !linePatterns_)
             return;
         canvas_.SetBrushClear(true);
         canvas_.SetFont(numberSize, true);
-        canvas_.SetFontColor(kWhite);
+        canvas_.SetFontColor(highContrast_ ? TextColourOn(lineColor(payline, lit)) : kWhite);
         const QSize extent = canvas_.TextSize(number);
         const int cx = Scale(left) + Scale(r % 2 == 1 ? oddOffset : evenOffset);
         const int cy = top + Scale(layout::kMarkerNumberMiddle);
@@ -331,6 +405,8 @@ void CabinetPainter::DrawPayline(int payline) {
 
     canvas_.SetBrushClear(false);
     canvas_.SetPenColor(lineColor(payline, payline <= session_.state().settings.linesBet));
+    if (linePatterns_)
+        canvas_.SetPenDashes(kLineDashes[static_cast<std::size_t>(payline - 1)]);
 
     const int thin = Scale(layout::kThinPath), thick = Scale(layout::kThickPath);
     canvas_.SetPenWidth(thick);
@@ -373,6 +449,7 @@ void CabinetPainter::DrawPayline(int payline) {
         }
     }
     canvas_.SetPenWidth(1);
+    canvas_.SetPenDashes({});
 }
 
 void CabinetPainter::RestoreReelEdges() {
@@ -438,7 +515,8 @@ void CabinetPainter::WriteWinMessage(bool blinkOn) {
         } else {
             write("Line paid " +
                       std::to_string(game.spin.lineWin[static_cast<std::size_t>(cursor - 1)]),
-                  Scale(layout::kLineMessageLeft), false, lineColor(cursor));
+                  Scale(layout::kLineMessageLeft), false,
+                  highContrast_ ? ReadableOn(lineColor(cursor), kBlack) : lineColor(cursor));
         }
     } else {
         write("Game paid " + std::to_string(game.gamePaid), Scale(layout::kGamePaidRight), true,

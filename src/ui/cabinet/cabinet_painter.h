@@ -30,6 +30,12 @@ class CabinetPainter {
     // The colour of `payline`'s markers, path and message; darker while it is not played.
     static QColor lineColor(int payline, bool played = true);
     int meterTop() const { return meterTop_; }
+    // Each payline's path dashed in a pattern of its own and every marker numbered, so that
+    // the lines are told apart without their colours.
+    void SetLinePatterns(bool on) { linePatterns_ = on; }
+    bool linePatterns() const { return linePatterns_; }
+    // Every caption drawn at least 4.5:1 against what it stands on.
+    void SetHighContrast(bool on) { highContrast_ = on; }
 
     // Everything, as the game stands.
     void Redraw();
@@ -41,6 +47,9 @@ class CabinetPainter {
     void DrawWildFrame(int reel, int row, int frame);
     // A cell washed white, where a win flashes.
     void WhitenCell(int reel, int row);
+    // A steady frame round a winning cell in `payline`'s colour, or the scatter's for 0; with
+    // line patterns, in the line's dashes and with its number.
+    void MarkCell(int reel, int row, int payline);
     void DrawCreditsMeter();
     void DrawCoinsMeter(std::int32_t amount);
     void DrawWinningsMeter(std::int32_t amount);
@@ -62,6 +71,7 @@ class CabinetPainter {
     void RestoreBackground(const QRect& area);
     void DrawMeterPanel();
     void DrawLogo();
+    void DrawKeyHint();
     // A meter's number right-aligned at `right`, in cells that shrink when it would reach the
     // meter's caption, whose right edge is `captionRight`.
     void DrawMeter(std::int64_t number, int right, int captionRight, bool green);
@@ -75,6 +85,8 @@ class CabinetPainter {
     const GameSession& session_;
     Messages& messages_;
     int meterTop_ = 30;
+    bool linePatterns_ = false;
+    bool highContrast_ = false;
     // Where the meters' captions end, so that the digits stop short of them.
     int coinsCaptionRight_ = 0, winningsCaptionRight_ = 0, creditsCaptionRight_ = 0;
     // The digit strips redrawn for each cell width in use, green and red.

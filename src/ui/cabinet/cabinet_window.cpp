@@ -132,9 +132,9 @@ void CabinetWindow::Create() {
     Step([&] { audio_->PreloadSounds(); });
     audio_->BuildPlaylist();
     LoadOptions();
-    cycle_ = std::make_unique<SpinCycle>(SpinCycle::Parts{env_.clock, session_, *painter_, *audio_,
-                                                          *pictures_, env_.timeOfDaySeed,
-                                                          [this] { return options_.quickPlay; }});
+    cycle_ = std::make_unique<SpinCycle>(SpinCycle::Parts{
+        env_.clock, session_, *painter_, *audio_, *pictures_, env_.timeOfDaySeed,
+        [this] { return options_.quickPlay; }, [this] { return options_.reduceMotion; }});
     cycle_->SetBonusOpener([this](const BingoGame& game, std::optional<int> card, bool quick,
                                   SpinCycle::BonusEvents events) {
         OpenBonusWindow(game, card, quick, std::move(events));

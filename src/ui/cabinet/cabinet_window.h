@@ -146,6 +146,9 @@ class CabinetWindow : public QMainWindow {
     void ToggleSound();
     void ToggleMusic();
     void SetQuickPlay(bool on);
+    void SetReduceMotion(bool on);
+    void SetLinePatterns(bool on);
+    void SetHighContrast(bool on);
     void SetVolumes(int effectsPercent, int musicPercent);
     // Lists the slots in the slot dialog (a SlotDialog::Mode) and files or opens the choice.
     void RunSlotDialog(int mode);
@@ -192,6 +195,9 @@ class CabinetWindow : public QMainWindow {
     QAction* soundAction_ = nullptr;
     QAction* musicAction_ = nullptr;
     QAction* quickPlayAction_ = nullptr;
+    QAction* reduceMotionAction_ = nullptr;
+    QAction* linePatternsAction_ = nullptr;
+    QAction* highContrastAction_ = nullptr;
     QAction* autoplayAction_ = nullptr;
     PlayerOptions options_;
     Autoplay autoplay_;

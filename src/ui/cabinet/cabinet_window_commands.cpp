@@ -30,6 +30,8 @@ void CabinetWindow::OpenBonusWindow(const BingoGame& game, std::optional<int> ca
         game, env_.clock, [audio = audio_.get()](Sound effect) { audio->Play(effect); }, this,
         quickPlay);
     bonus->setAttribute(Qt::WA_DeleteOnClose);
+    bonus->SetSteady(options_.reduceMotion);
+    bonus->SetHighContrast(options_.highContrast);
     bonus->OnCardChosen(std::move(events.chosen));
     bonus->OnBlackout(std::move(events.blackout));
     connect(bonus, &QDialog::finished, this,

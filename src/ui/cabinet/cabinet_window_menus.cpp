@@ -51,6 +51,20 @@ void CabinetWindow::BuildMenus() {
     quickPlayAction_ = Named(optionsMenu->addAction(QStringLiteral("&Quick Play")), "quickPlay");
     quickPlayAction_->setCheckable(true);
     connect(quickPlayAction_, &QAction::triggered, this, [this](bool on) { SetQuickPlay(on); });
+    reduceMotionAction_ =
+        Named(optionsMenu->addAction(QStringLiteral("Re&duce Motion")), "reduceMotion");
+    linePatternsAction_ =
+        Named(optionsMenu->addAction(QStringLiteral("Line &Patterns")), "linePatterns");
+    highContrastAction_ =
+        Named(optionsMenu->addAction(QStringLiteral("High Co&ntrast")), "highContrast");
+    for (QAction* a : {reduceMotionAction_, linePatternsAction_, highContrastAction_})
+        a->setCheckable(true);
+    connect(reduceMotionAction_, &QAction::triggered, this,
+            [this](bool on) { SetReduceMotion(on); });
+    connect(linePatternsAction_, &QAction::triggered, this,
+            [this](bool on) { SetLinePatterns(on); });
+    connect(highContrastAction_, &QAction::triggered, this,
+            [this](bool on) { SetHighContrast(on); });
     autoplayAction_ =
         Named(optionsMenu->addAction(QString::fromUtf8("&Autoplay\u2026")), "autoplay");
     connect(autoplayAction_, &QAction::triggered, this, [this] { AutoplayCommand(); });

@@ -15,6 +15,11 @@ void CabinetWindow::LoadOptions() {
     soundAction_->setChecked(options_.sound);
     musicAction_->setChecked(options_.music);
     quickPlayAction_->setChecked(options_.quickPlay);
+    reduceMotionAction_->setChecked(options_.reduceMotion);
+    linePatternsAction_->setChecked(options_.linePatterns);
+    painter_->SetLinePatterns(options_.linePatterns);
+    highContrastAction_->setChecked(options_.highContrast);
+    painter_->SetHighContrast(options_.highContrast);
 }
 
 void CabinetWindow::SaveOptions() {
@@ -25,6 +30,28 @@ void CabinetWindow::SaveOptions() {
 void CabinetWindow::SetQuickPlay(bool on) {
     options_.quickPlay = on;
     quickPlayAction_->setChecked(on);
+    SaveOptions();
+}
+
+void CabinetWindow::SetReduceMotion(bool on) {
+    options_.reduceMotion = on;
+    reduceMotionAction_->setChecked(on);
+    SaveOptions();
+}
+
+void CabinetWindow::SetLinePatterns(bool on) {
+    options_.linePatterns = on;
+    linePatternsAction_->setChecked(on);
+    painter_->SetLinePatterns(on);
+    Redraw();
+    SaveOptions();
+}
+
+void CabinetWindow::SetHighContrast(bool on) {
+    options_.highContrast = on;
+    highContrastAction_->setChecked(on);
+    painter_->SetHighContrast(on);
+    Redraw();
     SaveOptions();
 }
 

@@ -18,8 +18,9 @@ ReelAnimation::ReelAnimation(CabinetPainter& painter, CabinetAudio& audio,
                              const CabinetPictures& pictures)
     : painter_(painter), audio_(audio), pictures_(pictures) {}
 
-void ReelAnimation::Begin(const std::array<int, kReelCount>& motionOffsets) {
+void ReelAnimation::Begin(const std::array<int, kReelCount>& motionOffsets, bool still) {
     offsets_ = motionOffsets;
+    still_ = still;
     motionHeight_ = pictures_.geometry().motionHeight;
     for (QImage& column : columns_)
         column = QImage();
@@ -30,6 +31,8 @@ void ReelAnimation::Tick(int t) {
     for (int r = 0; r < kReelCount; ++r) {
         const int p = t - kReelPhaseStep * r;
         auto& offset = offsets_[static_cast<std::size_t>(r)];
+        if (still_ && p != kStopTick)
+            continue;
         if (p < kStopTick) {
             painter_.DrawReelMotion(r, offset);
             offset -= geometry.Scale(cabinet_layout::kReelStep);

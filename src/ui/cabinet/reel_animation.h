@@ -23,8 +23,9 @@ class ReelAnimation {
 
     ReelAnimation(CabinetPainter& painter, CabinetAudio& audio, const CabinetPictures& pictures);
 
-    // A spin's reels start turning from these places in the motion strip.
-    void Begin(const std::array<int, kReelCount>& motionOffsets);
+    // A spin's reels start turning from these places in the motion strip; `still` reels show
+    // neither the turning nor the bounce, only each reel's stop in its turn.
+    void Begin(const std::array<int, kReelCount>& motionOffsets, bool still = false);
     // Draws tick `t`, 1 to kTicks, of every reel.
     void Tick(int t);
     // Every reel drawn at rest on its stop.
@@ -41,6 +42,7 @@ class ReelAnimation {
     const CabinetPictures& pictures_;
     std::array<int, kReelCount> offsets_{};
     int motionHeight_ = 1;
+    bool still_ = false;
     std::array<QImage, kReelCount> columns_;
 };
 

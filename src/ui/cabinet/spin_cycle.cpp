@@ -99,13 +99,21 @@ void SpinCycle::Start() {
     DrawButtons(false);
     painter.RestoreBadgeArea();
     painter.RedrawMeters();
+    const bool still = parts_.reduceMotion();
+    // Still reels stand on the last spin's stops until each stops again, without its marks.
+    if (still) {
+        for (int r = 0; r < kReelCount; ++r)
+            painter.DrawReel(r);
+    }
     const SpinDraw draw = parts_.session.PlaySpin(parts_.pictures.geometry().motionHeight);
-    reels_.Begin(draw.motionOffsets);
+    reels_.Begin(draw.motionOffsets, still);
+    display_.SetSteady(still);
     phase_ = Phase::Reels;
     spinOpen_ = true;
     payingBonus_ = false;
     skip_ = false;
-    tick_ = 0;
+    // Still reels have nothing to show before the first one stops.
+    tick_ = still ? ReelAnimation::kStopTick - 1 : 0;
     stepAt_ = Now() + (parts_.quickPlay() ? durations::kQuickReelTickMs : durations::kReelTickMs);
     Arm();
 }
@@ -163,7 +171,7 @@ void SpinCycle::PayOut(std::int32_t paidBefore) {
 void SpinCycle::CountStep() {
     phase_ = Phase::CountUp;
     // Quick play pays the whole win at once, with one count sound; a skip pays what is left.
-    const bool all = skip_ || parts_.quickPlay();
+    const bool all = skip_ || parts_.quickPlay() || parts_.reduceMotion();
     const std::int32_t step = parts_.session.PayStep(all);
     if (step == 0) {
         EndCountUp();

@@ -55,6 +55,8 @@ class SpinCycle {
         const CabinetPictures& pictures;
         std::function<std::uint32_t()> timeOfDaySeed;  // a bonus game is dealt from it
         std::function<bool()> quickPlay;
+        // The reels step to their stops, wins are marked steadily and counted up at once.
+        std::function<bool()> reduceMotion;
     };
 
     explicit SpinCycle(Parts parts);

@@ -35,7 +35,8 @@ void WinDisplay::AnimateWilds() {
 }
 
 void WinDisplay::Frame() {
-    AnimateWilds();
+    if (!steady_)
+        AnimateWilds();
     int cursor = session_.state().spin.winCursor;
     if (cursor < 0)
         return;
@@ -53,6 +54,14 @@ void WinDisplay::Frame() {
         if (cursor < 0)
             return;
     }
+    if (steady_)
+        blinkOn_ = cursorTicks_ <= kTicksPerWin / 2;
+    if (steady_ && cursor < kScatterCursor) {
+        painter_.DrawLineMarker(cursor, true);
+        painter_.WriteWinMessage(blinkOn_);
+        MarkLineSymbols(cursor - 1);
+        return;
+    }
     if (cursor < kScatterCursor)
         painter_.DrawLineMarker(cursor, blinkOn_);
     painter_.WriteWinMessage(blinkOn_);
@@ -63,16 +72,28 @@ void WinDisplay::Frame() {
     }
 }
 
+void WinDisplay::MarkLineSymbols(int line) {
+    if (line < 0 || line >= kPaylineCount)
+        return;
+    const int length = session_.state().spin.winLength[static_cast<std::size_t>(line)];
+    for (int reel = 0; reel < length && reel < kReelCount; ++reel)
+        painter_.MarkCell(reel,
+                          kPaylines[static_cast<std::size_t>(line)][static_cast<std::size_t>(reel)],
+                          line + 1);
+}
+
 void WinDisplay::FlashLineSymbols(int line, bool on) {
     if (line < 0 || line >= kPaylineCount)
         return;
     const int length = session_.state().spin.winLength[static_cast<std::size_t>(line)];
     for (int reel = 0; reel < length && reel < kReelCount; ++reel) {
+        const int row = kPaylines[static_cast<std::size_t>(line)][static_cast<std::size_t>(reel)];
         if (on) {
             painter_.DrawReel(reel);
+            if (painter_.linePatterns())
+                painter_.MarkCell(reel, row, line + 1);
         } else {
-            painter_.WhitenCell(
-                reel, kPaylines[static_cast<std::size_t>(line)][static_cast<std::size_t>(reel)]);
+            painter_.WhitenCell(reel, row);
         }
     }
 }
@@ -81,7 +102,9 @@ void WinDisplay::FlashBalls(bool on) {
     const SpinResult& spin = session_.state().spin;
     for (int b = 0; b < spin.ballCount && b < kReelCount; ++b) {
         const BallCell cell = spin.ballCells[static_cast<std::size_t>(b)];
-        if (on) {
+        if (steady_) {
+            painter_.MarkCell(cell.reel, cell.row, 0);
+        } else if (on) {
             painter_.DrawReel(cell.reel);
         } else {
             painter_.WhitenCell(cell.reel, cell.row);

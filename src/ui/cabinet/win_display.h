@@ -16,6 +16,9 @@ class WinDisplay {
 
     // A spin has been scored: its first win is shown for a full turn.
     void Restart() { cursorTicks_ = 0; }
+    // Steady: the wilds stand still and a win's cells and marker are framed and lit throughout,
+    // its message turning once half way instead of every tick.
+    void SetSteady(bool steady) { steady_ = steady; }
     // One tick.
     void Frame();
     int wildFrame() const { return wildFrame_; }
@@ -23,6 +26,7 @@ class WinDisplay {
   private:
     void AnimateWilds();
     void FlashLineSymbols(int line, bool on);
+    void MarkLineSymbols(int line);
     void FlashBalls(bool on);
 
     CabinetPainter& painter_;
@@ -31,6 +35,7 @@ class WinDisplay {
     bool blinkOn_ = false;
     int wildFrame_ = 4;
     int wildFrameStep_ = 1;
+    bool steady_ = false;
 };
 
 }  // namespace quillane

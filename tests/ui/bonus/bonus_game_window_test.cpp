@@ -182,6 +182,26 @@ TEST_F(BonusGame, AWinningCallPausesFiveSecondsInNormalPlayOnly) {
     EXPECT_GT(pauses, 0) << "some call won a variation";
 }
 
+TEST_F(BonusGame, SteadyThePromptStandsRedAndTheWonPatternsDoNotBlink) {
+    BonusGameWindow& bonus = Open();
+    bonus.SetSteady(true);
+    for (int i = 0; i < 4; ++i) {
+        clock.Advance(100);
+        EXPECT_EQ(bonus.label("SelectCard")->palette().color(QPalette::WindowText),
+                  QColor(255, 0, 0));
+    }
+    bonus.BlueCardClick();
+    clock.Advance(10);
+    bool won = WonAVariation(bonus, {});
+    while (!won && !bonus.gameOver()) {
+        const auto before = WonSoFar(bonus);
+        NextCall(bonus);
+        won = WonAVariation(bonus, before);
+    }
+    ASSERT_TRUE(won);
+    EXPECT_FALSE(bonus.blinkTimer().enabled());
+}
+
 TEST_F(BonusGame, QuickPlayCallsEvery100MillisecondsWithoutPauses) {
     BonusGameWindow& bonus = Open();
     bonus.ToggleQuickPlay();

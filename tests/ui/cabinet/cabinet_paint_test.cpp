@@ -1,13 +1,16 @@
 // SPDX-FileCopyrightText: 2026 Quillane developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include <QAction>
 #include <QImage>
 #include <algorithm>
+#include <map>
 
 #include "cabinet_fixture.h"
 #include "core/reels.h"
 #include "platform/asset_files.h"
 #include "ui/cabinet/cabinet_layout.h"
+#include "ui/widgets/contrast.h"
 #include "ui/widgets/meter_digits.h"
 
 namespace quillane::testing {
@@ -217,6 +220,32 @@ TEST_F(CabinetPaint, BetKeysShowTheLitPair) {
     EXPECT_GT(WhiteShare(cabinet, 193, 503, 53), 0.5) << "1 credit lit";
     EXPECT_EQ(WhiteShare(cabinet, 167, 487, 51), 0.0) << "1 payline unlit";
     EXPECT_EQ(WhiteShare(cabinet, 437, 503, 53), 0.0) << "10 credits unlit";
+}
+
+// The contrast of the strongest ink in `box` (design pixels) against its commonest colour.
+double InkContrast(CabinetWindow& cabinet, const cabinet_layout::Box& box) {
+    const CabinetGeometry& g = cabinet.cabinetGeometry();
+    std::map<QRgb, int> counts;
+    for (int y = g.Scale(box.top); y < g.Scale(box.bottom); ++y)
+        for (int x = g.Scale(box.left); x < g.Scale(box.right); ++x)
+            ++counts[cabinet.surface().pixel(x, y)];
+    const QColor ground =
+        QColor::fromRgb(std::max_element(counts.begin(), counts.end(), [](auto& a, auto& b) {
+                            return a.second < b.second;
+                        })->first);
+    double best = 1;
+    for (const auto& [colour, n] : counts)
+        best = std::max(best, ContrastRatio(QColor::fromRgb(colour), ground));
+    return best;
+}
+
+TEST_F(CabinetPaint, HighContrastLiftsTheUnlitKeysToFourAndAHalfToOne) {
+    ASSERT_DOUBLE_EQ(ContrastRatio(Qt::black, Qt::white), 21);
+    CabinetWindow& cabinet = Start();
+    const cabinet_layout::Box unlitKey = {437, 503, 490, 513};
+    EXPECT_LT(InkContrast(cabinet, unlitKey), kReadableContrast) << "as designed";
+    cabinet.action("highContrast")->trigger();
+    EXPECT_GE(InkContrast(cabinet, unlitKey), kReadableContrast);
 }
 
 TEST_F(CabinetPaint, ButtonsShowTheirReadyHalves) {

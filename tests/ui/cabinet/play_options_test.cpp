@@ -2,7 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include <QAction>
+#include <algorithm>
 #include <fstream>
+#include <vector>
 
 #include "cabinet_fixture.h"
 #include "storage/options_file.h"
@@ -77,6 +79,69 @@ TEST_F(PlayOptions, QuickPlayAndSkippingChangeHowASpinIsShownNotItsOutcome) {
     EXPECT_LT(quick.took * 2, normal.took);
     EXPECT_LT(skipped.took, quick.took);
     EXPECT_TRUE(ReadOptions(gameFile()).quickPlay) << "kept for the next session";
+}
+
+// Each reel's column as it stands on the surface.
+std::vector<QImage> ReelColumns(const CabinetWindow& cabinet) {
+    const CabinetGeometry& g = cabinet.cabinetGeometry();
+    std::vector<QImage> columns;
+    for (int r = 0; r < kReelCount; ++r)
+        columns.push_back(cabinet.surface().copy(g.reelLeft + r * g.reelPitch, g.reelTop,
+                                                 g.cellSize, 3 * g.cellSize));
+    return columns;
+}
+
+// Whether a cell of the reels is washed all white, as a win flashes it.
+bool AnyCellWhite(const CabinetWindow& cabinet) {
+    const CabinetGeometry& g = cabinet.cabinetGeometry();
+    for (int r = 0; r < kReelCount; ++r) {
+        for (int row = 0; row < kRowCount; ++row) {
+            const QImage cell = cabinet.surface().copy(
+                g.reelLeft + r * g.reelPitch, g.reelTop + row * g.cellSize, g.cellSize, g.cellSize);
+            bool white = true;
+            for (int y = 0; y < cell.height() && white; ++y)
+                for (int x = 0; x < cell.width() && white; ++x)
+                    white = cell.pixel(x, y) == qRgb(255, 255, 255);
+            if (white)
+                return true;
+        }
+    }
+    return false;
+}
+
+TEST_F(PlayOptions, ReduceMotionStepsTheReelsToTheirStopsWithoutFlashingAndKeepsTheOutcome) {
+    CabinetWindow& cabinet = Ready();
+    SeedFor([](const SpinResult& r) { return r.winToPay >= 30 && r.ballCount < 3; });
+    const std::uint32_t spinSeed = session.seed();
+    const SessionState state = session.state();
+    const Outcome moving = SpinFrom(state, spinSeed);
+
+    cabinet.action("reduceMotion")->trigger();
+    session.Restore(state);
+    session.Seed(spinSeed);
+    sound.played.clear();
+    cabinet.PressKey(Qt::Key_Return);
+    std::vector<std::vector<QImage>> shown;  // the columns while the reels run
+    std::vector<QImage> stopped;             // and once they have stopped
+    bool white = false;
+    for (int ms = 0; ms < 6000; ms += 5) {
+        if (cabinet.cycle().phase() == SpinCycle::Phase::Reels)
+            shown.push_back(ReelColumns(cabinet));
+        else if (stopped.empty())
+            stopped = ReelColumns(cabinet);
+        if (ms % 50 == 0)
+            white = white || AnyCellWhite(cabinet);
+        clock.Advance(5);
+    }
+    ASSERT_FALSE(shown.empty());
+    for (const std::vector<QImage>& columns : shown)
+        for (std::size_t r = 0; r < columns.size(); ++r)
+            EXPECT_TRUE(columns[r] == shown[0][r] || columns[r] == stopped[r]) << "reel " << r + 1;
+    EXPECT_FALSE(white);
+    EXPECT_EQ(session.state().reelStops, moving.stops);
+    EXPECT_EQ(session.state().account, moving.account);
+    EXPECT_EQ(std::count(sound.played.begin(), sound.played.end(), "Count"), 1) << "paid at once";
+    EXPECT_TRUE(ReadOptions(gameFile()).reduceMotion);
 }
 
 TEST_F(PlayOptions, AutoplayPlaysItsSpinsAndStopsOnEachCondition) {
