@@ -9,12 +9,14 @@
 
 namespace quillane {
 
-QString WithThousands(std::int64_t value) {
+QString ThousandsSeparator() {
     const QLocale locale = QLocale::system();
-    QString separator = locale.groupSeparator();
-    if (locale.language() == QLocale::C || separator.isEmpty())
-        separator = QStringLiteral(",");
-    return QString::fromStdString(GroupedDigits(value, separator.toStdString()));
+    const QString separator = locale.groupSeparator();
+    return locale.language() == QLocale::C || separator.isEmpty() ? QStringLiteral(",") : separator;
+}
+
+QString WithThousands(std::int64_t value) {
+    return QString::fromStdString(GroupedDigits(value, ThousandsSeparator().toStdString()));
 }
 
 QString GroupedNumber(std::int64_t value) {
