@@ -1,0 +1,80 @@
+// SPDX-FileCopyrightText: 2026 Quillane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include <QAccessible>
+
+#include "cabinet_fixture.h"
+#include "core/spoken_results.h"
+#include "core/symbol_names.h"
+
+namespace quillane::testing {
+namespace {
+
+class CabinetAccessibility : public CabinetFixture {
+  protected:
+    CabinetWindow& Ready() {
+        CabinetWindow& cabinet = Start();
+        PassStartup();
+        return cabinet;
+    }
+
+    // The painted element of the cabinet named `name`.
+    QAccessibleInterface* Element(const QString& name) {
+        QAccessibleInterface* view =
+            QAccessible::queryAccessibleInterface(cabinet().centralWidget());
+        for (int i = 0; view && i < view->childCount(); ++i) {
+            if (view->child(i)->text(QAccessible::Name) == name)
+                return view->child(i);
+        }
+        ADD_FAILURE() << "no element named " << name.toStdString();
+        return nullptr;
+    }
+
+    void Press(const QString& name) {
+        QAccessibleInterface* element = Element(name);
+        ASSERT_NE(element, nullptr);
+        element->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        clock.ProcessEvents();
+    }
+};
+
+TEST_F(CabinetAccessibility, ABetKeyPressedThroughTheTreeIsCheckedAndPlaysFewerLines) {
+    Ready();
+    EXPECT_TRUE(Element("9 Paylines")->state().checked);
+    Press("3 Paylines");
+    EXPECT_TRUE(Element("3 Paylines")->state().checked);
+    EXPECT_FALSE(Element("9 Paylines")->state().checked);
+    EXPECT_NE(Element("Payline 4: not played"), nullptr);
+    EXPECT_NE(Element("Coins: 3"), nullptr);
+}
+
+TEST_F(CabinetAccessibility, SpinPressedThroughTheTreeSpinsAndTellsTheResult) {
+    Ready();
+    QAccessibleInterface* credits = Element("Credits: 1,000");
+    ASSERT_NE(credits, nullptr);
+    EXPECT_EQ(credits->valueInterface()->currentValue().toInt(), 1000);
+    Press("Spin");
+    Settle();
+    const SessionState& game = session.state();
+    EXPECT_EQ(credits->valueInterface()->currentValue().toInt(), game.account.credits);
+    EXPECT_EQ(game.account.spins, 1);
+    QAccessibleInterface* view = QAccessible::queryAccessibleInterface(cabinet().centralWidget());
+    QAccessibleInterface* status = view->child(view->childCount() - 1);
+    EXPECT_EQ(status->role(), QAccessible::StatusBar);
+    EXPECT_EQ(status->text(QAccessible::Name).toStdString(),
+              SpinReport(game, session.bonusTriggered(), ","));
+
+    QAccessibleInterface* reels = Element("Reels");
+    ASSERT_EQ(reels->childCount(), kRowCount * kReelCount);
+    for (int row = 0; row < kRowCount; ++row) {
+        for (int reel = 0; reel < kReelCount; ++reel) {
+            const Symbol shown =
+                game.spin.window[static_cast<std::size_t>(reel)][static_cast<std::size_t>(row)];
+            EXPECT_EQ(reels->child(row * kReelCount + reel)->text(QAccessible::Name).toStdString(),
+                      SymbolName(shown));
+        }
+    }
+}
+
+}  // namespace
+}  // namespace quillane::testing
