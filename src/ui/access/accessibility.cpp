@@ -7,9 +7,11 @@
 #include <QWidget>
 
 #include "ui/access/cabinet_elements.h"
+#include "ui/access/chart_rows.h"
 #include "ui/access/painted_element.h"
 #include "ui/bonus/bonus_game_window.h"
 #include "ui/cabinet/cabinet_view.h"
+#include "ui/chart/payoff_chart.h"
 #include "ui/widgets/picture_view.h"
 
 namespace quillane {
@@ -60,6 +62,8 @@ QAccessibleInterface* Factory(const QString& className, QObject* object) {
         return new PaintedWidget(view, QAccessible::Pane, CabinetElements(view));
     if (auto* bonus = dynamic_cast<BonusGameWindow*>(object))
         return new PaintedWidget(bonus, QAccessible::Dialog, {Status(bonus)});
+    if (auto* chart = dynamic_cast<PayoffChart*>(object))
+        return new PaintedWidget(chart, QAccessible::Dialog, ChartRows(chart));
     if (auto* picture = dynamic_cast<PictureView*>(object))
         return new PictureAccessible(picture);
     return nullptr;
