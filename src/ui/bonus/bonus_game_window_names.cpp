@@ -36,6 +36,9 @@ void BonusGameWindow::NameParts() {
                                                    .arg(Ball(game_->CallNumber(calls))));
     callBoard_->setAccessibleDescription(called.join(QStringLiteral(", ")));
 
+    callCountLabel_->setAccessibleName(QStringLiteral("Calls made: %1").arg(calls));
+    jackpotLabel_->setAccessibleName("Blackout bonus now: " + jackpotLabel_->text().trimmed());
+
     for (const PatternInfo& info : kPatterns) {
         const QString name =
             QString::fromLatin1(info.name.data(), info.name.size()) +
