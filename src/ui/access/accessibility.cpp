@@ -79,17 +79,31 @@ void InstallAccessibility() {
 }
 
 void Announce(QWidget* widget, const QString& text) {
-    widget->setProperty(kStatusProperty, text);
-    if (!QAccessible::isActive())
-        return;
-    auto* painted = dynamic_cast<PaintedWidget*>(QAccessible::queryAccessibleInterface(widget));
+    const bool repeated = StatusText(widget) == text;
+    auto* painted =
+        QAccessible::isActive()
+            ? dynamic_cast<PaintedWidget*>(QAccessible::queryAccessibleInterface(widget))
+            : nullptr;
+    // Made before the text changes, so that the change is news to it.
     QAccessibleInterface* status = painted ? painted->element(QAccessible::StatusBar) : nullptr;
-    if (!status)
+    widget->setProperty(kStatusProperty, text);
+    if (!painted || !status)
         return;
-    QAccessibleEvent named(status, QAccessible::NameChanged);
-    QAccessible::updateAccessibility(&named);
+    painted->Refresh();
+    // The same words again are news all the same: a second refusal, a second spin without a win.
+    if (repeated) {
+        QAccessibleEvent named(status, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&named);
+    }
     QAccessibleEvent alert(status, QAccessible::Alert);
     QAccessible::updateAccessibility(&alert);
+}
+
+void Refresh(QWidget* widget) {
+    if (!QAccessible::isActive())
+        return;
+    if (auto* painted = dynamic_cast<PaintedWidget*>(QAccessible::queryAccessibleInterface(widget)))
+        painted->Refresh();
 }
 
 QString StatusText(const QWidget* widget) {

@@ -16,6 +16,9 @@ void InstallAccessibility();
 // Tells assistive technology `text` as the status of `widget`'s window (the cabinet's view or
 // the bonus game), so that a screen reader reads it out.
 void Announce(QWidget* widget, const QString& text);
+// Tells assistive technology what has changed on `widget`'s painted elements, such as the lit
+// bet keys and the meters.
+void Refresh(QWidget* widget);
 // The last status told of `widget`.
 QString StatusText(const QWidget* widget);
 

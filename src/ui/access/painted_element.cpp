@@ -29,6 +29,13 @@ void Forget(const std::vector<QAccessible::Id>& ids) {
     }
 }
 
+void Refreshed(const std::vector<QAccessible::Id>& ids) {
+    for (QAccessible::Id id : ids) {
+        if (id != 0)
+            static_cast<PaintedElement*>(QAccessible::accessibleInterface(id))->Refresh();
+    }
+}
+
 int IndexIn(const std::vector<QAccessible::Id>& ids, const QAccessibleInterface* child) {
     const QAccessible::Id id = QAccessible::uniqueId(const_cast<QAccessibleInterface*>(child));
     for (std::size_t i = 0; i < ids.size(); ++i) {
@@ -42,7 +49,32 @@ int IndexIn(const std::vector<QAccessible::Id>& ids, const QAccessibleInterface*
 
 PaintedElement::PaintedElement(QWidget* widget, QAccessibleInterface* parent,
                                const ElementModel& model)
-    : widget_(widget), parent_(parent), model_(model) {}
+    : widget_(widget), parent_(parent), model_(model) {
+    seenName_ = text(QAccessible::Name);
+    seenValue_ = model_.value ? model_.value() : 0;
+    seenChecked_ = model_.checked && model_.checked();
+}
+
+void PaintedElement::Refresh() {
+    if (const QString name = text(QAccessible::Name); name != seenName_) {
+        seenName_ = name;
+        QAccessibleEvent event(this, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&event);
+    }
+    if (model_.value && model_.value() != seenValue_) {
+        seenValue_ = model_.value();
+        QAccessibleValueChangeEvent event(this, seenValue_);
+        QAccessible::updateAccessibility(&event);
+    }
+    if (model_.checked && model_.checked() != seenChecked_) {
+        seenChecked_ = !seenChecked_;
+        QAccessible::State changed;
+        changed.checked = true;
+        QAccessibleStateChangeEvent event(this, changed);
+        QAccessible::updateAccessibility(&event);
+    }
+    Refreshed(children_);
+}
 
 PaintedElement::~PaintedElement() {
     Forget(children_);
@@ -155,6 +187,10 @@ QAccessibleInterface* PaintedWidget::childAt(int x, int y) const {
             return e;
     }
     return QAccessibleWidget::childAt(x, y);
+}
+
+void PaintedWidget::Refresh() {
+    Refreshed(elements_);
 }
 
 QAccessibleInterface* PaintedWidget::element(QAccessible::Role role) const {

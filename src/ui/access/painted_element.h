@@ -57,11 +57,18 @@ class PaintedElement : public QAccessibleInterface,
     QVariant minimumValue() const override { return 0; }
     QVariant minimumStepSize() const override { return 1; }
 
+    // Tells assistive technology what has changed on this element and its children since they
+    // were last seen: names, values and checked states.
+    void Refresh();
+
   private:
     QPointer<QWidget> widget_;
     QAccessibleInterface* parent_;
     const ElementModel& model_;
     mutable std::vector<QAccessible::Id> children_;
+    QString seenName_;
+    double seenValue_ = 0;
+    bool seenChecked_ = false;
 };
 
 // A widget's interface with its painted elements after its child widgets.
@@ -76,6 +83,8 @@ class PaintedWidget : public QAccessibleWidget {
     QAccessibleInterface* childAt(int x, int y) const override;
     // The first painted element of `role`, or null.
     QAccessibleInterface* element(QAccessible::Role role) const;
+    // Tells what has changed on the painted elements assistive technology has seen.
+    void Refresh();
 
   private:
     QAccessibleInterface* Element(std::size_t index) const;

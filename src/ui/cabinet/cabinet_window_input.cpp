@@ -112,6 +112,7 @@ void CabinetWindow::ShowBetSelection(int key) {
     }
     painter_->DrawCoinsMeter(session_.shownBet());
     painter_->DrawLineMarkers();
+    Refresh(view_);
 }
 
 void CabinetWindow::BetMax() {
