@@ -17,7 +17,7 @@ work=$(mktemp -d)
 . "$here/lib.sh"
 
 start_display 800x700
-export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_QPA_PLATFORM=xcb
 mkdir -p "$XDG_CONFIG_HOME/quillane"
 printf '[BonusGame]\nLines=9\nCreditsPerLine=1\nSeed=5\n' >"$XDG_CONFIG_HOME/quillane/quillane.ini"
 

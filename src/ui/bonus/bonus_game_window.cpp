@@ -6,9 +6,9 @@
 #include <QCloseEvent>
 #include <QPainter>
 
-#include "core/spoken_results.h"
 #include "platform/asset_files.h"
 #include "ui/access/accessibility.h"
+#include "ui/access/spoken_results.h"
 #include "ui/durations.h"
 #include "ui/widgets/number_format.h"
 #include "ui/widgets/window_style.h"
@@ -140,8 +140,7 @@ void BonusGameWindow::MakeCall() {
             PresentWin(win);
     }
     NameParts();
-    QString told =
-        QString::fromStdString(CallReport(call, chosenCard_, ThousandsSeparator().toStdString()));
+    QString told = CallReport(call, chosenCard_);
     if (blackout)
         told += QStringLiteral("; the bonus game pays %1")
                     .arg(WithThousands(game_->total(chosenCard_)));

@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "core/betting.h"
-#include "core/spoken_results.h"
 #include "ui/access/accessibility.h"
+#include "ui/access/spoken_results.h"
 #include "ui/cabinet/cabinet_keys.h"
 #include "ui/cabinet/cabinet_layout.h"
 #include "ui/cabinet/cabinet_view.h"
@@ -47,8 +47,7 @@ void CabinetWindow::Refuse(const std::string& refusal) {
 void CabinetWindow::AnnounceSpin(bool settled) {
     const SessionState& game = session_.state();
     if (!settled) {
-        Announce(view_, QString::fromStdString(SpinReport(game, session_.bonusTriggered(),
-                                                          ThousandsSeparator().toStdString())));
+        Announce(view_, SpinReport(game, session_.bonusTriggered()));
     } else if (session_.bonusTriggered() && game.bonusWin > 0) {
         Announce(view_, QStringLiteral("Bonus game paid %1; game paid %2")
                             .arg(WithThousands(game.bonusWin), WithThousands(game.gamePaid)));

@@ -9,14 +9,12 @@
 
 namespace quillane {
 
-QString ThousandsSeparator() {
-    const QLocale locale = QLocale::system();
-    const QString separator = locale.groupSeparator();
-    return locale.language() == QLocale::C || separator.isEmpty() ? QStringLiteral(",") : separator;
-}
-
 QString WithThousands(std::int64_t value) {
-    return QString::fromStdString(GroupedDigits(value, ThousandsSeparator().toStdString()));
+    const QLocale locale = QLocale::system();
+    QString separator = locale.groupSeparator();
+    if (locale.language() == QLocale::C || separator.isEmpty())
+        separator = QStringLiteral(",");
+    return QString::fromStdString(GroupedDigits(value, separator.toStdString()));
 }
 
 QString GroupedNumber(std::int64_t value) {

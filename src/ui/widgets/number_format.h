@@ -8,8 +8,6 @@
 
 namespace quillane {
 
-// The locale's thousands separator, "," where it has none.
-QString ThousandsSeparator();
 // Groups of three digits with the locale's thousands separator ("," where it has none).
 QString WithThousands(std::int64_t value);
 // "%10.0n": the same, right-aligned in ten places.

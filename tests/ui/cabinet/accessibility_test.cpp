@@ -4,8 +4,8 @@
 #include <QAccessible>
 
 #include "cabinet_fixture.h"
-#include "core/spoken_results.h"
 #include "core/symbol_names.h"
+#include "ui/access/spoken_results.h"
 
 namespace quillane::testing {
 namespace {
@@ -61,8 +61,7 @@ TEST_F(CabinetAccessibility, SpinPressedThroughTheTreeSpinsAndTellsTheResult) {
     QAccessibleInterface* view = QAccessible::queryAccessibleInterface(cabinet().centralWidget());
     QAccessibleInterface* status = view->child(view->childCount() - 1);
     EXPECT_EQ(status->role(), QAccessible::StatusBar);
-    EXPECT_EQ(status->text(QAccessible::Name).toStdString(),
-              SpinReport(game, session.bonusTriggered(), ","));
+    EXPECT_EQ(status->text(QAccessible::Name), SpinReport(game, session.bonusTriggered()));
 
     QAccessibleInterface* reels = Element("Reels");
     ASSERT_EQ(reels->childCount(), kRowCount * kReelCount);

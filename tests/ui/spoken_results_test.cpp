@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "core/game_session.h"
-#include "core/spoken_results.h"
+#include "ui/access/spoken_results.h"
 
 namespace quillane {
 namespace {
@@ -27,13 +27,14 @@ TEST(SpinReport, TellsTheSeededSpinsOutcome) {
         session.Seed(c.seed);
         ASSERT_TRUE(session.StakeSpin());
         session.PlaySpin(912);
-        EXPECT_EQ(SpinReport(session.state(), session.bonusTriggered(), ","), c.told) << c.seed;
+        EXPECT_EQ(SpinReport(session.state(), session.bonusTriggered()).toStdString(), c.told)
+            << c.seed;
     }
 }
 
 TEST(CallReport, NamesTheCallAndEachCardThatCompletedAPattern) {
     const BingoGame::CallResult call{23, 41, {1, 3}, {{Pattern::FourCorners, {1, 3}, 1250}}};
-    EXPECT_EQ(CallReport(call, 3, ","),
+    EXPECT_EQ(CallReport(call, 3).toStdString(),
               "Call 23: N 41; Four Corners on card 2 pays 1,250; Four Corners on your card pays "
               "1,250");
 }
