@@ -94,6 +94,9 @@ ElementModel Reels(CabinetView* view) {
     using namespace design_grid;
     ElementModel table;
     table.role = QAccessible::Table;
+    table.columns = kReelCount;
+    table.columnWord = QStringLiteral("Reel");
+    table.rowWord = QStringLiteral("Row");
     table.name = [] { return QStringLiteral("Reels"); };
     const Box whole = {kReelLeft, kReelTop, kReelLeft + (kReelCount - 1) * kReelPitch + kCellSize,
                        kReelTop + kReelRows * kCellSize};

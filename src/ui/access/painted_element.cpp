@@ -135,6 +135,10 @@ void* PaintedElement::interface_cast(QAccessible::InterfaceType type) {
         return static_cast<QAccessibleActionInterface*>(this);
     if (type == QAccessible::ValueInterface && model_.value)
         return static_cast<QAccessibleValueInterface*>(this);
+    if (type == QAccessible::TableInterface && model_.columns > 0)
+        return static_cast<QAccessibleTableInterface*>(this);
+    if (type == QAccessible::TableCellInterface && OwnTable())
+        return static_cast<QAccessibleTableCellInterface*>(this);
     return nullptr;
 }
 
@@ -145,6 +149,38 @@ QStringList PaintedElement::actionNames() const {
 void PaintedElement::doAction(const QString& actionName) {
     if (actionName == pressAction() && model_.press)
         model_.press();
+}
+
+QAccessibleInterface* PaintedElement::cellAt(int row, int column) const {
+    if (column < 0 || column >= model_.columns)
+        return nullptr;
+    return child(row * model_.columns + column);
+}
+
+int PaintedElement::rowCount() const {
+    return model_.columns > 0 ? childCount() / model_.columns : 0;
+}
+
+QString PaintedElement::columnDescription(int column) const {
+    return model_.columnWord + ' ' + QString::number(column + 1);
+}
+
+QString PaintedElement::rowDescription(int row) const {
+    return model_.rowWord + ' ' + QString::number(row + 1);
+}
+
+QAccessibleTableInterface* PaintedElement::OwnTable() const {
+    return parent_ && model_.role == QAccessible::Cell ? parent_->tableInterface() : nullptr;
+}
+
+int PaintedElement::columnIndex() const {
+    const QAccessibleTableInterface* table = OwnTable();
+    return table ? parent_->indexOfChild(this) % table->columnCount() : -1;
+}
+
+int PaintedElement::rowIndex() const {
+    const QAccessibleTableInterface* table = OwnTable();
+    return table ? parent_->indexOfChild(this) / table->columnCount() : -1;
 }
 
 QVariant PaintedElement::currentValue() const {

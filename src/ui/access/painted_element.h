@@ -21,13 +21,17 @@ struct ElementModel {
     std::function<bool()> enabled;  // enabled when not given
     std::function<void()> press;    // only for what can be pressed
     std::function<double()> value;  // only for what shows a number
+    int columns = 0;                // a table's: its children are its cells, a row after another
+    QString columnWord, rowWord;    // a table's columns and rows are these words and a number
     std::vector<ElementModel> children;
 };
 
 // One painted element's interface. It lives as long as the widget's own interface.
 class PaintedElement : public QAccessibleInterface,
                        public QAccessibleActionInterface,
-                       public QAccessibleValueInterface {
+                       public QAccessibleValueInterface,
+                       public QAccessibleTableInterface,
+                       public QAccessibleTableCellInterface {
   public:
     PaintedElement(QWidget* widget, QAccessibleInterface* parent, const ElementModel& model);
     ~PaintedElement() override;
@@ -57,11 +61,46 @@ class PaintedElement : public QAccessibleInterface,
     QVariant minimumValue() const override { return 0; }
     QVariant minimumStepSize() const override { return 1; }
 
+    // A table's, when the model has columns; nothing can be selected in it.
+    QAccessibleInterface* caption() const override { return nullptr; }
+    QAccessibleInterface* summary() const override { return nullptr; }
+    QAccessibleInterface* cellAt(int row, int column) const override;
+    int selectedCellCount() const override { return 0; }
+    QList<QAccessibleInterface*> selectedCells() const override { return {}; }
+    QString columnDescription(int column) const override;
+    QString rowDescription(int row) const override;
+    int selectedColumnCount() const override { return 0; }
+    int selectedRowCount() const override { return 0; }
+    int columnCount() const override { return model_.columns; }
+    int rowCount() const override;
+    QList<int> selectedColumns() const override { return {}; }
+    QList<int> selectedRows() const override { return {}; }
+    bool isColumnSelected(int) const override { return false; }
+    bool isRowSelected(int) const override { return false; }
+    bool selectRow(int) override { return false; }
+    bool selectColumn(int) override { return false; }
+    bool unselectRow(int) override { return false; }
+    bool unselectColumn(int) override { return false; }
+    void modelChange(QAccessibleTableModelChangeEvent*) override {}
+
+    // A table cell's.
+    bool isSelected() const override { return false; }
+    QList<QAccessibleInterface*> columnHeaderCells() const override { return {}; }
+    QList<QAccessibleInterface*> rowHeaderCells() const override { return {}; }
+    int columnIndex() const override;
+    int rowIndex() const override;
+    int columnExtent() const override { return 1; }
+    int rowExtent() const override { return 1; }
+    QAccessibleInterface* table() const override { return parent_; }
+
     // Tells assistive technology what has changed on this element and its children since they
     // were last seen: names, values and checked states.
     void Refresh();
 
   private:
+    // The table this is a cell of, or null.
+    QAccessibleTableInterface* OwnTable() const;
+
     QPointer<QWidget> widget_;
     QAccessibleInterface* parent_;
     const ElementModel& model_;

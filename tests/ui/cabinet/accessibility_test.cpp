@@ -63,13 +63,14 @@ TEST_F(CabinetAccessibility, SpinPressedThroughTheTreeSpinsAndTellsTheResult) {
     EXPECT_EQ(status->role(), QAccessible::StatusBar);
     EXPECT_EQ(status->text(QAccessible::Name), SpinReport(game, session.bonusTriggered()));
 
-    QAccessibleInterface* reels = Element("Reels");
-    ASSERT_EQ(reels->childCount(), kRowCount * kReelCount);
+    QAccessibleTableInterface* reels = Element("Reels")->tableInterface();
+    ASSERT_EQ(reels->rowCount(), kRowCount);
+    ASSERT_EQ(reels->columnCount(), kReelCount);
     for (int row = 0; row < kRowCount; ++row) {
         for (int reel = 0; reel < kReelCount; ++reel) {
             const Symbol shown =
                 game.spin.window[static_cast<std::size_t>(reel)][static_cast<std::size_t>(row)];
-            EXPECT_EQ(reels->child(row * kReelCount + reel)->text(QAccessible::Name).toStdString(),
+            EXPECT_EQ(reels->cellAt(row, reel)->text(QAccessible::Name).toStdString(),
                       SymbolName(shown));
         }
     }
