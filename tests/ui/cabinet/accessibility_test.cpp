@@ -4,7 +4,9 @@
 #include <QAccessible>
 
 #include "cabinet_fixture.h"
+#include "core/betting.h"
 #include "core/symbol_names.h"
+#include "ui/access/accessibility.h"
 #include "ui/access/spoken_results.h"
 
 namespace quillane::testing {
@@ -74,6 +76,15 @@ TEST_F(CabinetAccessibility, SpinPressedThroughTheTreeSpinsAndTellsTheResult) {
                       SymbolName(shown));
         }
     }
+}
+
+TEST_F(CabinetAccessibility, ARefusedSpinIsToldAsTheBoxSaysIt) {
+    Ready();
+    Arrange([](SessionState& s) { s.account.credits = 0; });
+    Press("Spin");
+    ASSERT_FALSE(messages.informed.empty());
+    EXPECT_EQ(StatusText(cabinet().centralWidget()).toStdString(), messages.informed.back());
+    EXPECT_EQ(messages.informed.back(), kNoBetMessage);
 }
 
 }  // namespace
