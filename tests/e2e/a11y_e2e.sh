@@ -7,8 +7,9 @@
 # choosing a card, Spin is pressed and the credits meter read, and File > Exit ends the game.
 # Usage: a11y_e2e.sh QUILLANE
 set -euo pipefail
-[ -n "${DBUS_SESSION_BUS_ADDRESS:-}" ] && [ -n "${A11Y_E2E_INSIDE:-}" ] ||
+if [ -z "${A11Y_E2E_INSIDE:-}" ]; then
     A11Y_E2E_INSIDE=1 exec dbus-run-session -- "$0" "$@"
+fi
 
 quillane=$1
 here=$(cd "$(dirname "$0")" && pwd)
@@ -23,7 +24,7 @@ printf '[BonusGame]\nLines=9\nCreditsPerLine=1\nSeed=5\n' >"$XDG_CONFIG_HOME/qui
 
 "$quillane" >>"$work/game.log" 2>&1 &
 game=$!
-pids+=($game)
+pids+=("$game")
 timeout 90 /usr/bin/python3 "$here/a11y_e2e.py" || fail "$(tail -n 5 "$work/game.log")"
 for _ in $(seq 100); do kill -0 "$game" 2>/dev/null || break; sleep 0.1; done
 kill -0 "$game" 2>/dev/null && fail "File > Exit did not end the game"
