@@ -20,6 +20,8 @@ packages=(
     # Wayland, where it runs as a client of Weston.
     desktop-file-utils appstream man-db dpkg-dev file xz-utils
     qt6-wayland weston
+    # The accessibility bus, read by the end-to-end test as a screen reader reads it.
+    dbus at-spi2-core python3-pyatspi
 )
 
 missing=()

@@ -5,6 +5,8 @@
 
 #include <cstdio>
 
+#include "core/symbol_names.h"
+
 namespace quillane::sim {
 namespace {
 
@@ -20,36 +22,6 @@ std::string Padded(std::string text, std::size_t width, bool right) {
     return text;
 }
 
-std::string SymbolName(Symbol s) {
-    switch (s) {
-        case sym::Card:
-            return "Card";
-        case sym::Tickets:
-            return "Tickets";
-        case sym::Cage:
-            return "Cage";
-        case sym::Ace:
-            return "Ace";
-        case sym::King:
-            return "King";
-        case sym::Queen:
-            return "Queen";
-        case sym::Jack:
-            return "Jack";
-        case sym::Ten:
-            return "Ten";
-        case sym::Doll:
-            return "Doll";
-        case sym::Elephant:
-            return "Elephant";
-        case sym::Daubers:
-            return "Daubers";
-        case sym::Bag:
-            return "Bag";
-    }
-    return "";
-}
-
 std::string PayName(const PayRow& row) {
     switch (row.combination) {
         case Combination::Wilds:
@@ -57,7 +29,7 @@ std::string PayName(const PayRow& row) {
         case Combination::BingoBalls:
             return "B I N G O";
         case Combination::SymbolRun:
-            return std::to_string(row.count) + " " + SymbolName(row.symbol);
+            return std::to_string(row.count) + " " + std::string(SymbolName(row.symbol));
     }
     return "";
 }

@@ -13,6 +13,7 @@
 #include <cmath>
 
 #include "core/paylines.h"
+#include "core/symbol_names.h"
 #include "ui/widgets/number_format.h"
 #include "ui/widgets/window_style.h"
 
@@ -46,6 +47,16 @@ class SymbolGrid : public QWidget {
                 }
             }
         }
+        // Read by screen readers, which cannot see the pictures: the rows top to bottom.
+        QStringList rows;
+        for (int row = 0; row < kRowCount; ++row) {
+            QStringList names;
+            for (int r = 0; r < kReelCount; ++r)
+                names << QString::fromLatin1(SymbolName(
+                    symbols_[static_cast<std::size_t>(r)][static_cast<std::size_t>(row)]));
+            rows << names.join(QStringLiteral(", "));
+        }
+        setAccessibleName("Reels: " + rows.join(QStringLiteral("; ")));
         const int side = HistoryWindow::kCellSide;
         setFixedSize(kReelCount * (side + kGap) + kGap, kRowCount * (side + kGap) + kGap);
     }

@@ -7,6 +7,8 @@
 #include <QPainter>
 
 #include "platform/asset_files.h"
+#include "ui/access/accessibility.h"
+#include "ui/access/spoken_results.h"
 #include "ui/durations.h"
 #include "ui/widgets/number_format.h"
 #include "ui/widgets/window_style.h"
@@ -39,6 +41,7 @@ BonusGameWindow::BonusGameWindow(BingoGame game, Clock& clock,
     StartGame();
     built_ = true;
     Redraw();
+    NameParts();
 }
 
 void BonusGameWindow::PreparePictures() {
@@ -86,6 +89,8 @@ void BonusGameWindow::ChooseCard(int card) {
     selectCardLabel_->hide();
     callTimer().SetInterval(durations::kFirstCallMs);
     callTimer().SetEnabled(true);
+    NameParts();
+    Announce(this, QStringLiteral("You chose card %1").arg(card + 1));
     if (chosenTold_)
         chosenTold_(card);
 }
@@ -96,6 +101,7 @@ void BonusGameWindow::ToggleQuickPlay() {
     quickPlay_ = !quickPlay_;
     quickPlayLabel_->setText(quickPlay_ ? QStringLiteral("Click Monitor for Normal Play")
                                         : QStringLiteral("Click Monitor for Quick Play"));
+    NameParts();
 }
 
 void BonusGameWindow::SetSteady(bool steady) {
@@ -143,6 +149,12 @@ void BonusGameWindow::MakeCall() {
         if (win.pattern == Pattern::Blackout)
             PresentWin(win);
     }
+    NameParts();
+    QString told = CallReport(call, chosenCard_);
+    if (blackout)
+        told += QStringLiteral("; the bonus game pays %1")
+                    .arg(WithThousands(game_->total(chosenCard_)));
+    Announce(this, told);
     if (blackout) {
         gameOver_ = true;
         callTimer().SetEnabled(false);

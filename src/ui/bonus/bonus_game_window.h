@@ -121,6 +121,8 @@ class BonusGameWindow : public QDialog {
     void PresentWin(const BingoGame::PatternWin& win);
     void DrawWinCircle(const WinCircle& circle);
     void ShowJackpot(bool padded);
+    // Names the cards, monitor, call board and patterns as they now stand, for screen readers.
+    void NameParts();
 
     Clock& clock_;
     std::function<void(Sound)> playEffect_;

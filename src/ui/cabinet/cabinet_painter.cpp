@@ -233,10 +233,12 @@ void CabinetPainter::DrawMeter(std::int64_t number, int right, int captionRight,
 }
 
 void CabinetPainter::DrawCoinsMeter(std::int32_t amount) {
+    coinsShown_ = amount;
     DrawMeter(amount, layout::kCoinsRight, coinsCaptionRight_, true);
 }
 
 void CabinetPainter::DrawWinningsMeter(std::int32_t amount) {
+    winningsShown_ = amount;
     DrawMeter(amount, layout::kWinningsRight, winningsCaptionRight_, false);
 }
 

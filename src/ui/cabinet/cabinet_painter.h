@@ -54,6 +54,9 @@ class CabinetPainter {
     void DrawCoinsMeter(std::int32_t amount);
     void DrawWinningsMeter(std::int32_t amount);
     void RedrawMeters();
+    // What the coins and winnings meters show, for assistive technology.
+    std::int32_t coinsShown() const { return coinsShown_; }
+    std::int32_t winningsShown() const { return winningsShown_; }
     void DrawBetLabel(bool lit, int key);
     void DrawButton(Button which, bool ready);
     void DrawLineMarker(int payline, bool lit);
@@ -91,6 +94,7 @@ class CabinetPainter {
     int coinsCaptionRight_ = 0, winningsCaptionRight_ = 0, creditsCaptionRight_ = 0;
     // The digit strips redrawn for each cell width in use, green and red.
     std::map<std::pair<bool, int>, QImage> strips_;
+    std::int32_t coinsShown_ = 0, winningsShown_ = 0;
 };
 
 }  // namespace quillane

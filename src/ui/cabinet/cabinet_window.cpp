@@ -18,6 +18,7 @@
 #include "platform/asset_files.h"
 #include "storage/paths.h"
 #include "storage/profile.h"
+#include "ui/access/accessibility.h"
 #include "ui/bonus/bonus_game_window.h"
 #include "ui/cabinet/cabinet_view.h"
 #include "ui/durations.h"
@@ -41,8 +42,10 @@ std::string StoreRefusalText(const std::string& refusal) {
 
 CabinetWindow::CabinetWindow(Environment environment)
     : env_(std::move(environment)), session_(env_.session) {
+    InstallAccessibility();
     view_ = new CabinetView(surface_, {[this](int x, int y) { Click(x, y); },
                                        [this](int key) { PressKey(key); }, [this] { Relayout(); }});
+    view_->setAccessibleName(QStringLiteral("Cabinet"));
     setCentralWidget(view_);
     BuildMenus();
     startupTimer_ = env_.clock.NewTimer(durations::kStartupMs, false, [this] { FinishStartup(); });
@@ -139,8 +142,12 @@ void CabinetWindow::Create() {
                                   SpinCycle::BonusEvents events) {
         OpenBonusWindow(game, card, quick, std::move(events));
     });
-    cycle_->OnSpinEnded([this] { AfterAutoplaySpin(); });
+    cycle_->OnSpinEnded([this] {
+        AnnounceSpin(false);
+        AfterAutoplaySpin();
+    });
     cycle_->OnSettled([this] {
+        AnnounceSpin(true);
         if (autoplay_.running())
             autoplayTimer_->SetEnabled(true);
     });

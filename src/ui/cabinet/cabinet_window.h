@@ -91,6 +91,7 @@ class CabinetWindow : public QMainWindow {
     void RunAutoplay(std::optional<AutoplayPlan> plan);
     const Autoplay& autoplay() const { return autoplay_; }
     const PlayerOptions& options() const { return options_; }
+    const GameSession& session() const { return session_; }
     // The last spins of the live game, oldest first.
     const GameHistory& history() const { return env_.ledger.history(); }
     // Shows the bonus game; tests put their own player here.
@@ -100,6 +101,7 @@ class CabinetWindow : public QMainWindow {
 
     void Redraw();
     CabinetPainter& painter() { return *painter_; }
+    const CabinetPainter& painter() const { return *painter_; }
     const CabinetPictures& pictures() const { return *pictures_; }
     const CabinetGeometry& cabinetGeometry() const { return pictures_->geometry(); }
     CabinetAudio& audio() { return *audio_; }
@@ -164,6 +166,11 @@ class CabinetWindow : public QMainWindow {
     void AutoplayNext();
     void AfterAutoplaySpin();
     void StopAutoplay(AutoplayStop why);
+    // A refusal shown, and told to assistive technology.
+    void Refuse(const std::string& refusal);
+    // Tells assistive technology how the spin went, once its own pay-out is over, and how its
+    // bonus game paid once `settled`.
+    void AnnounceSpin(bool settled);
     // A key or click while autoplay runs stops it and does nothing else; one that can skip,
     // while the reels turn or a win is counted in quick play, skips. True when it was used.
     bool InterruptWith(bool skipInput);

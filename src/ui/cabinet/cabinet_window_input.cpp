@@ -2,9 +2,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "core/betting.h"
+#include "ui/access/accessibility.h"
+#include "ui/access/spoken_results.h"
 #include "ui/cabinet/cabinet_keys.h"
 #include "ui/cabinet/cabinet_layout.h"
+#include "ui/cabinet/cabinet_view.h"
 #include "ui/cabinet/cabinet_window.h"
+#include "ui/widgets/number_format.h"
 
 namespace quillane {
 
@@ -35,6 +39,21 @@ void CabinetWindow::PressKey(int key) {
     }
 }
 
+void CabinetWindow::Refuse(const std::string& refusal) {
+    Announce(view_, QString::fromStdString(refusal));
+    env_.messages.Inform(refusal);
+}
+
+void CabinetWindow::AnnounceSpin(bool settled) {
+    const SessionState& game = session_.state();
+    if (!settled) {
+        Announce(view_, SpinReport(game, session_.bonusTriggered()));
+    } else if (session_.bonusTriggered() && game.bonusWin > 0) {
+        Announce(view_, QStringLiteral("Bonus game paid %1; game paid %2")
+                            .arg(WithThousands(game.bonusWin), WithThousands(game.gamePaid)));
+    }
+}
+
 bool CabinetWindow::InterruptWith(bool skipInput) {
     if (autoplay_.running()) {
         StopAutoplay(AutoplayStop::Player);
@@ -52,6 +71,7 @@ void CabinetWindow::Spin() {
         painter_->DrawCoinsMeter(session_.state().bet);
     }
     if (!staked) {
+        Announce(view_, QString::fromLatin1(kNoBetMessage.data(), kNoBetMessage.size()));
         env_.messages.Inform(std::string(kNoBetMessage));
         return;
     }
@@ -65,7 +85,7 @@ void CabinetWindow::PressBetKey(int key) {
     painter_->ClearMessageStrip();
     const BetKeyOutcome outcome = session_.SelectBetKey(key);
     if (outcome.refusal)
-        env_.messages.Inform(*outcome.refusal);
+        Refuse(*outcome.refusal);
     if (!outcome.accepted)
         return;
     ShowBetSelection(key);
@@ -91,6 +111,7 @@ void CabinetWindow::ShowBetSelection(int key) {
     }
     painter_->DrawCoinsMeter(session_.shownBet());
     painter_->DrawLineMarkers();
+    Refresh(view_);
 }
 
 void CabinetWindow::BetMax() {
@@ -115,7 +136,7 @@ void CabinetWindow::StepBet(bool lines, int step) {
     painter_->ClearMessageStrip();
     const BetKeyOutcome outcome = session_.SelectBetKey(key);
     if (outcome.refusal)
-        env_.messages.Inform(*outcome.refusal);
+        Refuse(*outcome.refusal);
     if (outcome.accepted)
         ShowBetSelection(key);
 }

@@ -19,6 +19,12 @@ class PictureView : public QWidget {
     // Shows changes made to picture().
     void Changed() { update(); }
     void SetClickHandler(std::function<void()> onClick) { onClick_ = std::move(onClick); }
+    bool clickable() const { return static_cast<bool>(onClick_); }
+    // What a click does, for assistive technology's press.
+    void Press() {
+        if (onClick_)
+            onClick_();
+    }
 
   protected:
     void paintEvent(QPaintEvent* event) override;

@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Quillane developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include <QAccessible>
 #include <QFontMetrics>
 #include <QLabel>
 #include <map>
@@ -10,6 +11,7 @@
 #include "core/paytable.h"
 #include "core/spin_draw.h"
 #include "core/spin_result.h"
+#include "ui/access/accessibility.h"
 #include "ui/bonus/bonus_game_window.h"
 
 namespace quillane::testing {
@@ -492,6 +494,27 @@ TEST_F(BonusGame, OnAScreenThatDoublesPixelsThePicturesUseEveryPixel) {
     }
     EXPECT_EQ(pictures, 5 + 2 + 13 + 12) << "cards, call board, monitor, patterns and their wins";
     EXPECT_EQ(bonus.surface().size(), bonus.size() * ratio);
+}
+
+TEST_F(BonusGame, ACardAndTheMonitorPressedThroughTheTreePlayAndAreTold) {
+    BonusGameWindow& bonus = Open();
+    auto press = [](QWidget* widget) {
+        QAccessibleInterface* button = QAccessible::queryAccessibleInterface(widget);
+        ASSERT_EQ(button->role(), QAccessible::Button);
+        button->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    };
+    press(bonus.picture("WhiteCard"));
+    EXPECT_EQ(bonus.chosenCard(), 2);
+    press(bonus.picture("Monitor"));
+    EXPECT_TRUE(bonus.quickPlay());
+    EXPECT_TRUE(QAccessible::queryAccessibleInterface(bonus.picture("Monitor"))->state().checked);
+    NextCall(bonus);
+    const int number = bonus.game().CallNumber(1);
+    EXPECT_TRUE(StatusText(&bonus).startsWith(
+        QStringLiteral("Call 1: %1 %2").arg(QChar::fromLatin1(LetterOf(number))).arg(number)))
+        << StatusText(&bonus).toStdString();
+    EXPECT_EQ(bonus.picture("WhiteCard")->accessibleName(),
+              "Card 3, your card: " + QString::number(bonus.game().total(2)));
 }
 
 }  // namespace

@@ -1,0 +1,189 @@
+// SPDX-FileCopyrightText: 2026 Quillane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "ui/access/cabinet_elements.h"
+
+#include <QTimer>
+
+#include "core/betting.h"
+#include "core/reels.h"
+#include "core/symbol_names.h"
+#include "ui/access/accessibility.h"
+#include "ui/cabinet/cabinet_layout.h"
+#include "ui/cabinet/cabinet_view.h"
+#include "ui/cabinet/cabinet_window.h"
+#include "ui/widgets/number_format.h"
+
+namespace quillane {
+namespace {
+
+namespace layout = cabinet_layout;
+using layout::Box;
+
+CabinetWindow* Cabinet(const CabinetView* view) {
+    return dynamic_cast<CabinetWindow*>(view->window());
+}
+
+// A box of the design grid in the view's coordinates.
+QRect Area(const CabinetView* view, const Box& box) {
+    const CabinetWindow* cabinet = Cabinet(view);
+    if (!cabinet)
+        return {};
+    const CabinetGeometry& g = cabinet->cabinetGeometry();
+    const double ratio = view->devicePixelRatioF();
+    const QPointF topLeft(g.Scale(box.left), g.Scale(box.top));
+    const QPointF bottomRight(g.Scale(box.right), g.Scale(box.bottom));
+    return QRectF(view->origin() + topLeft / ratio, view->origin() + bottomRight / ratio)
+        .toAlignedRect();
+}
+
+// A button pressed as a click on its middle, after the call that pressed it is done with, as
+// the view hands a click on.
+ElementModel Button(CabinetView* view, QString name, Box box) {
+    ElementModel m;
+    m.role = QAccessible::Button;
+    m.name = [name] { return name; };
+    m.area = [view, box] { return Area(view, box); };
+    m.enabled = [view] {
+        const CabinetWindow* cabinet = Cabinet(view);
+        return cabinet && (!cabinet->busy() || cabinet->autoplay().running());
+    };
+    m.press = [view, box] {
+        QTimer::singleShot(0, view, [view, box] {
+            if (CabinetWindow* cabinet = Cabinet(view)) {
+                const CabinetGeometry& g = cabinet->cabinetGeometry();
+                cabinet->Click(g.Scale((box.left + box.right) / 2),
+                               g.Scale((box.top + box.bottom) / 2));
+            }
+        });
+    };
+    return m;
+}
+
+ElementModel BetKey(CabinetView* view, int key) {
+    const QString caption = QString::fromLatin1(layout::KeyAt(key).caption);
+    ElementModel m = Button(view, IsLinesKey(key) ? caption : caption + " \u2014 spins at once",
+                            layout::HitBox(key));
+    m.checked = [view, key] {
+        const CabinetWindow* cabinet = Cabinet(view);
+        if (!cabinet)
+            return false;
+        const BetSettings& bet = cabinet->session().state().settings;
+        return key == bet.linesKey || key == bet.creditsKey;
+    };
+    return m;
+}
+
+ElementModel Meter(CabinetView* view, QString caption, Box box,
+                   std::function<std::int64_t(const CabinetWindow&)> shown) {
+    ElementModel m;
+    m.role = QAccessible::StaticText;
+    m.area = [view, box] { return Area(view, box); };
+    m.value = [view, shown] {
+        const CabinetWindow* cabinet = Cabinet(view);
+        return cabinet ? static_cast<double>(shown(*cabinet)) : 0.0;
+    };
+    m.name = [view, caption, shown] {
+        const CabinetWindow* cabinet = Cabinet(view);
+        return caption + ": " + (cabinet ? WithThousands(shown(*cabinet)) : QString());
+    };
+    return m;
+}
+
+ElementModel Reels(CabinetView* view) {
+    using namespace design_grid;
+    ElementModel table;
+    table.role = QAccessible::Table;
+    table.columns = kReelCount;
+    table.columnWord = QStringLiteral("Reel");
+    table.rowWord = QStringLiteral("Row");
+    table.name = [] { return QStringLiteral("Reels"); };
+    const Box whole = {kReelLeft, kReelTop, kReelLeft + (kReelCount - 1) * kReelPitch + kCellSize,
+                       kReelTop + kReelRows * kCellSize};
+    table.area = [view, whole] { return Area(view, whole); };
+    for (int row = 0; row < kReelRows; ++row) {
+        for (int reel = 0; reel < kReelCount; ++reel) {
+            ElementModel cell;
+            cell.role = QAccessible::Cell;
+            const int left = kReelLeft + reel * kReelPitch, top = kReelTop + row * kCellSize;
+            const Box box = {left, top, left + kCellSize, top + kCellSize};
+            cell.area = [view, box] { return Area(view, box); };
+            cell.name = [view, reel, row] {
+                const CabinetWindow* cabinet = Cabinet(view);
+                if (!cabinet)
+                    return QString();
+                if (cabinet->cycle().phase() == SpinCycle::Phase::Reels)
+                    return QStringLiteral("Turning");
+                const GameSession& session = cabinet->session();
+                const Symbol s =
+                    SymbolInRow(session.reelSymbols()[static_cast<std::size_t>(reel)],
+                                session.state().reelStops[static_cast<std::size_t>(reel)], row);
+                return QString::fromLatin1(SymbolName(s));
+            };
+            table.children.push_back(std::move(cell));
+        }
+    }
+    return table;
+}
+
+ElementModel LineMarker(CabinetView* view, int payline) {
+    using namespace design_grid;
+    ElementModel m;
+    const int top =
+        kMarkerTop + kMarkerRowHeight * kMarkerRow[static_cast<std::size_t>(payline - 1)];
+    const Box box = {kMarkerColumnLefts[0], top, kMarkerColumnLefts[0] + kMarkerColumnWidth,
+                     top + kMarkerRowHeight};
+    m.area = [view, box] { return Area(view, box); };
+    m.name = [view, payline] {
+        const CabinetWindow* cabinet = Cabinet(view);
+        const bool played = cabinet && payline <= cabinet->session().state().settings.linesBet;
+        return QStringLiteral("Payline %1: %2").arg(payline).arg(played ? "played" : "not played");
+    };
+    return m;
+}
+
+}  // namespace
+
+std::vector<ElementModel> CabinetElements(CabinetView* view) {
+    std::vector<ElementModel> elements;
+    elements.push_back(Button(view, QStringLiteral("Spin"), layout::kSpinButton));
+    elements.push_back(Button(view, QStringLiteral("Bet Max"), layout::kBetMaxButton));
+    for (int key = 1; key <= kLastCreditsKey; ++key)
+        elements.push_back(BetKey(view, key));
+
+    ElementModel coins;
+    coins.name = [] { return QStringLiteral("Insert Coins"); };
+    const Box slot = {layout::kInsertCoinsX - layout::kBetKeyHitWidth / 2,
+                      layout::kInsertY - design_grid::kBetKeyHeight,
+                      layout::kInsertCoinsX + layout::kBetKeyHitWidth / 2,
+                      layout::kCoinsY + design_grid::kBetKeyHeight};
+    coins.area = [view, slot] { return Area(view, slot); };
+    elements.push_back(std::move(coins));
+
+    const int meterTop = design_grid::kMeterPanel.top, meterBottom = layout::kMessageStrip.top;
+    elements.push_back(
+        Meter(view, QStringLiteral("Coins"),
+              {layout::kCoinsCaptionLeft, meterTop, layout::kCoinsRight, meterBottom},
+              [](const CabinetWindow& c) { return c.painter().coinsShown(); }));
+    elements.push_back(
+        Meter(view, QStringLiteral("Winnings"),
+              {layout::kWinningsCaptionLeft, meterTop, layout::kWinningsRight, meterBottom},
+              [](const CabinetWindow& c) { return c.painter().winningsShown(); }));
+    elements.push_back(
+        Meter(view, QStringLiteral("Credits"),
+              {layout::kCreditsCaptionLeft, meterTop, layout::kCreditsRight, meterBottom},
+              [](const CabinetWindow& c) { return c.session().state().account.credits; }));
+
+    elements.push_back(Reels(view));
+    for (int p = 1; p <= kPaylineCount; ++p)
+        elements.push_back(LineMarker(view, p));
+
+    ElementModel status;
+    status.role = QAccessible::StatusBar;
+    status.name = [view] { return StatusText(view); };
+    status.area = [view] { return Area(view, layout::kMessageStrip); };
+    elements.push_back(std::move(status));
+    return elements;
+}
+
+}  // namespace quillane
