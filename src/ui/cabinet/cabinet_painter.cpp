@@ -71,6 +71,8 @@ void CabinetPainter::Redraw() {
     DrawButton(Button::Spin, true);
     DrawButton(Button::BetMax, true);
     DrawLogo();
+    if (focusFace_)
+        DrawFocusRing();
 }
 
 void CabinetPainter::DrawReel(int reel) {

@@ -41,7 +41,11 @@ std::string StoreRefusalText(const std::string& refusal) {
 
 CabinetWindow::CabinetWindow(Environment environment)
     : env_(std::move(environment)), session_(env_.session) {
-    view_ = new CabinetView(surface_, {[this](int x, int y) { Click(x, y); },
+    // A click hides the focus ring: the mouse player sees the cabinet as it always was.
+    view_ = new CabinetView(surface_, {[this](int x, int y) {
+                                           SetKeyFocus(std::nullopt);
+                                           Click(x, y);
+                                       },
                                        [this](int key) { PressKey(key); }, [this] { Relayout(); }});
     setCentralWidget(view_);
     BuildMenus();
