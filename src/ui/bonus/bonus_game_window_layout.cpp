@@ -297,6 +297,7 @@ void BonusGameWindow::Redraw() {
     surface_.fill(kBlack);
     for (const WinCircle& circle : circles_)
         DrawWinCircle(circle);
+    PlaceCandidateRing();
     update();
 }
 

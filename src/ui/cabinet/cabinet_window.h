@@ -148,6 +148,8 @@ class CabinetWindow : public QMainWindow {
                          SpinCycle::BonusEvents events);
     void ShowVersion();
     void ShowManual();
+    // F1: the manual at the cabinet's topic, also from the bonus game.
+    void ShowWindowHelp();
     void ToggleSound();
     void ToggleMusic();
     void SetQuickPlay(bool on);
