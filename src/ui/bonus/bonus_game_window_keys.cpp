@@ -104,8 +104,10 @@ void BonusGameWindow::PlaceCandidateRing() {
     }
     const int edge = std::max(1, Scaled(kRingEdge)), band = std::max(2, Scaled(kRingBand));
     auto* ring = static_cast<CandidateRing*>(candidateRing_);
-    if (ring == nullptr)
+    if (ring == nullptr) {
         candidateRing_ = ring = new CandidateRing(this, edge, band);
+        ring->setObjectName(QStringLiteral("CandidateRing"));
+    }
     ring->SetWidths(edge, band);
     const QWidget* target =
         *candidate_ == kMonitorStop ? monitor_ : cards_[static_cast<std::size_t>(*candidate_)];
