@@ -6,7 +6,6 @@
 #include <algorithm>
 
 #include "ui/bonus/bonus_game_window.h"
-#include "ui/cabinet/cabinet_keys.h"
 
 namespace quillane {
 namespace {
@@ -72,7 +71,7 @@ void BonusGameWindow::keyPressEvent(QKeyEvent* event) {
         } else {
             Pick((current + (forward ? 1 : kCardCount - 1)) % kCardCount);
         }
-    } else if (IsSpinKey(key)) {
+    } else if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) {
         if (current == kMonitorStop)
             ToggleQuickPlay();
         else if (current >= 0)
