@@ -10,7 +10,7 @@ namespace quillane {
 bool CabinetWindow::TakeFocusKey(int key) {
     namespace layout = cabinet_layout;
     if (key == Qt::Key_Tab || key == Qt::Key_Backtab) {
-        // Like any key, the first stops autoplay; the ring moves on the next.
+        // Like any key, Tab and Escape first stop autoplay; the ring moves on the next press.
         if (InterruptWith(false))
             return true;
         const int step = key == Qt::Key_Tab ? 1 : layout::kKeyStops - 1;
@@ -22,7 +22,8 @@ bool CabinetWindow::TakeFocusKey(int key) {
     if (!keyFocus_)
         return false;
     if (key == Qt::Key_Escape) {
-        SetKeyFocus(std::nullopt);
+        if (!InterruptWith(false))
+            SetKeyFocus(std::nullopt);
         return true;
     }
     if (IsSpinKey(key)) {
