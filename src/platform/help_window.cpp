@@ -4,6 +4,7 @@
 #include "platform/help_window.h"
 
 #include <QFile>
+#include <QKeyEvent>
 #include <QTextBrowser>
 #include <QUrl>
 #include <system_error>
@@ -12,6 +13,17 @@ namespace quillane {
 namespace {
 
 constexpr QSize kFirstSize(720, 640);  // the manual's window when it first opens
+
+// Escape closes the manual, as it closes the game's dialogs.
+class ManualBrowser : public QTextBrowser {
+  protected:
+    void keyPressEvent(QKeyEvent* event) override {
+        if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier)
+            close();
+        else
+            QTextBrowser::keyPressEvent(event);
+    }
+};
 
 }  // namespace
 
@@ -41,7 +53,7 @@ void HelpWindow::Show(const QString& anchor) {
         return;
     }
     if (!browser_) {
-        browser_ = new QTextBrowser;
+        browser_ = new ManualBrowser;
         browser_->setAttribute(Qt::WA_DeleteOnClose);
         browser_->setOpenExternalLinks(false);
         browser_->resize(kFirstSize);

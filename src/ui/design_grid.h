@@ -32,6 +32,8 @@ inline constexpr int kReelRows = 3;
 
 inline constexpr Box kMeterPanel = {169, 27, 627, 64};
 inline constexpr Box kBadgeArea = {560, 99, 644, 184};
+// The coin slot's metal plate, whose captions the game writes on it.
+inline constexpr Box kCoinSlot = {688, 455, 732, 517};
 
 // The bet keys 1 to 10: five lines keys over five credits keys.
 struct BetKey {

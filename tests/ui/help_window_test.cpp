@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QKeyEvent>
 #include <QTextBrowser>
 #include <fstream>
 
@@ -36,6 +38,9 @@ TEST(HelpWindow, OpensTheManualAtATopic) {
     EXPECT_TRUE(help.window()->isVisible());
     EXPECT_EQ(help.window()->windowTitle(), "Quillane Manual");
     EXPECT_TRUE(messages.errors.empty());
+    QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QApplication::sendEvent(help.window(), &escape);
+    EXPECT_FALSE(help.window() != nullptr && help.window()->isVisible()) << "Escape closes it";
 }
 
 }  // namespace

@@ -417,7 +417,8 @@ void paintDeck(QPainter& p) {
 }
 
 void paintCoinSlot(QPainter& p) {
-    const QRectF plate(688, 455, 44, 62);
+    const QRectF plate(kCoinSlot.left, kCoinSlot.top, kCoinSlot.right - kCoinSlot.left,
+                       kCoinSlot.bottom - kCoinSlot.top);
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(0, 0, 0, 110));
     p.drawRoundedRect(plate.translated(2, 3), 7, 7);

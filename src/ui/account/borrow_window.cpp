@@ -79,7 +79,6 @@ BorrowWindow::BorrowWindow(GameSession& session, const QImage& creditsDigits,
         button->setIcon(QIcon(QPixmap::fromImage(
             LoadBuiltinPicture(QStringLiteral(":/bonus/%1.png").arg(kPictures[tag])))));
         button->setIconSize(kAmountPictureSize);
-        button->setAutoDefault(false);
         button->setToolTip(
             QStringLiteral("%1 credits").arg(kAmounts[static_cast<std::size_t>(tag)]));
         connect(button, &QPushButton::clicked, this, [this, tag] { PressAmount(tag); });
@@ -117,7 +116,6 @@ BorrowWindow::BorrowWindow(GameSession& session, const QImage& creditsDigits,
     auto* helpButton = new QPushButton(QStringLiteral("&Help"), this);
     helpButton->setObjectName(QStringLiteral("HelpButton"));
     helpButton->setMinimumSize(kButtonSize);
-    helpButton->setAutoDefault(false);
     helpButton->setIcon(style()->standardIcon(QStyle::SP_DialogHelpButton));
     connect(helpButton, &QPushButton::clicked, this, [this] { ShowHelpText(); });
     auto* buttons = new QHBoxLayout;
@@ -137,6 +135,9 @@ BorrowWindow::BorrowWindow(GameSession& session, const QImage& creditsDigits,
     layout->setRowMinimumHeight(0, kModeTop - kMargins.top());
     layout->setRowMinimumHeight(1, kButtonsTop - kModeTop);
     layout->activate();
+    // The buttons below in reading order; a focused button is what Enter presses.
+    setTabOrder(payBackMode_, helpButton);
+    setTabOrder(helpButton, ok);
     Redraw();
 }
 

@@ -10,6 +10,7 @@
 #include <QPointer>
 #include <QStyle>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "ui/widgets/window_style.h"
 
@@ -74,14 +75,11 @@ SlotDialog::SlotDialog(Mode mode, const std::array<SavedGame, kSavedSlotCount>& 
     cancel->setObjectName(QStringLiteral("CancelButton"));
     cancel->setMinimumSize(kButtonSize);
     cancel->setIcon(style()->standardIcon(QStyle::SP_DialogCancelButton));
-    // Enter belongs to the slot being named, never to Cancel or Help.
-    cancel->setAutoDefault(false);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     auto* helpButton = new QPushButton(QStringLiteral("&Help"), this);
     helpButton->setObjectName(QStringLiteral("HelpButton"));
     helpButton->setMinimumSize(kButtonSize);
     helpButton->setIcon(style()->standardIcon(QStyle::SP_DialogHelpButton));
-    helpButton->setAutoDefault(false);
     connect(helpButton, &QPushButton::clicked, this, [this] { ShowHelp(); });
     auto* buttons = new QHBoxLayout;
     buttons->setContentsMargins(kButtonMargins);
@@ -96,6 +94,11 @@ SlotDialog::SlotDialog(Mode mode, const std::array<SavedGame, kSavedSlotCount>& 
     layout->addWidget(bevel);
     layout->addLayout(buttons);
     ListSlots(games, productName);
+    // Tab goes down the slots, then left to right along the buttons below.
+    setTabOrder(buttons_.back(), helpButton);
+    setTabOrder(helpButton, cancel);
+    // The first slot's name has the focus, so its button is what Enter presses.
+    buttons_.front()->setDefault(true);
 }
 
 QFrame* SlotDialog::BuildSlot(int slot, QWidget* parent) {
@@ -122,10 +125,8 @@ QFrame* SlotDialog::BuildSlot(int slot, QWidget* parent) {
     buttons_[i]->setProperty("tag", slot);
     buttons_[i]->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
     buttons_[i]->setFixedSize(kSlotButtonSize);
-    buttons_[i]->setAutoDefault(false);
     connect(buttons_[i], &QPushButton::clicked, this, [this, slot] { ChooseSlot(slot); });
-    // Enter in a slot's name confirms it, as that slot's button would.
-    connect(names_[i], &QLineEdit::returnPressed, this, [this, slot] { ChooseSlot(slot); });
+    names_[i]->installEventFilter(this);
 
     auto* grid = new QGridLayout(panel);
     grid->setContentsMargins(InsideFrame(*panel, kPanelMargins));
@@ -185,6 +186,25 @@ void SlotDialog::ChooseSlot(int tag) {
 void SlotDialog::ShowHelp() {
     if (help_ != nullptr)
         help_->ShowTopic(kHelpTopic);
+}
+
+bool SlotDialog::eventFilter(QObject* watched, QEvent* event) {
+    const auto name = std::ranges::find(names_, watched);
+    if (name == names_.end())
+        return QDialog::eventFilter(watched, event);
+    QPushButton* button = buttons_[static_cast<std::size_t>(name - names_.begin())];
+    // While a slot's name is typed, its button is the default one, and Enter confirms it; taken
+    // here, so that the dialog does not press the default button as well.
+    if (event->type() == QEvent::FocusIn) {
+        button->setDefault(true);
+    } else if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            button->click();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void SlotDialog::keyPressEvent(QKeyEvent* event) {

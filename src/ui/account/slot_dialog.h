@@ -48,6 +48,7 @@ class SlotDialog : public QDialog {
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     QFrame* BuildSlot(int slot, QWidget* parent);

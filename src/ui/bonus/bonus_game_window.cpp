@@ -80,6 +80,7 @@ void BonusGameWindow::ChooseCard(int card) {
     PictureView* chosen = cards_[static_cast<std::size_t>(card)];
     yourCardLabel_->move(chosen->x(), chosen->y() - yourCardLabel_->height());
     cardChosen_ = true;
+    Pick(std::nullopt);
     if (quickFromStart_ && !quickPlay_)
         ToggleQuickPlay();
     for (QLabel* score : scores_)

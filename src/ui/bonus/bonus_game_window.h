@@ -67,6 +67,13 @@ class BonusGameWindow : public QDialog {
     // Closes the window before its game is over, handing nothing back: the game is kept and
     // played again at the next start.
     void Dismiss();
+    // F1 opens the manual where the cabinet's own F1 does.
+    void OnHelp(std::function<void()> help) { help_ = std::move(help); }
+
+    // The keyboard's player: the card (0 to 4) or the monitor (kMonitorStop) highlighted for
+    // Enter, none until a key picks one.
+    static constexpr int kMonitorStop = kCardCount;
+    std::optional<int> candidate() const { return candidate_; }
 
     // For the main window and for tests.
     const BingoGame& game() const { return *game_; }
@@ -90,6 +97,10 @@ class BonusGameWindow : public QDialog {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    // The arrows or 1 to 5 pick a card and Enter or Space chooses it; M switches quick play as
+    // the monitor does; Tab steps through the cards until one is chosen, then to the monitor.
+    void keyPressEvent(QKeyEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
@@ -123,11 +134,17 @@ class BonusGameWindow : public QDialog {
     void ShowJackpot(bool padded);
     // Names the cards, monitor, call board and patterns as they now stand, for screen readers.
     void NameParts();
+    void Pick(std::optional<int> stop);
+    // Puts the ring round the candidate, over whatever lies beside it, or hides it.
+    void PlaceCandidateRing();
 
     Clock& clock_;
     std::function<void(Sound)> playEffect_;
     std::function<void(int)> chosenTold_;
     std::function<void()> blackout_;
+    std::function<void()> help_;
+    std::optional<int> candidate_;
+    QWidget* candidateRing_ = nullptr;
     bool dismissed_ = false;
     std::unique_ptr<BingoGame> game_;
     std::int32_t payout_ = 0;

@@ -298,6 +298,7 @@ void BonusGameWindow::Redraw() {
     surface_.fill(kBlack);
     for (const WinCircle& circle : circles_)
         DrawWinCircle(circle);
+    PlaceCandidateRing();
     update();
 }
 

@@ -33,6 +33,27 @@ constexpr Box HitBox(int key) {
     return {k.left, k.top, k.left + kBetKeyHitWidth, k.top + kBetKeyHeight};
 }
 
+// The cabinet's keys as Tab steps through them, in reading order: the ten bet keys, Bet Max,
+// Spin, and the coin slot, which borrows.
+inline constexpr int kBetMaxStop = 10;
+inline constexpr int kSpinStop = 11;
+inline constexpr int kCoinSlotStop = 12;
+inline constexpr int kKeyStops = 13;
+// Where a stop answers a click; the coin slot answers none, its key borrows.
+constexpr Box StopHitBox(int stop) {
+    return stop < kBetMaxStop    ? HitBox(stop + 1)
+           : stop == kBetMaxStop ? kBetMaxButton
+           : stop == kSpinStop   ? kSpinButton
+                                 : kCoinSlot;
+}
+// What the focus ring goes around: a bet key as it is painted, the others as they answer.
+constexpr Box StopFace(int stop) {
+    if (stop >= kBetMaxStop)
+        return StopHitBox(stop);
+    const BetKey& k = KeyAt(stop + 1);
+    return {k.left, k.top, k.left + k.width, k.top + kBetKeyHeight};
+}
+
 inline constexpr int kReelStep = 61;  // how far the motion picture moves in a tick
 
 // The message strip beneath the meter panel's captions.

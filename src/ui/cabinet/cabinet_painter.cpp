@@ -88,6 +88,8 @@ void CabinetPainter::Redraw() {
     DrawLogo();
     if (highContrast_)
         DrawKeyHint();
+    if (focusFace_)
+        DrawFocusRing();
 }
 
 void CabinetPainter::DrawKeyHint() {

@@ -8,6 +8,7 @@
 #include <array>
 #include <cstdint>
 #include <map>
+#include <optional>
 #include <utility>
 
 #include "core/game_session.h"
@@ -15,6 +16,7 @@
 #include "platform/canvas.h"
 #include "platform/messages.h"
 #include "ui/cabinet/cabinet_pictures.h"
+#include "ui/design_grid.h"
 
 namespace quillane {
 
@@ -69,6 +71,9 @@ class CabinetPainter {
     void WriteWinMessage(bool blinkOn);
     // A line of the game's own in the message strip, such as how many autoplay spins are left.
     void WriteMessage(const std::string& text);
+    // A ring around `face`, a box on the design grid, for the key the keyboard is on; nullopt
+    // takes it away. Redraw() draws it again.
+    void ShowKeyFocus(std::optional<design_grid::Box> face);
 
   private:
     void RestoreBackground(const QRect& area);
@@ -81,6 +86,10 @@ class CabinetPainter {
     // The point size at which `text` fits `width`, at most `points`.
     int FittingPoints(const QString& text, int width, int points, bool bold);
     int Scale(int v) const { return pictures_.geometry().Scale(v); }
+    // The ring's box on the surface, from its outer edge, and its width.
+    QRect FocusRingArea(const design_grid::Box& face) const;
+    int FocusRingWidth() const;
+    void DrawFocusRing();
 
     QImage& surface_;
     Canvas canvas_;
@@ -95,6 +104,7 @@ class CabinetPainter {
     // The digit strips redrawn for each cell width in use, green and red.
     std::map<std::pair<bool, int>, QImage> strips_;
     std::int32_t coinsShown_ = 0, winningsShown_ = 0;
+    std::optional<design_grid::Box> focusFace_;
 };
 
 }  // namespace quillane

@@ -54,8 +54,13 @@ void CabinetView::mousePressEvent(QMouseEvent* event) {
 }
 
 void CabinetView::keyPressEvent(QKeyEvent* event) {
-    const int key = event->key();
+    const bool backtab = event->key() == Qt::Key_Tab && event->modifiers() & Qt::ShiftModifier;
+    const int key = backtab ? Qt::Key_Backtab : event->key();
     QTimer::singleShot(0, this, [this, key] { handlers_.key(key); });
+}
+
+bool CabinetView::focusNextPrevChild(bool) {
+    return false;
 }
 
 void CabinetView::resizeEvent(QResizeEvent* event) {

@@ -34,6 +34,8 @@ class CabinetView : public QWidget {
     void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    // Tab moves the focus ring over the cabinet's keys, never away from the cabinet.
+    bool focusNextPrevChild(bool next) override;
 
   private:
     const QImage& surface_;

@@ -43,7 +43,11 @@ std::string StoreRefusalText(const std::string& refusal) {
 CabinetWindow::CabinetWindow(Environment environment)
     : env_(std::move(environment)), session_(env_.session) {
     InstallAccessibility();
-    view_ = new CabinetView(surface_, {[this](int x, int y) { Click(x, y); },
+    // A click hides the focus ring: the mouse player sees the cabinet as it always was.
+    view_ = new CabinetView(surface_, {[this](int x, int y) {
+                                           SetKeyFocus(std::nullopt);
+                                           Click(x, y);
+                                       },
                                        [this](int key) { PressKey(key); }, [this] { Relayout(); }});
     view_->setAccessibleName(QStringLiteral("Cabinet"));
     setCentralWidget(view_);

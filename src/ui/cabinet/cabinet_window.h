@@ -82,6 +82,11 @@ class CabinetWindow : public QMainWindow {
     void PressKey(int key);
     // Ends the game as File > Exit does, asking nothing: for a signal or the desktop's logout.
     void EndSession();
+    // Presses the key at a stop of Tab's round (cabinet_layout) as a click on it would; the
+    // coin slot borrows.
+    void PressCabinetKey(int stop);
+    // The stop the focus ring is on: none until the player presses Tab.
+    std::optional<int> keyFocus() const { return keyFocus_; }
 
     // Clicks and keys on the cabinet are ignored: before start-up's second half, and while a
     // spin with its bonus game is under way.
@@ -145,6 +150,8 @@ class CabinetWindow : public QMainWindow {
                          SpinCycle::BonusEvents events);
     void ShowVersion();
     void ShowManual();
+    // F1: the manual at the cabinet's topic, also from the bonus game.
+    void ShowWindowHelp();
     void ToggleSound();
     void ToggleMusic();
     void SetQuickPlay(bool on);
@@ -162,6 +169,10 @@ class CabinetWindow : public QMainWindow {
     void VolumeCommand();
     void LoadOptions();
     void SaveOptions();
+
+    // Tab, Shift+Tab, Escape, and Enter or Space on a focused key: true when `key` was one.
+    bool TakeFocusKey(int key);
+    void SetKeyFocus(std::optional<int> stop);
 
     void AutoplayNext();
     void AfterAutoplaySpin();
@@ -209,6 +220,7 @@ class CabinetWindow : public QMainWindow {
     PlayerOptions options_;
     Autoplay autoplay_;
     QPointer<BonusGameWindow> bonusWindow_;
+    std::optional<int> keyFocus_;
     bool created_ = false;
     bool started_ = false;  // start-up's second half has run
     Ending ending_ = Ending::Playing;

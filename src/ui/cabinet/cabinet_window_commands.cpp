@@ -34,6 +34,7 @@ void CabinetWindow::OpenBonusWindow(const BingoGame& game, std::optional<int> ca
     bonus->SetHighContrast(options_.highContrast);
     bonus->OnCardChosen(std::move(events.chosen));
     bonus->OnBlackout(std::move(events.blackout));
+    bonus->OnHelp([this] { ShowWindowHelp(); });
     connect(bonus, &QDialog::finished, this,
             [closed = std::move(events.closed)](int) { closed(); });
     bonus->setGeometry(env_.screen.Info().available);

@@ -29,6 +29,8 @@ void CabinetWindow::Click(int x, int y) {
 }
 
 void CabinetWindow::PressKey(int key) {
+    if (TakeFocusKey(key))
+        return;
     const bool spinKey = IsSpinKey(key);
     if (InterruptWith(spinKey) || busy())
         return;

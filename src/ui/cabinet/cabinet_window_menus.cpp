@@ -108,10 +108,12 @@ void CabinetWindow::BuildMenus() {
     manualAction_->setShortcutContext(Qt::WidgetShortcut);
 
     auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
-    connect(f1, &QShortcut::activated, this, [this] {
-        if (help_)
-            help_->ShowTopic(kMainHelpTopic);
-    });
+    connect(f1, &QShortcut::activated, this, [this] { ShowWindowHelp(); });
+}
+
+void CabinetWindow::ShowWindowHelp() {
+    if (help_)
+        help_->ShowTopic(kMainHelpTopic);
 }
 
 void CabinetWindow::ShowVersion() {

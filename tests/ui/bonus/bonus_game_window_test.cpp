@@ -3,6 +3,7 @@
 
 #include <QAccessible>
 #include <QFontMetrics>
+#include <QKeyEvent>
 #include <QLabel>
 #include <map>
 #include <set>
@@ -258,6 +259,53 @@ TEST_F(BonusGame, ASecondCardIsIgnored) {
     bonus.YellowCardClick();
     bonus.BlueCardClick();
     EXPECT_EQ(bonus.chosenCard(), 4);
+}
+
+TEST_F(BonusGame, KeysPickAndChooseACardAndMSwitchesQuickPlay) {
+    const auto type = [](BonusGameWindow& bonus, int key) {
+        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+        QApplication::sendEvent(&bonus, &press);
+    };
+    const struct {
+        std::vector<int> keys;
+        std::optional<int> chosen;
+    } cases[] = {
+        {{Qt::Key_Right, Qt::Key_Right, Qt::Key_Return}, 1},
+        {{Qt::Key_Left, Qt::Key_Space}, 4},
+        {{Qt::Key_Right, Qt::Key_Left, Qt::Key_Enter}, 4},
+        {{Qt::Key_4, Qt::Key_Return}, 3},
+        {{Qt::Key_5, Qt::Key_Right, Qt::Key_Return}, 0},
+        {{Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Return}, 2},
+        {{Qt::Key_3}, std::nullopt},
+        {{Qt::Key_Return, Qt::Key_M}, std::nullopt},
+    };
+    Open();
+    for (const auto& c : cases) {
+        BonusGameWindow bonus(session.DealBonusGame(seed), clock, [](Sound) {});
+        bonus.resize(BonusGameWindow::kDesignClientSize);
+        bonus.show();
+        for (int key : c.keys)
+            type(bonus, key);
+        EXPECT_EQ(bonus.cardChosen() ? std::optional(bonus.chosenCard()) : std::nullopt, c.chosen)
+            << "after " << c.keys.size() << " keys, the first " << c.keys.front();
+        EXPECT_FALSE(bonus.quickPlay());
+        if (!bonus.cardChosen() && bonus.candidate()) {
+            const QWidget* ring = bonus.findChild<QWidget*>(QStringLiteral("CandidateRing"));
+            ASSERT_NE(ring, nullptr);
+            EXPECT_TRUE(ring->geometry().contains(
+                bonus.picture("WhiteCard")->geometry()));  // 3 picks the third card
+        }
+    }
+    BonusGameWindow& bonus = *bonus_;
+    type(bonus, Qt::Key_2);
+    type(bonus, Qt::Key_Return);
+    type(bonus, Qt::Key_M);
+    EXPECT_TRUE(bonus.quickPlay());
+    EXPECT_EQ(bonus.label("QuickPlayLabel")->text(), "Click Monitor for Normal Play");
+    // Once the card is chosen Tab reaches the monitor, and Enter presses it.
+    type(bonus, Qt::Key_Tab);
+    type(bonus, Qt::Key_Return);
+    EXPECT_FALSE(bonus.quickPlay());
 }
 
 TEST_F(BonusGame, CannotBeLeftBeforeTheBlackoutAndClosesSixSecondsAfter) {
