@@ -3,7 +3,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 
 # Plays the game through the accessibility bus alone, as a screen reader's user would: the bonus
-# game kept from the last run by choosing a card, a spin by pressing Spin, then File > Exit.
+# game kept from the last run by choosing a card, a spin by pressing Spin, 1,000 credits borrowed
+# through the coin slot, the game saved in slot 1, then File > Exit.
 # Prints what the status elements told.
 import re
 import sys
@@ -138,7 +139,38 @@ elif after != before - bet + paid:
 if not credits.name.startswith("Credits: "):
     fail(f"the credits meter is named {credits.name}")
 
+
+def dialog(title):
+    return wait_for(f"no window {title}", 10, lambda: find(app, pyatspi.ROLE_DIALOG, title))
+
+
+def closed(title):
+    wait_for(f"{title} stayed open", 10, lambda: find(app, pyatspi.ROLE_DIALOG, title) is None)
+
+
+before = credits.queryValue().currentValue
+press(find(frame, pyatspi.ROLE_PUSH_BUTTON, "Insert Coins.*"))
+borrowing = "Use this form to borrow or pay back credits"
+press(wait_for("no 1,000 credits", 5,
+               lambda: find(dialog(borrowing), pyatspi.ROLE_PUSH_BUTTON, "1,000 credits")))
+pump(0.5)
+press(find(dialog(borrowing), pyatspi.ROLE_PUSH_BUTTON, "OK"))
+closed(borrowing)
+wait_for("1,000 borrowed did not reach the credits", 5,
+         lambda: credits.queryValue().currentValue == before + 1000)
+
 file_menu = find(frame, pyatspi.ROLE_MENU_ITEM, "File")
+press(find(file_menu, pyatspi.ROLE_MENU_ITEM, "Save Game"))
+press(wait_for("no slot 1", 5,
+               lambda: find(dialog("Save a Game.*"), pyatspi.ROLE_PUSH_BUTTON, "Save in slot 1")))
+# The name is asked for, the slot's own proposed.
+asking = wait_for("no name asked for", 10, lambda: pyatspi.findDescendant(
+    app, lambda o: o is not None and o.getRole() == pyatspi.ROLE_LABEL
+    and o.name == "Name for this saved game?"))
+press(find(asking.parent, pyatspi.ROLE_PUSH_BUTTON, "OK"))
+closed("Save a Game.*")
+print(f"borrowed 1,000: credits {before:.0f} to {credits.queryValue().currentValue:.0f}; saved in slot 1")
+
 exit_item = find(file_menu, pyatspi.ROLE_MENU_ITEM, "Exit")
 press(exit_item)
 pump(0.5)

@@ -29,4 +29,6 @@ timeout 90 /usr/bin/python3 "$here/a11y_e2e.py" || fail "$(tail -n 5 "$work/game
 for _ in $(seq 100); do kill -0 "$game" 2>/dev/null || break; sleep 0.1; done
 kill -0 "$game" 2>/dev/null && fail "File > Exit did not end the game"
 grep -q '^Spins=1' "$XDG_CONFIG_HOME/quillane/quillane.ini" || fail "the spin was not stored"
+grep -q '^\[GameNo1\]' "$XDG_CONFIG_HOME/quillane/quillane.ini" || fail "slot 1 was not saved"
+grep -q '^Borrowed=2000' "$XDG_CONFIG_HOME/quillane/quillane.ini" || fail "the borrowing was not stored"
 echo "PASS"

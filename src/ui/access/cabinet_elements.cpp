@@ -151,13 +151,15 @@ std::vector<ElementModel> CabinetElements(CabinetView* view) {
     for (int key = 1; key <= kLastCreditsKey; ++key)
         elements.push_back(BetKey(view, key));
 
-    ElementModel coins;
-    coins.name = [] { return QStringLiteral("Insert Coins"); };
-    const Box slot = {layout::kInsertCoinsX - layout::kBetKeyHitWidth / 2,
-                      layout::kInsertY - design_grid::kBetKeyHeight,
-                      layout::kInsertCoinsX + layout::kBetKeyHitWidth / 2,
-                      layout::kCoinsY + design_grid::kBetKeyHeight};
-    coins.area = [view, slot] { return Area(view, slot); };
+    // The coin slot borrows, as its key does.
+    ElementModel coins =
+        Button(view, QStringLiteral("Insert Coins \u2014 borrow credits"), layout::kCoinSlot);
+    coins.press = [view] {
+        QTimer::singleShot(0, view, [view] {
+            if (CabinetWindow* cabinet = Cabinet(view))
+                cabinet->PressCabinetKey(layout::kCoinSlotStop);
+        });
+    };
     elements.push_back(std::move(coins));
 
     const int meterTop = design_grid::kMeterPanel.top, meterBottom = layout::kMessageStrip.top;

@@ -15,6 +15,7 @@
 #include "platform/asset_files.h"
 #include "platform/canvas.h"
 #include "ui/widgets/meter_digits.h"
+#include "ui/widgets/number_format.h"
 #include "ui/widgets/window_style.h"
 
 namespace quillane {
@@ -79,8 +80,9 @@ BorrowWindow::BorrowWindow(GameSession& session, const QImage& creditsDigits,
         button->setIcon(QIcon(QPixmap::fromImage(
             LoadBuiltinPicture(QStringLiteral(":/bonus/%1.png").arg(kPictures[tag])))));
         button->setIconSize(kAmountPictureSize);
-        button->setToolTip(
-            QStringLiteral("%1 credits").arg(kAmounts[static_cast<std::size_t>(tag)]));
+        const QString amount = WithThousands(kAmounts[static_cast<std::size_t>(tag)]) + " credits";
+        button->setToolTip(amount);
+        button->setAccessibleName(amount);
         connect(button, &QPushButton::clicked, this, [this, tag] { PressAmount(tag); });
         amounts->addWidget(button);
     }
@@ -180,6 +182,10 @@ void BorrowWindow::Redraw() {
     DrawDigits(canvas, creditsDigits_, account.credits, width() - kCreditsMeterInset, kMetersTop,
                true, false);
     DrawDigits(canvas, borrowedDigits_, account.borrowed, kCounterInset, kMetersTop, false, false);
+    // The drawn counters, for screen readers.
+    setAccessibleDescription(
+        QStringLiteral("Borrowed: %1. Credits: %2.")
+            .arg(WithThousands(account.borrowed), WithThousands(account.credits)));
     update();
 }
 

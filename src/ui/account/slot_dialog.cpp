@@ -114,6 +114,7 @@ QFrame* SlotDialog::BuildSlot(int slot, QWidget* parent) {
     names_[i]->setFixedHeight(kRowHeights[0]);
     names_[i]->setBackgroundRole(QPalette::Button);
     names_[i]->setStyleSheet(QStringLiteral("QLineEdit { background: palette(button); }"));
+    names_[i]->setAccessibleName(QStringLiteral("Slot %1 name").arg(slot));
     // The name and the product are plain; the slot's figures take the dialog's bold.
     games_[i] = Label(panel, Qt::AlignLeft, false);
     dates_[i] = Label(panel, Qt::AlignRight, true);
@@ -125,6 +126,10 @@ QFrame* SlotDialog::BuildSlot(int slot, QWidget* parent) {
     buttons_[i]->setProperty("tag", slot);
     buttons_[i]->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
     buttons_[i]->setFixedSize(kSlotButtonSize);
+    // Eight buttons read "OK"; a screen reader says which slot each one files or opens.
+    buttons_[i]->setAccessibleName(
+        (mode_ == kSave ? QStringLiteral("Save in slot %1") : QStringLiteral("Open slot %1"))
+            .arg(slot));
     connect(buttons_[i], &QPushButton::clicked, this, [this, slot] { ChooseSlot(slot); });
     names_[i]->installEventFilter(this);
 
