@@ -73,7 +73,7 @@ inline constexpr int kInsertY = 471;
 inline constexpr int kCoinsY = 486;
 
 // "ENTER = SPIN  M = MAX" beneath the bet keys' captions, as the background has it.
-inline constexpr Box kKeyHint = {22, 515, 128, 528};
+inline constexpr Box kKeyHint = {18, 514, 134, 532};
 
 // Where the unlit bet keys take their face colour from on the background.
 inline constexpr int kKeyFaceX = 188;

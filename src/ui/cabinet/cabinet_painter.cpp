@@ -98,12 +98,16 @@ void CabinetPainter::DrawKeyHint() {
     const int left = Scale(box.left), top = Scale(box.top);
     const int right = Scale(box.right), bottom = Scale(box.bottom);
     const QImage& background = pictures_.cabinetBackground;
-    const QColor ground =
-        QColor::fromRgb(background.valid(left, top) ? background.pixel(left, top) : kBlack.rgb());
+    auto groundAt = [&background](int x, int y) {
+        return QColor::fromRgb(background.valid(x, y) ? background.pixel(x, y) : kBlack.rgb());
+    };
+    // Row by row in the colour beside the print, so the cabinet's shading runs on through it.
     canvas_.SetBrushClear(false);
-    canvas_.SetBrushColor(ground);
-    canvas_.SetPenColor(ground);
-    canvas_.Rectangle(left, top, right, bottom);
+    for (int y = top; y < bottom; ++y) {
+        canvas_.SetBrushColor(groundAt(left, y));
+        canvas_.FillRect(left, y, right, y + 1);
+    }
+    const QColor ground = groundAt(left, (top + bottom) / 2);
     const QString hint = QStringLiteral("ENTER = SPIN  M = MAX");
     FittingPoints(hint, right - left, layout::BetKeyFontPoints(pictures_.geometry().layoutWidth),
                   false);
