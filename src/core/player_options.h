@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include <string>
+
 #include "core/autoplay.h"
 
 namespace quillane {
@@ -21,6 +23,7 @@ struct PlayerOptions {
     bool reduceMotion = false;  // reels that step to their stops, wins marked without flashing
     bool linePatterns = false;  // each payline dashed and numbered of its own, besides its colour
     bool highContrast = false;  // every caption at least 4.5:1 against what it stands on
+    std::string language;       // the interface language's code; empty follows the desktop
 
     bool operator==(const PlayerOptions&) const = default;
 };

@@ -4,6 +4,7 @@
 #include "storage/options_file.h"
 
 #include <array>
+#include <cctype>
 #include <charconv>
 #include <cstdint>
 #include <optional>
@@ -37,7 +38,8 @@ struct OptionKey {
     // The member: a flag ("1" or "0"), a number in [low, high] that `accepts`, or a limit whose
     // empty value is "no limit".
     std::variant<bool& (*)(PlayerOptions&), int& (*)(PlayerOptions&),
-                 std::optional<std::int32_t>& (*)(PlayerOptions&)>
+                 std::optional<std::int32_t>& (*)(PlayerOptions&),
+                 std::string& (*)(PlayerOptions&)>
         member;
     long long low = 0;
     long long high = 0;
@@ -45,7 +47,7 @@ struct OptionKey {
 };
 
 // In the order they are written.
-const std::array<OptionKey, 12> kOptionKeys = {{
+const std::array<OptionKey, 13> kOptionKeys = {{
     {"QuickPlay", [](PlayerOptions& o) -> bool& { return o.quickPlay; }},
     {"Sound", [](PlayerOptions& o) -> bool& { return o.sound; }},
     {"Music", [](PlayerOptions& o) -> bool& { return o.music; }},
@@ -65,6 +67,7 @@ const std::array<OptionKey, 12> kOptionKeys = {{
     {"ReduceMotion", [](PlayerOptions& o) -> bool& { return o.reduceMotion; }},
     {"LinePatterns", [](PlayerOptions& o) -> bool& { return o.linePatterns; }},
     {"HighContrast", [](PlayerOptions& o) -> bool& { return o.highContrast; }},
+    {"Language", [](PlayerOptions& o) -> std::string& { return o.language; }},
 }};
 
 std::optional<long long> Number(const std::string& text, const OptionKey& key) {
@@ -76,12 +79,23 @@ std::optional<long long> Number(const std::string& text, const OptionKey& key) {
     return value;
 }
 
+// A language code such as "de" or "pt_BR"; anything else is not a choice.
+bool IsLanguageCode(const std::string& value) {
+    for (char c : value)
+        if (!std::isalnum(static_cast<unsigned char>(c)) && c != '_')
+            return false;
+    return true;
+}
+
 void Read(const std::string& value, const OptionKey& key, PlayerOptions& options) {
     std::visit(
         [&](auto member) {
             auto& field = member(options);
             using Field = std::remove_reference_t<decltype(field)>;
-            if constexpr (std::is_same_v<Field, bool>) {
+            if constexpr (std::is_same_v<Field, std::string>) {
+                if (IsLanguageCode(value))
+                    field = value;
+            } else if constexpr (std::is_same_v<Field, bool>) {
                 if (value == "1" || value == "0")
                     field = value == "1";
             } else {
@@ -100,7 +114,9 @@ std::string Written(const OptionKey& key, PlayerOptions& options) {
         [&](auto member) {
             const auto& field = member(options);
             using Field = std::remove_cvref_t<decltype(field)>;
-            if constexpr (std::is_same_v<Field, bool>)
+            if constexpr (std::is_same_v<Field, std::string>)
+                return field;
+            else if constexpr (std::is_same_v<Field, bool>)
                 return std::string(field ? "1" : "0");
             else if constexpr (std::is_same_v<Field, int>)
                 return std::to_string(field);

@@ -55,7 +55,7 @@ TEST_F(OptionsFile, KeepsEveryOptionBesideTheGamesWithoutTouchingThem) {
 }
 
 TEST(OptionsText, EveryOptionAwayFromItsDefaultReadsBackAsWritten) {
-    const PlayerOptions options{true, false, false, 35, 0, {25, false, 2000, 0}, true, true, true};
+    const PlayerOptions options{true, false, false, 35, 0, {25, false, 2000, 0}, true, true, true, "pt_BR"};
     EXPECT_EQ(ParseOptions(WithOptions("", options)), options);
 }
 
@@ -63,7 +63,7 @@ TEST_F(OptionsFile, OddValuesKeepTheirDefaults) {
     EXPECT_EQ(ReadOptions(dir_ / "missing.ini"), PlayerOptions{});
     EXPECT_EQ(ReadOptions(dir_), PlayerOptions{}) << "a directory";
     Put("[Options]\nQuickPlay=yes\nSound=0\nEffectsVolume=101\nMusicVolume=-1\nAutoplaySpins=7\n"
-        "AutoplayStopOnWin=12x\nAutoplayStopBelow=99999999999\n");
+        "AutoplayStopOnWin=12x\nAutoplayStopBelow=99999999999\nLanguage=../de\n");
     PlayerOptions expected;
     expected.sound = false;
     EXPECT_EQ(ReadOptions(file_), expected);
