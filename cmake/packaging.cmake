@@ -30,8 +30,10 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${QUILLANE_MAINTAINER}")
 set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Qt's Wayland plugin, SDL_mixer's MIDI synthesiser and the sound font it plays with, and the
-# fonts the cabinet's texts are drawn in.
+# fonts the cabinet's texts are drawn in; Qt's own catalogues, for its dialogs' buttons in the
+# player's language.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
     "qt6-wayland, libfluidsynth3, timgm6mb-soundfont, fonts-dejavu-core, fonts-dejavu-extra")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
 
 include(CPack)

@@ -20,6 +20,8 @@ packages=(
     # Wayland, where it runs as a client of Weston.
     desktop-file-utils appstream man-db dpkg-dev file xz-utils
     qt6-wayland weston
+    # The translations: lupdate and lrelease, CMake's macros for them, and Qt's own catalogues.
+    qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
     # The accessibility bus, read by the end-to-end test as a screen reader reads it.
     dbus at-spi2-core python3-pyatspi
 )
