@@ -13,7 +13,10 @@ import tempfile
 import xml.etree.ElementTree as ET
 
 root, lupdate = sys.argv[1], sys.argv[2]
-catalogues = sorted(f for f in os.listdir(os.path.join(root, 'translations')) if f.endswith('.ts'))
+# A third argument checks one language's catalogue alone.
+only = f'quillane_{sys.argv[3]}.ts' if len(sys.argv) > 3 else None
+catalogues = sorted(f for f in os.listdir(os.path.join(root, 'translations'))
+                    if f.endswith('.ts') and only in (None, f))
 problems = []
 with tempfile.TemporaryDirectory() as scratch:
     for name in catalogues:
