@@ -63,15 +63,16 @@ ElementModel Button(CabinetView* view, QString name, Box box) {
 }
 
 ElementModel BetKey(CabinetView* view, int key) {
-    const QString caption = QCoreApplication::translate("CabinetPainter", layout::KeyAt(key).caption);
-    ElementModel m = Button(view,
-                            IsLinesKey(key) ? caption
-                                            //: A credits key as a screen reader names it; %1 is
-                                            //: its caption ("2 Credits")
-                                            : QCoreApplication::translate(
-                                                  "CabinetElements", "%1 \u2014 spins at once")
-                                                  .arg(caption),
-                            layout::HitBox(key));
+    const QString caption =
+        QCoreApplication::translate("CabinetPainter", layout::KeyAt(key).caption);
+    ElementModel m = Button(
+        view,
+        IsLinesKey(key) ? caption
+                        //: A credits key as a screen reader names it; %1 is
+                        //: its caption ("2 Credits")
+                        : QCoreApplication::translate("CabinetElements", "%1 \u2014 spins at once")
+                              .arg(caption),
+        layout::HitBox(key));
     m.checked = [view, key] {
         const CabinetWindow* cabinet = Cabinet(view);
         if (!cabinet)
@@ -178,7 +179,8 @@ std::vector<ElementModel> CabinetElements(CabinetView* view) {
     // The coin slot borrows, as its key does.
     ElementModel coins =
         //: The coin slot as a screen reader names it
-        Button(view, QCoreApplication::translate("CabinetElements", "Insert Coins \u2014 borrow credits"),
+        Button(view,
+               QCoreApplication::translate("CabinetElements", "Insert Coins \u2014 borrow credits"),
                layout::kCoinSlot);
     coins.press = [view] {
         QTimer::singleShot(0, view, [view] {

@@ -52,8 +52,9 @@ std::vector<QString> PayLines() {
                            .arg(QString::number(balls), QString::number(pays));
     }
     //: The scatter pays as a screen reader reads them; %1 is their list, "5 pay 50, 4 pay 10"
-    lines.push_back(QCoreApplication::translate("ChartRows", "Scatter balls, times the total bet: %1")
-                        .arg(scatter.join(QStringLiteral(", "))));
+    lines.push_back(
+        QCoreApplication::translate("ChartRows", "Scatter balls, times the total bet: %1")
+            .arg(scatter.join(QStringLiteral(", "))));
     return lines;
 }
 

@@ -86,7 +86,8 @@ QString SpinReport(const SessionState& state, bool bonusTriggered) {
                      .arg(balls, scatter);
     } else if (spin.scatterWin > 0) {
         //: A screen reader's report; %1 is the number of BINGO balls, %2 what they pay
-        parts << QCoreApplication::translate("SpokenResults", "%1 balls pay %2").arg(balls, scatter);
+        parts
+            << QCoreApplication::translate("SpokenResults", "%1 balls pay %2").arg(balls, scatter);
     } else if (bonusTriggered) {
         //: A screen reader's report; %1 is the number of BINGO balls
         parts << QCoreApplication::translate("SpokenResults", "%1 balls win the bonus game")

@@ -166,8 +166,8 @@ void BonusGameWindow::BuildComponents() {
     }
 
     //: Bonus game caption over the card the player chose: keep it short
-    yourCardLabel_ = NewLabel("YourCard", kYourCardCaption, true, kYellow, Qt::AlignCenter,
-                              tr("Your Card"));
+    yourCardLabel_ =
+        NewLabel("YourCard", kYourCardCaption, true, kYellow, Qt::AlignCenter, tr("Your Card"));
     yourCardLabel_->hide();
     selectCardLabel_ =
         NewLabel("SelectCard", kSelectCardCaption, true, kRed, Qt::AlignLeft | Qt::AlignVCenter,

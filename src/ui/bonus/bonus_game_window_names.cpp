@@ -36,19 +36,19 @@ void BonusGameWindow::NameParts() {
     QStringList called;
     for (int call = calls; call >= 1; --call)
         called << Ball(game_->CallNumber(call));
-    callBoard_->setAccessibleName(calls == 0
-                                      //: The bonus game's board of called balls, before any call
-                                      ? tr("Call board: no call yet")
-                                      //: %1 is the number of calls made, %2 the last ball, "B 7"
-                                      : tr("Call board: call %1, %2")
-                                            .arg(calls)
-                                            .arg(Ball(game_->CallNumber(calls))));
+    callBoard_->setAccessibleName(
+        calls == 0
+            //: The bonus game's board of called balls, before any call
+            ? tr("Call board: no call yet")
+            //: %1 is the number of calls made, %2 the last ball, "B 7"
+            : tr("Call board: call %1, %2").arg(calls).arg(Ball(game_->CallNumber(calls))));
     callBoard_->setAccessibleDescription(called.join(QStringLiteral(", ")));
 
     //: %1 is the number of balls called so far
     callCountLabel_->setAccessibleName(tr("Calls made: %1").arg(calls));
     //: %1 is the blackout jackpot as it stands, in credits
-    jackpotLabel_->setAccessibleName(tr("Blackout bonus now: %1").arg(jackpotLabel_->text().trimmed()));
+    jackpotLabel_->setAccessibleName(
+        tr("Blackout bonus now: %1").arg(jackpotLabel_->text().trimmed()));
 
     for (const PatternInfo& info : kPatterns) {
         // The pattern's name comes from the pay table; whether it is won, as a whole phrase.

@@ -548,8 +548,8 @@ void CabinetPainter::WriteWinMessage(bool blinkOn) {
         bonusLeft = write(bonus, bonusRight, true, bonusRight - lineLeft, kYellow);
     }
     if (blinkOn) {
-        const int room = (bonusLeft >= 0 ? bonusLeft - gap : Scale(layout::kMessageStrip.right)) -
-                         lineLeft;
+        const int room =
+            (bonusLeft >= 0 ? bonusLeft - gap : Scale(layout::kMessageStrip.right)) - lineLeft;
         if (cursor == kScatterCursor) {
             //: In the message strip; %1 is what the scatter balls paid
             write(tr("Scatter paid %1").arg(game.spin.scatterWin), lineLeft, false, room, kWhite);
