@@ -81,9 +81,9 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
         if (arg == "--help" || arg == "-h")
-            return {CommandLine::Action::Help, {}};
+            return {CommandLine::Action::Help, {}, nullptr, {}};
         if (arg == "--version")
-            return {CommandLine::Action::Version, {}};
+            return {CommandLine::Action::Version, {}, nullptr, {}};
         std::string_view name = arg;
         if (name.starts_with("--"))
             name.remove_prefix(2);

@@ -39,8 +39,8 @@ std::vector<QString> PayLines() {
             //: A pay table line as a screen reader reads it; %1 is the symbol, %2 its first pay
             lines.push_back(QCoreApplication::translate("ChartRows", "%1: %2").arg(symbol, pays));
         } else {
-            //: The pay table line's next pay after a comma; %1 is the line so far, %2 the pay
             QString& line = lines[static_cast<std::size_t>(at - order.begin())];
+            //: The pay table line's next pay after a comma; %1 is the line so far, %2 the pay
             line = QCoreApplication::translate("ChartRows", "%1, %2").arg(line, pays);
         }
     }
