@@ -545,7 +545,10 @@ void CabinetPainter::WriteWinMessage(bool blinkOn) {
                 ? tr("Bonus Game Paid %1").arg(game.bonusWin)
                 //: In the message strip when the spin won the bonus game
                 : tr("Play the Bonus Game");
-        bonusLeft = write(bonus, bonusRight, true, bonusRight - lineLeft, kYellow);
+        // Its share of the room it has with the line's message, which takes the rest.
+        const int shared = bonusRight - lineLeft - gap;
+        bonusLeft =
+            write(bonus, bonusRight, true, shared * layout::kBonusMessageShare / 100, kYellow);
     }
     if (blinkOn) {
         const int room =
