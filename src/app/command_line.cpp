@@ -5,21 +5,58 @@
 
 #include <string_view>
 
+// Marks the texts for the translators; they are printed before Qt starts, translated by the
+// callback given.
+#ifndef QT_TRANSLATE_NOOP
+#define QT_TRANSLATE_NOOP(context, text) text
+#endif
+
 namespace quillane {
 
-const char* const kHelpText =
-    "usage: quillane [--help] [--version] [Qt options]\n"
-    "Quillane, a five-reel, nine-line video slot with a blackout-bingo bonus game.\n"
-    "\n"
-    "  -h, --help   print this help and leave\n"
-    "  --version    print the version and leave\n"
-    "\n"
-    "Qt's own options, such as -platform NAME or -style NAME, are also taken.\n"
-    "The game is kept in $XDG_CONFIG_HOME/quillane/quillane.ini (~/.config/quillane/).\n"
-    "Pictures, sounds and music of your own go in $XDG_DATA_HOME/quillane\n"
-    "(~/.local/share/quillane/). F1 in the game opens the manual; see also quillane(6).\n";
-
 namespace {
+
+// The help in whole paragraphs, each one text for the translators.
+constexpr const char* kHelpParagraphs[] = {
+    //: The command line's help: how the program is started. Keep "quillane" and the options
+    QT_TRANSLATE_NOOP("CommandLine",
+                      "usage: quillane [--help] [--version] [Qt options]\n"
+                      "Quillane, a five-reel, nine-line video slot with a blackout-bingo bonus "
+                      "game.\n"),
+    //: The command line's help: the options, aligned in two columns. Keep the option names
+    QT_TRANSLATE_NOOP("CommandLine",
+                      "  -h, --help   print this help and leave\n"
+                      "  --version    print the version and leave\n"),
+    //: The command line's help: where the game keeps its files. Keep the paths and names
+    QT_TRANSLATE_NOOP("CommandLine",
+                      "Qt's own options, such as -platform NAME or -style NAME, are also taken.\n"
+                      "The game is kept in $XDG_CONFIG_HOME/quillane/quillane.ini "
+                      "(~/.config/quillane/).\n"
+                      "Pictures, sounds and music of your own go in $XDG_DATA_HOME/quillane\n"
+                      "(~/.local/share/quillane/). F1 in the game opens the manual; see also "
+                      "quillane(6).\n"),
+};
+
+//: A command line error; %1 is the argument given
+constexpr const char* kUnexpectedArgument =
+    QT_TRANSLATE_NOOP("CommandLine", "unexpected argument '%1'");
+//: A command line error; %1 is the option given
+constexpr const char* kNeedsValue = QT_TRANSLATE_NOOP("CommandLine", "option '%1' needs a value");
+//: A command line error; %1 is the option given
+constexpr const char* kUnknownOption = QT_TRANSLATE_NOOP("CommandLine", "unknown option '%1'");
+//: How a command line error is printed; %1 is the error. Keep "quillane" and "--help"
+constexpr const char* kRefusalLine =
+    QT_TRANSLATE_NOOP("CommandLine", "quillane: %1 (try --help)\n");
+
+// `text` with its %1 given `argument`, once.
+std::string Fill(std::string text, const std::string& argument) {
+    if (const auto at = text.find("%1"); at != std::string::npos)
+        text.replace(at, 2, argument);
+    return text;
+}
+
+CommandLine Refusal(const char* text, const std::string& argument) {
+    return {CommandLine::Action::Refuse, Fill(text, argument), text, argument};
+}
 
 // Qt's options that take a value, and those that stand alone, each between spaces. Qt takes them
 // with one dash or two, and a value after '=' or as the next argument.
@@ -44,27 +81,49 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
         if (arg == "--help" || arg == "-h")
-            return {CommandLine::Action::Help, {}};
+            return {CommandLine::Action::Help, {}, nullptr, {}};
         if (arg == "--version")
-            return {CommandLine::Action::Version, {}};
+            return {CommandLine::Action::Version, {}, nullptr, {}};
         std::string_view name = arg;
         if (name.starts_with("--"))
             name.remove_prefix(2);
         else if (name.starts_with("-"))
             name.remove_prefix(1);
         else
-            return {CommandLine::Action::Refuse, "unexpected argument '" + arg + "'"};
+            return Refusal(kUnexpectedArgument, arg);
         const auto equals = name.find('=');
         const bool valueGiven = equals != std::string_view::npos;
         name = name.substr(0, equals);
         if (Among(kQtValueOptions, name)) {
             if (!valueGiven && ++i == args.size())
-                return {CommandLine::Action::Refuse, "option '" + arg + "' needs a value"};
+                return Refusal(kNeedsValue, arg);
         } else if (!Among(kQtFlags, name) || valueGiven) {
-            return {CommandLine::Action::Refuse, "unknown option '" + arg + "'"};
+            return Refusal(kUnknownOption, arg);
         }
     }
     return {};
+}
+
+std::string Untranslated(const char* /*context*/, const char* text) {
+    return text;
+}
+
+std::string HelpText(const TranslateText& translate) {
+    std::string text;
+    for (const char* paragraph : kHelpParagraphs) {
+        if (!text.empty())
+            text += '\n';
+        text += translate("CommandLine", paragraph);
+    }
+    return text;
+}
+
+std::string RefusalText(const CommandLine& command, const TranslateText& translate) {
+    const std::string error =
+        command.errorText != nullptr
+            ? Fill(translate("CommandLine", command.errorText), command.errorArgument)
+            : command.error;
+    return Fill(translate("CommandLine", kRefusalLine), error);
 }
 
 }  // namespace quillane

@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -13,12 +14,23 @@ namespace quillane {
 struct CommandLine {
     enum class Action { Play, Help, Version, Refuse };
     Action action = Action::Play;
-    std::string error;  // for Refuse: one line saying what is wrong
+    std::string error;  // for Refuse: one line saying what is wrong, in English
+    // The same, for the translators: the untranslated text with %1 for `errorArgument`.
+    const char* errorText = nullptr;
+    std::string errorArgument;
 };
+
+// Looks a text up in the translations, by its context; gives `text` back when it has none.
+using TranslateText = std::function<std::string(const char* context, const char* text)>;
+// Translates nothing: the texts as written.
+std::string Untranslated(const char* context, const char* text);
 
 // `args` without the program's name.
 CommandLine ParseCommandLine(const std::vector<std::string>& args);
 
-extern const char* const kHelpText;
+// What --help prints.
+std::string HelpText(const TranslateText& translate);
+// The line a refused command line prints: "quillane: ... (try --help)", with its line break.
+std::string RefusalText(const CommandLine& command, const TranslateText& translate);
 
 }  // namespace quillane

@@ -48,7 +48,10 @@ class Application : public QApplication {
                 messages->Error(error.what());
         } catch (...) {
             if (messages != nullptr)
-                messages->Error("An unexpected error occurred.");
+                //: An error box's text when something unforeseen went wrong
+                messages->Error(
+                    QCoreApplication::translate("GameProgram", "An unexpected error occurred.")
+                        .toStdString());
         }
         return false;
     }
@@ -96,7 +99,9 @@ int PlayGame(int argc, char** argv, const GameHooks& hooks) {
     if (lock && lock->state() == InstanceLock::State::Taken) {
         channel->CallRunningCopy();
         // The program ends when the player closes the box.
-        messages.Inform("Quillane is already running.");
+        //: Shown when the player starts the game a second time
+        messages.Inform(QCoreApplication::translate("GameProgram", "Quillane is already running.")
+                            .toStdString());
         return QApplication::exec();
     }
 

@@ -14,11 +14,11 @@ int main(int argc, char** argv) {
     const CommandLine command = ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
     switch (command.action) {
         case CommandLine::Action::Help:
-            return std::fputs(kHelpText, stdout) == EOF ? 1 : 0;
+            return std::fputs(HelpText(Untranslated).c_str(), stdout) == EOF ? 1 : 0;
         case CommandLine::Action::Version:
             return std::printf("quillane %s\n", QUILLANE_VERSION) < 0 ? 1 : 0;
         case CommandLine::Action::Refuse:
-            std::fprintf(stderr, "quillane: %s (try --help)\n", command.error.c_str());
+            std::fputs(RefusalText(command, Untranslated).c_str(), stderr);
             return 2;
         case CommandLine::Action::Play:
             break;

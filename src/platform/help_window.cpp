@@ -3,6 +3,8 @@
 
 #include "platform/help_window.h"
 
+#include <QCoreApplication>
+
 #include <QFile>
 #include <QKeyEvent>
 #include <QTextBrowser>
@@ -49,7 +51,11 @@ void HelpWindow::ShowTopic(int topic) {
 void HelpWindow::Show(const QString& anchor) {
     std::error_code error;
     if (!std::filesystem::is_regular_file(manual_, error)) {
-        messages_.Error("The manual \"" + manual_.string() + "\" could not be found.");
+        //: %1 is the manual's file
+        messages_.Error(
+            QCoreApplication::translate("HelpWindow", "The manual \"%1\" could not be found.")
+                .arg(QString::fromStdString(manual_.string()))
+                .toStdString());
         return;
     }
     if (!browser_) {
@@ -62,8 +68,10 @@ void HelpWindow::Show(const QString& anchor) {
     browser_->setSource(url);
     if (!anchor.isEmpty())
         browser_->scrollToAnchor(anchor);
-    browser_->setWindowTitle(browser_->documentTitle().isEmpty() ? QStringLiteral("Manual")
-                                                                 : browser_->documentTitle());
+    browser_->setWindowTitle(browser_->documentTitle().isEmpty()
+                                 //: The manual window's title when the manual has none
+                                 ? QCoreApplication::translate("HelpWindow", "Manual")
+                                 : browser_->documentTitle());
     browser_->show();
     browser_->raise();
     browser_->activateWindow();

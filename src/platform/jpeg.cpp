@@ -7,6 +7,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <QCoreApplication>
 #include <QSysInfo>
 #include <algorithm>
 #include <cerrno>
@@ -40,10 +41,19 @@ static_assert(sizeof(unsigned long) >= sizeof(std::size_t), "jpeg_mem_src takes 
 constexpr J_COLOR_SPACE kArgb32Order =
     QSysInfo::ByteOrder == QSysInfo::LittleEndian ? JCS_EXT_BGRA : JCS_EXT_ARGB;
 
+// Why a picture was refused: libjpeg's own message, or one of ours with its figures, written
+// out in the player's language once the decoder has been left.
+enum class Refusal { Libjpeg, BackingStore, Scans, Cmyk, TooLarge, NoMemory };
+struct Failure {
+    Refusal why = Refusal::Libjpeg;
+    long long figures[4] = {};
+    char message[JMSG_LENGTH_MAX] = {};
+};
+
 struct ErrorManager {
     jpeg_error_mgr pub;
     std::jmp_buf jump;
-    char message[JMSG_LENGTH_MAX];
+    Failure failure;
 };
 
 struct ProgressManager {
@@ -55,10 +65,10 @@ struct ProgressManager {
     auto* errors = reinterpret_cast<ErrorManager*>(cinfo->err);
     // libjpeg asks for a backing store when a picture needs more than its memory cap.
     if (cinfo->err->msg_code == JERR_NO_BACKING_STORE) {
-        std::snprintf(errors->message, JMSG_LENGTH_MAX, "Picture needs more than %ld MiB to decode",
-                      kMaxLibjpegMemory >> 20);
+        errors->failure.why = Refusal::BackingStore;
+        errors->failure.figures[0] = kMaxLibjpegMemory >> 20;
     } else {
-        (*cinfo->err->format_message)(cinfo, errors->message);
+        (*cinfo->err->format_message)(cinfo, errors->failure.message);
     }
     std::longjmp(errors->jump, 1);
 }
@@ -73,15 +83,15 @@ void OnMessage(j_common_ptr cinfo, int level) {
 void OnProgress(j_common_ptr cinfo) {
     const auto* progress = reinterpret_cast<ProgressManager*>(cinfo->progress);
     if (reinterpret_cast<j_decompress_ptr>(cinfo)->input_scan_number > kMaxScans) {
-        std::snprintf(progress->errors->message, JMSG_LENGTH_MAX, "Picture has more than %d scans",
-                      kMaxScans);
+        progress->errors->failure.why = Refusal::Scans;
+        progress->errors->failure.figures[0] = kMaxScans;
         std::longjmp(progress->errors->jump, 1);
     }
 }
 
 // libjpeg leaves this function by longjmp on any error, so nothing with a destructor may live
 // in it; the picture lives in the caller.
-bool Decode(const unsigned char* data, unsigned long size, QImage* image, char* message) {
+bool Decode(const unsigned char* data, unsigned long size, QImage* image, Failure* failure) {
     jpeg_decompress_struct cinfo{};
     ErrorManager errors{};
     ProgressManager progress{};
@@ -90,7 +100,7 @@ bool Decode(const unsigned char* data, unsigned long size, QImage* image, char* 
     errors.pub.emit_message = OnMessage;
     if (setjmp(errors.jump) != 0) {
         jpeg_destroy_decompress(&cinfo);
-        std::memcpy(message, errors.message, JMSG_LENGTH_MAX);
+        *failure = errors.failure;
         return false;
     }
     jpeg_create_decompress(&cinfo);
@@ -102,15 +112,17 @@ bool Decode(const unsigned char* data, unsigned long size, QImage* image, char* 
     jpeg_read_header(&cinfo, TRUE);
 
     if (cinfo.jpeg_color_space == JCS_CMYK || cinfo.jpeg_color_space == JCS_YCCK) {
-        std::snprintf(errors.message, JMSG_LENGTH_MAX, "CMYK pictures are not supported");
+        errors.failure.why = Refusal::Cmyk;
         std::longjmp(errors.jump, 1);
     }
     const long long pixels = static_cast<long long>(cinfo.image_width) * cinfo.image_height;
     if (cinfo.image_width > kMaxJpegSide || cinfo.image_height > kMaxJpegSide ||
         pixels > kMaxJpegPixels) {
-        std::snprintf(errors.message, JMSG_LENGTH_MAX,
-                      "Picture too large: %u x %u pixels, more than %d a side or %lld in all",
-                      cinfo.image_width, cinfo.image_height, kMaxJpegSide, kMaxJpegPixels);
+        errors.failure.why = Refusal::TooLarge;
+        errors.failure.figures[0] = cinfo.image_width;
+        errors.failure.figures[1] = cinfo.image_height;
+        errors.failure.figures[2] = kMaxJpegSide;
+        errors.failure.figures[3] = kMaxJpegPixels;
         std::longjmp(errors.jump, 1);
     }
 
@@ -119,8 +131,9 @@ bool Decode(const unsigned char* data, unsigned long size, QImage* image, char* 
     *image = QImage(static_cast<int>(cinfo.output_width), static_cast<int>(cinfo.output_height),
                     QImage::Format_ARGB32);
     if (image->isNull()) {
-        std::snprintf(errors.message, JMSG_LENGTH_MAX, "Not enough memory for a %u x %u picture",
-                      cinfo.output_width, cinfo.output_height);
+        errors.failure.why = Refusal::NoMemory;
+        errors.failure.figures[0] = cinfo.output_width;
+        errors.failure.figures[1] = cinfo.output_height;
         std::longjmp(errors.jump, 1);
     }
     while (cinfo.output_scanline < cinfo.output_height) {
@@ -133,18 +146,59 @@ bool Decode(const unsigned char* data, unsigned long size, QImage* image, char* 
     return true;
 }
 
+QString Translated(const char* text) {
+    return QCoreApplication::translate("Jpeg", text);
+}
+
+std::string Explain(const Failure& failure) {
+    auto n = [&failure](int i) { return QString::number(failure.figures[i]); };
+    switch (failure.why) {
+        case Refusal::Libjpeg:
+            return failure.message;
+        case Refusal::BackingStore:
+            //: Why a picture cannot be read; %1 is a number of mebibytes
+            return Translated(QT_TRANSLATE_NOOP("Jpeg", "Picture needs more than %1 MiB to decode"))
+                .arg(n(0))
+                .toStdString();
+        case Refusal::Scans:
+            //: Why a picture cannot be read; %1 is the most scans of a progressive JPEG taken
+            return Translated(QT_TRANSLATE_NOOP("Jpeg", "Picture has more than %1 scans"))
+                .arg(n(0))
+                .toStdString();
+        case Refusal::Cmyk:
+            //: Why a picture cannot be read
+            return Translated(QT_TRANSLATE_NOOP("Jpeg", "CMYK pictures are not supported"))
+                .toStdString();
+        case Refusal::TooLarge:
+            //: Why a picture cannot be read; %1 x %2 is its size, %3 and %4 the limits
+            return Translated(QT_TRANSLATE_NOOP(
+                                  "Jpeg",
+                                  "Picture too large: %1 x %2 pixels, more than %3 a side or %4 "
+                                  "in all"))
+                .arg(n(0), n(1), n(2), n(3))
+                .toStdString();
+        case Refusal::NoMemory:
+            //: Why a picture cannot be read; %1 x %2 is its size in pixels
+            return Translated(QT_TRANSLATE_NOOP("Jpeg", "Not enough memory for a %1 x %2 picture"))
+                .arg(n(0), n(1))
+                .toStdString();
+    }
+    return failure.message;
+}
+
 }  // namespace
 
 QImage DecodeJpeg(std::span<const unsigned char> bytes, std::string& error) {
     error.clear();
     if (bytes.empty()) {
-        error = "The picture is empty";
+        //: Why a picture cannot be read
+        error = QCoreApplication::translate("Jpeg", "The picture is empty").toStdString();
         return {};
     }
     QImage image;
-    char message[JMSG_LENGTH_MAX] = {};
-    if (!Decode(bytes.data(), bytes.size(), &image, message)) {
-        error = message;
+    Failure failure;
+    if (!Decode(bytes.data(), bytes.size(), &image, &failure)) {
+        error = Explain(failure);
         return {};
     }
     return image;
@@ -157,7 +211,10 @@ QImage LoadJpegFile(const std::filesystem::path& file, std::string& error) {
         image = DecodeJpeg(*bytes, reason);
     }
     if (image.isNull()) {
-        error = "Cannot read the picture \"" + file.string() + "\": " + reason;
+        //: %1 is the picture's file, %2 why it cannot be read
+        error = QCoreApplication::translate("Jpeg", "Cannot read the picture \"%1\": %2")
+                    .arg(QString::fromStdString(file.string()), QString::fromStdString(reason))
+                    .toStdString();
     } else {
         error.clear();
     }

@@ -6,6 +6,7 @@
 #include <SDL.h>
 #include <SDL_mixer.h>
 
+#include <QCoreApplication>
 #include <QObject>
 #include <algorithm>
 #include <array>
@@ -47,11 +48,17 @@ using ChunkPtr = std::unique_ptr<Mix_Chunk, ChunkDeleter>;
 using MusicPtr = std::unique_ptr<Mix_Music, MusicDeleter>;
 
 std::string CannotOpen(const fs::path& file, const std::string& reason) {
-    return "Cannot open file \"" + file.string() + "\". " + reason;
+    //: A sound or music file could not be opened; %1 is the file, %2 why (a sentence)
+    return QCoreApplication::translate("SdlAudio", "Cannot open file \"%1\". %2")
+        .arg(QString::fromStdString(file.string()), QString::fromStdString(reason))
+        .toStdString();
 }
 
 std::string CannotPlay(const fs::path& file, const std::string& reason) {
-    return "Cannot play file \"" + file.string() + "\". " + reason;
+    //: A sound or music file could not be played; %1 is the file, %2 why (a sentence)
+    return QCoreApplication::translate("SdlAudio", "Cannot play file \"%1\". %2")
+        .arg(QString::fromStdString(file.string()), QString::fromStdString(reason))
+        .toStdString();
 }
 
 // Reads at most `limit` bytes from the start of the file, refusing what is not a regular file
@@ -148,7 +155,8 @@ class SdlSound final : public SoundPort {
 // Standard MIDI Files only: FluidSynth "plays" any other file as silence without complaint.
 std::optional<std::string> CheckMidiFile(const fs::path& file) {
     if (file.empty()) {
-        return std::string("Cannot play music: no file name was given.");
+        return QCoreApplication::translate("SdlAudio", "Cannot play music: no file name was given.")
+            .toStdString();
     }
     std::vector<unsigned char> header;
     std::string error;
@@ -156,7 +164,10 @@ std::optional<std::string> CheckMidiFile(const fs::path& file) {
         return error;
     }
     if (header.size() < 4 || std::memcmp(header.data(), "MThd", 4) != 0) {
-        return CannotPlay(file, "It is not a Standard MIDI File.");
+        //: Why a music file cannot be played
+        return CannotPlay(file,
+                          QCoreApplication::translate("SdlAudio", "It is not a Standard MIDI File.")
+                              .toStdString());
     }
     return std::nullopt;
 }
@@ -299,7 +310,11 @@ class SdlAudio::Device {
         if (fellBack_ && !Open("dummy")) {
             const std::string reason = SDL_GetError();
             deviceOpen.store(false);
-            throw std::runtime_error("Cannot open the audio device. " + reason);
+            //: %1 is the sound system's reason, in English
+            throw std::runtime_error(
+                QCoreApplication::translate("SdlAudio", "Cannot open the audio device. %1")
+                    .arg(QString::fromStdString(reason))
+                    .toStdString());
         }
         Mix_Init(MIX_INIT_MID);
         Mix_AllocateChannels(1);

@@ -8,6 +8,12 @@
 
 #include "core/scale.h"
 
+// Marks the bet keys' captions for the translators without needing Qt here; where Qt is
+// included first, its own marker is used.
+#ifndef QT_TRANSLATE_NOOP
+#define QT_TRANSLATE_NOOP(context, text) text
+#endif
+
 // The places on the 800 by 600 design grid, and in the marker and digit sheets, that the
 // committed pictures are drawn to: the art program draws them and the game draws over them or
 // copies from them. Plain numbers, so that the art program includes them without the widgets.
@@ -44,16 +50,30 @@ struct BetKey {
     int captionMiddle;  // the caption's vertical middle, below the key's top
 };
 inline constexpr int kBetKeyHeight = 10;
-inline constexpr std::array<BetKey, 10> kBetKeys = {{{"1 Payline", 167, 487, 51, 4},
-                                                     {"3 Paylines", 227, 487, 51, 4},
-                                                     {"5 Paylines", 287, 487, 51, 4},
-                                                     {"7 Paylines", 347, 487, 51, 4},
-                                                     {"9 Paylines", 407, 487, 51, 4},
-                                                     {"1 Credit", 193, 503, 53, 5},
-                                                     {"2 Credits", 254, 503, 53, 5},
-                                                     {"3 Credits", 315, 503, 53, 5},
-                                                     {"5 Credits", 376, 503, 53, 5},
-                                                     {"10 Credits", 437, 503, 53, 5}}};
+// The captions are painted by the game, translated as it paints them (context "CabinetPainter");
+// the art program paints the keys without them.
+inline constexpr std::array<BetKey, 10> kBetKeys = {{
+    //: A bet key's caption, painted on a small key: keep it short
+    {QT_TRANSLATE_NOOP("CabinetPainter", "1 Payline"), 167, 487, 51, 4},
+    //: A bet key's caption, painted on a small key: keep it short
+    {QT_TRANSLATE_NOOP("CabinetPainter", "3 Paylines"), 227, 487, 51, 4},
+    //: A bet key's caption, painted on a small key: keep it short
+    {QT_TRANSLATE_NOOP("CabinetPainter", "5 Paylines"), 287, 487, 51, 4},
+    //: A bet key's caption, painted on a small key: keep it short
+    {QT_TRANSLATE_NOOP("CabinetPainter", "7 Paylines"), 347, 487, 51, 4},
+    //: A bet key's caption, painted on a small key: keep it short
+    {QT_TRANSLATE_NOOP("CabinetPainter", "9 Paylines"), 407, 487, 51, 4},
+    //: A bet key's caption, painted on a small key: keep it short
+    {QT_TRANSLATE_NOOP("CabinetPainter", "1 Credit"), 193, 503, 53, 5},
+    //: A bet key's caption, painted on a small key: keep it short
+    {QT_TRANSLATE_NOOP("CabinetPainter", "2 Credits"), 254, 503, 53, 5},
+    //: A bet key's caption, painted on a small key: keep it short
+    {QT_TRANSLATE_NOOP("CabinetPainter", "3 Credits"), 315, 503, 53, 5},
+    //: A bet key's caption, painted on a small key: keep it short
+    {QT_TRANSLATE_NOOP("CabinetPainter", "5 Credits"), 376, 503, 53, 5},
+    //: A bet key's caption, painted on a small key: keep it short
+    {QT_TRANSLATE_NOOP("CabinetPainter", "10 Credits"), 437, 503, 53, 5},
+}};
 
 // The payline markers on both sides of the reels, one row of kMarkerRowHeight each, and the
 // marker sheet that holds the left marker of every row, a gap, then the right one.

@@ -3,6 +3,8 @@
 
 #include "ui/access/cabinet_elements.h"
 
+#include <QCoreApplication>
+
 #include <QTimer>
 
 #include "core/betting.h"
@@ -61,9 +63,16 @@ ElementModel Button(CabinetView* view, QString name, Box box) {
 }
 
 ElementModel BetKey(CabinetView* view, int key) {
-    const QString caption = QString::fromLatin1(layout::KeyAt(key).caption);
-    ElementModel m = Button(view, IsLinesKey(key) ? caption : caption + " \u2014 spins at once",
-                            layout::HitBox(key));
+    const QString caption =
+        QCoreApplication::translate("CabinetPainter", layout::KeyAt(key).caption);
+    ElementModel m = Button(
+        view,
+        IsLinesKey(key) ? caption
+                        //: A credits key as a screen reader names it; %1 is
+                        //: its caption ("2 Credits")
+                        : QCoreApplication::translate("CabinetElements", "%1 \u2014 spins at once")
+                              .arg(caption),
+        layout::HitBox(key));
     m.checked = [view, key] {
         const CabinetWindow* cabinet = Cabinet(view);
         if (!cabinet)
@@ -85,7 +94,9 @@ ElementModel Meter(CabinetView* view, QString caption, Box box,
     };
     m.name = [view, caption, shown] {
         const CabinetWindow* cabinet = Cabinet(view);
-        return caption + ": " + (cabinet ? WithThousands(shown(*cabinet)) : QString());
+        //: A meter as a screen reader names it; %1 is its caption ("Credits"), %2 its figure
+        return QCoreApplication::translate("CabinetElements", "%1: %2")
+            .arg(caption, cabinet ? WithThousands(shown(*cabinet)) : QString());
     };
     return m;
 }
@@ -95,9 +106,12 @@ ElementModel Reels(CabinetView* view) {
     ElementModel table;
     table.role = QAccessible::Table;
     table.columns = kReelCount;
-    table.columnWord = QStringLiteral("Reel");
-    table.rowWord = QStringLiteral("Row");
-    table.name = [] { return QStringLiteral("Reels"); };
+    //: A reel window's column as a screen reader names it
+    table.columnWord = QCoreApplication::translate("CabinetElements", "Reel");
+    //: A reel window's row as a screen reader names it
+    table.rowWord = QCoreApplication::translate("CabinetElements", "Row");
+    //: The reel window as a screen reader names it
+    table.name = [] { return QCoreApplication::translate("CabinetElements", "Reels"); };
     const Box whole = {kReelLeft, kReelTop, kReelLeft + (kReelCount - 1) * kReelPitch + kCellSize,
                        kReelTop + kReelRows * kCellSize};
     table.area = [view, whole] { return Area(view, whole); };
@@ -113,7 +127,8 @@ ElementModel Reels(CabinetView* view) {
                 if (!cabinet)
                     return QString();
                 if (cabinet->cycle().phase() == SpinCycle::Phase::Reels)
-                    return QStringLiteral("Turning");
+                    //: A reel cell's name while the reels turn
+                    return QCoreApplication::translate("CabinetElements", "Turning");
                 const GameSession& session = cabinet->session();
                 const Symbol s =
                     SymbolInRow(session.reelSymbols()[static_cast<std::size_t>(reel)],
@@ -137,7 +152,13 @@ ElementModel LineMarker(CabinetView* view, int payline) {
     m.name = [view, payline] {
         const CabinetWindow* cabinet = Cabinet(view);
         const bool played = cabinet && payline <= cabinet->session().state().settings.linesBet;
-        return QStringLiteral("Payline %1: %2").arg(payline).arg(played ? "played" : "not played");
+        return played
+                   //: A payline marker as a screen reader names it; %1 is the payline
+                   ? QCoreApplication::translate("CabinetElements", "Payline %1: played")
+                         .arg(payline)
+                   //: A payline marker as a screen reader names it; %1 is the payline
+                   : QCoreApplication::translate("CabinetElements", "Payline %1: not played")
+                         .arg(payline);
     };
     return m;
 }
@@ -146,14 +167,21 @@ ElementModel LineMarker(CabinetView* view, int payline) {
 
 std::vector<ElementModel> CabinetElements(CabinetView* view) {
     std::vector<ElementModel> elements;
-    elements.push_back(Button(view, QStringLiteral("Spin"), layout::kSpinButton));
-    elements.push_back(Button(view, QStringLiteral("Bet Max"), layout::kBetMaxButton));
+    //: The Spin button as a screen reader names it
+    elements.push_back(
+        Button(view, QCoreApplication::translate("CabinetElements", "Spin"), layout::kSpinButton));
+    //: The Bet Max button as a screen reader names it
+    elements.push_back(Button(view, QCoreApplication::translate("CabinetElements", "Bet Max"),
+                              layout::kBetMaxButton));
     for (int key = 1; key <= kLastCreditsKey; ++key)
         elements.push_back(BetKey(view, key));
 
     // The coin slot borrows, as its key does.
     ElementModel coins =
-        Button(view, QStringLiteral("Insert Coins \u2014 borrow credits"), layout::kCoinSlot);
+        //: The coin slot as a screen reader names it
+        Button(view,
+               QCoreApplication::translate("CabinetElements", "Insert Coins \u2014 borrow credits"),
+               layout::kCoinSlot);
     coins.press = [view] {
         QTimer::singleShot(0, view, [view] {
             if (CabinetWindow* cabinet = Cabinet(view))
@@ -164,15 +192,21 @@ std::vector<ElementModel> CabinetElements(CabinetView* view) {
 
     const int meterTop = design_grid::kMeterPanel.top, meterBottom = layout::kMessageStrip.top;
     elements.push_back(
-        Meter(view, QStringLiteral("Coins"),
+        Meter(view,
+              //: A meter as a screen reader names it
+              QCoreApplication::translate("CabinetElements", "Coins"),
               {layout::kCoinsCaptionLeft, meterTop, layout::kCoinsRight, meterBottom},
               [](const CabinetWindow& c) { return c.painter().coinsShown(); }));
     elements.push_back(
-        Meter(view, QStringLiteral("Winnings"),
+        Meter(view,
+              //: A meter as a screen reader names it
+              QCoreApplication::translate("CabinetElements", "Winnings"),
               {layout::kWinningsCaptionLeft, meterTop, layout::kWinningsRight, meterBottom},
               [](const CabinetWindow& c) { return c.painter().winningsShown(); }));
     elements.push_back(
-        Meter(view, QStringLiteral("Credits"),
+        Meter(view,
+              //: A meter as a screen reader names it
+              QCoreApplication::translate("CabinetElements", "Credits"),
               {layout::kCreditsCaptionLeft, meterTop, layout::kCreditsRight, meterBottom},
               [](const CabinetWindow& c) { return c.session().state().account.credits; }));
 

@@ -3,6 +3,7 @@
 
 #include "ui/access/chart_rows.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 #include <algorithm>
 #include <cstdlib>
@@ -28,22 +29,32 @@ std::vector<QString> PayLines() {
     for (const PayRow& row : kPayTable) {
         const std::pair<Symbol, bool> key{row.symbol, row.combination == Combination::BingoBalls};
         auto at = std::ranges::find(order, key);
-        const QString pays = QStringLiteral("%1 pays %2").arg(row.count).arg(row.pays);
+        //: A pay table row as a screen reader reads it; %1 is how many symbols, %2 what they pay
+        const QString pays = QCoreApplication::translate("ChartRows", "%1 pays %2")
+                                 .arg(QString::number(row.count), QString::number(row.pays));
         if (at == order.end()) {
             order.push_back(key);
-            lines.push_back((key.second ? QStringLiteral("B I N G O")
-                                        : QString::fromLatin1(SymbolName(row.symbol))) +
-                            ": " + pays);
+            const QString symbol = key.second ? QStringLiteral("B I N G O")
+                                              : QString::fromLatin1(SymbolName(row.symbol));
+            //: A pay table line as a screen reader reads it; %1 is the symbol, %2 its first pay
+            lines.push_back(QCoreApplication::translate("ChartRows", "%1: %2").arg(symbol, pays));
         } else {
-            lines[static_cast<std::size_t>(at - order.begin())] += ", " + pays;
+            QString& line = lines[static_cast<std::size_t>(at - order.begin())];
+            //: The pay table line's next pay after a comma; %1 is the line so far, %2 the pay
+            line = QCoreApplication::translate("ChartRows", "%1, %2").arg(line, pays);
         }
     }
     QStringList scatter;
     for (int balls = kReelCount; balls >= 0; --balls) {
         if (const int pays = kScatterPays[static_cast<std::size_t>(balls)]; pays > 0)
-            scatter << QStringLiteral("%1 pay %2").arg(balls).arg(pays);
+            //: A scatter pay as a screen reader reads it; %1 is how many balls, %2 the multiple
+            scatter << QCoreApplication::translate("ChartRows", "%1 pay %2")
+                           .arg(QString::number(balls), QString::number(pays));
     }
-    lines.push_back("Scatter balls, times the total bet: " + scatter.join(QStringLiteral(", ")));
+    //: The scatter pays as a screen reader reads them; %1 is their list, "5 pay 50, 4 pay 10"
+    lines.push_back(
+        QCoreApplication::translate("ChartRows", "Scatter balls, times the total bet: %1")
+            .arg(scatter.join(QStringLiteral(", "))));
     return lines;
 }
 

@@ -3,6 +3,7 @@
 
 #include "ui/access/spoken_results.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 #include <array>
 
@@ -14,12 +15,29 @@
 namespace quillane {
 namespace {
 
-QString CountWord(int count) {
-    static constexpr std::array<const char*, 6> kWords = {"no",    "one",  "two",
-                                                          "three", "four", "five"};
-    return count >= 0 && count < static_cast<int>(kWords.size())
-               ? QString::fromLatin1(kWords[static_cast<std::size_t>(count)])
-               : QString::number(count);
+// How many of a symbol a paid line shows, as a whole phrase: "three Elephants". %1 is the
+// symbol's name, in the plural but for one.
+QString CountedSymbols(int count, const QString& name) {
+    static constexpr std::array<const char*, 6> kPhrases = {
+        //: A screen reader's count of symbols on a paid line; %1 is the symbol's name
+        QT_TRANSLATE_NOOP("SpokenResults", "no %1"),
+        //: A screen reader's count of symbols on a paid line; %1 is the symbol's name
+        QT_TRANSLATE_NOOP("SpokenResults", "one %1"),
+        //: A screen reader's count of symbols on a paid line; %1 is the symbol's name (plural)
+        QT_TRANSLATE_NOOP("SpokenResults", "two %1"),
+        //: A screen reader's count of symbols on a paid line; %1 is the symbol's name (plural)
+        QT_TRANSLATE_NOOP("SpokenResults", "three %1"),
+        //: A screen reader's count of symbols on a paid line; %1 is the symbol's name (plural)
+        QT_TRANSLATE_NOOP("SpokenResults", "four %1"),
+        //: A screen reader's count of symbols on a paid line; %1 is the symbol's name (plural)
+        QT_TRANSLATE_NOOP("SpokenResults", "five %1")};
+    if (count >= 0 && count < static_cast<int>(kPhrases.size())) {
+        return QCoreApplication::translate("SpokenResults",
+                                           kPhrases[static_cast<std::size_t>(count)])
+            .arg(name);
+    }
+    //: A screen reader's count of symbols on a paid line; %1 is the count, %2 the symbol's name
+    return QCoreApplication::translate("SpokenResults", "%1 %2").arg(count).arg(name);
 }
 
 QString Plural(std::string_view name, int count) {
@@ -41,7 +59,7 @@ QString PaidRun(const LineSymbols& line) {
     const PayRow& row = kPayTable[static_cast<std::size_t>(index)];
     if (row.combination == Combination::BingoBalls)
         return QStringLiteral("B I N G O");
-    return CountWord(row.count) + ' ' + Plural(SymbolName(row.symbol), row.count);
+    return CountedSymbols(row.count, Plural(SymbolName(row.symbol), row.count));
 }
 
 }  // namespace
@@ -53,37 +71,56 @@ QString SpinReport(const SessionState& state, bool bonusTriggered) {
         const auto i = static_cast<std::size_t>(p);
         if (!spin.lineWon[i] || spin.lineWin[i] <= 0)
             continue;
-        parts << QStringLiteral("Line %1: %2 pays %3")
-                     .arg(p + 1)
-                     .arg(PaidRun(ReadPayline(spin.window, p + 1)), WithThousands(spin.lineWin[i]));
+        //: A screen reader's report of a paid line; %1 is the payline, %2 what it shows
+        //: ("three Elephants"), %3 what it pays
+        parts << QCoreApplication::translate("SpokenResults", "Line %1: %2 pays %3")
+                     .arg(QString::number(p + 1), PaidRun(ReadPayline(spin.window, p + 1)),
+                          WithThousands(spin.lineWin[i]));
     }
-    if (spin.scatterWin > 0 || bonusTriggered) {
-        QString balls = QStringLiteral("%1 balls").arg(spin.ballCount);
-        if (spin.scatterWin > 0)
-            balls += " pay " + WithThousands(spin.scatterWin);
-        if (bonusTriggered)
-            balls += spin.scatterWin > 0 ? QStringLiteral(" and win the bonus game")
-                                         : QStringLiteral(" win the bonus game");
-        parts << balls;
+    const QString balls = QString::number(spin.ballCount);
+    const QString scatter = WithThousands(spin.scatterWin);
+    if (spin.scatterWin > 0 && bonusTriggered) {
+        //: A screen reader's report; %1 is the number of BINGO balls, %2 what they pay
+        parts << QCoreApplication::translate("SpokenResults",
+                                             "%1 balls pay %2 and win the bonus game")
+                     .arg(balls, scatter);
+    } else if (spin.scatterWin > 0) {
+        //: A screen reader's report; %1 is the number of BINGO balls, %2 what they pay
+        parts
+            << QCoreApplication::translate("SpokenResults", "%1 balls pay %2").arg(balls, scatter);
+    } else if (bonusTriggered) {
+        //: A screen reader's report; %1 is the number of BINGO balls
+        parts << QCoreApplication::translate("SpokenResults", "%1 balls win the bonus game")
+                     .arg(balls);
     }
-    parts << (state.gamePaid > 0 ? "game paid " + WithThousands(state.gamePaid)
-                                 : QStringLiteral("No win"));
+    parts << (state.gamePaid > 0
+                  //: A screen reader's report, after the lines and balls; %1 is the spin's pay
+                  ? QCoreApplication::translate("SpokenResults", "game paid %1")
+                        .arg(WithThousands(state.gamePaid))
+                  //: A screen reader's report of a spin that paid nothing
+                  : QCoreApplication::translate("SpokenResults", "No win"));
     return parts.join(QStringLiteral("; "));
 }
 
 QString CallReport(const BingoGame::CallResult& call, int chosenCard) {
-    QStringList parts{QStringLiteral("Call %1: %2 %3")
-                          .arg(call.call)
-                          .arg(QChar::fromLatin1(LetterOf(call.number)))
-                          .arg(call.number)};
+    //: A screen reader's report of a bonus call; %1 is the call's number, %2 %3 the ball ("B 7")
+    QStringList parts{QCoreApplication::translate("SpokenResults", "Call %1: %2 %3")
+                          .arg(QString::number(call.call),
+                               QString(QChar::fromLatin1(LetterOf(call.number))),
+                               QString::number(call.number))};
     for (const BingoGame::PatternWin& win : call.wins) {
         const std::string_view name = kPatterns[static_cast<std::size_t>(win.pattern)].name;
         for (int card : win.cards) {
-            parts << QStringLiteral("%1 on %2 pays %3")
-                         .arg(QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())),
-                              card == chosenCard ? QStringLiteral("your card")
-                                                 : QStringLiteral("card %1").arg(card + 1),
-                              WithThousands(win.share));
+            const QString pattern =
+                QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
+            parts << (card == chosenCard
+                          //: A screen reader's report; %1 is the pattern, %2 what it pays
+                          ? QCoreApplication::translate("SpokenResults", "%1 on your card pays %2")
+                                .arg(pattern, WithThousands(win.share))
+                          //: A screen reader's report; %1 is the pattern, %2 the card's
+                          //: number, %3 what it pays
+                          : QCoreApplication::translate("SpokenResults", "%1 on card %2 pays %3")
+                                .arg(pattern, QString::number(card + 1), WithThousands(win.share)));
         }
     }
     return parts.join(QStringLiteral("; "));

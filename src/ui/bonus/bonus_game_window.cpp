@@ -29,7 +29,8 @@ BonusGameWindow::BonusGameWindow(BingoGame game, Clock& clock,
       game_(std::make_unique<BingoGame>(std::move(game))) {
     RegisterBonusPictures();
     quickFromStart_ = quickPlay;
-    setWindowTitle(QStringLiteral("Bingo Bonus Game"));
+    //: The bonus game window's title
+    setWindowTitle(tr("Bingo Bonus Game"));
     UseDialogFrame(*this);
     setAttribute(Qt::WA_OpaquePaintEvent);
     resize(kDesignClientSize);
@@ -60,10 +61,12 @@ void BonusGameWindow::StartGame() {
     quickPlay_ = false;
     payout_ = 0;
     ShowJackpot(true);
-    const QString pays = "Pays " + QString::number(game_->patternPay());
+    //: Bonus game caption under a pattern, in a small box; %1 is what the pattern pays
+    const QString pays = tr("Pays %1").arg(game_->patternPay());
     for (int n = 1; n < kPatternCount; ++n)
-        pays_[static_cast<std::size_t>(n)]->setText(pays);
-    numbersCalledLabel_->setText(QStringLiteral("Numbers\nCalled"));
+        SetCaption(pays_[static_cast<std::size_t>(n)], pays);
+    //: Bonus game caption over the count of balls called, on two short lines
+    SetCaption(numbersCalledLabel_, tr("Numbers\nCalled"));
 }
 
 void BonusGameWindow::ShowJackpot(bool padded) {
@@ -91,7 +94,8 @@ void BonusGameWindow::ChooseCard(int card) {
     callTimer().SetInterval(durations::kFirstCallMs);
     callTimer().SetEnabled(true);
     NameParts();
-    Announce(this, QStringLiteral("You chose card %1").arg(card + 1));
+    //: Told to a screen reader; %1 is the card's number, 1 to 5
+    Announce(this, tr("You chose card %1").arg(card + 1));
     if (chosenTold_)
         chosenTold_(card);
 }
@@ -100,8 +104,12 @@ void BonusGameWindow::ToggleQuickPlay() {
     if (!cardChosen_)
         return;
     quickPlay_ = !quickPlay_;
-    quickPlayLabel_->setText(quickPlay_ ? QStringLiteral("Click Monitor for Normal Play")
-                                        : QStringLiteral("Click Monitor for Quick Play"));
+    SetCaption(quickPlayLabel_,
+               quickPlay_
+                   //: Bonus game caption under the monitor: a click on it calls at normal pace
+                   ? tr("Click Monitor for Normal Play")
+                   //: Bonus game caption under the monitor: a click on it calls the balls quickly
+                   : tr("Click Monitor for Quick Play"));
     NameParts();
 }
 
@@ -153,8 +161,9 @@ void BonusGameWindow::MakeCall() {
     NameParts();
     QString told = CallReport(call, chosenCard_);
     if (blackout)
-        told += QStringLiteral("; the bonus game pays %1")
-                    .arg(WithThousands(game_->total(chosenCard_)));
+        //: Told to a screen reader after the call that ended the bonus game; %1 is what
+        //: the game paid. Follows the call's report after a semicolon
+        told += tr("; the bonus game pays %1").arg(WithThousands(game_->total(chosenCard_)));
     Announce(this, told);
     if (blackout) {
         gameOver_ = true;

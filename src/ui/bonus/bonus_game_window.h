@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QImage>
 #include <QLabel>
@@ -24,6 +25,8 @@ namespace quillane {
 // area the whole layout grows with it, keeping its proportions; on a smaller one it keeps its
 // designed size, centred.
 class BonusGameWindow : public QDialog {
+    Q_DECLARE_TR_FUNCTIONS(BonusGameWindow)
+
   public:
     static constexpr int kLayoutWidth = 800;
     static constexpr int kLayoutHeight = 550;
@@ -126,6 +129,10 @@ class BonusGameWindow : public QDialog {
     QImage Picture(const QString& name) const;
     // Brings the pictures, label boxes and fonts to a new scale.
     void Rescale();
+    // Sizes a caption's box to the scale and its font to the box.
+    void FitCaption(const LabelDesign& design);
+    // Sets a caption's text and fits its font to its box again.
+    void SetCaption(QLabel* label, const QString& text);
     void DrawCallBoard();
     void DrawCard(int card);
     void ShowBall(int number);

@@ -165,14 +165,17 @@ void BonusGameWindow::BuildComponents() {
         pays_[i]->setAttribute(Qt::WA_TranslucentBackground);
     }
 
-    yourCardLabel_ = NewLabel("YourCard", kYourCardCaption, true, kYellow, Qt::AlignCenter,
-                              QStringLiteral("Your Card"));
+    //: Bonus game caption over the card the player chose: keep it short
+    yourCardLabel_ =
+        NewLabel("YourCard", kYourCardCaption, true, kYellow, Qt::AlignCenter, tr("Your Card"));
     yourCardLabel_->hide();
     selectCardLabel_ =
         NewLabel("SelectCard", kSelectCardCaption, true, kRed, Qt::AlignLeft | Qt::AlignVCenter,
-                 QStringLiteral("Select Your Card"));
+                 //: Bonus game caption, flashing until the player picks a card: keep it short
+                 tr("Select Your Card"));
     numbersCalledLabel_ = NewLabel("NumbersCalled", kNumbersCalledCaption, true, kRed,
-                                   Qt::AlignCenter, QStringLiteral("Numbers Called"));
+                                   //: Bonus game caption over the count of balls called
+                                   Qt::AlignCenter, tr("Numbers Called"));
     numbersCalledLabel_->setWordWrap(true);
     numbersCalledLabel_->setAutoFillBackground(true);
     callCountLabel_ = NewLabel("CallCount", kCallCountCaption, true, kWhite, Qt::AlignCenter,
@@ -180,11 +183,13 @@ void BonusGameWindow::BuildComponents() {
     callCountLabel_->setAutoFillBackground(true);
     blackoutBonusLabel_ =
         NewLabel("BlackoutBonus", kBlackoutCaption, true, kWhite, Qt::AlignLeft | Qt::AlignVCenter,
-                 QStringLiteral("Blackout Bonus"));
+                 //: Bonus game caption beside the blackout jackpot: keep it short
+                 tr("Blackout Bonus"));
     jackpotLabel_ =
         NewLabel("Jackpot", kJackpotCaption, true, kYellow, Qt::AlignLeft | Qt::AlignVCenter);
+    //: Bonus game caption under the monitor: a click on it calls the balls quickly
     quickPlayLabel_ = NewLabel("QuickPlayLabel", kQuickPlayCaption, true, kRed, Qt::AlignCenter,
-                               QStringLiteral("Click Monitor for Quick Play"));
+                               tr("Click Monitor for Quick Play"));
     quickPlayLabel_->setAttribute(Qt::WA_TranslucentBackground);
     quickPlayLabel_->hide();
 }
@@ -213,19 +218,37 @@ void BonusGameWindow::Rescale() {
         if (n > 0)
             patternsWon_[i]->SetPicture(Picture("bingo" + QString::number(n) + "x"));
     }
+    for (const LabelDesign& design : labelDesigns_)
+        FitCaption(design);
+}
+
+void BonusGameWindow::FitCaption(const LabelDesign& design) {
+    const QSize box(Scaled(design.size.width()), Scaled(design.size.height()));
+    design.label->setFixedSize(box);
+    // Rounded down, as the boxes may round up: the captions keep inside them.
+    QFont font = design.label->font();
+    font.setPixelSize(static_cast<int>(design.pixelSize * scale_));
+    // The boxes are fixed: a caption wider than its box is set a little smaller, not cut. A
+    // caption of several lines is measured by its widest line.
+    const QStringList lines = design.label->text().split('\n');
+    auto widest = [&lines](const QFont& f) {
+        int most = 0;
+        for (const QString& line : lines)
+            most = std::max(most, QFontMetrics(f).horizontalAdvance(line));
+        return most;
+    };
+    while (font.pixelSize() > kSmallestCaptionPixels && widest(font) > box.width())
+        font.setPixelSize(font.pixelSize() - 1);
+    design.label->setFont(font);
+}
+
+void BonusGameWindow::SetCaption(QLabel* label, const QString& text) {
+    label->setText(text);
+    if (!built_)
+        return;  // the first layout fits them all
     for (const LabelDesign& design : labelDesigns_) {
-        const QSize box(Scaled(design.size.width()), Scaled(design.size.height()));
-        design.label->setFixedSize(box);
-        // Rounded down, as the boxes may round up: the captions keep inside them.
-        QFont font = design.label->font();
-        font.setPixelSize(static_cast<int>(design.pixelSize * scale_));
-        // The boxes are fixed: a caption wider than its box is set a little smaller, not cut.
-        const QString text = design.label->text();
-        while (!text.contains('\n') && font.pixelSize() > kSmallestCaptionPixels &&
-               QFontMetrics(font).horizontalAdvance(text) > box.width()) {
-            font.setPixelSize(font.pixelSize() - 1);
-        }
-        design.label->setFont(font);
+        if (design.label == label)
+            FitCaption(design);
     }
 }
 

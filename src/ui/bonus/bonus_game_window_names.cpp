@@ -15,34 +15,49 @@ QString Ball(int number) {
 
 void BonusGameWindow::NameParts() {
     for (int c = 0; c < kCardCount; ++c) {
-        QString name = QStringLiteral("Card %1").arg(c + 1);
-        if (cardChosen_) {
-            if (c == chosenCard_)
-                name += QStringLiteral(", your card");
-            name += ": " + WithThousands(game_->total(c));
+        QString name;
+        if (!cardChosen_) {
+            //: A bonus card as a screen reader names it; %1 is its number, 1 to 5
+            name = tr("Card %1").arg(c + 1);
+        } else if (c == chosenCard_) {
+            //: The player's bonus card as a screen reader names it; %1 its number, %2 its score
+            name = tr("Card %1, your card: %2").arg(c + 1).arg(WithThousands(game_->total(c)));
+        } else {
+            //: A bonus card as a screen reader names it; %1 is its number, %2 its score
+            name = tr("Card %1: %2").arg(c + 1).arg(WithThousands(game_->total(c)));
         }
         cards_[static_cast<std::size_t>(c)]->setAccessibleName(name);
     }
-    monitor_->setAccessibleName(QStringLiteral("Monitor: quick play"));
+    //: The bonus game's monitor as a screen reader names it; checked while quick play is on
+    monitor_->setAccessibleName(tr("Monitor: quick play"));
     monitor_->setProperty("checked", quickPlay_);
 
     const int calls = game_->callsMade();
     QStringList called;
     for (int call = calls; call >= 1; --call)
         called << Ball(game_->CallNumber(call));
-    callBoard_->setAccessibleName(calls == 0 ? QStringLiteral("Call board: no call yet")
-                                             : QStringLiteral("Call board: call %1, %2")
-                                                   .arg(calls)
-                                                   .arg(Ball(game_->CallNumber(calls))));
+    callBoard_->setAccessibleName(
+        calls == 0
+            //: The bonus game's board of called balls, before any call
+            ? tr("Call board: no call yet")
+            //: %1 is the number of calls made, %2 the last ball, "B 7"
+            : tr("Call board: call %1, %2").arg(calls).arg(Ball(game_->CallNumber(calls))));
     callBoard_->setAccessibleDescription(called.join(QStringLiteral(", ")));
 
-    callCountLabel_->setAccessibleName(QStringLiteral("Calls made: %1").arg(calls));
-    jackpotLabel_->setAccessibleName("Blackout bonus now: " + jackpotLabel_->text().trimmed());
+    //: %1 is the number of balls called so far
+    callCountLabel_->setAccessibleName(tr("Calls made: %1").arg(calls));
+    //: %1 is the blackout jackpot as it stands, in credits
+    jackpotLabel_->setAccessibleName(
+        tr("Blackout bonus now: %1").arg(jackpotLabel_->text().trimmed()));
 
     for (const PatternInfo& info : kPatterns) {
-        const QString name =
-            QString::fromLatin1(info.name.data(), info.name.size()) +
-            (game_->Won(info.pattern) ? QStringLiteral(": won") : QStringLiteral(": not won"));
+        // The pattern's name comes from the pay table; whether it is won, as a whole phrase.
+        const QString pattern = QString::fromLatin1(info.name.data(), info.name.size());
+        const QString name = game_->Won(info.pattern)
+                                 //: A bonus pattern as a screen reader names it; %1 is its name
+                                 ? tr("%1: won").arg(pattern)
+                                 //: A bonus pattern as a screen reader names it; %1 is its name
+                                 : tr("%1: not won").arg(pattern);
         const auto n = static_cast<std::size_t>(info.picture);
         patterns_[n]->setAccessibleName(name);
         if (patternsWon_[n])

@@ -68,7 +68,13 @@ inline constexpr int kCreditsRight = 620;
 inline constexpr int kLineMessageLeft = 202;  // "Line paid" and "Scatter paid"
 inline constexpr int kGamePaidRight = 594;
 inline constexpr int kBonusMessageRight = 452;
-inline constexpr int kInsertCoinsX = 710;  // the coin slot's two words, centred
+inline constexpr int kMessageGap = 8;  // kept clear between two messages in the strip
+// The bonus game's message takes at most this per cent of the strip it shares with a line's.
+inline constexpr int kBonusMessageShare = 55;
+// A meter's caption takes at most this per cent of the room from its left to the meter's right.
+inline constexpr int kMeterCaptionShare = 60;
+inline constexpr int kInsertCoinsX = 710;         // the coin slot's two words, centred
+inline constexpr int kCoinSlotCaptionWidth = 36;  // the most either word takes
 inline constexpr int kInsertY = 471;
 inline constexpr int kCoinsY = 486;
 

@@ -108,7 +108,8 @@ void CabinetPainter::DrawKeyHint() {
         canvas_.FillRect(left, y, right, y + 1);
     }
     const QColor ground = groundAt(left, (top + bottom) / 2);
-    const QString hint = QStringLiteral("ENTER = SPIN  M = MAX");
+    //: The keys' hint beneath the bet keys, painted in a small box: keep it short
+    const QString hint = tr("ENTER = SPIN  M = MAX");
     FittingPoints(hint, right - left, layout::BetKeyFontPoints(pictures_.geometry().layoutWidth),
                   false);
     const QSize extent = canvas_.TextSize(hint);
@@ -121,7 +122,7 @@ void CabinetPainter::DrawKeyHint() {
 
 void CabinetPainter::DrawReel(int reel) {
     if (reel >= kReelCount) {
-        messages_.Inform("Oops, I did it again! (" + std::to_string(reel) + ")");
+        messages_.Inform(tr("Oops, I did it again! (%1)").arg(reel).toStdString());
         return;
     }
     if (reel < 0)
@@ -286,25 +287,36 @@ void CabinetPainter::DrawMeterPanel() {
     const int w = pictures_.geometry().layoutWidth;
     canvas_.SetFont(layout::MeterFontPoints(w), layout::MeterFontBold(w));
     const int captionTop = Scale(layout::kMeterCaptionTop);
-    auto caption = [&](int left, const QString& text) {
+    // A caption longer than its share of the meter takes a smaller font; the digits keep the rest.
+    auto caption = [&](int left, int right, const QString& text) {
+        const int room = (Scale(right) - Scale(left)) * layout::kMeterCaptionShare / 100;
+        FittingPoints(text, room, layout::MeterFontPoints(w), layout::MeterFontBold(w));
         canvas_.DrawText(Scale(left), captionTop, text);
         return Scale(left) + canvas_.TextSize(text).width();
     };
-    coinsCaptionRight_ = caption(layout::kCoinsCaptionLeft, QStringLiteral(" Coins: "));
-    winningsCaptionRight_ = caption(layout::kWinningsCaptionLeft, QStringLiteral(" Winnings: "));
-    creditsCaptionRight_ = caption(layout::kCreditsCaptionLeft, QStringLiteral(" Credits: "));
+    //: A meter's caption on the cabinet, before the coins bet; keep it short
+    coinsCaptionRight_ = caption(layout::kCoinsCaptionLeft, layout::kCoinsRight, tr(" Coins: "));
+    //: A meter's caption on the cabinet, before the last spin's winnings; keep it short
+    winningsCaptionRight_ =
+        caption(layout::kWinningsCaptionLeft, layout::kWinningsRight, tr(" Winnings: "));
+    //: A meter's caption on the cabinet, before the player's credits; keep it short
+    creditsCaptionRight_ =
+        caption(layout::kCreditsCaptionLeft, layout::kCreditsRight, tr(" Credits: "));
 
     meterTop_ = top + layout::kMeterDigitsDrop;
     canvas_.SetPenColor(canvas_.brushColor());
     canvas_.SetBrushClear(true);
-    auto centred = [this](const QString& text, int cx, int cy, QColor colour) {
+    const int slotRoom = Scale(layout::kCoinSlotCaptionWidth);
+    auto centred = [&](const QString& text, int cx, int cy, QColor colour) {
+        FittingPoints(text, slotRoom, layout::MeterFontPoints(w), layout::MeterFontBold(w));
         const QSize extent = canvas_.TextSize(text);
         canvas_.SetFontColor(colour);
         canvas_.DrawText(cx - extent.width() / 2, cy - extent.height() / 2, text);
     };
-    centred(QStringLiteral("Insert"), Scale(layout::kInsertCoinsX), Scale(layout::kInsertY),
-            kWhite);
-    centred(QStringLiteral("Coins"), Scale(layout::kInsertCoinsX), Scale(layout::kCoinsY), kBlack);
+    //: Painted on the coin slot's small red window, over "Coins": keep it very short
+    centred(tr("Insert"), Scale(layout::kInsertCoinsX), Scale(layout::kInsertY), kWhite);
+    //: Painted on the coin slot's plate, under "Insert": keep it very short
+    centred(tr("Coins"), Scale(layout::kInsertCoinsX), Scale(layout::kCoinsY), kBlack);
     canvas_.SetFont(layout::MeterFontPoints(w), true);
     canvas_.SetBrushClear(false);
 }
@@ -331,7 +343,7 @@ void CabinetPainter::DrawBetLabel(bool lit, int key) {
     canvas_.Rectangle(Scale(k.left), Scale(k.top), Scale(k.left + k.width),
                       Scale(k.top + layout::kBetKeyHeight));
     const int w = pictures_.geometry().layoutWidth;
-    const QString caption = QString::fromLatin1(k.caption);
+    const QString caption = QCoreApplication::translate("CabinetPainter", k.caption);
     const int room = Scale(k.left + k.width) - Scale(k.left) - layout::kBetKeyCaptionMargin;
     FittingPoints(caption, room, layout::BetKeyFontPoints(w), layout::BetKeyFontBold(w));
     canvas_.SetFontColor(lit ? kBlack : highContrast_ ? ReadableOn(kGrey, face) : kGrey);
@@ -498,6 +510,8 @@ void CabinetPainter::WriteMessage(const std::string& text) {
     canvas_.SetBrushClear(true);
     canvas_.SetFontColor(kWhite);
     const QString q = QString::fromStdString(text);
+    FittingPoints(q, Scale(layout::kMessageStrip.right) - Scale(layout::kLineMessageLeft),
+                  layout::MeterFontPoints(w), layout::MeterFontBold(w));
     canvas_.DrawText(Scale(layout::kLineMessageLeft),
                      Scale(layout::kMessageStrip.bottom) - canvas_.TextSize(q).height(), q);
 }
@@ -505,35 +519,54 @@ void CabinetPainter::WriteMessage(const std::string& text) {
 void CabinetPainter::WriteWinMessage(bool blinkOn) {
     ClearMessageStrip();
     const int w = pictures_.geometry().layoutWidth;
-    canvas_.SetFont(layout::MeterFontPoints(w), layout::MeterFontBold(w));
+    const int points = layout::MeterFontPoints(w);
+    const bool bold = layout::MeterFontBold(w);
     canvas_.SetBrushClear(true);
     const int bottom = Scale(layout::kMessageStrip.bottom);
-    auto write = [&](const std::string& text, int x, bool rightAligned, QColor colour) {
-        const QString q = QString::fromStdString(text);
-        const QSize extent = canvas_.TextSize(q);
+    const int gap = Scale(layout::kMessageGap);
+    // Each message keeps to the strip's room beside the others; a longer one takes a smaller font.
+    auto write = [&](const QString& text, int x, bool rightAligned, int room, QColor colour) {
+        FittingPoints(text, room, points, bold);
+        const QSize extent = canvas_.TextSize(text);
         canvas_.SetFontColor(colour);
-        canvas_.DrawText(rightAligned ? x - extent.width() : x, bottom - extent.height(), q);
+        canvas_.DrawText(rightAligned ? x - extent.width() : x, bottom - extent.height(), text);
+        return rightAligned ? x - extent.width() : x + extent.width();
     };
     const SessionState& game = session_.state();
     const int cursor = game.spin.winCursor;
+    const int lineLeft = Scale(layout::kLineMessageLeft);
+    const int bonusRight = Scale(layout::kBonusMessageRight);
+    // The bonus game's message first: the others stop short of it.
+    int bonusLeft = -1;
+    if (session_.bonusTriggered()) {
+        const QString bonus =
+            game.bonusWin > 0
+                //: In the message strip once the bonus game has paid; %1 is the amount
+                ? tr("Bonus Game Paid %1").arg(game.bonusWin)
+                //: In the message strip when the spin won the bonus game
+                : tr("Play the Bonus Game");
+        // Its share of the room it has with the line's message, which takes the rest.
+        const int shared = bonusRight - lineLeft - gap;
+        bonusLeft =
+            write(bonus, bonusRight, true, shared * layout::kBonusMessageShare / 100, kYellow);
+    }
     if (blinkOn) {
+        const int room =
+            (bonusLeft >= 0 ? bonusLeft - gap : Scale(layout::kMessageStrip.right)) - lineLeft;
         if (cursor == kScatterCursor) {
-            write("Scatter paid " + std::to_string(game.spin.scatterWin),
-                  Scale(layout::kLineMessageLeft), false, kWhite);
+            //: In the message strip; %1 is what the scatter balls paid
+            write(tr("Scatter paid %1").arg(game.spin.scatterWin), lineLeft, false, room, kWhite);
         } else {
-            write("Line paid " +
-                      std::to_string(game.spin.lineWin[static_cast<std::size_t>(cursor - 1)]),
-                  Scale(layout::kLineMessageLeft), false,
+            //: In the message strip, in the payline's colour; %1 is what the line paid
+            write(tr("Line paid %1").arg(game.spin.lineWin[static_cast<std::size_t>(cursor - 1)]),
+                  lineLeft, false, room,
                   highContrast_ ? ReadableOn(lineColor(cursor), kBlack) : lineColor(cursor));
         }
     } else {
-        write("Game paid " + std::to_string(game.gamePaid), Scale(layout::kGamePaidRight), true,
-              kWhite);
-    }
-    if (session_.bonusTriggered()) {
-        write(game.bonusWin > 0 ? "Bonus Game Paid " + std::to_string(game.bonusWin)
-                                : "Play the Bonus Game",
-              Scale(layout::kBonusMessageRight), true, kYellow);
+        const int right = Scale(layout::kGamePaidRight);
+        const int left = bonusLeft >= 0 ? bonusRight + gap : Scale(layout::kMessageStrip.left);
+        //: In the message strip; %1 is what the whole spin paid
+        write(tr("Game paid %1").arg(game.gamePaid), right, true, right - left, kWhite);
     }
     canvas_.SetBrushClear(false);
 }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QColor>
+#include <QCoreApplication>
 #include <QImage>
 #include <array>
 #include <cstdint>
@@ -22,6 +23,8 @@ namespace quillane {
 
 // Draws the cabinet on its surface, piece by piece, from the pictures and the session's game.
 class CabinetPainter {
+    Q_DECLARE_TR_FUNCTIONS(CabinetPainter)
+
   public:
     enum class Button { Spin, BetMax };
 

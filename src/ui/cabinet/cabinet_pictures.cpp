@@ -3,6 +3,8 @@
 
 #include "ui/cabinet/cabinet_pictures.h"
 
+#include <QCoreApplication>
+
 #include <optional>
 #include <string>
 
@@ -39,10 +41,22 @@ std::optional<std::string> SizeRefusal(const std::filesystem::path& file, const 
         (tallerAllowed ? loaded.height() >= needed.height() : loaded.height() == needed.height());
     if (fits)
         return std::nullopt;
-    return "Cannot use the picture \"" + file.string() + "\": it is " +
-           std::to_string(loaded.width()) + " by " + std::to_string(loaded.height()) +
-           " pixels, and the game needs " + std::to_string(needed.width()) + " by " +
-           std::to_string(needed.height()) + (tallerAllowed ? " or taller." : ".");
+    const QString name = QString::fromStdString(file.string());
+    const QString text =
+        tallerAllowed
+            //: %1 is the file; %2 by %3 its size in pixels; %4 by %5 the size the game needs
+            ? QCoreApplication::translate("CabinetPictures",
+                                          "Cannot use the picture \"%1\": it is %2 by %3 pixels, "
+                                          "and the game needs %4 by %5 or taller.")
+            //: %1 is the file; %2 by %3 its size in pixels; %4 by %5 the size the game needs
+            : QCoreApplication::translate("CabinetPictures",
+                                          "Cannot use the picture \"%1\": it is %2 by %3 pixels, "
+                                          "and the game needs %4 by %5.");
+    // In one pass, so that a file name with a per cent sign in it stays as it is.
+    return text
+        .arg(name, QString::number(loaded.width()), QString::number(loaded.height()),
+             QString::number(needed.width()), QString::number(needed.height()))
+        .toStdString();
 }
 
 // By cell size; each but the largest is drawn for one layout width. A width of 0 has none.

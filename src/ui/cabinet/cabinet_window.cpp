@@ -34,11 +34,19 @@ constexpr int kMaximizeBelowDpi = 100;
 // A refused store as the message strip says it: the reason, without the file's long name.
 std::string StoreRefusalText(const std::string& refusal) {
     const std::size_t lineBreak = refusal.rfind('\n');
-    return "The game was not stored: " +
-           (lineBreak == std::string::npos ? refusal : refusal.substr(lineBreak + 1));
+    const std::string reason =
+        lineBreak == std::string::npos ? refusal : refusal.substr(lineBreak + 1);
+    //: In the message strip; %1 is why the game file could not be written
+    return CabinetWindow::tr("The game was not stored: %1")
+        .arg(QString::fromStdString(reason))
+        .toStdString();
 }
 
 }  // namespace
+
+QString NoSoundDeviceText() {
+    return CabinetWindow::tr("No sound device was found: the game plays silently.");
+}
 
 CabinetWindow::CabinetWindow(Environment environment)
     : env_(std::move(environment)), session_(env_.session) {
@@ -49,7 +57,6 @@ CabinetWindow::CabinetWindow(Environment environment)
                                            Click(x, y);
                                        },
                                        [this](int key) { PressKey(key); }, [this] { Relayout(); }});
-    view_->setAccessibleName(QStringLiteral("Cabinet"));
     setCentralWidget(view_);
     BuildMenus();
     startupTimer_ = env_.clock.NewTimer(durations::kStartupMs, false, [this] { FinishStartup(); });
@@ -106,9 +113,7 @@ void CabinetWindow::Create() {
         if (FindAsset(settings_.assetDirectories, "Testing.ini"))
             ReadSettings();
     });
-    setWindowTitle(QString::fromStdString(settings_.productName));
-    manualAction_->setText(QString::fromStdString(
-        settings_.productName.empty() ? "&Manual" : "&" + settings_.productName + " Manual"));
+    Retranslate();
     settings_.helpFile = settings_.dataDirectory / (settings_.executableStem + ".html");
     help_ = env_.makeHelp(settings_.helpFile);
 
@@ -182,8 +187,21 @@ void CabinetWindow::PlaceWindow(const ScreenInfo& screen, bool maximize) {
     }
 }
 
+void CabinetWindow::Retranslate() {
+    setWindowTitle(QString::fromStdString(settings_.productName));
+    //: The cabinet as a screen reader names it
+    view_->setAccessibleName(tr("Cabinet"));
+    RetranslateMenus();
+}
+
 void CabinetWindow::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange) {
+        Retranslate();
+        if (created_)
+            Redraw();
+        return;
+    }
     if (event->type() != QEvent::WindowStateChange || !created_)
         return;
     const auto* change = static_cast<QWindowStateChangeEvent*>(event);
@@ -208,7 +226,7 @@ void CabinetWindow::FinishStartup() {
     audio_->Play(Sound::Start);
     started_ = true;
     if (env_.audioSilent)
-        painter_->WriteMessage(kNoSoundDeviceText);
+        painter_->WriteMessage(NoSoundDeviceText().toStdString());
     BonusGameWindow::PreparePictures();
     // A bonus game that an earlier run did not finish is played first.
     cycle_->ResumeBonus();
@@ -326,10 +344,11 @@ void CabinetWindow::FinishEnding(const std::optional<std::string>& refusal) {
         return;
     }
     ending_ = Ending::Asking;
-    const std::string question =
-        refusal ? *refusal + "\n\nThe game was not stored. Quit without saving it?"
-                : "There is no game file to keep this game in. Quit without saving it?";
-    env_.messages.Confirm(question, [self = QPointer<CabinetWindow>(this)](bool yes) {
+    const QString question =
+        refusal ? tr("%1\n\nThe game was not stored. Quit without saving it?")
+                      .arg(QString::fromStdString(*refusal))
+                : tr("There is no game file to keep this game in. Quit without saving it?");
+    env_.messages.Confirm(question.toStdString(), [self = QPointer<CabinetWindow>(this)](bool yes) {
         if (!self || self->ending_ != Ending::Asking)
             return;
         if (yes) {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QImage>
 #include <QMainWindow>
 #include <QPointer>
@@ -52,8 +53,7 @@ struct Environment {
 };
 
 // Said once in the message strip at start-up and in the Version box.
-inline constexpr const char* kNoSoundDeviceText =
-    "No sound device was found: the game plays silently.";
+QString NoSoundDeviceText();
 
 // What start-up settled from the program's place and its settings file.
 struct CabinetSettings {
@@ -73,6 +73,8 @@ struct CabinetSettings {
 // session's spins on the cabinet; the window hands it the player's input and opens the windows
 // the menus ask for, none of which waits.
 class CabinetWindow : public QMainWindow {
+    Q_DECLARE_TR_FUNCTIONS(CabinetWindow)
+
   public:
     explicit CabinetWindow(Environment environment);
     ~CabinetWindow() override;
@@ -123,6 +125,11 @@ class CabinetWindow : public QMainWindow {
 
     void Create();
     void BuildMenus();
+    // The menus' texts, the window's title and the cabinet's captions in the language chosen.
+    void RetranslateMenus();
+    void Retranslate();
+    // "Stop Autoplay" while autoplay runs, "Autoplay..." otherwise.
+    void ShowAutoplayCommand();
     void ReadSettings();
     void PlaceWindow(const ScreenInfo& screen, bool maximize);
     void ResizeSurface();

@@ -30,7 +30,7 @@ void CabinetWindow::RunAutoplay(std::optional<AutoplayPlan> plan) {
         return;
     }
     autoplay_.Start(*plan);
-    autoplayAction_->setText(QStringLiteral("Stop &Autoplay"));
+    ShowAutoplayCommand();
     AutoplayNext();
 }
 
@@ -63,10 +63,18 @@ void CabinetWindow::StopAutoplay(AutoplayStop why) {
     autoplayTimer_->SetEnabled(false);
     const bool wasRunning = autoplay_.running();
     autoplay_.Stop(why);
-    autoplayAction_->setText(QString::fromUtf8("&Autoplay\u2026"));
+    ShowAutoplayCommand();
     // A win on show keeps the strip; otherwise it says why autoplay ended.
     if ((wasRunning || why != AutoplayStop::Player) && cycle_ && !cycle_->presenting())
         painter_->WriteMessage(AutoplayStopText(why));
+}
+
+void CabinetWindow::ShowAutoplayCommand() {
+    autoplayAction_->setText(autoplay_.running() ?
+                                                 //: Menu item: ends the autoplay run under way
+                                 tr("Stop &Autoplay")
+                                                 //: Menu item: opens the autoplay window
+                                                 : tr("&Autoplay\u2026"));
 }
 
 }  // namespace quillane

@@ -51,7 +51,8 @@ void CabinetWindow::AnnounceSpin(bool settled) {
     if (!settled) {
         Announce(view_, SpinReport(game, session_.bonusTriggered()));
     } else if (session_.bonusTriggered() && game.bonusWin > 0) {
-        Announce(view_, QStringLiteral("Bonus game paid %1; game paid %2")
+        //: Told to a screen reader once the bonus game is over
+        Announce(view_, tr("Bonus game paid %1; game paid %2")
                             .arg(WithThousands(game.bonusWin), WithThousands(game.gamePaid)));
     }
 }

@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Quillane developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include <QCoreApplication>
 #include <QMenuBar>
 #include <QShortcut>
 
@@ -12,6 +13,26 @@ namespace {
 
 constexpr int kMainHelpTopic = 41003;
 
+// The Options menu's bet steps, each with its own key, that change the bet without spinning.
+struct BetStep {
+    const char* caption;
+    const char* name;
+    Qt::Key key;
+    bool lines;
+    int step;
+};
+const BetStep kBetSteps[] = {
+    //: Menu item: plays one more payline
+    {QT_TRANSLATE_NOOP("CabinetWindow", "&More Lines"), "moreLines", Qt::Key_Right, true, 1},
+    //: Menu item: plays one payline fewer
+    {QT_TRANSLATE_NOOP("CabinetWindow", "&Fewer Lines"), "fewerLines", Qt::Key_Left, true, -1},
+    //: Menu item: bets more credits on each payline
+    {QT_TRANSLATE_NOOP("CabinetWindow", "More &Credits per Line"), "moreCredits", Qt::Key_Up, false,
+     1},
+    //: Menu item: bets fewer credits on each payline
+    {QT_TRANSLATE_NOOP("CabinetWindow", "Fewer C&redits per Line"), "fewerCredits", Qt::Key_Down,
+     false, -1}};
+
 QAction* Named(QAction* action, const char* name) {
     action->setObjectName(QString::fromLatin1(name));
     return action;
@@ -22,41 +43,38 @@ QAction* Named(QAction* action, const char* name) {
 void CabinetWindow::BuildMenus() {
     QMenuBar* bar = menuBar();
 
-    QMenu* fileMenu = bar->addMenu(QStringLiteral("&File"));
+    QMenu* fileMenu = bar->addMenu(QString());
     fileMenu->setObjectName(QStringLiteral("fileMenu"));
-    connect(Named(fileMenu->addAction(QStringLiteral("&New Game")), "newGame"), &QAction::triggered,
-            this, [this] { NewGame(); });
+    connect(Named(fileMenu->addAction(QString()), "newGame"), &QAction::triggered, this,
+            [this] { NewGame(); });
     fileMenu->addSeparator();
-    connect(Named(fileMenu->addAction(QStringLiteral("&Open Game")), "openGame"),
-            &QAction::triggered, this, [this] { RunSlotDialog(SlotDialog::kOpen); });
-    connect(Named(fileMenu->addAction(QStringLiteral("&Save Game")), "saveGame"),
-            &QAction::triggered, this, [this] { RunSlotDialog(SlotDialog::kSave); });
+    connect(Named(fileMenu->addAction(QString()), "openGame"), &QAction::triggered, this,
+            [this] { RunSlotDialog(SlotDialog::kOpen); });
+    connect(Named(fileMenu->addAction(QString()), "saveGame"), &QAction::triggered, this,
+            [this] { RunSlotDialog(SlotDialog::kSave); });
     fileMenu->addSeparator();
-    connect(Named(fileMenu->addAction(QStringLiteral("E&xit")), "exit"), &QAction::triggered, this,
+    connect(Named(fileMenu->addAction(QString()), "exit"), &QAction::triggered, this,
             [this] { close(); });
 
-    QMenu* optionsMenu = bar->addMenu(QStringLiteral("&Options"));
+    QMenu* optionsMenu = bar->addMenu(QString());
     optionsMenu->setObjectName(QStringLiteral("optionsMenu"));
-    soundAction_ = Named(optionsMenu->addAction(QStringLiteral("Sound")), "sound");
-    musicAction_ = Named(optionsMenu->addAction(QStringLiteral("Music")), "music");
+    soundAction_ = Named(optionsMenu->addAction(QString()), "sound");
+    musicAction_ = Named(optionsMenu->addAction(QString()), "music");
     for (QAction* a : {soundAction_, musicAction_}) {
         a->setCheckable(true);
         a->setChecked(true);
     }
     connect(soundAction_, &QAction::triggered, this, [this] { ToggleSound(); });
     connect(musicAction_, &QAction::triggered, this, [this] { ToggleMusic(); });
-    connect(Named(optionsMenu->addAction(QString::fromUtf8("Volume\u2026")), "volume"),
-            &QAction::triggered, this, [this] { VolumeCommand(); });
+    connect(Named(optionsMenu->addAction(QString()), "volume"), &QAction::triggered, this,
+            [this] { VolumeCommand(); });
     optionsMenu->addSeparator();
-    quickPlayAction_ = Named(optionsMenu->addAction(QStringLiteral("&Quick Play")), "quickPlay");
+    quickPlayAction_ = Named(optionsMenu->addAction(QString()), "quickPlay");
     quickPlayAction_->setCheckable(true);
     connect(quickPlayAction_, &QAction::triggered, this, [this](bool on) { SetQuickPlay(on); });
-    reduceMotionAction_ =
-        Named(optionsMenu->addAction(QStringLiteral("Re&duce Motion")), "reduceMotion");
-    linePatternsAction_ =
-        Named(optionsMenu->addAction(QStringLiteral("Line &Patterns")), "linePatterns");
-    highContrastAction_ =
-        Named(optionsMenu->addAction(QStringLiteral("High Co&ntrast")), "highContrast");
+    reduceMotionAction_ = Named(optionsMenu->addAction(QString()), "reduceMotion");
+    linePatternsAction_ = Named(optionsMenu->addAction(QString()), "linePatterns");
+    highContrastAction_ = Named(optionsMenu->addAction(QString()), "highContrast");
     for (QAction* a : {reduceMotionAction_, linePatternsAction_, highContrastAction_})
         a->setCheckable(true);
     connect(reduceMotionAction_, &QAction::triggered, this,
@@ -65,43 +83,32 @@ void CabinetWindow::BuildMenus() {
             [this](bool on) { SetLinePatterns(on); });
     connect(highContrastAction_, &QAction::triggered, this,
             [this](bool on) { SetHighContrast(on); });
-    autoplayAction_ =
-        Named(optionsMenu->addAction(QString::fromUtf8("&Autoplay\u2026")), "autoplay");
+    autoplayAction_ = Named(optionsMenu->addAction(QString()), "autoplay");
     connect(autoplayAction_, &QAction::triggered, this, [this] { AutoplayCommand(); });
     optionsMenu->addSeparator();
-    const struct {
-        const char* caption;
-        const char* name;
-        Qt::Key key;
-        bool lines;
-        int step;
-    } steps[] = {{"&More Lines", "moreLines", Qt::Key_Right, true, 1},
-                 {"&Fewer Lines", "fewerLines", Qt::Key_Left, true, -1},
-                 {"More &Credits per Line", "moreCredits", Qt::Key_Up, false, 1},
-                 {"Fewer C&redits per Line", "fewerCredits", Qt::Key_Down, false, -1}};
-    for (const auto& s : steps) {
-        QAction* a = Named(optionsMenu->addAction(QString::fromLatin1(s.caption)), s.name);
+    for (const BetStep& s : kBetSteps) {
+        QAction* a = Named(optionsMenu->addAction(QString()), s.name);
         a->setShortcut(QKeySequence(s.key));
         connect(a, &QAction::triggered, this,
                 [this, lines = s.lines, step = s.step] { StepBet(lines, step); });
     }
     optionsMenu->addSeparator();
-    connect(Named(optionsMenu->addAction(QStringLiteral("Game &History\u2026")), "history"),
-            &QAction::triggered, this, [this] { ShowHistory(); });
+    connect(Named(optionsMenu->addAction(QString()), "history"), &QAction::triggered, this,
+            [this] { ShowHistory(); });
 
-    connect(Named(bar->addAction(QStringLiteral("&Borrow")), "borrow"), &QAction::triggered, this,
+    connect(Named(bar->addAction(QString()), "borrow"), &QAction::triggered, this,
             [this] { BorrowCommand(); });
-    connect(Named(bar->addAction(QStringLiteral("&Stats")), "stats"), &QAction::triggered, this,
+    connect(Named(bar->addAction(QString()), "stats"), &QAction::triggered, this,
             [this] { ShowStatistics(); });
-    connect(Named(bar->addAction(QStringLiteral("&Payoffs")), "payoffs"), &QAction::triggered, this,
+    connect(Named(bar->addAction(QString()), "payoffs"), &QAction::triggered, this,
             [this] { ShowPayoffChart(); });
 
-    QMenu* helpMenu = bar->addMenu(QStringLiteral("&Help"));
+    QMenu* helpMenu = bar->addMenu(QString());
     helpMenu->setObjectName(QStringLiteral("helpMenu"));
-    connect(Named(helpMenu->addAction(QStringLiteral("Version")), "version"), &QAction::triggered,
-            this, [this] { ShowVersion(); });
+    connect(Named(helpMenu->addAction(QString()), "version"), &QAction::triggered, this,
+            [this] { ShowVersion(); });
     helpMenu->addSeparator();
-    manualAction_ = Named(helpMenu->addAction(QStringLiteral("&Quillane Manual")), "manual");
+    manualAction_ = Named(helpMenu->addAction(QString()), "manual");
     connect(manualAction_, &QAction::triggered, this, [this] { ShowManual(); });
     // Shown beside the item; F1 itself opens the manual at the window's topic, below.
     manualAction_->setShortcut(QKeySequence(Qt::Key_F1));
@@ -109,6 +116,63 @@ void CabinetWindow::BuildMenus() {
 
     auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
     connect(f1, &QShortcut::activated, this, [this] { ShowWindowHelp(); });
+    RetranslateMenus();
+}
+
+void CabinetWindow::RetranslateMenus() {
+    auto set = [this](const char* name, const QString& text) {
+        if (QAction* a = action(QString::fromLatin1(name)))
+            a->setText(text);
+    };
+    auto setMenu = [this](const char* name, const QString& title) {
+        if (auto* menu = findChild<QMenu*>(QString::fromLatin1(name)))
+            menu->setTitle(title);
+    };
+    //: Menu title
+    setMenu("fileMenu", tr("&File"));
+    //: Menu item: starts a new game
+    set("newGame", tr("&New Game"));
+    //: Menu item: opens a game kept in a slot
+    set("openGame", tr("&Open Game"));
+    //: Menu item: keeps the game in a slot
+    set("saveGame", tr("&Save Game"));
+    //: Menu item: ends the program
+    set("exit", tr("E&xit"));
+    //: Menu title
+    setMenu("optionsMenu", tr("&Options"));
+    //: Menu item, checked while sound effects play
+    set("sound", tr("Sound"));
+    //: Menu item, checked while music plays
+    set("music", tr("Music"));
+    //: Menu item: opens the volume window
+    set("volume", tr("Volume\u2026"));
+    //: Menu item, checked while the game plays quickly
+    set("quickPlay", tr("&Quick Play"));
+    //: Menu item, checked while the reels and pay-outs move less
+    set("reduceMotion", tr("Re&duce Motion"));
+    //: Menu item, checked while each payline is drawn in a pattern of its own
+    set("linePatterns", tr("Line &Patterns"));
+    //: Menu item, checked while the captions are drawn in high contrast
+    set("highContrast", tr("High Co&ntrast"));
+    ShowAutoplayCommand();
+    for (const BetStep& s : kBetSteps)
+        set(s.name, QCoreApplication::translate("CabinetWindow", s.caption));
+    //: Menu item: opens the list of the last spins
+    set("history", tr("Game &History\u2026"));
+    //: Menu bar item: borrows credits
+    set("borrow", tr("&Borrow"));
+    //: Menu bar item: shows the game's statistics
+    set("stats", tr("&Stats"));
+    //: Menu bar item: shows the pay table
+    set("payoffs", tr("&Payoffs"));
+    //: Menu title
+    setMenu("helpMenu", tr("&Help"));
+    //: Menu item: shows the program's name and version
+    set("version", tr("Version"));
+    //: Menu item: opens the manual; %1 is the game's name
+    set("manual", settings_.productName.empty()
+                      ? tr("&Manual")
+                      : tr("&%1 Manual").arg(QString::fromStdString(settings_.productName)));
 }
 
 void CabinetWindow::ShowWindowHelp() {
@@ -117,8 +181,13 @@ void CabinetWindow::ShowWindowHelp() {
 }
 
 void CabinetWindow::ShowVersion() {
-    env_.messages.Inform(settings_.productName + "\r\n\r\nVersion:  " + settings_.versionText +
-                         (env_.audioSilent ? "\r\n\r\n" + std::string(kNoSoundDeviceText) : ""));
+    //: The Version box; %1 is the game's name, %2 its version. Keep the line breaks.
+    QString text = tr("%1\r\n\r\nVersion:  %2")
+                       .arg(QString::fromStdString(settings_.productName),
+                            QString::fromStdString(settings_.versionText));
+    if (env_.audioSilent)
+        text += QStringLiteral("\r\n\r\n") + NoSoundDeviceText();
+    env_.messages.Inform(text.toStdString());
 }
 
 void CabinetWindow::ShowManual() {
