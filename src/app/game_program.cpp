@@ -20,8 +20,10 @@
 #include "platform/screen.h"
 #include "platform/sdl_audio.h"
 #include "platform/termination_signals.h"
+#include "platform/translations.h"
 #include "storage/game_ledger.h"
 #include "storage/instance_lock.h"
+#include "storage/options_file.h"
 #include "storage/paths.h"
 #include "ui/cabinet/cabinet_window.h"
 
@@ -88,6 +90,9 @@ int PlayGame(int argc, char** argv, const GameHooks& hooks) {
     } catch (const std::exception&) {
     }
     GameLedger::Files files = GameLedger::FilesFor(stem);
+    // The player's language before any window: the choice kept in the options, else the desktop's.
+    Translations translations;
+    translations.Apply(ChosenLanguage(ReadOptions(files.gameFile).language, std::getenv));
     std::unique_ptr<InstanceLock> lock;
     std::unique_ptr<InstanceChannel> channel;
     if (hooks.oneCopy && !files.gameFile.empty()) {
@@ -131,6 +136,7 @@ int PlayGame(int argc, char** argv, const GameHooks& hooks) {
         SeedFromClock,
     };
     environment.audioSilent = audio.silent();
+    environment.translations = &translations;
     CabinetWindow cabinet(environment);
     messages.SetParent(&cabinet);
     messages.SetTitle(cabinet.windowTitle());

@@ -114,8 +114,6 @@ void CabinetWindow::Create() {
             ReadSettings();
     });
     Retranslate();
-    settings_.helpFile = settings_.dataDirectory / (settings_.executableStem + ".html");
-    help_ = env_.makeHelp(settings_.helpFile);
 
     // A first guess at the client area; the real one is laid out for once the window is shown.
     const ScreenInfo screen = env_.screen.Info();
@@ -192,6 +190,22 @@ void CabinetWindow::Retranslate() {
     //: The cabinet as a screen reader names it
     view_->setAccessibleName(tr("Cabinet"));
     RetranslateMenus();
+    FindManual();
+}
+
+void CabinetWindow::FindManual() {
+    const std::string language =
+        env_.translations ? env_.translations->language() : std::string(kEnglish);
+    const std::filesystem::path manual =
+        settings_.dataDirectory /
+        LocalisedFileName(settings_.executableStem + ".html", language, [this](const std::string& n) {
+            std::error_code error;
+            return std::filesystem::is_regular_file(settings_.dataDirectory / n, error);
+        });
+    if (help_ && manual == settings_.helpFile)
+        return;
+    settings_.helpFile = manual;
+    help_ = env_.makeHelp(settings_.helpFile);
 }
 
 void CabinetWindow::changeEvent(QEvent* event) {

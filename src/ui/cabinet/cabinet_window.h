@@ -23,6 +23,7 @@
 #include "platform/messages.h"
 #include "platform/screen.h"
 #include "platform/sound.h"
+#include "platform/translations.h"
 #include "storage/game_ledger.h"
 #include "ui/cabinet/cabinet_audio.h"
 #include "ui/cabinet/cabinet_painter.h"
@@ -50,6 +51,7 @@ struct Environment {
     std::filesystem::path programFile;  // the executable's full path
     std::function<std::uint32_t()> timeOfDaySeed;
     bool audioSilent = false;  // no audio device: the game plays on without sound
+    Translations* translations = nullptr;  // the interface language, switched from the options
 };
 
 // Said once in the message strip at start-up and in the Version box.
@@ -128,6 +130,8 @@ class CabinetWindow : public QMainWindow {
     // The menus' texts, the window's title and the cabinet's captions in the language chosen.
     void RetranslateMenus();
     void Retranslate();
+    // The manual in the interface's language, or the English one.
+    void FindManual();
     // "Stop Autoplay" while autoplay runs, "Autoplay..." otherwise.
     void ShowAutoplayCommand();
     void ReadSettings();
@@ -174,6 +178,7 @@ class CabinetWindow : public QMainWindow {
     void ShowHistory();
     void AutoplayCommand();
     void VolumeCommand();
+    void LanguageCommand();
     void LoadOptions();
     void SaveOptions();
 

@@ -77,6 +77,8 @@ void CabinetWindow::BuildMenus() {
     highContrastAction_ = Named(optionsMenu->addAction(QString()), "highContrast");
     for (QAction* a : {reduceMotionAction_, linePatternsAction_, highContrastAction_})
         a->setCheckable(true);
+    connect(Named(optionsMenu->addAction(QString()), "language"), &QAction::triggered, this,
+            [this] { LanguageCommand(); });
     connect(reduceMotionAction_, &QAction::triggered, this,
             [this](bool on) { SetReduceMotion(on); });
     connect(linePatternsAction_, &QAction::triggered, this,
@@ -154,6 +156,8 @@ void CabinetWindow::RetranslateMenus() {
     set("linePatterns", tr("Line &Patterns"));
     //: Menu item, checked while the captions are drawn in high contrast
     set("highContrast", tr("High Co&ntrast"));
+    //: Menu item: opens the window that chooses the interface's language
+    set("language", tr("&Language\u2026"));
     ShowAutoplayCommand();
     for (const BetStep& s : kBetSteps)
         set(s.name, QCoreApplication::translate("CabinetWindow", s.caption));

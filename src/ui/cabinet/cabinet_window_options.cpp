@@ -2,8 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include <QAction>
+#include <cstdlib>
 
 #include "ui/cabinet/cabinet_window.h"
+#include "ui/options/language_dialog.h"
 #include "ui/options/volume_dialog.h"
 
 namespace quillane {
@@ -71,6 +73,19 @@ void CabinetWindow::VolumeCommand() {
             SaveOptions();
         else
             SetVolumes(before.effectsVolume, before.musicVolume);
+    });
+}
+
+void CabinetWindow::LanguageCommand() {
+    auto* dialog = new LanguageDialog(options_.language, DesktopLanguage(std::getenv), this);
+    ShowDialog(dialog, [this, dialog](int result) {
+        if (result != QDialog::Accepted || dialog->choice() == options_.language)
+            return;
+        options_.language = dialog->choice();
+        SaveOptions();
+        // Qt tells every window of the change; each translates itself again.
+        if (env_.translations)
+            env_.translations->Apply(ChosenLanguage(options_.language, std::getenv));
     });
 }
 

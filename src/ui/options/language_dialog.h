@@ -13,7 +13,7 @@ namespace quillane {
 // The interface language: the desktop's, or one the player names. Each language is offered in
 // its own words, so that a player lost in a foreign interface still finds theirs.
 class LanguageDialog : public QDialog {
-    Q_DECLARE_TR_FUNCTIONS(quillane::LanguageDialog)
+    Q_DECLARE_TR_FUNCTIONS(LanguageDialog)
 
   public:
     // `choice` is the code kept in the options ("" follows the desktop); `desktop` names the
