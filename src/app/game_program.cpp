@@ -4,7 +4,6 @@
 #include "app/game_program.h"
 
 #include <QApplication>
-#include <QLocale>
 #include <QSessionManager>
 #include <chrono>
 #include <cstdio>
@@ -105,9 +104,7 @@ int PlayGame(int argc, char** argv, const GameHooks& hooks) {
     std::atexit(FlushAtExit);
     QtClock clock;
     SdlAudio audio;
-    const QLocale locale = QLocale::system();
-    GameSession session(NumberStyle{QString(locale.decimalPoint()).toStdString(),
-                                    QString(locale.groupSeparator()).toStdString()});
+    GameSession session;
 
     SoundPort& sound = hooks.sound ? hooks.sound(audio.sound()) : audio.sound();
     QtScreen screen;

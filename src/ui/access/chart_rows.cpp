@@ -8,8 +8,8 @@
 #include <cstdlib>
 
 #include "core/paytable.h"
-#include "core/symbol_names.h"
 #include "ui/chart/payoff_chart.h"
+#include "ui/widgets/game_names.h"
 
 namespace quillane {
 namespace {
@@ -31,8 +31,7 @@ std::vector<QString> PayLines() {
         const QString pays = QStringLiteral("%1 pays %2").arg(row.count).arg(row.pays);
         if (at == order.end()) {
             order.push_back(key);
-            lines.push_back((key.second ? QStringLiteral("B I N G O")
-                                        : QString::fromLatin1(SymbolName(row.symbol))) +
+            lines.push_back((key.second ? QStringLiteral("B I N G O") : SymbolText(row.symbol)) +
                             ": " + pays);
         } else {
             lines[static_cast<std::size_t>(at - order.begin())] += ", " + pays;

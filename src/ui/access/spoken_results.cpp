@@ -8,7 +8,7 @@
 
 #include "core/line_evaluator.h"
 #include "core/paylines.h"
-#include "core/symbol_names.h"
+#include "ui/widgets/game_names.h"
 #include "ui/widgets/number_format.h"
 
 namespace quillane {
@@ -22,8 +22,7 @@ QString CountWord(int count) {
                : QString::number(count);
 }
 
-QString Plural(std::string_view name, int count) {
-    QString text = QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
+QString Plural(QString text, int count) {
     if (count != 1 && !text.endsWith('s'))
         text += 's';
     return text;
@@ -41,7 +40,7 @@ QString PaidRun(const LineSymbols& line) {
     const PayRow& row = kPayTable[static_cast<std::size_t>(index)];
     if (row.combination == Combination::BingoBalls)
         return QStringLiteral("B I N G O");
-    return CountWord(row.count) + ' ' + Plural(SymbolName(row.symbol), row.count);
+    return CountWord(row.count) + ' ' + Plural(SymbolText(row.symbol), row.count);
 }
 
 }  // namespace
@@ -77,10 +76,10 @@ QString CallReport(const BingoGame::CallResult& call, int chosenCard) {
                           .arg(QChar::fromLatin1(LetterOf(call.number)))
                           .arg(call.number)};
     for (const BingoGame::PatternWin& win : call.wins) {
-        const std::string_view name = kPatterns[static_cast<std::size_t>(win.pattern)].name;
+        const QString name = PatternText(win.pattern);
         for (int card : win.cards) {
             parts << QStringLiteral("%1 on %2 pays %3")
-                         .arg(QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())),
+                         .arg(name,
                               card == chosenCard ? QStringLiteral("your card")
                                                  : QStringLiteral("card %1").arg(card + 1),
                               WithThousands(win.share));

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "ui/bonus/bonus_game_window.h"
+#include "ui/widgets/game_names.h"
 #include "ui/widgets/number_format.h"
 
 namespace quillane {
@@ -41,7 +42,7 @@ void BonusGameWindow::NameParts() {
 
     for (const PatternInfo& info : kPatterns) {
         const QString name =
-            QString::fromLatin1(info.name.data(), info.name.size()) +
+            PatternText(info.pattern) +
             (game_->Won(info.pattern) ? QStringLiteral(": won") : QStringLiteral(": not won"));
         const auto n = static_cast<std::size_t>(info.picture);
         patterns_[n]->setAccessibleName(name);

@@ -10,6 +10,7 @@
 #include "ui/bonus/bonus_game_window.h"
 #include "ui/cabinet/cabinet_window.h"
 #include "ui/chart/payoff_chart.h"
+#include "ui/widgets/refusal_text.h"
 
 namespace quillane {
 
@@ -66,7 +67,7 @@ void CabinetWindow::RunSlotDialog(int mode) {
             // The slot takes the game as it is stored: a spin under way counts whole.
             if (choice) {
                 if (auto refusal = session_.Store(choice->slot, choice->name))
-                    env_.messages.Error(*refusal);
+                    env_.messages.Error(RefusalText(*refusal).toStdString());
             }
             return;
         }
