@@ -14,6 +14,7 @@
 #include "app/display_guard.h"
 #include "platform/help_window.h"
 #include "platform/instance_channel.h"
+#include "platform/notice_text.h"
 #include "platform/qt_clock.h"
 #include "platform/qt_messages.h"
 #include "platform/screen.h"
@@ -42,6 +43,9 @@ class Application : public QApplication {
     bool notify(QObject* receiver, QEvent* event) override {
         try {
             return QApplication::notify(receiver, event);
+        } catch (const NoticeError& error) {
+            if (messages != nullptr)
+                messages->Error(NoticeText(error.notice()).toStdString());
         } catch (const std::exception& error) {
             if (messages != nullptr)
                 messages->Error(error.what());
@@ -148,7 +152,8 @@ int PlayGame(int argc, char** argv, const GameHooks& hooks) {
     const int status = QApplication::exec();
     writerAtExit = nullptr;
     if (const auto refusal = ledger.writer().Flush())
-        std::fprintf(stderr, "%s: the game was not stored: %s\n", stem.c_str(), refusal->c_str());
+        std::fprintf(stderr, "%s: the game was not stored: %s\n", stem.c_str(),
+                     NoticeText(*refusal).toLocal8Bit().constData());
     return status;
 }
 

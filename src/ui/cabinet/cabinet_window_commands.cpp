@@ -3,6 +3,8 @@
 
 #include <QDialog>
 
+#include "platform/notice_text.h"
+
 #include "ui/account/borrow_window.h"
 #include "ui/account/history_window.h"
 #include "ui/account/slot_dialog.h"
@@ -108,8 +110,11 @@ void CabinetWindow::ShowPayoffChart() {
 }
 
 void CabinetWindow::ShowHistory() {
+    std::optional<std::string> problem;
+    if (const auto notice = env_.ledger.historyProblem())
+        problem = NoticeText(*notice).toStdString();
     ShowDialog(new HistoryWindow(history().records(), pictures_->symbolSheet,
-                                 cabinetGeometry().cellSize, env_.ledger.historyProblem(), this));
+                                 cabinetGeometry().cellSize, problem, this));
 }
 
 }  // namespace quillane
