@@ -32,7 +32,7 @@ class GameHistoryWindow : public CabinetFixture {
 
     // The live game's history as its file holds it.
     std::vector<SpinRecord> OnDisk() {
-        std::optional<std::string> problem;
+        std::optional<Notice> problem;
         return ReadHistoryFile(ledger().HistoryFile(kCurrentGameSlot), problem).records;
     }
 
