@@ -29,9 +29,13 @@ std::optional<std::vector<unsigned char>> ReadRegularFile(const std::filesystem:
         return std::nullopt;
     }
     if (!S_ISREG(info.st_mode)) {
-        reason = S_ISDIR(info.st_mode)
-                     ? Notice(QT_TRANSLATE_NOOP("Storage", "It is a directory"), {})
-                     : Notice(QT_TRANSLATE_NOOP("Storage", "It is not a regular file"), {});
+        // The reasons follow "... cannot be read:" or "Cannot open file ...".
+        if (S_ISDIR(info.st_mode))
+            //: Why a file cannot be read: the name is a folder's.
+            reason = Notice(QT_TRANSLATE_NOOP("Storage", "It is a directory"), {});
+        else
+            //: Why a file cannot be read: the name is a device's, a pipe's or a socket's.
+            reason = Notice(QT_TRANSLATE_NOOP("Storage", "It is not a regular file"), {});
         return std::nullopt;
     }
     std::vector<unsigned char> bytes;
@@ -54,6 +58,7 @@ std::optional<std::vector<unsigned char>> ReadRegularFile(const std::filesystem:
         bytes.resize(maxBytes);
         return bytes;
     }
+    //: Why a file cannot be read; %1 is a number of mebibytes.
     reason = Notice(QT_TRANSLATE_NOOP("Storage", "It is larger than %1 MiB"),
                     {std::to_string(maxBytes / (1024 * 1024))});
     return std::nullopt;

@@ -58,11 +58,11 @@ QString RefusalText(const Refusal& refusal, const QLocale& locale) {
 }
 
 QString AutoplayProgressText(int spinsLeft) {
-    //: In the message strip while autoplay runs; keep it short.
-    return spinsLeft == 1 ? QCoreApplication::translate("AutoplayText", "Autoplay: 1 spin left")
-                          //: In the message strip while autoplay runs; keep it short.
-                          : QCoreApplication::translate("AutoplayText", "Autoplay: %1 spins left")
-                                .arg(spinsLeft);
+    if (spinsLeft == 1)
+        //: In the message strip while autoplay runs; keep it short.
+        return QCoreApplication::translate("AutoplayText", "Autoplay: 1 spin left");
+    //: In the message strip while autoplay runs, %1 spins; keep it short.
+    return QCoreApplication::translate("AutoplayText", "Autoplay: %1 spins left").arg(spinsLeft);
 }
 
 QString AutoplayStopText(AutoplayStop why) {
