@@ -114,8 +114,11 @@ GameFileContents ReadGameFile(std::string_view text, const std::string& today) {
             const std::optional<std::string> value = lookup(key);
             contents.present[s] = contents.present[s] || value.has_value();
             if (value && !value->empty() && !ParseProfileInt(*value))
-                contents.unreadable.push_back(std::string(key) + "=" + FirstCharacters(*value, 40) +
-                                              " in [" + section + "]");
+                //: A value of the game file that cannot be read: %1 is its line, as
+                //: "Credits=abc", %2 its section; keep the brackets.
+                contents.unreadable.push_back(
+                    Notice(QT_TRANSLATE_NOOP("Storage", "%1 in [%2]"),
+                           {std::string(key) + "=" + FirstCharacters(*value, 40), section}));
         }
         contents.present[s] = contents.present[s] || lookup(kGameNameKey).has_value() ||
                               lookup(kGameDateKey).has_value();

@@ -40,7 +40,7 @@ struct GameFileContents {
     std::array<bool, kGameSections> present{};  // the file has the game's section
     std::optional<PendingBonus> bonus;          // "[BonusGame]"
     // Values that are there but cannot be read, as "Credits=abc in [CurrentGame]".
-    std::vector<std::string> unreadable;
+    std::vector<Notice> unreadable;
 };
 
 // Reads the games from the text of a game file; whatever is missing or unreadable takes the

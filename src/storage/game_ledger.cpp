@@ -259,15 +259,17 @@ void GameLedger::PostGame(int slot, HistoryHeader header, std::vector<SpinRecord
         });
 }
 
-void GameLedger::KeepAside(const std::vector<std::string>& unreadable,
-                           std::vector<Notice>& problems) {
+void GameLedger::KeepAside(const std::vector<Notice>& unreadable, std::vector<Notice>& problems) {
     std::filesystem::path aside = files_.gameFile;
     aside += ".unreadable";
-    std::string values;
-    for (std::size_t i = 0; i < unreadable.size() && i < kUnreadableShown; ++i)
-        values += (i > 0 ? ", " : "") + unreadable[i];
+    // The first few, as a list: "a, b, c, ...".
+    Notice values = unreadable.front();
+    for (std::size_t i = 1; i < unreadable.size() && i < kUnreadableShown; ++i)
+        //: A list and one item more.
+        values = Notice(QT_TRANSLATE_NOOP("Storage", "%1, %2"), {values, unreadable[i]});
     if (unreadable.size() > kUnreadableShown)
-        values += ", ...";
+        //: The end of a list that goes on: %1 is the list.
+        values = Notice(QT_TRANSLATE_NOOP("Storage", "%1, ..."), {values});
     std::error_code error;
     const bool earlier = std::filesystem::exists(std::filesystem::symlink_status(aside, error));
     problems.push_back(

@@ -76,7 +76,7 @@ class GameLedger final : public GameStore {
     // Hands the writer the game in `slot`, as `header` says, with its history `records`.
     void PostGame(int slot, HistoryHeader header, std::vector<SpinRecord> records,
                   bool withHistory);
-    void KeepAside(const std::vector<std::string>& unreadable, std::vector<Notice>& problems);
+    void KeepAside(const std::vector<Notice>& unreadable, std::vector<Notice>& problems);
     std::optional<Notice> CheckFolder() const;
     void NoteHistoryProblem(std::optional<Notice> problem);
 

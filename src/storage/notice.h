@@ -11,7 +11,7 @@
 // Marks a message for the translators without bringing Qt in: lupdate reads the marks, and the
 // windows translate the message in the context "Storage" when they show it.
 #ifndef QT_TRANSLATE_NOOP
-#define QT_TRANSLATE_NOOP(context, text) text
+#define QT_TRANSLATE_NOOP(scope, x) x  // as Qt defines it, so that both may be seen
 #endif
 
 namespace quillane {
