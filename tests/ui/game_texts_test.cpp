@@ -5,14 +5,15 @@
 
 #include <limits>
 
+#include "platform/notice_text.h"
 #include "ui/widgets/game_names.h"
 #include "ui/widgets/refusal_text.h"
 
 namespace quillane {
 namespace {
 
-// What the game tells the player, composed by the windows from what core hands back; numbers
-// as a German locale writes them where the locale counts.
+// What the game tells the player, composed by the windows from what core and storage hand back;
+// numbers as a German locale writes them where the locale counts.
 TEST(GameTexts, AreWordedAsThePlayerReadsThem) {
     const QLocale german(QLocale::German, QLocale::Germany);
     constexpr std::int64_t kMost = std::numeric_limits<std::int32_t>::max();
@@ -46,6 +47,11 @@ TEST(GameTexts, AreWordedAsThePlayerReadsThem) {
         {PatternText(Pattern::Blackout), "Blackout Bonus"},
         {CardColourText(4), "Yellow"},
         {CardColourText(-1), "Unknown"},
+        {NoticeText(Notice("The history file %1 cannot be read: %2.",
+                           {"/home/50%2", Notice("It is larger than %1 MiB", {"32"})})),
+         "The history file /home/50%2 cannot be read: It is larger than 32 MiB."},
+        {NoticeText(Notice("Unable to write to %1\n%2", {"/x", "No space left on device"})),
+         "Unable to write to /x\nNo space left on device"},
     };
     for (const auto& c : kCases)
         EXPECT_EQ(c.composed.toStdString(), c.expected);
