@@ -631,7 +631,8 @@ int Check(int argc, char** argv) {
     const std::int32_t lastSpin = argc > 2 ? std::atoi(argv[2]) : -1;
     const GameLedger::Files files = GameLedger::FilesFor(kStem);
     if (files.gameFile.empty()) {
-        std::fprintf(stderr, "play_driver: %s\n", files.problem.value_or("no game file").c_str());
+        std::fprintf(stderr, "play_driver: %s\n",
+                     files.problem.value_or(Notice("no game file")).English().c_str());
         return 2;
     }
     const std::vector<fs::path> folders = {files.gameFile.parent_path(), files.historyDirectory};
@@ -641,9 +642,9 @@ int Check(int argc, char** argv) {
 
     GameLedger ledger(files, StorageWriter::Mode::Inline);
     ledger.Load();
-    const std::optional<std::string> refusal = ledger.writer().Flush();
+    const std::optional<Notice> refusal = ledger.writer().Flush();
 
-    std::optional<std::string> problem;
+    std::optional<Notice> problem;
     const HistoryFile history = ReadHistoryFile(ledger.HistoryFile(kCurrentGameSlot), problem);
     const bool stored = fs::exists(files.gameFile);
     const GameFileContents contents = ReadGameFile(profile::LoadText(files.gameFile), today);

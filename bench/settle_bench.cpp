@@ -74,7 +74,8 @@ int main(int argc, char** argv) {
             }
         }
         if (const auto refusal = ledger.writer().Flush()) {
-            std::fprintf(stderr, "settle_bench: a write was refused: %s\n", refusal->c_str());
+            std::fprintf(stderr, "settle_bench: a write was refused: %s\n",
+                         refusal->English().c_str());
             return 1;
         }
         session.UseStore(nullptr);
@@ -83,7 +84,7 @@ int main(int argc, char** argv) {
 
     GameLedger again(files, StorageWriter::Mode::Inline, Today);
     again.Load();
-    std::optional<std::string> problem;
+    std::optional<Notice> problem;
     const HistoryFile history = ReadHistoryFile(again.HistoryFile(kCurrentGameSlot), problem);
     const bool agree =
         again.Current() == session.settled() &&

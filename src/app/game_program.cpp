@@ -4,7 +4,6 @@
 #include "app/game_program.h"
 
 #include <QApplication>
-#include <QLocale>
 #include <QSessionManager>
 #include <chrono>
 #include <cstdio>
@@ -15,6 +14,7 @@
 #include "app/display_guard.h"
 #include "platform/help_window.h"
 #include "platform/instance_channel.h"
+#include "platform/notice_text.h"
 #include "platform/qt_clock.h"
 #include "platform/qt_messages.h"
 #include "platform/screen.h"
@@ -45,6 +45,9 @@ class Application : public QApplication {
     bool notify(QObject* receiver, QEvent* event) override {
         try {
             return QApplication::notify(receiver, event);
+        } catch (const NoticeError& error) {
+            if (messages != nullptr)
+                messages->Error(NoticeText(error.notice()).toStdString());
         } catch (const std::exception& error) {
             if (messages != nullptr)
                 messages->Error(error.what());
@@ -115,9 +118,7 @@ int PlayGame(int argc, char** argv, const GameHooks& hooks) {
     std::atexit(FlushAtExit);
     QtClock clock;
     SdlAudio audio;
-    const QLocale locale = QLocale::system();
-    GameSession session(NumberStyle{QString(locale.decimalPoint()).toStdString(),
-                                    QString(locale.groupSeparator()).toStdString()});
+    GameSession session;
 
     SoundPort& sound = hooks.sound ? hooks.sound(audio.sound()) : audio.sound();
     QtScreen screen;
@@ -162,7 +163,8 @@ int PlayGame(int argc, char** argv, const GameHooks& hooks) {
     const int status = QApplication::exec();
     writerAtExit = nullptr;
     if (const auto refusal = ledger.writer().Flush())
-        std::fprintf(stderr, "%s: the game was not stored: %s\n", stem.c_str(), refusal->c_str());
+        std::fprintf(stderr, "%s: the game was not stored: %s\n", stem.c_str(),
+                     NoticeText(*refusal).toLocal8Bit().constData());
     return status;
 }
 

@@ -3,45 +3,29 @@
 
 #include "core/account_rules.h"
 
-#include <cstdio>
 #include <limits>
-
-#include "core/digit_groups.h"
 
 namespace quillane {
 namespace {
 
 constexpr std::int32_t kMost = std::numeric_limits<std::int32_t>::max();
 
-// "%7.2f" with the locale's decimal point.
-std::string Amount(std::int32_t amount, const NumberStyle& style) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%7.2f", static_cast<double>(amount));
-    std::string s = text;
-    if (const auto dot = s.find('.'); dot != std::string::npos && !style.decimalPoint.empty())
-        s.replace(dot, 1, style.decimalPoint);
-    return s;
-}
-
 }  // namespace
 
-std::optional<std::string> PayBackRefusal(std::int32_t amount, std::int32_t credits,
-                                          std::int32_t borrowed, const NumberStyle& style) {
+std::optional<Refusal> PayBackRefusal(std::int32_t amount, std::int32_t credits,
+                                      std::int32_t borrowed) {
     if (amount > credits)
-        return "You do not have " + Amount(amount, style) + " credits!";
+        return Refusal{Refusal::Kind::PayBackUncovered, amount, credits, 0};
     if (amount > borrowed)
-        return "You cannot pay back more credits than you have borrowed!";
+        return Refusal{Refusal::Kind::PayBackUnborrowed, amount, borrowed, 0};
     return std::nullopt;
 }
 
-std::optional<std::string> BorrowRefusal(std::int32_t amount, std::int32_t credits,
-                                         std::int32_t borrowed, const NumberStyle& style) {
+std::optional<Refusal> BorrowRefusal(std::int32_t amount, std::int32_t credits,
+                                     std::int32_t borrowed) {
     // In 64 bits, so that no amount makes the test itself overflow.
-    if (std::int64_t{credits} + amount > kMost || std::int64_t{borrowed} + amount > kMost) {
-        return "You cannot borrow " + std::to_string(amount) +
-               " more credits: the credits and the borrowed credits cannot go past " +
-               GroupedDigits(kMost, style.thousandsSeparator) + ".";
-    }
+    if (std::int64_t{credits} + amount > kMost || std::int64_t{borrowed} + amount > kMost)
+        return Refusal{Refusal::Kind::BorrowPastLimit, amount, credits, kMost};
     return std::nullopt;
 }
 

@@ -5,24 +5,18 @@
 
 #include <cstdint>
 #include <optional>
-#include <string>
 
 #include "core/account.h"
+#include "core/refusal.h"
 
 namespace quillane {
 
-// How the player's locale writes numbers, for the messages that show them.
-struct NumberStyle {
-    std::string decimalPoint = ".";
-    std::string thousandsSeparator = ",";
-};
-
 // The refusal of a pay-back, or nothing when it may go ahead.
-std::optional<std::string> PayBackRefusal(std::int32_t amount, std::int32_t credits,
-                                          std::int32_t borrowed, const NumberStyle& style);
+std::optional<Refusal> PayBackRefusal(std::int32_t amount, std::int32_t credits,
+                                      std::int32_t borrowed);
 // The refusal of a borrow that would take a counter past its largest value.
-std::optional<std::string> BorrowRefusal(std::int32_t amount, std::int32_t credits,
-                                         std::int32_t borrowed, const NumberStyle& style);
+std::optional<Refusal> BorrowRefusal(std::int32_t amount, std::int32_t credits,
+                                     std::int32_t borrowed);
 
 // How a game stands. Every bet left the credits and every win came into them, and a game starts
 // with as many credits as it has borrowed: so the payoffs are credits - borrowed + total bets.

@@ -32,27 +32,4 @@ void Autoplay::Stop(AutoplayStop why) {
     stopped_ = why;
 }
 
-std::string AutoplayProgressText(int spinsLeft) {
-    return "Autoplay: " + std::to_string(spinsLeft) +
-           (spinsLeft == 1 ? " spin left" : " spins left");
-}
-
-std::string AutoplayStopText(AutoplayStop why) {
-    switch (why) {
-        case AutoplayStop::Finished:
-            return "Autoplay finished";
-        case AutoplayStop::Bonus:
-            return "Autoplay stopped for the bonus game";
-        case AutoplayStop::BigWin:
-            return "Autoplay stopped on a big win";
-        case AutoplayStop::LowCredits:
-            return "Autoplay stopped: credits low";
-        case AutoplayStop::NoBet:
-            return "Autoplay stopped: the bet cannot be placed";
-        case AutoplayStop::Player:
-            return "Autoplay stopped";
-    }
-    return {};
-}
-
 }  // namespace quillane

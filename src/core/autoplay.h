@@ -5,7 +5,6 @@
 
 #include <cstdint>
 #include <optional>
-#include <string>
 
 namespace quillane {
 
@@ -47,9 +46,5 @@ class Autoplay {
     int left_ = 0;
     std::optional<AutoplayStop> stopped_;
 };
-
-// The message strip's line while autoplay runs, and the one it leaves when it stops.
-std::string AutoplayProgressText(int spinsLeft);
-std::string AutoplayStopText(AutoplayStop why);
 
 }  // namespace quillane

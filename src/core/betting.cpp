@@ -17,15 +17,11 @@ SpinStake PlaceSpinBet(std::int32_t bet, std::int32_t lastBet, std::int32_t cred
     return {0, credits};
 }
 
-std::optional<std::string> CreditsKeyRefusal(std::int32_t credits, int linesBet,
-                                             int creditsPerLine) {
+std::optional<Refusal> CreditsKeyRefusal(std::int32_t credits, int linesBet, int creditsPerLine) {
     const std::int32_t wanted = linesBet * creditsPerLine;
     if (wanted <= credits)
         return std::nullopt;
-    return "You have " + std::to_string(credits) + ", but you tried to bet " +
-           std::to_string(wanted) +
-           " credits.  You cannot bet more credits than you have.  Borrow some credits or place "
-           "a smaller bet.";
+    return Refusal{Refusal::Kind::CreditsKey, wanted, credits, 0};
 }
 
 }  // namespace quillane

@@ -5,8 +5,8 @@
 
 #include <cstdint>
 #include <optional>
-#include <string>
-#include <string_view>
+
+#include "core/refusal.h"
 
 namespace quillane {
 
@@ -14,7 +14,6 @@ inline constexpr int kLinesKeyCount = 5;
 inline constexpr int kFirstCreditsKey = 6;
 inline constexpr int kLastCreditsKey = 10;
 inline constexpr std::int32_t kBetMaxStake = 90;
-inline constexpr std::string_view kNoBetMessage = "No bet was placed!";
 
 constexpr bool IsLinesKey(int key) {
     return key >= 1 && key <= kLinesKeyCount;
@@ -43,8 +42,7 @@ struct SpinStake {
 SpinStake PlaceSpinBet(std::int32_t bet, std::int32_t lastBet, std::int32_t credits, int linesBet,
                        int creditsPerLine);
 
-// The message refusing a credits key whose bet the credits do not cover, if it is refused.
-std::optional<std::string> CreditsKeyRefusal(std::int32_t credits, int linesBet,
-                                             int creditsPerLine);
+// The refusal of a credits key whose bet the credits do not cover, if it is refused.
+std::optional<Refusal> CreditsKeyRefusal(std::int32_t credits, int linesBet, int creditsPerLine);
 
 }  // namespace quillane

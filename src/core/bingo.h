@@ -44,8 +44,7 @@ enum class Pattern {
 
 struct PatternInfo {
     Pattern pattern;
-    std::string_view name;       // as the bonus window labels it
-    std::string_view chartName;  // as the payoff chart captions it
+    std::string_view chartName;  // as the payoff chart captions it, which finds it by this
     int picture;                 // the number of its diagram, Bingo0 to Bingo12
 };
 

@@ -11,19 +11,19 @@
 namespace quillane {
 
 const std::array<PatternInfo, kPatternCount> kPatterns = {{
-    {Pattern::LargePlus, "Large Plus", "Big Plus Bingo", 2},
-    {Pattern::LargeX, "Large X", "Big X Bingo", 3},
-    {Pattern::FourCorners, "Four Corners", "Four Corners", 6},
-    {Pattern::InsideCorners, "Inside Corners", "Inside Corners", 7},
-    {Pattern::SolidDiamond, "Solid Diamond", "Solid Diamond", 4},
-    {Pattern::SmallDiamond, "Small Diamond", "Inside Diamond", 8},
-    {Pattern::LargeDiamond, "Large Diamond", "Large Diamond", 9},
-    {Pattern::PictureFrame, "Picture Frame", "Picture Frame", 10},
-    {Pattern::SmallFrame, "Small Frame", "Inside Frame", 12},
-    {Pattern::AnyBingo, "Any Bingo", "Any Way Bingo", 1},
-    {Pattern::DoubleHardWay, "Double Hard Way", "Double Hard Way", 5},
-    {Pattern::PostageStamp, "Postage Stamp", "Postage Stamp", 11},
-    {Pattern::Blackout, "Blackout Bonus", "Blackout Bingo", 0},
+    {Pattern::LargePlus, "Big Plus Bingo", 2},
+    {Pattern::LargeX, "Big X Bingo", 3},
+    {Pattern::FourCorners, "Four Corners", 6},
+    {Pattern::InsideCorners, "Inside Corners", 7},
+    {Pattern::SolidDiamond, "Solid Diamond", 4},
+    {Pattern::SmallDiamond, "Inside Diamond", 8},
+    {Pattern::LargeDiamond, "Large Diamond", 9},
+    {Pattern::PictureFrame, "Picture Frame", 10},
+    {Pattern::SmallFrame, "Inside Frame", 12},
+    {Pattern::AnyBingo, "Any Way Bingo", 1},
+    {Pattern::DoubleHardWay, "Double Hard Way", 5},
+    {Pattern::PostageStamp, "Postage Stamp", 11},
+    {Pattern::Blackout, "Blackout Bingo", 0},
 }};
 
 namespace {

@@ -15,8 +15,7 @@
 
 namespace quillane {
 
-GameSession::GameSession(NumberStyle style)
-    : style_(std::move(style)), reelSymbols_(DecodeStrips()) {
+GameSession::GameSession() : reelSymbols_(DecodeStrips()) {
     state_.spin.window = FormWindow(reelSymbols_, state_.reelStops);
 }
 
@@ -206,10 +205,9 @@ void GameSession::NewGame() {
     Commit(change);
 }
 
-std::optional<std::string> GameSession::Borrow(std::int32_t amount) {
+std::optional<Refusal> GameSession::Borrow(std::int32_t amount) {
     // The settled credits hold any win still being counted up: the limit applies to them.
-    auto refusal =
-        BorrowRefusal(amount, settled_.account.credits, settled_.account.borrowed, style_);
+    auto refusal = BorrowRefusal(amount, settled_.account.credits, settled_.account.borrowed);
     if (refusal)
         return refusal;
     for (Account* account : {&state_.account, &settled_.account}) {
@@ -220,8 +218,8 @@ std::optional<std::string> GameSession::Borrow(std::int32_t amount) {
     return std::nullopt;
 }
 
-std::optional<std::string> GameSession::PayBack(std::int32_t amount) {
-    auto refusal = PayBackRefusal(amount, state_.account.credits, state_.account.borrowed, style_);
+std::optional<Refusal> GameSession::PayBack(std::int32_t amount) {
+    auto refusal = PayBackRefusal(amount, state_.account.credits, state_.account.borrowed);
     if (refusal)
         return refusal;
     for (Account* account : {&state_.account, &settled_.account}) {
@@ -255,9 +253,9 @@ bool GameSession::Open(int slot) {
     return true;
 }
 
-std::optional<std::string> GameSession::Store(int slot, const std::string& name) {
+std::optional<Refusal> GameSession::Store(int slot, const std::string& name) {
     if (store_ == nullptr)
-        return "There is no game file to store the game in.";
+        return Refusal{Refusal::Kind::NoGameFile};
     ticket_ = store_->File(slot, name, settled_.account);
     return std::nullopt;
 }

@@ -13,6 +13,7 @@
 #include "core/game_store.h"
 #include "core/random.h"
 #include "core/reels.h"
+#include "core/refusal.h"
 #include "core/saved_game.h"
 #include "core/session_state.h"
 #include "core/settled_game.h"
@@ -23,8 +24,8 @@ namespace quillane {
 
 // What pressing a bet key did.
 struct BetKeyOutcome {
-    bool accepted = false;               // the key is lit and the bet settings follow it
-    std::optional<std::string> refusal;  // why a credits key was refused, to be shown
+    bool accepted = false;           // the key is lit and the bet settings follow it
+    std::optional<Refusal> refusal;  // why a credits key was refused, to be shown
 };
 
 // One player's game and its rules of play, apart from any window: the account, the bet, the
@@ -34,8 +35,7 @@ struct BetKeyOutcome {
 // store at once, so that what is kept never waits on what is shown.
 class GameSession {
   public:
-    // `style` writes the numbers of the borrowing refusals.
-    explicit GameSession(NumberStyle style = {});
+    GameSession();
     // Plays the game `store` keeps: its current game is taken now, and every change of the game
     // is committed to it. Without a store the game is kept in memory alone.
     void UseStore(GameStore* store);
@@ -102,8 +102,8 @@ class GameSession {
     // The account becomes a new game's, and anything still to be paid of the old one is dropped.
     void NewGame();
     // Borrows or pays back `amount` credits (a positive number); the refusal, changing nothing.
-    std::optional<std::string> Borrow(std::int32_t amount);
-    std::optional<std::string> PayBack(std::int32_t amount);
+    std::optional<Refusal> Borrow(std::int32_t amount);
+    std::optional<Refusal> PayBack(std::int32_t amount);
     // How the shown game stands.
     Statistics TakeStatistics() const;
 
@@ -112,7 +112,7 @@ class GameSession {
     // The live account becomes the slot's; false, changing nothing, with no store.
     bool Open(int slot);
     // Files the settled account under `name`; the reason when there is nowhere to file it.
-    std::optional<std::string> Store(int slot, const std::string& name);
+    std::optional<Refusal> Store(int slot, const std::string& name);
 
   private:
     void Commit(const HistoryChange& change = {});
@@ -120,7 +120,6 @@ class GameSession {
     void SettleShown();
     PendingBonus& Pending();
 
-    NumberStyle style_;
     GameStore* store_ = nullptr;
     std::uint64_t ticket_ = 0;
     ReelSymbols reelSymbols_;

@@ -52,9 +52,4 @@ BonusRecord RecordBonus(const BingoGame& dealt, std::optional<int> card, std::in
     return record;
 }
 
-const char* CardColourName(int card) {
-    static constexpr const char* kNames[] = {"Blue", "Red", "White", "Green", "Yellow"};
-    return card >= 0 && card < kCardCount ? kNames[card] : "Unknown";
-}
-
 }  // namespace quillane

@@ -65,7 +65,4 @@ SpinRecord RecordSpin(const SessionState& state, std::int64_t time);
 // the first card whose total is `payout`), which was paid `payout`.
 BonusRecord RecordBonus(const BingoGame& dealt, std::optional<int> card, std::int32_t payout);
 
-// The names the history shows.
-const char* CardColourName(int card);
-
 }  // namespace quillane

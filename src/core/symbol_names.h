@@ -9,7 +9,8 @@
 
 namespace quillane {
 
-// What a symbol is called when it is read out or listed: "Elephant", "Wild", "B ball".
+// What a symbol is called in the reports of the simulator: "Elephant", "Wild", "B ball". The
+// windows name symbols from a table of their own, in the player's language.
 std::string_view SymbolName(Symbol s);
 
 }  // namespace quillane

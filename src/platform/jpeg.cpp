@@ -20,6 +20,7 @@
 // jpeglib.h uses FILE and size_t without including their headers.
 #include <jpeglib.h>
 
+#include "platform/notice_text.h"
 #include "storage/regular_file.h"
 
 #include <jerror.h>
@@ -207,8 +208,11 @@ QImage DecodeJpeg(std::span<const unsigned char> bytes, std::string& error) {
 QImage LoadJpegFile(const std::filesystem::path& file, std::string& error) {
     std::string reason;
     QImage image;
-    if (const auto bytes = ReadRegularFile(file, kMaxJpegFileBytes, true, reason)) {
+    Notice unread;
+    if (const auto bytes = ReadRegularFile(file, kMaxJpegFileBytes, true, unread)) {
         image = DecodeJpeg(*bytes, reason);
+    } else {
+        reason = NoticeText(unread).toStdString();
     }
     if (image.isNull()) {
         //: %1 is the picture's file, %2 why it cannot be read

@@ -22,6 +22,7 @@
 #include <stdexcept>
 #include <vector>
 
+#include "platform/notice_text.h"
 #include "storage/regular_file.h"
 
 namespace quillane {
@@ -66,10 +67,10 @@ std::string CannotPlay(const fs::path& file, const std::string& reason) {
 // returns false with a message naming the file in `error`.
 bool ReadFile(const fs::path& file, std::size_t limit, bool whole,
               std::vector<unsigned char>& bytes, std::string& error) {
-    std::string reason;
+    Notice reason;
     auto read = ReadRegularFile(file, limit, whole, reason);
     if (!read) {
-        error = CannotOpen(file, reason);
+        error = CannotOpen(file, NoticeText(reason).toStdString());
         return false;
     }
     bytes = std::move(*read);

@@ -114,8 +114,11 @@ GameFileContents ReadGameFile(std::string_view text, const std::string& today) {
             const std::optional<std::string> value = lookup(key);
             contents.present[s] = contents.present[s] || value.has_value();
             if (value && !value->empty() && !ParseProfileInt(*value))
-                contents.unreadable.push_back(std::string(key) + "=" + FirstCharacters(*value, 40) +
-                                              " in [" + section + "]");
+                //: A value of the game file that cannot be read: %1 is its line, as
+                //: "Credits=abc", %2 its section; keep the brackets.
+                contents.unreadable.push_back(
+                    Notice(QT_TRANSLATE_NOOP("Storage", "%1 in [%2]"),
+                           {std::string(key) + "=" + FirstCharacters(*value, 40), section}));
         }
         contents.present[s] = contents.present[s] || lookup(kGameNameKey).has_value() ||
                               lookup(kGameDateKey).has_value();
@@ -177,25 +180,29 @@ void GameFile::Write(int slot, const std::string& name, const Account& account) 
     profile::WriteValues(file_, section, values);
 }
 
-std::optional<std::string> GameFile::Problem() const {
-    const std::string file = "The game file " + file_.string();
+std::optional<Notice> GameFile::Problem() const {
+    const std::string file = file_.string();
     std::error_code error;
     const std::filesystem::file_status status = std::filesystem::status(file_, error);
     if (status.type() == std::filesystem::file_type::not_found) {
         return std::nullopt;
     }
     if (!error && !std::filesystem::is_regular_file(status)) {
-        return file + " is not a regular file and was not read.";
+        return Notice(QT_TRANSLATE_NOOP("Storage",
+                                        "The game file %1 is not a regular file and was not read."),
+                      {file});
     }
     if (!error) {
         error = profile::ReadProblem(file_);
     }
     if (error == std::errc::file_too_large) {
-        return file + " is larger than " + std::to_string(profile::kMaxFileSize >> 20) +
-               " MiB and was not read.";
+        return Notice(QT_TRANSLATE_NOOP("Storage",
+                                        "The game file %1 is larger than %2 MiB and was not read."),
+                      {file, std::to_string(profile::kMaxFileSize >> 20)});
     }
     if (error) {
-        return file + " cannot be read: " + error.message() + ".";
+        return Notice(QT_TRANSLATE_NOOP("Storage", "The game file %1 cannot be read: %2."),
+                      {file, error.message()});
     }
     return std::nullopt;
 }

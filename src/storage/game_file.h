@@ -15,6 +15,7 @@
 #include "core/account.h"
 #include "core/saved_game.h"
 #include "core/settled_game.h"
+#include "storage/notice.h"
 
 namespace quillane {
 
@@ -39,7 +40,7 @@ struct GameFileContents {
     std::array<bool, kGameSections> present{};  // the file has the game's section
     std::optional<PendingBonus> bonus;          // "[BonusGame]"
     // Values that are there but cannot be read, as "Credits=abc in [CurrentGame]".
-    std::vector<std::string> unreadable;
+    std::vector<Notice> unreadable;
 };
 
 // Reads the games from the text of a game file; whatever is missing or unreadable takes the
@@ -71,7 +72,7 @@ class GameFile {
     // What keeps the game file from being read, in a sentence for the player: a file larger
     // than profile::kMaxFileSize, one that is not a regular file or one that cannot be read.
     // Nothing when it reads or is missing. Every store to such a file is refused.
-    std::optional<std::string> Problem() const;
+    std::optional<Notice> Problem() const;
 
     // Removes what saves killed part-way left behind; returns how many files.
     std::size_t SweepStaleTemporaries() const;

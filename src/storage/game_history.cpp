@@ -76,15 +76,15 @@ std::string FormatHistory(const std::optional<HistoryHeader>& header,
     return text;
 }
 
-HistoryFile ReadHistoryFile(const std::filesystem::path& file,
-                            std::optional<std::string>& problem) {
+HistoryFile ReadHistoryFile(const std::filesystem::path& file, std::optional<Notice>& problem) {
     std::error_code error;
     if (!std::filesystem::exists(std::filesystem::symlink_status(file, error)))
         return {};
-    std::string reason;
+    Notice reason;
     const auto bytes = ReadRegularFile(file, kMaxHistoryFileBytes, false, reason);
     if (!bytes) {
-        problem = "The history file " + file.string() + " cannot be read: " + reason + ".";
+        problem = Notice(QT_TRANSLATE_NOOP("Storage", "The history file %1 cannot be read: %2."),
+                         {file.string(), reason});
         return {};
     }
     return ParseHistory(

@@ -13,6 +13,7 @@
 
 #include "core/spin_record.h"
 #include "storage/history_json.h"
+#include "storage/notice.h"
 
 namespace quillane {
 
@@ -55,6 +56,6 @@ std::string FormatHistory(const std::optional<HistoryHeader>& header,
 
 // The file's history: nothing when it is missing; when it cannot be read, nothing and `problem`
 // says why, in a sentence for the player.
-HistoryFile ReadHistoryFile(const std::filesystem::path& file, std::optional<std::string>& problem);
+HistoryFile ReadHistoryFile(const std::filesystem::path& file, std::optional<Notice>& problem);
 
 }  // namespace quillane

@@ -20,7 +20,8 @@
 namespace quillane {
 namespace {
 
-constexpr const char* kNoDataDirectory = "There is no data directory to keep it in.";
+constexpr const char* kNoDataDirectory =
+    QT_TRANSLATE_NOOP("Storage", "There is no data directory to keep it in.");
 constexpr std::size_t kUnreadableShown = 3;
 
 std::int64_t Now() {
@@ -36,9 +37,12 @@ GameLedger::Files GameLedger::FilesFor(const std::string& stem) {
     try {
         files.gameFile = GameFilePath(stem);
         files.historyDirectory = DataDirectory();
+    } catch (const NoticeError& error) {
+        files.gameFile.clear();
+        files.problem = error.notice();
     } catch (const std::exception& error) {
         files.gameFile.clear();
-        files.problem = error.what();
+        files.problem = Notice(error.what());
     }
     return files;
 }
@@ -58,15 +62,15 @@ std::filesystem::path GameLedger::HistoryFile(int slot) const {
     return files_.historyDirectory / (files_.stem + "-history" + suffix + ".jsonl");
 }
 
-std::vector<std::string> GameLedger::Load() {
-    std::vector<std::string> problems;
+std::vector<Notice> GameLedger::Load() {
+    std::vector<Notice> problems;
     if (files_.problem)
         problems.push_back(*files_.problem);
     const std::string today = today_();
     for (SavedGame& slot : slots_)
         slot.date = today;
     if (files_.historyDirectory.empty())
-        NoteHistoryProblem(kNoDataDirectory);
+        NoteHistoryProblem(Notice(kNoDataDirectory, {}));
     if (!keeps())
         return problems;
 
@@ -89,7 +93,7 @@ std::vector<std::string> GameLedger::Load() {
 
     std::array<quillane::HistoryFile, kGameSections> histories;
     for (int slot = 0; slot < kGameSections && !files_.historyDirectory.empty(); ++slot) {
-        std::optional<std::string> problem;
+        std::optional<Notice> problem;
         try {
             profile::SweepStaleTemporaries(HistoryFile(slot));
         } catch (const std::exception&) {
@@ -195,12 +199,12 @@ bool GameLedger::Written(std::uint64_t ticket) const {
     return !keeps() || writer_.done() >= ticket;
 }
 
-std::optional<std::string> GameLedger::historyProblem() const {
+std::optional<Notice> GameLedger::historyProblem() const {
     std::lock_guard lock(problemMutex_);
     return historyProblem_;
 }
 
-void GameLedger::NoteHistoryProblem(std::optional<std::string> problem) {
+void GameLedger::NoteHistoryProblem(std::optional<Notice> problem) {
     std::lock_guard lock(problemMutex_);
     historyProblem_ = std::move(problem);
 }
@@ -209,15 +213,14 @@ void GameLedger::StoreOptions(const PlayerOptions& options) {
     options_ = options;
     if (!keeps())
         return;
-    writer_.Post(kOptions, ++serial_,
-                 [file = files_.gameFile, options]() -> std::optional<std::string> {
-                     try {
-                         WriteOptions(file, options);
-                     } catch (const profile::WriteError& error) {
-                         return error.what();
-                     }
-                     return std::nullopt;
-                 });
+    writer_.Post(kOptions, ++serial_, [file = files_.gameFile, options]() -> std::optional<Notice> {
+        try {
+            WriteOptions(file, options);
+        } catch (const profile::WriteError& error) {
+            return error.notice();
+        }
+        return std::nullopt;
+    });
 }
 
 void GameLedger::PostGame(int slot, HistoryHeader header, std::vector<SpinRecord> records,
@@ -225,69 +228,80 @@ void GameLedger::PostGame(int slot, HistoryHeader header, std::vector<SpinRecord
     if (!keeps())
         return;
     const std::uint64_t ticket = header.serial;
-    writer_.Post(slot, ticket,
-                 [this, slot, header = std::move(header), records = std::move(records), withHistory,
-                  gameFile = files_.gameFile, history = HistoryFile(slot),
-                  today = today_]() mutable -> std::optional<std::string> {
-                     if (header.game.date.empty())
-                         header.game.date = today();
-                     std::optional<std::string> refusal;
-                     if (withHistory && !history.empty()) {
-                         try {
-                             profile::ReplaceFile(history, FormatHistory(header, records));
-                             NoteHistoryProblem(std::nullopt);
-                         } catch (const profile::WriteError& error) {
-                             refusal = error.what();
-                             NoteHistoryProblem("The history file " + history.string() +
-                                                " cannot be written: " + error.reason() + ".");
-                         }
-                     }
-                     try {
-                         profile::UpdateFile(gameFile, [&](std::string text) {
-                             return WithGame(std::move(text), slot, header.game, header.serial,
-                                             header.bonus);
-                         });
-                     } catch (const profile::WriteError& error) {
-                         return error.what();
-                     }
-                     return refusal;
-                 });
+    writer_.Post(
+        slot, ticket,
+        [this, slot, header = std::move(header), records = std::move(records), withHistory,
+         gameFile = files_.gameFile, history = HistoryFile(slot),
+         today = today_]() mutable -> std::optional<Notice> {
+            if (header.game.date.empty())
+                header.game.date = today();
+            std::optional<Notice> refusal;
+            if (withHistory && !history.empty()) {
+                try {
+                    profile::ReplaceFile(history, FormatHistory(header, records));
+                    NoteHistoryProblem(std::nullopt);
+                } catch (const profile::WriteError& error) {
+                    refusal = error.notice();
+                    NoteHistoryProblem(Notice(
+                        QT_TRANSLATE_NOOP("Storage", "The history file %1 cannot be written: %2."),
+                        {history.string(), error.reason()}));
+                }
+            }
+            try {
+                profile::UpdateFile(gameFile, [&](std::string text) {
+                    return WithGame(std::move(text), slot, header.game, header.serial,
+                                    header.bonus);
+                });
+            } catch (const profile::WriteError& error) {
+                return error.notice();
+            }
+            return refusal;
+        });
 }
 
-void GameLedger::KeepAside(const std::vector<std::string>& unreadable,
-                           std::vector<std::string>& problems) {
+void GameLedger::KeepAside(const std::vector<Notice>& unreadable, std::vector<Notice>& problems) {
     std::filesystem::path aside = files_.gameFile;
     aside += ".unreadable";
-    std::string values;
-    for (std::size_t i = 0; i < unreadable.size() && i < kUnreadableShown; ++i)
-        values += (i > 0 ? ", " : "") + unreadable[i];
+    // The first few, as a list: "a, b, c, ...".
+    Notice values = unreadable.front();
+    for (std::size_t i = 1; i < unreadable.size() && i < kUnreadableShown; ++i)
+        //: A list and one item more.
+        values = Notice(QT_TRANSLATE_NOOP("Storage", "%1, %2"), {values, unreadable[i]});
     if (unreadable.size() > kUnreadableShown)
-        values += ", ...";
+        //: The end of a list that goes on: %1 is the list.
+        values = Notice(QT_TRANSLATE_NOOP("Storage", "%1, ..."), {values});
     std::error_code error;
     const bool earlier = std::filesystem::exists(std::filesystem::symlink_status(aside, error));
-    problems.push_back("Some values in the game file " + files_.gameFile.string() +
-                       " cannot be read (" + values + ") and are played as a new game's. " +
-                       (earlier ? "A copy of the file as it was at an earlier start is kept in "
-                                : "The file as it was is kept in ") +
-                       aside.string() + ".");
+    problems.push_back(
+        earlier ? Notice(QT_TRANSLATE_NOOP("Storage",
+                                           "Some values in the game file %1 cannot be read (%2) "
+                                           "and are played as a new game's. A copy of the file as "
+                                           "it was at an earlier start is kept in %3."),
+                         {files_.gameFile.string(), values, aside.string()})
+                : Notice(QT_TRANSLATE_NOOP("Storage",
+                                           "Some values in the game file %1 cannot be read (%2) "
+                                           "and are played as a new game's. The file as it was is "
+                                           "kept in %3."),
+                         {files_.gameFile.string(), values, aside.string()}));
     if (earlier)
         return;
-    writer_.Post(kCopyAside, ++serial_,
-                 [from = files_.gameFile, aside]() -> std::optional<std::string> {
-                     try {
-                         profile::ReplaceFile(aside, profile::LoadText(from));
-                     } catch (const profile::WriteError& error) {
-                         return error.what();
-                     }
-                     return std::nullopt;
-                 });
+    writer_.Post(kCopyAside, ++serial_, [from = files_.gameFile, aside]() -> std::optional<Notice> {
+        try {
+            profile::ReplaceFile(aside, profile::LoadText(from));
+        } catch (const profile::WriteError& error) {
+            return error.notice();
+        }
+        return std::nullopt;
+    });
 }
 
-std::optional<std::string> GameLedger::CheckFolder() const {
+std::optional<Notice> GameLedger::CheckFolder() const {
     const std::filesystem::path folder = files_.gameFile.parent_path();
     const auto refused = [&folder](const std::string& reason) {
-        return "The folder " + folder.string() + " cannot be written: " + reason +
-               ". The game goes on, but it cannot be kept.";
+        return Notice(QT_TRANSLATE_NOOP("Storage",
+                                        "The folder %1 cannot be written: %2. The game "
+                                        "goes on, but it cannot be kept."),
+                      {folder.string(), reason});
     };
     std::error_code error;
     std::filesystem::create_directories(folder, error);

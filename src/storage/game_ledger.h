@@ -31,7 +31,7 @@ class GameLedger final : public GameStore {
         std::filesystem::path gameFile;          // empty: the games are kept in memory alone
         std::filesystem::path historyDirectory;  // empty: the histories likewise
         std::string stem;
-        std::optional<std::string> problem;  // why there are no files, for the player
+        std::optional<Notice> problem;  // why there are no files, for the player
     };
     // The player's files for a program named `stem`: in $XDG_CONFIG_HOME/quillane and
     // $XDG_DATA_HOME/quillane; none, and a problem, without a home directory.
@@ -43,7 +43,7 @@ class GameLedger final : public GameStore {
     // Reads the files once, at start-up: completes a game file that a kill left behind its
     // history, removes what killed writes left, and keeps a copy of a game file with values
     // that cannot be read before anything is written to it. Returns what to tell the player.
-    std::vector<std::string> Load();
+    std::vector<Notice> Load();
 
     const std::filesystem::path& gameFile() const { return files_.gameFile; }
     // Whether there is a game file at all to keep the games in.
@@ -62,7 +62,7 @@ class GameLedger final : public GameStore {
 
     const GameHistory& history() const { return live_; }
     // Why the history is not read or written as it should be; nothing when it is.
-    std::optional<std::string> historyProblem() const;
+    std::optional<Notice> historyProblem() const;
 
     const PlayerOptions& options() const { return options_; }
     void StoreOptions(const PlayerOptions& options);
@@ -76,9 +76,9 @@ class GameLedger final : public GameStore {
     // Hands the writer the game in `slot`, as `header` says, with its history `records`.
     void PostGame(int slot, HistoryHeader header, std::vector<SpinRecord> records,
                   bool withHistory);
-    void KeepAside(const std::vector<std::string>& unreadable, std::vector<std::string>& problems);
-    std::optional<std::string> CheckFolder() const;
-    void NoteHistoryProblem(std::optional<std::string> problem);
+    void KeepAside(const std::vector<Notice>& unreadable, std::vector<Notice>& problems);
+    std::optional<Notice> CheckFolder() const;
+    void NoteHistoryProblem(std::optional<Notice> problem);
 
     Files files_;
     GameFile::DateSource today_;
@@ -89,7 +89,7 @@ class GameLedger final : public GameStore {
     std::array<std::vector<SpinRecord>, kSavedSlotCount> slotHistories_{};
     PlayerOptions options_;
     mutable std::mutex problemMutex_;  // the writer notes history problems too
-    std::optional<std::string> historyProblem_;
+    std::optional<Notice> historyProblem_;
     StorageWriter writer_;  // last: it stops, writing what it holds, before the rest goes
 };
 

@@ -10,6 +10,8 @@
 #include <stdexcept>
 #include <vector>
 
+#include "storage/notice.h"
+
 namespace quillane {
 
 namespace {
@@ -27,7 +29,8 @@ std::filesystem::path HomeDirectory() {
         found != nullptr && found->pw_dir != nullptr && *found->pw_dir != '\0') {
         return found->pw_dir;
     }
-    throw std::runtime_error("No home directory to keep the game file in");
+    throw NoticeError(
+        Notice(QT_TRANSLATE_NOOP("Storage", "No home directory to keep the game file in"), {}));
 }
 
 // An XDG base directory from `variable`, or `fallback` under the home directory.

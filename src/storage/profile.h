@@ -15,15 +15,17 @@
 #include <system_error>
 #include <utility>
 
+#include "storage/notice.h"
+
 // INI files in the manner of the Windows private-profile functions. Section and key names match
 // without regard to ASCII case and keep the spelling they were first written with; the first of
 // duplicate sections or keys wins; lines whose first non-blank character is ';' are comments.
 namespace quillane::profile {
 
-// A store the file system or the rules of the format refused. what() is the message the player
+// A store the file system or the rules of the format refused. notice() is the message the player
 // sees: "Unable to write to <file>", then reason(), the operating system's account, on a line
-// of its own.
-class WriteError : public std::runtime_error {
+// of its own; what() is its English.
+class WriteError : public NoticeError {
   public:
     WriteError(const std::filesystem::path& file, std::error_code reason);
 

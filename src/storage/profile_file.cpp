@@ -223,7 +223,9 @@ std::error_code Replace(const std::filesystem::path& target, std::string_view te
 }  // namespace
 
 WriteError::WriteError(const std::filesystem::path& file, std::error_code reason)
-    : std::runtime_error("Unable to write to " + file.string() + "\n" + reason.message()),
+    //: %1 is the file, %2 the system's reason on a line of its own; keep the line break.
+    : NoticeError(Notice(QT_TRANSLATE_NOOP("Storage", "Unable to write to %1\n%2"),
+                         {file.string(), reason.message()})),
       file_(file),
       reason_(reason) {}
 

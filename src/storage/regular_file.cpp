@@ -17,7 +17,7 @@ namespace quillane {
 
 std::optional<std::vector<unsigned char>> ReadRegularFile(const std::filesystem::path& file,
                                                           std::size_t maxBytes, bool wholeOrNothing,
-                                                          std::string& reason) {
+                                                          Notice& reason) {
     const FileDescriptor fd(::open(file.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
     if (fd.get() < 0) {
         reason = std::strerror(errno);
@@ -29,7 +29,13 @@ std::optional<std::vector<unsigned char>> ReadRegularFile(const std::filesystem:
         return std::nullopt;
     }
     if (!S_ISREG(info.st_mode)) {
-        reason = S_ISDIR(info.st_mode) ? "It is a directory" : "It is not a regular file";
+        // The reasons follow "... cannot be read:" or "Cannot open file ...".
+        if (S_ISDIR(info.st_mode))
+            //: Why a file cannot be read: the name is a folder's.
+            reason = Notice(QT_TRANSLATE_NOOP("Storage", "It is a directory"), {});
+        else
+            //: Why a file cannot be read: the name is a device's, a pipe's or a socket's.
+            reason = Notice(QT_TRANSLATE_NOOP("Storage", "It is not a regular file"), {});
         return std::nullopt;
     }
     std::vector<unsigned char> bytes;
@@ -52,7 +58,9 @@ std::optional<std::vector<unsigned char>> ReadRegularFile(const std::filesystem:
         bytes.resize(maxBytes);
         return bytes;
     }
-    reason = "It is larger than " + std::to_string(maxBytes / (1024 * 1024)) + " MiB";
+    //: Why a file cannot be read; %1 is a number of mebibytes.
+    reason = Notice(QT_TRANSLATE_NOOP("Storage", "It is larger than %1 MiB"),
+                    {std::to_string(maxBytes / (1024 * 1024))});
     return std::nullopt;
 }
 

@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "storage/notice.h"
+
 namespace quillane {
 
 // The first `maxBytes` of a regular file or, with `wholeOrNothing`, the whole file when it is no
@@ -17,6 +19,6 @@ namespace quillane {
 // "It is larger than 32 MiB", or the system's) when it cannot be read.
 std::optional<std::vector<unsigned char>> ReadRegularFile(const std::filesystem::path& file,
                                                           std::size_t maxBytes, bool wholeOrNothing,
-                                                          std::string& reason);
+                                                          Notice& reason);
 
 }  // namespace quillane

@@ -68,7 +68,7 @@ void StorageWriter::Drain(Finished finished) {
     wake_.notify_one();
 }
 
-std::optional<std::string> StorageWriter::Flush() {
+std::optional<Notice> StorageWriter::Flush() {
     std::unique_lock lock(mutex_);
     idle_.wait(lock, [this] { return queue_.empty() && !running_; });
     return Refusal();
@@ -90,25 +90,27 @@ void StorageWriter::Execute(Entry entry, std::unique_lock<std::mutex>& lock) {
     running_ = Entry{entry.target, entry.first, entry.ticket, {}, {}};
     UpdateDone();
     if (entry.target == kBarrier) {
-        const std::optional<std::string> refusal = Refusal();
+        const std::optional<Notice> refusal = Refusal();
         lock.unlock();
         if (entry.finished)
             entry.finished(refusal);
         lock.lock();
     } else {
         lock.unlock();
-        std::optional<std::string> refusal;
+        std::optional<Notice> refusal;
         try {
             refusal = entry.job();
+        } catch (const NoticeError& error) {
+            refusal = error.notice();
         } catch (const std::exception& error) {
-            refusal = error.what();
+            refusal = Notice(error.what());
         }
         lock.lock();
         Report report;
         if (refusal) {
             refused_[entry.target] = *refusal;
-            if (*refusal != lastReported_) {
-                lastReported_ = *refusal;
+            if (refusal->English() != lastReported_) {
+                lastReported_ = refusal->English();
                 report = report_;
             }
         } else {
@@ -139,7 +141,7 @@ void StorageWriter::UpdateDone() {
     done_.store(std::max(done_.load(), done));
 }
 
-std::optional<std::string> StorageWriter::Refusal() const {
+std::optional<Notice> StorageWriter::Refusal() const {
     if (refused_.empty())
         return std::nullopt;
     return refused_.begin()->second;

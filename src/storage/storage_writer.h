@@ -14,6 +14,8 @@
 #include <string>
 #include <thread>
 
+#include "storage/notice.h"
+
 namespace quillane {
 
 // Writes the game's files on a thread of its own, in the order the jobs are handed over, so
@@ -25,9 +27,9 @@ class StorageWriter {
   public:
     enum class Mode { Thread, Inline };
     // Writes one target; returns why it was refused, nothing when it was written.
-    using Job = std::function<std::optional<std::string>()>;
-    using Report = std::function<void(const std::string& refusal)>;
-    using Finished = std::function<void(const std::optional<std::string>& refusal)>;
+    using Job = std::function<std::optional<Notice>()>;
+    using Report = std::function<void(const Notice& refusal)>;
+    using Finished = std::function<void(const std::optional<Notice>& refusal)>;
 
     explicit StorageWriter(Mode mode);
     // Runs what it holds, then stops.
@@ -51,7 +53,7 @@ class StorageWriter {
     void Drain(Finished finished);
     // Waits for what Drain waits for and returns what it would give; for the end of the process
     // and for tests.
-    std::optional<std::string> Flush();
+    std::optional<Notice> Flush();
 
   private:
     static constexpr int kBarrier = -1;
@@ -68,7 +70,7 @@ class StorageWriter {
     // Runs one entry with the lock released; returns with it held again.
     void Execute(Entry entry, std::unique_lock<std::mutex>& lock);
     void UpdateDone();
-    std::optional<std::string> Refusal() const;
+    std::optional<Notice> Refusal() const;
 
     const Mode mode_;
     mutable std::mutex mutex_;
@@ -76,8 +78,8 @@ class StorageWriter {
     std::condition_variable idle_;
     std::deque<Entry> queue_;
     std::optional<Entry> running_;
-    std::map<int, std::string> refused_;  // targets whose last job was refused
-    std::string lastReported_;
+    std::map<int, Notice> refused_;  // targets whose last job was refused
+    std::string lastReported_;       // in English
     Report report_;
     std::uint64_t posted_ = 0;
     std::atomic<std::uint64_t> done_{0};

@@ -27,11 +27,5 @@ TEST(Autoplay, CountsDownAndStopsOnTheFirstConditionMet) {
     EXPECT_EQ(autoplay.spinsLeft(), 0);
 }
 
-TEST(Autoplay, SaysHowManySpinsAreLeftAndWhyItStopped) {
-    EXPECT_EQ(AutoplayProgressText(1), "Autoplay: 1 spin left");
-    EXPECT_EQ(AutoplayProgressText(25), "Autoplay: 25 spins left");
-    EXPECT_EQ(AutoplayStopText(AutoplayStop::NoBet), "Autoplay stopped: the bet cannot be placed");
-}
-
 }  // namespace
 }  // namespace quillane

@@ -30,7 +30,7 @@ TEST(BingoCompletingCall, IsTheFirstCallAfterWhichTheCardHasThePattern) {
                 if (HasPattern(marks, info.pattern))
                     first = call;
             }
-            ASSERT_EQ(CompletingCall(calls, info.pattern), first) << info.name;
+            ASSERT_EQ(CompletingCall(calls, info.pattern), first) << info.chartName;
         }
     }
 }
@@ -43,7 +43,7 @@ void ExpectSameGame(const BingoGame& a, const BingoGame& b, std::uint32_t seed) 
         ASSERT_EQ(a.card(c).marked, b.card(c).marked) << "seed " << seed << ", card " << c;
     }
     for (const PatternInfo& info : kPatterns)
-        ASSERT_EQ(a.Won(info.pattern), b.Won(info.pattern)) << "seed " << seed << info.name;
+        ASSERT_EQ(a.Won(info.pattern), b.Won(info.pattern)) << "seed " << seed << info.chartName;
     for (int n = 1; n <= kBingoNumbers; ++n)
         ASSERT_EQ(a.Called(n), b.Called(n)) << "seed " << seed << ", number " << n;
 }

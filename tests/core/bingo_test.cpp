@@ -260,7 +260,6 @@ TEST(BingoPatterns, TheTableListsThePatternsInTestOrderWithTheirCaptionsAndPictu
     std::set<int> pictures;
     for (std::size_t i = 0; i < kPatterns.size(); ++i) {
         EXPECT_EQ(static_cast<std::size_t>(kPatterns[i].pattern), i);
-        EXPECT_FALSE(kPatterns[i].name.empty());
         EXPECT_FALSE(kPatterns[i].chartName.empty());
         pictures.insert(kPatterns[i].picture);
     }
@@ -268,12 +267,10 @@ TEST(BingoPatterns, TheTableListsThePatternsInTestOrderWithTheirCaptionsAndPictu
     EXPECT_EQ(*pictures.begin(), 0);
     EXPECT_EQ(*pictures.rbegin(), 12);
     const PatternInfo& small = kPatterns[static_cast<std::size_t>(Pattern::SmallDiamond)];
-    EXPECT_EQ(small.name, "Small Diamond");
     EXPECT_EQ(small.chartName, "Inside Diamond");
     EXPECT_EQ(small.picture, 8);
     const PatternInfo& blackout = kPatterns.back();
     EXPECT_EQ(blackout.pattern, Pattern::Blackout);
-    EXPECT_EQ(blackout.name, "Blackout Bonus");
     EXPECT_EQ(blackout.chartName, "Blackout Bingo");
     EXPECT_EQ(blackout.picture, 0);
 }

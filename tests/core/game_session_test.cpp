@@ -39,7 +39,7 @@ class MemoryStore : public GameStore {
 
 // A session playing `account`, read from a store that stays alive with it.
 struct Table {
-    explicit Table(const Account& account, NumberStyle style = {}) : session(style) {
+    explicit Table(const Account& account) {
         store.current.account = account;
         session.UseStore(&store);
     }
@@ -112,9 +112,7 @@ TEST(GameSessionBets, NinetyCreditsCoverTheLargestBetAndEightyNineDoNot) {
     ASSERT_TRUE(s.SelectBetKey(5).accepted);
     const BetKeyOutcome refused = s.SelectBetKey(10);
     EXPECT_FALSE(refused.accepted);
-    EXPECT_EQ(refused.refusal.value_or(""),
-              "You have 89, but you tried to bet 90 credits.  You cannot bet more credits than you "
-              "have.  Borrow some credits or place a smaller bet.");
+    EXPECT_EQ(refused.refusal, (Refusal{Refusal::Kind::CreditsKey, 90, 89, 0}));
     EXPECT_EQ(s.shownBet(), 9) << "a refused key changes nothing";
     EXPECT_FALSE(s.SelectBetKey(11).accepted);
 
@@ -129,19 +127,16 @@ TEST(GameSessionBets, NinetyCreditsCoverTheLargestBetAndEightyNineDoNot) {
 }
 
 TEST(GameSessionAccount, BorrowsAndPaysBackWithinTheLimits) {
-    const NumberStyle german{",", "."};
-    Table table({.credits = 50, .borrowed = 10}, german);
+    Table table({.credits = 50, .borrowed = 10});
     GameSession& s = table.session;
-    EXPECT_EQ(s.PayBack(100).value_or(""), "You do not have  100,00 credits!");
-    EXPECT_EQ(s.PayBack(11).value_or(""),
-              "You cannot pay back more credits than you have borrowed!");
+    EXPECT_EQ(s.PayBack(100), (Refusal{Refusal::Kind::PayBackUncovered, 100, 50, 0}));
+    EXPECT_EQ(s.PayBack(11), (Refusal{Refusal::Kind::PayBackUnborrowed, 11, 10, 0}));
     EXPECT_FALSE(s.PayBack(10));
     EXPECT_EQ(s.state().account, (Account{.credits = 40, .borrowed = 0}));
 
-    Table rich({.credits = kMost - 647, .borrowed = 0}, german);
-    EXPECT_EQ(rich.session.Borrow(648).value_or(""),
-              "You cannot borrow 648 more credits: the credits and the borrowed credits cannot go "
-              "past 2.147.483.647.");
+    Table rich({.credits = kMost - 647, .borrowed = 0});
+    EXPECT_EQ(rich.session.Borrow(648),
+              (Refusal{Refusal::Kind::BorrowPastLimit, 648, kMost - 647, kMost}));
     EXPECT_FALSE(rich.session.Borrow(647));
     EXPECT_EQ(rich.session.state().account.credits, kMost);
     Table indebted({.credits = 0, .borrowed = kMost});
@@ -184,7 +179,7 @@ TEST(GameSessionSlots, ReadsOpensAndStoresGames) {
     EXPECT_EQ(s.state().account.credits, 1234);
 
     GameSession unfiled;
-    EXPECT_TRUE(unfiled.Store(0, "x").has_value());
+    EXPECT_EQ(unfiled.Store(0, "x"), Refusal{Refusal::Kind::NoGameFile});
     EXPECT_FALSE(unfiled.Open(0));
     EXPECT_EQ(unfiled.ReadSlot(0).account, Account{});
 }

@@ -25,7 +25,7 @@ int main(int argc, char** argv) {
         return static_cast<std::int32_t>(std::strtol(argv[i], nullptr, 10));
     };
     const Account account{number(1), number(2), number(3), number(4), number(5)};
-    std::optional<std::string> problem;
+    std::optional<Notice> problem;
     const GameHistory history(
         argc == 8
             ? ReadHistoryFile(std::filesystem::path(argv[7]) / "quillane-history.jsonl", problem)

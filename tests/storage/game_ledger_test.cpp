@@ -53,7 +53,9 @@ class GameLedgerTest : public testing::Test {
         auto ledger = std::make_unique<GameLedger>(
             GameLedger::Files{GameFile(), DataDir(), "quillane", {}}, StorageWriter::Mode::Inline,
             [] { return std::string("12/07/26"); });
-        problems = ledger->Load();
+        problems.clear();
+        for (const Notice& problem : ledger->Load())
+            problems.push_back(problem.English());
         return ledger;
     }
 
@@ -61,7 +63,7 @@ class GameLedgerTest : public testing::Test {
         return quillane::GameFile(GameFile()).Read(kCurrentGameSlot).account;
     }
     std::optional<HistoryHeader> StoredHeader(const GameLedger& ledger) const {
-        std::optional<std::string> problem;
+        std::optional<Notice> problem;
         return ReadHistoryFile(ledger.HistoryFile(kCurrentGameSlot), problem).header;
     }
 
@@ -203,7 +205,7 @@ TEST_F(GameLedgerTest, OptionsAndGamesShareTheFileWithoutTouchingEachOther) {
 TEST(GameLedgerInMemory, WithoutFilesTheGameIsKeptInMemoryAlone) {
     GameLedger ledger(GameLedger::Files{{}, {}, "quillane", "There is no home directory."},
                       StorageWriter::Mode::Thread);
-    EXPECT_EQ(ledger.Load(), std::vector<std::string>{"There is no home directory."});
+    EXPECT_EQ(ledger.Load(), std::vector<Notice>{"There is no home directory."});
     EXPECT_FALSE(ledger.keeps());
     const std::uint64_t ticket = ledger.Commit({{991, 1000, 1, 9, 0}, std::nullopt}, Added(991));
     EXPECT_TRUE(ledger.Written(ticket));

@@ -126,7 +126,7 @@ int main(int argc, char** argv) {
         const auto fileSerial = GameFileSerial(files.gameFile);
         GameLedger ledger(files, StorageWriter::Mode::Inline, Today);
         ledger.Load();
-        std::optional<std::string> problem;
+        std::optional<Notice> problem;
         const HistoryFile history = ReadHistoryFile(ledger.HistoryFile(kCurrentGameSlot), problem);
         completed += history.header && fileSerial && history.header->serial > *fileSerial;
         ledger.writer().Flush();

@@ -22,13 +22,13 @@ TEST(StorageWriter, ABacklogIsWrittenAsItsNewestStateInOrder) {
     std::mutex mutex;
     std::vector<int> written;
     const auto job = [&](int value) {
-        return [&, value]() -> std::optional<std::string> {
+        return [&, value]() -> std::optional<Notice> {
             std::lock_guard lock(mutex);
             written.push_back(value);
             return std::nullopt;
         };
     };
-    writer.Post(0, 1, [released]() -> std::optional<std::string> {
+    writer.Post(0, 1, [released]() -> std::optional<Notice> {
         released.wait();
         return std::nullopt;
     });
@@ -47,23 +47,23 @@ TEST(StorageWriter, ABacklogIsWrittenAsItsNewestStateInOrder) {
 TEST(StorageWriter, ARefusalIsToldOnceForEachReasonAndDrainingSaysWhatWasNotWritten) {
     StorageWriter writer(StorageWriter::Mode::Inline);
     std::vector<std::string> told;
-    writer.OnRefusal([&](const std::string& reason) { told.push_back(reason); });
+    writer.OnRefusal([&](const Notice& reason) { told.push_back(reason.English()); });
     const auto refuse = [](std::string reason) {
-        return [reason]() -> std::optional<std::string> { return reason; };
+        return [reason]() -> std::optional<Notice> { return reason; };
     };
-    const auto write = []() -> std::optional<std::string> { return std::nullopt; };
+    const auto write = []() -> std::optional<Notice> { return std::nullopt; };
     writer.Post(0, 1, refuse("disk full"));
     writer.Post(0, 2, refuse("disk full"));
     writer.Post(1, 3, write);
     EXPECT_TRUE(writer.refusing());
-    std::optional<std::string> drained;
-    writer.Drain([&](const std::optional<std::string>& refusal) { drained = refusal; });
+    std::optional<Notice> drained;
+    writer.Drain([&](const std::optional<Notice>& refusal) { drained = refusal; });
     EXPECT_EQ(drained, "disk full") << "target 0's last job was refused";
     writer.Post(0, 4, write);
     writer.Post(0, 5, refuse("disk full"));
     writer.Post(0, 6, [] {
         throw std::runtime_error("read-only");
-        return std::optional<std::string>();
+        return std::optional<Notice>();
     });
     EXPECT_EQ(told, (std::vector<std::string>{"disk full", "disk full", "read-only"}));
     writer.Post(0, 7, write);

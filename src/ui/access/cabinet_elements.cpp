@@ -9,11 +9,11 @@
 
 #include "core/betting.h"
 #include "core/reels.h"
-#include "core/symbol_names.h"
 #include "ui/access/accessibility.h"
 #include "ui/cabinet/cabinet_layout.h"
 #include "ui/cabinet/cabinet_view.h"
 #include "ui/cabinet/cabinet_window.h"
+#include "ui/widgets/game_names.h"
 #include "ui/widgets/number_format.h"
 
 namespace quillane {
@@ -133,7 +133,7 @@ ElementModel Reels(CabinetView* view) {
                 const Symbol s =
                     SymbolInRow(session.reelSymbols()[static_cast<std::size_t>(reel)],
                                 session.state().reelStops[static_cast<std::size_t>(reel)], row);
-                return QString::fromLatin1(SymbolName(s));
+                return SymbolText(s);
             };
             table.children.push_back(std::move(cell));
         }

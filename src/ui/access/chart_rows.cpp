@@ -9,8 +9,8 @@
 #include <cstdlib>
 
 #include "core/paytable.h"
-#include "core/symbol_names.h"
 #include "ui/chart/payoff_chart.h"
+#include "ui/widgets/game_names.h"
 
 namespace quillane {
 namespace {
@@ -34,8 +34,8 @@ std::vector<QString> PayLines() {
                                  .arg(QString::number(row.count), QString::number(row.pays));
         if (at == order.end()) {
             order.push_back(key);
-            const QString symbol = key.second ? QStringLiteral("B I N G O")
-                                              : QString::fromLatin1(SymbolName(row.symbol));
+            const QString symbol =
+                key.second ? QStringLiteral("B I N G O") : SymbolText(row.symbol);
             //: A pay table line as a screen reader reads it; %1 is the symbol, %2 its first pay
             lines.push_back(QCoreApplication::translate("ChartRows", "%1: %2").arg(symbol, pays));
         } else {

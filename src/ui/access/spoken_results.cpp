@@ -9,7 +9,7 @@
 
 #include "core/line_evaluator.h"
 #include "core/paylines.h"
-#include "core/symbol_names.h"
+#include "ui/widgets/game_names.h"
 #include "ui/widgets/number_format.h"
 
 namespace quillane {
@@ -40,13 +40,6 @@ QString CountedSymbols(int count, const QString& name) {
     return QCoreApplication::translate("SpokenResults", "%1 %2").arg(count).arg(name);
 }
 
-QString Plural(std::string_view name, int count) {
-    QString text = QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
-    if (count != 1 && !text.endsWith('s'))
-        text += 's';
-    return text;
-}
-
 // What a paid line shows, from the pay table's row it matched: "three Elephants", "B I N G O".
 QString PaidRun(const LineSymbols& line) {
     const LineEvaluator& evaluator = LineEvaluator::Instance();
@@ -59,7 +52,8 @@ QString PaidRun(const LineSymbols& line) {
     const PayRow& row = kPayTable[static_cast<std::size_t>(index)];
     if (row.combination == Combination::BingoBalls)
         return QStringLiteral("B I N G O");
-    return CountedSymbols(row.count, Plural(SymbolName(row.symbol), row.count));
+    return CountedSymbols(row.count,
+                          row.count == 1 ? SymbolText(row.symbol) : SymbolPluralText(row.symbol));
 }
 
 }  // namespace
@@ -109,10 +103,9 @@ QString CallReport(const BingoGame::CallResult& call, int chosenCard) {
                                QString(QChar::fromLatin1(LetterOf(call.number))),
                                QString::number(call.number))};
     for (const BingoGame::PatternWin& win : call.wins) {
-        const std::string_view name = kPatterns[static_cast<std::size_t>(win.pattern)].name;
+        const QString name = PatternText(win.pattern);
         for (int card : win.cards) {
-            const QString pattern =
-                QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
+            const QString& pattern = name;
             parts << (card == chosenCard
                           //: A screen reader's report; %1 is the pattern, %2 what it pays
                           ? QCoreApplication::translate("SpokenResults", "%1 on your card pays %2")

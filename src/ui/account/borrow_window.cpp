@@ -16,6 +16,7 @@
 #include "platform/canvas.h"
 #include "ui/widgets/meter_digits.h"
 #include "ui/widgets/number_format.h"
+#include "ui/widgets/refusal_text.h"
 #include "ui/widgets/window_style.h"
 
 namespace quillane {
@@ -150,7 +151,7 @@ void BorrowWindow::PressAmount(int tag) {
     const auto refusal =
         borrowMode_->isChecked() ? session_.Borrow(amount) : session_.PayBack(amount);
     if (refusal) {
-        messages_.Inform(*refusal);
+        messages_.Inform(RefusalText(*refusal).toStdString());
         return;
     }
     Redraw();

@@ -13,7 +13,7 @@
 #include <cmath>
 
 #include "core/paylines.h"
-#include "core/symbol_names.h"
+#include "ui/widgets/game_names.h"
 #include "ui/widgets/number_format.h"
 #include "ui/widgets/window_style.h"
 
@@ -52,8 +52,8 @@ class SymbolGrid : public QWidget {
         for (int row = 0; row < kRowCount; ++row) {
             QStringList names;
             for (int r = 0; r < kReelCount; ++r)
-                names << QString::fromLatin1(SymbolName(
-                    symbols_[static_cast<std::size_t>(r)][static_cast<std::size_t>(row)]));
+                names << SymbolText(
+                    symbols_[static_cast<std::size_t>(r)][static_cast<std::size_t>(row)]);
             rows << names.join(QStringLiteral(", "));
         }
         setAccessibleName("Reels: " + rows.join(QStringLiteral("; ")));
@@ -130,13 +130,11 @@ QString HistoryWinText(const SpinRecord& record) {
     if (record.bonus) {
         const BonusRecord& bonus = *record.bonus;
         lines << QStringLiteral("Bonus game: %1 card, %2 calls")
-                     .arg(QString::fromLatin1(CardColourName(bonus.card)))
+                     .arg(CardColourText(bonus.card))
                      .arg(bonus.calls.size());
         QStringList won;
         for (const PatternRecord& p : bonus.patterns) {
-            const std::string_view name = kPatterns[static_cast<std::size_t>(p.pattern)].name;
-            won << QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())) + ' ' +
-                       WithThousands(p.share);
+            won << PatternText(static_cast<Pattern>(p.pattern)) + ' ' + WithThousands(p.share);
         }
         lines << (won.isEmpty()
                       ? QStringLiteral("Patterns won: none")

@@ -11,6 +11,7 @@
 #include "platform/canvas.h"
 #include "ui/bonus/bonus_game_window.h"
 #include "ui/widgets/contrast.h"
+#include "ui/widgets/game_names.h"
 #include "ui/widgets/window_style.h"
 
 namespace quillane {
@@ -157,9 +158,8 @@ void BonusGameWindow::BuildComponents() {
         const auto i = static_cast<std::size_t>(info.picture);
         const QByteArray name = "PatternName" + QByteArray::number(info.picture);
         const QByteArray pays = "PatternPay" + QByteArray::number(info.picture);
-        names_[i] =
-            NewLabel(name.constData(), kPatternCaption, true, kWhite, Qt::AlignLeft | Qt::AlignTop,
-                     QString::fromUtf8(info.name.data(), static_cast<int>(info.name.size())));
+        names_[i] = NewLabel(name.constData(), kPatternCaption, true, kWhite,
+                             Qt::AlignLeft | Qt::AlignTop, PatternText(info.pattern));
         pays_[i] = NewLabel(pays.constData(), kPatternCaption, true, kYellow,
                             Qt::AlignLeft | Qt::AlignTop);
         pays_[i]->setAttribute(Qt::WA_TranslucentBackground);

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "ui/bonus/bonus_game_window.h"
+#include "ui/widgets/game_names.h"
 #include "ui/widgets/number_format.h"
 
 namespace quillane {
@@ -51,8 +52,8 @@ void BonusGameWindow::NameParts() {
         tr("Blackout bonus now: %1").arg(jackpotLabel_->text().trimmed()));
 
     for (const PatternInfo& info : kPatterns) {
-        // The pattern's name comes from the pay table; whether it is won, as a whole phrase.
-        const QString pattern = QString::fromLatin1(info.name.data(), info.name.size());
+        // Whether it is won, as a whole phrase.
+        const QString pattern = PatternText(info.pattern);
         const QString name = game_->Won(info.pattern)
                                  //: A bonus pattern as a screen reader names it; %1 is its name
                                  ? tr("%1: won").arg(pattern)

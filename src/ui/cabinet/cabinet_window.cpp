@@ -16,6 +16,7 @@
 #include "core/layout.h"
 #include "core/scale.h"
 #include "platform/asset_files.h"
+#include "platform/notice_text.h"
 #include "storage/paths.h"
 #include "storage/profile.h"
 #include "ui/access/accessibility.h"
@@ -84,6 +85,8 @@ void CabinetWindow::StopTimers() {
 void CabinetWindow::Step(const std::function<void()>& step) {
     try {
         step();
+    } catch (const NoticeError& error) {
+        env_.messages.Error(NoticeText(error.notice()).toStdString());
     } catch (const std::exception& error) {
         env_.messages.Error(error.what());
     }
@@ -95,16 +98,17 @@ void CabinetWindow::Create() {
     settings_.dataDirectory = ProgramDataDirectory(env_.programFile);
     settings_.executableStem = ExecutableStem(env_.programFile);
     settings_.gameFile = env_.ledger.gameFile();
-    for (const std::string& problem : env_.ledger.Load())
-        env_.messages.Error(problem);
+    for (const Notice& problem : env_.ledger.Load())
+        env_.messages.Error(NoticeText(problem).toStdString());
     session_.UseStore(&env_.ledger);
     // Told on the writer's thread; shown once, in the message strip, on this one.
-    env_.ledger.writer().OnRefusal([self = QPointer<CabinetWindow>(this)](const std::string& why) {
+    env_.ledger.writer().OnRefusal([self = QPointer<CabinetWindow>(this)](const Notice& refusal) {
         QMetaObject::invokeMethod(
             qApp,
-            [self, why] {
+            [self, refusal] {
                 if (self && self->painter_)
-                    self->painter_->WriteMessage(StoreRefusalText(why));
+                    self->painter_->WriteMessage(
+                        StoreRefusalText(NoticeText(refusal).toStdString()));
             },
             Qt::QueuedConnection);
     });
@@ -339,12 +343,14 @@ void CabinetWindow::EndGame(bool orderly) {
     // The game is stored once more as it stands, then everything handed over is waited for.
     env_.ledger.Recommit();
     env_.ledger.writer().Drain(
-        [self = QPointer<CabinetWindow>(this)](const std::optional<std::string>& refusal) {
+        [self = QPointer<CabinetWindow>(this)](const std::optional<Notice>& refusal) {
             QMetaObject::invokeMethod(
                 qApp,
                 [self, refusal] {
-                    if (self)
-                        self->FinishEnding(refusal);
+                    if (self && refusal)
+                        self->FinishEnding(NoticeText(*refusal).toStdString());
+                    else if (self)
+                        self->FinishEnding(std::nullopt);
                 },
                 Qt::QueuedConnection);
         });

@@ -6,6 +6,7 @@
 
 #include "ui/cabinet/cabinet_window.h"
 #include "ui/options/autoplay_dialog.h"
+#include "ui/widgets/refusal_text.h"
 
 namespace quillane {
 
@@ -66,7 +67,7 @@ void CabinetWindow::StopAutoplay(AutoplayStop why) {
     ShowAutoplayCommand();
     // A win on show keeps the strip; otherwise it says why autoplay ended.
     if ((wasRunning || why != AutoplayStop::Player) && cycle_ && !cycle_->presenting())
-        painter_->WriteMessage(AutoplayStopText(why));
+        painter_->WriteMessage(AutoplayStopText(why).toStdString());
 }
 
 void CabinetWindow::ShowAutoplayCommand() {

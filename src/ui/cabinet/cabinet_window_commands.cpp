@@ -3,6 +3,8 @@
 
 #include <QDialog>
 
+#include "platform/notice_text.h"
+
 #include "ui/account/borrow_window.h"
 #include "ui/account/history_window.h"
 #include "ui/account/slot_dialog.h"
@@ -10,6 +12,7 @@
 #include "ui/bonus/bonus_game_window.h"
 #include "ui/cabinet/cabinet_window.h"
 #include "ui/chart/payoff_chart.h"
+#include "ui/widgets/refusal_text.h"
 
 namespace quillane {
 
@@ -66,7 +69,7 @@ void CabinetWindow::RunSlotDialog(int mode) {
             // The slot takes the game as it is stored: a spin under way counts whole.
             if (choice) {
                 if (auto refusal = session_.Store(choice->slot, choice->name))
-                    env_.messages.Error(*refusal);
+                    env_.messages.Error(RefusalText(*refusal).toStdString());
             }
             return;
         }
@@ -107,8 +110,11 @@ void CabinetWindow::ShowPayoffChart() {
 }
 
 void CabinetWindow::ShowHistory() {
+    std::optional<std::string> problem;
+    if (const auto notice = env_.ledger.historyProblem())
+        problem = NoticeText(*notice).toStdString();
     ShowDialog(new HistoryWindow(history().records(), pictures_->symbolSheet,
-                                 cabinetGeometry().cellSize, env_.ledger.historyProblem(), this));
+                                 cabinetGeometry().cellSize, problem, this));
 }
 
 }  // namespace quillane

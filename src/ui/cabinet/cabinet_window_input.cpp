@@ -9,6 +9,7 @@
 #include "ui/cabinet/cabinet_view.h"
 #include "ui/cabinet/cabinet_window.h"
 #include "ui/widgets/number_format.h"
+#include "ui/widgets/refusal_text.h"
 
 namespace quillane {
 
@@ -74,13 +75,12 @@ void CabinetWindow::Spin() {
         painter_->DrawCoinsMeter(session_.state().bet);
     }
     if (!staked) {
-        Announce(view_, QString::fromLatin1(kNoBetMessage.data(), kNoBetMessage.size()));
-        env_.messages.Inform(std::string(kNoBetMessage));
+        Refuse(RefusalText(Refusal{Refusal::Kind::NoBet}).toStdString());
         return;
     }
     cycle_->Start();
     if (autoplay_.running())
-        painter_->WriteMessage(AutoplayProgressText(autoplay_.spinsLeft()));
+        painter_->WriteMessage(AutoplayProgressText(autoplay_.spinsLeft()).toStdString());
 }
 
 void CabinetWindow::PressBetKey(int key) {
@@ -88,7 +88,7 @@ void CabinetWindow::PressBetKey(int key) {
     painter_->ClearMessageStrip();
     const BetKeyOutcome outcome = session_.SelectBetKey(key);
     if (outcome.refusal)
-        Refuse(*outcome.refusal);
+        Refuse(RefusalText(*outcome.refusal).toStdString());
     if (!outcome.accepted)
         return;
     ShowBetSelection(key);
@@ -139,7 +139,7 @@ void CabinetWindow::StepBet(bool lines, int step) {
     painter_->ClearMessageStrip();
     const BetKeyOutcome outcome = session_.SelectBetKey(key);
     if (outcome.refusal)
-        Refuse(*outcome.refusal);
+        Refuse(RefusalText(*outcome.refusal).toStdString());
     if (outcome.accepted)
         ShowBetSelection(key);
 }

@@ -10,6 +10,7 @@
 #include "core/spin_result.h"
 #include "ui/account/history_window.h"
 #include "ui/account/slot_dialog.h"
+#include "ui/widgets/game_names.h"
 #include "ui/widgets/number_format.h"
 
 namespace quillane::testing {
@@ -31,7 +32,7 @@ class GameHistoryWindow : public CabinetFixture {
 
     // The live game's history as its file holds it.
     std::vector<SpinRecord> OnDisk() {
-        std::optional<std::string> problem;
+        std::optional<Notice> problem;
         return ReadHistoryFile(ledger().HistoryFile(kCurrentGameSlot), problem).records;
     }
 
@@ -130,7 +131,7 @@ TEST_F(GameHistoryWindow, AWinAndABonusGameAreShown) {
     WithWindow<HistoryWindow>("history", [&](HistoryWindow& window) {
         ASSERT_EQ(window.rowCount(), 1);
         const std::string text = window.rowText(0).toStdString();
-        EXPECT_NE(text.find(std::string("Bonus game: ") + CardColourName(card) + " card, " +
+        EXPECT_NE(text.find("Bonus game: " + CardColourText(card).toStdString() + " card, " +
                             std::to_string(record.bonus->calls.size()) + " calls"),
                   std::string::npos)
             << text;

@@ -84,7 +84,7 @@ TEST_F(CabinetAccessibility, ARefusedSpinIsToldAsTheBoxSaysIt) {
     Press("Spin");
     ASSERT_FALSE(messages.informed.empty());
     EXPECT_EQ(StatusText(cabinet().centralWidget()).toStdString(), messages.informed.back());
-    EXPECT_EQ(messages.informed.back(), kNoBetMessage);
+    EXPECT_EQ(messages.informed.back(), "No bet was placed!");
 }
 
 }  // namespace
