@@ -219,7 +219,7 @@ QStringList Wrapped(const QString& text, int room, int points, int lines, Measur
         while (measure.Width(rest, points) > room) {
             // The longest start of the line that fits, ended at a space; else its first word.
             qsizetype cut = -1;
-            for (qsizetype space = rest.indexOf(u' '); space > 0;
+            for (qsizetype space = rest.indexOf(u' '); space >= 0;
                  space = rest.indexOf(u' ', space + 1)) {
                 const QString start = rest.left(space).trimmed();
                 if (!start.isEmpty() && measure.Width(start, points) > room)
