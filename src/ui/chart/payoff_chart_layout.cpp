@@ -77,9 +77,9 @@ constexpr std::array<Symbol, 5> kBigSymbols = {sym::Wild, sym::Doll, sym::Elepha
                                                sym::Bag};
 
 // A paragraph written in a column, a line under the other: it starts at `top`, its lines `step`
-// apart, and has room for `lines` of them. The English breaks its lines where its "\n" stand;
-// a line too wide for the column is broken between words as well, where that keeps it within its
-// room.
+// apart, and has room for `lines` of them: it is written at the largest size at which it keeps
+// within that room. Its lines break where its "\n" stand, and a line too wide for the column
+// between words as well.
 struct Block {
     const char* text;
     int top;
@@ -210,12 +210,10 @@ class Measure {
 };
 
 // `text` in lines at `points`: broken at its line breaks, and a line wider than `room` broken
-// between words as well, unless that takes more than `lines` lines. The English always fits its
-// lines unbroken at the size chosen for it.
-QStringList Wrapped(const QString& text, int room, int points, int lines, Measure& measure) {
-    const QStringList given = text.split(u'\n');
+// between words as well.
+QStringList Wrapped(const QString& text, int room, int points, Measure& measure) {
     QStringList wrapped;
-    for (QString rest : given) {
+    for (QString rest : text.split(u'\n')) {
         while (measure.Width(rest, points) > room) {
             // The longest start of the line that fits, ended at a space; else its first word.
             qsizetype cut = -1;
@@ -236,7 +234,7 @@ QStringList Wrapped(const QString& text, int room, int points, int lines, Measur
         }
         wrapped << rest;
     }
-    return wrapped.size() <= lines ? wrapped : given;
+    return wrapped;
 }
 
 // Whether every line of `wrapped` fits `room` at `points`, and there are no more than `lines`.
@@ -344,8 +342,11 @@ PaychartLayout LayOutPaychart(int width, int cell, const QString& returnLine) {
     const QString playRules = Translated(kPlayRules.text);
     const QString scatterRules = Translated(kScatterRules.text);
     const QString scatterBonus = Translated(kScatterBonus.text);
+    // The English stands in the lines it was written in on every chart; a translation is broken
+    // to its column.
     auto wrap = [&](const QString& text, const Block& block, int room, int p) {
-        return Wrapped(text, room, p, block.lines, measure);
+        return text == QLatin1String(block.text) ? text.split(u'\n')
+                                                 : Wrapped(text, room, p, measure);
     };
     auto within = [&](const QString& text, const Block& block, int room, int p) {
         return Within(wrap(text, block, room, p), room, p, block.lines, measure);
