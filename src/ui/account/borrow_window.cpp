@@ -3,6 +3,7 @@
 
 #include "ui/account/borrow_window.h"
 
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QIcon>
@@ -63,7 +64,8 @@ BorrowWindow::BorrowWindow(GameSession& session, const QImage& creditsDigits,
       borrowedDigits_(borrowedDigits),
       messages_(messages),
       help_(help) {
-    setWindowTitle(QStringLiteral("Use this form to borrow or pay back credits"));
+    setWindowTitle(
+        QCoreApplication::translate("BorrowWindow", "Use this form to borrow or pay back credits"));
     UseDialogFrame(*this);
     setFont(WindowFont(kWindowPoints, false));
 
@@ -81,7 +83,9 @@ BorrowWindow::BorrowWindow(GameSession& session, const QImage& creditsDigits,
         button->setIcon(QIcon(QPixmap::fromImage(
             LoadBuiltinPicture(QStringLiteral(":/bonus/%1.png").arg(kPictures[tag])))));
         button->setIconSize(kAmountPictureSize);
-        const QString amount = WithThousands(kAmounts[static_cast<std::size_t>(tag)]) + " credits";
+        //: An amount button's tooltip and name for screen readers, "1,000 credits".
+        const QString amount = QCoreApplication::translate("BorrowWindow", "%1 credits")
+                                   .arg(WithThousands(kAmounts[static_cast<std::size_t>(tag)]));
         button->setToolTip(amount);
         button->setAccessibleName(amount);
         connect(button, &QPushButton::clicked, this, [this, tag] { PressAmount(tag); });
@@ -89,14 +93,17 @@ BorrowWindow::BorrowWindow(GameSession& session, const QImage& creditsDigits,
     }
     amounts->addStretch();
 
-    auto* mode = new QLabel(QStringLiteral("Mode:"), this);
+    //: Caption of the choice between borrowing and paying back.
+    auto* mode = new QLabel(QCoreApplication::translate("BorrowWindow", "Mode:"), this);
     mode->setObjectName(QStringLiteral("ModeCaption"));
     mode->setFont(WindowFont(kModePoints, false));
     mode->setStyleSheet(QStringLiteral("color: #ff0000;"));
     mode->setMinimumWidth(kModeCaptionWidth);
-    borrowMode_ = new QRadioButton(QStringLiteral("Borrow Credits"), this);
+    borrowMode_ =
+        new QRadioButton(QCoreApplication::translate("BorrowWindow", "Borrow Credits"), this);
     borrowMode_->setObjectName(QStringLiteral("BorrowMode"));
-    payBackMode_ = new QRadioButton(QStringLiteral("Pay Back Credits"), this);
+    payBackMode_ =
+        new QRadioButton(QCoreApplication::translate("BorrowWindow", "Pay Back Credits"), this);
     payBackMode_->setObjectName(QStringLiteral("PayBackMode"));
     auto* modes = new QHBoxLayout;
     modes->setSpacing(kModeGap);
@@ -110,13 +117,13 @@ BorrowWindow::BorrowWindow(GameSession& session, const QImage& creditsDigits,
     modes->addStretch();
     borrowMode_->setChecked(true);
 
-    auto* ok = new QPushButton(QStringLiteral("&OK"), this);
+    auto* ok = new QPushButton(QCoreApplication::translate("BorrowWindow", "&OK"), this);
     ok->setObjectName(QStringLiteral("OkButton"));
     ok->setMinimumSize(kButtonSize);
     ok->setDefault(true);
     ok->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    auto* helpButton = new QPushButton(QStringLiteral("&Help"), this);
+    auto* helpButton = new QPushButton(QCoreApplication::translate("BorrowWindow", "&Help"), this);
     helpButton->setObjectName(QStringLiteral("HelpButton"));
     helpButton->setMinimumSize(kButtonSize);
     helpButton->setIcon(style()->standardIcon(QStyle::SP_DialogHelpButton));
@@ -158,10 +165,15 @@ void BorrowWindow::PressAmount(int tag) {
 }
 
 void BorrowWindow::ShowHelpText() {
+    //: The borrow window's Help: "borrow" and "pay back" are its two modes, Borrow Credits and
+    //: Pay Back Credits.
     messages_.Inform(
-        "Use this screen to borrow credits or pay back credits that you borrowed previously.  "
-        "Click on the button representing the amount to borrow (or pay back).\r\n\r\n"
-        "To switch between \"borrow\" and \"pay back\" select the mode.");
+        QCoreApplication::translate(
+            "BorrowWindow",
+            "Use this screen to borrow credits or pay back credits that you borrowed previously.  "
+            "Click on the button representing the amount to borrow (or pay back).\r\n\r\n"
+            "To switch between \"borrow\" and \"pay back\" select the mode.")
+            .toStdString());
 }
 
 void BorrowWindow::Redraw() {
@@ -172,8 +184,11 @@ void BorrowWindow::Redraw() {
     canvas.SetFontColor(palette().color(QPalette::ButtonText));
     canvas.SetBrushColor(palette().color(QPalette::Button));
     canvas.SetBrushClear(false);
-    canvas.DrawText(kCounterInset, kCaptionsTop, QStringLiteral("Borrowed:"));
-    const QString credits = QStringLiteral("Credits:");
+    //: Caption over the meter of the credits borrowed.
+    canvas.DrawText(kCounterInset, kCaptionsTop,
+                    QCoreApplication::translate("BorrowWindow", "Borrowed:"));
+    //: Caption over the meter of the player's credits.
+    const QString credits = QCoreApplication::translate("BorrowWindow", "Credits:");
     // Placed from the dialog's outer width with a fixed border, not the window manager's frame,
     // which differs between desktops and is not there until the window is shown.
     const int outerWidth = width() + 2 * kDialogBorder;
@@ -185,7 +200,7 @@ void BorrowWindow::Redraw() {
     DrawDigits(canvas, borrowedDigits_, account.borrowed, kCounterInset, kMetersTop, false, false);
     // The drawn counters, for screen readers.
     setAccessibleDescription(
-        QStringLiteral("Borrowed: %1. Credits: %2.")
+        QCoreApplication::translate("BorrowWindow", "Borrowed: %1. Credits: %2.")
             .arg(WithThousands(account.borrowed), WithThousands(account.credits)));
     update();
 }

@@ -3,6 +3,7 @@
 
 #include "ui/account/credits_plot.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <QPainterPath>
 #include <algorithm>
@@ -21,6 +22,11 @@ QFont FigureFont() {
 }
 
 }  // namespace
+
+QString CreditsPlot::NoSpinsText() {
+    //: Written small across the empty plot of the credits.
+    return QCoreApplication::translate("CreditsPlot", "No spins yet");
+}
 
 CreditsPlot::CreditsPlot(std::vector<std::int64_t> credits, QWidget* parent)
     : QWidget(parent), credits_(std::move(credits)) {
@@ -48,7 +54,7 @@ void CreditsPlot::paintEvent(QPaintEvent*) {
     painter.setFont(FigureFont());
     if (credits_.empty()) {
         painter.setPen(kQuietColour);
-        painter.drawText(rect(), Qt::AlignCenter, kNoSpinsText);
+        painter.drawText(rect(), Qt::AlignCenter, NoSpinsText());
         return;
     }
 

@@ -17,7 +17,8 @@ class CreditsPlot : public QWidget {
   public:
     static inline const QColor kLineColour{0x1f, 0x5f, 0xbf};
     static inline const QColor kQuietColour{0x80, 0x80, 0x80};
-    static inline const QString kNoSpinsText = QStringLiteral("No spins yet");
+    // What the plot says with no spins, in the player's language.
+    static QString NoSpinsText();
 
     explicit CreditsPlot(std::vector<std::int64_t> credits, QWidget* parent = nullptr);
 

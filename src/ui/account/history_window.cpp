@@ -3,6 +3,7 @@
 
 #include "ui/account/history_window.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QHBoxLayout>
 #include <QPainter>
@@ -56,7 +57,9 @@ class SymbolGrid : public QWidget {
                     symbols_[static_cast<std::size_t>(r)][static_cast<std::size_t>(row)]);
             rows << names.join(QStringLiteral(", "));
         }
-        setAccessibleName("Reels: " + rows.join(QStringLiteral("; ")));
+        //: Read by screen readers: a spin's symbols, row by row.
+        setAccessibleName(QCoreApplication::translate("HistoryWindow", "Reels: %1")
+                              .arg(rows.join(QStringLiteral("; "))));
         const int side = HistoryWindow::kCellSide;
         setFixedSize(kReelCount * (side + kGap) + kGap, kRowCount * (side + kGap) + kGap);
     }
@@ -101,45 +104,63 @@ QLabel* TextLabel(const QString& text, QWidget* parent) {
 
 QString HistorySpinText(const SpinRecord& record) {
     const QDateTime time = QDateTime::fromSecsSinceEpoch(record.time);
-    return time.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")) + '\n' +
-           QStringLiteral("Bet %1: %2 %3 at %4")
-               .arg(record.bet)
-               .arg(record.lines)
-               .arg(record.lines == 1 ? QStringLiteral("line") : QStringLiteral("lines"))
-               .arg(record.creditsPerLine) +
-           '\n' + QStringLiteral("Credits after: ") + WithThousands(record.creditsAfter);
+    //: A spin's bet: the credits bet, the paylines played and the credits on each line.
+    const QString bet = record.lines == 1
+                            ? QCoreApplication::translate("HistoryWindow", "Bet %1: 1 line at %2")
+                                  .arg(record.bet)
+                                  .arg(record.creditsPerLine)
+                            : QCoreApplication::translate("HistoryWindow", "Bet %1: %2 lines at %3")
+                                  .arg(record.bet)
+                                  .arg(record.lines)
+                                  .arg(record.creditsPerLine);
+    return time.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")) + '\n' + bet + '\n' +
+           QCoreApplication::translate("HistoryWindow", "Credits after: %1")
+               .arg(WithThousands(record.creditsAfter));
 }
 
 QString HistoryWinText(const SpinRecord& record) {
     QStringList lines;
     for (const LineWinRecord& win : record.lineWins) {
-        const QString symbols = win.count == 1 ? QStringLiteral("1 symbol pays")
-                                               : QStringLiteral("%1 symbols pay").arg(win.count);
-        lines
-            << QStringLiteral("Line %1: %2 %3").arg(win.line).arg(symbols, WithThousands(win.pay));
+        //: A line win: the payline, how many symbols in a row and what they paid.
+        lines << (win.count == 1
+                      ? QCoreApplication::translate("HistoryWindow", "Line %1: 1 symbol pays %2")
+                            .arg(QString::number(win.line), WithThousands(win.pay))
+                      : QCoreApplication::translate("HistoryWindow", "Line %1: %2 symbols pay %3")
+                            .arg(QString::number(win.line), QString::number(win.count),
+                                 WithThousands(win.pay)));
     }
-    const QString balls = record.ballCount == 1 ? QStringLiteral("1 ball")
-                                                : QStringLiteral("%1 balls").arg(record.ballCount);
     if (record.scatterWin > 0) {
-        lines << QStringLiteral("Scatter: %1 pay %2").arg(balls, WithThousands(record.scatterWin));
+        //: A scatter win: how many BINGO balls showed and what they paid.
+        lines << (record.ballCount == 1
+                      ? QCoreApplication::translate("HistoryWindow", "Scatter: 1 ball pay %1")
+                            .arg(WithThousands(record.scatterWin))
+                      : QCoreApplication::translate("HistoryWindow", "Scatter: %1 balls pay %2")
+                            .arg(QString::number(record.ballCount),
+                                 WithThousands(record.scatterWin)));
     } else if (record.ballCount > 0) {
-        lines << QStringLiteral("Balls: %1").arg(record.ballCount);
+        //: BINGO balls that showed, too few to pay.
+        lines << QCoreApplication::translate("HistoryWindow", "Balls: %1").arg(record.ballCount);
     }
     if (lines.isEmpty())
-        lines << QStringLiteral("No win");
+        lines << QCoreApplication::translate("HistoryWindow", "No win");
     if (record.bonus) {
         const BonusRecord& bonus = *record.bonus;
-        lines << QStringLiteral("Bonus game: %1 card, %2 calls")
+        //: %1 is the colour of the card the player chose, %2 how many numbers were called.
+        lines << QCoreApplication::translate("HistoryWindow", "Bonus game: %1 card, %2 calls")
                      .arg(CardColourText(bonus.card))
                      .arg(bonus.calls.size());
         QStringList won;
         for (const PatternRecord& p : bonus.patterns) {
-            won << PatternText(static_cast<Pattern>(p.pattern)) + ' ' + WithThousands(p.share);
+            //: A bingo pattern won and the credits it paid, "Four Corners 20".
+            won << QCoreApplication::translate("HistoryWindow", "%1 %2")
+                       .arg(PatternText(static_cast<Pattern>(p.pattern)), WithThousands(p.share));
         }
-        lines << (won.isEmpty()
-                      ? QStringLiteral("Patterns won: none")
-                      : QStringLiteral("Patterns won: ") + won.join(QStringLiteral(", ")));
-        lines << QStringLiteral("Bonus paid: ") + WithThousands(bonus.payout);
+        //: The list of patterns won, each with its pay, "Four Corners 20, Big X 20".
+        lines << (won.isEmpty() ? QCoreApplication::translate("HistoryWindow", "Patterns won: none")
+                                : QCoreApplication::translate("HistoryWindow", "Patterns won: %1")
+                                      .arg(won.join(QStringLiteral(", "))));
+        lines << QCoreApplication::translate("HistoryWindow", "Bonus paid: %1")
+                     .arg(WithThousands(bonus.payout));
     }
     return lines.join('\n');
 }
@@ -148,7 +169,7 @@ HistoryWindow::HistoryWindow(const std::vector<SpinRecord>& records, const QImag
                              int cellSize, const std::optional<std::string>& problem,
                              QWidget* parent)
     : QDialog(parent), sheet_(symbolSheet), sheetCell_(cellSize) {
-    setWindowTitle(QStringLiteral("Game History"));
+    setWindowTitle(QCoreApplication::translate("HistoryWindow", "Game History"));
     UseDialogFrame(*this);
     setFont(GameFont(kTextPixels, false));
     setSizeGripEnabled(true);
@@ -158,16 +179,20 @@ HistoryWindow::HistoryWindow(const std::vector<SpinRecord>& records, const QImag
     headline_ = new QLabel(this);
     headline_->setObjectName(QStringLiteral("Headline"));
     headline_->setFont(GameFont(kHeadlinePixels, true));
-    headline_->setText(records.empty()
-                           ? QStringLiteral("No spins yet in this game.")
-                           : QStringLiteral("The last %1 of this game, newest first:")
-                                 .arg(records.size() == 1
-                                          ? QStringLiteral("spin")
-                                          : QStringLiteral("%1 spins").arg(records.size())));
+    headline_->setText(
+        records.empty() ? QCoreApplication::translate("HistoryWindow", "No spins yet in this game.")
+        : records.size() == 1
+            ? QCoreApplication::translate("HistoryWindow",
+                                          "The last spin of this game, newest first:")
+            : QCoreApplication::translate("HistoryWindow",
+                                          "The last %1 spins of this game, newest first:")
+                  .arg(records.size()));
     layout->addWidget(headline_);
     if (problem) {
-        auto* note = TextLabel(QStringLiteral("The history is not being kept on disk. ") +
-                                   QString::fromStdString(*problem),
+        //: %1 says why, as the game's storage reports it.
+        auto* note = TextLabel(QCoreApplication::translate(
+                                   "HistoryWindow", "The history is not being kept on disk. %1")
+                                   .arg(QString::fromStdString(*problem)),
                                this);
         note->setObjectName(QStringLiteral("Problem"));
         note->setStyleSheet(QStringLiteral("color: #a00000;"));
@@ -192,7 +217,7 @@ HistoryWindow::HistoryWindow(const std::vector<SpinRecord>& records, const QImag
     scroll->setWidget(list);
     layout->addWidget(scroll, 1);
 
-    auto* close = new QPushButton(QStringLiteral("Close"), this);
+    auto* close = new QPushButton(QCoreApplication::translate("HistoryWindow", "Close"), this);
     close->setObjectName(QStringLiteral("CloseButton"));
     close->setDefault(true);
     close->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));

@@ -3,11 +3,14 @@
 
 #include "ui/account/slot_dialog.h"
 
+#include <QCoreApplication>
+#include <QDate>
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QPointer>
+#include <QRegularExpression>
 #include <QStyle>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -56,6 +59,22 @@ QLabel* Label(QWidget* parent, Qt::Alignment alignment, bool bold) {
 
 }  // namespace
 
+QString SlotDialog::ShownDate(const QString& stored) {
+    //: The Qt date format of a save slot's date (MM month, dd day, yy year), e.g. "dd.MM.yy".
+    const QString format = QCoreApplication::translate("SlotDialog", "MM/dd/yy");
+    if (format == QLatin1String("MM/dd/yy"))
+        return stored;
+    // Stored as month, day and two-digit year, with the system's date separator.
+    static const QRegularExpression kStored(QStringLiteral("^(\\d+)\\D(\\d+)\\D(\\d+)$"));
+    const QRegularExpressionMatch parts = kStored.match(stored);
+    if (!parts.hasMatch())
+        return stored;
+    const int year = parts.captured(3).toInt();
+    const QDate date(year < 100 ? 2000 + year : year, parts.captured(1).toInt(),
+                     parts.captured(2).toInt());
+    return date.isValid() ? date.toString(format) : stored;
+}
+
 SlotDialog::SlotDialog(Mode mode, const std::array<SavedGame, kSavedSlotCount>& games,
                        const QString& productName, Messages& messages, Help* help, QWidget* parent)
     : QDialog(parent), mode_(mode), messages_(messages), help_(help) {
@@ -71,12 +90,12 @@ SlotDialog::SlotDialog(Mode mode, const std::array<SavedGame, kSavedSlotCount>& 
         // Slots 1 to 4 down the left, 5 to 8 down the right.
         panels->addWidget(BuildSlot(slot, bevel), (slot - 1) % 4, (slot - 1) / 4);
     }
-    auto* cancel = new QPushButton(QStringLiteral("&Cancel"), this);
+    auto* cancel = new QPushButton(QCoreApplication::translate("SlotDialog", "&Cancel"), this);
     cancel->setObjectName(QStringLiteral("CancelButton"));
     cancel->setMinimumSize(kButtonSize);
     cancel->setIcon(style()->standardIcon(QStyle::SP_DialogCancelButton));
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    auto* helpButton = new QPushButton(QStringLiteral("&Help"), this);
+    auto* helpButton = new QPushButton(QCoreApplication::translate("SlotDialog", "&Help"), this);
     helpButton->setObjectName(QStringLiteral("HelpButton"));
     helpButton->setMinimumSize(kButtonSize);
     helpButton->setIcon(style()->standardIcon(QStyle::SP_DialogHelpButton));
@@ -114,21 +133,25 @@ QFrame* SlotDialog::BuildSlot(int slot, QWidget* parent) {
     names_[i]->setFixedHeight(kRowHeights[0]);
     names_[i]->setBackgroundRole(QPalette::Button);
     names_[i]->setStyleSheet(QStringLiteral("QLineEdit { background: palette(button); }"));
-    names_[i]->setAccessibleName(QStringLiteral("Slot %1 name").arg(slot));
+    //: Read by screen readers: the box that holds a saved game's name.
+    names_[i]->setAccessibleName(
+        QCoreApplication::translate("SlotDialog", "Slot %1 name").arg(slot));
     // The name and the product are plain; the slot's figures take the dialog's bold.
     games_[i] = Label(panel, Qt::AlignLeft, false);
     dates_[i] = Label(panel, Qt::AlignRight, true);
     credits_[i] = Label(panel, Qt::AlignLeft, true);
     borrowed_[i] = Label(panel, Qt::AlignRight, true);
 
-    buttons_[i] = new QPushButton(QStringLiteral("OK"), panel);
+    //: A slot's own button, which saves or opens the game in it: keep it short.
+    buttons_[i] = new QPushButton(QCoreApplication::translate("SlotDialog", "OK"), panel);
     buttons_[i]->setObjectName(QStringLiteral("Slot%1").arg(slot));
     buttons_[i]->setProperty("tag", slot);
     buttons_[i]->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
     buttons_[i]->setFixedSize(kSlotButtonSize);
     // Eight buttons read "OK"; a screen reader says which slot each one files or opens.
     buttons_[i]->setAccessibleName(
-        (mode_ == kSave ? QStringLiteral("Save in slot %1") : QStringLiteral("Open slot %1"))
+        (mode_ == kSave ? QCoreApplication::translate("SlotDialog", "Save in slot %1")
+                        : QCoreApplication::translate("SlotDialog", "Open slot %1"))
             .arg(slot));
     connect(buttons_[i], &QPushButton::clicked, this, [this, slot] { ChooseSlot(slot); });
     names_[i]->installEventFilter(this);
@@ -157,14 +180,20 @@ QFrame* SlotDialog::BuildSlot(int slot, QWidget* parent) {
 
 void SlotDialog::ListSlots(const std::array<SavedGame, kSavedSlotCount>& games,
                            const QString& product) {
-    setWindowTitle(mode_ == kSave ? QStringLiteral("Save a Game -- Select Game Slot")
-                                  : QStringLiteral("Open a Game -- Select Game Slot"));
+    setWindowTitle(
+        mode_ == kSave
+            ? QCoreApplication::translate("SlotDialog", "Save a Game -- Select Game Slot")
+            : QCoreApplication::translate("SlotDialog", "Open a Game -- Select Game Slot"));
     for (int n = 1; n <= kSlots; ++n) {
         const SavedGame& record = games[static_cast<std::size_t>(n - 1)];
         name(n)->setText(QString::fromStdString(record.name));
-        date(n)->setText(QString::fromStdString(record.date));
-        credits(n)->setText(QString::number(record.account.credits) + " Credits");
-        borrowed(n)->setText(QString::number(record.account.borrowed) + " Borrowed");
+        date(n)->setText(ShownDate(QString::fromStdString(record.date)));
+        //: A saved game's credits, "1000 Credits".
+        credits(n)->setText(QCoreApplication::translate("SlotDialog", "%1 Credits")
+                                .arg(QString::number(record.account.credits)));
+        //: A saved game's borrowed credits, "0 Borrowed".
+        borrowed(n)->setText(QCoreApplication::translate("SlotDialog", "%1 Borrowed")
+                                 .arg(QString::number(record.account.borrowed)));
         game(n)->setText(product);
     }
 }
@@ -178,14 +207,15 @@ void SlotDialog::ChooseSlot(int tag) {
         return;
     }
     const std::string proposed = name(tag)->text().toStdString();
-    messages_.AskText("Name for this saved game?", "", proposed,
-                      [self = QPointer<SlotDialog>(this), tag](std::optional<std::string> entered) {
-                          if (!self)
-                              return;
-                          if (entered)
-                              self->choice_ = Choice{tag - 1, *entered};
-                          self->accept();
-                      });
+    messages_.AskText(
+        QCoreApplication::translate("SlotDialog", "Name for this saved game?").toStdString(), "",
+        proposed, [self = QPointer<SlotDialog>(this), tag](std::optional<std::string> entered) {
+            if (!self)
+                return;
+            if (entered)
+                self->choice_ = Choice{tag - 1, *entered};
+            self->accept();
+        });
 }
 
 void SlotDialog::ShowHelp() {

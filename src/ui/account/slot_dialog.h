@@ -46,6 +46,10 @@ class SlotDialog : public QDialog {
     QLabel* game(int slot) const { return games_[static_cast<std::size_t>(slot - 1)]; }
     QPushButton* slotButton(int slot) const { return buttons_[static_cast<std::size_t>(slot - 1)]; }
 
+    // A slot's date as shown: as stored, "12/31/25" with the system's date separator, unless the
+    // player's language writes dates otherwise.
+    static QString ShownDate(const QString& stored);
+
   protected:
     void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;

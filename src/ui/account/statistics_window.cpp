@@ -3,6 +3,7 @@
 
 #include "ui/account/statistics_window.h"
 
+#include <QCoreApplication>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QPushButton>
@@ -51,7 +52,7 @@ StatisticsWindow::StatisticsWindow(const Statistics& figures, QWidget* parent)
 StatisticsWindow::StatisticsWindow(const Statistics& figures, const TheoreticalReturn& theory,
                                    std::vector<std::int64_t> credits, QWidget* parent)
     : QDialog(parent) {
-    setWindowTitle(QStringLiteral("Your Game Statistics"));
+    setWindowTitle(QCoreApplication::translate("StatisticsWindow", "Your Game Statistics"));
     UseDialogFrame(*this);
     setFont(WindowFont(false));
 
@@ -65,21 +66,38 @@ StatisticsWindow::StatisticsWindow(const Statistics& figures, const TheoreticalR
         grid->setRowMinimumHeight(row, kRowHeights[row]);
     grid_ = grid;
 
-    Figure(kSpins, 0, Caption("SpinsCaption", QStringLiteral("Spins:"), false), "SpinsValue", true);
-    Figure(kNormal, 0, Caption("CreditsCaption", QStringLiteral("Credits:"), false), "CreditsValue",
-           true);
-    Figure(kBorrowed, 0, Caption("BorrowedCaption", QStringLiteral("Borrowed:"), false),
+    Figure(
+        kSpins, 0,
+        Caption("SpinsCaption", QCoreApplication::translate("StatisticsWindow", "Spins:"), false),
+        "SpinsValue", true);
+    Figure(kNormal, 0,
+           Caption("CreditsCaption", QCoreApplication::translate("StatisticsWindow", "Credits:"),
+                   false),
+           "CreditsValue", true);
+    Figure(kBorrowed, 0,
+           Caption("BorrowedCaption", QCoreApplication::translate("StatisticsWindow", "Borrowed:"),
+                   false),
            "BorrowedValue", true);
-    Figure(kSpins, 2, Caption("TotalBetsCaption", QStringLiteral("Total Bets:"), false),
+    Figure(kSpins, 2,
+           Caption("TotalBetsCaption",
+                   QCoreApplication::translate("StatisticsWindow", "Total Bets:"), false),
            "TotalBetsValue", true);
-    Figure(kPayoffs, 2, Caption("PayoffsCaption", QStringLiteral("Payoffs:"), false),
+    Figure(kPayoffs, 2,
+           Caption("PayoffsCaption", QCoreApplication::translate("StatisticsWindow", "Payoffs:"),
+                   false),
            "PayoffsValue", true);
-    Figure(kNormal, 2, Caption("NormalCaption", QStringLiteral("Normal:"), false),
-           "NormalPayoffsValue", false, kPartIndent, kPartIndent);
-    Figure(kBonus, 2, Caption("BonusCaption", QStringLiteral("Bonus:"), false), "BonusPayoffsValue",
-           false, kPartIndent, kPartIndent);
+    Figure(
+        kNormal, 2,
+        Caption("NormalCaption", QCoreApplication::translate("StatisticsWindow", "Normal:"), false),
+        "NormalPayoffsValue", false, kPartIndent, kPartIndent);
+    Figure(
+        kBonus, 2,
+        Caption("BonusCaption", QCoreApplication::translate("StatisticsWindow", "Bonus:"), false),
+        "BonusPayoffsValue", false, kPartIndent, kPartIndent);
     Figure(kBorrowed, 2,
-           Caption("PercentageCaption", QStringLiteral("Overall Payoff Percentage:"), true),
+           Caption("PercentageCaption",
+                   QCoreApplication::translate("StatisticsWindow", "Overall Payoff Percentage:"),
+                   true),
            "PayoffPercentageValue", true, 0, 0)
         ->setStyleSheet(QStringLiteral("color: #ff0000;"));
 
@@ -92,23 +110,34 @@ StatisticsWindow::StatisticsWindow(const Statistics& figures, const TheoreticalR
 
     const auto spins = static_cast<qsizetype>(credits.size());
     grid->addWidget(
-        Caption("CreditsPlotCaption",
-                spins == 0   ? QStringLiteral("Credits over the Last Spins:")
-                : spins == 1 ? QStringLiteral("Credits after the Last Spin:")
-                             : QStringLiteral("Credits over the Last %1 Spins:").arg(spins),
-                false),
+        Caption(
+            "CreditsPlotCaption",
+            spins == 0
+                ? QCoreApplication::translate("StatisticsWindow", "Credits over the Last Spins:")
+            : spins == 1
+                ? QCoreApplication::translate("StatisticsWindow", "Credits after the Last Spin:")
+                : QCoreApplication::translate("StatisticsWindow", "Credits over the Last %1 Spins:")
+                      .arg(spins),
+            false),
         kTheory, 0, 1, 2, Qt::AlignLeft | Qt::AlignTop);
     plot_ = new CreditsPlot(std::move(credits), this);
     plot_->setFixedSize(kPlotSize);
     grid->addWidget(plot_, kBase, 0, 3, 2, Qt::AlignLeft | Qt::AlignTop);
 
     // The theory beside the player's own percentage above it.
-    Figure(kTheory, 2,
-           Caption("TheoreticalCaption", QStringLiteral("Theoretical Payoff Percentage:"), true),
-           "TheoreticalValue", true, 0, 0);
-    Figure(kBase, 2, Caption("BaseGameCaption", QStringLiteral("Base Game (exact):"), false),
+    Figure(
+        kTheory, 2,
+        Caption("TheoreticalCaption",
+                QCoreApplication::translate("StatisticsWindow", "Theoretical Payoff Percentage:"),
+                true),
+        "TheoreticalValue", true, 0, 0);
+    Figure(kBase, 2,
+           Caption("BaseGameCaption",
+                   QCoreApplication::translate("StatisticsWindow", "Base Game (exact):"), false),
            "BaseGameValue", false, kPartIndent, 0);
-    Figure(kEstimate, 2, Caption("BonusGameCaption", QStringLiteral("Bonus (estimated):"), false),
+    Figure(kEstimate, 2,
+           Caption("BonusGameCaption",
+                   QCoreApplication::translate("StatisticsWindow", "Bonus (estimated):"), false),
            "BonusGameValue", false, kPartIndent, 0);
     auto* note = new QLabel(this);
     note->setObjectName(QStringLiteral("TheoreticalNote"));
@@ -118,7 +147,7 @@ StatisticsWindow::StatisticsWindow(const Statistics& figures, const TheoreticalR
     note->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     grid->addWidget(note, kNote, 2);
 
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    auto* ok = new QPushButton(QCoreApplication::translate("StatisticsWindow", "OK"), this);
     ok->setObjectName(QStringLiteral("OkButton"));
     ok->setMinimumSize(kOkSize);
     ok->setDefault(true);
@@ -184,13 +213,21 @@ void StatisticsWindow::ShowTheory(const TheoreticalReturn& theory) {
     value("TheoreticalValue")->setText(TheoreticalTotal(theory));
     value("BaseGameValue")->setText(ReturnPercentage(theory.base));
     value("BonusGameValue")->setText(EstimatedBonus(theory));
-    QString note = QStringLiteral("At ") + BetText(theory.lines, theory.credits) +
-                   QStringLiteral(
-                       ", over many spins. The base game's share follows exactly from "
-                       "the rules; ");
-    note += theory.bonus ? QStringLiteral("the bonus game's is estimated from ") +
-                               SimulatedGames(theory) + QStringLiteral(", ± one standard error.")
-                         : QStringLiteral("the bonus game's is not estimated for this bet.");
+    const QString bet = BetText(theory.lines, theory.credits);
+    //: %1 is a bet, "9 lines × 1 credit"; %2 a count, "1,000,000 simulated games".
+    const QString note =
+        theory.bonus
+            ? QCoreApplication::translate(
+                  "StatisticsWindow",
+                  "At %1, over many spins. The base game's share follows exactly from the rules; "
+                  "the bonus game's is estimated from %2, ± one standard error.")
+                  .arg(bet, SimulatedGames(theory))
+            //: %1 is a bet, "9 lines × 1 credit".
+            : QCoreApplication::translate(
+                  "StatisticsWindow",
+                  "At %1, over many spins. The base game's share follows exactly from the rules; "
+                  "the bonus game's is not estimated for this bet.")
+                  .arg(bet);
     findChild<QLabel*>(QStringLiteral("TheoreticalNote"))->setText(note);
 }
 

@@ -3,6 +3,8 @@
 
 #include "ui/chart/payoff_chart.h"
 
+#include <QCoreApplication>
+#include <QEvent>
 #include <QKeyEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -27,7 +29,6 @@ PayoffChart::PayoffChart(int sheetWidth, const QImage& symbolSheet, int cellSize
       cellSize_(cellSize),
       showHelpTopic_(std::move(showHelpTopic)) {
     RegisterChartPictures();
-    setWindowTitle(QStringLiteral("Payoff Chart"));
     UseDialogFrame(*this);
     setAttribute(Qt::WA_OpaquePaintEvent);
     BuildComponents();
@@ -43,7 +44,7 @@ void PayoffChart::BuildComponents() {
     palette.setColor(QPalette::Window, Qt::black);
     setPalette(palette);
 
-    closeButton_ = new QPushButton(QStringLiteral("Close"), this);
+    closeButton_ = new QPushButton(this);
     closeButton_->setObjectName(QStringLiteral("CloseButton"));
     closeButton_->setDefault(true);
     connect(closeButton_, &QPushButton::clicked, this, [this] { CloseChart(); });
@@ -58,13 +59,31 @@ void PayoffChart::BuildComponents() {
         diagrams_[place] = new PictureView(this, diagramPictures_[place]);
         diagrams_[place]->setObjectName("Diagram" + QString::number(k));
 
-        QLabel* caption = new QLabel(layout.captions[place], this);
+        QLabel* caption = new QLabel(this);
         caption->setObjectName("Caption" + QString::number(k));
         QPalette text = caption->palette();
         text.setColor(QPalette::WindowText, Qt::white);
         caption->setPalette(text);
         caption->setAttribute(Qt::WA_TranslucentBackground);
         captions_[place] = caption;
+    }
+    SetTexts();
+}
+
+void PayoffChart::SetTexts() {
+    setWindowTitle(QCoreApplication::translate("PayoffChart", "Payoff Chart"));
+    //: The payoff chart's button that closes it.
+    closeButton_->setText(QCoreApplication::translate("PayoffChart", "Close"));
+    const PaychartLayout layout = LayOutPaychart(kDesignWidth, cellSize_);
+    for (std::size_t place = 0; place < captions_.size(); ++place)
+        captions_[place]->setText(layout.captions[place]);
+}
+
+void PayoffChart::changeEvent(QEvent* event) {
+    QDialog::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange && built_) {
+        SetTexts();
+        Redraw();
     }
 }
 
@@ -75,7 +94,7 @@ QPoint PayoffChart::origin() const {
 }
 
 void PayoffChart::ShowReturn(const TheoreticalReturn& figures) {
-    returnLine_ = ReturnLine(figures);
+    figures_ = figures;
     Redraw();
 }
 

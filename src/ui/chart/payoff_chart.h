@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <array>
 #include <functional>
+#include <optional>
 #include <vector>
 
 #include "core/bingo.h"
@@ -58,12 +59,15 @@ class PayoffChart : public QDialog {
     QLabel* caption(int place) const { return captions_[static_cast<std::size_t>(place)]; }
 
   protected:
+    void changeEvent(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
   private:
     void BuildComponents();
+    // The window's own texts, in the player's language.
+    void SetTexts();
     void DrawCell(int x, int y, int side, int n);
     void DrawFrame(int x, int y, int side);
     void Write(const ChartText& text);
@@ -78,7 +82,7 @@ class PayoffChart : public QDialog {
     std::array<QImage, kPatternCount> diagramPictures_;       // at their own size
     std::array<QImage, kPatternCount> largeDiagramPictures_;  // at twice their size
     std::function<void(int)> showHelpTopic_;
-    QString returnLine_;
+    std::optional<TheoreticalReturn> figures_;  // written across the foot when there are some
     QImage surface_;
     Canvas canvas_{surface_};
     std::vector<WrittenText> written_;

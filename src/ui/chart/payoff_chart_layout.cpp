@@ -3,7 +3,9 @@
 
 #include "ui/chart/payoff_chart_layout.h"
 
+#include <QCoreApplication>
 #include <QImage>
+#include <QRegularExpression>
 #include <QStringList>
 #include <algorithm>
 #include <functional>
@@ -61,8 +63,6 @@ constexpr int kCloseHeight = 28;
 constexpr std::array<int, 2> kSeparators = {325, 365};
 // The bonus game's explanation, and the pattern diagrams above and below it.
 constexpr int kExplanationCentre = 400;
-constexpr int kExplanationTop = 438;
-constexpr int kExplanationLineStep = 12;
 constexpr int kUpperDiagramsGap = 10;  // from the diagrams to the explanation
 constexpr int kLowerDiagramsGap = 22;  // from the explanation's last line to the diagrams
 constexpr int kDiagramsLeft = 40;
@@ -76,46 +76,96 @@ const QColor kWhite(255, 255, 255);
 constexpr std::array<Symbol, 5> kBigSymbols = {sym::Wild, sym::Doll, sym::Elephant, sym::Daubers,
                                                sym::Bag};
 
-struct Line {
+// A paragraph written in a column, a line under the other: it starts at `top`, its lines `step`
+// apart, and has room for `lines` of them: it is written at the largest size at which it keeps
+// within that room. Its lines break where its "\n" stand, and a line too wide for the column
+// between words as well.
+struct Block {
     const char* text;
-    int y;
+    int top;
+    int step;
+    int lines;
 };
 
-constexpr std::array<Line, 7> kPlayRules = {{{"All payoffs are based on coins", 20},
-                                             {"bet per line except scatter wins", 34},
-                                             {"which are based on total credits.", 48},
-                                             {"Lines pay from the left side only.", 62},
-                                             {"Scatters win in any position.", 76},
-                                             {"Wild symbols match any except", 90},
-                                             {"the BINGO balls.", 104}}};
+constexpr Block kPlayRules = {
+    //: The payoff chart's rules of play, in a narrow column of seven lines: a "\n" ends a line,
+    //: and a line too long for the column is broken between words.
+    QT_TRANSLATE_NOOP("PayoffChart",
+                      "All payoffs are based on coins\n"
+                      "bet per line except scatter wins\n"
+                      "which are based on total credits.\n"
+                      "Lines pay from the left side only.\n"
+                      "Scatters win in any position.\n"
+                      "Wild symbols match any except\n"
+                      "the BINGO balls."),
+    20, 14, 7};
 
-constexpr std::array<Line, 4> kScatterRules = {{{"Collect a Scatter win by getting", 20},
-                                                {"three or more BINGO Balls on", 34},
-                                                {"the screen in any position.", 48},
-                                                {"Scatter wins start bonus game.", 106}}};
+constexpr Block kScatterRules = {
+    //: Above the scatter pays on the payoff chart, in a narrow column of three lines: a "\n" ends
+    //: a line, and a line too long for the column is broken between words.
+    QT_TRANSLATE_NOOP("PayoffChart",
+                      "Collect a Scatter win by getting\n"
+                      "three or more BINGO Balls on\n"
+                      "the screen in any position."),
+    20, 14, 3};
 
-constexpr std::array<const char*, 6> kBonusExplanation = {
-    "The Bingo Bonus Game is played when you get three or more Bingo Balls on the screen during "
-    "any slot spin.  When you get to the",
-    "Bonus Game, select any of the five bingo cards.  A game of blackout bingo is played until "
-    "one or more of the cards wins the blackout game.",
-    "However, along the way, tweleve other bingo variations can be won.  The game pays four "
-    "times your last slot bet (total credits bet) for each",
-    "bingo variation you win.  The blackout bingo game can pay more than the other bingo "
-    "variations if it is won before 72 bingo balls are called.",
-    "The bonus can be as much as 50,000 times your last slot bet.  This bonus amount is reduced "
-    "by 17.5% for every number called after the",
-    "first 24 numbers are called.  Cards are marked (\"dobbed\") automatically by the game.  Sit "
-    "back and enjoy.  And GOOD LUCK!",
-};
+constexpr Block kScatterBonus = {
+    //: Below the scatter pays on the payoff chart, one short line.
+    QT_TRANSLATE_NOOP("PayoffChart", "Scatter wins start bonus game."), 106, 14, 1};
+
+constexpr Block kBonusExplanation = {
+    //: The bonus game's explanation across the payoff chart, six long lines: a "\n" ends a line,
+    //: and a line too long for the chart is broken between words.
+    QT_TRANSLATE_NOOP(
+        "PayoffChart",
+        "The Bingo Bonus Game is played when you get three or more Bingo Balls on the screen "
+        "during any slot spin.  When you get to the\n"
+        "Bonus Game, select any of the five bingo cards.  A game of blackout bingo is played until "
+        "one or more of the cards wins the blackout game.\n"
+        "However, along the way, tweleve other bingo variations can be won.  The game pays four "
+        "times your last slot bet (total credits bet) for each\n"
+        "bingo variation you win.  The blackout bingo game can pay more than the other bingo "
+        "variations if it is won before 72 bingo balls are called.\n"
+        "The bonus can be as much as 50,000 times your last slot bet.  This bonus amount is "
+        "reduced by 17.5% for every number called after the\n"
+        "first 24 numbers are called.  Cards are marked (\"dobbed\") automatically by the game.  "
+        "Sit back and enjoy.  And GOOD LUCK!"),
+    438, 12, 6};
 
 // By place on the chart. Each place shows the diagram of the pattern its caption names, found
 // by that name: the diagrams are numbered in the bonus window's order, not in this one.
-constexpr std::array<std::string_view, kPatternCount> kCaptions = {
-    "Blackout Bingo",  "Any Way Bingo",  "Postage Stamp", "Four Corners",  "Inside Corners",
-    "Double Hard Way", "Inside Diamond", "Large Diamond", "Solid Diamond", "Big Plus Bingo",
-    "Big X Bingo",     "Inside Frame",   "Picture Frame",
+constexpr std::array<const char*, kPatternCount> kCaptions = {
+    //: A bingo pattern's name under its diagram on the payoff chart: keep it short.
+    QT_TRANSLATE_NOOP("PayoffChart", "Blackout Bingo"),
+    //: A bingo pattern's name under its diagram on the payoff chart: keep it short.
+    QT_TRANSLATE_NOOP("PayoffChart", "Any Way Bingo"),
+    //: A bingo pattern's name under its diagram on the payoff chart: keep it short.
+    QT_TRANSLATE_NOOP("PayoffChart", "Postage Stamp"),
+    //: A bingo pattern's name under its diagram on the payoff chart: keep it short.
+    QT_TRANSLATE_NOOP("PayoffChart", "Four Corners"),
+    //: A bingo pattern's name under its diagram on the payoff chart: keep it short.
+    QT_TRANSLATE_NOOP("PayoffChart", "Inside Corners"),
+    //: A bingo pattern's name under its diagram on the payoff chart: keep it short.
+    QT_TRANSLATE_NOOP("PayoffChart", "Double Hard Way"),
+    //: A bingo pattern's name under its diagram on the payoff chart: keep it short.
+    QT_TRANSLATE_NOOP("PayoffChart", "Inside Diamond"),
+    //: A bingo pattern's name under its diagram on the payoff chart: keep it short.
+    QT_TRANSLATE_NOOP("PayoffChart", "Large Diamond"),
+    //: A bingo pattern's name under its diagram on the payoff chart: keep it short.
+    QT_TRANSLATE_NOOP("PayoffChart", "Solid Diamond"),
+    //: A bingo pattern's name under its diagram on the payoff chart: keep it short.
+    QT_TRANSLATE_NOOP("PayoffChart", "Big Plus Bingo"),
+    //: A bingo pattern's name under its diagram on the payoff chart: keep it short.
+    QT_TRANSLATE_NOOP("PayoffChart", "Big X Bingo"),
+    //: A bingo pattern's name under its diagram on the payoff chart: keep it short.
+    QT_TRANSLATE_NOOP("PayoffChart", "Inside Frame"),
+    //: A bingo pattern's name under its diagram on the payoff chart: keep it short.
+    QT_TRANSLATE_NOOP("PayoffChart", "Picture Frame"),
 };
+
+QString Translated(const char* text) {
+    return QCoreApplication::translate("PayoffChart", text);
+}
 
 int PictureNamed(std::string_view chartName) {
     for (const PatternInfo& info : kPatterns) {
@@ -158,6 +208,39 @@ class Measure {
     QImage probe_{1, 1, QImage::Format_ARGB32};
     Canvas canvas_{probe_};
 };
+
+// `text` in lines at `points`: broken at its line breaks, and a line wider than `room` broken
+// between words as well.
+QStringList Wrapped(const QString& text, int room, int points, Measure& measure) {
+    QStringList wrapped;
+    for (QString rest : text.split(u'\n')) {
+        while (measure.Width(rest, points) > room) {
+            // The longest start of the line that fits, ended at a space; else its first word.
+            qsizetype cut = -1;
+            for (qsizetype space = rest.indexOf(u' '); space >= 0;
+                 space = rest.indexOf(u' ', space + 1)) {
+                const QString start = rest.left(space).trimmed();
+                if (!start.isEmpty() && measure.Width(start, points) > room)
+                    break;
+                if (!start.isEmpty())
+                    cut = space;
+            }
+            if (cut < 0)
+                cut = rest.indexOf(u' ', rest.indexOf(QRegularExpression(QStringLiteral("\\S"))));
+            if (cut < 0)
+                break;
+            wrapped << rest.left(cut).trimmed();
+            rest = rest.mid(cut).trimmed();
+        }
+        wrapped << rest;
+    }
+    return wrapped;
+}
+
+// Whether every line of `wrapped` fits `room` at `points`, and there are no more than `lines`.
+bool Within(const QStringList& wrapped, int room, int points, int lines, Measure& measure) {
+    return wrapped.size() <= lines && measure.Widest(wrapped, points) <= room;
+}
 
 // The largest size from `points` down at which `fits` holds, or the smallest one tried.
 int Fitting(int points, const std::function<bool(int)>& fits) {
@@ -255,21 +338,34 @@ PaychartLayout LayOutPaychart(int width, int cell, const QString& returnLine) {
     const int rulesLeft = scale(kRulesIndent);
     const int rulesRight = l.jackpotBalls[0].x - gap;
     const int scatterLeft = scale(kScatterLeft);
-    QStringList playRules, scatterRules;
-    for (const Line& rule : kPlayRules)
-        playRules << QString::fromLatin1(rule.text);
-    for (const Line& rule : kScatterRules)
-        scatterRules << QString::fromLatin1(rule.text);
+    const int rulesRoom = rulesRight - rulesLeft, scatterRoom = width - scatterLeft;
+    const QString playRules = Translated(kPlayRules.text);
+    const QString scatterRules = Translated(kScatterRules.text);
+    const QString scatterBonus = Translated(kScatterBonus.text);
+    // The English stands in the lines it was written in on every chart; a translation is broken
+    // to its column.
+    auto wrap = [&](const QString& text, const Block& block, int room, int p) {
+        return text == QLatin1String(block.text) ? text.split(u'\n')
+                                                 : Wrapped(text, room, p, measure);
+    };
+    auto within = [&](const QString& text, const Block& block, int room, int p) {
+        return Within(wrap(text, block, room, p), room, p, block.lines, measure);
+    };
     const int rulesPoints = Fitting(kSmallSizes[band], [&](int p) {
-        return rulesLeft + measure.Widest(playRules, p) <= rulesRight &&
-               scatterLeft + measure.Widest(scatterRules, p) <= width;
+        return within(playRules, kPlayRules, rulesRoom, p) &&
+               within(scatterRules, kScatterRules, scatterRoom, p) &&
+               within(scatterBonus, kScatterBonus, scatterRoom, p);
     });
 
     const int middleBall = scale(kBalls.x()) + 2 * c + 2 * scale(kBallSpacing) + c / 2;
     const int headingRoom = 2 * (std::min(middleBall - rulesRight, scatterLeft - middleBall) - gap);
     const QStringList jackpot = {
-        QStringLiteral("BINGO Jackpot - Get all five BINGO Balls on a Payline"),
-        "Pays " + Number(BingoBallsPay()) + " X Coins Per Line Bet"};
+        //: The payoff chart's heading over the five BINGO balls, on one line.
+        Translated(QT_TRANSLATE_NOOP("PayoffChart",
+                                     "BINGO Jackpot - Get all five BINGO Balls on a Payline")),
+        //: Under the five BINGO balls on the payoff chart, on one line.
+        Translated(QT_TRANSLATE_NOOP("PayoffChart", "Pays %1 X Coins Per Line Bet"))
+            .arg(BingoBallsPay())};
     const int headingPoints = Fitting(
         kHeadingSizes[band], [&](int p) { return measure.Widest(jackpot, p) <= headingRoom; });
     write(jackpot[0], middleBall, scale(kBalls.y()) - scale(kHeadingAbove), Centre, headingPoints,
@@ -277,12 +373,14 @@ PaychartLayout LayOutPaychart(int width, int cell, const QString& returnLine) {
     write(jackpot[1], middleBall, scale(kBalls.y()) + c + scale(kHeadingBelow), Centre,
           headingPoints, kRed);
 
-    for (std::size_t i = 0; i < kPlayRules.size(); ++i)
-        write(playRules[static_cast<int>(i)], rulesLeft, scale(kPlayRules[i].y), Left, rulesPoints,
-              kWhite);
-    for (std::size_t i = 0; i < kScatterRules.size(); ++i)
-        write(scatterRules[static_cast<int>(i)], scatterLeft, scale(kScatterRules[i].y), Left,
-              rulesPoints, kWhite);
+    auto writeBlock = [&](const QString& text, const Block& block, int left, int room) {
+        const QStringList lines = wrap(text, block, room, rulesPoints);
+        for (int i = 0; i < lines.size(); ++i)
+            write(lines[i], left, scale(block.top + block.step * i), Left, rulesPoints, kWhite);
+    };
+    writeBlock(playRules, kPlayRules, rulesLeft, rulesRoom);
+    writeBlock(scatterRules, kScatterRules, scatterLeft, scatterRoom);
+    writeBlock(scatterBonus, kScatterBonus, scatterLeft, scatterRoom);
 
     // The big boxes' pays share their size with the scatter pays and the Close button.
     std::vector<PayColumn> bigRow;
@@ -347,24 +445,25 @@ PaychartLayout LayOutPaychart(int width, int cell, const QString& returnLine) {
     l.separatorLength = width;
     l.separatorWidth = kSeparatorWidth;
 
-    QStringList explanation;
-    for (const char* line : kBonusExplanation)
-        explanation << QString::fromLatin1(line);
+    const QString bonusText = Translated(kBonusExplanation.text);
     const int explanationCentre = scale(kExplanationCentre);
     const int explanationRoom = 2 * std::min(explanationCentre, width - explanationCentre) - gap;
     const int explanationPoints = Fitting(kSmallSizes[band], [&](int p) {
-        return measure.Widest(explanation, p) <= explanationRoom;
+        return within(bonusText, kBonusExplanation, explanationRoom, p);
     });
+    const QStringList explanation =
+        wrap(bonusText, kBonusExplanation, explanationRoom, explanationPoints);
     for (int i = 0; i < explanation.size(); ++i) {
         l.explanation.push_back({explanation[i], explanationCentre,
-                                 scale(kExplanationTop + kExplanationLineStep * i), Centre, false,
-                                 explanationPoints, kWhite});
+                                 scale(kBonusExplanation.top + kBonusExplanation.step * i), Centre,
+                                 false, explanationPoints, kWhite});
     }
 
     // The diagrams keep their own size unless the chart is narrower than its design.
     l.diagramSide = std::min(kDiagramSize, scale(kDiagramSize));
-    const int upper = scale(kExplanationTop) - l.diagramSide - scale(kUpperDiagramsGap);
-    const int lastLine = kExplanationTop + kExplanationLineStep * (explanation.size() - 1);
+    const int upper = scale(kBonusExplanation.top) - l.diagramSide - scale(kUpperDiagramsGap);
+    const int lastLine =
+        kBonusExplanation.top + kBonusExplanation.step * (kBonusExplanation.lines - 1);
     const int lower = scale(lastLine) + scale(kLowerDiagramsGap);
     const int upperPitch = scale(kUpperDiagramPitch), lowerPitch = scale(kLowerDiagramPitch);
     QStringList upperCaptions, lowerCaptions;
@@ -376,8 +475,7 @@ PaychartLayout LayOutPaychart(int width, int cell, const QString& returnLine) {
                                   : l.diagrams[place - 1].x() + lowerPitch;
         l.diagrams[place] = QPoint(left, k < 6 ? upper : lower);
         l.diagramPictures[place] = PictureNamed(kCaptions[place]);
-        l.captions[place] =
-            QString::fromLatin1(kCaptions[place].data(), static_cast<int>(kCaptions[place].size()));
+        l.captions[place] = Translated(kCaptions[place]);
         (k < 6 ? upperCaptions : lowerCaptions) << l.captions[place];
     }
     // The game's own figures, centred across the foot of the chart, no larger than the captions

@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "ui/chart/payoff_chart.h"
+#include "ui/widgets/return_text.h"
 
 namespace quillane {
 namespace {
@@ -16,7 +17,8 @@ const QColor kGrey(0x80, 0x80, 0x80);
 
 void PayoffChart::Redraw() {
     const int w = ChartWidthFor(size());
-    layout_ = LayOutPaychart(w, ChartCellFor(w, sheetWidth_, cellSize_), returnLine_);
+    layout_ = LayOutPaychart(w, ChartCellFor(w, sheetWidth_, cellSize_),
+                             figures_ ? ReturnLine(*figures_) : QString());
     const PaychartLayout& layout = layout_;
     // In the screen's own pixels, so text and symbols stay sharp where it doubles them.
     const double ratio = devicePixelRatioF();

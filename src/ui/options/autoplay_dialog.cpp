@@ -3,6 +3,7 @@
 
 #include "ui/options/autoplay_dialog.h"
 
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -33,11 +34,13 @@ QSpinBox* LimitBox(const std::optional<std::int32_t>& limit, std::int32_t fallba
 }  // namespace
 
 AutoplayDialog::AutoplayDialog(const AutoplayPlan& last, QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QStringLiteral("Autoplay"));
+    //: The autoplay window's title.
+    setWindowTitle(QCoreApplication::translate("AutoplayDialog", "Autoplay"));
     UseDialogFrame(*this);
     auto* layout = new QVBoxLayout(this);
 
-    layout->addWidget(new QLabel(QStringLiteral("Spins to play at the current bet:"), this));
+    layout->addWidget(new QLabel(
+        QCoreApplication::translate("AutoplayDialog", "Spins to play at the current bet:"), this));
     auto* choices = new QHBoxLayout;
     spins_ = new QButtonGroup(this);
     for (int spins : kAutoplayChoices) {
@@ -50,17 +53,20 @@ AutoplayDialog::AutoplayDialog(const AutoplayPlan& last, QWidget* parent) : QDia
         spins_->button(kAutoplayChoices[0])->setChecked(true);
     layout->addLayout(choices);
 
-    layout->addWidget(new QLabel(QStringLiteral("Stop:"), this));
+    layout->addWidget(new QLabel(QCoreApplication::translate("AutoplayDialog", "Stop:"), this));
     auto* stops = new QGridLayout;
-    stopOnBonus_ = new QCheckBox(QStringLiteral("When a &bonus game starts"), this);
+    stopOnBonus_ = new QCheckBox(
+        QCoreApplication::translate("AutoplayDialog", "When a &bonus game starts"), this);
     stopOnBonus_->setChecked(last.stopOnBonus);
     stops->addWidget(stopOnBonus_, 0, 0, 1, 2);
-    stopOnWin_ = new QCheckBox(QStringLiteral("When a single &win is at least"), this);
+    stopOnWin_ = new QCheckBox(
+        QCoreApplication::translate("AutoplayDialog", "When a single &win is at least"), this);
     stopOnWin_->setChecked(last.stopOnWinAtLeast.has_value());
     winLimit_ = LimitBox(last.stopOnWinAtLeast, kDefaultWinLimit, this);
     stops->addWidget(stopOnWin_, 1, 0);
     stops->addWidget(winLimit_, 1, 1);
-    stopBelow_ = new QCheckBox(QStringLiteral("When the &credits fall below"), this);
+    stopBelow_ = new QCheckBox(
+        QCoreApplication::translate("AutoplayDialog", "When the &credits fall below"), this);
     stopBelow_->setChecked(last.stopBelowCredits.has_value());
     creditsLimit_ = LimitBox(last.stopBelowCredits, kDefaultCreditsLimit, this);
     stops->addWidget(stopBelow_, 2, 0);
@@ -70,14 +76,19 @@ AutoplayDialog::AutoplayDialog(const AutoplayPlan& last, QWidget* parent) : QDia
     connect(stopBelow_, &QCheckBox::toggled, creditsLimit_, &QWidget::setEnabled);
 
     auto* note = new QLabel(
-        QStringLiteral("Autoplay also stops when the bet can no longer be placed; it never "
-                       "borrows. Any key or click stops it."),
+        QCoreApplication::translate("AutoplayDialog",
+                                    "Autoplay also stops when the bet can no longer be placed; it "
+                                    "never borrows. Any key or click stops it."),
         this);
     note->setWordWrap(true);
     layout->addWidget(note);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Cancel, this);
-    buttons->addButton(QStringLiteral("&Start"), QDialogButtonBox::AcceptRole)->setDefault(true);
+    //: The button that starts autoplay.
+    buttons
+        ->addButton(QCoreApplication::translate("AutoplayDialog", "&Start"),
+                    QDialogButtonBox::AcceptRole)
+        ->setDefault(true);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);

@@ -3,6 +3,7 @@
 
 #include "ui/options/volume_dialog.h"
 
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 
@@ -18,7 +19,8 @@ constexpr int kPageStep = 10;  // percent, for Page Up and Page Down
 
 VolumeDialog::VolumeDialog(int effectsPercent, int musicPercent, Change change, QWidget* parent)
     : QDialog(parent) {
-    setWindowTitle(QStringLiteral("Volume"));
+    //: The title of the window with the sound effects' and the music's sliders.
+    setWindowTitle(QCoreApplication::translate("VolumeDialog", "Volume"));
     UseDialogFrame(*this);
     auto* layout = new QFormLayout(this);
     auto slider = [this](int percent) {
@@ -31,8 +33,8 @@ VolumeDialog::VolumeDialog(int effectsPercent, int musicPercent, Change change, 
     };
     effects_ = slider(effectsPercent);
     music_ = slider(musicPercent);
-    layout->addRow(QStringLiteral("Sound &effects:"), effects_);
-    layout->addRow(QStringLiteral("&Music:"), music_);
+    layout->addRow(QCoreApplication::translate("VolumeDialog", "Sound &effects:"), effects_);
+    layout->addRow(QCoreApplication::translate("VolumeDialog", "&Music:"), music_);
     for (QSlider* s : {effects_, music_}) {
         connect(s, &QSlider::valueChanged, this,
                 [this, change] { change(effects_->value(), music_->value()); });

@@ -3,6 +3,7 @@
 
 #include "ui/widgets/return_text.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <cmath>
 
@@ -11,11 +12,16 @@
 namespace quillane {
 
 QString BetText(int lines, int credits) {
-    return QStringLiteral("%1 %2 × %3 %4")
+    // A bet: the paylines played times the credits bet on each.
+    if (lines == 1 && credits == 1)
+        return QCoreApplication::translate("ReturnText", "1 line × 1 credit");
+    if (lines == 1)
+        return QCoreApplication::translate("ReturnText", "1 line × %1 credits").arg(credits);
+    if (credits == 1)
+        return QCoreApplication::translate("ReturnText", "%1 lines × 1 credit").arg(lines);
+    return QCoreApplication::translate("ReturnText", "%1 lines × %2 credits")
         .arg(lines)
-        .arg(lines == 1 ? QStringLiteral("line") : QStringLiteral("lines"))
-        .arg(credits)
-        .arg(credits == 1 ? QStringLiteral("credit") : QStringLiteral("credits"));
+        .arg(credits);
 }
 
 QString ReturnPercentage(double share) {
@@ -23,32 +29,40 @@ QString ReturnPercentage(double share) {
 }
 
 QString EstimatedBonus(const TheoreticalReturn& figures) {
-    if (!figures.bonus)
-        return QStringLiteral("not estimated");
+    if (!figures.bonus) {
+        //: The bonus game's share of the return, when no simulation gives it for this bet.
+        return QCoreApplication::translate("ReturnText", "not estimated");
+    }
     const double error = std::max(0.01, std::ceil(100 * 100 * figures.bonusError) / 100);
-    return QStringLiteral("≈ ") + ReturnPercentage(*figures.bonus) + QStringLiteral(" ± ") +
-           Percentage(error);
+    //: An estimated percentage and its standard error, "≈ 65.90% ± 0.01%".
+    return QCoreApplication::translate("ReturnText", "≈ %1 ± %2")
+        .arg(ReturnPercentage(*figures.bonus), Percentage(error));
 }
 
 QString TheoreticalTotal(const TheoreticalReturn& figures) {
     const QString total = ReturnPercentage(figures.Total());
-    return figures.bonus ? QStringLiteral("≈ ") + total : total;
+    //: An approximate percentage, "≈ 208.53%".
+    return figures.bonus ? QCoreApplication::translate("ReturnText", "≈ %1").arg(total) : total;
 }
 
 QString SimulatedGames(const TheoreticalReturn& figures) {
-    return WithThousands(static_cast<std::int64_t>(figures.bonusGames)) +
-           QStringLiteral(" simulated games");
+    return QCoreApplication::translate("ReturnText", "%1 simulated games")
+        .arg(WithThousands(static_cast<std::int64_t>(figures.bonusGames)));
 }
 
 QString ReturnLine(const TheoreticalReturn& figures) {
-    QString line = QStringLiteral("Return at ") + BetText(figures.lines, figures.credits) +
-                   QStringLiteral(": base game ") + ReturnPercentage(figures.base) +
-                   QStringLiteral(" (exact)");
-    if (figures.bonus) {
-        line += QStringLiteral(", bonus ") + EstimatedBonus(figures) +
-                QStringLiteral(" (estimated from ") + SimulatedGames(figures) + QStringLiteral(")");
+    const QString bet = BetText(figures.lines, figures.credits);
+    const QString base = ReturnPercentage(figures.base);
+    if (!figures.bonus) {
+        //: One line across the foot of the payoff chart: %1 is a bet, "9 lines × 1 credit".
+        return QCoreApplication::translate("ReturnText", "Return at %1: base game %2 (exact)")
+            .arg(bet, base);
     }
-    return line;
+    //: One line across the foot of the payoff chart: %1 is a bet, "9 lines × 1 credit", %3 an
+    //: estimate, "≈ 65.90% ± 0.01%", %4 a count, "1,000,000 simulated games".
+    return QCoreApplication::translate(
+               "ReturnText", "Return at %1: base game %2 (exact), bonus %3 (estimated from %4)")
+        .arg(bet, base, EstimatedBonus(figures), SimulatedGames(figures));
 }
 
 }  // namespace quillane
