@@ -14,6 +14,7 @@
 
 #include "core/game_session.h"
 #include "fakes.h"
+#include "layout_checks.h"
 #include "platform/asset_files.h"
 #include "ui/account/borrow_window.h"
 #include "ui/account/slot_dialog.h"
@@ -39,46 +40,6 @@ void Lengthen(QWidget& window, double grown) {
     for (auto* button : window.findChildren<QAbstractButton*>()) {
         if (!button->text().isEmpty())
             button->setText(longer(button->text()));
-    }
-}
-
-// A caption as drawn: a mnemonic's "&" is not.
-QString Shown(QString text) {
-    return text.remove(QRegularExpression(QStringLiteral("&(?!&)")));
-}
-
-// Every widget inside the window and clear of its siblings; every text fits its widget.
-void ExpectLaidOutCleanly(QWidget& window) {
-    std::vector<QWidget*> shown;
-    for (QWidget* child : window.findChildren<QWidget*>()) {
-        if (child->isVisibleTo(&window))
-            shown.push_back(child);
-    }
-    for (std::size_t i = 0; i < shown.size(); ++i) {
-        QWidget* w = shown[i];
-        const std::string name = std::string(w->metaObject()->className())
-                                     .append(" ")
-                                     .append(w->objectName().toStdString());
-        const QRect box(w->mapTo(&window, QPoint(0, 0)), w->size());
-        EXPECT_TRUE(window.rect().contains(box)) << name << " runs off the window";
-        if (auto* label = qobject_cast<QLabel*>(w); label != nullptr && !label->wordWrap()) {
-            EXPECT_LE(label->fontMetrics().horizontalAdvance(Shown(label->text())),
-                      label->contentsRect().width())
-                << name << " is cut";
-        } else if (label != nullptr) {
-            EXPECT_LE(label->heightForWidth(label->width()), label->height()) << name << " is cut";
-        } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {
-            const int picture = button->icon().isNull() ? 0 : button->iconSize().width();
-            EXPECT_LE(button->fontMetrics().horizontalAdvance(Shown(button->text())) + picture,
-                      button->width())
-                << name << " is cut";
-        }
-        for (QWidget* other : std::span(shown).subspan(i + 1)) {
-            if (other->parentWidget() == w->parentWidget()) {
-                EXPECT_FALSE(w->geometry().intersects(other->geometry()))
-                    << name << " over " << other->objectName().toStdString();
-            }
-        }
     }
 }
 

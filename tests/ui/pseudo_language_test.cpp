@@ -1,0 +1,145 @@
+// SPDX-FileCopyrightText: 2026 Quillane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The game in the pseudo-language, whose every text is accented and 40 % longer: each window
+// at a 640- and an 800-wide cabinet shows no text that skipped the catalogues and none that
+// overflows its place.
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QMenu>
+#include <QMenuBar>
+
+#include "cabinet_fixture.h"
+#include "layout_checks.h"
+#include "platform/translations.h"
+#include "ui/bonus/bonus_game_window.h"
+#include "ui/cabinet/cabinet_layout.h"
+#include "ui/chart/payoff_chart.h"
+
+namespace quillane::testing {
+namespace {
+
+struct Text {
+    QString text;
+    QRect ink;
+};
+
+class PseudoLanguage : public CabinetFixture {
+  protected:
+    PseudoLanguage() { EXPECT_TRUE(translations_.Apply(std::string(kPseudoLanguage))); }
+
+    CabinetWindow& StartAt(int width) {
+        screen.info.geometry = screen.info.available = QRect(0, 0, width + 10, width * 3 / 4 + 90);
+        screen.info.logicalDpi = 120;
+        CabinetWindow& cabinet = Start();
+        clock.ProcessEvents();
+        EXPECT_EQ(cabinet.cabinetGeometry().layoutWidth, width);
+        return cabinet;
+    }
+
+    Translations translations_;
+};
+
+void ExpectMenusTranslated(QMenu& menu) {
+    for (QAction* action : menu.actions()) {
+        if (!action->isSeparator()) {
+            EXPECT_FALSE(Untranslated(action->text())) << action->text().toStdString();
+        }
+        if (action->menu())
+            ExpectMenusTranslated(*action->menu());
+    }
+}
+
+TEST_F(PseudoLanguage, TheCabinetsTextsAreTranslatedAndFit) {
+    for (int width : {640, 800}) {
+        SCOPED_TRACE(width);
+        CabinetWindow& cabinet = StartAt(width);
+        for (QAction* action : cabinet.menuBar()->actions()) {
+            EXPECT_FALSE(Untranslated(action->text())) << action->text().toStdString();
+            if (action->menu())
+                ExpectMenusTranslated(*action->menu());
+        }
+        Arrange([](SessionState& s) {
+            s.spin.lineWon[1] = true;
+            s.spin.lineWin[1] = 1000;
+            s.spin.winCursor = 2;
+            s.spin.ballCount = 3;
+            s.gamePaid = 1000000;
+        });
+        std::vector<Text> texts;
+        cabinet.painter().canvas().SetTextListener([&](const QString& text, const QRect& ink) {
+            texts.push_back({text, ink});
+        });
+        cabinet.Redraw();
+        cabinet.painter().WriteWinMessage(true);
+        const QRect surface = cabinet.surface().rect();
+        for (std::size_t i = 0; i < texts.size(); ++i) {
+            EXPECT_FALSE(Untranslated(texts[i].text)) << texts[i].text.toStdString();
+            EXPECT_TRUE(surface.contains(texts[i].ink)) << texts[i].text.toStdString();
+            for (std::size_t j = i + 1; j < texts.size(); ++j) {
+                if (texts[i].text != texts[j].text || texts[i].ink != texts[j].ink) {
+                    EXPECT_FALSE(texts[i].ink.intersects(texts[j].ink))
+                        << texts[i].text.toStdString() << " / " << texts[j].text.toStdString();
+                }
+            }
+        }
+        const CabinetGeometry& g = cabinet.cabinetGeometry();
+        for (const cabinet_layout::BetKey& key : cabinet_layout::kBetKeys) {
+            const QString caption = QCoreApplication::translate("CabinetPainter", key.caption);
+            const auto found = std::find_if(texts.begin(), texts.end(),
+                                            [&](const Text& t) { return t.text == caption; });
+            ASSERT_NE(found, texts.end()) << key.caption;
+            EXPECT_GE(found->ink.left(), g.Scale(key.left)) << key.caption;
+            EXPECT_LE(found->ink.right(), g.Scale(key.left + key.width)) << key.caption;
+        }
+    }
+}
+
+TEST_F(PseudoLanguage, EveryWindowsTextsAreTranslatedAndFit) {
+    for (int width : {640, 800}) {
+        SCOPED_TRACE(width);
+        StartAt(width);
+        SpinAndSettle();
+        for (const char* command : {"stats", "borrow", "saveGame", "openGame", "autoplay", "volume",
+                                    "language", "history"}) {
+            SCOPED_TRACE(command);
+            WithWindow<QWidget>(command, [](QWidget& window) {
+                ExpectLaidOutCleanly(window);
+                ExpectTranslated(window);
+            });
+        }
+        WithWindow<PayoffChart>("payoffs", [](PayoffChart& chart) {
+            ExpectTranslated(chart);
+            const QRect surface = chart.surface().rect();
+            for (const PayoffChart::WrittenText& t : chart.written()) {
+                EXPECT_FALSE(Untranslated(t.text)) << t.text.toStdString();
+                EXPECT_TRUE(surface.contains(t.area)) << t.text.toStdString();
+            }
+        });
+    }
+}
+
+TEST_F(PseudoLanguage, TheBonusWindowsTextsAreTranslatedAndFit) {
+    realBonusWindow = true;
+    CabinetWindow& cabinet = StartAt(800);
+    PassStartup();
+    SeedFor([](const SpinResult& r) { return r.ballCount >= kBonusBallCount; });
+    cabinet.PressKey(Qt::Key_Return);
+    for (int i = 0; i < 1000 && cabinet.cycle().phase() != SpinCycle::Phase::BonusOpen; ++i)
+        clock.Advance(25);
+    auto* bonus = dynamic_cast<BonusGameWindow*>(QApplication::activeModalWidget());
+    ASSERT_NE(bonus, nullptr);
+    for (bool chosen : {false, true}) {
+        SCOPED_TRACE(chosen ? "card chosen" : "choosing");
+        if (chosen)
+            bonus->BlueCardClick();
+        // Its captions are placed by design, each pattern's pay tucked under its name.
+        ExpectLaidOutCleanly(*bonus, false);
+        ExpectTranslated(*bonus);
+    }
+}
+
+}  // namespace
+}  // namespace quillane::testing
