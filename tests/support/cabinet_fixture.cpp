@@ -72,8 +72,9 @@ CabinetWindow& CabinetFixture::Start() {
         sound,
         music,
         messages,
-        [this](const std::filesystem::path&) {
+        [this](const std::filesystem::path& manual) {
             auto recording = std::make_unique<RecordingHelp>();
+            recording->manual = manual;
             help = recording.get();
             return recording;
         },
@@ -81,6 +82,7 @@ CabinetWindow& CabinetFixture::Start() {
         [this] { return seed; },
     };
     environment.audioSilent = audioSilent;
+    environment.translations = translations;
     cabinet_ = std::make_unique<CabinetWindow>(environment);
     // The real bonus window waits for the player; this one chooses and plays out at once.
     if (!realBonusWindow) {

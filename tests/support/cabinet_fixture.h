@@ -103,6 +103,8 @@ class CabinetFixture : public ::testing::Test {
     bool realBonusWindow = false;
     std::string stem = "quillane";
     bool audioSilent = false;
+    // The interface language the Options menu switches; none for a game without the menu's effect.
+    Translations* translations = nullptr;
 
   private:
     std::filesystem::path root_;

@@ -88,6 +88,7 @@ class RecordingHelp : public Help {
     void ShowContents() override { shown.push_back(0); }
     void ShowTopic(int topic) override { shown.push_back(topic); }
     std::vector<int> shown;  // 0 for the contents
+    std::filesystem::path manual;
 };
 
 }  // namespace quillane::testing

@@ -10,10 +10,12 @@
 #include <QApplication>
 #include <QMenu>
 #include <QMenuBar>
+#include <QRadioButton>
 
 #include "cabinet_fixture.h"
 #include "layout_checks.h"
 #include "platform/translations.h"
+#include "storage/options_file.h"
 #include "ui/bonus/bonus_game_window.h"
 #include "ui/cabinet/cabinet_layout.h"
 #include "ui/chart/payoff_chart.h"
@@ -139,6 +141,29 @@ TEST_F(PseudoLanguage, TheBonusWindowsTextsAreTranslatedAndFit) {
         ExpectLaidOutCleanly(*bonus, false);
         ExpectTranslated(*bonus);
     }
+}
+
+class LanguageChoice : public CabinetFixture {
+  protected:
+    LanguageChoice() { translations = &translations_; }
+    Translations translations_;
+};
+
+// Options > Language: the menus and the manual change at once, and the choice is kept.
+TEST_F(LanguageChoice, SwitchesTheWindowsAndTheManualAtOnceAndIsKept) {
+    Put("quillane_de.html");
+    CabinetWindow& cabinet = Start();
+    EXPECT_EQ(help->manual.filename(), "quillane.html");
+    WithWindow<QDialog>("language", [](QDialog& dialog) {
+        dialog.findChild<QRadioButton*>(QStringLiteral("de"))->setChecked(true);
+        dialog.accept();
+    });
+    EXPECT_EQ(translations_.language(), "de");
+    EXPECT_EQ(cabinet.menuBar()->actions().front()->text(),
+              QCoreApplication::translate("CabinetWindow", "&File"));
+    EXPECT_NE(cabinet.menuBar()->actions().front()->text(), QStringLiteral("&File"));
+    EXPECT_EQ(help->manual.filename(), "quillane_de.html");
+    EXPECT_EQ(ReadOptions(gameFile()).language, "de");
 }
 
 }  // namespace
