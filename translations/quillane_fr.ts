@@ -621,28 +621,28 @@ Version&#xa0;:  %2</translation>
     <name>CardColours</name>
     <message>
         <source>Blue</source>
-        <translation>Bleu</translation>
+        <translation>bleu</translation>
     </message>
     <message>
         <source>Red</source>
-        <translation>Rouge</translation>
+        <translation>rouge</translation>
     </message>
     <message>
         <source>White</source>
-        <translation>Blanc</translation>
+        <translation>blanc</translation>
     </message>
     <message>
         <source>Green</source>
-        <translation>Vert</translation>
+        <translation>vert</translation>
     </message>
     <message>
         <source>Yellow</source>
-        <translation>Jaune</translation>
+        <translation>jaune</translation>
     </message>
     <message>
         <source>Unknown</source>
         <extracomment>The colour of a bonus card the history does not know.</extracomment>
-        <translation>Inconnu</translation>
+        <translation>inconnu</translation>
     </message>
 </context>
 <context>
