@@ -863,120 +863,120 @@ Tus propias imágenes, sonidos y música van en $XDG_DATA_HOME/quillane
     <message>
         <source>Picture needs more than %1 MiB to decode</source>
         <extracomment>Why a picture cannot be read; %1 is a number of mebibytes</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>La imagen necesita más de %1 MiB para descodificarse</translation>
     </message>
     <message>
         <source>Picture has more than %1 scans</source>
         <extracomment>Why a picture cannot be read; %1 is the most scans of a progressive JPEG taken</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>La imagen tiene más de %1 pasadas</translation>
     </message>
     <message>
         <source>CMYK pictures are not supported</source>
         <extracomment>Why a picture cannot be read</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>No se admiten imágenes CMYK</translation>
     </message>
     <message>
         <source>Picture too large: %1 x %2 pixels, more than %3 a side or %4 in all</source>
         <extracomment>Why a picture cannot be read; %1 x %2 is its size, %3 and %4 the limits</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Imagen demasiado grande: %1 x %2 píxeles, más de %3 por lado o %4 en total</translation>
     </message>
     <message>
         <source>Not enough memory for a %1 x %2 picture</source>
         <extracomment>Why a picture cannot be read; %1 x %2 is its size in pixels</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>No hay memoria suficiente para una imagen de %1 x %2</translation>
     </message>
     <message>
         <source>The picture is empty</source>
         <extracomment>Why a picture cannot be read</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>La imagen está vacía</translation>
     </message>
     <message>
         <source>Cannot read the picture &quot;%1&quot;: %2</source>
         <extracomment>%1 is the picture&apos;s file, %2 why it cannot be read</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>No se puede leer la imagen “%1”: %2</translation>
     </message>
 </context>
 <context>
     <name>LanguageDialog</name>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Idioma</translation>
     </message>
     <message>
         <source>Show Quillane in:</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar Quillane en:</translation>
     </message>
     <message>
         <source>The desktop&apos;s language (%1)</source>
         <extracomment>The first choice of the language dialog; %1 is the desktop&apos;s language in its own words.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>El idioma del escritorio (%1)</translation>
     </message>
 </context>
 <context>
     <name>PatternNames</name>
     <message>
         <source>Large Plus</source>
-        <translation type="unfinished"></translation>
+        <translation>Cruz grande</translation>
     </message>
     <message>
         <source>Large X</source>
-        <translation type="unfinished"></translation>
+        <translation>X grande</translation>
     </message>
     <message>
         <source>Four Corners</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuatro esquinas</translation>
     </message>
     <message>
         <source>Inside Corners</source>
-        <translation type="unfinished"></translation>
+        <translation>Esquinas interiores</translation>
     </message>
     <message>
         <source>Solid Diamond</source>
-        <translation type="unfinished"></translation>
+        <translation>Diamante lleno</translation>
     </message>
     <message>
         <source>Small Diamond</source>
-        <translation type="unfinished"></translation>
+        <translation>Diamante pequeño</translation>
     </message>
     <message>
         <source>Large Diamond</source>
-        <translation type="unfinished"></translation>
+        <translation>Diamante grande</translation>
     </message>
     <message>
         <source>Picture Frame</source>
-        <translation type="unfinished"></translation>
+        <translation>Marco</translation>
     </message>
     <message>
         <source>Small Frame</source>
-        <translation type="unfinished"></translation>
+        <translation>Marco pequeño</translation>
     </message>
     <message>
         <source>Any Bingo</source>
-        <translation type="unfinished"></translation>
+        <translation>Cualquier línea</translation>
     </message>
     <message>
         <source>Double Hard Way</source>
-        <translation type="unfinished"></translation>
+        <translation>Doble línea difícil</translation>
     </message>
     <message>
         <source>Postage Stamp</source>
-        <translation type="unfinished"></translation>
+        <translation>Sello</translation>
     </message>
     <message>
         <source>Blackout Bonus</source>
-        <translation type="unfinished"></translation>
+        <translation>Cartón lleno</translation>
     </message>
 </context>
 <context>
     <name>PayoffChart</name>
     <message>
         <source>Payoff Chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabla de pagos</translation>
     </message>
     <message>
         <source>Close</source>
         <extracomment>The payoff chart&apos;s button that closes it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar</translation>
     </message>
     <message>
         <source>All payoffs are based on coins
@@ -988,7 +988,13 @@ Wild symbols match any except
 the BINGO balls.</source>
         <extracomment>The payoff chart&apos;s rules of play, in a narrow column of seven lines: a &quot;
 &quot; ends a line, and a line too long for the column is broken between words.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Los premios son por moneda
+apostada en la línea, salvo los
+scatter, según el total apostado.
+Las líneas pagan solo desde la
+izquierda. Los scatters ganan en
+cualquier posición. El WILD vale
+por todo salvo las bolas BINGO.</translation>
     </message>
     <message>
         <source>Collect a Scatter win by getting
@@ -996,12 +1002,14 @@ three or more BINGO Balls on
 the screen in any position.</source>
         <extracomment>Above the scatter pays on the payoff chart, in a narrow column of three lines: a &quot;
 &quot; ends a line, and a line too long for the column is broken between words.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ganas un premio scatter con
+tres o más bolas BINGO en
+pantalla, en cualquier posición.</translation>
     </message>
     <message>
         <source>Scatter wins start bonus game.</source>
         <extracomment>Below the scatter pays on the payoff chart, one short line.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>El scatter abre el juego bonus.</translation>
     </message>
     <message>
         <source>The Bingo Bonus Game is played when you get three or more Bingo Balls on the screen during any slot spin.  When you get to the
@@ -1012,157 +1020,162 @@ The bonus can be as much as 50,000 times your last slot bet.  This bonus amount 
 first 24 numbers are called.  Cards are marked (&quot;dobbed&quot;) automatically by the game.  Sit back and enjoy.  And GOOD LUCK!</source>
         <extracomment>The bonus game&apos;s explanation across the payoff chart, six long lines: a &quot;
 &quot; ends a line, and a line too long for the chart is broken between words.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>El juego bonus de bingo se juega cuando salen tres o más bolas BINGO en pantalla en cualquier giro de la tragaperras. Al llegar al
+juego bonus, elige uno de los cinco cartones de bingo. Se juega una partida de bingo a cartón lleno hasta que uno o más cartones se llenan.
+Pero, por el camino, se pueden ganar otras doce variantes de bingo. El juego paga cuatro veces tu última apuesta (total de créditos) por cada
+variante de bingo que ganes. El cartón lleno puede pagar más que las otras variantes si se completa antes de que se canten 72 bolas.
+El bonus puede llegar a 50.000 veces tu última apuesta. Este importe se reduce un 17,5 % por cada número cantado después de los
+primeros 24 números. El juego marca los cartones automáticamente. Ponte cómodo y disfruta. ¡Y BUENA SUERTE!</translation>
     </message>
     <message>
         <source>Blackout Bingo</source>
         <extracomment>A bingo pattern&apos;s name under its diagram on the payoff chart: keep it short.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Bingo cartón lleno</translation>
     </message>
     <message>
         <source>Any Way Bingo</source>
         <extracomment>A bingo pattern&apos;s name under its diagram on the payoff chart: keep it short.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Bingo de cualquier línea</translation>
     </message>
     <message>
         <source>Postage Stamp</source>
         <extracomment>A bingo pattern&apos;s name under its diagram on the payoff chart: keep it short.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sello</translation>
     </message>
     <message>
         <source>Four Corners</source>
         <extracomment>A bingo pattern&apos;s name under its diagram on the payoff chart: keep it short.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Cuatro esquinas</translation>
     </message>
     <message>
         <source>Inside Corners</source>
         <extracomment>A bingo pattern&apos;s name under its diagram on the payoff chart: keep it short.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Esquinas interiores</translation>
     </message>
     <message>
         <source>Double Hard Way</source>
         <extracomment>A bingo pattern&apos;s name under its diagram on the payoff chart: keep it short.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Doble línea difícil</translation>
     </message>
     <message>
         <source>Inside Diamond</source>
         <extracomment>A bingo pattern&apos;s name under its diagram on the payoff chart: keep it short.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Diamante interior</translation>
     </message>
     <message>
         <source>Large Diamond</source>
         <extracomment>A bingo pattern&apos;s name under its diagram on the payoff chart: keep it short.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Diamante grande</translation>
     </message>
     <message>
         <source>Solid Diamond</source>
         <extracomment>A bingo pattern&apos;s name under its diagram on the payoff chart: keep it short.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Diamante lleno</translation>
     </message>
     <message>
         <source>Big Plus Bingo</source>
         <extracomment>A bingo pattern&apos;s name under its diagram on the payoff chart: keep it short.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Bingo cruz grande</translation>
     </message>
     <message>
         <source>Big X Bingo</source>
         <extracomment>A bingo pattern&apos;s name under its diagram on the payoff chart: keep it short.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Bingo X grande</translation>
     </message>
     <message>
         <source>Inside Frame</source>
         <extracomment>A bingo pattern&apos;s name under its diagram on the payoff chart: keep it short.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Marco interior</translation>
     </message>
     <message>
         <source>Picture Frame</source>
         <extracomment>A bingo pattern&apos;s name under its diagram on the payoff chart: keep it short.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Marco</translation>
     </message>
     <message>
         <source>BINGO Jackpot - Get all five BINGO Balls on a Payline</source>
         <extracomment>The payoff chart&apos;s heading over the five BINGO balls, on one line.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Jackpot BINGO - Consigue las cinco bolas BINGO en una línea de pago</translation>
     </message>
     <message>
         <source>Pays %1 X Coins Per Line Bet</source>
         <extracomment>Under the five BINGO balls on the payoff chart, on one line.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Paga %1 X monedas apostadas por línea</translation>
     </message>
 </context>
 <context>
     <name>RefusalText</name>
     <message>
         <source>No bet was placed!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡No se ha hecho ninguna apuesta!</translation>
     </message>
     <message>
         <source>You have %1, but you tried to bet %2 credits.  You cannot bet more credits than you have.  Borrow some credits or place a smaller bet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tienes %1, pero has intentado apostar %2 créditos. No puedes apostar más créditos de los que tienes. Pide créditos prestados o haz una apuesta menor.</translation>
     </message>
     <message>
         <source>You do not have %1 credits!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡No tienes %1 créditos!</translation>
     </message>
     <message>
         <source>You cannot pay back more credits than you have borrowed!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡No puedes devolver más créditos de los que has pedido!</translation>
     </message>
     <message>
         <source>You cannot borrow %1 more credits: the credits and the borrowed credits cannot go past %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>No puedes pedir %1 créditos más: los créditos y los créditos prestados no pueden pasar de %2.</translation>
     </message>
     <message>
         <source>There is no game file to store the game in.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ningún archivo de partida donde guardar la partida.</translation>
     </message>
 </context>
 <context>
     <name>ReturnText</name>
     <message>
         <source>1 line × 1 credit</source>
-        <translation type="unfinished"></translation>
+        <translation>1 línea × 1 crédito</translation>
     </message>
     <message>
         <source>1 line × %1 credits</source>
-        <translation type="unfinished"></translation>
+        <translation>1 línea × %1 créditos</translation>
     </message>
     <message>
         <source>%1 lines × 1 credit</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 líneas × 1 crédito</translation>
     </message>
     <message>
         <source>%1 lines × %2 credits</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 líneas × %2 créditos</translation>
     </message>
     <message>
         <source>not estimated</source>
         <extracomment>The bonus game&apos;s share of the return, when no simulation gives it for this bet.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>sin estimar</translation>
     </message>
     <message>
         <source>≈ %1 ± %2</source>
         <extracomment>An estimated percentage and its standard error, &quot;≈ 65.90% ± 0.01%&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>≈ %1 ± %2</translation>
     </message>
     <message>
         <source>≈ %1</source>
         <extracomment>An approximate percentage, &quot;≈ 208.53%&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>≈ %1</translation>
     </message>
     <message>
         <source>%1 simulated games</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 juegos simulados</translation>
     </message>
     <message>
         <source>Return at %1: base game %2 (exact)</source>
         <extracomment>One line across the foot of the payoff chart: %1 is a bet, &quot;9 lines × 1 credit&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Retorno con %1: juego base %2 (exacto)</translation>
     </message>
     <message>
         <source>Return at %1: base game %2 (exact), bonus %3 (estimated from %4)</source>
         <extracomment>One line across the foot of the payoff chart: %1 is a bet, &quot;9 lines × 1 credit&quot;, %3 an estimate, &quot;≈ 65.90% ± 0.01%&quot;, %4 a count, &quot;1,000,000 simulated games&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Retorno con %1: juego base %2 (exacto), bonus %3 (estimado con %4)</translation>
     </message>
 </context>
 <context>
@@ -1170,26 +1183,26 @@ first 24 numbers are called.  Cards are marked (&quot;dobbed&quot;) automaticall
     <message>
         <source>Cannot open file &quot;%1&quot;. %2</source>
         <extracomment>A sound or music file could not be opened; %1 is the file, %2 why (a sentence)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>No se puede abrir el archivo “%1”. %2</translation>
     </message>
     <message>
         <source>Cannot play file &quot;%1&quot;. %2</source>
         <extracomment>A sound or music file could not be played; %1 is the file, %2 why (a sentence)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>No se puede reproducir el archivo “%1”. %2</translation>
     </message>
     <message>
         <source>Cannot play music: no file name was given.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede reproducir la música: no se ha indicado ningún nombre de archivo.</translation>
     </message>
     <message>
         <source>It is not a Standard MIDI File.</source>
         <extracomment>Why a music file cannot be played</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>No es un archivo MIDI estándar.</translation>
     </message>
     <message>
         <source>Cannot open the audio device. %1</source>
         <extracomment>%1 is the sound system&apos;s reason, in English</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>No se puede abrir el dispositivo de audio. %1</translation>
     </message>
 </context>
 <context>
@@ -1197,55 +1210,55 @@ first 24 numbers are called.  Cards are marked (&quot;dobbed&quot;) automaticall
     <message>
         <source>MM/dd/yy</source>
         <extracomment>The Qt date format of a save slot&apos;s date (MM month, dd day, yy year), e.g. &quot;dd.MM.yy&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>dd/MM/yy</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cancelar</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;yuda</translation>
     </message>
     <message>
         <source>Slot %1 name</source>
         <extracomment>Read by screen readers: the box that holds a saved game&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nombre de la ranura %1</translation>
     </message>
     <message>
         <source>OK</source>
         <extracomment>A slot&apos;s own button, which saves or opens the game in it: keep it short.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>Save in slot %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar en la ranura %1</translation>
     </message>
     <message>
         <source>Open slot %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir la ranura %1</translation>
     </message>
     <message>
         <source>Save a Game -- Select Game Slot</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar partida -- Elige una ranura</translation>
     </message>
     <message>
         <source>Open a Game -- Select Game Slot</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir partida -- Elige una ranura</translation>
     </message>
     <message>
         <source>%1 Credits</source>
         <extracomment>A saved game&apos;s credits, &quot;1000 Credits&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 créditos</translation>
     </message>
     <message>
         <source>%1 Borrowed</source>
         <extracomment>A saved game&apos;s borrowed credits, &quot;0 Borrowed&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 prestados</translation>
     </message>
     <message>
         <source>Name for this saved game?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Nombre de esta partida guardada?</translation>
     </message>
 </context>
 <context>
@@ -1253,156 +1266,156 @@ first 24 numbers are called.  Cards are marked (&quot;dobbed&quot;) automaticall
     <message>
         <source>no %1</source>
         <extracomment>A screen reader&apos;s count of symbols on a paid line; %1 is the symbol&apos;s name</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>cero %1</translation>
     </message>
     <message>
         <source>one %1</source>
         <extracomment>A screen reader&apos;s count of symbols on a paid line; %1 is the symbol&apos;s name</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>un símbolo %1</translation>
     </message>
     <message>
         <source>two %1</source>
         <extracomment>A screen reader&apos;s count of symbols on a paid line; %1 is the symbol&apos;s name (plural)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>dos %1</translation>
     </message>
     <message>
         <source>three %1</source>
         <extracomment>A screen reader&apos;s count of symbols on a paid line; %1 is the symbol&apos;s name (plural)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>tres %1</translation>
     </message>
     <message>
         <source>four %1</source>
         <extracomment>A screen reader&apos;s count of symbols on a paid line; %1 is the symbol&apos;s name (plural)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>cuatro %1</translation>
     </message>
     <message>
         <source>five %1</source>
         <extracomment>A screen reader&apos;s count of symbols on a paid line; %1 is the symbol&apos;s name (plural)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>cinco %1</translation>
     </message>
     <message>
         <source>%1 %2</source>
         <extracomment>A screen reader&apos;s count of symbols on a paid line; %1 is the count, %2 the symbol&apos;s name</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2</translation>
     </message>
     <message>
         <source>Line %1: %2 pays %3</source>
         <extracomment>A screen reader&apos;s report of a paid line; %1 is the payline, %2 what it shows (&quot;three Elephants&quot;), %3 what it pays</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Línea %1: %2, premio %3</translation>
     </message>
     <message>
         <source>%1 balls pay %2 and win the bonus game</source>
         <extracomment>A screen reader&apos;s report; %1 is the number of BINGO balls, %2 what they pay</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 bolas pagan %2 y activan el juego bonus</translation>
     </message>
     <message>
         <source>%1 balls pay %2</source>
         <extracomment>A screen reader&apos;s report; %1 is the number of BINGO balls, %2 what they pay</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 bolas pagan %2</translation>
     </message>
     <message>
         <source>%1 balls win the bonus game</source>
         <extracomment>A screen reader&apos;s report; %1 is the number of BINGO balls</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 bolas activan el juego bonus</translation>
     </message>
     <message>
         <source>game paid %1</source>
-        <translation type="unfinished"></translation>
+        <translation>premio total %1</translation>
     </message>
     <message>
         <source>No win</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin premio</translation>
     </message>
     <message>
         <source>Call %1: %2 %3</source>
         <extracomment>A screen reader&apos;s report of a bonus call; %1 is the call&apos;s number, %2 %3 the ball (&quot;B 7&quot;)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Bola %1: %2 %3</translation>
     </message>
     <message>
         <source>%1 on your card pays %2</source>
         <extracomment>A screen reader&apos;s report; %1 is the pattern, %2 what it pays</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 en tu cartón paga %2</translation>
     </message>
     <message>
         <source>%1 on card %2 pays %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 en el cartón %2 paga %3</translation>
     </message>
 </context>
 <context>
     <name>StatisticsWindow</name>
     <message>
         <source>Your Game Statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>Tus estadísticas de juego</translation>
     </message>
     <message>
         <source>Spins:</source>
-        <translation type="unfinished"></translation>
+        <translation>Giros:</translation>
     </message>
     <message>
         <source>Credits:</source>
-        <translation type="unfinished"></translation>
+        <translation>Créditos:</translation>
     </message>
     <message>
         <source>Borrowed:</source>
-        <translation type="unfinished"></translation>
+        <translation>Prestado:</translation>
     </message>
     <message>
         <source>Total Bets:</source>
-        <translation type="unfinished"></translation>
+        <translation>Apuestas totales:</translation>
     </message>
     <message>
         <source>Payoffs:</source>
-        <translation type="unfinished"></translation>
+        <translation>Premios:</translation>
     </message>
     <message>
         <source>Normal:</source>
-        <translation type="unfinished"></translation>
+        <translation>Normal:</translation>
     </message>
     <message>
         <source>Bonus:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bonus:</translation>
     </message>
     <message>
         <source>Overall Payoff Percentage:</source>
-        <translation type="unfinished"></translation>
+        <translation>Porcentaje de retorno global:</translation>
     </message>
     <message>
         <source>Credits over the Last Spins:</source>
-        <translation type="unfinished"></translation>
+        <translation>Créditos en los últimos giros:</translation>
     </message>
     <message>
         <source>Credits after the Last Spin:</source>
-        <translation type="unfinished"></translation>
+        <translation>Créditos tras el último giro:</translation>
     </message>
     <message>
         <source>Credits over the Last %1 Spins:</source>
-        <translation type="unfinished"></translation>
+        <translation>Créditos en los últimos %1 giros:</translation>
     </message>
     <message>
         <source>Theoretical Payoff Percentage:</source>
-        <translation type="unfinished"></translation>
+        <translation>Porcentaje de retorno teórico:</translation>
     </message>
     <message>
         <source>Base Game (exact):</source>
-        <translation type="unfinished"></translation>
+        <translation>Juego base (exacto):</translation>
     </message>
     <message>
         <source>Bonus (estimated):</source>
-        <translation type="unfinished"></translation>
+        <translation>Bonus (estimado):</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>At %1, over many spins. The base game&apos;s share follows exactly from the rules; the bonus game&apos;s is estimated from %2, ± one standard error.</source>
         <extracomment>%1 is a bet, &quot;9 lines × 1 credit&quot;; %2 a count, &quot;1,000,000 simulated games&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Con %1, a lo largo de muchos giros. La parte del juego base se deduce exactamente de las reglas; la del juego bonus se estima con %2, ± un error típico.</translation>
     </message>
     <message>
         <source>At %1, over many spins. The base game&apos;s share follows exactly from the rules; the bonus game&apos;s is not estimated for this bet.</source>
         <extracomment>%1 is a bet, &quot;9 lines × 1 credit&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Con %1, a lo largo de muchos giros. La parte del juego base se deduce exactamente de las reglas; la del juego bonus no se ha estimado para esta apuesta.</translation>
     </message>
 </context>
 <context>
@@ -1410,217 +1423,218 @@ first 24 numbers are called.  Cards are marked (&quot;dobbed&quot;) automaticall
     <message>
         <source>%1 in [%2]</source>
         <extracomment>A value of the game file that cannot be read: %1 is its line, as &quot;Credits=abc&quot;, %2 its section; keep the brackets.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 en [%2]</translation>
     </message>
     <message>
         <source>The game file %1 is not a regular file and was not read.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo de partida %1 no es un archivo normal y no se ha leído.</translation>
     </message>
     <message>
         <source>The game file %1 is larger than %2 MiB and was not read.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo de partida %1 ocupa más de %2 MiB y no se ha leído.</translation>
     </message>
     <message>
         <source>The game file %1 cannot be read: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede leer el archivo de partida %1: %2.</translation>
     </message>
     <message>
         <source>The history file %1 cannot be read: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede leer el archivo de historial %1: %2.</translation>
     </message>
     <message>
         <source>There is no data directory to keep it in.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ningún directorio de datos donde guardarlo.</translation>
     </message>
     <message>
         <source>The history file %1 cannot be written: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede escribir el archivo de historial %1: %2.</translation>
     </message>
     <message>
         <source>%1, %2</source>
         <extracomment>A list and one item more.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
     <message>
         <source>%1, ...</source>
         <extracomment>The end of a list that goes on: %1 is the list.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, ...</translation>
     </message>
     <message>
         <source>Some values in the game file %1 cannot be read (%2) and are played as a new game&apos;s. A copy of the file as it was at an earlier start is kept in %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Algunos valores del archivo de partida %1 no se pueden leer (%2) y se toman los de una partida nueva. En %3 se conserva una copia del archivo tal como estaba en un inicio anterior.</translation>
     </message>
     <message>
         <source>Some values in the game file %1 cannot be read (%2) and are played as a new game&apos;s. The file as it was is kept in %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Algunos valores del archivo de partida %1 no se pueden leer (%2) y se toman los de una partida nueva. El archivo tal como estaba se conserva en %3.</translation>
     </message>
     <message>
         <source>The folder %1 cannot be written: %2. The game goes on, but it cannot be kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede escribir en la carpeta %1: %2. El juego sigue, pero la partida no se puede guardar.</translation>
     </message>
     <message>
         <source>No home directory to keep the game file in</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay directorio personal donde guardar el archivo de partida</translation>
     </message>
     <message>
         <source>Unable to write to %1
 %2</source>
         <extracomment>%1 is the file, %2 the system&apos;s reason on a line of its own; keep the line break.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>No se puede escribir en %1
+%2</translation>
     </message>
     <message>
         <source>It is a directory</source>
         <extracomment>Why a file cannot be read: the name is a folder&apos;s.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>es un directorio</translation>
     </message>
     <message>
         <source>It is not a regular file</source>
         <extracomment>Why a file cannot be read: the name is a device&apos;s, a pipe&apos;s or a socket&apos;s.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>no es un archivo normal</translation>
     </message>
     <message>
         <source>It is larger than %1 MiB</source>
         <extracomment>Why a file cannot be read; %1 is a number of mebibytes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ocupa más de %1 MiB</translation>
     </message>
 </context>
 <context>
     <name>SymbolNames</name>
     <message>
         <source>Wild</source>
-        <translation type="unfinished"></translation>
+        <translation>WILD</translation>
     </message>
     <message>
         <source>B ball</source>
-        <translation type="unfinished"></translation>
+        <translation>Bola B</translation>
     </message>
     <message>
         <source>I ball</source>
-        <translation type="unfinished"></translation>
+        <translation>Bola I</translation>
     </message>
     <message>
         <source>N ball</source>
-        <translation type="unfinished"></translation>
+        <translation>Bola N</translation>
     </message>
     <message>
         <source>G ball</source>
-        <translation type="unfinished"></translation>
+        <translation>Bola G</translation>
     </message>
     <message>
         <source>O ball</source>
-        <translation type="unfinished"></translation>
+        <translation>Bola O</translation>
     </message>
     <message>
         <source>Card</source>
-        <translation type="unfinished"></translation>
+        <translation>Cartón</translation>
     </message>
     <message>
         <source>Tickets</source>
-        <translation type="unfinished"></translation>
+        <translation>Boletos</translation>
     </message>
     <message>
         <source>Cage</source>
-        <translation type="unfinished"></translation>
+        <translation>Bombo</translation>
     </message>
     <message>
         <source>Ace</source>
-        <translation type="unfinished"></translation>
+        <translation>As</translation>
     </message>
     <message>
         <source>King</source>
-        <translation type="unfinished"></translation>
+        <translation>Rey</translation>
     </message>
     <message>
         <source>Queen</source>
-        <translation type="unfinished"></translation>
+        <translation>Reina</translation>
     </message>
     <message>
         <source>Jack</source>
-        <translation type="unfinished"></translation>
+        <translation>Jota</translation>
     </message>
     <message>
         <source>Ten</source>
-        <translation type="unfinished"></translation>
+        <translation>Diez</translation>
     </message>
     <message>
         <source>Doll</source>
-        <translation type="unfinished"></translation>
+        <translation>Muñeca</translation>
     </message>
     <message>
         <source>Elephant</source>
-        <translation type="unfinished"></translation>
+        <translation>Elefante</translation>
     </message>
     <message>
         <source>Daubers</source>
-        <translation type="unfinished"></translation>
+        <translation>Marcadores</translation>
     </message>
     <message>
         <source>Bag</source>
-        <translation type="unfinished"></translation>
+        <translation>Bolsa</translation>
     </message>
     <message>
         <source>Wilds</source>
-        <translation type="unfinished"></translation>
+        <translation>wilds</translation>
     </message>
     <message>
         <source>B balls</source>
-        <translation type="unfinished"></translation>
+        <translation>bolas B</translation>
     </message>
     <message>
         <source>I balls</source>
-        <translation type="unfinished"></translation>
+        <translation>bolas I</translation>
     </message>
     <message>
         <source>N balls</source>
-        <translation type="unfinished"></translation>
+        <translation>bolas N</translation>
     </message>
     <message>
         <source>G balls</source>
-        <translation type="unfinished"></translation>
+        <translation>bolas G</translation>
     </message>
     <message>
         <source>O balls</source>
-        <translation type="unfinished"></translation>
+        <translation>bolas O</translation>
     </message>
     <message>
         <source>Cards</source>
-        <translation type="unfinished"></translation>
+        <translation>cartones</translation>
     </message>
     <message>
         <source>Cages</source>
-        <translation type="unfinished"></translation>
+        <translation>bombos</translation>
     </message>
     <message>
         <source>Aces</source>
-        <translation type="unfinished"></translation>
+        <translation>ases</translation>
     </message>
     <message>
         <source>Kings</source>
-        <translation type="unfinished"></translation>
+        <translation>reyes</translation>
     </message>
     <message>
         <source>Queens</source>
-        <translation type="unfinished"></translation>
+        <translation>reinas</translation>
     </message>
     <message>
         <source>Jacks</source>
-        <translation type="unfinished"></translation>
+        <translation>jotas</translation>
     </message>
     <message>
         <source>Tens</source>
-        <translation type="unfinished"></translation>
+        <translation>dieces</translation>
     </message>
     <message>
         <source>Dolls</source>
-        <translation type="unfinished"></translation>
+        <translation>muñecas</translation>
     </message>
     <message>
         <source>Elephants</source>
-        <translation type="unfinished"></translation>
+        <translation>elefantes</translation>
     </message>
     <message>
         <source>Bags</source>
-        <translation type="unfinished"></translation>
+        <translation>bolsas</translation>
     </message>
 </context>
 <context>
@@ -1628,15 +1642,15 @@ first 24 numbers are called.  Cards are marked (&quot;dobbed&quot;) automaticall
     <message>
         <source>Volume</source>
         <extracomment>The title of the window with the sound effects&apos; and the music&apos;s sliders.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Volumen</translation>
     </message>
     <message>
         <source>Sound &amp;effects:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Efectos de sonido:</translation>
     </message>
     <message>
         <source>&amp;Music:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Música:</translation>
     </message>
 </context>
 </TS>
