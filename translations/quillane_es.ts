@@ -1228,7 +1228,7 @@ primeros 24 números. El juego marca los cartones automáticamente. Ponte cómod
     <message>
         <source>OK</source>
         <extracomment>A slot&apos;s own button, which saves or opens the game in it: keep it short.</extracomment>
-        <translation>Aceptar</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Save in slot %1</source>
