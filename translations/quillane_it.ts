@@ -166,7 +166,7 @@ estratti</translation>
     <message>
         <source>Calls made: %1</source>
         <extracomment>%1 is the number of balls called so far</extracomment>
-        <translation>Estrazioni fatte: %1</translation>
+        <translation>Estrazioni effettuate: %1</translation>
     </message>
     <message>
         <source>Blackout bonus now: %1</source>
