@@ -1000,7 +1000,7 @@ three or more BINGO Balls on
 the screen in any position.</source>
         <extracomment>Above the scatter pays on the payoff chart, in a narrow column of three lines: a &quot;
 &quot; ends a line, and a line too long for the column is broken between words.</extracomment>
-        <translation>Ganhe um prêmio Scatter com
+        <translation>Ganhe um prêmio scatter com
 três ou mais bolas BINGO na
 tela, em qualquer posição.</translation>
     </message>
