@@ -6,36 +6,36 @@
     <message>
         <source>Autoplay</source>
         <extracomment>The autoplay window&apos;s title.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Autoplay</translation>
     </message>
     <message>
         <source>Spins to play at the current bet:</source>
-        <translation type="unfinished"></translation>
+        <translation>Spins zum aktuellen Einsatz:</translation>
     </message>
     <message>
         <source>Stop:</source>
-        <translation type="unfinished"></translation>
+        <translation>Stopp:</translation>
     </message>
     <message>
         <source>When a &amp;bonus game starts</source>
-        <translation type="unfinished"></translation>
+        <translation>Wenn ein &amp;Bonusspiel beginnt</translation>
     </message>
     <message>
         <source>When a single &amp;win is at least</source>
-        <translation type="unfinished"></translation>
+        <translation>Wenn ein Einzel&amp;gewinn mindestens</translation>
     </message>
     <message>
         <source>When the &amp;credits fall below</source>
-        <translation type="unfinished"></translation>
+        <translation>Wenn die &amp;Credits unter</translation>
     </message>
     <message>
         <source>Autoplay also stops when the bet can no longer be placed; it never borrows. Any key or click stops it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Autoplay stoppt auch, wenn der Einsatz nicht mehr gesetzt werden kann; es leiht nie. Jede Taste und jeder Klick stoppt es.</translation>
     </message>
     <message>
         <source>&amp;Start</source>
         <extracomment>The button that starts autoplay.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Start</translation>
     </message>
 </context>
 <context>
@@ -43,36 +43,36 @@
     <message>
         <source>Autoplay: 1 spin left</source>
         <extracomment>In the message strip while autoplay runs; keep it short.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Autoplay: noch 1 Spin</translation>
     </message>
     <message>
         <source>Autoplay: %1 spins left</source>
         <extracomment>In the message strip while autoplay runs, %1 spins; keep it short.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Autoplay: noch %1 Spins</translation>
     </message>
     <message>
         <source>Autoplay finished</source>
-        <translation type="unfinished"></translation>
+        <translation>Autoplay beendet</translation>
     </message>
     <message>
         <source>Autoplay stopped for the bonus game</source>
-        <translation type="unfinished"></translation>
+        <translation>Autoplay für das Bonusspiel gestoppt</translation>
     </message>
     <message>
         <source>Autoplay stopped on a big win</source>
-        <translation type="unfinished"></translation>
+        <translation>Autoplay bei großem Gewinn gestoppt</translation>
     </message>
     <message>
         <source>Autoplay stopped: credits low</source>
-        <translation type="unfinished"></translation>
+        <translation>Autoplay gestoppt: Credits knapp</translation>
     </message>
     <message>
         <source>Autoplay stopped: the bet cannot be placed</source>
-        <translation type="unfinished"></translation>
+        <translation>Autoplay gestoppt: Einsatz nicht möglich</translation>
     </message>
     <message>
         <source>Autoplay stopped</source>
-        <translation type="unfinished"></translation>
+        <translation>Autoplay gestoppt</translation>
     </message>
 </context>
 <context>
@@ -80,161 +80,164 @@
     <message>
         <source>Bingo Bonus Game</source>
         <extracomment>The bonus game window&apos;s title</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Bingo-Bonusspiel</translation>
     </message>
     <message>
         <source>Pays %1</source>
         <extracomment>Bonus game caption under a pattern, in a small box; %1 is what the pattern pays</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Auszahlung %1</translation>
     </message>
     <message>
         <source>Numbers
 Called</source>
         <extracomment>Bonus game caption over the count of balls called, on two short lines</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Gezogene
+Zahlen</translation>
     </message>
     <message>
         <source>You chose card %1</source>
         <extracomment>Told to a screen reader; %1 is the card&apos;s number, 1 to 5</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ihre Wahl: Karte %1</translation>
     </message>
     <message>
         <source>Click Monitor for Normal Play</source>
         <extracomment>Bonus game caption under the monitor: a click on it calls at normal pace</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Monitor anklicken: Normalspiel</translation>
     </message>
     <message>
         <source>Click Monitor for Quick Play</source>
         <extracomment>Bonus game caption under the monitor: a click on it calls the balls quickly</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Monitor anklicken: Schnellspiel</translation>
     </message>
     <message>
         <source>; the bonus game pays %1</source>
         <extracomment>Told to a screen reader after the call that ended the bonus game; %1 is what the game paid. Follows the call&apos;s report after a semicolon</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>; das Bonusspiel zahlt %1</translation>
     </message>
     <message>
         <source>Your Card</source>
         <extracomment>Bonus game caption over the card the player chose: keep it short</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ihre Karte</translation>
     </message>
     <message>
         <source>Select Your Card</source>
         <extracomment>Bonus game caption, flashing until the player picks a card: keep it short</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Karte wählen</translation>
     </message>
     <message>
         <source>Numbers Called</source>
         <extracomment>Bonus game caption over the count of balls called</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Gezogene Zahlen</translation>
     </message>
     <message>
         <source>Blackout Bonus</source>
         <extracomment>Bonus game caption beside the blackout jackpot: keep it short</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Full-House-Bonus</translation>
     </message>
     <message>
         <source>Card %1</source>
         <extracomment>A bonus card as a screen reader names it; %1 is its number, 1 to 5</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Karte %1</translation>
     </message>
     <message>
         <source>Card %1, your card: %2</source>
         <extracomment>The player&apos;s bonus card as a screen reader names it; %1 its number, %2 its score</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Karte %1, Ihre Karte: %2</translation>
     </message>
     <message>
         <source>Card %1: %2</source>
         <extracomment>A bonus card as a screen reader names it; %1 is its number, %2 its score</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Karte %1: %2</translation>
     </message>
     <message>
         <source>Monitor: quick play</source>
         <extracomment>The bonus game&apos;s monitor as a screen reader names it; checked while quick play is on</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Monitor: Schnellspiel</translation>
     </message>
     <message>
         <source>Call board: no call yet</source>
         <extracomment>The bonus game&apos;s board of called balls, before any call</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zahlentafel: noch keine Ziehung</translation>
     </message>
     <message>
         <source>Call board: call %1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Zahlentafel: Ziehung %1, %2</translation>
     </message>
     <message>
         <source>Calls made: %1</source>
         <extracomment>%1 is the number of balls called so far</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ziehungen: %1</translation>
     </message>
     <message>
         <source>Blackout bonus now: %1</source>
         <extracomment>%1 is the blackout jackpot as it stands, in credits</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Full-House-Bonus jetzt: %1</translation>
     </message>
     <message>
         <source>%1: won</source>
         <extracomment>A bonus pattern as a screen reader names it; %1 is its name</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: gewonnen</translation>
     </message>
     <message>
         <source>%1: not won</source>
         <extracomment>A bonus pattern as a screen reader names it; %1 is its name</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: nicht gewonnen</translation>
     </message>
 </context>
 <context>
     <name>BorrowWindow</name>
     <message>
         <source>Use this form to borrow or pay back credits</source>
-        <translation type="unfinished"></translation>
+        <translation>Hier können Sie Credits leihen oder zurückzahlen</translation>
     </message>
     <message>
         <source>%1 credits</source>
         <extracomment>An amount button&apos;s tooltip and name for screen readers, &quot;1,000 credits&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 Credits</translation>
     </message>
     <message>
         <source>Mode:</source>
         <extracomment>Caption of the choice between borrowing and paying back.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Modus:</translation>
     </message>
     <message>
         <source>Borrow Credits</source>
-        <translation type="unfinished"></translation>
+        <translation>Credits leihen</translation>
     </message>
     <message>
         <source>Pay Back Credits</source>
-        <translation type="unfinished"></translation>
+        <translation>Credits zurückzahlen</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hilfe</translation>
     </message>
     <message>
         <source>Use this screen to borrow credits or pay back credits that you borrowed previously.  Click on the button representing the amount to borrow (or pay back).<byte value="xd"/>
 <byte value="xd"/>
 To switch between &quot;borrow&quot; and &quot;pay back&quot; select the mode.</source>
         <extracomment>The borrow window&apos;s Help: &quot;borrow&quot; and &quot;pay back&quot; are its two modes, Borrow Credits and Pay Back Credits.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Hier können Sie Credits leihen oder früher geliehene Credits zurückzahlen. Klicken Sie auf den Knopf mit dem Betrag, den Sie leihen (oder zurückzahlen) möchten.<byte value="xd"/>
+<byte value="xd"/>
+Um zwischen „leihen“ und „zurückzahlen“ zu wechseln, wählen Sie den Modus.</translation>
     </message>
     <message>
         <source>Borrowed:</source>
         <extracomment>Caption over the meter of the credits borrowed.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Geliehen:</translation>
     </message>
     <message>
         <source>Credits:</source>
         <extracomment>Caption over the meter of the player&apos;s credits.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Credits:</translation>
     </message>
     <message>
         <source>Borrowed: %1. Credits: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geliehen: %1. Credits: %2.</translation>
     </message>
 </context>
 <context>
@@ -242,72 +245,72 @@ To switch between &quot;borrow&quot; and &quot;pay back&quot; select the mode.</
     <message>
         <source>%1 — spins at once</source>
         <extracomment>A credits key as a screen reader names it; %1 is its caption (&quot;2 Credits&quot;)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 – dreht sofort</translation>
     </message>
     <message>
         <source>%1: %2</source>
         <extracomment>A meter as a screen reader names it; %1 is its caption (&quot;Credits&quot;), %2 its figure</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>Reel</source>
         <extracomment>A reel window&apos;s column as a screen reader names it</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Walze</translation>
     </message>
     <message>
         <source>Row</source>
         <extracomment>A reel window&apos;s row as a screen reader names it</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Reihe</translation>
     </message>
     <message>
         <source>Reels</source>
         <extracomment>The reel window as a screen reader names it</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Walzen</translation>
     </message>
     <message>
         <source>Turning</source>
         <extracomment>A reel cell&apos;s name while the reels turn</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Dreht sich</translation>
     </message>
     <message>
         <source>Payline %1: played</source>
         <extracomment>A payline marker as a screen reader names it; %1 is the payline</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Gewinnlinie %1: gespielt</translation>
     </message>
     <message>
         <source>Payline %1: not played</source>
         <extracomment>A payline marker as a screen reader names it; %1 is the payline</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Gewinnlinie %1: nicht gespielt</translation>
     </message>
     <message>
         <source>Spin</source>
         <extracomment>The Spin button as a screen reader names it</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Drehen</translation>
     </message>
     <message>
         <source>Bet Max</source>
         <extracomment>The Bet Max button as a screen reader names it</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Max Bet</translation>
     </message>
     <message>
         <source>Insert Coins — borrow credits</source>
         <extracomment>The coin slot as a screen reader names it</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Münzen einwerfen – Credits leihen</translation>
     </message>
     <message>
         <source>Coins</source>
         <extracomment>A meter as a screen reader names it</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Einsatz</translation>
     </message>
     <message>
         <source>Winnings</source>
         <extracomment>A meter as a screen reader names it</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Gewinn</translation>
     </message>
     <message>
         <source>Credits</source>
         <extracomment>A meter as a screen reader names it</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Credits</translation>
     </message>
 </context>
 <context>
@@ -315,110 +318,110 @@ To switch between &quot;borrow&quot; and &quot;pay back&quot; select the mode.</
     <message>
         <source>ENTER = SPIN  M = MAX</source>
         <extracomment>The keys&apos; hint beneath the bet keys, painted in a small box: keep it short</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ENTER = DREHEN  M = MAX</translation>
     </message>
     <message>
         <source>Oops, I did it again! (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Hoppla, schon wieder! (%1)</translation>
     </message>
     <message>
         <source> Coins: </source>
         <extracomment>A meter&apos;s caption on the cabinet, before the coins bet; keep it short</extracomment>
-        <translation type="unfinished"></translation>
+        <translation> Einsatz: </translation>
     </message>
     <message>
         <source> Winnings: </source>
         <extracomment>A meter&apos;s caption on the cabinet, before the last spin&apos;s winnings; keep it short</extracomment>
-        <translation type="unfinished"></translation>
+        <translation> Gewinn: </translation>
     </message>
     <message>
         <source> Credits: </source>
         <extracomment>A meter&apos;s caption on the cabinet, before the player&apos;s credits; keep it short</extracomment>
-        <translation type="unfinished"></translation>
+        <translation> Credits: </translation>
     </message>
     <message>
         <source>Insert</source>
         <extracomment>Painted on the coin slot&apos;s small red window, over &quot;Coins&quot;: keep it very short</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Münzen</translation>
     </message>
     <message>
         <source>Coins</source>
         <extracomment>Painted on the coin slot&apos;s plate, under &quot;Insert&quot;: keep it very short</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>einwerfen</translation>
     </message>
     <message>
         <source>Bonus Game Paid %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Bonusgewinn %1</translation>
     </message>
     <message>
         <source>Play the Bonus Game</source>
         <extracomment>In the message strip when the spin won the bonus game</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Auf zum Bonusspiel</translation>
     </message>
     <message>
         <source>Scatter paid %1</source>
         <extracomment>In the message strip; %1 is what the scatter balls paid</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Scatter-Gewinn %1</translation>
     </message>
     <message>
         <source>Line paid %1</source>
         <extracomment>In the message strip, in the payline&apos;s colour; %1 is what the line paid</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Liniengewinn %1</translation>
     </message>
     <message>
         <source>Game paid %1</source>
         <extracomment>In the message strip; %1 is what the whole spin paid</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Gesamtgewinn %1</translation>
     </message>
     <message>
         <source>1 Payline</source>
         <extracomment>A bet key&apos;s caption, painted on a small key: keep it short</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>1 Linie</translation>
     </message>
     <message>
         <source>3 Paylines</source>
         <extracomment>A bet key&apos;s caption, painted on a small key: keep it short</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>3 Linien</translation>
     </message>
     <message>
         <source>5 Paylines</source>
         <extracomment>A bet key&apos;s caption, painted on a small key: keep it short</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>5 Linien</translation>
     </message>
     <message>
         <source>7 Paylines</source>
         <extracomment>A bet key&apos;s caption, painted on a small key: keep it short</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>7 Linien</translation>
     </message>
     <message>
         <source>9 Paylines</source>
         <extracomment>A bet key&apos;s caption, painted on a small key: keep it short</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>9 Linien</translation>
     </message>
     <message>
         <source>1 Credit</source>
         <extracomment>A bet key&apos;s caption, painted on a small key: keep it short</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>1 Credit</translation>
     </message>
     <message>
         <source>2 Credits</source>
         <extracomment>A bet key&apos;s caption, painted on a small key: keep it short</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>2 Credits</translation>
     </message>
     <message>
         <source>3 Credits</source>
         <extracomment>A bet key&apos;s caption, painted on a small key: keep it short</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>3 Credits</translation>
     </message>
     <message>
         <source>5 Credits</source>
         <extracomment>A bet key&apos;s caption, painted on a small key: keep it short</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>5 Credits</translation>
     </message>
     <message>
         <source>10 Credits</source>
         <extracomment>A bet key&apos;s caption, painted on a small key: keep it short</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>10 Credits</translation>
     </message>
 </context>
 <context>
@@ -426,11 +429,11 @@ To switch between &quot;borrow&quot; and &quot;pay back&quot; select the mode.</
     <message>
         <source>Cannot use the picture &quot;%1&quot;: it is %2 by %3 pixels, and the game needs %4 by %5 or taller.</source>
         <extracomment>%1 is the file; %2 by %3 its size in pixels; %4 by %5 the size the game needs</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Das Bild „%1“ kann nicht verwendet werden: Es ist %2 × %3 Pixel groß, das Spiel braucht %4 × %5 oder höher.</translation>
     </message>
     <message>
         <source>Cannot use the picture &quot;%1&quot;: it is %2 by %3 pixels, and the game needs %4 by %5.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Bild „%1“ kann nicht verwendet werden: Es ist %2 × %3 Pixel groß, das Spiel braucht %4 × %5.</translation>
     </message>
 </context>
 <context>
@@ -438,204 +441,208 @@ To switch between &quot;borrow&quot; and &quot;pay back&quot; select the mode.</
     <message>
         <source>The game was not stored: %1</source>
         <extracomment>In the message strip; %1 is why the game file could not be written</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Das Spiel wurde nicht gespeichert: %1</translation>
     </message>
     <message>
         <source>No sound device was found: the game plays silently.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es wurde kein Audiogerät gefunden: Das Spiel läuft ohne Ton.</translation>
     </message>
     <message>
         <source>Cabinet</source>
         <extracomment>The cabinet as a screen reader names it</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Automat</translation>
     </message>
     <message>
         <source>%1
 
 The game was not stored. Quit without saving it?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+
+Das Spiel wurde nicht gespeichert. Ohne Speichern beenden?</translation>
     </message>
     <message>
         <source>There is no game file to keep this game in. Quit without saving it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Es gibt keine Spieldatei, in der dieses Spiel aufbewahrt werden kann. Ohne Speichern beenden?</translation>
     </message>
     <message>
         <source>Stop &amp;Autoplay</source>
         <extracomment>Menu item: ends the autoplay run under way</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Autoplay stoppen</translation>
     </message>
     <message>
         <source>&amp;Autoplay…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Autoplay…</translation>
     </message>
     <message>
         <source>Bonus game paid %1; game paid %2</source>
         <extracomment>Told to a screen reader once the bonus game is over</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Bonusgewinn %1; Gesamtgewinn %2</translation>
     </message>
     <message>
         <source>&amp;More Lines</source>
         <extracomment>Menu item: plays one more payline</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mehr Linien</translation>
     </message>
     <message>
         <source>&amp;Fewer Lines</source>
         <extracomment>Menu item: plays one payline fewer</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Weniger Linien</translation>
     </message>
     <message>
         <source>More &amp;Credits per Line</source>
         <extracomment>Menu item: bets more credits on each payline</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Mehr &amp;Credits pro Linie</translation>
     </message>
     <message>
         <source>Fewer C&amp;redits per Line</source>
         <extracomment>Menu item: bets fewer credits on each payline</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Weniger C&amp;redits pro Linie</translation>
     </message>
     <message>
         <source>&amp;File</source>
         <extracomment>Menu title</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Datei</translation>
     </message>
     <message>
         <source>&amp;New Game</source>
         <extracomment>Menu item: starts a new game</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Neues Spiel</translation>
     </message>
     <message>
         <source>&amp;Open Game</source>
         <extracomment>Menu item: opens a game kept in a slot</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Spiel ö&amp;ffnen</translation>
     </message>
     <message>
         <source>&amp;Save Game</source>
         <extracomment>Menu item: keeps the game in a slot</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Spiel &amp;speichern</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
         <extracomment>Menu item: ends the program</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beenden</translation>
     </message>
     <message>
         <source>&amp;Options</source>
         <extracomment>Menu title</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Optionen</translation>
     </message>
     <message>
         <source>Sound</source>
         <extracomment>Menu item, checked while sound effects play</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ton</translation>
     </message>
     <message>
         <source>Music</source>
         <extracomment>Menu item, checked while music plays</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Musik</translation>
     </message>
     <message>
         <source>Volume…</source>
         <extracomment>Menu item: opens the volume window</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Lautstärke…</translation>
     </message>
     <message>
         <source>&amp;Quick Play</source>
         <extracomment>Menu item, checked while the game plays quickly</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Schnellspiel</translation>
     </message>
     <message>
         <source>Re&amp;duce Motion</source>
         <extracomment>Menu item, checked while the reels and pay-outs move less</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bewegung reduzieren</translation>
     </message>
     <message>
         <source>Line &amp;Patterns</source>
         <extracomment>Menu item, checked while each payline is drawn in a pattern of its own</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Linienmuster</translation>
     </message>
     <message>
         <source>High Co&amp;ntrast</source>
         <extracomment>Menu item, checked while the captions are drawn in high contrast</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Hoher &amp;Kontrast</translation>
     </message>
     <message>
         <source>&amp;Language…</source>
         <extracomment>Menu item: opens the window that chooses the interface&apos;s language</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;prache…</translation>
     </message>
     <message>
         <source>Game &amp;History…</source>
         <extracomment>Menu item: opens the list of the last spins</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Spiel&amp;verlauf…</translation>
     </message>
     <message>
         <source>&amp;Borrow</source>
         <extracomment>Menu bar item: borrows credits</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Leihen</translation>
     </message>
     <message>
         <source>&amp;Stats</source>
         <extracomment>Menu bar item: shows the game&apos;s statistics</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Statistik</translation>
     </message>
     <message>
         <source>&amp;Payoffs</source>
         <extracomment>Menu bar item: shows the pay table</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Gewinne</translation>
     </message>
     <message>
         <source>&amp;Help</source>
         <extracomment>Menu title</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hilfe</translation>
     </message>
     <message>
         <source>Version</source>
         <extracomment>Menu item: shows the program&apos;s name and version</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Version</translation>
     </message>
     <message>
         <source>&amp;Manual</source>
         <extracomment>Menu item: opens the manual; %1 is the game&apos;s name</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Handbuch</translation>
     </message>
     <message>
         <source>&amp;%1 Manual</source>
-        <translation type="unfinished"></translation>
+        <translation>%1-&amp;Handbuch</translation>
     </message>
     <message>
         <source>%1<byte value="xd"/>
 <byte value="xd"/>
 Version:  %2</source>
         <extracomment>The Version box; %1 is the game&apos;s name, %2 its version. Keep the line breaks.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1<byte value="xd"/>
+<byte value="xd"/>
+Version:  %2</translation>
     </message>
 </context>
 <context>
     <name>CardColours</name>
     <message>
         <source>Blue</source>
-        <translation type="unfinished"></translation>
+        <translation>Blau</translation>
     </message>
     <message>
         <source>Red</source>
-        <translation type="unfinished"></translation>
+        <translation>Rot</translation>
     </message>
     <message>
         <source>White</source>
-        <translation type="unfinished"></translation>
+        <translation>Weiß</translation>
     </message>
     <message>
         <source>Green</source>
-        <translation type="unfinished"></translation>
+        <translation>Grün</translation>
     </message>
     <message>
         <source>Yellow</source>
-        <translation type="unfinished"></translation>
+        <translation>Gelb</translation>
     </message>
     <message>
         <source>Unknown</source>
         <extracomment>The colour of a bonus card the history does not know.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Unbekannt</translation>
     </message>
 </context>
 <context>
@@ -643,27 +650,27 @@ Version:  %2</source>
     <message>
         <source>%1 pays %2</source>
         <extracomment>A pay table row as a screen reader reads it; %1 is how many symbols, %2 what they pay</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 in Folge: %2</translation>
     </message>
     <message>
         <source>%1: %2</source>
         <extracomment>A pay table line as a screen reader reads it; %1 is the symbol, %2 its first pay</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>%1, %2</source>
         <extracomment>The pay table line&apos;s next pay after a comma; %1 is the line so far, %2 the pay</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
     <message>
         <source>%1 pay %2</source>
         <extracomment>A scatter pay as a screen reader reads it; %1 is how many balls, %2 the multiple</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 zahlen %2</translation>
     </message>
     <message>
         <source>Scatter balls, times the total bet: %1</source>
         <extracomment>The scatter pays as a screen reader reads them; %1 is their list, &quot;5 pay 50, 4 pay 10&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Scatter-Kugeln, mal Gesamteinsatz: %1</translation>
     </message>
 </context>
 <context>
@@ -673,14 +680,18 @@ Version:  %2</source>
 Quillane, a five-reel, nine-line video slot with a blackout-bingo bonus game.
 </source>
         <extracomment>The command line&apos;s help: how the program is started. Keep &quot;quillane&quot; and the options</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: quillane [--help] [--version] [Qt-Optionen]
+Quillane, ein Video-Slot mit fünf Walzen, neun Gewinnlinien und Full-House-Bingo als Bonusspiel.
+</translation>
     </message>
     <message>
         <source>  -h, --help   print this help and leave
   --version    print the version and leave
 </source>
         <extracomment>The command line&apos;s help: the options, aligned in two columns. Keep the option names</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>  -h, --help   diese Hilfe ausgeben und beenden
+  --version    die Version ausgeben und beenden
+</translation>
     </message>
     <message>
         <source>Qt&apos;s own options, such as -platform NAME or -style NAME, are also taken.
@@ -689,28 +700,33 @@ Pictures, sounds and music of your own go in $XDG_DATA_HOME/quillane
 (~/.local/share/quillane/). F1 in the game opens the manual; see also quillane(6).
 </source>
         <extracomment>The command line&apos;s help: where the game keeps its files. Keep the paths and names</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Die eigenen Optionen von Qt, etwa -platform NAME oder -style NAME, werden ebenfalls angenommen.
+Das Spiel wird in $XDG_CONFIG_HOME/quillane/quillane.ini (~/.config/quillane/) gespeichert.
+Eigene Bilder, Klänge und Musik gehören nach $XDG_DATA_HOME/quillane
+(~/.local/share/quillane/). F1 öffnet im Spiel das Handbuch; siehe auch quillane(6).
+</translation>
     </message>
     <message>
         <source>unexpected argument &apos;%1&apos;</source>
         <extracomment>A command line error; %1 is the argument given</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>unerwartetes Argument &apos;%1&apos;</translation>
     </message>
     <message>
         <source>option &apos;%1&apos; needs a value</source>
         <extracomment>A command line error; %1 is the option given</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Option &apos;%1&apos; braucht einen Wert</translation>
     </message>
     <message>
         <source>unknown option &apos;%1&apos;</source>
         <extracomment>A command line error; %1 is the option given</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>unbekannte Option &apos;%1&apos;</translation>
     </message>
     <message>
         <source>quillane: %1 (try --help)
 </source>
         <extracomment>How a command line error is printed; %1 is the error. Keep &quot;quillane&quot; and &quot;--help&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>quillane: %1 (siehe --help)
+</translation>
     </message>
 </context>
 <context>
@@ -718,7 +734,7 @@ Pictures, sounds and music of your own go in $XDG_DATA_HOME/quillane
     <message>
         <source>No spins yet</source>
         <extracomment>Written small across the empty plot of the credits.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Noch keine Spins</translation>
     </message>
 </context>
 <context>
@@ -726,12 +742,12 @@ Pictures, sounds and music of your own go in $XDG_DATA_HOME/quillane
     <message>
         <source>An unexpected error occurred.</source>
         <extracomment>An error box&apos;s text when something unforeseen went wrong</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ein unerwarteter Fehler ist aufgetreten.</translation>
     </message>
     <message>
         <source>Quillane is already running.</source>
         <extracomment>Shown when the player starts the game a second time</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Quillane läuft bereits.</translation>
     </message>
 </context>
 <context>
@@ -739,11 +755,11 @@ Pictures, sounds and music of your own go in $XDG_DATA_HOME/quillane
     <message>
         <source>The manual &quot;%1&quot; could not be found.</source>
         <extracomment>%1 is the manual&apos;s file</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Das Handbuch „%1“ wurde nicht gefunden.</translation>
     </message>
     <message>
         <source>Manual</source>
-        <translation type="unfinished"></translation>
+        <translation>Handbuch</translation>
     </message>
 </context>
 <context>
@@ -751,95 +767,95 @@ Pictures, sounds and music of your own go in $XDG_DATA_HOME/quillane
     <message>
         <source>Reels: %1</source>
         <extracomment>Read by screen readers: a spin&apos;s symbols, row by row.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Walzen: %1</translation>
     </message>
     <message>
         <source>Bet %1: 1 line at %2</source>
         <extracomment>A spin&apos;s bet: the credits bet, the paylines played and the credits on each line.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Einsatz %1: 1 Linie zu %2</translation>
     </message>
     <message>
         <source>Bet %1: %2 lines at %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Einsatz %1: %2 Linien zu %3</translation>
     </message>
     <message>
         <source>Credits after: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Credits danach: %1</translation>
     </message>
     <message>
         <source>Line %1: 1 symbol pays %2</source>
         <extracomment>A line win: the payline, how many symbols in a row and what they paid.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Linie %1: 1 Symbol zahlt %2</translation>
     </message>
     <message>
         <source>Line %1: %2 symbols pay %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Linie %1: %2 Symbole zahlen %3</translation>
     </message>
     <message>
         <source>Scatter: 1 ball pay %1</source>
         <extracomment>A scatter win: how many BINGO balls showed and what they paid.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Scatter: 1 Kugel zahlt %1</translation>
     </message>
     <message>
         <source>Scatter: %1 balls pay %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Scatter: %1 Kugeln zahlen %2</translation>
     </message>
     <message>
         <source>Balls: %1</source>
         <extracomment>BINGO balls that showed, too few to pay.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Kugeln: %1</translation>
     </message>
     <message>
         <source>No win</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Gewinn</translation>
     </message>
     <message>
         <source>Bonus game: %1 card, %2 calls</source>
         <extracomment>%1 is the colour of the card the player chose, %2 how many numbers were called.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Bonusspiel: Karte %1, %2 Ziehungen</translation>
     </message>
     <message>
         <source>%1 %2</source>
         <extracomment>A bingo pattern won and the credits it paid, &quot;Four Corners 20&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2</translation>
     </message>
     <message>
         <source>Patterns won: none</source>
         <extracomment>The list of patterns won, each with its pay, &quot;Four Corners 20, Big X 20&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Gewonnene Muster: keine</translation>
     </message>
     <message>
         <source>Patterns won: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Gewonnene Muster: %1</translation>
     </message>
     <message>
         <source>Bonus paid: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Bonus ausgezahlt: %1</translation>
     </message>
     <message>
         <source>Game History</source>
-        <translation type="unfinished"></translation>
+        <translation>Spielverlauf</translation>
     </message>
     <message>
         <source>No spins yet in this game.</source>
-        <translation type="unfinished"></translation>
+        <translation>Noch keine Spins in diesem Spiel.</translation>
     </message>
     <message>
         <source>The last spin of this game, newest first:</source>
-        <translation type="unfinished"></translation>
+        <translation>Der letzte Spin dieses Spiels:</translation>
     </message>
     <message>
         <source>The last %1 spins of this game, newest first:</source>
-        <translation type="unfinished"></translation>
+        <translation>Die letzten %1 Spins dieses Spiels, die neuesten zuerst:</translation>
     </message>
     <message>
         <source>The history is not being kept on disk. %1</source>
         <extracomment>%1 says why, as the game&apos;s storage reports it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Der Spielverlauf wird nicht auf dem Datenträger gespeichert. %1</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
 </context>
 <context>
