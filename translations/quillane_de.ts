@@ -863,120 +863,120 @@ Eigene Bilder, Klänge und Musik gehören nach $XDG_DATA_HOME/quillane
     <message>
         <source>Picture needs more than %1 MiB to decode</source>
         <extracomment>Why a picture cannot be read; %1 is a number of mebibytes</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Das Bild braucht zum Dekodieren mehr als %1 MiB</translation>
     </message>
     <message>
         <source>Picture has more than %1 scans</source>
         <extracomment>Why a picture cannot be read; %1 is the most scans of a progressive JPEG taken</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Das Bild hat mehr als %1 Scans</translation>
     </message>
     <message>
         <source>CMYK pictures are not supported</source>
         <extracomment>Why a picture cannot be read</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>CMYK-Bilder werden nicht unterstützt</translation>
     </message>
     <message>
         <source>Picture too large: %1 x %2 pixels, more than %3 a side or %4 in all</source>
         <extracomment>Why a picture cannot be read; %1 x %2 is its size, %3 and %4 the limits</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Bild zu groß: %1 × %2 Pixel, mehr als %3 pro Seite oder %4 insgesamt</translation>
     </message>
     <message>
         <source>Not enough memory for a %1 x %2 picture</source>
         <extracomment>Why a picture cannot be read; %1 x %2 is its size in pixels</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nicht genug Speicher für ein Bild mit %1 × %2 Pixeln</translation>
     </message>
     <message>
         <source>The picture is empty</source>
         <extracomment>Why a picture cannot be read</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Das Bild ist leer</translation>
     </message>
     <message>
         <source>Cannot read the picture &quot;%1&quot;: %2</source>
         <extracomment>%1 is the picture&apos;s file, %2 why it cannot be read</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Das Bild „%1“ kann nicht gelesen werden: %2</translation>
     </message>
 </context>
 <context>
     <name>LanguageDialog</name>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprache</translation>
     </message>
     <message>
         <source>Show Quillane in:</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprache von Quillane:</translation>
     </message>
     <message>
         <source>The desktop&apos;s language (%1)</source>
         <extracomment>The first choice of the language dialog; %1 is the desktop&apos;s language in its own words.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sprache des Desktops (%1)</translation>
     </message>
 </context>
 <context>
     <name>PatternNames</name>
     <message>
         <source>Large Plus</source>
-        <translation type="unfinished"></translation>
+        <translation>Großes Plus</translation>
     </message>
     <message>
         <source>Large X</source>
-        <translation type="unfinished"></translation>
+        <translation>Großes X</translation>
     </message>
     <message>
         <source>Four Corners</source>
-        <translation type="unfinished"></translation>
+        <translation>Vier Ecken</translation>
     </message>
     <message>
         <source>Inside Corners</source>
-        <translation type="unfinished"></translation>
+        <translation>Innere Ecken</translation>
     </message>
     <message>
         <source>Solid Diamond</source>
-        <translation type="unfinished"></translation>
+        <translation>Volle Raute</translation>
     </message>
     <message>
         <source>Small Diamond</source>
-        <translation type="unfinished"></translation>
+        <translation>Kleine Raute</translation>
     </message>
     <message>
         <source>Large Diamond</source>
-        <translation type="unfinished"></translation>
+        <translation>Große Raute</translation>
     </message>
     <message>
         <source>Picture Frame</source>
-        <translation type="unfinished"></translation>
+        <translation>Bilderrahmen</translation>
     </message>
     <message>
         <source>Small Frame</source>
-        <translation type="unfinished"></translation>
+        <translation>Kleiner Rahmen</translation>
     </message>
     <message>
         <source>Any Bingo</source>
-        <translation type="unfinished"></translation>
+        <translation>Beliebiges Bingo</translation>
     </message>
     <message>
         <source>Double Hard Way</source>
-        <translation type="unfinished"></translation>
+        <translation>Doppelt ohne Freifeld</translation>
     </message>
     <message>
         <source>Postage Stamp</source>
-        <translation type="unfinished"></translation>
+        <translation>Briefmarke</translation>
     </message>
     <message>
         <source>Blackout Bonus</source>
-        <translation type="unfinished"></translation>
+        <translation>Full-House-Bonus</translation>
     </message>
 </context>
 <context>
     <name>PayoffChart</name>
     <message>
         <source>Payoff Chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Gewinnplan</translation>
     </message>
     <message>
         <source>Close</source>
         <extracomment>The payoff chart&apos;s button that closes it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>All payoffs are based on coins
@@ -988,7 +988,13 @@ Wild symbols match any except
 the BINGO balls.</source>
         <extracomment>The payoff chart&apos;s rules of play, in a narrow column of seven lines: a &quot;
 &quot; ends a line, and a line too long for the column is broken between words.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Alle Gewinne gelten pro Münze
+je Linie, außer Scatter-Gewinnen,
+die vom Gesamteinsatz abhängen.
+Linien zahlen nur von links.
+Scatter gewinnen in jeder Position.
+Wilds ersetzen jedes Symbol außer
+den BINGO-Kugeln.</translation>
     </message>
     <message>
         <source>Collect a Scatter win by getting
@@ -996,12 +1002,14 @@ three or more BINGO Balls on
 the screen in any position.</source>
         <extracomment>Above the scatter pays on the payoff chart, in a narrow column of three lines: a &quot;
 &quot; ends a line, and a line too long for the column is broken between words.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Drei oder mehr BINGO-Kugeln an
+beliebiger Stelle des Bildschirms
+bringen einen Scatter-Gewinn.</translation>
     </message>
     <message>
         <source>Scatter wins start bonus game.</source>
         <extracomment>Below the scatter pays on the payoff chart, one short line.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Scatter-Gewinne starten das Bonusspiel.</translation>
     </message>
     <message>
         <source>The Bingo Bonus Game is played when you get three or more Bingo Balls on the screen during any slot spin.  When you get to the
@@ -1012,157 +1020,162 @@ The bonus can be as much as 50,000 times your last slot bet.  This bonus amount 
 first 24 numbers are called.  Cards are marked (&quot;dobbed&quot;) automatically by the game.  Sit back and enjoy.  And GOOD LUCK!</source>
         <extracomment>The bonus game&apos;s explanation across the payoff chart, six long lines: a &quot;
 &quot; ends a line, and a line too long for the chart is broken between words.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Das Bingo-Bonusspiel wird gespielt, wenn bei einem Spin drei oder mehr Bingo-Kugeln auf dem Bildschirm erscheinen. Im Bonusspiel
+wählen Sie eine der fünf Bingokarten. Dann wird Full-House-Bingo gespielt, bis eine oder mehrere Karten das Full House gewinnen.
+Unterwegs lassen sich aber zwölf weitere Bingo-Varianten gewinnen. Jede gewonnene Variante zahlt das Vierfache Ihres letzten
+Slot-Einsatzes (Gesamteinsatz). Das Full House kann mehr zahlen als die anderen Varianten, wenn es vor der 72. Kugel gewonnen wird.
+Der Bonus kann bis zum 50.000-Fachen Ihres letzten Slot-Einsatzes betragen. Nach den ersten 24 Zahlen sinkt er mit jeder weiteren
+gezogenen Zahl um 17,5 %. Die Karten markiert das Spiel automatisch. Lehnen Sie sich zurück und genießen Sie es. Und VIEL GLÜCK!</translation>
     </message>
     <message>
         <source>Blackout Bingo</source>
         <extracomment>A bingo pattern&apos;s name under its diagram on the payoff chart: keep it short.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Full-House-Bingo</translation>
     </message>
     <message>
         <source>Any Way Bingo</source>
         <extracomment>A bingo pattern&apos;s name under its diagram on the payoff chart: keep it short.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Bingo jeder Art</translation>
     </message>
     <message>
         <source>Postage Stamp</source>
         <extracomment>A bingo pattern&apos;s name under its diagram on the payoff chart: keep it short.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Briefmarke</translation>
     </message>
     <message>
         <source>Four Corners</source>
         <extracomment>A bingo pattern&apos;s name under its diagram on the payoff chart: keep it short.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Vier Ecken</translation>
     </message>
     <message>
         <source>Inside Corners</source>
         <extracomment>A bingo pattern&apos;s name under its diagram on the payoff chart: keep it short.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Innere Ecken</translation>
     </message>
     <message>
         <source>Double Hard Way</source>
         <extracomment>A bingo pattern&apos;s name under its diagram on the payoff chart: keep it short.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Doppelt ohne Freifeld</translation>
     </message>
     <message>
         <source>Inside Diamond</source>
         <extracomment>A bingo pattern&apos;s name under its diagram on the payoff chart: keep it short.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Innere Raute</translation>
     </message>
     <message>
         <source>Large Diamond</source>
         <extracomment>A bingo pattern&apos;s name under its diagram on the payoff chart: keep it short.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Große Raute</translation>
     </message>
     <message>
         <source>Solid Diamond</source>
         <extracomment>A bingo pattern&apos;s name under its diagram on the payoff chart: keep it short.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Volle Raute</translation>
     </message>
     <message>
         <source>Big Plus Bingo</source>
         <extracomment>A bingo pattern&apos;s name under its diagram on the payoff chart: keep it short.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Bingo Großes Plus</translation>
     </message>
     <message>
         <source>Big X Bingo</source>
         <extracomment>A bingo pattern&apos;s name under its diagram on the payoff chart: keep it short.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Bingo Großes X</translation>
     </message>
     <message>
         <source>Inside Frame</source>
         <extracomment>A bingo pattern&apos;s name under its diagram on the payoff chart: keep it short.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Innerer Rahmen</translation>
     </message>
     <message>
         <source>Picture Frame</source>
         <extracomment>A bingo pattern&apos;s name under its diagram on the payoff chart: keep it short.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Bilderrahmen</translation>
     </message>
     <message>
         <source>BINGO Jackpot - Get all five BINGO Balls on a Payline</source>
         <extracomment>The payoff chart&apos;s heading over the five BINGO balls, on one line.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>BINGO-Jackpot – alle fünf BINGO-Kugeln auf einer Gewinnlinie</translation>
     </message>
     <message>
         <source>Pays %1 X Coins Per Line Bet</source>
         <extracomment>Under the five BINGO balls on the payoff chart, on one line.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zahlt %1 Münzen pro gesetzter Münze auf der Linie</translation>
     </message>
 </context>
 <context>
     <name>RefusalText</name>
     <message>
         <source>No bet was placed!</source>
-        <translation type="unfinished"></translation>
+        <translation>Es wurde kein Einsatz gesetzt!</translation>
     </message>
     <message>
         <source>You have %1, but you tried to bet %2 credits.  You cannot bet more credits than you have.  Borrow some credits or place a smaller bet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie haben %1, wollten aber %2 Credits setzen. Sie können nicht mehr Credits setzen, als Sie haben. Leihen Sie Credits oder setzen Sie weniger.</translation>
     </message>
     <message>
         <source>You do not have %1 credits!</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie haben keine %1 Credits!</translation>
     </message>
     <message>
         <source>You cannot pay back more credits than you have borrowed!</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie können nicht mehr Credits zurückzahlen, als Sie geliehen haben!</translation>
     </message>
     <message>
         <source>You cannot borrow %1 more credits: the credits and the borrowed credits cannot go past %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie können nicht noch %1 Credits leihen: Credits und geliehene Credits können %2 nicht übersteigen.</translation>
     </message>
     <message>
         <source>There is no game file to store the game in.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es gibt keine Spieldatei, in der das Spiel gespeichert werden kann.</translation>
     </message>
 </context>
 <context>
     <name>ReturnText</name>
     <message>
         <source>1 line × 1 credit</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Linie × 1 Credit</translation>
     </message>
     <message>
         <source>1 line × %1 credits</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Linie × %1 Credits</translation>
     </message>
     <message>
         <source>%1 lines × 1 credit</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Linien × 1 Credit</translation>
     </message>
     <message>
         <source>%1 lines × %2 credits</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Linien × %2 Credits</translation>
     </message>
     <message>
         <source>not estimated</source>
         <extracomment>The bonus game&apos;s share of the return, when no simulation gives it for this bet.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>nicht geschätzt</translation>
     </message>
     <message>
         <source>≈ %1 ± %2</source>
         <extracomment>An estimated percentage and its standard error, &quot;≈ 65.90% ± 0.01%&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>≈ %1 ± %2</translation>
     </message>
     <message>
         <source>≈ %1</source>
         <extracomment>An approximate percentage, &quot;≈ 208.53%&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>≈ %1</translation>
     </message>
     <message>
         <source>%1 simulated games</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 simulierten Spielen</translation>
     </message>
     <message>
         <source>Return at %1: base game %2 (exact)</source>
         <extracomment>One line across the foot of the payoff chart: %1 is a bet, &quot;9 lines × 1 credit&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Auszahlung bei %1: Grundspiel %2 (exakt)</translation>
     </message>
     <message>
         <source>Return at %1: base game %2 (exact), bonus %3 (estimated from %4)</source>
         <extracomment>One line across the foot of the payoff chart: %1 is a bet, &quot;9 lines × 1 credit&quot;, %3 an estimate, &quot;≈ 65.90% ± 0.01%&quot;, %4 a count, &quot;1,000,000 simulated games&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Auszahlung bei %1: Grundspiel %2 (exakt), Bonus %3 (geschätzt aus %4)</translation>
     </message>
 </context>
 <context>
@@ -1170,26 +1183,26 @@ first 24 numbers are called.  Cards are marked (&quot;dobbed&quot;) automaticall
     <message>
         <source>Cannot open file &quot;%1&quot;. %2</source>
         <extracomment>A sound or music file could not be opened; %1 is the file, %2 why (a sentence)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei „%1“ kann nicht geöffnet werden. %2</translation>
     </message>
     <message>
         <source>Cannot play file &quot;%1&quot;. %2</source>
         <extracomment>A sound or music file could not be played; %1 is the file, %2 why (a sentence)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei „%1“ kann nicht abgespielt werden. %2</translation>
     </message>
     <message>
         <source>Cannot play music: no file name was given.</source>
-        <translation type="unfinished"></translation>
+        <translation>Musik kann nicht abgespielt werden: Es wurde kein Dateiname angegeben.</translation>
     </message>
     <message>
         <source>It is not a Standard MIDI File.</source>
         <extracomment>Why a music file cannot be played</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Das ist keine Standard-MIDI-Datei.</translation>
     </message>
     <message>
         <source>Cannot open the audio device. %1</source>
         <extracomment>%1 is the sound system&apos;s reason, in English</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Das Audiogerät kann nicht geöffnet werden. %1</translation>
     </message>
 </context>
 <context>
@@ -1197,55 +1210,55 @@ first 24 numbers are called.  Cards are marked (&quot;dobbed&quot;) automaticall
     <message>
         <source>MM/dd/yy</source>
         <extracomment>The Qt date format of a save slot&apos;s date (MM month, dd day, yy year), e.g. &quot;dd.MM.yy&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>dd.MM.yy</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abbrechen</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hilfe</translation>
     </message>
     <message>
         <source>Slot %1 name</source>
         <extracomment>Read by screen readers: the box that holds a saved game&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Name von Speicherplatz %1</translation>
     </message>
     <message>
         <source>OK</source>
         <extracomment>A slot&apos;s own button, which saves or opens the game in it: keep it short.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Save in slot %1</source>
-        <translation type="unfinished"></translation>
+        <translation>In Speicherplatz %1 speichern</translation>
     </message>
     <message>
         <source>Open slot %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Speicherplatz %1 öffnen</translation>
     </message>
     <message>
         <source>Save a Game -- Select Game Slot</source>
-        <translation type="unfinished"></translation>
+        <translation>Spiel speichern – Speicherplatz wählen</translation>
     </message>
     <message>
         <source>Open a Game -- Select Game Slot</source>
-        <translation type="unfinished"></translation>
+        <translation>Spiel öffnen – Speicherplatz wählen</translation>
     </message>
     <message>
         <source>%1 Credits</source>
         <extracomment>A saved game&apos;s credits, &quot;1000 Credits&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 Credits</translation>
     </message>
     <message>
         <source>%1 Borrowed</source>
         <extracomment>A saved game&apos;s borrowed credits, &quot;0 Borrowed&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 Geliehen</translation>
     </message>
     <message>
         <source>Name for this saved game?</source>
-        <translation type="unfinished"></translation>
+        <translation>Name für diesen Spielstand?</translation>
     </message>
 </context>
 <context>
@@ -1253,156 +1266,156 @@ first 24 numbers are called.  Cards are marked (&quot;dobbed&quot;) automaticall
     <message>
         <source>no %1</source>
         <extracomment>A screen reader&apos;s count of symbols on a paid line; %1 is the symbol&apos;s name</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>keine %1</translation>
     </message>
     <message>
         <source>one %1</source>
         <extracomment>A screen reader&apos;s count of symbols on a paid line; %1 is the symbol&apos;s name</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>einmal %1</translation>
     </message>
     <message>
         <source>two %1</source>
         <extracomment>A screen reader&apos;s count of symbols on a paid line; %1 is the symbol&apos;s name (plural)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>zwei %1</translation>
     </message>
     <message>
         <source>three %1</source>
         <extracomment>A screen reader&apos;s count of symbols on a paid line; %1 is the symbol&apos;s name (plural)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>drei %1</translation>
     </message>
     <message>
         <source>four %1</source>
         <extracomment>A screen reader&apos;s count of symbols on a paid line; %1 is the symbol&apos;s name (plural)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>vier %1</translation>
     </message>
     <message>
         <source>five %1</source>
         <extracomment>A screen reader&apos;s count of symbols on a paid line; %1 is the symbol&apos;s name (plural)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>fünf %1</translation>
     </message>
     <message>
         <source>%1 %2</source>
         <extracomment>A screen reader&apos;s count of symbols on a paid line; %1 is the count, %2 the symbol&apos;s name</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2</translation>
     </message>
     <message>
         <source>Line %1: %2 pays %3</source>
         <extracomment>A screen reader&apos;s report of a paid line; %1 is the payline, %2 what it shows (&quot;three Elephants&quot;), %3 what it pays</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Linie %1: %2, Gewinn %3</translation>
     </message>
     <message>
         <source>%1 balls pay %2 and win the bonus game</source>
         <extracomment>A screen reader&apos;s report; %1 is the number of BINGO balls, %2 what they pay</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 Kugeln zahlen %2 und gewinnen das Bonusspiel</translation>
     </message>
     <message>
         <source>%1 balls pay %2</source>
         <extracomment>A screen reader&apos;s report; %1 is the number of BINGO balls, %2 what they pay</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 Kugeln zahlen %2</translation>
     </message>
     <message>
         <source>%1 balls win the bonus game</source>
         <extracomment>A screen reader&apos;s report; %1 is the number of BINGO balls</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 Kugeln gewinnen das Bonusspiel</translation>
     </message>
     <message>
         <source>game paid %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Gesamtgewinn %1</translation>
     </message>
     <message>
         <source>No win</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Gewinn</translation>
     </message>
     <message>
         <source>Call %1: %2 %3</source>
         <extracomment>A screen reader&apos;s report of a bonus call; %1 is the call&apos;s number, %2 %3 the ball (&quot;B 7&quot;)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ziehung %1: %2 %3</translation>
     </message>
     <message>
         <source>%1 on your card pays %2</source>
         <extracomment>A screen reader&apos;s report; %1 is the pattern, %2 what it pays</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 auf Ihrer Karte zahlt %2</translation>
     </message>
     <message>
         <source>%1 on card %2 pays %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 auf Karte %2 zahlt %3</translation>
     </message>
 </context>
 <context>
     <name>StatisticsWindow</name>
     <message>
         <source>Your Game Statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihre Spielstatistik</translation>
     </message>
     <message>
         <source>Spins:</source>
-        <translation type="unfinished"></translation>
+        <translation>Spins:</translation>
     </message>
     <message>
         <source>Credits:</source>
-        <translation type="unfinished"></translation>
+        <translation>Credits:</translation>
     </message>
     <message>
         <source>Borrowed:</source>
-        <translation type="unfinished"></translation>
+        <translation>Geliehen:</translation>
     </message>
     <message>
         <source>Total Bets:</source>
-        <translation type="unfinished"></translation>
+        <translation>Einsätze gesamt:</translation>
     </message>
     <message>
         <source>Payoffs:</source>
-        <translation type="unfinished"></translation>
+        <translation>Gewinne:</translation>
     </message>
     <message>
         <source>Normal:</source>
-        <translation type="unfinished"></translation>
+        <translation>Normal:</translation>
     </message>
     <message>
         <source>Bonus:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bonus:</translation>
     </message>
     <message>
         <source>Overall Payoff Percentage:</source>
-        <translation type="unfinished"></translation>
+        <translation>Auszahlungsquote gesamt:</translation>
     </message>
     <message>
         <source>Credits over the Last Spins:</source>
-        <translation type="unfinished"></translation>
+        <translation>Credits der letzten Spins:</translation>
     </message>
     <message>
         <source>Credits after the Last Spin:</source>
-        <translation type="unfinished"></translation>
+        <translation>Credits nach dem letzten Spin:</translation>
     </message>
     <message>
         <source>Credits over the Last %1 Spins:</source>
-        <translation type="unfinished"></translation>
+        <translation>Credits der letzten %1 Spins:</translation>
     </message>
     <message>
         <source>Theoretical Payoff Percentage:</source>
-        <translation type="unfinished"></translation>
+        <translation>Theoretische Auszahlungsquote:</translation>
     </message>
     <message>
         <source>Base Game (exact):</source>
-        <translation type="unfinished"></translation>
+        <translation>Grundspiel (exakt):</translation>
     </message>
     <message>
         <source>Bonus (estimated):</source>
-        <translation type="unfinished"></translation>
+        <translation>Bonus (geschätzt):</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>At %1, over many spins. The base game&apos;s share follows exactly from the rules; the bonus game&apos;s is estimated from %2, ± one standard error.</source>
         <extracomment>%1 is a bet, &quot;9 lines × 1 credit&quot;; %2 a count, &quot;1,000,000 simulated games&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Bei %1, über viele Spins. Der Anteil des Grundspiels folgt exakt aus den Regeln; der des Bonusspiels ist aus %2 geschätzt, ± ein Standardfehler.</translation>
     </message>
     <message>
         <source>At %1, over many spins. The base game&apos;s share follows exactly from the rules; the bonus game&apos;s is not estimated for this bet.</source>
         <extracomment>%1 is a bet, &quot;9 lines × 1 credit&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Bei %1, über viele Spins. Der Anteil des Grundspiels folgt exakt aus den Regeln; der des Bonusspiels ist für diesen Einsatz nicht geschätzt.</translation>
     </message>
 </context>
 <context>
@@ -1410,217 +1423,218 @@ first 24 numbers are called.  Cards are marked (&quot;dobbed&quot;) automaticall
     <message>
         <source>%1 in [%2]</source>
         <extracomment>A value of the game file that cannot be read: %1 is its line, as &quot;Credits=abc&quot;, %2 its section; keep the brackets.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 in [%2]</translation>
     </message>
     <message>
         <source>The game file %1 is not a regular file and was not read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Spieldatei %1 ist keine reguläre Datei und wurde nicht gelesen.</translation>
     </message>
     <message>
         <source>The game file %1 is larger than %2 MiB and was not read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Spieldatei %1 ist größer als %2 MiB und wurde nicht gelesen.</translation>
     </message>
     <message>
         <source>The game file %1 cannot be read: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Spieldatei %1 kann nicht gelesen werden: %2.</translation>
     </message>
     <message>
         <source>The history file %1 cannot be read: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Verlaufsdatei %1 kann nicht gelesen werden: %2.</translation>
     </message>
     <message>
         <source>There is no data directory to keep it in.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es gibt kein Datenverzeichnis, in dem er aufbewahrt werden könnte.</translation>
     </message>
     <message>
         <source>The history file %1 cannot be written: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Verlaufsdatei %1 kann nicht geschrieben werden: %2.</translation>
     </message>
     <message>
         <source>%1, %2</source>
         <extracomment>A list and one item more.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
     <message>
         <source>%1, ...</source>
         <extracomment>The end of a list that goes on: %1 is the list.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, …</translation>
     </message>
     <message>
         <source>Some values in the game file %1 cannot be read (%2) and are played as a new game&apos;s. A copy of the file as it was at an earlier start is kept in %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Einige Werte in der Spieldatei %1 können nicht gelesen werden (%2) und gelten wie bei einem neuen Spiel. Eine Kopie der Datei, wie sie bei einem früheren Start war, liegt in %3.</translation>
     </message>
     <message>
         <source>Some values in the game file %1 cannot be read (%2) and are played as a new game&apos;s. The file as it was is kept in %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Einige Werte in der Spieldatei %1 können nicht gelesen werden (%2) und gelten wie bei einem neuen Spiel. Die unveränderte Datei liegt in %3.</translation>
     </message>
     <message>
         <source>The folder %1 cannot be written: %2. The game goes on, but it cannot be kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>In den Ordner %1 kann nicht geschrieben werden: %2. Das Spiel läuft weiter, kann aber nicht gespeichert werden.</translation>
     </message>
     <message>
         <source>No home directory to keep the game file in</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Home-Verzeichnis für die Spieldatei vorhanden</translation>
     </message>
     <message>
         <source>Unable to write to %1
 %2</source>
         <extracomment>%1 is the file, %2 the system&apos;s reason on a line of its own; keep the line break.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht geschrieben werden
+%2</translation>
     </message>
     <message>
         <source>It is a directory</source>
         <extracomment>Why a file cannot be read: the name is a folder&apos;s.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Es ist ein Verzeichnis</translation>
     </message>
     <message>
         <source>It is not a regular file</source>
         <extracomment>Why a file cannot be read: the name is a device&apos;s, a pipe&apos;s or a socket&apos;s.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Es ist keine reguläre Datei</translation>
     </message>
     <message>
         <source>It is larger than %1 MiB</source>
         <extracomment>Why a file cannot be read; %1 is a number of mebibytes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Es ist größer als %1 MiB</translation>
     </message>
 </context>
 <context>
     <name>SymbolNames</name>
     <message>
         <source>Wild</source>
-        <translation type="unfinished"></translation>
+        <translation>Wild</translation>
     </message>
     <message>
         <source>B ball</source>
-        <translation type="unfinished"></translation>
+        <translation>B-Kugel</translation>
     </message>
     <message>
         <source>I ball</source>
-        <translation type="unfinished"></translation>
+        <translation>I-Kugel</translation>
     </message>
     <message>
         <source>N ball</source>
-        <translation type="unfinished"></translation>
+        <translation>N-Kugel</translation>
     </message>
     <message>
         <source>G ball</source>
-        <translation type="unfinished"></translation>
+        <translation>G-Kugel</translation>
     </message>
     <message>
         <source>O ball</source>
-        <translation type="unfinished"></translation>
+        <translation>O-Kugel</translation>
     </message>
     <message>
         <source>Card</source>
-        <translation type="unfinished"></translation>
+        <translation>Bingokarte</translation>
     </message>
     <message>
         <source>Tickets</source>
-        <translation type="unfinished"></translation>
+        <translation>Tickets</translation>
     </message>
     <message>
         <source>Cage</source>
-        <translation type="unfinished"></translation>
+        <translation>Trommel</translation>
     </message>
     <message>
         <source>Ace</source>
-        <translation type="unfinished"></translation>
+        <translation>Ass</translation>
     </message>
     <message>
         <source>King</source>
-        <translation type="unfinished"></translation>
+        <translation>König</translation>
     </message>
     <message>
         <source>Queen</source>
-        <translation type="unfinished"></translation>
+        <translation>Dame</translation>
     </message>
     <message>
         <source>Jack</source>
-        <translation type="unfinished"></translation>
+        <translation>Bube</translation>
     </message>
     <message>
         <source>Ten</source>
-        <translation type="unfinished"></translation>
+        <translation>Zehn</translation>
     </message>
     <message>
         <source>Doll</source>
-        <translation type="unfinished"></translation>
+        <translation>Puppe</translation>
     </message>
     <message>
         <source>Elephant</source>
-        <translation type="unfinished"></translation>
+        <translation>Elefant</translation>
     </message>
     <message>
         <source>Daubers</source>
-        <translation type="unfinished"></translation>
+        <translation>Marker</translation>
     </message>
     <message>
         <source>Bag</source>
-        <translation type="unfinished"></translation>
+        <translation>Beutel</translation>
     </message>
     <message>
         <source>Wilds</source>
-        <translation type="unfinished"></translation>
+        <translation>Wilds</translation>
     </message>
     <message>
         <source>B balls</source>
-        <translation type="unfinished"></translation>
+        <translation>B-Kugeln</translation>
     </message>
     <message>
         <source>I balls</source>
-        <translation type="unfinished"></translation>
+        <translation>I-Kugeln</translation>
     </message>
     <message>
         <source>N balls</source>
-        <translation type="unfinished"></translation>
+        <translation>N-Kugeln</translation>
     </message>
     <message>
         <source>G balls</source>
-        <translation type="unfinished"></translation>
+        <translation>G-Kugeln</translation>
     </message>
     <message>
         <source>O balls</source>
-        <translation type="unfinished"></translation>
+        <translation>O-Kugeln</translation>
     </message>
     <message>
         <source>Cards</source>
-        <translation type="unfinished"></translation>
+        <translation>Bingokarten</translation>
     </message>
     <message>
         <source>Cages</source>
-        <translation type="unfinished"></translation>
+        <translation>Trommeln</translation>
     </message>
     <message>
         <source>Aces</source>
-        <translation type="unfinished"></translation>
+        <translation>Asse</translation>
     </message>
     <message>
         <source>Kings</source>
-        <translation type="unfinished"></translation>
+        <translation>Könige</translation>
     </message>
     <message>
         <source>Queens</source>
-        <translation type="unfinished"></translation>
+        <translation>Damen</translation>
     </message>
     <message>
         <source>Jacks</source>
-        <translation type="unfinished"></translation>
+        <translation>Buben</translation>
     </message>
     <message>
         <source>Tens</source>
-        <translation type="unfinished"></translation>
+        <translation>Zehnen</translation>
     </message>
     <message>
         <source>Dolls</source>
-        <translation type="unfinished"></translation>
+        <translation>Puppen</translation>
     </message>
     <message>
         <source>Elephants</source>
-        <translation type="unfinished"></translation>
+        <translation>Elefanten</translation>
     </message>
     <message>
         <source>Bags</source>
-        <translation type="unfinished"></translation>
+        <translation>Beutel</translation>
     </message>
 </context>
 <context>
@@ -1628,15 +1642,15 @@ first 24 numbers are called.  Cards are marked (&quot;dobbed&quot;) automaticall
     <message>
         <source>Volume</source>
         <extracomment>The title of the window with the sound effects&apos; and the music&apos;s sliders.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Lautstärke</translation>
     </message>
     <message>
         <source>Sound &amp;effects:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Soundeffekte:</translation>
     </message>
     <message>
         <source>&amp;Music:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Musik:</translation>
     </message>
 </context>
 </TS>
