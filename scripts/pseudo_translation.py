@@ -44,8 +44,12 @@ def fill(match):
     source = re.search(r'<source>(.*?)</source>', block, re.S)
     if not source:
         return block
-    text = html.unescape(source.group(1))
+    # lupdate writes a carriage return as <byte value="xd"/>.
+    raw = re.sub(r'<byte value="x([0-9a-fA-F]+)"/>', lambda b: chr(int(b.group(1), 16)),
+                 source.group(1))
+    text = html.unescape(raw)
     pseudo = html.escape(stretch(text), quote=False).replace('"', '&quot;')
+    pseudo = pseudo.replace('\r', '<byte value="xd"/>')
     return re.sub(r'<translation[^>]*>.*?</translation>|<translation[^>]*/>',
                   lambda _: '<translation>' + pseudo + '</translation>', block, flags=re.S)
 

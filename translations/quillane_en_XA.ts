@@ -221,9 +221,9 @@ Called</source>
 <byte value="xd"/>
 To switch between &quot;borrow&quot; and &quot;pay back&quot; select the mode.</source>
         <extracomment>The borrow window&apos;s Help: &quot;borrow&quot; and &quot;pay back&quot; are its two modes, Borrow Credits and Pay Back Credits.</extracomment>
-        <translation>ÚÚšéé ţĥííš šçŕééééñ ţóó ƀóóŕŕóóŵ çŕééđííţš óóŕ ṗááý ƀááçķ çŕééđííţš ţĥááţ ýóóúú ƀóóŕŕóóŵééđ ṗŕéévííóóúúšĺý.  Çĺííçķ óóñ ţĥéé ƀúúţţóóñ ŕééṗŕééšééñţííñĝ ţĥéé ááɱóóúúñţ ţóó ƀóóŕŕóóŵ (óóŕ ṗááý ƀááçķ).&lt;byte value=&quot;xd&quot;/&gt;
-&lt;byte value=&quot;xd&quot;/&gt;
-Ţóó šŵííţçĥ ƀééţŵééééñ &quot;ƀóóŕŕóóŵ&quot; ááñđ &quot;ṗááý ƀááçķ&quot; šééĺééçţ ţĥéé ɱóóđéé.·········································</translation>
+        <translation>ÚÚšéé ţĥííš šçŕééééñ ţóó ƀóóŕŕóóŵ çŕééđííţš óóŕ ṗááý ƀááçķ çŕééđííţš ţĥááţ ýóóúú ƀóóŕŕóóŵééđ ṗŕéévííóóúúšĺý.  Çĺííçķ óóñ ţĥéé ƀúúţţóóñ ŕééṗŕééšééñţííñĝ ţĥéé ááɱóóúúñţ ţóó ƀóóŕŕóóŵ (óóŕ ṗááý ƀááçķ).<byte value="xd"/>
+<byte value="xd"/>
+Ţóó šŵííţçĥ ƀééţŵééééñ &quot;ƀóóŕŕóóŵ&quot; ááñđ &quot;ṗááý ƀááçķ&quot; šééĺééçţ ţĥéé ɱóóđéé.···························</translation>
     </message>
     <message>
         <source>Borrowed:</source>
@@ -612,9 +612,9 @@ The game was not stored. Quit without saving it?</source>
 <byte value="xd"/>
 Version:  %2</source>
         <extracomment>The Version box; %1 is the game&apos;s name, %2 its version. Keep the line breaks.</extracomment>
-        <translation>%1&lt;byte value=&quot;xd&quot;/&gt;
-&lt;byte value=&quot;xd&quot;/&gt;
-Vééŕšííóóñ:  %2··················</translation>
+        <translation>%1<byte value="xd"/>
+<byte value="xd"/>
+Vééŕšííóóñ:  %2·····</translation>
     </message>
 </context>
 <context>

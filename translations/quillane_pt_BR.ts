@@ -221,7 +221,9 @@ sorteados</translation>
 <byte value="xd"/>
 To switch between &quot;borrow&quot; and &quot;pay back&quot; select the mode.</source>
         <extracomment>The borrow window&apos;s Help: &quot;borrow&quot; and &quot;pay back&quot; are its two modes, Borrow Credits and Pay Back Credits.</extracomment>
-        <translation>Use esta tela para pegar créditos emprestados ou pagar créditos que você pegou emprestado antes.  Clique no botão do valor a pegar emprestado (ou a pagar).</translation>
+        <translation>Use esta tela para pegar créditos emprestados ou pagar créditos que você pegou emprestado antes.  Clique no botão do valor a pegar emprestado (ou a pagar).<byte value="xd"/>
+<byte value="xd"/>
+Para alternar entre “pegar empréstimo” e “pagar empréstimo”, selecione o modo.</translation>
     </message>
     <message>
         <source>Borrowed:</source>

@@ -3,7 +3,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """Every catalogue in translations/ is complete and current: lupdate, run over the sources, finds no
 new text and drops none, and no entry is unfinished or obsolete; every translation keeps its
-source's placeholders and has a menu accelerator where its source has one."""
+source's placeholders and message-box line breaks, and has a menu accelerator where its source has
+one."""
 import os
 import re
 import shutil
@@ -11,6 +12,18 @@ import subprocess
 import sys
 import tempfile
 import xml.etree.ElementTree as ET
+
+def text_of(element):
+    """An element's text with lupdate's <byte value="xd"/> characters put back."""
+    if element is None:
+        return ''
+    text = element.text or ''
+    for child in element:
+        if child.tag == 'byte':
+            text += chr(int(child.get('value').lstrip('x'), 16))
+        text += child.tail or ''
+    return text
+
 
 root, lupdate = sys.argv[1], sys.argv[2]
 # A third argument checks one language's catalogue alone.
@@ -32,16 +45,18 @@ with tempfile.TemporaryDirectory() as scratch:
         for context in ET.parse(fresh).getroot().iter('context'):
             where = context.findtext('name')
             for message in context.iter('message'):
-                source = message.findtext('source') or ''
+                source = text_of(message.find('source'))
                 translation = message.find('translation')
                 kind = translation.get('type') if translation is not None else 'missing'
-                text = translation.text or '' if translation is not None else ''
+                text = text_of(translation)
                 if kind in ('unfinished', 'obsolete', 'vanished', 'missing') or not text:
                     problems.append(f'{name}: {where}: "{source}" is {kind or "empty"}')
                     continue
                 wanted = sorted(set(re.findall(r'%L?\d+', source)))
                 if sorted(set(re.findall(r'%L?\d+', text))) != wanted:
                     problems.append(f'{name}: {where}: "{text}" does not keep {wanted} of "{source}"')
+                if source.count('\r') != text.count('\r'):
+                    problems.append(f'{name}: {where}: "{text}" does not keep the line breaks of "{source}"')
                 if re.search(r'&\w', source) and not re.search(r'&\w', text):
                     problems.append(f'{name}: {where}: "{text}" lost the accelerator of "{source}"')
 print(f'{len(catalogues)} catalogues checked')
