@@ -7,11 +7,10 @@
 # through the coin slot, the game saved in slot 1, then File > Exit.
 # Prints what the status elements told.
 import re
-import sys
-import time
 
 import pyatspi
-from gi.repository import GLib
+
+from atspi_steps import application, fail, find, press, pump, wait_for
 
 told = []
 
@@ -25,53 +24,6 @@ def on_name(event):
 
 
 pyatspi.Registry.registerEventListener(on_name, "object:property-change:accessible-name")
-
-
-def fail(why):
-    print("FAIL:", why, file=sys.stderr)
-    sys.exit(1)
-
-
-def pump(seconds):
-    context = GLib.MainContext.default()
-    end = time.time() + seconds
-    while time.time() < end:
-        while context.pending():
-            context.iteration(False)
-        time.sleep(0.05)
-
-
-def wait_for(what, seconds, found):
-    end = time.time() + seconds
-    while time.time() < end:
-        value = found()
-        if value:
-            return value
-        pump(0.2)
-    fail(what)
-
-
-def application():
-    desktop = pyatspi.Registry.getDesktop(0)
-    for i in range(desktop.childCount):
-        app = desktop.getChildAtIndex(i)
-        if app is not None and app.name == "Quillane":
-            return app
-    return None
-
-
-def find(root, role, name):
-    return pyatspi.findDescendant(
-        root, lambda o: o is not None and o.getRole() == role and re.fullmatch(name, o.name or ""))
-
-
-def press(element):
-    action = element.queryAction()
-    for i in range(action.nActions):
-        if action.getName(i) in ("Press", "press"):
-            action.doAction(i)
-            return
-    fail(f"{element.name} has no press action")
 
 
 def sensitive(element):

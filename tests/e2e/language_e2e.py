@@ -6,11 +6,11 @@
 # catalogue given: every menu title, and the refusal of a 10-credit bet on 5 credits.
 import re
 import sys
-import time
 import xml.etree.ElementTree as ET
 
 import pyatspi
-from gi.repository import GLib
+
+from atspi_steps import application, fail, find, press, wait_for
 
 catalogue = {}
 for context in ET.parse(sys.argv[1]).getroot().iter('context'):
@@ -27,60 +27,20 @@ def shown(text):
     return re.sub(r'&(?!&)', '', text)
 
 
-def fail(why):
-    print("FAIL:", why, file=sys.stderr)
-    sys.exit(1)
-
-
-def wait_for(what, seconds, found):
-    end = time.time() + seconds
-    context = GLib.MainContext.default()
-    while time.time() < end:
-        value = found()
-        if value:
-            return value
-        while context.pending():
-            context.iteration(False)
-        time.sleep(0.2)
-    fail(what)
-
-
-def application():
-    desktop = pyatspi.Registry.getDesktop(0)
-    for i in range(desktop.childCount):
-        app = desktop.getChildAtIndex(i)
-        if app is not None and app.name == "Quillane":
-            return app
-    return None
-
-
-def find(root, role, name):
-    return pyatspi.findDescendant(
-        root, lambda o: o is not None and o.getRole() == role and (o.name or "") == name)
-
-
-def press(element):
-    action = element.queryAction()
-    for i in range(action.nActions):
-        if action.getName(i) in ("Press", "press"):
-            action.doAction(i)
-            return
-    fail(f"{element.name} has no press action")
-
-
 app = wait_for("no application called Quillane on the bus", 20, application)
 frame = wait_for("no cabinet", 10, lambda: find(app, pyatspi.ROLE_FRAME, "Quillane"))
 titles = [shown(tr("CabinetWindow", t)) for t in ("&File", "&Options", "&Help")]
 titles += [shown(tr("CabinetWindow", t)) for t in ("&Borrow", "&Stats", "&Payoffs")]
 for title in titles:
-    if find(frame, pyatspi.ROLE_MENU_ITEM, title) is None and \
-            find(frame, pyatspi.ROLE_MENU, title) is None:
+    if find(frame, pyatspi.ROLE_MENU_ITEM, re.escape(title)) is None and \
+            find(frame, pyatspi.ROLE_MENU, re.escape(title)) is None:
         fail(f"no menu {title}")
 print("menus:", ", ".join(titles))
 
 key = tr("CabinetElements", "%1 \u2014 spins at once").replace(
     "%1", tr("CabinetPainter", "10 Credits"))
-press(wait_for(f"no key {key}", 10, lambda: find(frame, pyatspi.ROLE_PUSH_BUTTON, key)))
+press(wait_for(f"no key {key}", 10,
+               lambda: find(frame, pyatspi.ROLE_PUSH_BUTTON, re.escape(key))))
 refusal = tr("RefusalText", "You have %1, but you tried to bet %2 credits.  You cannot bet more "
              "credits than you have.  Borrow some credits or place a smaller bet.")
 refusal = refusal.replace("%1", "5").replace("%2", "90")
@@ -93,7 +53,8 @@ while box is not None and box.getRole() not in (pyatspi.ROLE_DIALOG, pyatspi.ROL
 press(pyatspi.findDescendant(box, lambda o: o is not None and
                              o.getRole() == pyatspi.ROLE_PUSH_BUTTON))
 
-file_menu = find(frame, pyatspi.ROLE_MENU, titles[0]) or find(frame, pyatspi.ROLE_MENU_ITEM,
-                                                             titles[0])
+file_menu = find(frame, pyatspi.ROLE_MENU, re.escape(titles[0])) or \
+    find(frame, pyatspi.ROLE_MENU_ITEM, re.escape(titles[0]))
 exit_name = shown(tr("CabinetWindow", "E&xit"))
-press(wait_for(f"no {exit_name}", 10, lambda: find(file_menu, pyatspi.ROLE_MENU_ITEM, exit_name)))
+press(wait_for(f"no {exit_name}", 10,
+               lambda: find(file_menu, pyatspi.ROLE_MENU_ITEM, re.escape(exit_name))))

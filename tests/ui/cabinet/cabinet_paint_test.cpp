@@ -8,7 +8,9 @@
 
 #include "cabinet_fixture.h"
 #include "core/reels.h"
+#include "layout_checks.h"
 #include "platform/asset_files.h"
+#include "platform/translations.h"
 #include "ui/cabinet/cabinet_layout.h"
 #include "ui/widgets/contrast.h"
 #include "ui/widgets/meter_digits.h"
@@ -264,11 +266,18 @@ struct Text {
 };
 
 // Every text of the cabinet, with a win on display, at cabinets from the smallest to a 4K
-// screen's and on each side of the fonts' steps: none runs off the cabinet, none overlaps
-// another, every key's caption fits its key.
+// screen's and on each side of the fonts' steps, and in the pseudo-language (every text accented
+// and 40 % longer) at the two smallest: none runs off the cabinet, none overlaps another, every
+// key's caption fits its key, and in the pseudo-language every text came through the catalogues.
 TEST_F(CabinetPaint, EveryTextFitsAtEveryWidth) {
-    for (int width : {640, 800, 1024, 1152, 1366, 1920, 2880}) {
-        SCOPED_TRACE(width);
+    Translations translations;
+    const std::pair<std::string_view, int> cases[] = {
+        {kEnglish, 640},  {kEnglish, 800},        {kEnglish, 1024},
+        {kEnglish, 1152}, {kEnglish, 1366},       {kEnglish, 1920},
+        {kEnglish, 2880}, {kPseudoLanguage, 640}, {kPseudoLanguage, 800}};
+    for (const auto& [language, width] : cases) {
+        SCOPED_TRACE(std::string(language) + " " + std::to_string(width));
+        ASSERT_TRUE(translations.Apply(std::string(language)));
         // A window of its own size (not maximised): the screen less ten pixels each way.
         screen.info.geometry = screen.info.available = QRect(0, 0, width + 10, width * 3 / 4 + 90);
         screen.info.logicalDpi = 120;
@@ -294,6 +303,8 @@ TEST_F(CabinetPaint, EveryTextFitsAtEveryWidth) {
             const QRect surface = cabinet.surface().rect();
             for (std::size_t i = 0; i < texts.size(); ++i) {
                 EXPECT_TRUE(surface.contains(texts[i].ink)) << texts[i].text.toStdString();
+                EXPECT_TRUE(language == kEnglish || !Untranslated(texts[i].text))
+                    << texts[i].text.toStdString();
                 for (std::size_t j = i + 1; j < texts.size(); ++j) {
                     if (texts[i].text == texts[j].text && texts[i].ink == texts[j].ink)
                         continue;  // the same text drawn again
@@ -305,7 +316,7 @@ TEST_F(CabinetPaint, EveryTextFitsAtEveryWidth) {
         const CabinetGeometry& g = cabinet.cabinetGeometry();
         for (const cabinet_layout::BetKey& key : cabinet_layout::kBetKeys) {
             const auto caption = std::find_if(texts.begin(), texts.end(), [&](const Text& t) {
-                return t.text == QString::fromLatin1(key.caption);
+                return t.text == QCoreApplication::translate("CabinetPainter", key.caption);
             });
             ASSERT_NE(caption, texts.end()) << key.caption;
             EXPECT_GE(caption->ink.left(), g.Scale(key.left)) << key.caption;
