@@ -39,7 +39,7 @@ expected=(/usr/games/quillane /usr/games/quillane-sim
 for size in 16 22 24 32 48 64 128 256 512; do
     expected+=("/usr/share/icons/hicolor/${size}x${size}/apps/$id.png")
 done
-for file in Bingo0.wav Bingo3.wav Bingo5.wav Bingo7.wav BingoWin.wav Bingo0.mid Bingo98.jpg; do
+for file in Bingo0.wav Bingo3.wav Bingo5.wav Bingo7.wav BingoWin.wav Bingo0.mid Bingo98.jpg background_3x_de.jpg; do
     expected+=("/usr/share/quillane/$file")
 done
 for path in "${expected[@]}"; do

@@ -14,6 +14,7 @@
 #include <QRect>
 #include <QRectF>
 #include <QString>
+#include <QStringList>
 
 class QPainter;
 
@@ -28,6 +29,9 @@ QFont serifFont(int pixelSize, bool bold);
 // Outline of a text whose ink box is centred on `centre`.
 QPainterPath centredText(const QString& text, const QFont& font, QPointF centre,
                          double xStretch = 1.0);
+// As centredText, no wider than `maxWidth`: a longer text loses its letter-spacing first, is
+// then narrowed a little and, if still too wide, drawn smaller.
+QPainterPath fittedText(const QString& text, const QFont& font, QPointF centre, double maxWidth);
 // Blurs an ARGB32_Premultiplied image in place; edges are clamped unless `wrapY` is set.
 void boxBlur(QImage& image, int radiusX, int radiusY, int passes, bool wrapY = false);
 // Paints a soft shadow of the opaque parts of `layer` and then the layer itself.
@@ -58,11 +62,34 @@ QColor buttonWellColour();
 // The flat colour of the unlit bet keys; the game samples it from the background.
 QColor keyCapColour();
 
+// The words painted into the cabinet and its buttons, in one language (words.cpp).
+struct CabinetWords {
+    QString plaqueLines;      // the top plaque, large
+    QString plaqueBet;        // beneath it, small
+    QString marqueeTagline;   // beneath the title, between two stars
+    QStringList sealLines;    // the seal's upper word, on one or two lines
+    QString sealJackpot;      // the seal's lower word
+    QString scatterTitle;     // above the balls
+    QString scatterCount;     // beneath them
+    QString scatterStarts;    // and what they do
+    QStringList wildLines;    // the wild's six lines
+    QString deckLines;        // beside the upper row of bet keys
+    QString deckCredits;      // beside the lower row
+    QString deckHint;         // the keys beneath
+    QString footer;           // along the base
+    QStringList betMaxLines;  // the bet-max button's two lines
+    QString spin;             // the spin button
+};
+// The languages drawn besides English, by the game's language codes.
+QStringList cabinetLanguages();
+// English for a language without its own words.
+CabinetWords cabinetWords(const QString& language);
+
 QImage drawMotionStrip();
 // `scale` times the 800 x 600 design grid, for large screens.
-QImage drawBackground(int scale = 1);
-QImage drawBetMaxButton();
-QImage drawSpinButton();
+QImage drawBackground(int scale, const CabinetWords& words);
+QImage drawBetMaxButton(const CabinetWords& words);
+QImage drawSpinButton(const CabinetWords& words);
 QImage drawDenominationBadge();
 
 // Seven-segment digits 0..9, then a point and a colon; `scale` 1 gives 16 x 21 cells.

@@ -90,7 +90,7 @@ void paintMeterBezel(QPainter& p) {
     p.fillRect(rectOf(kMeterPanel), Qt::black);
 }
 
-void paintTopPlaque(QPainter& p) {
+void paintTopPlaque(QPainter& p, const CabinetWords& words) {
     const QRectF plate(650, 14, 140, 62);
     drawMetalFrame(p, plate, 4, 8, true);
     const QRectF glass = plate.adjusted(4, 4, -4, -4);
@@ -100,13 +100,12 @@ void paintTopPlaque(QPainter& p) {
     p.setPen(Qt::NoPen);
     p.setBrush(g);
     p.drawRoundedRect(glass, 5, 5);
-    goldText(p, centredText(QStringLiteral("9 LINES"), sansFont(20, true), QPointF(720, 38)), 2.4);
+    goldText(p, fittedText(words.plaqueLines, sansFont(20, true), QPointF(720, 38), 120), 2.4);
     p.setBrush(QColor(255, 230, 160));
-    p.drawPath(centredText(QStringLiteral("BET UP TO 90"), spaced(sansFont(9, true), 1.0),
-                           QPointF(720, 61)));
+    p.drawPath(fittedText(words.plaqueBet, spaced(sansFont(9, true), 1.0), QPointF(720, 61), 120));
 }
 
-void paintMarquee(QPainter& p) {
+void paintMarquee(QPainter& p, const CabinetWords& words) {
     const QRectF frame(150, 88, 556, 104);
     drawMetalFrame(p, frame, 6, 10, true);
     const QRectF glass = frame.adjusted(6, 6, -6, -6);
@@ -181,8 +180,9 @@ void paintMarquee(QPainter& p) {
     p.setBrush(fill);
     p.drawPath(title);
     p.setBrush(QColor(255, 236, 170));
-    p.drawPath(centredText(QStringLiteral("\u2605  9-LINE BINGO SLOTS  \u2605"),
-                           spaced(sansFont(11, true), 2.0), QPointF(356, 172)));
+    p.drawPath(
+        fittedText(QStringLiteral("\u2605  ") + words.marqueeTagline + QStringLiteral("  \u2605"),
+                   spaced(sansFont(11, true), 2.0), QPointF(356, 172), 380));
 
     // Chase lights along the top and bottom of the frame.
     const QColor bulbs[3] = {QColor(255, 220, 80), QColor(255, 90, 90), QColor(120, 200, 255)};
@@ -194,7 +194,7 @@ void paintMarquee(QPainter& p) {
 }
 
 // A gold seal announcing the blackout jackpot; the game copies this area back at every spin.
-void paintBadge(QPainter& p) {
+void paintBadge(QPainter& p, const CabinetWords& words) {
     const QPointF c = QRectF(rectOf(kBadgeArea)).center();
     QPainterPath seal;
     for (int i = 0; i < 48; ++i) {
@@ -229,11 +229,13 @@ void paintBadge(QPainter& p) {
     p.drawEllipse(c, 27.5, 27.5);
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(255, 226, 110));
+    // Raised a little when the upper word takes two lines.
+    const double starY = words.sealLines.size() > 1 ? -18.5 : -16;
     QPainterPath star;
     for (int i = 0; i < 10; ++i) {
         const double r = (i % 2 == 0) ? 7.0 : 2.9;
         const double a = (i * 36 - 90) * std::numbers::pi / 180.0;
-        const QPointF pt = c + QPointF(0, -16) + QPointF(r * std::cos(a), r * std::sin(a));
+        const QPointF pt = c + QPointF(0, starY) + QPointF(r * std::cos(a), r * std::sin(a));
         if (i == 0) {
             star.moveTo(pt);
         } else {
@@ -243,9 +245,16 @@ void paintBadge(QPainter& p) {
     star.closeSubpath();
     p.drawPath(star);
     p.setBrush(QColor(255, 248, 225));
-    p.drawPath(centredText(QStringLiteral("BLACKOUT"), sansFont(9, true), c + QPointF(0, -2)));
-    goldText(p, centredText(QStringLiteral("JACKPOT"), sansFont(11, true), c + QPointF(0, 11)),
-             2.0);
+    // One word fills the middle; two are set smaller, one above the other.
+    if (words.sealLines.size() == 1) {
+        p.drawPath(fittedText(words.sealLines[0], sansFont(9, true), c + QPointF(0, -2), 50));
+    } else {
+        for (int i = 0; i < words.sealLines.size(); ++i) {
+            p.drawPath(fittedText(words.sealLines[i], sansFont(7, true),
+                                  c + QPointF(0, -8.5 + 8 * i), 48));
+        }
+    }
+    goldText(p, fittedText(words.sealJackpot, sansFont(11, true), c + QPointF(0, 12), 50), 2.0);
 }
 
 void paintReelZone(QPainter& p) {
@@ -307,7 +316,7 @@ void paintReelZone(QPainter& p) {
     }
 }
 
-void paintSidePanels(QPainter& p) {
+void paintSidePanels(QPainter& p, const CabinetWords& words) {
     // Left: the five scatter balls.
     const QRectF left(8, 92, 136, 352);
     drawMetalFrame(p, left, 5, 10, true);
@@ -319,16 +328,15 @@ void paintSidePanels(QPainter& p) {
     p.setPen(Qt::NoPen);
     p.setBrush(g);
     p.drawRoundedRect(lg, 6, 6);
-    goldText(
-        p,
-        centredText(QStringLiteral("SCATTER"), spaced(sansFont(14, true), 1.0), QPointF(76, 113)),
-        2.2);
+    goldText(p,
+             fittedText(words.scatterTitle, spaced(sansFont(14, true), 1.0), QPointF(76, 113), 116),
+             2.2);
     for (int i = 0; i < 5; ++i) {
         drawSprite(p, 5 + i, QPointF(76 - 29, 126 + i * 56), 58);
     }
     p.setBrush(QColor(255, 236, 170));
-    p.drawPath(centredText(QStringLiteral("3 OR MORE"), sansFont(10, true), QPointF(76, 416)));
-    p.drawPath(centredText(QStringLiteral("START THE BONUS"), sansFont(9, true), QPointF(76, 430)));
+    p.drawPath(fittedText(words.scatterCount, sansFont(10, true), QPointF(76, 416), 116));
+    p.drawPath(fittedText(words.scatterStarts, sansFont(9, true), QPointF(76, 430), 116));
 
     // Right: the wild.
     const QRectF right(712, 92, 82, 352);
@@ -343,10 +351,9 @@ void paintSidePanels(QPainter& p) {
     p.drawRoundedRect(rg, 6, 6);
     drawSprite(p, 4, QPointF(753 - 34, 104), 68);
     p.setBrush(QColor(255, 236, 170));
-    const char* lines[] = {"SUBSTITUTES", "FOR ALL", "PAYING", "SYMBOLS", "EXCEPT", "THE BALLS"};
-    for (int i = 0; i < 6; ++i) {
-        p.drawPath(centredText(QString::fromLatin1(lines[i]), sansFont(8, true),
-                               QPointF(753, 186 + i * 13)));
+    for (int i = 0; i < words.wildLines.size(); ++i) {
+        p.drawPath(
+            fittedText(words.wildLines[i], sansFont(8, true), QPointF(753, 186 + i * 13), 66));
     }
     const QColor bulbs[2] = {QColor(255, 220, 80), QColor(255, 110, 200)};
     for (int i = 0; i < 9; ++i) {
@@ -370,7 +377,7 @@ void paintKeyCap(QPainter& p, const BetKey& k) {
     p.fillRect(face, cap);
 }
 
-void paintDeck(QPainter& p) {
+void paintDeck(QPainter& p, const CabinetWords& words) {
     QLinearGradient g(0, 450, 0, 548);
     g.setColorAt(0.0, QColor(110, 40, 120));
     g.setColorAt(0.12, QColor(64, 18, 76));
@@ -394,12 +401,11 @@ void paintDeck(QPainter& p) {
     // Hints on the left of the deck.
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(230, 210, 240));
-    p.drawPath(
-        centredText(QStringLiteral("LINES"), spaced(sansFont(9, true), 1.0), QPointF(76, 485)));
-    p.drawPath(centredText(QStringLiteral("CREDITS / LINE"), sansFont(9, true), QPointF(76, 503)));
+    // The captions end before the arrows that point from them to the keys.
+    p.drawPath(fittedText(words.deckLines, spaced(sansFont(9, true), 1.0), QPointF(76, 485), 80));
+    p.drawPath(fittedText(words.deckCredits, sansFont(9, true), QPointF(76, 503), 80));
     p.setBrush(QColor(180, 160, 200));
-    p.drawPath(centredText(QStringLiteral("ENTER = SPIN   M = MAX"), sansFont(8, false),
-                           QPointF(76, 525)));
+    p.drawPath(fittedText(words.deckHint, sansFont(8, false), QPointF(76, 525), 112));
     for (int i = 0; i < 2; ++i) {
         const double y = i == 0 ? 492 : 510;
         p.setPen(QPen(QColor(230, 200, 120), 1.2));
@@ -447,7 +453,7 @@ void paintCoinSlot(QPainter& p) {
     p.drawLine(QPointF(714, 498), QPointF(714, 511));
 }
 
-void paintBase(QPainter& p) {
+void paintBase(QPainter& p, const CabinetWords& words) {
     QLinearGradient g(0, 549, 0, 600);
     g.setColorAt(0.0, QColor(36, 10, 46));
     g.setColorAt(1.0, QColor(10, 2, 14));
@@ -466,9 +472,7 @@ void paintBase(QPainter& p) {
             }
         }
     }
-    goldText(p,
-             centredText(QStringLiteral("BLACKOUT THE CARD  \u2022  WIN THE BINGO JACKPOT"),
-                         spaced(sansFont(11, true), 1.0), QPointF(400, 575)),
+    goldText(p, fittedText(words.footer, spaced(sansFont(11, true), 1.0), QPointF(400, 575), 490),
              2.0);
 }
 
@@ -478,7 +482,7 @@ QColor keyCapColour() {
     return QColor(30, 36, 68);
 }
 
-QImage drawBackground(int scale) {
+QImage drawBackground(int scale, const CabinetWords& words) {
     QImage img(800 * scale, 600 * scale, QImage::Format_ARGB32_Premultiplied);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
@@ -486,13 +490,13 @@ QImage drawBackground(int scale) {
     p.scale(scale, scale);
     paintBody(p);
     paintMeterBezel(p);
-    paintTopPlaque(p);
-    paintMarquee(p);
-    paintBadge(p);
-    paintSidePanels(p);
-    paintDeck(p);
+    paintTopPlaque(p, words);
+    paintMarquee(p, words);
+    paintBadge(p, words);
+    paintSidePanels(p, words);
+    paintDeck(p, words);
     paintCoinSlot(p);
-    paintBase(p);
+    paintBase(p, words);
     paintReelZone(p);
     p.end();
     return img.convertToFormat(QImage::Format_RGB32);

@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QRadialGradient>
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
@@ -59,11 +60,19 @@ void paintButton(QPainter& p, const QRectF& half, const QStringList& lines, cons
     p.drawRoundedRect(shine, radius - 2, radius - 2);
 
     const QFont font = sansFont(fontSize, true);
-    const double lineH = fontSize * 1.0;
+    // Lines apart by the font's size, a little more where an accent stands above a lower line.
+    const bool accented = std::any_of(
+        lines.begin() + std::min<qsizetype>(1, lines.size()), lines.end(), [](const QString& line) {
+            return std::any_of(line.begin(), line.end(),
+                               [](QChar c) { return c.unicode() > 0x7f; });
+        });
+    const double lineH = fontSize * 1.0 + (accented ? 1.5 : 0.0);
     const double top = body.center().y() - lineH * (lines.size() - 1) / 2.0;
     for (int i = 0; i < lines.size(); ++i) {
+        // Inside the cap's rounded corners.
         const QPainterPath text =
-            centredText(lines[i], font, QPointF(body.center().x(), top + i * lineH));
+            fittedText(lines[i], font, QPointF(body.center().x(), top + i * lineH),
+                       body.width() - 2 * radius + 2);
         if (ready) {
             p.setPen(
                 QPen(QColor(255, 255, 255, 140), 1.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
@@ -92,16 +101,16 @@ QColor buttonWellColour() {
     return QColor(18, 12, 22);
 }
 
-QImage drawBetMaxButton() {
+QImage drawBetMaxButton(const CabinetWords& words) {
     const ButtonStyle amber{QColor(255, 246, 170), QColor(250, 184, 20), QColor(170, 90, 0),
                             QColor(90, 20, 0)};
-    return twoStates(57, 68, {QStringLiteral("BET"), QStringLiteral("MAX")}, amber, 11);
+    return twoStates(57, 68, words.betMaxLines, amber, 11);
 }
 
-QImage drawSpinButton() {
+QImage drawSpinButton(const CabinetWords& words) {
     const ButtonStyle green{QColor(200, 255, 170), QColor(40, 200, 50), QColor(0, 100, 20),
                             QColor(0, 50, 0)};
-    return twoStates(58, 70, {QStringLiteral("SPIN")}, green, 15);
+    return twoStates(58, 70, {words.spin}, green, 15);
 }
 
 QImage drawDenominationBadge() {

@@ -50,9 +50,11 @@ int main(int argc, char** argv) {
     auto png = [](QImage image) {
         return [image](const QString& path) { return art::savePng(image, path); };
     };
+    const art::CabinetWords english = art::cabinetWords(QStringLiteral("en"));
     std::vector<Job> jobs = {
-        {&out, "background.jpg", jpeg([] { return art::drawBackground(1); })},
-        {&sheets, "background_3x.jpg", jpeg([] { return art::drawBackground(3); })},
+        {&out, "background.jpg", jpeg([&english] { return art::drawBackground(1, english); })},
+        {&sheets, "background_3x.jpg",
+         jpeg([&english] { return art::drawBackground(3, english); })},
         {&out, "motion.jpg", jpeg(art::drawMotionStrip)},
         {&out, "symbols.jpg", jpeg([] { return art::drawSymbolSheet(76); })},
         {&sheets, "Bingo98.jpg", jpeg([] { return art::drawSymbolSheet(98); })},
@@ -60,8 +62,8 @@ int main(int argc, char** argv) {
         {&sheets, "Bingo122.jpg", jpeg([] { return art::drawSymbolSheet(122); })},
         {&sheets, "Bingo152.jpg", jpeg([] { return art::drawSymbolSheet(152); })},
         {&sheets, "Bingo304.jpg", jpeg([] { return art::drawSymbolSheet(304); })},
-        {&out, "bet5but.jpg", jpeg(art::drawBetMaxButton)},
-        {&out, "spinbut.jpg", jpeg(art::drawSpinButton)},
+        {&out, "bet5but.jpg", jpeg([&english] { return art::drawBetMaxButton(english); })},
+        {&out, "spinbut.jpg", jpeg([&english] { return art::drawSpinButton(english); })},
         {&out, "bet1b.jpg", jpeg(art::drawDenominationBadge)},
         {&out, "digits_small.png", png(art::drawDigitStrip(1, QColor(255, 36, 24)))},
         {&out, "green_small.png", png(art::drawDigitStrip(1, QColor(40, 255, 70)))},
@@ -75,6 +77,20 @@ int main(int argc, char** argv) {
         {&out, "line_bubbles_dim.png", png(markers.dim)},
         {&out, "line_bubbles_neg.png", png(markers.mask)},
     };
+    // The pictures with words in them, in each of the game's other languages; the game takes
+    // the one for the interface language.
+    for (const QString& language : art::cabinetLanguages()) {
+        const art::CabinetWords words = art::cabinetWords(language);
+        const QString suffix = "_" + language + ".jpg";
+        jobs.push_back(
+            {&out, "background" + suffix, jpeg([words] { return art::drawBackground(1, words); })});
+        jobs.push_back({&sheets, "background_3x" + suffix,
+                        jpeg([words] { return art::drawBackground(3, words); })});
+        jobs.push_back(
+            {&out, "bet5but" + suffix, jpeg([words] { return art::drawBetMaxButton(words); })});
+        jobs.push_back(
+            {&out, "spinbut" + suffix, jpeg([words] { return art::drawSpinButton(words); })});
+    }
     // The bonus window's pictures also come at twice the size, which the window scales down
     // smoothly on large screens instead of enlarging the small ones.
     const std::array<const char*, 5> colours = {"blue", "red", "white", "green", "yellow"};

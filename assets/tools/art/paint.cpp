@@ -54,6 +54,34 @@ QPainterPath centredText(const QString& text, const QFont& font, QPointF centre,
     return path.translated(centre - box.center());
 }
 
+QPainterPath fittedText(const QString& text, const QFont& font, QPointF centre, double maxWidth) {
+    auto outline = [&text](const QFont& f) {
+        QPainterPath path;
+        path.addText(0, 0, f, text);
+        return path;
+    };
+    QPainterPath path = outline(font);
+    if (path.boundingRect().width() > maxWidth && font.letterSpacing() > 0) {
+        QFont tight = font;
+        tight.setLetterSpacing(QFont::AbsoluteSpacing, 0);
+        path = outline(tight);
+    }
+    // Narrowed to no less than 85 per cent, then shrunk as a whole.
+    const double width = path.boundingRect().width();
+    const double fit = width > maxWidth ? maxWidth / width : 1.0;
+    const double narrow = std::max(fit, 0.85);
+    const double shrink = fit / narrow;
+    QTransform t;
+    t.scale(narrow * shrink, shrink);
+    path = t.map(path);
+    // Centred on the capitals, so that accents above them do not push a line down.
+    QPainterPath capital;
+    capital.addText(0, 0, font, QStringLiteral("H"));
+    const double capHeight = capital.boundingRect().height() * shrink;
+    const QRectF box = path.boundingRect();
+    return path.translated(centre.x() - box.center().x(), centre.y() + capHeight / 2);
+}
+
 namespace {
 
 // One pass of a running-sum box filter over `count` samples spaced `stride` apart.

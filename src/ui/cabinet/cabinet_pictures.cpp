@@ -4,6 +4,7 @@
 #include "ui/cabinet/cabinet_pictures.h"
 
 #include <QCoreApplication>
+#include <QFile>
 
 #include <optional>
 #include <string>
@@ -80,11 +81,11 @@ CabinetPictures::CabinetPictures(std::vector<std::filesystem::path> directories,
 
 void CabinetPictures::LoadBuiltin() {
     RegisterBuiltinPictures();
-    background = LoadBuiltinPicture(QStringLiteral(":/pictures/background.jpg"));
+    background = LoadWorded(QStringLiteral("background"));
     motionSource_ = LoadBuiltinPicture(QStringLiteral(":/pictures/motion.jpg"));
     sheetSource_ = LoadBuiltinPicture(QStringLiteral(":/pictures/symbols.jpg"));
-    betMaxButton = LoadBuiltinPicture(QStringLiteral(":/pictures/bet5but.jpg"));
-    spinButton = LoadBuiltinPicture(QStringLiteral(":/pictures/spinbut.jpg"));
+    betMaxButton = LoadWorded(QStringLiteral("bet5but"));
+    spinButton = LoadWorded(QStringLiteral("spinbut"));
     badge = LoadBuiltinPicture(QStringLiteral(":/pictures/bet1b.jpg"));
     digitsSmall = LoadBuiltinPicture(QStringLiteral(":/pictures/digits_small.png"));
     greenSmall = LoadBuiltinPicture(QStringLiteral(":/pictures/green_small.png"));
@@ -95,6 +96,31 @@ void CabinetPictures::LoadBuiltin() {
     lineBubbles = LoadBuiltinPicture(QStringLiteral(":/pictures/line_bubbles.png"));
     lineBubblesDim = LoadBuiltinPicture(QStringLiteral(":/pictures/line_bubbles_dim.png"));
     lineBubblesNeg = LoadBuiltinPicture(QStringLiteral(":/pictures/line_bubbles_neg.png"));
+    builtinLoaded_ = true;
+}
+
+QImage CabinetPictures::LoadWorded(const QString& stem) const {
+    const QString translated =
+        QStringLiteral(":/pictures/%1_%2.jpg").arg(stem, QString::fromStdString(language_));
+    if (QFile::exists(translated))
+        return LoadBuiltinPicture(translated);
+    return LoadBuiltinPicture(QStringLiteral(":/pictures/%1.jpg").arg(stem));
+}
+
+void CabinetPictures::UseLanguage(const std::string& language) {
+    if (language == language_)
+        return;
+    language_ = language;
+    if (!builtinLoaded_)
+        return;
+    if (!backgroundReplaced_)
+        background = LoadWorded(QStringLiteral("background"));
+    if (!betMaxReplaced_)
+        betMaxButton = LoadWorded(QStringLiteral("bet5but"));
+    if (!spinReplaced_)
+        spinButton = LoadWorded(QStringLiteral("spinbut"));
+    largeBackgroundRead_ = false;
+    largeBackground_ = QImage();
 }
 
 void CabinetPictures::LoadReplacements() {
@@ -119,8 +145,8 @@ void CabinetPictures::LoadReplacements() {
     };
     backgroundReplaced_ = replace("TESTER.jpg", background);
     replace("MOTIONX.jpg", motionSource_, true);
-    replace("Bet5But.jpg", betMaxButton);
-    replace("SpinBut.jpg", spinButton);
+    betMaxReplaced_ = replace("Bet5But.jpg", betMaxButton);
+    spinReplaced_ = replace("SpinBut.jpg", spinButton);
     replace("BET1B.jpg", badge);
     replace(prefix_ + ".jpg", sheetSource_);
 }
@@ -147,7 +173,7 @@ QImage CabinetPictures::LargeBackground() {
     if (largeBackgroundRead_ || backgroundReplaced_)
         return largeBackground_;
     largeBackgroundRead_ = true;
-    const auto file = FindAsset(directories_, kLargeBackgroundFile);
+    const auto file = FindLargeBackground();
     if (!file)
         return {};
     std::string error;
@@ -159,6 +185,15 @@ QImage CabinetPictures::LargeBackground() {
     else
         largeBackground_ = Opaque(loaded);
     return largeBackground_;
+}
+
+std::optional<std::filesystem::path> CabinetPictures::FindLargeBackground() const {
+    const std::string file = kLargeBackgroundFile;
+    const std::string translated =
+        file.substr(0, file.size() - 4) + "_" + language_ + file.substr(file.size() - 4);
+    if (auto found = FindAsset(directories_, translated))
+        return found;
+    return FindAsset(directories_, file);
 }
 
 QImage CabinetPictures::LoadSheet(const SheetVariant& v) {

@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <functional>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -42,6 +43,11 @@ class CabinetPictures {
                     Report report);
 
     void LoadBuiltin();
+    // The background and the bet-max and spin buttons have words painted in them: they are
+    // taken in `language` where the game has them so, in English elsewhere, and reloaded when
+    // the language changes after LoadBuiltin. A player's replacement still wins. Call Prepare
+    // again afterwards.
+    void UseLanguage(const std::string& language);
     // A picture that cannot be read is reported and the stored one kept.
     void LoadReplacements();
     // Stretches the reel pictures to `layoutWidth`, taking a larger symbol sheet where one
@@ -68,6 +74,10 @@ class CabinetPictures {
     // or the player replaced the background.
     QImage LargeBackground();
     void PrepareLogo(int layoutWidth);
+    // The stored picture `stem` in the language in use, or the English one.
+    QImage LoadWorded(const QString& stem) const;
+    // The larger background's file in the language in use, or the English one.
+    std::optional<std::filesystem::path> FindLargeBackground() const;
 
     std::vector<std::filesystem::path> directories_;
     std::string prefix_;
@@ -77,7 +87,11 @@ class CabinetPictures {
     QImage motionSource_, sheetSource_;
     std::map<int, QImage> loadedSheets_;  // by cell size
     static constexpr const char* kLargeBackgroundFile = "background_3x.jpg";
+    std::string language_ = "en";
+    bool builtinLoaded_ = false;
     bool backgroundReplaced_ = false;
+    bool betMaxReplaced_ = false;
+    bool spinReplaced_ = false;
     bool largeBackgroundRead_ = false;
     QImage largeBackground_;
     QImage largeLogo_, largeLogoMask_;  // three times the logo's size, read when first needed

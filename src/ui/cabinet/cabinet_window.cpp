@@ -130,6 +130,7 @@ void CabinetWindow::Create() {
     auto report = [this](const std::string& error) { env_.messages.Error(error); };
     pictures_ = std::make_unique<CabinetPictures>(settings_.assetDirectories, settings_.assetPrefix,
                                                   report);
+    pictures_->UseLanguage(InterfaceLanguage());
     pictures_->LoadBuiltin();
     setWindowIcon(QIcon(QPixmap::fromImage(pictures_->logo)));
     Step([&] { pictures_->LoadReplacements(); });
@@ -197,15 +198,19 @@ void CabinetWindow::Retranslate() {
     FindManual();
 }
 
+std::string CabinetWindow::InterfaceLanguage() const {
+    return env_.translations ? env_.translations->language() : std::string(kEnglish);
+}
+
 void CabinetWindow::FindManual() {
-    const std::string language =
-        env_.translations ? env_.translations->language() : std::string(kEnglish);
+    const std::string language = InterfaceLanguage();
     const std::filesystem::path manual =
         settings_.dataDirectory /
-        LocalisedFileName(settings_.executableStem + ".html", language, [this](const std::string& n) {
-            std::error_code error;
-            return std::filesystem::is_regular_file(settings_.dataDirectory / n, error);
-        });
+        LocalisedFileName(
+            settings_.executableStem + ".html", language, [this](const std::string& n) {
+                std::error_code error;
+                return std::filesystem::is_regular_file(settings_.dataDirectory / n, error);
+            });
     if (help_ && manual == settings_.helpFile)
         return;
     settings_.helpFile = manual;
@@ -216,8 +221,12 @@ void CabinetWindow::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
     if (event->type() == QEvent::LanguageChange) {
         Retranslate();
-        if (created_)
+        if (created_) {
+            // The cabinet's painted words too.
+            pictures_->UseLanguage(InterfaceLanguage());
+            pictures_->Prepare(cabinetGeometry().layoutWidth);
             Redraw();
+        }
         return;
     }
     if (event->type() != QEvent::WindowStateChange || !created_)

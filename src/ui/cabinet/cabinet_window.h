@@ -50,7 +50,7 @@ struct Environment {
     std::function<std::unique_ptr<Help>(const std::filesystem::path& manual)> makeHelp;
     std::filesystem::path programFile;  // the executable's full path
     std::function<std::uint32_t()> timeOfDaySeed;
-    bool audioSilent = false;  // no audio device: the game plays on without sound
+    bool audioSilent = false;              // no audio device: the game plays on without sound
     Translations* translations = nullptr;  // the interface language, switched from the options
 };
 
@@ -130,6 +130,8 @@ class CabinetWindow : public QMainWindow {
     // The menus' texts, the window's title and the cabinet's captions in the language chosen.
     void RetranslateMenus();
     void Retranslate();
+    // The interface's language code, English where the game has no translations.
+    std::string InterfaceLanguage() const;
     // The manual in the interface's language, or the English one.
     void FindManual();
     // "Stop Autoplay" while autoplay runs, "Autoplay..." otherwise.
