@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QApplication>
 #include <QMenu>
 #include <QMenuBar>
@@ -105,7 +106,8 @@ class LanguageChoice : public CabinetFixture {
     Translations translations_;
 };
 
-// Options > Language: the menus and the manual change at once, and the choice is kept.
+// Options > Language: the menus, the manual and the names a screen reader reads change at once,
+// and the choice is kept.
 TEST_F(LanguageChoice, SwitchesTheWindowsAndTheManualAtOnceAndIsKept) {
     Put("quillane_de.html");
     CabinetWindow& cabinet = Start();
@@ -119,6 +121,10 @@ TEST_F(LanguageChoice, SwitchesTheWindowsAndTheManualAtOnceAndIsKept) {
               QCoreApplication::translate("CabinetWindow", "&File"));
     EXPECT_NE(cabinet.menuBar()->actions().front()->text(), QStringLiteral("&File"));
     EXPECT_EQ(help->manual.filename(), "quillane_de.html");
+    QAccessibleInterface* view = QAccessible::queryAccessibleInterface(cabinet.centralWidget());
+    EXPECT_EQ(view->child(0)->text(QAccessible::Name),
+              QCoreApplication::translate("CabinetElements", "Spin"))
+        << "a screen reader hears the new language too";
     EXPECT_EQ(ReadOptions(gameFile()).language, "de");
 }
 

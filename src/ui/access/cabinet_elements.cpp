@@ -41,10 +41,11 @@ QRect Area(const CabinetView* view, const Box& box) {
 
 // A button pressed as a click on its middle, after the call that pressed it is done with, as
 // the view hands a click on.
-ElementModel Button(CabinetView* view, QString name, Box box) {
+// Names are worded when asked for, so that they follow a change of language.
+ElementModel Button(CabinetView* view, std::function<QString()> name, Box box) {
     ElementModel m;
     m.role = QAccessible::Button;
-    m.name = [name] { return name; };
+    m.name = std::move(name);
     m.area = [view, box] { return Area(view, box); };
     m.enabled = [view] {
         const CabinetWindow* cabinet = Cabinet(view);
@@ -63,16 +64,17 @@ ElementModel Button(CabinetView* view, QString name, Box box) {
 }
 
 ElementModel BetKey(CabinetView* view, int key) {
-    const QString caption =
-        QCoreApplication::translate("CabinetPainter", layout::KeyAt(key).caption);
-    ElementModel m = Button(
-        view,
-        IsLinesKey(key) ? caption
-                        //: A credits key as a screen reader names it; %1 is
-                        //: its caption ("2 Credits")
-                        : QCoreApplication::translate("CabinetElements", "%1 \u2014 spins at once")
-                              .arg(caption),
-        layout::HitBox(key));
+    auto name = [key] {
+        const QString caption =
+            QCoreApplication::translate("CabinetPainter", layout::KeyAt(key).caption);
+        return IsLinesKey(key)
+                   ? caption
+                   //: A credits key as a screen reader names it; %1 is
+                   //: its caption ("2 Credits")
+                   : QCoreApplication::translate("CabinetElements", "%1 \u2014 spins at once")
+                         .arg(caption);
+    };
+    ElementModel m = Button(view, name, layout::HitBox(key));
     m.checked = [view, key] {
         const CabinetWindow* cabinet = Cabinet(view);
         if (!cabinet)
@@ -83,7 +85,7 @@ ElementModel BetKey(CabinetView* view, int key) {
     return m;
 }
 
-ElementModel Meter(CabinetView* view, QString caption, Box box,
+ElementModel Meter(CabinetView* view, std::function<QString()> caption, Box box,
                    std::function<std::int64_t(const CabinetWindow&)> shown) {
     ElementModel m;
     m.role = QAccessible::StaticText;
@@ -96,7 +98,7 @@ ElementModel Meter(CabinetView* view, QString caption, Box box,
         const CabinetWindow* cabinet = Cabinet(view);
         //: A meter as a screen reader names it; %1 is its caption ("Credits"), %2 its figure
         return QCoreApplication::translate("CabinetElements", "%1: %2")
-            .arg(caption, cabinet ? WithThousands(shown(*cabinet)) : QString());
+            .arg(caption(), cabinet ? WithThousands(shown(*cabinet)) : QString());
     };
     return m;
 }
@@ -167,21 +169,32 @@ ElementModel LineMarker(CabinetView* view, int payline) {
 
 std::vector<ElementModel> CabinetElements(CabinetView* view) {
     std::vector<ElementModel> elements;
-    //: The Spin button as a screen reader names it
-    elements.push_back(
-        Button(view, QCoreApplication::translate("CabinetElements", "Spin"), layout::kSpinButton));
-    //: The Bet Max button as a screen reader names it
-    elements.push_back(Button(view, QCoreApplication::translate("CabinetElements", "Bet Max"),
-                              layout::kBetMaxButton));
+    elements.push_back(Button(
+        view,
+        [] {
+            //: The Spin button as a screen reader names it
+            return QCoreApplication::translate("CabinetElements", "Spin");
+        },
+        layout::kSpinButton));
+    elements.push_back(Button(
+        view,
+        [] {
+            //: The Bet Max button as a screen reader names it
+            return QCoreApplication::translate("CabinetElements", "Bet Max");
+        },
+        layout::kBetMaxButton));
     for (int key = 1; key <= kLastCreditsKey; ++key)
         elements.push_back(BetKey(view, key));
 
     // The coin slot borrows, as its key does.
-    ElementModel coins =
-        //: The coin slot as a screen reader names it
-        Button(view,
-               QCoreApplication::translate("CabinetElements", "Insert Coins \u2014 borrow credits"),
-               layout::kCoinSlot);
+    ElementModel coins = Button(
+        view,
+        [] {
+            //: The coin slot as a screen reader names it
+            return QCoreApplication::translate("CabinetElements",
+                                               "Insert Coins \u2014 borrow credits");
+        },
+        layout::kCoinSlot);
     coins.press = [view] {
         QTimer::singleShot(0, view, [view] {
             if (CabinetWindow* cabinet = Cabinet(view))
@@ -191,24 +204,30 @@ std::vector<ElementModel> CabinetElements(CabinetView* view) {
     elements.push_back(std::move(coins));
 
     const int meterTop = design_grid::kMeterPanel.top, meterBottom = layout::kMessageStrip.top;
-    elements.push_back(
-        Meter(view,
-              //: A meter as a screen reader names it
-              QCoreApplication::translate("CabinetElements", "Coins"),
-              {layout::kCoinsCaptionLeft, meterTop, layout::kCoinsRight, meterBottom},
-              [](const CabinetWindow& c) { return c.painter().coinsShown(); }));
-    elements.push_back(
-        Meter(view,
-              //: A meter as a screen reader names it
-              QCoreApplication::translate("CabinetElements", "Winnings"),
-              {layout::kWinningsCaptionLeft, meterTop, layout::kWinningsRight, meterBottom},
-              [](const CabinetWindow& c) { return c.painter().winningsShown(); }));
-    elements.push_back(
-        Meter(view,
-              //: A meter as a screen reader names it
-              QCoreApplication::translate("CabinetElements", "Credits"),
-              {layout::kCreditsCaptionLeft, meterTop, layout::kCreditsRight, meterBottom},
-              [](const CabinetWindow& c) { return c.session().state().account.credits; }));
+    elements.push_back(Meter(
+        view,
+        [] {
+            //: A meter as a screen reader names it
+            return QCoreApplication::translate("CabinetElements", "Coins");
+        },
+        {layout::kCoinsCaptionLeft, meterTop, layout::kCoinsRight, meterBottom},
+        [](const CabinetWindow& c) { return c.painter().coinsShown(); }));
+    elements.push_back(Meter(
+        view,
+        [] {
+            //: A meter as a screen reader names it
+            return QCoreApplication::translate("CabinetElements", "Winnings");
+        },
+        {layout::kWinningsCaptionLeft, meterTop, layout::kWinningsRight, meterBottom},
+        [](const CabinetWindow& c) { return c.painter().winningsShown(); }));
+    elements.push_back(Meter(
+        view,
+        [] {
+            //: A meter as a screen reader names it
+            return QCoreApplication::translate("CabinetElements", "Credits");
+        },
+        {layout::kCreditsCaptionLeft, meterTop, layout::kCreditsRight, meterBottom},
+        [](const CabinetWindow& c) { return c.session().state().account.credits; }));
 
     elements.push_back(Reels(view));
     for (int p = 1; p <= kPaylineCount; ++p)
