@@ -48,7 +48,7 @@ std::string LocalisedFileName(std::string_view english, std::string_view languag
 // The game's own and Qt's catalogues for one language, installed in the application; installing
 // another language replaces them, and Qt tells every window to translate itself again.
 class Translations {
-public:
+  public:
     Translations();
     ~Translations();
     Translations(const Translations&) = delete;
@@ -62,7 +62,7 @@ public:
     static std::string Translate(const std::string& language, const char* context,
                                  const char* text);
 
-private:
+  private:
     std::string language_ = std::string(kEnglish);
     std::unique_ptr<QTranslator> game_;
     std::unique_ptr<QTranslator> qt_;

@@ -38,8 +38,7 @@ struct OptionKey {
     // The member: a flag ("1" or "0"), a number in [low, high] that `accepts`, or a limit whose
     // empty value is "no limit".
     std::variant<bool& (*)(PlayerOptions&), int& (*)(PlayerOptions&),
-                 std::optional<std::int32_t>& (*)(PlayerOptions&),
-                 std::string& (*)(PlayerOptions&)>
+                 std::optional<std::int32_t>& (*)(PlayerOptions&), std::string& (*)(PlayerOptions&)>
         member;
     long long low = 0;
     long long high = 0;

@@ -13,13 +13,24 @@ namespace quillane {
 namespace {
 
 TEST(Translations, LocaleNamesFindTheClosestLanguage) {
-    const std::map<std::string, std::string> cases = {
-        {"de_DE.UTF-8", "de"},   {"de_AT@euro", "de"},  {"fr", "fr"},
-        {"fr_CA.utf8", "fr"},    {"es_MX", "es"},       {"it_CH", "it"},
-        {"pt_BR.UTF-8", "pt_BR"}, {"pt_PT", "pt_BR"},   {"pt", "pt_BR"},
-        {"C", "en"},             {"POSIX", "en"},       {"C.UTF-8", "en"},
-        {"en_GB.UTF-8", "en"},   {"en_XA", "en_XA"},    {"nl_NL.UTF-8", ""},
-        {"", ""},                {".UTF-8", ""},        {"ja", ""}};
+    const std::map<std::string, std::string> cases = {{"de_DE.UTF-8", "de"},
+                                                      {"de_AT@euro", "de"},
+                                                      {"fr", "fr"},
+                                                      {"fr_CA.utf8", "fr"},
+                                                      {"es_MX", "es"},
+                                                      {"it_CH", "it"},
+                                                      {"pt_BR.UTF-8", "pt_BR"},
+                                                      {"pt_PT", "pt_BR"},
+                                                      {"pt", "pt_BR"},
+                                                      {"C", "en"},
+                                                      {"POSIX", "en"},
+                                                      {"C.UTF-8", "en"},
+                                                      {"en_GB.UTF-8", "en"},
+                                                      {"en_XA", "en_XA"},
+                                                      {"nl_NL.UTF-8", ""},
+                                                      {"", ""},
+                                                      {".UTF-8", ""},
+                                                      {"ja", ""}};
     for (const auto& [locale, language] : cases)
         EXPECT_EQ(LanguageForLocale(locale).value_or(""), language) << locale;
 }
