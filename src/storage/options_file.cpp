@@ -35,8 +35,8 @@ bool IsAutoplayChoice(long long spins) {
 // is odd or out of range keeps it.
 struct OptionKey {
     std::string_view name;
-    // The member: a flag ("1" or "0"), a number in [low, high] that `accepts`, or a limit whose
-    // empty value is "no limit".
+    // The member: a flag ("1" or "0"), a number in [low, high] that `accepts`, a limit whose
+    // empty value is "no limit", or a language code (empty for the desktop's).
     std::variant<bool& (*)(PlayerOptions&), int& (*)(PlayerOptions&),
                  std::optional<std::int32_t>& (*)(PlayerOptions&), std::string& (*)(PlayerOptions&)>
         member;
