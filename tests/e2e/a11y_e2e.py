@@ -23,14 +23,15 @@ def on_name(event):
         pass
 
 
-pyatspi.Registry.registerEventListener(on_name, "object:property-change:accessible-name")
-
-
 def sensitive(element):
     return element.getState().contains(pyatspi.STATE_SENSITIVE)
 
 
 app = wait_for("no application called Quillane on the bus", 20, application)
+# Listened for once the game is on the bus: a listener registered while the game's bridge is still
+# starting can reach the registry between the game's reading of the listeners and its watching for
+# new ones, and the game would then tell it nothing.
+pyatspi.Registry.registerEventListener(on_name, "object:property-change:accessible-name")
 frame = wait_for("no cabinet", 10, lambda: find(app, pyatspi.ROLE_FRAME, "Quillane"))
 spin = wait_for("no Spin button", 10, lambda: find(frame, pyatspi.ROLE_PUSH_BUTTON, "Spin"))
 credits = find(frame, pyatspi.ROLE_LABEL, r"Credits: [\d,]+")
