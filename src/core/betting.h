@@ -32,6 +32,20 @@ constexpr int CreditsForKey(int key) {
     return kCredits[key - kFirstCreditsKey];
 }
 
+// The keys that show `lines` lines and `credits` credits per line, 0 where no key shows them.
+constexpr int LinesKeyFor(long long lines) {
+    for (int key = 1; key <= kLinesKeyCount; ++key)
+        if (LinesForKey(key) == lines)
+            return key;
+    return 0;
+}
+constexpr int CreditsKeyFor(long long credits) {
+    for (int key = kFirstCreditsKey; key <= kLastCreditsKey; ++key)
+        if (CreditsForKey(key) == credits)
+            return key;
+    return 0;
+}
+
 struct SpinStake {
     std::int32_t bet = 0;
     std::int32_t credits = 0;

@@ -141,6 +141,15 @@ void GameSession::StakeShownBet() {
     state_.account.credits = SaturatingAdd(state_.account.credits, -std::int64_t{state_.bet});
 }
 
+bool GameSession::LightBet(int linesBet, int creditsPerLine) {
+    const int linesKey = LinesKeyFor(linesBet), creditsKey = CreditsKeyFor(creditsPerLine);
+    if (linesKey == 0 || creditsKey == 0)
+        return false;
+    state_.settings = {linesBet, creditsPerLine, linesKey, creditsKey};
+    state_.lastBet = 0;
+    return true;
+}
+
 bool GameSession::SelectBetMax() {
     if (state_.account.credits < kBetMaxStake)
         return false;

@@ -79,6 +79,9 @@ class GameSession {
     BetKeyOutcome SelectBetKey(int key);
     // What an accepted credits key does before it spins: the shown bet leaves the credits.
     void StakeShownBet();
+    // Lights the keys of `linesBet` lines at `creditsPerLine`, as a start-up that keeps the
+    // player's bet does, whatever the credits; false, changing nothing, for a bet no keys show.
+    bool LightBet(int linesBet, int creditsPerLine);
     // Lights 9 lines, for the caller to press the last credits key; false, changing nothing,
     // when the credits are below the largest bet.
     bool SelectBetMax();

@@ -6,6 +6,8 @@
 #include <string>
 
 #include "core/autoplay.h"
+#include "core/play_reminder.h"
+#include "core/session_state.h"
 
 namespace quillane {
 
@@ -24,6 +26,12 @@ struct PlayerOptions {
     bool linePatterns = false;  // each payline dashed and numbered of its own, besides its colour
     bool highContrast = false;  // every caption at least 4.5:1 against what it stands on
     std::string language;       // the interface language's code; empty follows the desktop
+    int reminderMinutes = 0;    // a play reminder every so many minutes; 0 for none
+    ReminderStyle reminderStyle = ReminderStyle::Notice;
+    // The bet below comes back at the next start; without it every start lights 9 lines at 1.
+    bool rememberBet = false;
+    int betLines = BetSettings{}.linesBet;
+    int betCredits = BetSettings{}.creditsPerLine;
 
     bool operator==(const PlayerOptions&) const = default;
 };

@@ -12,6 +12,8 @@
 #include <type_traits>
 #include <variant>
 
+#include "core/betting.h"
+#include "core/paylines.h"
 #include "storage/profile.h"
 
 namespace quillane {
@@ -31,14 +33,27 @@ bool IsAutoplayChoice(long long spins) {
     return false;
 }
 
+bool IsLinesChoice(long long lines) {
+    return LinesKeyFor(lines) != 0;
+}
+
+bool IsCreditsChoice(long long credits) {
+    return CreditsKeyFor(credits) != 0;
+}
+
+constexpr std::string_view kNoticeStyle = "Notice";
+constexpr std::string_view kWindowStyle = "Window";
+
 // One option as the file holds it. The default is the PlayerOptions member's own; a value that
 // is odd or out of range keeps it.
 struct OptionKey {
     std::string_view name;
     // The member: a flag ("1" or "0"), a number in [low, high] that `accepts`, a limit whose
-    // empty value is "no limit", or a language code (empty for the desktop's).
+    // empty value is "no limit", a language code (empty for the desktop's), or a reminder's style
+    // by its name.
     std::variant<bool& (*)(PlayerOptions&), int& (*)(PlayerOptions&),
-                 std::optional<std::int32_t>& (*)(PlayerOptions&), std::string& (*)(PlayerOptions&)>
+                 std::optional<std::int32_t>& (*)(PlayerOptions&), std::string& (*)(PlayerOptions&),
+                 ReminderStyle& (*)(PlayerOptions&)>
         member;
     long long low = 0;
     long long high = 0;
@@ -46,7 +61,7 @@ struct OptionKey {
 };
 
 // In the order they are written.
-const std::array<OptionKey, 13> kOptionKeys = {{
+const std::array<OptionKey, 18> kOptionKeys = {{
     {"QuickPlay", [](PlayerOptions& o) -> bool& { return o.quickPlay; }},
     {"Sound", [](PlayerOptions& o) -> bool& { return o.sound; }},
     {"Music", [](PlayerOptions& o) -> bool& { return o.music; }},
@@ -67,6 +82,14 @@ const std::array<OptionKey, 13> kOptionKeys = {{
     {"LinePatterns", [](PlayerOptions& o) -> bool& { return o.linePatterns; }},
     {"HighContrast", [](PlayerOptions& o) -> bool& { return o.highContrast; }},
     {"Language", [](PlayerOptions& o) -> std::string& { return o.language; }},
+    {"ReminderMinutes", [](PlayerOptions& o) -> int& { return o.reminderMinutes; }, 0, 60,
+     IsReminderChoice},
+    {"ReminderStyle", [](PlayerOptions& o) -> ReminderStyle& { return o.reminderStyle; }},
+    {"RememberBet", [](PlayerOptions& o) -> bool& { return o.rememberBet; }},
+    {"BetLines", [](PlayerOptions& o) -> int& { return o.betLines; }, 1, kMaxLinesBet,
+     IsLinesChoice},
+    {"BetCredits", [](PlayerOptions& o) -> int& { return o.betCredits; }, 1,
+     CreditsForKey(kLastCreditsKey), IsCreditsChoice},
 }};
 
 std::optional<long long> Number(const std::string& text, const OptionKey& key) {
@@ -94,6 +117,9 @@ void Read(const std::string& value, const OptionKey& key, PlayerOptions& options
             if constexpr (std::is_same_v<Field, std::string>) {
                 if (IsLanguageCode(value))
                     field = value;
+            } else if constexpr (std::is_same_v<Field, ReminderStyle>) {
+                if (value == kNoticeStyle || value == kWindowStyle)
+                    field = value == kWindowStyle ? ReminderStyle::Window : ReminderStyle::Notice;
             } else if constexpr (std::is_same_v<Field, bool>) {
                 if (value == "1" || value == "0")
                     field = value == "1";
@@ -115,6 +141,8 @@ std::string Written(const OptionKey& key, PlayerOptions& options) {
             using Field = std::remove_cvref_t<decltype(field)>;
             if constexpr (std::is_same_v<Field, std::string>)
                 return field;
+            else if constexpr (std::is_same_v<Field, ReminderStyle>)
+                return std::string(field == ReminderStyle::Window ? kWindowStyle : kNoticeStyle);
             else if constexpr (std::is_same_v<Field, bool>)
                 return std::string(field ? "1" : "0");
             else if constexpr (std::is_same_v<Field, int>)

@@ -55,8 +55,9 @@ TEST_F(OptionsFile, KeepsEveryOptionBesideTheGamesWithoutTouchingThem) {
 }
 
 TEST(OptionsText, EveryOptionAwayFromItsDefaultReadsBackAsWritten) {
-    const PlayerOptions options{true, false, false, 35,     0, {25, false, 2000, 0},
-                                true, true,  true,  "pt_BR"};
+    const PlayerOptions options{true, false, false, 35,      0,  {25, false, 2000, 0},
+                                true, true,  true,  "pt_BR", 30, ReminderStyle::Window,
+                                true, 5,     10};
     EXPECT_EQ(ParseOptions(WithOptions("", options)), options);
 }
 
@@ -64,7 +65,8 @@ TEST_F(OptionsFile, OddValuesKeepTheirDefaults) {
     EXPECT_EQ(ReadOptions(dir_ / "missing.ini"), PlayerOptions{});
     EXPECT_EQ(ReadOptions(dir_), PlayerOptions{}) << "a directory";
     Put("[Options]\nQuickPlay=yes\nSound=0\nEffectsVolume=101\nMusicVolume=-1\nAutoplaySpins=7\n"
-        "AutoplayStopOnWin=12x\nAutoplayStopBelow=99999999999\nLanguage=../de\n");
+        "AutoplayStopOnWin=12x\nAutoplayStopBelow=99999999999\nLanguage=../de\n"
+        "ReminderMinutes=20\nReminderStyle=Modal\nRememberBet=on\nBetLines=4\nBetCredits=4\n");
     PlayerOptions expected;
     expected.sound = false;
     EXPECT_EQ(ReadOptions(file_), expected);
