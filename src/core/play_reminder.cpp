@@ -44,6 +44,10 @@ int PlayReminder::MinutesPlayed(std::uint32_t nowMs) const {
     return static_cast<int>(sinceStart(nowMs) / kMinuteMs);
 }
 
+std::int64_t PlayReminder::ToNextMinute(std::uint32_t nowMs) const {
+    return kMinuteMs - sinceStart(nowMs) % kMinuteMs;
+}
+
 void PlayReminder::Replace(const Account& before, const Account& account) {
     carried_ = Net(before);
     base_ = account;

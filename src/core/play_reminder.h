@@ -40,6 +40,8 @@ class PlayReminder {
     void Given(std::uint32_t nowMs);
 
     int MinutesPlayed(std::uint32_t nowMs) const;
+    // How long from `nowMs` until the minutes played count one more.
+    std::int64_t ToNextMinute(std::uint32_t nowMs) const;
     // `account` takes the place of `before`, which had come from the play so far.
     void Replace(const Account& before, const Account& account);
     // The credits won (or, below 0, lost) since the session's start.

@@ -16,6 +16,10 @@ inline constexpr std::uint32_t kReelTickMs = 25;
 inline constexpr std::uint32_t kCountUpStepMs = 75;
 inline constexpr std::uint32_t kQuickReelTickMs = kReelTickMs / 3;  // the reels stop in a third
 inline constexpr int kAutoplayGapMs = 600;  // between one autoplay spin's end and the next
+// The play reminder: how long its notice stays over the meters, and how soon a reminder that
+// came due during a spin or over another window looks again whether it can be given.
+inline constexpr int kReminderNoticeMs = 12000;
+inline constexpr int kReminderRetryMs = 1000;
 // How often the reels look again whether the spin they are about to show has been stored.
 inline constexpr std::uint32_t kStoreCheckMs = 5;
 

@@ -78,6 +78,9 @@ inline constexpr int kCoinSlotCaptionWidth = 36;  // the most either word takes
 inline constexpr int kInsertY = 471;
 inline constexpr int kCoinsY = 486;
 
+// The play reminder's notice lies over the meter panel, its words this tall on the design grid.
+inline constexpr int kReminderTextHeight = 13;
+
 // "ENTER = SPIN  M = MAX" beneath the bet keys' captions, as the background has it.
 inline constexpr Box kKeyHint = {18, 514, 134, 532};
 

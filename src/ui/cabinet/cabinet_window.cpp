@@ -9,6 +9,7 @@
 #include <QIcon>
 #include <QMenuBar>
 #include <QPixmap>
+#include <QStatusBar>
 #include <QWindowStateChangeEvent>
 #include <algorithm>
 #include <exception>
@@ -22,6 +23,7 @@
 #include "ui/access/accessibility.h"
 #include "ui/bonus/bonus_game_window.h"
 #include "ui/cabinet/cabinet_view.h"
+#include "ui/cabinet/reminder_notice.h"
 #include "ui/durations.h"
 
 namespace quillane {
@@ -65,6 +67,15 @@ CabinetWindow::CabinetWindow(Environment environment)
                                       [this] { audio_->StartPendingTrack(); });
     autoplayTimer_ =
         env_.clock.NewTimer(durations::kAutoplayGapMs, false, [this] { AutoplayNext(); });
+    reminderTimer_ =
+        env_.clock.NewTimer(durations::kReminderRetryMs, false, [this] { RemindIfDue(); });
+    sessionClockTimer_ =
+        env_.clock.NewTimer(durations::kReminderRetryMs, false, [this] { ShowSessionClock(); });
+    noticeTimer_ = env_.clock.NewTimer(durations::kReminderNoticeMs, false, [this] {
+        noticeTimer_->SetEnabled(false);
+        if (reminderNotice_ != nullptr)
+            reminderNotice_->hide();
+    });
     env_.music.SetEndHandler([this] { audio_->TrackEnded(); });
     Create();
 }
@@ -76,7 +87,8 @@ CabinetWindow::~CabinetWindow() {
 }
 
 void CabinetWindow::StopTimers() {
-    for (Timer* t : {startupTimer_.get(), musicTimer_.get(), autoplayTimer_.get()})
+    for (Timer* t : {startupTimer_.get(), musicTimer_.get(), autoplayTimer_.get(),
+                     reminderTimer_.get(), sessionClockTimer_.get(), noticeTimer_.get()})
         t->SetEnabled(false);
     if (cycle_)
         cycle_->Abandon();
@@ -101,6 +113,8 @@ void CabinetWindow::Create() {
     for (const Notice& problem : env_.ledger.Load())
         env_.messages.Error(NoticeText(problem).toStdString());
     session_.UseStore(&env_.ledger);
+    // The session starts with the game as it was left.
+    reminder_.emplace(env_.clock.TickCount(), session_.settled().account);
     // Told on the writer's thread; shown once, in the message strip, on this one.
     env_.ledger.writer().OnRefusal([self = QPointer<CabinetWindow>(this)](const Notice& refusal) {
         QMetaObject::invokeMethod(
@@ -162,6 +176,7 @@ void CabinetWindow::Create() {
         AnnounceSpin(true);
         if (autoplay_.running())
             autoplayTimer_->SetEnabled(true);
+        RemindIfDue();
     });
     PlaceWindow(screen, maximize);
 
@@ -175,8 +190,7 @@ void CabinetWindow::Create() {
 }
 
 void CabinetWindow::PlaceWindow(const ScreenInfo& screen, bool maximize) {
-    setMinimumSize(kMinimumLayoutWidth, ScaleToScreen(kDesignHeight, kMinimumLayoutWidth) +
-                                            menuBar()->sizeHint().height());
+    LimitWindowSize();
     // The window's own size, a little smaller than the screen and centred on its free area.
     const QRect area = screen.available;
     normalGeometry_ =
@@ -267,7 +281,7 @@ void CabinetWindow::NewGame() {
     StopAutoplay(AutoplayStop::Player);
     // The spin under way is stored with the old game; only its showing is cut short.
     cycle_->Abandon();
-    session_.NewGame();
+    ReplaceAccount([this] { session_.NewGame(); });
     Redraw();
 }
 
@@ -290,7 +304,19 @@ void CabinetWindow::ReadSettings() {
 }
 
 int CabinetWindow::ClientHeightFor(int windowHeight) const {
-    return windowHeight - menuBar()->sizeHint().height();
+    return windowHeight - BarsHeight();
+}
+
+int CabinetWindow::BarsHeight() const {
+    // The status bar is made only once the session clock is asked for.
+    const QStatusBar* status = sessionClock_ != nullptr ? findChild<QStatusBar*>() : nullptr;
+    return menuBar()->sizeHint().height() +
+           (status != nullptr && status->isVisibleTo(this) ? status->sizeHint().height() : 0);
+}
+
+void CabinetWindow::LimitWindowSize() {
+    setMinimumSize(kMinimumLayoutWidth,
+                   ScaleToScreen(kDesignHeight, kMinimumLayoutWidth) + BarsHeight());
 }
 
 std::filesystem::path CabinetWindow::AssetPath(const std::string& name) const {
@@ -315,12 +341,14 @@ void CabinetWindow::Relayout() {
     // Also in the middle of a spin or a count-up: their next frame is drawn at the new size.
     const QSize client = view_->deviceSize();
     const int width = std::max(kMinimumLayoutWidth, LayoutWidth(client.width(), client.height()));
-    if (width == cabinetGeometry().layoutWidth)
-        return;
-    pictures_->Prepare(width);
-    cycle_->FollowLayout();
-    ResizeSurface();
-    Redraw();
+    if (width != cabinetGeometry().layoutWidth) {
+        pictures_->Prepare(width);
+        cycle_->FollowLayout();
+        ResizeSurface();
+        Redraw();
+    }
+    // The cabinet moves across a wider or narrower window too.
+    PlaceReminderNotice();
 }
 
 void CabinetWindow::closeEvent(QCloseEvent* event) {

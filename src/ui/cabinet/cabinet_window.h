@@ -18,6 +18,7 @@
 
 #include "core/autoplay.h"
 #include "core/game_session.h"
+#include "core/play_reminder.h"
 #include "core/player_options.h"
 #include "platform/clock.h"
 #include "platform/messages.h"
@@ -31,11 +32,13 @@
 #include "ui/cabinet/spin_cycle.h"
 
 class QDialog;
+class QLabel;
 
 namespace quillane {
 
 class BonusGameWindow;
 class CabinetView;
+class ReminderNotice;
 
 // What the main window is given: the game session, where its games are kept, the adapters it
 // works through, and where it runs from.
@@ -100,6 +103,9 @@ class CabinetWindow : public QMainWindow {
     void RunAutoplay(std::optional<AutoplayPlan> plan);
     const Autoplay& autoplay() const { return autoplay_; }
     const PlayerOptions& options() const { return options_; }
+    // The play reminder's notice over the meters, and the session clock; null until first shown.
+    const QLabel* reminderNotice() const;
+    const QLabel* sessionClock() const { return sessionClock_; }
     const GameSession& session() const { return session_; }
     // The last spins of the live game, oldest first.
     const GameHistory& history() const { return env_.ledger.history(); }
@@ -141,6 +147,8 @@ class CabinetWindow : public QMainWindow {
     void ResizeSurface();
     void Relayout();
     int ClientHeightFor(int windowHeight) const;
+    // The menu bar's height, and the status bar's while it shows.
+    int BarsHeight() const;
     std::filesystem::path AssetPath(const std::string& name) const;
     // Runs one start-up step; an error is shown and start-up goes on with the next step.
     void Step(const std::function<void()>& step);
@@ -184,6 +192,25 @@ class CabinetWindow : public QMainWindow {
     void LoadOptions();
     void SaveOptions();
 
+    // The play reminder and the session clock in the status bar, both there while it is on.
+    void ReminderCommand();
+    void ApplyReminder();
+    void ScheduleReminder();
+    // Gives the reminder that is due, if the cabinet is idle and no window is up; else looks
+    // again soon. True when it was given.
+    bool RemindIfDue();
+    void ShowReminderWindow(const QString& text);
+    void ShowSessionClock();
+    void PlaceReminderNotice();
+    // The game's account is about to be replaced by a new game's or a slot's.
+    void ReplaceAccount(const std::function<void()>& replace);
+    // "Remember My Bet": the bet the keys show is kept in the options for the next start.
+    void SetRememberBet(bool on);
+    // Stores the bet the keys show if it is to be kept and has changed; true when it stored.
+    bool KeepBet();
+    // The window's least size, the status bar's height included while it shows.
+    void LimitWindowSize();
+
     // Tab, Shift+Tab, Escape, and Enter or Space on a focused key: true when `key` was one.
     bool TakeFocusKey(int key);
     void SetKeyFocus(std::optional<int> stop);
@@ -222,6 +249,9 @@ class CabinetWindow : public QMainWindow {
     std::unique_ptr<Timer> startupTimer_;
     std::unique_ptr<Timer> musicTimer_;
     std::unique_ptr<Timer> autoplayTimer_;
+    std::unique_ptr<Timer> reminderTimer_;
+    std::unique_ptr<Timer> sessionClockTimer_;
+    std::unique_ptr<Timer> noticeTimer_;
 
     QAction* manualAction_ = nullptr;
     QAction* soundAction_ = nullptr;
@@ -231,6 +261,10 @@ class CabinetWindow : public QMainWindow {
     QAction* linePatternsAction_ = nullptr;
     QAction* highContrastAction_ = nullptr;
     QAction* autoplayAction_ = nullptr;
+    QAction* rememberBetAction_ = nullptr;
+    std::optional<PlayReminder> reminder_;
+    ReminderNotice* reminderNotice_ = nullptr;
+    QLabel* sessionClock_ = nullptr;
     PlayerOptions options_;
     Autoplay autoplay_;
     QPointer<BonusGameWindow> bonusWindow_;

@@ -39,6 +39,8 @@ void CabinetWindow::AutoplayNext() {
     autoplayTimer_->SetEnabled(false);
     if (!autoplay_.running())
         return;
+    // A play reminder due is given first; its window, like any of the player's, holds the run.
+    RemindIfDue();
     // A spin, the bonus game or a window of the player's comes first; autoplay waits for it.
     if (busy() || QApplication::activeModalWidget() != nullptr) {
         autoplayTimer_->SetEnabled(true);

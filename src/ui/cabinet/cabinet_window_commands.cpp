@@ -76,7 +76,7 @@ void CabinetWindow::RunSlotDialog(int mode) {
         if (choice) {
             StopAutoplay(AutoplayStop::Player);
             cycle_->Abandon();
-            session_.Open(choice->slot);
+            ReplaceAccount([this, slot = choice->slot] { session_.Open(slot); });
         }
         Redraw();
     });

@@ -92,6 +92,7 @@ void CabinetWindow::PressBetKey(int key) {
     if (!outcome.accepted)
         return;
     ShowBetSelection(key);
+    KeepBet();
     if (IsLinesKey(key))
         return;
     session_.StakeShownBet();
@@ -140,8 +141,10 @@ void CabinetWindow::StepBet(bool lines, int step) {
     const BetKeyOutcome outcome = session_.SelectBetKey(key);
     if (outcome.refusal)
         Refuse(RefusalText(*outcome.refusal).toStdString());
-    if (outcome.accepted)
+    if (outcome.accepted) {
         ShowBetSelection(key);
+        KeepBet();
+    }
 }
 
 }  // namespace quillane

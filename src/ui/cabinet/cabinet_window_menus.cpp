@@ -94,9 +94,14 @@ void CabinetWindow::BuildMenus() {
         connect(a, &QAction::triggered, this,
                 [this, lines = s.lines, step = s.step] { StepBet(lines, step); });
     }
+    rememberBetAction_ = Named(optionsMenu->addAction(QString()), "rememberBet");
+    rememberBetAction_->setCheckable(true);
+    connect(rememberBetAction_, &QAction::triggered, this, [this](bool on) { SetRememberBet(on); });
     optionsMenu->addSeparator();
     connect(Named(optionsMenu->addAction(QString()), "history"), &QAction::triggered, this,
             [this] { ShowHistory(); });
+    connect(Named(optionsMenu->addAction(QString()), "reminder"), &QAction::triggered, this,
+            [this] { ReminderCommand(); });
 
     connect(Named(bar->addAction(QString()), "borrow"), &QAction::triggered, this,
             [this] { BorrowCommand(); });
@@ -161,8 +166,12 @@ void CabinetWindow::RetranslateMenus() {
     ShowAutoplayCommand();
     for (const BetStep& s : kBetSteps)
         set(s.name, QCoreApplication::translate("CabinetWindow", s.caption));
+    //: Menu item, checked while the bet is kept for the next time the game starts
+    set("rememberBet", tr("Remember My &Bet"));
     //: Menu item: opens the list of the last spins
     set("history", tr("Game &History\u2026"));
+    //: Menu item: opens the window that sets how often the game tells the time and credits played
+    set("reminder", tr("Play Rem&inder\u2026"));
     //: Menu bar item: borrows credits
     set("borrow", tr("&Borrow"));
     //: Menu bar item: shows the game's statistics

@@ -22,6 +22,11 @@ void CabinetWindow::LoadOptions() {
     painter_->SetLinePatterns(options_.linePatterns);
     highContrastAction_->setChecked(options_.highContrast);
     painter_->SetHighContrast(options_.highContrast);
+    rememberBetAction_->setChecked(options_.rememberBet);
+    // Before the cabinet is first drawn, so that it shows the bet the next spin stakes.
+    if (options_.rememberBet)
+        session_.LightBet(options_.betLines, options_.betCredits);
+    ApplyReminder();
 }
 
 void CabinetWindow::SaveOptions() {
