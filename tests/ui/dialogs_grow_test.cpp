@@ -20,6 +20,7 @@
 #include "ui/account/slot_dialog.h"
 #include "ui/account/statistics_window.h"
 #include "ui/options/autoplay_dialog.h"
+#include "ui/options/reminder_dialog.h"
 #include "ui/options/volume_dialog.h"
 
 namespace quillane::testing {
@@ -69,6 +70,7 @@ TEST(DialogsGrowTest, EveryDialogKeepsItsWidgetsApartAndWholeAsItsTextsGrow) {
          }},
         {"autoplay", [] { return std::make_unique<AutoplayDialog>(AutoplayPlan{}); }},
         {"volume", [] { return std::make_unique<VolumeDialog>(50, 80, [](int, int) {}); }},
+        {"reminder", [] { return std::make_unique<ReminderDialog>(30, ReminderStyle::Window); }},
     };
     // QUILLANE_LAYOUT_SHOTS names a directory to keep pictures of the dialogs in.
     const QString shots = qEnvironmentVariable("QUILLANE_LAYOUT_SHOTS");

@@ -56,6 +56,7 @@ TEST_F(DialogsWithoutAMouse, EveryDialogHasADefaultButtonTabReachesItsControlsAn
         {"saveGame", command("saveGame")},
         {"autoplay", command("autoplay")},
         {"volume", command("volume")},
+        {"reminder", command("reminder")},
         {"history", command("history")},
         {"payoffs", command("payoffs")},
         {"information box", [&] { boxes.Inform("Told."); }},

@@ -62,7 +62,7 @@ TEST_F(PseudoLanguage, EveryWindowsTextsAreTranslatedAndFit) {
         }
         SpinAndSettle();
         for (const char* command : {"stats", "borrow", "saveGame", "openGame", "autoplay", "volume",
-                                    "language", "history"}) {
+                                    "language", "history", "reminder"}) {
             SCOPED_TRACE(command);
             WithWindow<QWidget>(command, [](QWidget& window) {
                 ExpectLaidOutCleanly(window);

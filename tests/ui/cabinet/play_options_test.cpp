@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include <QAction>
+#include <QLabel>
+#include <QRadioButton>
 #include <algorithm>
 #include <fstream>
 #include <vector>
@@ -9,6 +11,8 @@
 #include "cabinet_fixture.h"
 #include "storage/options_file.h"
 #include "test_files.h"
+#include "ui/cabinet/reminder_window.h"
+#include "ui/options/reminder_dialog.h"
 
 namespace quillane::testing {
 namespace {
@@ -238,6 +242,79 @@ TEST_F(PlayOptions, WithoutASoundDeviceTheGameSaysSoInTheVersionBox) {
     cabinet.action("version")->trigger();
     ASSERT_EQ(messages.informed.size(), 1u);
     EXPECT_NE(messages.informed[0].find("No sound device was found"), std::string::npos);
+}
+
+TEST_F(PlayOptions, ThePlayReminderTellsTheTimeAndTheNetAndItsWindowHoldsAutoplay) {
+    constexpr std::uint32_t kMinute = 60'000;
+    CabinetWindow& cabinet = Ready();
+    clock.RunUntil(16 * kMinute);
+    EXPECT_EQ(cabinet.reminderNotice(), nullptr) << "off by default";
+    EXPECT_EQ(cabinet.sessionClock(), nullptr);
+
+    auto choose = [&](int minutes, ReminderStyle style) {
+        WithWindow<ReminderDialog>("reminder", [&](ReminderDialog& dialog) {
+            dialog.intervals()->button(minutes)->setChecked(true);
+            dialog.styles()->button(static_cast<int>(style))->setChecked(true);
+            dialog.accept();
+        });
+    };
+    choose(15, ReminderStyle::Notice);
+    ASSERT_NE(cabinet.sessionClock(), nullptr);
+    EXPECT_EQ(cabinet.sessionClock()->text().toStdString(), "Session 0:16");
+    // 45 credits lost; a borrow is not a win.
+    Arrange([](SessionState& s) { s.account.credits = 955; });
+    ASSERT_FALSE(session.Borrow(500));
+    clock.RunUntil(30 * kMinute);
+    ASSERT_NE(cabinet.reminderNotice(), nullptr);
+    EXPECT_TRUE(cabinet.reminderNotice()->isVisible());
+    EXPECT_EQ(cabinet.reminderNotice()->text().toStdString(),
+              "You have played for 30 minutes.\nYou have lost 45 credits.");
+    EXPECT_EQ(cabinet.sessionClock()->text().toStdString(), "Session 0:30");
+    clock.Advance(15'000);
+    EXPECT_FALSE(cabinet.reminderNotice()->isVisible()) << "it goes of itself";
+
+    choose(15, ReminderStyle::Window);
+    clock.RunUntil(45 * kMinute - 100);
+    cabinet.RunAutoplay(AutoplayPlan{100, false, std::nullopt, std::nullopt});
+    clock.Advance(5000);
+    auto* window = dynamic_cast<ReminderWindow*>(QApplication::activeModalWidget());
+    ASSERT_NE(window, nullptr) << "given once the spin under way is over";
+    EXPECT_NE(window->findChild<QLabel*>("reminderText")->text().indexOf("45 minutes"), -1);
+    const int spins = session.state().account.spins;
+    clock.Advance(20'000);
+    EXPECT_EQ(session.state().account.spins, spins) << "autoplay waits";
+    EXPECT_TRUE(cabinet.autoplay().running());
+    window->accept();
+    clock.Advance(5000);
+    EXPECT_GT(session.state().account.spins, spins) << "and goes on once it is closed";
+    EXPECT_EQ(ReadOptions(gameFile()).reminderStyle, ReminderStyle::Window);
+}
+
+TEST_F(PlayOptions, RememberMyBetLightsTheKeptBetAtTheNextStartAndStakesIt) {
+    auto restart = [this]() -> CabinetWindow& {
+        session = GameSession();
+        return Ready();
+    };
+    auto lit = [this](int key) {
+        const auto& k = cabinet_layout::KeyAt(key);
+        const CabinetGeometry& g = cabinet().cabinetGeometry();
+        return At(g.Scale(k.left) + 1, g.Scale(k.top) + 1) == qRgb(255, 255, 255);
+    };
+    Ready().action("fewerLines")->trigger();
+    EXPECT_FALSE(restart().action("rememberBet")->isChecked());
+    EXPECT_EQ(session.state().settings, BetSettings{}) << "off by default: 9 lines at 1 credit";
+
+    cabinet().action("rememberBet")->trigger();
+    cabinet().action("fewerLines")->trigger();
+    cabinet().action("fewerLines")->trigger();
+    cabinet().action("moreCredits")->trigger();
+    restart();
+    EXPECT_TRUE(cabinet().action("rememberBet")->isChecked());
+    EXPECT_EQ(session.state().settings, (BetSettings{5, 2, 3, 7}));
+    EXPECT_TRUE(lit(3) && lit(7));
+    EXPECT_FALSE(lit(5) || lit(6));
+    SpinAndSettle();
+    EXPECT_EQ(session.state().account.totalBets, 10) << "the next spin stakes 5 lines at 2";
 }
 
 }  // namespace
