@@ -12,6 +12,11 @@
 #include "ui/widgets/window_style.h"
 
 namespace quillane {
+namespace {
+
+constexpr int kTextWidth = 300;  // room for each sentence on a line of its own
+
+}  // namespace
 
 ReminderWindow::ReminderWindow(const QString& text, bool autoplayRunning, QWidget* parent)
     : QDialog(parent) {
@@ -22,6 +27,7 @@ ReminderWindow::ReminderWindow(const QString& text, bool autoplayRunning, QWidge
     auto* words = new QLabel(text, this);
     words->setObjectName(QStringLiteral("reminderText"));
     words->setWordWrap(true);
+    words->setMinimumWidth(kTextWidth);
     layout->addWidget(words);
 
     auto* buttons = new QDialogButtonBox(this);
