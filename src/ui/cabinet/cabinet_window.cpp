@@ -240,6 +240,7 @@ void CabinetWindow::changeEvent(QEvent* event) {
             pictures_->UseLanguage(InterfaceLanguage());
             pictures_->Prepare(cabinetGeometry().layoutWidth);
             Redraw();
+            ShowSessionClock();
         }
         return;
     }
