@@ -310,7 +310,9 @@ int CabinetWindow::ClientHeightFor(int windowHeight) const {
 
 int CabinetWindow::BarsHeight() const {
     // The status bar is made only once the session clock is asked for.
-    const QStatusBar* status = sessionClock_ != nullptr ? findChild<QStatusBar*>() : nullptr;
+    const QStatusBar* status = sessionClock_ != nullptr
+                                   ? findChild<QStatusBar*>(QString(), Qt::FindDirectChildrenOnly)
+                                   : nullptr;
     return menuBar()->sizeHint().height() +
            (status != nullptr && status->isVisibleTo(this) ? status->sizeHint().height() : 0);
 }

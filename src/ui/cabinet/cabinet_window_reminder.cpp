@@ -4,11 +4,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QLabel>
-#include <QMenuBar>
 #include <QStatusBar>
 
-#include "core/layout.h"
-#include "core/scale.h"
 #include "ui/access/accessibility.h"
 #include "ui/cabinet/cabinet_layout.h"
 #include "ui/cabinet/cabinet_view.h"
@@ -55,9 +52,8 @@ void CabinetWindow::ScheduleReminder() {
 
 bool CabinetWindow::RemindIfDue() {
     const std::uint32_t now = env_.clock.TickCount();
-    if (!reminder_ || !reminder_->Due(now)) {
-        if (reminder_)
-            ScheduleReminder();
+    if (!reminder_->Due(now)) {
+        ScheduleReminder();
         return false;
     }
     // Given between spins, over no other window, so that its figures are the meters' own.
