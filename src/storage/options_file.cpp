@@ -12,6 +12,7 @@
 #include <type_traits>
 #include <variant>
 
+#include "core/bingo.h"
 #include "storage/profile.h"
 
 namespace quillane {
@@ -31,14 +32,19 @@ bool IsAutoplayChoice(long long spins) {
     return false;
 }
 
+// How the file names the ways autoplay plays a bonus game, in the order of BonusCardChoice.
+constexpr std::array<std::string_view, 3> kBonusCardNames = {"ask", "last", "random"};
+
 // One option as the file holds it. The default is the PlayerOptions member's own; a value that
 // is odd or out of range keeps it.
 struct OptionKey {
     std::string_view name;
     // The member: a flag ("1" or "0"), a number in [low, high] that `accepts`, a limit whose
-    // empty value is "no limit", or a language code (empty for the desktop's).
+    // empty value is "no limit", a language code (empty for the desktop's), or a bonus card
+    // choice by its name.
     std::variant<bool& (*)(PlayerOptions&), int& (*)(PlayerOptions&),
-                 std::optional<std::int32_t>& (*)(PlayerOptions&), std::string& (*)(PlayerOptions&)>
+                 std::optional<std::int32_t>& (*)(PlayerOptions&), std::string& (*)(PlayerOptions&),
+                 BonusCardChoice& (*)(PlayerOptions&)>
         member;
     long long low = 0;
     long long high = 0;
@@ -46,7 +52,7 @@ struct OptionKey {
 };
 
 // In the order they are written.
-const std::array<OptionKey, 13> kOptionKeys = {{
+const std::array<OptionKey, 17> kOptionKeys = {{
     {"QuickPlay", [](PlayerOptions& o) -> bool& { return o.quickPlay; }},
     {"Sound", [](PlayerOptions& o) -> bool& { return o.sound; }},
     {"Music", [](PlayerOptions& o) -> bool& { return o.music; }},
@@ -67,6 +73,16 @@ const std::array<OptionKey, 13> kOptionKeys = {{
     {"LinePatterns", [](PlayerOptions& o) -> bool& { return o.linePatterns; }},
     {"HighContrast", [](PlayerOptions& o) -> bool& { return o.highContrast; }},
     {"Language", [](PlayerOptions& o) -> std::string& { return o.language; }},
+    {"AutoplayBonusCard",
+     [](PlayerOptions& o) -> BonusCardChoice& { return o.autoplay.bonusCard; }},
+    {"AutoplayLastCard", [](PlayerOptions& o) -> int& { return o.lastBonusCard; }, 0,
+     kCardCount - 1},
+    {"AutoplayStopLoss",
+     [](PlayerOptions& o) -> std::optional<std::int32_t>& { return o.autoplay.stopOnNetLoss; }, 1,
+     INT32_MAX},
+    {"AutoplayStopWin",
+     [](PlayerOptions& o) -> std::optional<std::int32_t>& { return o.autoplay.stopOnNetWin; }, 1,
+     INT32_MAX},
 }};
 
 std::optional<long long> Number(const std::string& text, const OptionKey& key) {
@@ -94,6 +110,10 @@ void Read(const std::string& value, const OptionKey& key, PlayerOptions& options
             if constexpr (std::is_same_v<Field, std::string>) {
                 if (IsLanguageCode(value))
                     field = value;
+            } else if constexpr (std::is_same_v<Field, BonusCardChoice>) {
+                for (std::size_t i = 0; i < kBonusCardNames.size(); ++i)
+                    if (value == kBonusCardNames[i])
+                        field = static_cast<BonusCardChoice>(i);
             } else if constexpr (std::is_same_v<Field, bool>) {
                 if (value == "1" || value == "0")
                     field = value == "1";
@@ -115,6 +135,8 @@ std::string Written(const OptionKey& key, PlayerOptions& options) {
             using Field = std::remove_cvref_t<decltype(field)>;
             if constexpr (std::is_same_v<Field, std::string>)
                 return field;
+            else if constexpr (std::is_same_v<Field, BonusCardChoice>)
+                return std::string(kBonusCardNames[static_cast<std::size_t>(field)]);
             else if constexpr (std::is_same_v<Field, bool>)
                 return std::string(field ? "1" : "0");
             else if constexpr (std::is_same_v<Field, int>)
