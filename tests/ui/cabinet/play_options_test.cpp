@@ -231,11 +231,14 @@ TEST_F(PlayOptions, AnyKeyOrTheMenuStopsAutoplayAndBonusGamesCanStopIt) {
 
     SeedFor([](const SpinResult& r) { return r.ballCount >= 3; });
     const int bonusGamesBefore = bonusGamesPlayed;
-    cabinet.RunAutoplay(Plan(100, true, std::nullopt, std::nullopt));
+    bonusCard = 2;
+    cabinet.RunAutoplay(Plan(100, true, std::nullopt, std::nullopt, BonusCardChoice::Random));
     RunOutAutoplay();
     clock.Advance(500);
     EXPECT_EQ(cabinet.autoplay().stopped(), AutoplayStop::Bonus);
     EXPECT_EQ(bonusGamesPlayed, bonusGamesBefore + 1) << "the bonus game itself is played";
+    EXPECT_EQ(ReadOptions(gameFile()).lastBonusCard, 2)
+        << "the card is the player's, kept for \"my last card\"";
 }
 
 TEST_F(PlayOptions, AutoplayPlaysOnThroughBonusGamesWithTheCardChosenAndFinishesUnattended) {
