@@ -112,11 +112,16 @@ AutoplayDialog::AutoplayDialog(const AutoplayPlan& last, QWidget* parent) : QDia
     connect(stopOnLoss_, &QCheckBox::toggled, lossLimit_, &QWidget::setEnabled);
     connect(stopOnNetWin_, &QCheckBox::toggled, netWinLimit_, &QWidget::setEnabled);
 
+    auto* runNote = new QLabel(
+        QCoreApplication::translate("AutoplayDialog",
+                                    "The choice for bonus games applies when autoplay does not "
+                                    "stop for them. What the run has won or lost counts from its "
+                                    "start, bonus wins included and borrowing left aside."),
+        this);
+    runNote->setWordWrap(true);
+    layout->addWidget(runNote);
     auto* note = new QLabel(
         QCoreApplication::translate("AutoplayDialog",
-                                    "A bonus game that autoplay does not stop for is played with "
-                                    "the card chosen above. What the run has won or lost counts "
-                                    "from its start, bonus games included and borrowing aside. "
                                     "Autoplay also stops when the bet can no longer be placed; it "
                                     "never borrows. Any key or click stops it."),
         this);
