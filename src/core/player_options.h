@@ -26,6 +26,7 @@ struct PlayerOptions {
     bool linePatterns = false;  // each payline dashed and numbered of its own, besides its colour
     bool highContrast = false;  // every caption at least 4.5:1 against what it stands on
     std::string language;       // the interface language's code; empty follows the desktop
+    int lastBonusCard = 0;      // the bonus game card last chosen by hand, 0 (Blue) to 4
     int reminderMinutes = 0;    // a play reminder every so many minutes; 0 for none
     ReminderStyle reminderStyle = ReminderStyle::Notice;
     // The bet below comes back at the next start; without it every start lights 9 lines at 1.

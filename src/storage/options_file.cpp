@@ -13,6 +13,7 @@
 #include <variant>
 
 #include "core/betting.h"
+#include "core/bingo.h"
 #include "core/paylines.h"
 #include "storage/profile.h"
 
@@ -44,16 +45,19 @@ bool IsCreditsChoice(long long credits) {
 constexpr std::string_view kNoticeStyle = "Notice";
 constexpr std::string_view kWindowStyle = "Window";
 
+// How the file names the ways autoplay plays a bonus game, in the order of BonusCardChoice.
+constexpr std::array<std::string_view, 3> kBonusCardNames = {"ask", "last", "random"};
+
 // One option as the file holds it. The default is the PlayerOptions member's own; a value that
 // is odd or out of range keeps it.
 struct OptionKey {
     std::string_view name;
     // The member: a flag ("1" or "0"), a number in [low, high] that `accepts`, a limit whose
-    // empty value is "no limit", a language code (empty for the desktop's), or a reminder's style
-    // by its name.
+    // empty value is "no limit", a language code (empty for the desktop's), or a choice by its
+    // name: how autoplay plays a bonus game, or a reminder's style.
     std::variant<bool& (*)(PlayerOptions&), int& (*)(PlayerOptions&),
                  std::optional<std::int32_t>& (*)(PlayerOptions&), std::string& (*)(PlayerOptions&),
-                 ReminderStyle& (*)(PlayerOptions&)>
+                 BonusCardChoice& (*)(PlayerOptions&), ReminderStyle& (*)(PlayerOptions&)>
         member;
     long long low = 0;
     long long high = 0;
@@ -61,7 +65,7 @@ struct OptionKey {
 };
 
 // In the order they are written.
-const std::array<OptionKey, 18> kOptionKeys = {{
+const std::array<OptionKey, 22> kOptionKeys = {{
     {"QuickPlay", [](PlayerOptions& o) -> bool& { return o.quickPlay; }},
     {"Sound", [](PlayerOptions& o) -> bool& { return o.sound; }},
     {"Music", [](PlayerOptions& o) -> bool& { return o.music; }},
@@ -82,6 +86,16 @@ const std::array<OptionKey, 18> kOptionKeys = {{
     {"LinePatterns", [](PlayerOptions& o) -> bool& { return o.linePatterns; }},
     {"HighContrast", [](PlayerOptions& o) -> bool& { return o.highContrast; }},
     {"Language", [](PlayerOptions& o) -> std::string& { return o.language; }},
+    {"AutoplayBonusCard",
+     [](PlayerOptions& o) -> BonusCardChoice& { return o.autoplay.bonusCard; }},
+    {"AutoplayLastCard", [](PlayerOptions& o) -> int& { return o.lastBonusCard; }, 0,
+     kCardCount - 1},
+    {"AutoplayStopLoss",
+     [](PlayerOptions& o) -> std::optional<std::int32_t>& { return o.autoplay.stopOnNetLoss; }, 1,
+     INT32_MAX},
+    {"AutoplayStopWin",
+     [](PlayerOptions& o) -> std::optional<std::int32_t>& { return o.autoplay.stopOnNetWin; }, 1,
+     INT32_MAX},
     {"ReminderMinutes", [](PlayerOptions& o) -> int& { return o.reminderMinutes; }, 0, 60,
      IsReminderChoice},
     {"ReminderStyle", [](PlayerOptions& o) -> ReminderStyle& { return o.reminderStyle; }},
@@ -117,6 +131,10 @@ void Read(const std::string& value, const OptionKey& key, PlayerOptions& options
             if constexpr (std::is_same_v<Field, std::string>) {
                 if (IsLanguageCode(value))
                     field = value;
+            } else if constexpr (std::is_same_v<Field, BonusCardChoice>) {
+                for (std::size_t i = 0; i < kBonusCardNames.size(); ++i)
+                    if (value == kBonusCardNames[i])
+                        field = static_cast<BonusCardChoice>(i);
             } else if constexpr (std::is_same_v<Field, ReminderStyle>) {
                 if (value == kNoticeStyle || value == kWindowStyle)
                     field = value == kWindowStyle ? ReminderStyle::Window : ReminderStyle::Notice;
@@ -141,6 +159,8 @@ std::string Written(const OptionKey& key, PlayerOptions& options) {
             using Field = std::remove_cvref_t<decltype(field)>;
             if constexpr (std::is_same_v<Field, std::string>)
                 return field;
+            else if constexpr (std::is_same_v<Field, BonusCardChoice>)
+                return std::string(kBonusCardNames[static_cast<std::size_t>(field)]);
             else if constexpr (std::is_same_v<Field, ReminderStyle>)
                 return std::string(field == ReminderStyle::Window ? kWindowStyle : kNoticeStyle);
             else if constexpr (std::is_same_v<Field, bool>)

@@ -43,7 +43,8 @@ TEST_F(OptionsFile, KeepsEveryOptionBesideTheGamesWithoutTouchingThem) {
     options.quickPlay = true;
     options.music = false;
     options.effectsVolume = 35;
-    options.autoplay = {50, false, 2000, std::nullopt};
+    options.autoplay = {50,  false,       2000, std::nullopt, BonusCardChoice::LastCard,
+                        300, std::nullopt};
     WriteOptions(file_, options);
     EXPECT_EQ(ReadOptions(file_), options);
     EXPECT_EQ(Text().substr(0, games.size()), games);
@@ -55,10 +56,26 @@ TEST_F(OptionsFile, KeepsEveryOptionBesideTheGamesWithoutTouchingThem) {
 }
 
 TEST(OptionsText, EveryOptionAwayFromItsDefaultReadsBackAsWritten) {
-    const PlayerOptions options{true, false, false, 35,      0,  {25, false, 2000, 0},
-                                true, true,  true,  "pt_BR", 30, ReminderStyle::Window,
-                                true, 5,     10};
+    const PlayerOptions options{true,
+                                false,
+                                false,
+                                35,
+                                0,
+                                {25, false, 2000, 0, BonusCardChoice::Random, 150, 400},
+                                true,
+                                true,
+                                true,
+                                "pt_BR",
+                                4,
+                                30,
+                                ReminderStyle::Window,
+                                true,
+                                5,
+                                10};
     EXPECT_EQ(ParseOptions(WithOptions("", options)), options);
+    PlayerOptions lastCard = options;
+    lastCard.autoplay.bonusCard = BonusCardChoice::LastCard;
+    EXPECT_EQ(ParseOptions(WithOptions("", lastCard)), lastCard);
 }
 
 TEST_F(OptionsFile, OddValuesKeepTheirDefaults) {
@@ -66,6 +83,7 @@ TEST_F(OptionsFile, OddValuesKeepTheirDefaults) {
     EXPECT_EQ(ReadOptions(dir_), PlayerOptions{}) << "a directory";
     Put("[Options]\nQuickPlay=yes\nSound=0\nEffectsVolume=101\nMusicVolume=-1\nAutoplaySpins=7\n"
         "AutoplayStopOnWin=12x\nAutoplayStopBelow=99999999999\nLanguage=../de\n"
+        "AutoplayBonusCard=any\nAutoplayLastCard=5\nAutoplayStopLoss=0\nAutoplayStopWin=-3\n"
         "ReminderMinutes=20\nReminderStyle=Modal\nRememberBet=on\nBetLines=4\nBetCredits=4\n");
     PlayerOptions expected;
     expected.sound = false;

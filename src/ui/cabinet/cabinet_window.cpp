@@ -164,8 +164,8 @@ void CabinetWindow::Create() {
     cycle_ = std::make_unique<SpinCycle>(SpinCycle::Parts{
         env_.clock, session_, *painter_, *audio_, *pictures_, env_.timeOfDaySeed,
         [this] { return options_.quickPlay; }, [this] { return options_.reduceMotion; }});
-    cycle_->SetBonusOpener([this](const BingoGame& game, std::optional<int> card, bool quick,
-                                  SpinCycle::BonusEvents events) {
+    SetBonusOpener([this](const BingoGame& game, std::optional<int> card, bool quick,
+                          SpinCycle::BonusEvents events) {
         OpenBonusWindow(game, card, quick, std::move(events));
     });
     cycle_->OnSpinEnded([this] {
@@ -174,6 +174,8 @@ void CabinetWindow::Create() {
     });
     cycle_->OnSettled([this] {
         AnnounceSpin(true);
+        if (session_.bonusTriggered())
+            AfterAutoplayBonus();
         if (autoplay_.running())
             autoplayTimer_->SetEnabled(true);
         RemindIfDue();

@@ -111,7 +111,7 @@ class CabinetWindow : public QMainWindow {
     const GameHistory& history() const { return env_.ledger.history(); }
     // Shows the bonus game; tests put their own player here.
     void SetBonusOpener(SpinCycle::BonusOpener opener) {
-        cycle_->SetBonusOpener(std::move(opener));
+        cycle_->SetBonusOpener(WithAutoplayCard(std::move(opener)));
     }
 
     void Redraw();
@@ -217,6 +217,10 @@ class CabinetWindow : public QMainWindow {
 
     void AutoplayNext();
     void AfterAutoplaySpin();
+    void AfterAutoplayBonus();
+    // Opens the bonus game with the card autoplay plays, when it plays one, and remembers the
+    // card the player chooses by hand.
+    SpinCycle::BonusOpener WithAutoplayCard(SpinCycle::BonusOpener open);
     void StopAutoplay(AutoplayStop why);
     // A refusal shown, and told to assistive technology.
     void Refuse(const std::string& refusal);

@@ -30,7 +30,7 @@ void CabinetWindow::RunAutoplay(std::optional<AutoplayPlan> plan) {
         StopAutoplay(AutoplayStop::Player);
         return;
     }
-    autoplay_.Start(*plan);
+    autoplay_.Start(*plan, session_.state().account);
     ShowAutoplayCommand();
     AutoplayNext();
 }
@@ -58,8 +58,35 @@ void CabinetWindow::AfterAutoplaySpin() {
         return;
     const SessionState& game = session_.state();
     if (const auto stop =
-            autoplay_.AfterSpin(game.gamePaid, session_.bonusTriggered(), game.account.credits))
+            autoplay_.AfterSpin(game.gamePaid, session_.bonusTriggered(), game.account))
         StopAutoplay(*stop);
+}
+
+void CabinetWindow::AfterAutoplayBonus() {
+    const SessionState& game = session_.state();
+    if (const auto stop = autoplay_.AfterBonus(game.gamePaid, game.account))
+        StopAutoplay(*stop);
+}
+
+SpinCycle::BonusOpener CabinetWindow::WithAutoplayCard(SpinCycle::BonusOpener open) {
+    return [this, open = std::move(open)](const BingoGame& game, std::optional<int> card,
+                                          bool quickPlay, SpinCycle::BonusEvents events) {
+        const std::optional<PendingBonus>& pending = session_.pendingBonus();
+        if (!card && autoplay_.bonusChoice() && pending && pending->seed) {
+            card =
+                AutoplayBonusCard(*autoplay_.bonusChoice(), options_.lastBonusCard, *pending->seed);
+        } else if (!card) {
+            // Only a card the player chose is the one "my last card" plays again.
+            events.chosen = [this, chosen = std::move(events.chosen)](int chosenCard) {
+                chosen(chosenCard);
+                if (options_.lastBonusCard != chosenCard) {
+                    options_.lastBonusCard = chosenCard;
+                    SaveOptions();
+                }
+            };
+        }
+        open(game, card, quickPlay, std::move(events));
+    };
 }
 
 void CabinetWindow::StopAutoplay(AutoplayStop why) {
@@ -67,8 +94,10 @@ void CabinetWindow::StopAutoplay(AutoplayStop why) {
     const bool wasRunning = autoplay_.running();
     autoplay_.Stop(why);
     ShowAutoplayCommand();
-    // A win on show keeps the strip; otherwise it says why autoplay ended.
-    if ((wasRunning || why != AutoplayStop::Player) && cycle_ && !cycle_->presenting())
+    // A win on show keeps the strip, as its next frame writes over it; otherwise the strip
+    // says why autoplay ended instead of how many spins were left.
+    const bool winOnShow = cycle_ && cycle_->presenting() && session_.state().spin.winCursor >= 0;
+    if ((wasRunning || why != AutoplayStop::Player) && cycle_ && !winOnShow)
         painter_->WriteMessage(AutoplayStopText(why).toStdString());
 }
 

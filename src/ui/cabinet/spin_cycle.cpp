@@ -201,14 +201,17 @@ void SpinCycle::EndSpin() {
     parts_.session.EndSpin();
     spinOpen_ = false;
     DrawButtons(true);
+    const bool bonus = parts_.session.bonusTriggered();
+    // The win display gives way to the bonus game before anyone is told the spin has ended.
+    if (bonus)
+        StopPresenting();
     if (spinEnded_)
         spinEnded_();
-    if (!parts_.session.bonusTriggered()) {
+    if (!bonus) {
         Settle();
         return;
     }
     parts_.audio.Play(Sound::Bonus);
-    StopPresenting();
     phase_ = Phase::BonusLaunch;
     stepAt_ = Now() + durations::kBonusLaunchMs;
 }

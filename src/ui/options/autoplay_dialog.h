@@ -5,6 +5,7 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDialog>
 #include <QSpinBox>
 
@@ -12,7 +13,8 @@
 
 namespace quillane {
 
-// Asks how many spins autoplay plays at the current bet and when it stops early.
+// Asks how many spins autoplay plays at the current bet, how it plays a bonus game and when it
+// stops early.
 class AutoplayDialog : public QDialog {
   public:
     // Offers `last`, the plan the player chose before.
@@ -27,6 +29,11 @@ class AutoplayDialog : public QDialog {
     QSpinBox* winLimit() const { return winLimit_; }
     QCheckBox* stopBelow() const { return stopBelow_; }
     QSpinBox* creditsLimit() const { return creditsLimit_; }
+    QComboBox* bonusCard() const { return bonusCard_; }
+    QCheckBox* stopOnLoss() const { return stopOnLoss_; }
+    QSpinBox* lossLimit() const { return lossLimit_; }
+    QCheckBox* stopOnNetWin() const { return stopOnNetWin_; }
+    QSpinBox* netWinLimit() const { return netWinLimit_; }
 
   private:
     QButtonGroup* spins_ = nullptr;
@@ -35,6 +42,11 @@ class AutoplayDialog : public QDialog {
     QSpinBox* winLimit_ = nullptr;
     QCheckBox* stopBelow_ = nullptr;
     QSpinBox* creditsLimit_ = nullptr;
+    QComboBox* bonusCard_ = nullptr;
+    QCheckBox* stopOnLoss_ = nullptr;
+    QSpinBox* lossLimit_ = nullptr;
+    QCheckBox* stopOnNetWin_ = nullptr;
+    QSpinBox* netWinLimit_ = nullptr;
 };
 
 }  // namespace quillane

@@ -76,6 +76,14 @@ QString AutoplayStopText(AutoplayStop why) {
             return QCoreApplication::translate("AutoplayText", "Autoplay stopped on a big win");
         case AutoplayStop::LowCredits:
             return QCoreApplication::translate("AutoplayText", "Autoplay stopped: credits low");
+        case AutoplayStop::NetLoss:
+            //: In the message strip: the autoplay run lost as much as the player allowed
+            return QCoreApplication::translate("AutoplayText",
+                                               "Autoplay stopped: loss limit reached");
+        case AutoplayStop::NetWin:
+            //: In the message strip: the autoplay run won as much as the player asked for
+            return QCoreApplication::translate("AutoplayText",
+                                               "Autoplay stopped: win limit reached");
         case AutoplayStop::NoBet:
             return QCoreApplication::translate("AutoplayText",
                                                "Autoplay stopped: the bet cannot be placed");

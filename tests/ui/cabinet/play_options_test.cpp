@@ -6,9 +6,13 @@
 #include <QRadioButton>
 #include <algorithm>
 #include <fstream>
+#include <memory>
 #include <vector>
 
 #include "cabinet_fixture.h"
+#include "core/bingo.h"
+#include "sim/base_game.h"
+#include "sim/bonus_play.h"
 #include "storage/options_file.h"
 #include "test_files.h"
 #include "ui/cabinet/reminder_window.h"
@@ -16,6 +20,46 @@
 
 namespace quillane::testing {
 namespace {
+
+// `spins` spins, stopping on a single win or below the credits, with bonus games played on
+// `card`.
+AutoplayPlan Plan(int spins, bool stopOnBonus, std::optional<std::int32_t> bigWin,
+                  std::optional<std::int32_t> below, BonusCardChoice card = BonusCardChoice::Ask) {
+    AutoplayPlan plan;
+    plan.spins = spins;
+    plan.stopOnBonus = stopOnBonus;
+    plan.stopOnWinAtLeast = bigWin;
+    plan.stopBelowCredits = below;
+    plan.bonusCard = card;
+    return plan;
+}
+
+constexpr int kLines = 9;  // the bet of a new game: 9 lines of 1 credit
+constexpr std::int32_t kBet = kLines;
+
+// What the simulator makes of `spins` spins from `spinSeed` at the new game's bet: the credits
+// they win less their bets, and the bonus games among them. Each bonus game is dealt from
+// `dealSeed` and played on `card`; the spins go on from where its deal leaves the generator.
+struct SimulatedRun {
+    std::int64_t net = 0;
+    int bonusGames = 0;
+};
+SimulatedRun Simulate(std::uint32_t spinSeed, int spins, std::uint32_t dealSeed, int card) {
+    SimulatedRun run;
+    auto game = std::make_unique<sim::BaseGame>(spinSeed, kLines, 1, false);
+    for (int i = 0; i < spins; ++i) {
+        sim::Spin spin;
+        game->Play(spin);
+        run.net += spin.result.winToPay - kBet;
+        if (spin.result.ballCount < kBonusBallCount)
+            continue;
+        ++run.bonusGames;
+        run.net += sim::PlayBonus(dealSeed, kBet, card).payout;
+        game =
+            std::make_unique<sim::BaseGame>(sim::kBonusGameJump.From(dealSeed), kLines, 1, false);
+    }
+    return run;
+}
 
 class PlayOptions : public CabinetFixture {
   protected:
@@ -151,22 +195,22 @@ TEST_F(PlayOptions, ReduceMotionStepsTheReelsToTheirStopsWithoutFlashingAndKeeps
 TEST_F(PlayOptions, AutoplayPlaysItsSpinsAndStopsOnEachCondition) {
     CabinetWindow& cabinet = Ready();
     const Account start = session.state().account;
-    cabinet.RunAutoplay(AutoplayPlan{10, false, std::nullopt, std::nullopt});
+    cabinet.RunAutoplay(Plan(10, false, std::nullopt, std::nullopt));
     RunOutAutoplay();
     EXPECT_EQ(session.state().account.spins, start.spins + 10);
     EXPECT_EQ(cabinet.autoplay().stopped(), AutoplayStop::Finished);
 
-    cabinet.RunAutoplay(AutoplayPlan{100, false, std::nullopt, session.state().account.credits});
+    cabinet.RunAutoplay(Plan(100, false, std::nullopt, session.state().account.credits));
     RunOutAutoplay();
     EXPECT_EQ(cabinet.autoplay().stopped(), AutoplayStop::LowCredits);
 
-    cabinet.RunAutoplay(AutoplayPlan{100, false, 1, std::nullopt});
+    cabinet.RunAutoplay(Plan(100, false, 1, std::nullopt));
     RunOutAutoplay();
     EXPECT_EQ(cabinet.autoplay().stopped(), AutoplayStop::BigWin);
     EXPECT_GE(session.state().gamePaid, 1);
 
     Arrange([](SessionState& s) { s.account.credits = 8; });
-    cabinet.RunAutoplay(AutoplayPlan{100, false, std::nullopt, std::nullopt});
+    cabinet.RunAutoplay(Plan(100, false, std::nullopt, std::nullopt));
     RunOutAutoplay();
     EXPECT_EQ(cabinet.autoplay().stopped(), AutoplayStop::NoBet);
     EXPECT_EQ(session.state().account.credits, 8);
@@ -176,7 +220,7 @@ TEST_F(PlayOptions, AutoplayPlaysItsSpinsAndStopsOnEachCondition) {
 
 TEST_F(PlayOptions, AnyKeyOrTheMenuStopsAutoplayAndBonusGamesCanStopIt) {
     CabinetWindow& cabinet = Ready();
-    cabinet.RunAutoplay(AutoplayPlan{100, false, std::nullopt, std::nullopt});
+    cabinet.RunAutoplay(Plan(100, false, std::nullopt, std::nullopt));
     clock.Advance(3000);
     cabinet.PressKey(Qt::Key_A);
     const int spins = session.state().account.spins;
@@ -184,18 +228,65 @@ TEST_F(PlayOptions, AnyKeyOrTheMenuStopsAutoplayAndBonusGamesCanStopIt) {
     EXPECT_EQ(session.state().account.spins, spins);
     EXPECT_EQ(cabinet.autoplay().stopped(), AutoplayStop::Player);
 
-    cabinet.RunAutoplay(AutoplayPlan{100, false, std::nullopt, std::nullopt});
+    cabinet.RunAutoplay(Plan(100, false, std::nullopt, std::nullopt));
     clock.Advance(1000);
     cabinet.action("autoplay")->trigger();
     EXPECT_FALSE(cabinet.autoplay().running());
 
     SeedFor([](const SpinResult& r) { return r.ballCount >= 3; });
     const int bonusGamesBefore = bonusGamesPlayed;
-    cabinet.RunAutoplay(AutoplayPlan{100, true, std::nullopt, std::nullopt});
+    bonusCard = 2;
+    cabinet.RunAutoplay(Plan(100, true, std::nullopt, std::nullopt, BonusCardChoice::Random));
     RunOutAutoplay();
     clock.Advance(500);
     EXPECT_EQ(cabinet.autoplay().stopped(), AutoplayStop::Bonus);
     EXPECT_EQ(bonusGamesPlayed, bonusGamesBefore + 1) << "the bonus game itself is played";
+    EXPECT_EQ(ReadOptions(gameFile()).lastBonusCard, 2)
+        << "the card is the player's, kept for \"my last card\"";
+}
+
+TEST_F(PlayOptions, AutoplayPlaysOnThroughBonusGamesWithTheCardChosenAndFinishesUnattended) {
+    constexpr int kSpins = 10;
+    constexpr int kLastCard = 3;
+    realBonusWindow = true;
+    CabinetWindow& cabinet =
+        Ready("[Options]\r\nAutoplayLastCard=" + std::to_string(kLastCard) + "\r\n");
+    std::uint32_t spinSeed = 1;
+    while (Simulate(spinSeed, kSpins, seed, 0).bonusGames != 1)
+        ++spinSeed;
+    const SessionState start = session.state();
+    struct Case {
+        BonusCardChoice choice;
+        bool quickPlay;
+    };
+    for (const Case c :
+         {Case{BonusCardChoice::LastCard, false}, Case{BonusCardChoice::Random, true}}) {
+        session.Restore(start);
+        session.Seed(spinSeed);
+        if (cabinet.options().quickPlay != c.quickPlay)
+            cabinet.action("quickPlay")->trigger();
+        cabinet.RunAutoplay(Plan(kSpins, false, std::nullopt, std::nullopt, c.choice));
+        RunOutAutoplay();
+        EXPECT_EQ(QApplication::activeModalWidget(), nullptr) << "the bonus window closed itself";
+        EXPECT_EQ(cabinet.autoplay().stopped(), AutoplayStop::Finished);
+
+        const std::vector<SpinRecord>& spins = cabinet.history().records();
+        const auto bonus = std::find_if(spins.rbegin(), spins.rend(),
+                                        [](const SpinRecord& r) { return r.bonus.has_value(); });
+        ASSERT_NE(bonus, spins.rend());
+        const int card = bonus->bonus->card;
+        if (c.choice == BonusCardChoice::LastCard) {
+            EXPECT_EQ(card, kLastCard);
+        }
+        ASSERT_GE(card, 0);
+        const Account& account = session.state().account;
+        EXPECT_EQ(account.spins, start.account.spins + kSpins);
+        EXPECT_EQ(account.credits,
+                  start.account.credits + Simulate(spinSeed, kSpins, seed, card).net);
+        EXPECT_EQ(account.borrowed, start.account.borrowed);
+    }
+    EXPECT_EQ(ReadOptions(gameFile()).lastBonusCard, kLastCard)
+        << "autoplay's card is not the player's";
 }
 
 TEST_F(PlayOptions, TheBetStepsByItsKeysWithTheirRefusalsAndWithoutSpinning) {
