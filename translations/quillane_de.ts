@@ -37,6 +37,37 @@
         <extracomment>The button that starts autoplay.</extracomment>
         <translation>&amp;Start</translation>
     </message>
+    <message>
+        <source>In bonus &amp;games:</source>
+        <translation>I&amp;n Bonusspielen:</translation>
+    </message>
+    <message>
+        <source>let me choose</source>
+        <extracomment>In the autoplay window: autoplay waits for the player to choose the bonus game&apos;s card</extracomment>
+        <translation>selbst wählen</translation>
+    </message>
+    <message>
+        <source>my last card</source>
+        <extracomment>In the autoplay window: autoplay plays the card the player chose by hand the last time</extracomment>
+        <translation>meine letzte Karte</translation>
+    </message>
+    <message>
+        <source>a random card</source>
+        <extracomment>In the autoplay window: autoplay plays one of the five cards, drawn at random</extracomment>
+        <translation>eine zufällige Karte</translation>
+    </message>
+    <message>
+        <source>When the run has &amp;lost at least</source>
+        <translation>Wenn der &amp;Verlust des Laufs mindestens</translation>
+    </message>
+    <message>
+        <source>When the run has w&amp;on at least</source>
+        <translation>Wenn der Ge&amp;winn des Laufs mindestens</translation>
+    </message>
+    <message>
+        <source>The choice for bonus games applies when autoplay does not stop for them. What the run has won or lost counts from its start, bonus wins included and borrowing left aside.</source>
+        <translation>Die Wahl für Bonusspiele gilt, wenn Autoplay für sie nicht stoppt. Was der Lauf gewonnen oder verloren hat, zählt ab seinem Start, mit Bonusgewinnen und ohne Geliehenes.</translation>
+    </message>
 </context>
 <context>
     <name>AutoplayText</name>
@@ -73,6 +104,16 @@
     <message>
         <source>Autoplay stopped</source>
         <translation>Autoplay gestoppt</translation>
+    </message>
+    <message>
+        <source>Autoplay stopped: loss limit reached</source>
+        <extracomment>In the message strip: the autoplay run lost as much as the player allowed</extracomment>
+        <translation>Autoplay gestoppt: Verlustgrenze erreicht</translation>
+    </message>
+    <message>
+        <source>Autoplay stopped: win limit reached</source>
+        <extracomment>In the message strip: the autoplay run won as much as the player asked for</extracomment>
+        <translation>Autoplay gestoppt: Gewinngrenze erreicht</translation>
     </message>
 </context>
 <context>
@@ -616,6 +657,16 @@ Version:  %2</source>
 <byte value="xd"/>
 Version:  %2</translation>
     </message>
+    <message>
+        <source>Remember My &amp;Bet</source>
+        <extracomment>Menu item, checked while the bet is kept for the next time the game starts</extracomment>
+        <translation>Meinen Einsa&amp;tz merken</translation>
+    </message>
+    <message>
+        <source>Play Rem&amp;inder…</source>
+        <extracomment>Menu item: opens the window that sets how often the game tells the time and credits played</extracomment>
+        <translation>Spiel&amp;erinnerung…</translation>
+    </message>
 </context>
 <context>
     <name>CardColours</name>
@@ -1128,6 +1179,93 @@ gezogenen Zahl um 17,5 %. Die Karten markiert das Spiel automatisch. Lehnen Sie 
     <message>
         <source>There is no game file to store the game in.</source>
         <translation>Es gibt keine Spieldatei, in der das Spiel gespeichert werden kann.</translation>
+    </message>
+</context>
+<context>
+    <name>ReminderDialog</name>
+    <message>
+        <source>Play Reminder</source>
+        <extracomment>The title of the window that sets the play reminder</extracomment>
+        <translation>Spielerinnerung</translation>
+    </message>
+    <message>
+        <source>Remind me of the time played and the credits won or lost:</source>
+        <translation>An die Spielzeit und die gewonnenen oder verlorenen Credits erinnern:</translation>
+    </message>
+    <message>
+        <source>&amp;Never</source>
+        <extracomment>The play reminder switched off</extracomment>
+        <translation>&amp;Nie</translation>
+    </message>
+    <message>
+        <source>Every %1 minutes</source>
+        <translation>Alle %1 Minuten</translation>
+    </message>
+    <message>
+        <source>Remind me with:</source>
+        <translation>Erinnern durch:</translation>
+    </message>
+    <message>
+        <source>A &amp;notice over the meters</source>
+        <translation>einen &amp;Hinweis über den Anzeigen</translation>
+    </message>
+    <message>
+        <source>A &amp;window that pauses autoplay</source>
+        <translation>ein &amp;Fenster, das Autoplay anhält</translation>
+    </message>
+</context>
+<context>
+    <name>ReminderText</name>
+    <message>
+        <source>You have played for %1 minute.</source>
+        <translation>Sie spielen seit %1 Minute.</translation>
+    </message>
+    <message>
+        <source>You have played for %1 minutes.</source>
+        <translation>Sie spielen seit %1 Minuten.</translation>
+    </message>
+    <message>
+        <source>You are even.</source>
+        <extracomment>The session has won as many credits as it has lost</extracomment>
+        <translation>Sie sind ausgeglichen.</translation>
+    </message>
+    <message>
+        <source>You have won %1 credit.</source>
+        <translation>Sie haben %1 Credit gewonnen.</translation>
+    </message>
+    <message>
+        <source>You have won %1 credits.</source>
+        <translation>Sie haben %1 Credits gewonnen.</translation>
+    </message>
+    <message>
+        <source>You have lost %1 credit.</source>
+        <translation>Sie haben %1 Credit verloren.</translation>
+    </message>
+    <message>
+        <source>You have lost %1 credits.</source>
+        <translation>Sie haben %1 Credits verloren.</translation>
+    </message>
+    <message>
+        <source>Session %1</source>
+        <extracomment>In the status bar: how long this session has lasted, as hours:minutes</extracomment>
+        <translation>Sitzung %1</translation>
+    </message>
+</context>
+<context>
+    <name>ReminderWindow</name>
+    <message>
+        <source>Play Reminder</source>
+        <extracomment>The title of the window that reminds the player of the time and credits played</extracomment>
+        <translation>Spielerinnerung</translation>
+    </message>
+    <message>
+        <source>&amp;Play On</source>
+        <extracomment>Closes the play reminder; autoplay, if it runs, goes on</extracomment>
+        <translation>&amp;Weiterspielen</translation>
+    </message>
+    <message>
+        <source>&amp;Stop Autoplay</source>
+        <translation>Autoplay &amp;stoppen</translation>
     </message>
 </context>
 <context>

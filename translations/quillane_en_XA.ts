@@ -37,6 +37,37 @@
         <extracomment>The button that starts autoplay.</extracomment>
         <translation>&amp;Šţááŕţ··</translation>
     </message>
+    <message>
+        <source>In bonus &amp;games:</source>
+        <translation>ÍÍñ ƀóóñúúš &amp;ĝááɱééš:··</translation>
+    </message>
+    <message>
+        <source>let me choose</source>
+        <extracomment>In the autoplay window: autoplay waits for the player to choose the bonus game&apos;s card</extracomment>
+        <translation>ĺééţ ɱéé çĥóóóóšéé·</translation>
+    </message>
+    <message>
+        <source>my last card</source>
+        <extracomment>In the autoplay window: autoplay plays the card the player chose by hand the last time</extracomment>
+        <translation>ɱý ĺáášţ çááŕđ···</translation>
+    </message>
+    <message>
+        <source>a random card</source>
+        <extracomment>In the autoplay window: autoplay plays one of the five cards, drawn at random</extracomment>
+        <translation>áá ŕááñđóóɱ çááŕđ··</translation>
+    </message>
+    <message>
+        <source>When the run has &amp;lost at least</source>
+        <translation>Ŵĥééñ ţĥéé ŕúúñ ĥááš &amp;ĺóóšţ ááţ ĺééáášţ·····</translation>
+    </message>
+    <message>
+        <source>When the run has w&amp;on at least</source>
+        <translation>Ŵĥééñ ţĥéé ŕúúñ ĥááš ŵ&amp;óóñ ááţ ĺééáášţ····</translation>
+    </message>
+    <message>
+        <source>The choice for bonus games applies when autoplay does not stop for them. What the run has won or lost counts from its start, bonus wins included and borrowing left aside.</source>
+        <translation>Ţĥéé çĥóóííçéé fóóŕ ƀóóñúúš ĝááɱééš ááṗṗĺííééš ŵĥééñ ááúúţóóṗĺááý đóóééš ñóóţ šţóóṗ fóóŕ ţĥééɱ. Ŵĥááţ ţĥéé ŕúúñ ĥááš ŵóóñ óóŕ ĺóóšţ çóóúúñţš fŕóóɱ ííţš šţááŕţ, ƀóóñúúš ŵííñš ííñçĺúúđééđ ááñđ ƀóóŕŕóóŵííñĝ ĺééfţ áášííđéé.···················</translation>
+    </message>
 </context>
 <context>
     <name>AutoplayText</name>
@@ -73,6 +104,16 @@
     <message>
         <source>Autoplay stopped</source>
         <translation>ÁÁúúţóóṗĺááý šţóóṗṗééđ·</translation>
+    </message>
+    <message>
+        <source>Autoplay stopped: loss limit reached</source>
+        <extracomment>In the message strip: the autoplay run lost as much as the player allowed</extracomment>
+        <translation>ÁÁúúţóóṗĺááý šţóóṗṗééđ: ĺóóšš ĺííɱííţ ŕééááçĥééđ···</translation>
+    </message>
+    <message>
+        <source>Autoplay stopped: win limit reached</source>
+        <extracomment>In the message strip: the autoplay run won as much as the player asked for</extracomment>
+        <translation>ÁÁúúţóóṗĺááý šţóóṗṗééđ: ŵííñ ĺííɱííţ ŕééááçĥééđ··</translation>
     </message>
 </context>
 <context>
@@ -616,6 +657,16 @@ Version:  %2</source>
 <byte value="xd"/>
 Vééŕšííóóñ:  %2·····</translation>
     </message>
+    <message>
+        <source>Remember My &amp;Bet</source>
+        <extracomment>Menu item, checked while the bet is kept for the next time the game starts</extracomment>
+        <translation>Ŕééɱééɱƀééŕ Ḿý &amp;Ɓééţ···</translation>
+    </message>
+    <message>
+        <source>Play Rem&amp;inder…</source>
+        <extracomment>Menu item: opens the window that sets how often the game tells the time and credits played</extracomment>
+        <translation>Ṗĺááý Ŕééɱ&amp;ííñđééŕ…··</translation>
+    </message>
 </context>
 <context>
     <name>CardColours</name>
@@ -1128,6 +1179,93 @@ fííŕšţ 24 ñúúɱƀééŕš ááŕéé çááĺĺééđ.  Çááŕđš á�
     <message>
         <source>There is no game file to store the game in.</source>
         <translation>Ţĥééŕéé ííš ñóó ĝááɱéé fííĺéé ţóó šţóóŕéé ţĥéé ĝááɱéé ííñ.···</translation>
+    </message>
+</context>
+<context>
+    <name>ReminderDialog</name>
+    <message>
+        <source>Play Reminder</source>
+        <extracomment>The title of the window that sets the play reminder</extracomment>
+        <translation>Ṗĺááý Ŕééɱííñđééŕ··</translation>
+    </message>
+    <message>
+        <source>Remind me of the time played and the credits won or lost:</source>
+        <translation>Ŕééɱííñđ ɱéé óóf ţĥéé ţííɱéé ṗĺááýééđ ááñđ ţĥéé çŕééđííţš ŵóóñ óóŕ ĺóóšţ:·······</translation>
+    </message>
+    <message>
+        <source>&amp;Never</source>
+        <extracomment>The play reminder switched off</extracomment>
+        <translation>&amp;Ñéévééŕ·</translation>
+    </message>
+    <message>
+        <source>Every %1 minutes</source>
+        <translation>ÉÉvééŕý %1 ɱííñúúţééš··</translation>
+    </message>
+    <message>
+        <source>Remind me with:</source>
+        <translation>Ŕééɱííñđ ɱéé ŵííţĥ:··</translation>
+    </message>
+    <message>
+        <source>A &amp;notice over the meters</source>
+        <translation>ÁÁ &amp;ñóóţííçéé óóvééŕ ţĥéé ɱééţééŕš·</translation>
+    </message>
+    <message>
+        <source>A &amp;window that pauses autoplay</source>
+        <translation>ÁÁ &amp;ŵííñđóóŵ ţĥááţ ṗááúúšééš ááúúţóóṗĺááý·</translation>
+    </message>
+</context>
+<context>
+    <name>ReminderText</name>
+    <message>
+        <source>You have played for %1 minute.</source>
+        <translation>Ýóóúú ĥáávéé ṗĺááýééđ fóóŕ %1 ɱííñúúţéé.··</translation>
+    </message>
+    <message>
+        <source>You have played for %1 minutes.</source>
+        <translation>Ýóóúú ĥáávéé ṗĺááýééđ fóóŕ %1 ɱííñúúţééš.···</translation>
+    </message>
+    <message>
+        <source>You are even.</source>
+        <extracomment>The session has won as many credits as it has lost</extracomment>
+        <translation>Ýóóúú ááŕéé éévééñ.</translation>
+    </message>
+    <message>
+        <source>You have won %1 credit.</source>
+        <translation>Ýóóúú ĥáávéé ŵóóñ %1 çŕééđííţ.···</translation>
+    </message>
+    <message>
+        <source>You have won %1 credits.</source>
+        <translation>Ýóóúú ĥáávéé ŵóóñ %1 çŕééđííţš.···</translation>
+    </message>
+    <message>
+        <source>You have lost %1 credit.</source>
+        <translation>Ýóóúú ĥáávéé ĺóóšţ %1 çŕééđííţ.···</translation>
+    </message>
+    <message>
+        <source>You have lost %1 credits.</source>
+        <translation>Ýóóúú ĥáávéé ĺóóšţ %1 çŕééđííţš.···</translation>
+    </message>
+    <message>
+        <source>Session %1</source>
+        <extracomment>In the status bar: how long this session has lasted, as hours:minutes</extracomment>
+        <translation>Šééššííóóñ %1·</translation>
+    </message>
+</context>
+<context>
+    <name>ReminderWindow</name>
+    <message>
+        <source>Play Reminder</source>
+        <extracomment>The title of the window that reminds the player of the time and credits played</extracomment>
+        <translation>Ṗĺááý Ŕééɱííñđééŕ··</translation>
+    </message>
+    <message>
+        <source>&amp;Play On</source>
+        <extracomment>Closes the play reminder; autoplay, if it runs, goes on</extracomment>
+        <translation>&amp;Ṗĺááý ÓÓñ··</translation>
+    </message>
+    <message>
+        <source>&amp;Stop Autoplay</source>
+        <translation>&amp;Šţóóṗ ÁÁúúţóóṗĺááý·</translation>
     </message>
 </context>
 <context>

@@ -37,6 +37,37 @@
         <extracomment>The button that starts autoplay.</extracomment>
         <translation>&amp;Empezar</translation>
     </message>
+    <message>
+        <source>In bonus &amp;games:</source>
+        <translation>En los &amp;juegos bonus:</translation>
+    </message>
+    <message>
+        <source>let me choose</source>
+        <extracomment>In the autoplay window: autoplay waits for the player to choose the bonus game&apos;s card</extracomment>
+        <translation>dejarme elegir</translation>
+    </message>
+    <message>
+        <source>my last card</source>
+        <extracomment>In the autoplay window: autoplay plays the card the player chose by hand the last time</extracomment>
+        <translation>mi último cartón</translation>
+    </message>
+    <message>
+        <source>a random card</source>
+        <extracomment>In the autoplay window: autoplay plays one of the five cards, drawn at random</extracomment>
+        <translation>un cartón al azar</translation>
+    </message>
+    <message>
+        <source>When the run has &amp;lost at least</source>
+        <translation>Si la tanda ha per&amp;dido al menos</translation>
+    </message>
+    <message>
+        <source>When the run has w&amp;on at least</source>
+        <translation>Si la tanda ha &amp;ganado al menos</translation>
+    </message>
+    <message>
+        <source>The choice for bonus games applies when autoplay does not stop for them. What the run has won or lost counts from its start, bonus wins included and borrowing left aside.</source>
+        <translation>La elección para los juegos bonus vale cuando el juego automático no se detiene por ellos. Lo que la tanda ha ganado o perdido cuenta desde su inicio, con los premios bonus y sin los préstamos.</translation>
+    </message>
 </context>
 <context>
     <name>AutoplayText</name>
@@ -73,6 +104,16 @@
     <message>
         <source>Autoplay stopped</source>
         <translation>Juego automático detenido</translation>
+    </message>
+    <message>
+        <source>Autoplay stopped: loss limit reached</source>
+        <extracomment>In the message strip: the autoplay run lost as much as the player allowed</extracomment>
+        <translation>Juego automático detenido: límite de pérdida alcanzado</translation>
+    </message>
+    <message>
+        <source>Autoplay stopped: win limit reached</source>
+        <extracomment>In the message strip: the autoplay run won as much as the player asked for</extracomment>
+        <translation>Juego automático detenido: límite de ganancia alcanzado</translation>
     </message>
 </context>
 <context>
@@ -616,6 +657,16 @@ Version:  %2</source>
 <byte value="xd"/>
 Versión:  %2</translation>
     </message>
+    <message>
+        <source>Remember My &amp;Bet</source>
+        <extracomment>Menu item, checked while the bet is kept for the next time the game starts</extracomment>
+        <translation>Recordar mi a&amp;puesta</translation>
+    </message>
+    <message>
+        <source>Play Rem&amp;inder…</source>
+        <extracomment>Menu item: opens the window that sets how often the game tells the time and credits played</extracomment>
+        <translation>Rec&amp;ordatorio de juego…</translation>
+    </message>
 </context>
 <context>
     <name>CardColours</name>
@@ -1128,6 +1179,93 @@ primeros 24 números. El juego marca los cartones automáticamente. Ponte cómod
     <message>
         <source>There is no game file to store the game in.</source>
         <translation>No hay ningún archivo de partida donde guardar la partida.</translation>
+    </message>
+</context>
+<context>
+    <name>ReminderDialog</name>
+    <message>
+        <source>Play Reminder</source>
+        <extracomment>The title of the window that sets the play reminder</extracomment>
+        <translation>Recordatorio de juego</translation>
+    </message>
+    <message>
+        <source>Remind me of the time played and the credits won or lost:</source>
+        <translation>Recordarme el tiempo de juego y los créditos ganados o perdidos:</translation>
+    </message>
+    <message>
+        <source>&amp;Never</source>
+        <extracomment>The play reminder switched off</extracomment>
+        <translation>&amp;Nunca</translation>
+    </message>
+    <message>
+        <source>Every %1 minutes</source>
+        <translation>Cada %1 minutos</translation>
+    </message>
+    <message>
+        <source>Remind me with:</source>
+        <translation>Recordármelo con:</translation>
+    </message>
+    <message>
+        <source>A &amp;notice over the meters</source>
+        <translation>un &amp;aviso sobre los contadores</translation>
+    </message>
+    <message>
+        <source>A &amp;window that pauses autoplay</source>
+        <translation>una &amp;ventana que pausa el juego automático</translation>
+    </message>
+</context>
+<context>
+    <name>ReminderText</name>
+    <message>
+        <source>You have played for %1 minute.</source>
+        <translation>Llevas %1 minuto jugando.</translation>
+    </message>
+    <message>
+        <source>You have played for %1 minutes.</source>
+        <translation>Llevas %1 minutos jugando.</translation>
+    </message>
+    <message>
+        <source>You are even.</source>
+        <extracomment>The session has won as many credits as it has lost</extracomment>
+        <translation>Estás en tablas.</translation>
+    </message>
+    <message>
+        <source>You have won %1 credit.</source>
+        <translation>Has ganado %1 crédito.</translation>
+    </message>
+    <message>
+        <source>You have won %1 credits.</source>
+        <translation>Has ganado %1 créditos.</translation>
+    </message>
+    <message>
+        <source>You have lost %1 credit.</source>
+        <translation>Has perdido %1 crédito.</translation>
+    </message>
+    <message>
+        <source>You have lost %1 credits.</source>
+        <translation>Has perdido %1 créditos.</translation>
+    </message>
+    <message>
+        <source>Session %1</source>
+        <extracomment>In the status bar: how long this session has lasted, as hours:minutes</extracomment>
+        <translation>Sesión %1</translation>
+    </message>
+</context>
+<context>
+    <name>ReminderWindow</name>
+    <message>
+        <source>Play Reminder</source>
+        <extracomment>The title of the window that reminds the player of the time and credits played</extracomment>
+        <translation>Recordatorio de juego</translation>
+    </message>
+    <message>
+        <source>&amp;Play On</source>
+        <extracomment>Closes the play reminder; autoplay, if it runs, goes on</extracomment>
+        <translation>&amp;Seguir jugando</translation>
+    </message>
+    <message>
+        <source>&amp;Stop Autoplay</source>
+        <translation>&amp;Detener juego automático</translation>
     </message>
 </context>
 <context>

@@ -37,6 +37,37 @@
         <extracomment>The button that starts autoplay.</extracomment>
         <translation>&amp;Démarrer</translation>
     </message>
+    <message>
+        <source>In bonus &amp;games:</source>
+        <translation>Dans les &amp;jeux bonus :</translation>
+    </message>
+    <message>
+        <source>let me choose</source>
+        <extracomment>In the autoplay window: autoplay waits for the player to choose the bonus game&apos;s card</extracomment>
+        <translation>me laisser choisir</translation>
+    </message>
+    <message>
+        <source>my last card</source>
+        <extracomment>In the autoplay window: autoplay plays the card the player chose by hand the last time</extracomment>
+        <translation>mon dernier carton</translation>
+    </message>
+    <message>
+        <source>a random card</source>
+        <extracomment>In the autoplay window: autoplay plays one of the five cards, drawn at random</extracomment>
+        <translation>un carton au hasard</translation>
+    </message>
+    <message>
+        <source>When the run has &amp;lost at least</source>
+        <translation>Quand la série a &amp;perdu au moins</translation>
+    </message>
+    <message>
+        <source>When the run has w&amp;on at least</source>
+        <translation>Quand la série a gag&amp;né au moins</translation>
+    </message>
+    <message>
+        <source>The choice for bonus games applies when autoplay does not stop for them. What the run has won or lost counts from its start, bonus wins included and borrowing left aside.</source>
+        <translation>Le choix pour les jeux bonus s’applique quand le jeu auto ne s’arrête pas pour eux. Ce que la série a gagné ou perdu compte depuis son début, gains bonus compris et emprunts exclus.</translation>
+    </message>
 </context>
 <context>
     <name>AutoplayText</name>
@@ -73,6 +104,16 @@
     <message>
         <source>Autoplay stopped</source>
         <translation>Jeu auto arrêté</translation>
+    </message>
+    <message>
+        <source>Autoplay stopped: loss limit reached</source>
+        <extracomment>In the message strip: the autoplay run lost as much as the player allowed</extracomment>
+        <translation>Jeu auto arrêté : limite de perte atteinte</translation>
+    </message>
+    <message>
+        <source>Autoplay stopped: win limit reached</source>
+        <extracomment>In the message strip: the autoplay run won as much as the player asked for</extracomment>
+        <translation>Jeu auto arrêté : limite de gain atteinte</translation>
     </message>
 </context>
 <context>
@@ -616,6 +657,16 @@ Version:  %2</source>
 <byte value="xd"/>
 Version&#xa0;:  %2</translation>
     </message>
+    <message>
+        <source>Remember My &amp;Bet</source>
+        <extracomment>Menu item, checked while the bet is kept for the next time the game starts</extracomment>
+        <translation>Mémoriser ma mi&amp;se</translation>
+    </message>
+    <message>
+        <source>Play Rem&amp;inder…</source>
+        <extracomment>Menu item: opens the window that sets how often the game tells the time and credits played</extracomment>
+        <translation>Rapp&amp;el de jeu…</translation>
+    </message>
 </context>
 <context>
     <name>CardColours</name>
@@ -1128,6 +1179,93 @@ Les cartons sont marqués automatiquement par le jeu. Installez-vous et profitez
     <message>
         <source>There is no game file to store the game in.</source>
         <translation>Il n’y a aucun fichier de parties où conserver la partie.</translation>
+    </message>
+</context>
+<context>
+    <name>ReminderDialog</name>
+    <message>
+        <source>Play Reminder</source>
+        <extracomment>The title of the window that sets the play reminder</extracomment>
+        <translation>Rappel de jeu</translation>
+    </message>
+    <message>
+        <source>Remind me of the time played and the credits won or lost:</source>
+        <translation>Me rappeler le temps de jeu et les crédits gagnés ou perdus :</translation>
+    </message>
+    <message>
+        <source>&amp;Never</source>
+        <extracomment>The play reminder switched off</extracomment>
+        <translation>&amp;Jamais</translation>
+    </message>
+    <message>
+        <source>Every %1 minutes</source>
+        <translation>Toutes les %1 minutes</translation>
+    </message>
+    <message>
+        <source>Remind me with:</source>
+        <translation>Me le rappeler par :</translation>
+    </message>
+    <message>
+        <source>A &amp;notice over the meters</source>
+        <translation>un &amp;avis sur les compteurs</translation>
+    </message>
+    <message>
+        <source>A &amp;window that pauses autoplay</source>
+        <translation>une &amp;fenêtre qui met le jeu auto en pause</translation>
+    </message>
+</context>
+<context>
+    <name>ReminderText</name>
+    <message>
+        <source>You have played for %1 minute.</source>
+        <translation>Vous jouez depuis %1 minute.</translation>
+    </message>
+    <message>
+        <source>You have played for %1 minutes.</source>
+        <translation>Vous jouez depuis %1 minutes.</translation>
+    </message>
+    <message>
+        <source>You are even.</source>
+        <extracomment>The session has won as many credits as it has lost</extracomment>
+        <translation>Vous êtes à l’équilibre.</translation>
+    </message>
+    <message>
+        <source>You have won %1 credit.</source>
+        <translation>Vous avez gagné %1 crédit.</translation>
+    </message>
+    <message>
+        <source>You have won %1 credits.</source>
+        <translation>Vous avez gagné %1 crédits.</translation>
+    </message>
+    <message>
+        <source>You have lost %1 credit.</source>
+        <translation>Vous avez perdu %1 crédit.</translation>
+    </message>
+    <message>
+        <source>You have lost %1 credits.</source>
+        <translation>Vous avez perdu %1 crédits.</translation>
+    </message>
+    <message>
+        <source>Session %1</source>
+        <extracomment>In the status bar: how long this session has lasted, as hours:minutes</extracomment>
+        <translation>Session %1</translation>
+    </message>
+</context>
+<context>
+    <name>ReminderWindow</name>
+    <message>
+        <source>Play Reminder</source>
+        <extracomment>The title of the window that reminds the player of the time and credits played</extracomment>
+        <translation>Rappel de jeu</translation>
+    </message>
+    <message>
+        <source>&amp;Play On</source>
+        <extracomment>Closes the play reminder; autoplay, if it runs, goes on</extracomment>
+        <translation>&amp;Continuer</translation>
+    </message>
+    <message>
+        <source>&amp;Stop Autoplay</source>
+        <translation>&amp;Arrêter le jeu auto</translation>
     </message>
 </context>
 <context>

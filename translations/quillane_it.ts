@@ -37,6 +37,37 @@
         <extracomment>The button that starts autoplay.</extracomment>
         <translation>&amp;Avvia</translation>
     </message>
+    <message>
+        <source>In bonus &amp;games:</source>
+        <translation>Nei &amp;giochi bonus:</translation>
+    </message>
+    <message>
+        <source>let me choose</source>
+        <extracomment>In the autoplay window: autoplay waits for the player to choose the bonus game&apos;s card</extracomment>
+        <translation>lascia scegliere a me</translation>
+    </message>
+    <message>
+        <source>my last card</source>
+        <extracomment>In the autoplay window: autoplay plays the card the player chose by hand the last time</extracomment>
+        <translation>la mia ultima cartella</translation>
+    </message>
+    <message>
+        <source>a random card</source>
+        <extracomment>In the autoplay window: autoplay plays one of the five cards, drawn at random</extracomment>
+        <translation>una cartella a caso</translation>
+    </message>
+    <message>
+        <source>When the run has &amp;lost at least</source>
+        <translation>Quando la serie ha &amp;perso almeno</translation>
+    </message>
+    <message>
+        <source>When the run has w&amp;on at least</source>
+        <translation>Quando la serie ha vin&amp;to almeno</translation>
+    </message>
+    <message>
+        <source>The choice for bonus games applies when autoplay does not stop for them. What the run has won or lost counts from its start, bonus wins included and borrowing left aside.</source>
+        <translation>La scelta per i giochi bonus vale quando l&apos;Autoplay non si ferma per loro. Quanto la serie ha vinto o perso conta dal suo inizio, vincite bonus comprese e prestiti esclusi.</translation>
+    </message>
 </context>
 <context>
     <name>AutoplayText</name>
@@ -73,6 +104,16 @@
     <message>
         <source>Autoplay stopped</source>
         <translation>Autoplay fermato</translation>
+    </message>
+    <message>
+        <source>Autoplay stopped: loss limit reached</source>
+        <extracomment>In the message strip: the autoplay run lost as much as the player allowed</extracomment>
+        <translation>Autoplay fermato: limite di perdita raggiunto</translation>
+    </message>
+    <message>
+        <source>Autoplay stopped: win limit reached</source>
+        <extracomment>In the message strip: the autoplay run won as much as the player asked for</extracomment>
+        <translation>Autoplay fermato: limite di vincita raggiunto</translation>
     </message>
 </context>
 <context>
@@ -616,6 +657,16 @@ Version:  %2</source>
 <byte value="xd"/>
 Versione:  %2</translation>
     </message>
+    <message>
+        <source>Remember My &amp;Bet</source>
+        <extracomment>Menu item, checked while the bet is kept for the next time the game starts</extracomment>
+        <translation>Ricorda la mia p&amp;untata</translation>
+    </message>
+    <message>
+        <source>Play Rem&amp;inder…</source>
+        <extracomment>Menu item: opens the window that sets how often the game tells the time and credits played</extracomment>
+        <translation>Promemoria di &amp;gioco…</translation>
+    </message>
 </context>
 <context>
     <name>CardColours</name>
@@ -1128,6 +1179,93 @@ i primi 24.  Le cartelle vengono segnate automaticamente dal gioco.  Mettiti com
     <message>
         <source>There is no game file to store the game in.</source>
         <translation>Non c&apos;è un file di gioco in cui conservare la partita.</translation>
+    </message>
+</context>
+<context>
+    <name>ReminderDialog</name>
+    <message>
+        <source>Play Reminder</source>
+        <extracomment>The title of the window that sets the play reminder</extracomment>
+        <translation>Promemoria di gioco</translation>
+    </message>
+    <message>
+        <source>Remind me of the time played and the credits won or lost:</source>
+        <translation>Ricordami il tempo di gioco e i crediti vinti o persi:</translation>
+    </message>
+    <message>
+        <source>&amp;Never</source>
+        <extracomment>The play reminder switched off</extracomment>
+        <translation>&amp;Mai</translation>
+    </message>
+    <message>
+        <source>Every %1 minutes</source>
+        <translation>Ogni %1 minuti</translation>
+    </message>
+    <message>
+        <source>Remind me with:</source>
+        <translation>Ricordamelo con:</translation>
+    </message>
+    <message>
+        <source>A &amp;notice over the meters</source>
+        <translation>un &amp;avviso sopra i contatori</translation>
+    </message>
+    <message>
+        <source>A &amp;window that pauses autoplay</source>
+        <translation>una &amp;finestra che mette in pausa l&apos;Autoplay</translation>
+    </message>
+</context>
+<context>
+    <name>ReminderText</name>
+    <message>
+        <source>You have played for %1 minute.</source>
+        <translation>Giochi da %1 minuto.</translation>
+    </message>
+    <message>
+        <source>You have played for %1 minutes.</source>
+        <translation>Giochi da %1 minuti.</translation>
+    </message>
+    <message>
+        <source>You are even.</source>
+        <extracomment>The session has won as many credits as it has lost</extracomment>
+        <translation>Sei in pari.</translation>
+    </message>
+    <message>
+        <source>You have won %1 credit.</source>
+        <translation>Hai vinto %1 credito.</translation>
+    </message>
+    <message>
+        <source>You have won %1 credits.</source>
+        <translation>Hai vinto %1 crediti.</translation>
+    </message>
+    <message>
+        <source>You have lost %1 credit.</source>
+        <translation>Hai perso %1 credito.</translation>
+    </message>
+    <message>
+        <source>You have lost %1 credits.</source>
+        <translation>Hai perso %1 crediti.</translation>
+    </message>
+    <message>
+        <source>Session %1</source>
+        <extracomment>In the status bar: how long this session has lasted, as hours:minutes</extracomment>
+        <translation>Sessione %1</translation>
+    </message>
+</context>
+<context>
+    <name>ReminderWindow</name>
+    <message>
+        <source>Play Reminder</source>
+        <extracomment>The title of the window that reminds the player of the time and credits played</extracomment>
+        <translation>Promemoria di gioco</translation>
+    </message>
+    <message>
+        <source>&amp;Play On</source>
+        <extracomment>Closes the play reminder; autoplay, if it runs, goes on</extracomment>
+        <translation>&amp;Continua</translation>
+    </message>
+    <message>
+        <source>&amp;Stop Autoplay</source>
+        <translation>&amp;Ferma Autoplay</translation>
     </message>
 </context>
 <context>

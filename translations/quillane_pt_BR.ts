@@ -37,6 +37,37 @@
         <extracomment>The button that starts autoplay.</extracomment>
         <translation>&amp;Iniciar</translation>
     </message>
+    <message>
+        <source>In bonus &amp;games:</source>
+        <translation>Nos &amp;jogos bônus:</translation>
+    </message>
+    <message>
+        <source>let me choose</source>
+        <extracomment>In the autoplay window: autoplay waits for the player to choose the bonus game&apos;s card</extracomment>
+        <translation>deixar eu escolher</translation>
+    </message>
+    <message>
+        <source>my last card</source>
+        <extracomment>In the autoplay window: autoplay plays the card the player chose by hand the last time</extracomment>
+        <translation>minha última cartela</translation>
+    </message>
+    <message>
+        <source>a random card</source>
+        <extracomment>In the autoplay window: autoplay plays one of the five cards, drawn at random</extracomment>
+        <translation>uma cartela aleatória</translation>
+    </message>
+    <message>
+        <source>When the run has &amp;lost at least</source>
+        <translation>Quando a sequência tiver per&amp;dido pelo menos</translation>
+    </message>
+    <message>
+        <source>When the run has w&amp;on at least</source>
+        <translation>Quando a sequência tiver &amp;ganhado pelo menos</translation>
+    </message>
+    <message>
+        <source>The choice for bonus games applies when autoplay does not stop for them. What the run has won or lost counts from its start, bonus wins included and borrowing left aside.</source>
+        <translation>A escolha para os jogos bônus vale quando o giro automático não para por eles. O que a sequência ganhou ou perdeu conta desde o início, com os prêmios bônus e sem os empréstimos.</translation>
+    </message>
 </context>
 <context>
     <name>AutoplayText</name>
@@ -73,6 +104,16 @@
     <message>
         <source>Autoplay stopped</source>
         <translation>Giro automático parado</translation>
+    </message>
+    <message>
+        <source>Autoplay stopped: loss limit reached</source>
+        <extracomment>In the message strip: the autoplay run lost as much as the player allowed</extracomment>
+        <translation>Giro automático parado: limite de perda atingido</translation>
+    </message>
+    <message>
+        <source>Autoplay stopped: win limit reached</source>
+        <extracomment>In the message strip: the autoplay run won as much as the player asked for</extracomment>
+        <translation>Giro automático parado: limite de ganho atingido</translation>
     </message>
 </context>
 <context>
@@ -616,6 +657,16 @@ Version:  %2</source>
 <byte value="xd"/>
 Versão:  %2</translation>
     </message>
+    <message>
+        <source>Remember My &amp;Bet</source>
+        <extracomment>Menu item, checked while the bet is kept for the next time the game starts</extracomment>
+        <translation>Lembrar minha &amp;aposta</translation>
+    </message>
+    <message>
+        <source>Play Rem&amp;inder…</source>
+        <extracomment>Menu item: opens the window that sets how often the game tells the time and credits played</extracomment>
+        <translation>Lembr&amp;ete de jogo…</translation>
+    </message>
 </context>
 <context>
     <name>CardColours</name>
@@ -1128,6 +1179,93 @@ primeiros 24 números.  As cartelas são marcadas automaticamente pelo jogo.  Re
     <message>
         <source>There is no game file to store the game in.</source>
         <translation>Não há arquivo de jogo para guardar o jogo.</translation>
+    </message>
+</context>
+<context>
+    <name>ReminderDialog</name>
+    <message>
+        <source>Play Reminder</source>
+        <extracomment>The title of the window that sets the play reminder</extracomment>
+        <translation>Lembrete de jogo</translation>
+    </message>
+    <message>
+        <source>Remind me of the time played and the credits won or lost:</source>
+        <translation>Lembrar-me do tempo de jogo e dos créditos ganhos ou perdidos:</translation>
+    </message>
+    <message>
+        <source>&amp;Never</source>
+        <extracomment>The play reminder switched off</extracomment>
+        <translation>&amp;Nunca</translation>
+    </message>
+    <message>
+        <source>Every %1 minutes</source>
+        <translation>A cada %1 minutos</translation>
+    </message>
+    <message>
+        <source>Remind me with:</source>
+        <translation>Lembrar-me com:</translation>
+    </message>
+    <message>
+        <source>A &amp;notice over the meters</source>
+        <translation>um &amp;aviso sobre os medidores</translation>
+    </message>
+    <message>
+        <source>A &amp;window that pauses autoplay</source>
+        <translation>uma &amp;janela que pausa o giro automático</translation>
+    </message>
+</context>
+<context>
+    <name>ReminderText</name>
+    <message>
+        <source>You have played for %1 minute.</source>
+        <translation>Você está jogando há %1 minuto.</translation>
+    </message>
+    <message>
+        <source>You have played for %1 minutes.</source>
+        <translation>Você está jogando há %1 minutos.</translation>
+    </message>
+    <message>
+        <source>You are even.</source>
+        <extracomment>The session has won as many credits as it has lost</extracomment>
+        <translation>Você está no zero a zero.</translation>
+    </message>
+    <message>
+        <source>You have won %1 credit.</source>
+        <translation>Você ganhou %1 crédito.</translation>
+    </message>
+    <message>
+        <source>You have won %1 credits.</source>
+        <translation>Você ganhou %1 créditos.</translation>
+    </message>
+    <message>
+        <source>You have lost %1 credit.</source>
+        <translation>Você perdeu %1 crédito.</translation>
+    </message>
+    <message>
+        <source>You have lost %1 credits.</source>
+        <translation>Você perdeu %1 créditos.</translation>
+    </message>
+    <message>
+        <source>Session %1</source>
+        <extracomment>In the status bar: how long this session has lasted, as hours:minutes</extracomment>
+        <translation>Sessão %1</translation>
+    </message>
+</context>
+<context>
+    <name>ReminderWindow</name>
+    <message>
+        <source>Play Reminder</source>
+        <extracomment>The title of the window that reminds the player of the time and credits played</extracomment>
+        <translation>Lembrete de jogo</translation>
+    </message>
+    <message>
+        <source>&amp;Play On</source>
+        <extracomment>Closes the play reminder; autoplay, if it runs, goes on</extracomment>
+        <translation>&amp;Continuar jogando</translation>
+    </message>
+    <message>
+        <source>&amp;Stop Autoplay</source>
+        <translation>&amp;Parar giro automático</translation>
     </message>
 </context>
 <context>
