@@ -375,7 +375,10 @@ TEST_F(PlayOptions, ThePlayReminderTellsTheTimeAndTheNetAndItsWindowHoldsAutopla
     window->accept();
 
     clock.RunUntil(60 * kMinute - 100);
-    cabinet.RunAutoplay(AutoplayPlan{100, false, std::nullopt, std::nullopt});
+    AutoplayPlan plan;
+    plan.spins = 100;
+    plan.stopOnBonus = false;
+    cabinet.RunAutoplay(plan);
     clock.Advance(5000);
     window = dynamic_cast<ReminderWindow*>(QApplication::activeModalWidget());
     ASSERT_NE(window, nullptr) << "given once the spin under way is over";
