@@ -41,8 +41,15 @@ int main(int argc, char** argv) {
     auto marginRow = [&](int x, int y) {
         return Margin(shot, x, y) && Margin(shot, x - 7, y) && Margin(shot, x + 7, y);
     };
-    while (top < y0 + h - 1 && marginRow(x0 + w / 2, top))
-        ++top;
+    // The menu bar may end in a line or two of its own.
+    for (int y = top; y < top + 3 && y < y0 + h; ++y) {
+        if (marginRow(x0 + w / 2, y)) {
+            top = y;
+            while (top < y0 + h - 1 && marginRow(x0 + w / 2, top))
+                ++top;
+            break;
+        }
+    }
     const int probe = top + 4;
     int left = x0, right = x0 + w - 1;
     while (left < right && Margin(shot, left, probe))
