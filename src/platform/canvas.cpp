@@ -134,15 +134,18 @@ void Canvas::DrawText(int x, int y, const QString& text) {
     p.setPen(fontColor_);
     p.drawText(area, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, text);
     Changed(area);
-    if (textListener_) {
-        const QFontMetrics metrics(font_);
-        textListener_(text, metrics.tightBoundingRect(text).translated(x, y + metrics.ascent()));
-    }
+    if (textListener_)
+        textListener_(text, TextInk(text).translated(x, y));
 }
 
 QSize Canvas::TextSize(const QString& text) const {
     const QFontMetrics metrics(font_);
     return {metrics.horizontalAdvance(text), metrics.height()};
+}
+
+QRect Canvas::TextInk(const QString& text) const {
+    const QFontMetrics metrics(font_);
+    return metrics.tightBoundingRect(text).translated(0, metrics.ascent());
 }
 
 }  // namespace quillane

@@ -68,6 +68,8 @@ class Canvas {
     // Text whose top-left corner is at (x, y); on the brush colour unless the brush is clear.
     void DrawText(int x, int y, const QString& text);
     QSize TextSize(const QString& text) const;
+    // The rectangle the letters of `text` cover, from the top-left corner it is drawn at.
+    QRect TextInk(const QString& text) const;
 
   private:
     void Changed(const QRect& area);

@@ -37,7 +37,19 @@ int main(int argc, char** argv) {
     int top = y0;
     while (top < y0 + h && shot.pixel(x0 + 2, top) == bar)
         ++top;
-    // Margins lie left and right of the cabinet or below it; the cabinet starts at the top.
+    // Margins lie left and right of the cabinet or above and below it, which is centred.
+    auto marginRow = [&](int x, int y) {
+        return Margin(shot, x, y) && Margin(shot, x - 7, y) && Margin(shot, x + 7, y);
+    };
+    // The menu bar may end in a line or two of its own.
+    for (int y = top; y < top + 3 && y < y0 + h; ++y) {
+        if (marginRow(x0 + w / 2, y)) {
+            top = y;
+            while (top < y0 + h - 1 && marginRow(x0 + w / 2, top))
+                ++top;
+            break;
+        }
+    }
     const int probe = top + 4;
     int left = x0, right = x0 + w - 1;
     while (left < right && Margin(shot, left, probe))
@@ -46,8 +58,7 @@ int main(int argc, char** argv) {
         --right;
     const int centre = (left + right) / 2;
     int bottom = y0 + h - 1;
-    while (bottom > top && Margin(shot, centre, bottom) && Margin(shot, centre - 7, bottom) &&
-           Margin(shot, centre + 7, bottom))
+    while (bottom > top && marginRow(centre, bottom))
         --bottom;
     std::printf("%d %d %d %d\n", left, top, right, bottom);
     const int width = right - left + 1, height = bottom - top + 1;

@@ -53,12 +53,13 @@ click() {
     xdotool click 1
 }
 
-# The credits meter's top on the screen, found below the menu bar whatever its height.
+# The credits meter's top on the screen, found below the menu bar whatever its height and the
+# margin above the cabinet, centred in a window taller than it.
 find_meter() {
     local top y
     top=$(xdotool getwindowgeometry "$window" | sed -n 's/.*Position: [0-9]*,\([0-9]*\).*/\1/p')
     import -window root "$work/screen.png"
-    for y in $(seq $((top + 30)) $((top + 70))); do
+    for y in $(seq $((top + 30)) $((top + 150))); do
         if [ "$("$read_meter" "$work/screen.png" "$green" 620 "$y")" != -1 ]; then
             meter=$y
             origin_y=$((meter - 30))

@@ -56,7 +56,8 @@ constexpr Box StopFace(int stop) {
 
 inline constexpr int kReelStep = 61;  // how far the motion picture moves in a tick
 
-// The message strip beneath the meter panel's captions.
+// The message strip beneath the meter panel's captions. Its texts stand on its bottom, or a little
+// lower where their letters would reach up to the digits; it reaches down to the panel's foot.
 inline constexpr Box kMessageStrip = {172, 50, 624, 61};
 inline constexpr int kMeterCaptionTop = 29;
 inline constexpr int kCoinsCaptionLeft = 172;
@@ -113,7 +114,8 @@ inline constexpr int kRimRightWidth = 3;
 // A copy of a reel leaves out the bottom screen pixels, where a path may cross.
 inline constexpr int kReelCopyTrim = 8;
 
-// The logo keeps its own size, centred on the left panel, and grows with the fonts beyond.
+// The logo keeps its own size, centred on the left panel, and grows with the fonts beyond; on a
+// cabinet smaller than the design it shrinks with it, or its first ball would be cut off.
 inline constexpr int kLogoPanelWidth = 140;
 inline constexpr int kLogoTop = 10;
 
@@ -123,6 +125,12 @@ constexpr int Grown(int points, int layoutWidth) {
     return layoutWidth <= kLargestSteppedWidth
                ? points
                : (points * layoutWidth + kLargestSteppedWidth / 2) / kLargestSteppedWidth;
+}
+
+// A side of the logo, `side` pixels at its own size, on a layout `layoutWidth` pixels wide.
+constexpr int LogoSide(int side, int layoutWidth) {
+    return layoutWidth < kDesignWidth ? (side * layoutWidth + kDesignWidth / 2) / kDesignWidth
+                                      : Grown(side, layoutWidth);
 }
 
 // The point size of the meters' captions and the message strip, by layout width.
@@ -151,11 +159,13 @@ constexpr int MarkerNumberPoints(int layoutWidth) {
                  layoutWidth);
 }
 
-// The meters' digits grow with the cabinet, never below the strips' own size.
+// The meters' digits grow and shrink with the cabinet: kept at the strips' own size on a smaller
+// cabinet, they would reach down into the message strip beneath them.
 constexpr int DigitCellWidth(int layoutWidth) {
-    return layoutWidth <= kDesignWidth
-               ? kDigitWidth
-               : (kDigitWidth * layoutWidth + kDesignWidth / 2) / kDesignWidth;
+    return (kDigitWidth * layoutWidth + kDesignWidth / 2) / kDesignWidth;
+}
+constexpr int DigitCellHeight(int cellWidth) {
+    return (cellWidth * kDigitHeight + kDigitWidth / 2) / kDigitWidth;
 }
 
 }  // namespace quillane::cabinet_layout

@@ -228,8 +228,8 @@ void CabinetPainter::DrawMeter(std::int64_t number, int right, int captionRight,
     const int cells = DigitCount(number) + 1;  // and the spare cell that wipes a longer number
     const int x = Scale(right);
     const int width = std::max(1, std::min(full, (x - captionRight) / cells));
-    const int height = (width * kDigitHeight + kDigitWidth / 2) / kDigitWidth;
-    const int fullHeight = (full * kDigitHeight + kDigitWidth / 2) / kDigitWidth;
+    const int height = layout::DigitCellHeight(width);
+    const int fullHeight = layout::DigitCellHeight(full);
     QImage& strip = strips_[{green, width}];
     if (strip.isNull()) {
         strip = green ? DigitStripFor(pictures_.greenSmall, pictures_.greenLarge, width)
@@ -489,12 +489,44 @@ void CabinetPainter::RestoreBackground(const QRect& area) {
     canvas_.Draw(area, pictures_.cabinetBackground, area);
 }
 
+std::pair<int, int> CabinetPainter::StripRows() const {
+    const int digitsBottom =
+        Scale(design_grid::kMeterPanel.top) + layout::kMeterDigitsDrop +
+        layout::DigitCellHeight(layout::DigitCellWidth(pictures_.geometry().layoutWidth));
+    return {std::max(Scale(layout::kMessageStrip.top), digitsBottom),
+            Scale(design_grid::kMeterPanel.bottom)};
+}
+
 void CabinetPainter::ClearMessageStrip() {
     const layout::Box strip = layout::kMessageStrip;
+    const auto [top, bottom] = StripRows();
     canvas_.SetBrushClear(false);
     canvas_.SetBrushColor(kBlack);
     canvas_.SetPenColor(kBlack);
-    canvas_.Rectangle(Scale(strip.left), Scale(strip.top), Scale(strip.right), Scale(strip.bottom));
+    canvas_.Rectangle(Scale(strip.left), top, Scale(strip.right), bottom);
+}
+
+int CabinetPainter::WriteInStrip(const QString& text, int x, bool rightAligned, int room,
+                                 QColor colour) {
+    const int w = pictures_.geometry().layoutWidth;
+    const auto [top, bottom] = StripRows();
+    int points = layout::MeterFontPoints(w);
+    int y = 0;
+    QSize extent;
+    for (;; --points) {
+        canvas_.SetFont(points, layout::MeterFontBold(w));
+        extent = canvas_.TextSize(text);
+        const QRect ink = canvas_.TextInk(text);
+        y = Scale(layout::kMessageStrip.bottom) - extent.height();
+        y += std::max(0, top - (y + ink.top()));
+        if (points == 1 || (extent.width() <= room && y + ink.bottom() < bottom))
+            break;
+    }
+    canvas_.SetBrushClear(true);
+    canvas_.SetFontColor(colour);
+    const int left = rightAligned ? x - extent.width() : x;
+    canvas_.DrawText(left, y, text);
+    return rightAligned ? left : left + extent.width();
 }
 
 void CabinetPainter::RestoreBadgeArea() {
@@ -505,33 +537,16 @@ void CabinetPainter::RestoreBadgeArea() {
 
 void CabinetPainter::WriteMessage(const std::string& text) {
     ClearMessageStrip();
-    const int w = pictures_.geometry().layoutWidth;
-    canvas_.SetFont(layout::MeterFontPoints(w), layout::MeterFontBold(w));
-    canvas_.SetBrushClear(true);
-    canvas_.SetFontColor(kWhite);
-    const QString q = QString::fromStdString(text);
-    FittingPoints(q, Scale(layout::kMessageStrip.right) - Scale(layout::kLineMessageLeft),
-                  layout::MeterFontPoints(w), layout::MeterFontBold(w));
-    canvas_.DrawText(Scale(layout::kLineMessageLeft),
-                     Scale(layout::kMessageStrip.bottom) - canvas_.TextSize(q).height(), q);
+    const int left = Scale(layout::kLineMessageLeft);
+    WriteInStrip(QString::fromStdString(text), left, false,
+                 Scale(layout::kMessageStrip.right) - left, kWhite);
+    canvas_.SetBrushClear(false);
 }
 
 void CabinetPainter::WriteWinMessage(bool blinkOn) {
     ClearMessageStrip();
-    const int w = pictures_.geometry().layoutWidth;
-    const int points = layout::MeterFontPoints(w);
-    const bool bold = layout::MeterFontBold(w);
-    canvas_.SetBrushClear(true);
-    const int bottom = Scale(layout::kMessageStrip.bottom);
     const int gap = Scale(layout::kMessageGap);
     // Each message keeps to the strip's room beside the others; a longer one takes a smaller font.
-    auto write = [&](const QString& text, int x, bool rightAligned, int room, QColor colour) {
-        FittingPoints(text, room, points, bold);
-        const QSize extent = canvas_.TextSize(text);
-        canvas_.SetFontColor(colour);
-        canvas_.DrawText(rightAligned ? x - extent.width() : x, bottom - extent.height(), text);
-        return rightAligned ? x - extent.width() : x + extent.width();
-    };
     const SessionState& game = session_.state();
     const int cursor = game.spin.winCursor;
     const int lineLeft = Scale(layout::kLineMessageLeft);
@@ -547,26 +562,28 @@ void CabinetPainter::WriteWinMessage(bool blinkOn) {
                 : tr("Play the Bonus Game");
         // Its share of the room it has with the line's message, which takes the rest.
         const int shared = bonusRight - lineLeft - gap;
-        bonusLeft =
-            write(bonus, bonusRight, true, shared * layout::kBonusMessageShare / 100, kYellow);
+        bonusLeft = WriteInStrip(bonus, bonusRight, true, shared * layout::kBonusMessageShare / 100,
+                                 kYellow);
     }
     if (blinkOn) {
         const int room =
             (bonusLeft >= 0 ? bonusLeft - gap : Scale(layout::kMessageStrip.right)) - lineLeft;
         if (cursor == kScatterCursor) {
             //: In the message strip; %1 is what the scatter balls paid
-            write(tr("Scatter paid %1").arg(game.spin.scatterWin), lineLeft, false, room, kWhite);
+            WriteInStrip(tr("Scatter paid %1").arg(game.spin.scatterWin), lineLeft, false, room,
+                         kWhite);
         } else {
             //: In the message strip, in the payline's colour; %1 is what the line paid
-            write(tr("Line paid %1").arg(game.spin.lineWin[static_cast<std::size_t>(cursor - 1)]),
-                  lineLeft, false, room,
-                  highContrast_ ? ReadableOn(lineColor(cursor), kBlack) : lineColor(cursor));
+            WriteInStrip(
+                tr("Line paid %1").arg(game.spin.lineWin[static_cast<std::size_t>(cursor - 1)]),
+                lineLeft, false, room,
+                highContrast_ ? ReadableOn(lineColor(cursor), kBlack) : lineColor(cursor));
         }
     } else {
         const int right = Scale(layout::kGamePaidRight);
         const int left = bonusLeft >= 0 ? bonusRight + gap : Scale(layout::kMessageStrip.left);
         //: In the message strip; %1 is what the whole spin paid
-        write(tr("Game paid %1").arg(game.gamePaid), right, true, right - left, kWhite);
+        WriteInStrip(tr("Game paid %1").arg(game.gamePaid), right, true, right - left, kWhite);
     }
     canvas_.SetBrushClear(false);
 }

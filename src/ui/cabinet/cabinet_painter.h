@@ -86,6 +86,13 @@ class CabinetPainter {
     // A meter's number right-aligned at `right`, in cells that shrink when it would reach the
     // meter's caption, whose right edge is `captionRight`.
     void DrawMeter(std::int64_t number, int right, int captionRight, bool green);
+    // The rows the message strip's texts may take: beneath the meters' digits, down to the
+    // panel's foot. The strip is cleared across them all, so no letter of a message outlives it.
+    std::pair<int, int> StripRows() const;
+    // `text` in the message strip, ending at `x` when right-aligned, else starting there: at the
+    // meters' size or smaller, so that it fits `room` across and its letters the strip's rows.
+    // Returns its other edge.
+    int WriteInStrip(const QString& text, int x, bool rightAligned, int room, QColor colour);
     // The point size at which `text` fits `width`, at most `points`.
     int FittingPoints(const QString& text, int width, int points, bool bold);
     int Scale(int v) const { return pictures_.geometry().Scale(v); }

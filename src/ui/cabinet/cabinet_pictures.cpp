@@ -153,8 +153,8 @@ void CabinetPictures::LoadReplacements() {
 
 void CabinetPictures::PrepareLogo(int layoutWidth) {
     namespace layout = cabinet_layout;
-    const QSize size(layout::Grown(logo.width(), layoutWidth),
-                     layout::Grown(logo.height(), layoutWidth));
+    const QSize size(layout::LogoSide(logo.width(), layoutWidth),
+                     layout::LogoSide(logo.height(), layoutWidth));
     if (size == logo.size() || logo.isNull()) {
         shownLogo = logo;
         shownLogoMask = logoMask;

@@ -64,7 +64,7 @@ class CabinetPictures {
     QImage betMaxButton, spinButton, badge;
     QImage digitsSmall, greenSmall, digitsLarge, greenLarge;
     QImage logo, logoMask;            // at their own size
-    QImage shownLogo, shownLogoMask;  // grown with the fonts on the largest layouts
+    QImage shownLogo, shownLogoMask;  // shrunk or grown with the smallest and largest layouts
     QImage lineBubbles, lineBubblesDim, lineBubblesNeg;
 
   private:

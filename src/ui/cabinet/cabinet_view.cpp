@@ -7,18 +7,28 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QPalette>
 #include <QTimer>
 
 namespace quillane {
 
 CabinetView::CabinetView(const QImage& surface, Handlers handlers)
     : surface_(surface), handlers_(std::move(handlers)) {
+    // The view paints every pixel itself, and its background is the margin's colour wherever Qt
+    // shows it instead; what shows before Qt paints is the window's (SetWindowBackground).
     setAttribute(Qt::WA_OpaquePaintEvent);
+    QPalette margin = palette();
+    margin.setColor(QPalette::Window, QColor::fromRgb(kMarginColour));
+    setPalette(margin);
     setFocusPolicy(Qt::StrongFocus);
 }
 
 QPointF CabinetView::origin() const {
-    return {std::max(0.0, (width() - surface_.width() / devicePixelRatioF()) / 2), 0};
+    // On a whole screen pixel, so that the surface is shown pixel for pixel.
+    const QSize room = deviceSize();
+    return QPointF(std::max(0, (room.width() - surface_.width()) / 2),
+                   std::max(0, (room.height() - surface_.height()) / 2)) /
+           devicePixelRatioF();
 }
 
 QSize CabinetView::deviceSize() const {
@@ -38,7 +48,7 @@ void CabinetView::paintEvent(QPaintEvent* event) {
     const QRectF cabinet(origin(), QSizeF(surface_.size()) / ratio);
     const QRegion outside = QRegion(event->rect()).subtracted(QRegion(cabinet.toAlignedRect()));
     for (const QRect& r : outside)
-        p.fillRect(r, QColor(16, 8, 24));
+        p.fillRect(r, QColor::fromRgb(kMarginColour));
     const QRectF shown = QRectF(event->rect()).intersected(cabinet);
     if (!shown.isEmpty()) {
         const QRectF source((shown.topLeft() - cabinet.topLeft()) * ratio, shown.size() * ratio);

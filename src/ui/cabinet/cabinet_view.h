@@ -3,16 +3,20 @@
 
 #pragma once
 
+#include <QColor>
 #include <QImage>
 #include <QWidget>
 #include <functional>
 
 namespace quillane {
 
-// Shows the cabinet's surface, centred across the window, and hands clicks (in surface
+// Shows the cabinet's surface, centred in the window both ways, and hands clicks (in surface
 // pixels), keys and resizes on. The surface has one pixel for each of the screen's.
 class CabinetView : public QWidget {
   public:
+    // Around the cabinet where the window's shape is not the cabinet's.
+    static constexpr QRgb kMarginColour = qRgb(16, 8, 24);
+
     struct Handlers {
         std::function<void(int x, int y)> click;
         std::function<void(int key)> key;

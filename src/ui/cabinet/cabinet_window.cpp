@@ -18,6 +18,7 @@
 #include "core/scale.h"
 #include "platform/asset_files.h"
 #include "platform/notice_text.h"
+#include "platform/window_background.h"
 #include "storage/paths.h"
 #include "storage/profile.h"
 #include "ui/access/accessibility.h"
@@ -181,6 +182,7 @@ void CabinetWindow::Create() {
         RemindIfDue();
     });
     PlaceWindow(screen, maximize);
+    SetWindowBackground(*this, CabinetView::kMarginColour);
 
     ResizeSurface();
     created_ = true;

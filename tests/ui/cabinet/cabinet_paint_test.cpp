@@ -1,17 +1,22 @@
 // SPDX-FileCopyrightText: 2026 Quillane developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include <QAccessible>
 #include <QAction>
 #include <QImage>
+#include <QMouseEvent>
 #include <algorithm>
 #include <map>
+#include <utility>
 
 #include "cabinet_fixture.h"
+#include "core/paytable.h"
 #include "core/reels.h"
 #include "layout_checks.h"
 #include "platform/asset_files.h"
 #include "platform/translations.h"
 #include "ui/cabinet/cabinet_layout.h"
+#include "ui/cabinet/cabinet_view.h"
 #include "ui/widgets/contrast.h"
 #include "ui/widgets/meter_digits.h"
 
@@ -321,6 +326,128 @@ TEST_F(CabinetPaint, EveryTextFitsAtEveryWidth) {
             ASSERT_NE(caption, texts.end()) << key.caption;
             EXPECT_GE(caption->ink.left(), g.Scale(key.left)) << key.caption;
             EXPECT_LE(caption->ink.right(), g.Scale(key.left + key.width)) << key.caption;
+        }
+    }
+}
+
+// The bounding box of the pixels in `area` where `a` and `b` differ.
+QRect Difference(const QImage& a, const QImage& b, const QRect& area) {
+    QRect box;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            if (a.pixel(x, y) != b.pixel(x, y))
+                box |= QRect(x, y, 1, 1);
+    return box;
+}
+
+// Windows of every shape, from a short wide one to a tall narrow one, as a player sees them
+// after a spin that won: the cabinet whole and centred both ways on the margin's colour, the
+// logo inside it, the keys answering a click and the screen reader where they are drawn, and in
+// the meter panel the message apart from the digits, with nothing left of a longer message
+// shown before it and no digit cut.
+TEST_F(CabinetPaint, EveryWindowShapeShowsTheWholeCabinetCentred) {
+    namespace layout = cabinet_layout;
+    CabinetWindow& cabinet = Start();
+    PassStartup();
+    auto* view = dynamic_cast<CabinetView*>(cabinet.centralWidget());
+    ASSERT_NE(view, nullptr);
+    QAccessibleInterface* keys = QAccessible::queryAccessibleInterface(view);
+    ASSERT_NE(keys, nullptr);
+    CabinetPainter& painter = cabinet.painter();
+    const QSize shapes[] = {{1800, 520}, {640, 1005}, {2560, 720},
+                            {800, 600},  {1024, 768}, {3840, 2160}};
+    for (const QSize& shape : shapes) {
+        SCOPED_TRACE(std::to_string(shape.width()) + "x" + std::to_string(shape.height()));
+        cabinet.resize(shape);
+        clock.ProcessEvents();
+        ASSERT_EQ(cabinet.size(), shape);
+        const CabinetGeometry& g = cabinet.cabinetGeometry();
+        SeedFor(
+            [](const SpinResult& r) { return r.winToPay > 0 && r.ballCount < kBonusBallCount; });
+        SpinAndSettle();
+
+        // The meters drawn afresh, with the letters of their captions; then a long message and
+        // the shorter one that follows it.
+        std::vector<QRect> inks;
+        painter.canvas().SetTextListener(
+            [&](const QString&, const QRect& ink) { inks.push_back(ink); });
+        painter.RedrawMeters();
+        painter.DrawWinningsMeter(painter.winningsShown());
+        const QImage meters = cabinet.surface().convertToFormat(QImage::Format_RGB32);
+        const std::vector<QRect> captions = std::exchange(inks, {});
+        painter.WriteMessage(NoSoundDeviceText().toStdString());
+        inks.clear();
+        painter.WriteWinMessage(false);
+        painter.canvas().SetTextListener({});
+        ASSERT_EQ(inks.size(), 1u) << "Game paid";
+        const QRect message = inks[0];
+
+        const QImage shot = view->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        const QImage surface = cabinet.surface().convertToFormat(QImage::Format_RGB32);
+        const QRect shown(view->origin().toPoint(), surface.size());
+        ASSERT_TRUE(shot.rect().contains(shown)) << "the cabinet is cut";
+        EXPECT_EQ(shot.copy(shown), surface);
+        EXPECT_LE(std::abs(shown.left() - (shot.width() - 1 - shown.right())), 1);
+        EXPECT_LE(std::abs(shown.top() - (shot.height() - 1 - shown.bottom())), 1);
+        int unlike = 0;
+        for (int y = 0; y < shot.height(); ++y)
+            for (int x = 0; x < shot.width(); ++x)
+                unlike += !shown.contains(x, y) && shot.pixel(x, y) != CabinetView::kMarginColour;
+        EXPECT_EQ(unlike, 0) << "pixels of the margin not in its colour";
+
+        const QImage ground =
+            cabinet.pictures().cabinetBackground.convertToFormat(QImage::Format_RGB32);
+        const QRect logo = Difference(
+            surface, ground,
+            QRect(0, 0, g.Scale(layout::kMeterPanel.left), g.Scale(layout::kBadgeArea.top)));
+        EXPECT_GT(logo.width(), cabinet.pictures().shownLogo.width() / 2) << "the logo is drawn";
+        EXPECT_GT(logo.left(), 0) << "the logo is cut at the left";
+        EXPECT_GT(logo.top(), 0) << "the logo is cut at the top";
+
+        // Inside the panel, clear of its rounded corners: the message's letters in it, and
+        // every other pixel as the meters alone drew it.
+        const QRect panel(
+            QPoint(g.Scale(layout::kMeterPanel.left) + 2, g.Scale(layout::kMeterPanel.top) + 1),
+            QPoint(g.Scale(layout::kMeterPanel.right) - 3,
+                   g.Scale(layout::kMeterPanel.bottom) - 1));
+        EXPECT_TRUE(panel.contains(message));
+        int stale = 0, underDigits = 0;
+        for (int y = panel.top(); y <= panel.bottom(); ++y) {
+            for (int x = panel.left(); x <= panel.right(); ++x) {
+                const bool caption = std::any_of(captions.begin(), captions.end(),
+                                                 [&](const QRect& r) { return r.contains(x, y); });
+                const bool digit = !caption && meters.pixel(x, y) != qRgb(0, 0, 0);
+                stale += !message.contains(x, y) && surface.pixel(x, y) != meters.pixel(x, y);
+                underDigits += digit && message.contains(x, y);
+            }
+        }
+        EXPECT_EQ(stale, 0) << "pixels of the panel neither the meters' nor the message's";
+        EXPECT_EQ(underDigits, 0) << "pixels of digits under the message";
+        // The digits stop inside the panel: its frame beneath is the background's.
+        const QRect foot(QPoint(g.Scale(layout::kMessageStrip.left), panel.bottom() + 2),
+                         QPoint(g.Scale(layout::kMessageStrip.right), panel.bottom() + 4));
+        EXPECT_TRUE(Difference(surface, ground, foot).isEmpty());
+
+        // A click, and the screen reader's key, on "1 Payline" as it shows; "9 Paylines" again.
+        for (const int key : {1, 5}) {
+            const layout::Box box = layout::HitBox(key);
+            const QPoint at = shown.topLeft() + QPoint(g.Scale((box.left + box.right) / 2),
+                                                       g.Scale((box.top + box.bottom) / 2));
+            const QString name =
+                QCoreApplication::translate("CabinetPainter", layout::KeyAt(key).caption);
+            int named = 0;
+            for (int i = 0; i < keys->childCount(); ++i) {
+                if (keys->child(i)->text(QAccessible::Name) == name) {
+                    ++named;
+                    EXPECT_TRUE(keys->child(i)->rect().contains(view->mapToGlobal(at))) << key;
+                }
+            }
+            EXPECT_EQ(named, 1) << key;
+            QMouseEvent press(QEvent::MouseButtonPress, QPointF(at), view->mapToGlobal(QPointF(at)),
+                              Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(view, &press);
+            clock.ProcessEvents();
+            EXPECT_EQ(session.state().settings.linesKey, key);
         }
     }
 }
