@@ -8,6 +8,8 @@ set -euo pipefail
 packages=(
     g++ make cmake pkg-config
     qt6-base-dev
+    # The X window's own background, painted before the game repaints a resized window.
+    libxcb1-dev
     libsdl2-mixer-dev timgm6mb-soundfont
     libjpeg62-turbo-dev
     fonts-dejavu-core fonts-dejavu-extra
