@@ -24,6 +24,7 @@ struct PlayerOptions {
     bool linePatterns = false;  // each payline dashed and numbered of its own, besides its colour
     bool highContrast = false;  // every caption at least 4.5:1 against what it stands on
     std::string language;       // the interface language's code; empty follows the desktop
+    bool shortcutHintShown = false;  // the keys were named once, at the first start
 
     bool operator==(const PlayerOptions&) const = default;
 };

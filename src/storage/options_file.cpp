@@ -46,7 +46,7 @@ struct OptionKey {
 };
 
 // In the order they are written.
-const std::array<OptionKey, 13> kOptionKeys = {{
+const std::array<OptionKey, 14> kOptionKeys = {{
     {"QuickPlay", [](PlayerOptions& o) -> bool& { return o.quickPlay; }},
     {"Sound", [](PlayerOptions& o) -> bool& { return o.sound; }},
     {"Music", [](PlayerOptions& o) -> bool& { return o.music; }},
@@ -67,6 +67,7 @@ const std::array<OptionKey, 13> kOptionKeys = {{
     {"LinePatterns", [](PlayerOptions& o) -> bool& { return o.linePatterns; }},
     {"HighContrast", [](PlayerOptions& o) -> bool& { return o.highContrast; }},
     {"Language", [](PlayerOptions& o) -> std::string& { return o.language; }},
+    {"ShortcutHintShown", [](PlayerOptions& o) -> bool& { return o.shortcutHintShown; }},
 }};
 
 std::optional<long long> Number(const std::string& text, const OptionKey& key) {

@@ -55,8 +55,8 @@ TEST_F(OptionsFile, KeepsEveryOptionBesideTheGamesWithoutTouchingThem) {
 }
 
 TEST(OptionsText, EveryOptionAwayFromItsDefaultReadsBackAsWritten) {
-    const PlayerOptions options{true, false, false, 35,     0, {25, false, 2000, 0},
-                                true, true,  true,  "pt_BR"};
+    const PlayerOptions options{true, false, false, 35,      0,   {25, false, 2000, 0},
+                                true, true,  true,  "pt_BR", true};
     EXPECT_EQ(ParseOptions(WithOptions("", options)), options);
 }
 
