@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QWidget>
 #include <functional>
+#include <optional>
 
 namespace quillane {
 
@@ -13,10 +14,17 @@ namespace quillane {
 // pixels), keys and resizes on. The surface has one pixel for each of the screen's.
 class CabinetView : public QWidget {
   public:
+    // What a painted key says when the mouse rests on it, and where it stands (in surface
+    // pixels), so that the tip goes as the mouse leaves the key.
+    struct Tip {
+        QString text;
+        QRect area;
+    };
     struct Handlers {
         std::function<void(int x, int y)> click;
         std::function<void(int key)> key;
         std::function<void()> resized;
+        std::function<std::optional<Tip>(int x, int y)> tip;
     };
 
     CabinetView(const QImage& surface, Handlers handlers);
@@ -30,6 +38,8 @@ class CabinetView : public QWidget {
     void ShowArea(const QRect& area);
 
   protected:
+    // Shows the tooltip of the key under the mouse.
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
