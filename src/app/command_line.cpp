@@ -47,6 +47,11 @@ constexpr const char* kUnknownOption = QT_TRANSLATE_NOOP("CommandLine", "unknown
 constexpr const char* kRefusalLine =
     QT_TRANSLATE_NOOP("CommandLine", "quillane: %1 (try --help)\n");
 
+//: Printed when the help or the version could not be written, to a full disc or a closed pipe;
+//: %1 is the system's reason. Keep "quillane"
+constexpr const char* kWriteFailed =
+    QT_TRANSLATE_NOOP("CommandLine", "quillane: cannot write the output: %1\n");
+
 // `text` with its %1 given `argument`, once.
 std::string Fill(std::string text, const std::string& argument) {
     if (const auto at = text.find("%1"); at != std::string::npos)
@@ -124,6 +129,10 @@ std::string RefusalText(const CommandLine& command, const TranslateText& transla
             ? Fill(translate("CommandLine", command.errorText), command.errorArgument)
             : command.error;
     return Fill(translate("CommandLine", kRefusalLine), error);
+}
+
+std::string WriteFailureText(const std::string& reason, const TranslateText& translate) {
+    return Fill(translate("CommandLine", kWriteFailed), reason);
 }
 
 }  // namespace quillane

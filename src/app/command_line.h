@@ -32,5 +32,7 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args);
 std::string HelpText(const TranslateText& translate);
 // The line a refused command line prints: "quillane: ... (try --help)", with its line break.
 std::string RefusalText(const CommandLine& command, const TranslateText& translate);
+// The line printed when the help or the version could not be written; `reason` says why.
+std::string WriteFailureText(const std::string& reason, const TranslateText& translate);
 
 }  // namespace quillane

@@ -1,8 +1,11 @@
 // SPDX-FileCopyrightText: 2026 Quillane developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -19,11 +22,20 @@ int main(int argc, char** argv) {
     const TranslateText translate = [&language](const char* context, const char* text) {
         return Translations::Translate(language, context, text);
     };
+    // What is printed must reach its reader: a full disc or a closed pipe is said, with status 1.
+    auto print = [&translate](const std::string& text) {
+        // A reader gone away is then a failed write like any other, not a death by signal.
+        std::signal(SIGPIPE, SIG_IGN);
+        if (std::fputs(text.c_str(), stdout) != EOF && std::fflush(stdout) == 0)
+            return 0;
+        std::fputs(WriteFailureText(std::strerror(errno), translate).c_str(), stderr);
+        return 1;
+    };
     switch (command.action) {
         case CommandLine::Action::Help:
-            return std::fputs(HelpText(translate).c_str(), stdout) == EOF ? 1 : 0;
+            return print(HelpText(translate));
         case CommandLine::Action::Version:
-            return std::printf("quillane %s\n", QUILLANE_VERSION) < 0 ? 1 : 0;
+            return print(std::string("quillane ") + QUILLANE_VERSION + "\n");
         case CommandLine::Action::Refuse:
             std::fputs(RefusalText(command, translate).c_str(), stderr);
             return 2;

@@ -82,6 +82,7 @@ SpinDraw GameSession::PlaySpin(int motionStripHeight) {
     state_.spin = ScoreSpin(reelSymbols_, state_.reelStops, state_.settings.linesBet,
                             state_.settings.creditsPerLine);
     state_.gamePaid = state_.spin.winToPay;
+    unpaid_ = PastLimit(state_.account.credits, state_.spin.winToPay);
     SettleShown();
     if (bonusTriggered()) {
         settled_.bonus = PendingBonus{state_.settings.linesBet, state_.settings.creditsPerLine,
@@ -183,6 +184,7 @@ std::int32_t GameSession::SettleBonus() {
     BingoGame played = *dealt_;
     played.PlayOut();
     const std::int32_t payout = played.total(card);
+    unpaid_ = SaturatingAdd(unpaid_, PastLimit(settled_.account.credits, payout));
     settled_.account.credits = SaturatingAdd(settled_.account.credits, payout);
     settled_.account.bonusTotal = SaturatingAdd(settled_.account.bonusTotal, payout);
     settled_.bonus.reset();

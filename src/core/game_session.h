@@ -54,6 +54,8 @@ class GameSession {
     bool bonusTriggered() const;
     std::uint32_t seed() const { return random_.seed(); }
     void Seed(std::uint32_t seed) { random_.Seed(seed); }
+    // What the last spin and its bonus game won that the credits, at their limit, could not take.
+    std::int32_t unpaid() const { return unpaid_; }
     // Whether the last change of the game has reached the store (written, or refused).
     bool Written() const;
 
@@ -129,6 +131,7 @@ class GameSession {
     SessionState state_;
     SettledGame settled_;
     std::optional<BingoGame> dealt_;  // the pending bonus game as dealt
+    std::int32_t unpaid_ = 0;
     RandomGenerator random_;
 };
 

@@ -33,6 +33,7 @@ struct PlayerOptions {
     bool rememberBet = false;
     int betLines = BetSettings{}.linesBet;
     int betCredits = BetSettings{}.creditsPerLine;
+    bool shortcutHintShown = false;  // the keys were named once, at the first start
 
     bool operator==(const PlayerOptions&) const = default;
 };

@@ -67,13 +67,16 @@ std::string SpinJson(std::uint64_t number, const Spin& spin) {
 }
 
 std::string SummaryJson(const Summary& s, bool spread) {
+    // Without a spin no share of the bet is known: the shares are null, not 0.
+    const bool played = s.spins > 0;
+    auto share = [played](double percent) { return played ? Fixed(percent, 4) : "null"; };
     const std::string totals =
         "{\"summary\":{\"spins\":" + std::to_string(s.spins) + ",\"bet\":" + std::to_string(s.bet) +
-        ",\"won\":" + std::to_string(s.won) + ",\"rtp\":" + Fixed(s.RtpPercent(), 4) +
-        ",\"hit_rate\":" + Fixed(s.HitRatePercent(), 4) +
+        ",\"won\":" + std::to_string(s.won) + ",\"rtp\":" + share(s.RtpPercent()) +
+        ",\"hit_rate\":" + share(s.HitRatePercent()) +
         ",\"bonus_triggers\":" + std::to_string(s.bonusTriggers) +
         ",\"bonus_won\":" + std::to_string(s.bonusWon);
-    if (!spread)
+    if (!spread || !played)
         return totals + "}}";
     const Estimate payout = s.BonusPayout();
     return totals + ",\"bonus_games\":" + std::to_string(s.bonusGames) +
@@ -99,6 +102,8 @@ std::string SummaryText(const Summary& s, std::uint32_t seed, int lines, int cre
     out += "Bet per spin    " + std::to_string(lines) + " lines x " + std::to_string(credits) +
            (credits == 1 ? " credit\n" : " credits\n");
     out += "Spins           " + std::to_string(s.spins) + "\n";
+    if (s.spins == 0)
+        return out + "Return          none: no spins were played\n";
     out += "Total bet       " + std::to_string(s.bet) + "\n";
     out += "Total won       " + std::to_string(s.won) + "\n";
     out += "Return          " + Fixed(s.RtpPercent(), 4) + "%\n";

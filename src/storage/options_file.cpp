@@ -65,7 +65,7 @@ struct OptionKey {
 };
 
 // In the order they are written.
-const std::array<OptionKey, 22> kOptionKeys = {{
+const std::array<OptionKey, 23> kOptionKeys = {{
     {"QuickPlay", [](PlayerOptions& o) -> bool& { return o.quickPlay; }},
     {"Sound", [](PlayerOptions& o) -> bool& { return o.sound; }},
     {"Music", [](PlayerOptions& o) -> bool& { return o.music; }},
@@ -104,6 +104,7 @@ const std::array<OptionKey, 22> kOptionKeys = {{
      IsLinesChoice},
     {"BetCredits", [](PlayerOptions& o) -> int& { return o.betCredits; }, 1,
      CreditsForKey(kLastCreditsKey), IsCreditsChoice},
+    {"ShortcutHintShown", [](PlayerOptions& o) -> bool& { return o.shortcutHintShown; }},
 }};
 
 std::optional<long long> Number(const std::string& text, const OptionKey& key) {

@@ -35,6 +35,18 @@ run --version
 [ "$status" -eq 0 ] && [ "$out" = "quillane $version" ] && [ -z "$err" ] ||
     fail "--version: status $status, printed '$out', error '$err'"
 
+# What is printed must arrive: a full disc says so with status 1, a pipe takes it all.
+for option in --help --version; do
+    status=0
+    timeout 10 "$quillane" "$option" >/dev/full 2>"$work/err" || status=$?
+    [ "$status" -eq 1 ] && [[ "$(cat "$work/err")" == "quillane: cannot write the output: "?* ]] ||
+        fail "$option to a full disc: status $status, error '$(cat "$work/err")'"
+    status=0
+    piped=$(timeout 10 "$quillane" "$option" 2>"$work/err" | cat) || status=$?
+    [ "$status" -eq 0 ] && [ -n "$piped" ] && [ ! -s "$work/err" ] ||
+        fail "$option to a pipe: status $status, error '$(cat "$work/err")'"
+done
+
 for wrong in --bogus -x stray -platform; do
     run "$wrong"
     [ "$status" -eq 2 ] || fail "$wrong: status $status"

@@ -12,6 +12,10 @@ work=$(mktemp -d)
 source "$(dirname "$0")/lib.sh"
 
 start_display
+# A returning player's start: the first one names the keys in the message strip, past the point
+# the offscreen rendering shows.
+mkdir -p "$XDG_CONFIG_HOME/quillane"
+printf '[Options]\nShortcutHintShown=1\n' >"$XDG_CONFIG_HOME/quillane/quillane.ini"
 start_game
 [ "$(xdotool getwindowname "$window")" = "Quillane" ] || fail "caption"
 

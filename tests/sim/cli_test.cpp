@@ -205,6 +205,22 @@ TEST(SimCommand, BadThreadCountsAndAParSheetWithoutExactExitWithStatus2) {
     }
 }
 
+// No spins is a run like any other (status 0), but with no bet there is no return to give.
+TEST(SimCommand, NoSpinsReportNoReturn) {
+    const SimRun text = Sim("--seed 1 --spins 0");
+    EXPECT_EQ(text.status, 0);
+    EXPECT_NE(text.out.find("no spins were played"), std::string::npos) << text.out;
+    EXPECT_EQ(text.out.find('%'), std::string::npos) << text.out;
+    for (const char* json : {"--jsonl", "--json"}) {
+        const SimRun run = Sim(std::string("--seed 1 --spins 0 ") + json);
+        EXPECT_EQ(run.status, 0) << json;
+        EXPECT_EQ(run.out,
+                  "{\"summary\":{\"spins\":0,\"bet\":0,\"won\":0,\"rtp\":null,\"hit_rate\":null,"
+                  "\"bonus_triggers\":0,\"bonus_won\":0}}\n")
+            << json;
+    }
+}
+
 // The endless run proves the simulator stops at the first failed write instead of playing on.
 TEST(SimCommand, AFullDiskIsReportedWithStatus1) {
     for (const char* args : {"--seed 1 --spins 1000000000000 --jsonl --no-bonus",

@@ -71,7 +71,8 @@ TEST(OptionsText, EveryOptionAwayFromItsDefaultReadsBackAsWritten) {
                                 ReminderStyle::Window,
                                 true,
                                 5,
-                                10};
+                                10,
+                                true};
     EXPECT_EQ(ParseOptions(WithOptions("", options)), options);
     PlayerOptions lastCard = options;
     lastCard.autoplay.bonusCard = BonusCardChoice::LastCard;

@@ -10,6 +10,7 @@
 #include "core/betting.h"
 #include "core/reels.h"
 #include "ui/access/accessibility.h"
+#include "ui/cabinet/cabinet_key_tips.h"
 #include "ui/cabinet/cabinet_layout.h"
 #include "ui/cabinet/cabinet_view.h"
 #include "ui/cabinet/cabinet_window.h"
@@ -63,6 +64,14 @@ ElementModel Button(CabinetView* view, std::function<QString()> name, Box box) {
     return m;
 }
 
+// Bet Max or Spin, named by its caption and described by its tooltip.
+ElementModel Key(CabinetView* view, int stop) {
+    ElementModel m = Button(
+        view, [stop] { return CabinetKeyCaption(stop); }, layout::StopHitBox(stop));
+    m.description = [stop] { return CabinetKeyTip(stop); };
+    return m;
+}
+
 ElementModel BetKey(CabinetView* view, int key) {
     auto name = [key] {
         const QString caption =
@@ -75,6 +84,7 @@ ElementModel BetKey(CabinetView* view, int key) {
                          .arg(caption);
     };
     ElementModel m = Button(view, name, layout::HitBox(key));
+    m.description = [key] { return CabinetKeyTip(key - 1); };
     m.checked = [view, key] {
         const CabinetWindow* cabinet = Cabinet(view);
         if (!cabinet)
@@ -169,20 +179,8 @@ ElementModel LineMarker(CabinetView* view, int payline) {
 
 std::vector<ElementModel> CabinetElements(CabinetView* view) {
     std::vector<ElementModel> elements;
-    elements.push_back(Button(
-        view,
-        [] {
-            //: The Spin button as a screen reader names it
-            return QCoreApplication::translate("CabinetElements", "Spin");
-        },
-        layout::kSpinButton));
-    elements.push_back(Button(
-        view,
-        [] {
-            //: The Bet Max button as a screen reader names it
-            return QCoreApplication::translate("CabinetElements", "Bet Max");
-        },
-        layout::kBetMaxButton));
+    elements.push_back(Key(view, layout::kSpinStop));
+    elements.push_back(Key(view, layout::kBetMaxStop));
     for (int key = 1; key <= kLastCreditsKey; ++key)
         elements.push_back(BetKey(view, key));
 
@@ -195,6 +193,7 @@ std::vector<ElementModel> CabinetElements(CabinetView* view) {
                                                "Insert Coins \u2014 borrow credits");
         },
         layout::kCoinSlot);
+    coins.description = [] { return CabinetKeyTip(layout::kCoinSlotStop); };
     coins.press = [view] {
         QTimer::singleShot(0, view, [view] {
             if (CabinetWindow* cabinet = Cabinet(view))

@@ -106,6 +106,8 @@ QAccessibleInterface* PaintedElement::childAt(int x, int y) const {
 QString PaintedElement::text(QAccessible::Text t) const {
     if (t == QAccessible::Name && model_.name)
         return model_.name();
+    if (t == QAccessible::Description && model_.description)
+        return model_.description();
     if (t == QAccessible::Value && model_.value)
         return QString::number(model_.value());
     return {};

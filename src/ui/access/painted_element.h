@@ -16,13 +16,14 @@ namespace quillane {
 struct ElementModel {
     QAccessible::Role role = QAccessible::StaticText;
     std::function<QString()> name;
-    std::function<QRect()> area;    // in the widget's coordinates
-    std::function<bool()> checked;  // only for what can be checked
-    std::function<bool()> enabled;  // enabled when not given
-    std::function<void()> press;    // only for what can be pressed
-    std::function<double()> value;  // only for what shows a number
-    int columns = 0;                // a table's: its children are its cells, a row after another
-    QString columnWord, rowWord;    // a table's columns and rows are these words and a number
+    std::function<QString()> description;  // what pressing it does, when a name cannot say
+    std::function<QRect()> area;           // in the widget's coordinates
+    std::function<bool()> checked;         // only for what can be checked
+    std::function<bool()> enabled;         // enabled when not given
+    std::function<void()> press;           // only for what can be pressed
+    std::function<double()> value;         // only for what shows a number
+    int columns = 0;              // a table's: its children are its cells, a row after another
+    QString columnWord, rowWord;  // a table's columns and rows are these words and a number
     std::vector<ElementModel> children;
 };
 

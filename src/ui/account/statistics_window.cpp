@@ -10,6 +10,7 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
+#include "core/counters.h"
 #include "core/game_session.h"
 #include "ui/account/credits_plot.h"
 #include "ui/widgets/number_format.h"
@@ -199,14 +200,21 @@ QLabel* StatisticsWindow::Figure(int row, int column, QLabel* caption, const cha
 }
 
 void StatisticsWindow::ShowFigures(const Statistics& figures) {
-    value("SpinsValue")->setText(GroupedNumber(figures.spins));
-    value("CreditsValue")->setText(GroupedNumber(figures.credits));
-    value("BorrowedValue")->setText(GroupedNumber(figures.borrowed));
+    // A counter stopped at its limit says so: from there on the figures no longer follow play.
+    auto counter = [](std::int32_t value, const QString& shown) {
+        //: A statistics counter that has stopped at its largest value; %1 is the value
+        return AtLimit(value)
+                   ? QCoreApplication::translate("StatisticsWindow", "%1 (limit)").arg(shown)
+                   : shown;
+    };
+    value("SpinsValue")->setText(counter(figures.spins, GroupedNumber(figures.spins)));
+    value("CreditsValue")->setText(counter(figures.credits, GroupedNumber(figures.credits)));
+    value("BorrowedValue")->setText(counter(figures.borrowed, GroupedNumber(figures.borrowed)));
     value("PayoffsValue")->setText(GroupedNumber(figures.payoffs));
     value("NormalPayoffsValue")->setText(GroupedNumber(figures.normalPayoffs));
-    value("BonusPayoffsValue")->setText(QString::number(figures.bonus));
+    value("BonusPayoffsValue")->setText(counter(figures.bonus, QString::number(figures.bonus)));
     value("PayoffPercentageValue")->setText(Percentage(figures.payoffPercentage));
-    value("TotalBetsValue")->setText(GroupedNumber(figures.totalBets));
+    value("TotalBetsValue")->setText(counter(figures.totalBets, GroupedNumber(figures.totalBets)));
 }
 
 void StatisticsWindow::ShowTheory(const TheoreticalReturn& theory) {

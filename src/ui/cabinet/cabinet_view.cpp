@@ -3,12 +3,14 @@
 
 #include "ui/cabinet/cabinet_view.h"
 
+#include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPalette>
 #include <QTimer>
+#include <QToolTip>
 
 namespace quillane {
 
@@ -40,6 +42,23 @@ void CabinetView::ShowArea(const QRect& area) {
     const double ratio = devicePixelRatioF();
     update(QRectF(origin() + QPointF(area.topLeft()) / ratio, QSizeF(area.size()) / ratio)
                .toAlignedRect());
+}
+
+bool CabinetView::event(QEvent* event) {
+    if (event->type() != QEvent::ToolTip || !handlers_.tip)
+        return QWidget::event(event);
+    const auto* help = static_cast<QHelpEvent*>(event);
+    const double ratio = devicePixelRatioF();
+    const QPoint at = ((QPointF(help->pos()) - origin()) * ratio).toPoint();
+    if (const std::optional<Tip> tip = handlers_.tip(at.x(), at.y())) {
+        const QRectF area(origin() + QPointF(tip->area.topLeft()) / ratio,
+                          QSizeF(tip->area.size()) / ratio);
+        QToolTip::showText(help->globalPos(), tip->text, this, area.toAlignedRect());
+    } else {
+        QToolTip::hideText();
+        event->ignore();
+    }
+    return true;
 }
 
 void CabinetView::paintEvent(QPaintEvent* event) {

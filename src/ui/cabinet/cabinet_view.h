@@ -7,6 +7,7 @@
 #include <QImage>
 #include <QWidget>
 #include <functional>
+#include <optional>
 
 namespace quillane {
 
@@ -17,10 +18,17 @@ class CabinetView : public QWidget {
     // Around the cabinet where the window's shape is not the cabinet's.
     static constexpr QRgb kMarginColour = qRgb(16, 8, 24);
 
+    // What a painted key says when the mouse rests on it, and where it stands (in surface
+    // pixels), so that the tip goes as the mouse leaves the key.
+    struct Tip {
+        QString text;
+        QRect area;
+    };
     struct Handlers {
         std::function<void(int x, int y)> click;
         std::function<void(int key)> key;
         std::function<void()> resized;
+        std::function<std::optional<Tip>(int x, int y)> tip;
     };
 
     CabinetView(const QImage& surface, Handlers handlers);
@@ -34,6 +42,8 @@ class CabinetView : public QWidget {
     void ShowArea(const QRect& area);
 
   protected:
+    // Shows the tooltip of the key under the mouse.
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;

@@ -60,7 +60,8 @@ CabinetWindow::CabinetWindow(Environment environment)
                                            SetKeyFocus(std::nullopt);
                                            Click(x, y);
                                        },
-                                       [this](int key) { PressKey(key); }, [this] { Relayout(); }});
+                                       [this](int key) { PressKey(key); }, [this] { Relayout(); },
+                                       [this](int x, int y) { return KeyTipAt(x, y); }});
     setCentralWidget(view_);
     BuildMenus();
     startupTimer_ = env_.clock.NewTimer(durations::kStartupMs, false, [this] { FinishStartup(); });
@@ -177,6 +178,7 @@ void CabinetWindow::Create() {
         AnnounceSpin(true);
         if (session_.bonusTriggered())
             AfterAutoplayBonus();
+        TellLimits();
         if (autoplay_.running())
             autoplayTimer_->SetEnabled(true);
         RemindIfDue();
@@ -271,8 +273,11 @@ void CabinetWindow::FinishStartup() {
         audio_->StartPlaylist();
     audio_->Play(Sound::Start);
     started_ = true;
+    // A missing sound device is the more urgent news; the keys wait for a start without it.
     if (env_.audioSilent)
         painter_->WriteMessage(NoSoundDeviceText().toStdString());
+    else if (!options_.shortcutHintShown)
+        ShowShortcutHint();
     BonusGameWindow::PreparePictures();
     // A bonus game that an earlier run did not finish is played first.
     cycle_->ResumeBonus();

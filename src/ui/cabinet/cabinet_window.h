@@ -29,6 +29,7 @@
 #include "ui/cabinet/cabinet_audio.h"
 #include "ui/cabinet/cabinet_painter.h"
 #include "ui/cabinet/cabinet_pictures.h"
+#include "ui/cabinet/cabinet_view.h"
 #include "ui/cabinet/spin_cycle.h"
 
 class QDialog;
@@ -210,10 +211,18 @@ class CabinetWindow : public QMainWindow {
     bool KeepBet();
     // The window's least size, the status bar's height included while it shows.
     void LimitWindowSize();
+    // The tooltip of the key at (x, y) on the surface, if a key stands there.
+    std::optional<CabinetView::Tip> KeyTipAt(int x, int y) const;
 
     // Tab, Shift+Tab, Escape, and Enter or Space on a focused key: true when `key` was one.
     bool TakeFocusKey(int key);
     void SetKeyFocus(std::optional<int> stop);
+
+    // Names the keys in the message strip, the first time the game starts.
+    void ShowShortcutHint();
+    // Says in the message strip that a win was cut short by the credits' limit, and, once, that
+    // a statistics counter has stopped at its limit.
+    void TellLimits();
 
     void AutoplayNext();
     void AfterAutoplaySpin();
@@ -273,6 +282,7 @@ class CabinetWindow : public QMainWindow {
     Autoplay autoplay_;
     QPointer<BonusGameWindow> bonusWindow_;
     std::optional<int> keyFocus_;
+    std::vector<std::int32_t Account::*> countersToldAtLimit_;  // said once each
     bool created_ = false;
     bool started_ = false;  // start-up's second half has run
     Ending ending_ = Ending::Playing;

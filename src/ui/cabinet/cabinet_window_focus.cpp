@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Quillane developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "ui/cabinet/cabinet_key_tips.h"
 #include "ui/cabinet/cabinet_keys.h"
 #include "ui/cabinet/cabinet_layout.h"
 #include "ui/cabinet/cabinet_window.h"
@@ -52,6 +53,21 @@ void CabinetWindow::PressCabinetKey(int stop) {
     const layout::Box box = layout::StopHitBox(stop);
     const CabinetGeometry& g = cabinetGeometry();
     Click(g.Scale((box.left + box.right) / 2), g.Scale((box.top + box.bottom) / 2));
+}
+
+std::optional<CabinetView::Tip> CabinetWindow::KeyTipAt(int x, int y) const {
+    namespace layout = cabinet_layout;
+    if (!created_)
+        return std::nullopt;
+    const CabinetGeometry& g = cabinetGeometry();
+    for (int stop = 0; stop < layout::kKeyStops; ++stop) {
+        const layout::Box face = layout::StopFace(stop);
+        if (face.Contains(x, y, g.layoutWidth))
+            return CabinetView::Tip{CabinetKeyTip(stop),
+                                    QRect(QPoint(g.Scale(face.left), g.Scale(face.top)),
+                                          QPoint(g.Scale(face.right), g.Scale(face.bottom)))};
+    }
+    return std::nullopt;
 }
 
 }  // namespace quillane

@@ -2,8 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include <QCoreApplication>
+#include <QEvent>
 #include <QMenuBar>
-#include <QShortcut>
+#include <functional>
 
 #include "ui/account/slot_dialog.h"
 #include "ui/cabinet/cabinet_window.h"
@@ -32,6 +33,25 @@ const BetStep kBetSteps[] = {
     //: Menu item: bets fewer credits on each payline
     {QT_TRANSLATE_NOOP("CabinetWindow", "Fewer C&redits per Line"), "fewerCredits", Qt::Key_Down,
      false, -1}};
+
+// The manual's item is F1's one owner in the cabinet, so that no second shortcut makes the key
+// ambiguous: chosen from the menu it opens the contents, pressed as F1 the window's own topic.
+class ManualAction : public QAction {
+  public:
+    ManualAction(std::function<void()> onKey, QObject* parent)
+        : QAction(parent), onKey_(std::move(onKey)) {}
+
+  protected:
+    bool event(QEvent* event) override {
+        if (event->type() != QEvent::Shortcut)
+            return QAction::event(event);
+        onKey_();
+        return true;
+    }
+
+  private:
+    std::function<void()> onKey_;
+};
 
 QAction* Named(QAction* action, const char* name) {
     action->setObjectName(QString::fromLatin1(name));
@@ -115,14 +135,10 @@ void CabinetWindow::BuildMenus() {
     connect(Named(helpMenu->addAction(QString()), "version"), &QAction::triggered, this,
             [this] { ShowVersion(); });
     helpMenu->addSeparator();
-    manualAction_ = Named(helpMenu->addAction(QString()), "manual");
+    manualAction_ = Named(new ManualAction([this] { ShowWindowHelp(); }, helpMenu), "manual");
+    helpMenu->addAction(manualAction_);
     connect(manualAction_, &QAction::triggered, this, [this] { ShowManual(); });
-    // Shown beside the item; F1 itself opens the manual at the window's topic, below.
     manualAction_->setShortcut(QKeySequence(Qt::Key_F1));
-    manualAction_->setShortcutContext(Qt::WidgetShortcut);
-
-    auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
-    connect(f1, &QShortcut::activated, this, [this] { ShowWindowHelp(); });
     RetranslateMenus();
 }
 

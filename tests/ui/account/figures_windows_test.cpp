@@ -127,6 +127,7 @@ TEST(StatisticsFiguresTest, TheRowsStayWhereTheyWereAndNothingOverlapsOrIsCut) {
             EXPECT_EQ(window.findChild<QLabel*>("PercentageCaption")->pos(), QPoint(340, 126));
             EXPECT_EQ(window.value("PayoffPercentageValue")->geometry().right(), 620);
             EXPECT_EQ(window.width(), 632);
+            EXPECT_EQ(window.value("SpinsValue")->text(), "2,147,483,647 (limit)");
             ExpectNothingOverlapsOrIsCut(window);
         }
     }
@@ -169,6 +170,9 @@ TEST_F(CabinetFiguresTest, TheStatisticsPlotTheCreditsAfterEachSpinOfThisGame) {
     Arrange([](SessionState& s) { s.settings.linesBet = 3, s.settings.creditsPerLine = 5; });
     WithWindow<StatisticsWindow>("stats", [&](StatisticsWindow& window) {
         EXPECT_EQ(window.plot()->credits(), expected);
+        EXPECT_EQ(window.findChild<QLabel*>("CreditsPlotCaption")->text(),
+                  "Credits over the Last 4 Spins:")
+            << "as many spins as were played";
         EXPECT_EQ(window.value("BonusGameValue")->text(),
                   "≈ " + Percentage(100 * *ComputeTheoreticalReturn(3, 5).bonus) + " ± 0.01%");
     });

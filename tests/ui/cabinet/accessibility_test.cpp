@@ -2,12 +2,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include <QAccessible>
+#include <QHelpEvent>
+#include <QToolTip>
 
 #include "cabinet_fixture.h"
 #include "core/betting.h"
 #include "core/symbol_names.h"
 #include "ui/access/accessibility.h"
 #include "ui/access/spoken_results.h"
+#include "ui/cabinet/cabinet_view.h"
 
 namespace quillane::testing {
 namespace {
@@ -39,6 +42,42 @@ class CabinetAccessibility : public CabinetFixture {
         clock.ProcessEvents();
     }
 };
+
+// The mouse resting on any key shows what it does, under its caption; a screen reader gets the
+// same words as the key's description.
+TEST_F(CabinetAccessibility, EveryKeySaysWhatItDoesAsItsTooltipAndDescription) {
+    namespace layout = cabinet_layout;
+    CabinetWindow& cabinet = Ready();
+    auto* view = static_cast<CabinetView*>(cabinet.centralWidget());
+    QAccessibleInterface* tree = QAccessible::queryAccessibleInterface(view);
+    const CabinetGeometry& g = cabinet.cabinetGeometry();
+    QStringList tips;
+    for (int stop = 0; stop < layout::kKeyStops; ++stop) {
+        const layout::Box face = layout::StopFace(stop);
+        const QPoint middle = (view->origin() + QPointF(g.Scale((face.left + face.right) / 2),
+                                                        g.Scale((face.top + face.bottom) / 2)))
+                                  .toPoint();
+        QHelpEvent hover(QEvent::ToolTip, middle, view->mapToGlobal(middle));
+        QApplication::sendEvent(view, &hover);
+        const QString tip = QToolTip::text();
+        const QString caption = stop < layout::kBetMaxStop
+                                    ? QString::fromUtf8(layout::KeyAt(stop + 1).caption)
+                                : stop == layout::kBetMaxStop ? QStringLiteral("Bet Max")
+                                : stop == layout::kSpinStop   ? QStringLiteral("Spin")
+                                                              : QStringLiteral("Insert Coins");
+        EXPECT_TRUE(tip.startsWith(caption + " \u2014 ") && tip.endsWith('.'))
+            << stop << ": " << tip.toStdString();
+        bool described = false;
+        for (int i = 0; i < tree->childCount(); ++i)
+            described = described || tree->child(i)->text(QAccessible::Description) == tip;
+        EXPECT_TRUE(described) << tip.toStdString();
+        tips << tip;
+    }
+    EXPECT_EQ(tips.removeDuplicates(), 0);
+    QHelpEvent off(QEvent::ToolTip, QPoint(1, 1), view->mapToGlobal(QPoint(1, 1)));
+    QApplication::sendEvent(view, &off);
+    EXPECT_FALSE(off.isAccepted()) << "no tip away from the keys";
+}
 
 TEST_F(CabinetAccessibility, ABetKeyPressedThroughTheTreeIsCheckedAndPlaysFewerLines) {
     Ready();

@@ -6,6 +6,7 @@
 
 #include "cabinet_fixture.h"
 #include "core/count_up.h"
+#include "core/counters.h"
 #include "core/paytable.h"
 #include "core/spin_draw.h"
 #include "core/spin_result.h"
@@ -175,6 +176,38 @@ TEST_F(SpinCycleTest, TheBonusGameOpensAfterTheCountUpAndPaysOnTop) {
     ASSERT_TRUE(cabinet.history().records().back().bonus);
     EXPECT_EQ(cabinet.history().records().back().bonus->payout, payout);
     EXPECT_TRUE(cabinet.cycle().presenting());
+}
+
+// The counters keep stopping at their 32-bit limits, as the game file holds them, but the
+// message strip says so: the spin count once, a win the credits could not take every time.
+TEST_F(SpinCycleTest, CountersAtTheirLimitsAndAClippedWinAreSaid) {
+    CabinetWindow& cabinet = Ready();
+    QStringList strip;
+    cabinet.painter().canvas().SetTextListener(
+        [&](const QString& text, const QRect&) { strip << text; });
+    const QString spinsNews = "The spin count has reached its limit; the statistics stop counting.";
+    Arrange([](SessionState& s) { s.account.spins = kCounterLimit - 1; });
+    SeedFor([](const SpinResult& r) { return r.ballCount < kBonusBallCount; });
+    SpinAndSettle();
+    SeedFor([](const SpinResult& r) { return r.ballCount < kBonusBallCount; });
+    SpinAndSettle();
+    EXPECT_EQ(session.state().account.spins, kCounterLimit);
+    EXPECT_EQ(strip.count(spinsNews), 1) << strip.join('|').toStdString();
+
+    const SpinResult win = SeedFor([](const SpinResult& r) {
+        return r.winToPay >= 100 && r.winToPay < 1000 && r.ballCount < kBonusBallCount;
+    });
+    Arrange([](SessionState& s) { s.account.credits = kCounterLimit - 50; });
+    strip.clear();
+    SpinAndSettle();
+    const std::int32_t lost = win.winToPay - 59;
+    EXPECT_EQ(session.state().account.credits, kCounterLimit);
+    EXPECT_TRUE(strip.contains(QString("Credits are at their limit; %1 credits of this win could "
+                                       "not be paid.")
+                                   .arg(lost)))
+        << strip.join('|').toStdString();
+    EXPECT_FALSE(cabinet.cycle().presenting()) << "the win display would write over it";
+    EXPECT_EQ(strip.count(spinsNews), 0);
 }
 
 TEST_F(SpinCycleTest, NoBetWhenTheCreditsCoverNeither) {
@@ -398,7 +431,9 @@ TEST_F(SpinCycleTest, ClosingInEachStateStoresTheSpinWhole) {
     for (const Phase phase : phases) {
         std::filesystem::remove_all(configDir());
         CabinetWindow& cabinet = Ready();
-        const SpinResult win = SeedWin(100);
+        const SpinResult win = SeedFor([](const SpinResult& r) {
+            return r.winToPay >= 100 && r.winToPay < 1000 && r.ballCount < kBonusBallCount;
+        });
         cabinet.PressKey(Qt::Key_Return);
         RunTo(phase);
         EXPECT_TRUE(CloseWindow());
