@@ -355,6 +355,44 @@ Um zwischen „leihen“ und „zurückzahlen“ zu wechseln, wählen Sie den Mo
     </message>
 </context>
 <context>
+    <name>CabinetKeyTips</name>
+    <message>
+        <source>%1 — plays 1 payline from the next spin. It does not spin; the Left and Right arrow keys choose the lines too.</source>
+        <extracomment>A lines key&apos;s tooltip; %1 is its caption (&quot;1 Payline&quot;)</extracomment>
+        <translation>%1 — spielt ab dem nächsten Spin 1 Linie. Die Taste dreht nicht; auch die Pfeiltasten Links und Rechts wählen die Linien.</translation>
+    </message>
+    <message>
+        <source>%1 — plays %2 paylines from the next spin. It does not spin; the Left and Right arrow keys choose the lines too.</source>
+        <extracomment>A lines key&apos;s tooltip; %1 is its caption (&quot;5 Paylines&quot;), %2 the lines</extracomment>
+        <translation>%1 — spielt ab dem nächsten Spin %2 Linien. Die Taste dreht nicht; auch die Pfeiltasten Links und Rechts wählen die Linien.</translation>
+    </message>
+    <message>
+        <source>%1 — spins now with 1 credit per line. To choose the credits without spinning, use the Up and Down arrow keys.</source>
+        <extracomment>A credits key&apos;s tooltip; %1 is its caption (&quot;1 Credit&quot;)</extracomment>
+        <translation>%1 — dreht sofort mit 1 Credit pro Linie. Um die Credits ohne Drehen zu wählen, nehmen Sie die Pfeiltasten Auf und Ab.</translation>
+    </message>
+    <message>
+        <source>%1 — spins now with %2 credits per line. To choose the credits without spinning, use the Up and Down arrow keys.</source>
+        <extracomment>A credits key&apos;s tooltip; %1 is its caption (&quot;2 Credits&quot;), %2 the credits</extracomment>
+        <translation>%1 — dreht sofort mit %2 Credits pro Linie. Um die Credits ohne Drehen zu wählen, nehmen Sie die Pfeiltasten Auf und Ab.</translation>
+    </message>
+    <message>
+        <source>%1 — spins now with %2 credits on each of %3 lines, %4 credits in all, when you have that many. Key: M.</source>
+        <extracomment>The Bet Max button&apos;s tooltip; %1 is its name, %2 the credits per line, %3 the lines, %4 the whole bet</extracomment>
+        <translation>%1 — dreht sofort mit %2 Credits auf jeder der %3 Linien, %4 Credits insgesamt, wenn Sie so viele haben. Taste: M.</translation>
+    </message>
+    <message>
+        <source>%1 — spins with the bet the keys show. Keys: Enter or Space.</source>
+        <extracomment>The Spin button&apos;s tooltip; %1 is its name</extracomment>
+        <translation>%1 — dreht mit dem Einsatz, den die Tasten zeigen. Tasten: Enter oder Leertaste.</translation>
+    </message>
+    <message>
+        <source>%1 — a click here does nothing: borrow credits from the Borrow menu, or press Tab until the slot is ringed, then Enter.</source>
+        <extracomment>The coin slot&apos;s tooltip; %1 is its caption</extracomment>
+        <translation>%1 — ein Klick hier bewirkt nichts: Leihen Sie Credits über das Menü Leihen, oder drücken Sie Tab, bis der Schlitz umrandet ist, dann Enter.</translation>
+    </message>
+</context>
+<context>
     <name>CabinetPainter</name>
     <message>
         <source>ENTER = SPIN  M = MAX</source>
@@ -667,6 +705,32 @@ Version:  %2</translation>
         <extracomment>Menu item: opens the window that sets how often the game tells the time and credits played</extracomment>
         <translation>Spiel&amp;erinnerung…</translation>
     </message>
+    <message>
+        <source>The spin count has reached its limit; the statistics stop counting.</source>
+        <translation>Die Zahl der Spins hat ihre Grenze erreicht; die Statistik zählt nicht mehr weiter.</translation>
+    </message>
+    <message>
+        <source>The total bets have reached their limit; the statistics stop counting.</source>
+        <translation>Die Summe der Einsätze hat ihre Grenze erreicht; die Statistik zählt nicht mehr weiter.</translation>
+    </message>
+    <message>
+        <source>The bonus total has reached its limit; the statistics stop counting.</source>
+        <translation>Die Summe der Bonusgewinne hat ihre Grenze erreicht; die Statistik zählt nicht mehr weiter.</translation>
+    </message>
+    <message>
+        <source>Keys: Enter spins, M bets max, the arrows choose the bet, F1 opens the manual.</source>
+        <extracomment>In the message strip once, at the first start: the cabinet&apos;s keys. Keep it short</extracomment>
+        <translation>Tasten: Enter dreht, M setzt maximal, die Pfeile wählen den Einsatz, F1 öffnet das Handbuch.</translation>
+    </message>
+    <message>
+        <source>Credits are at their limit; 1 credit of this win could not be paid.</source>
+        <extracomment>In the message strip when the credits cannot take all of a win</extracomment>
+        <translation>Die Credits sind an ihrer Grenze; 1 Credit dieses Gewinns konnte nicht ausgezahlt werden.</translation>
+    </message>
+    <message>
+        <source>Credits are at their limit; %1 credits of this win could not be paid.</source>
+        <translation>Die Credits sind an ihrer Grenze; %1 Credits dieses Gewinns konnten nicht ausgezahlt werden.</translation>
+    </message>
 </context>
 <context>
     <name>CardColours</name>
@@ -777,6 +841,13 @@ Eigene Bilder, Klänge und Musik gehören nach $XDG_DATA_HOME/quillane
 </source>
         <extracomment>How a command line error is printed; %1 is the error. Keep &quot;quillane&quot; and &quot;--help&quot;</extracomment>
         <translation>quillane: %1 (siehe --help)
+</translation>
+    </message>
+    <message>
+        <source>quillane: cannot write the output: %1
+</source>
+        <extracomment>Printed when the help or the version could not be written, to a full disc or a closed pipe; %1 is the system&apos;s reason. Keep &quot;quillane&quot;</extracomment>
+        <translation>quillane: die Ausgabe kann nicht geschrieben werden: %1
 </translation>
     </message>
 </context>
@@ -1554,6 +1625,11 @@ gezogenen Zahl um 17,5 %. Die Karten markiert das Spiel automatisch. Lehnen Sie 
         <source>At %1, over many spins. The base game&apos;s share follows exactly from the rules; the bonus game&apos;s is not estimated for this bet.</source>
         <extracomment>%1 is a bet, &quot;9 lines × 1 credit&quot;.</extracomment>
         <translation>Bei %1, über viele Spins. Der Anteil des Grundspiels folgt exakt aus den Regeln; der des Bonusspiels ist für diesen Einsatz nicht geschätzt.</translation>
+    </message>
+    <message>
+        <source>%1 (limit)</source>
+        <extracomment>A statistics counter that has stopped at its largest value; %1 is the value</extracomment>
+        <translation>%1 (Grenze)</translation>
     </message>
 </context>
 <context>

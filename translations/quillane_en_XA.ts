@@ -355,6 +355,44 @@ To switch between &quot;borrow&quot; and &quot;pay back&quot; select the mode.</
     </message>
 </context>
 <context>
+    <name>CabinetKeyTips</name>
+    <message>
+        <source>%1 — plays 1 payline from the next spin. It does not spin; the Left and Right arrow keys choose the lines too.</source>
+        <extracomment>A lines key&apos;s tooltip; %1 is its caption (&quot;1 Payline&quot;)</extracomment>
+        <translation>%1 — ṗĺááýš 1 ṗááýĺííñéé fŕóóɱ ţĥéé ñééxţ šṗííñ. ÍÍţ đóóééš ñóóţ šṗííñ; ţĥéé Ĺééfţ ááñđ Ŕííĝĥţ ááŕŕóóŵ ķééýš çĥóóóóšéé ţĥéé ĺííñééš ţóóóó.················</translation>
+    </message>
+    <message>
+        <source>%1 — plays %2 paylines from the next spin. It does not spin; the Left and Right arrow keys choose the lines too.</source>
+        <extracomment>A lines key&apos;s tooltip; %1 is its caption (&quot;5 Paylines&quot;), %2 the lines</extracomment>
+        <translation>%1 — ṗĺááýš %2 ṗááýĺííñééš fŕóóɱ ţĥéé ñééxţ šṗííñ. ÍÍţ đóóééš ñóóţ šṗííñ; ţĥéé Ĺééfţ ááñđ Ŕííĝĥţ ááŕŕóóŵ ķééýš çĥóóóóšéé ţĥéé ĺííñééš ţóóóó.·················</translation>
+    </message>
+    <message>
+        <source>%1 — spins now with 1 credit per line. To choose the credits without spinning, use the Up and Down arrow keys.</source>
+        <extracomment>A credits key&apos;s tooltip; %1 is its caption (&quot;1 Credit&quot;)</extracomment>
+        <translation>%1 — šṗííñš ñóóŵ ŵííţĥ 1 çŕééđííţ ṗééŕ ĺííñéé. Ţóó çĥóóóóšéé ţĥéé çŕééđííţš ŵííţĥóóúúţ šṗííññííñĝ, úúšéé ţĥéé ÚÚṗ ááñđ Đóóŵñ ááŕŕóóŵ ķééýš.···············</translation>
+    </message>
+    <message>
+        <source>%1 — spins now with %2 credits per line. To choose the credits without spinning, use the Up and Down arrow keys.</source>
+        <extracomment>A credits key&apos;s tooltip; %1 is its caption (&quot;2 Credits&quot;), %2 the credits</extracomment>
+        <translation>%1 — šṗííñš ñóóŵ ŵííţĥ %2 çŕééđííţš ṗééŕ ĺííñéé. Ţóó çĥóóóóšéé ţĥéé çŕééđííţš ŵííţĥóóúúţ šṗííññííñĝ, úúšéé ţĥéé ÚÚṗ ááñđ Đóóŵñ ááŕŕóóŵ ķééýš.················</translation>
+    </message>
+    <message>
+        <source>%1 — spins now with %2 credits on each of %3 lines, %4 credits in all, when you have that many. Key: M.</source>
+        <extracomment>The Bet Max button&apos;s tooltip; %1 is its name, %2 the credits per line, %3 the lines, %4 the whole bet</extracomment>
+        <translation>%1 — šṗííñš ñóóŵ ŵííţĥ %2 çŕééđííţš óóñ ééááçĥ óóf %3 ĺííñééš, %4 çŕééđííţš ííñ ááĺĺ, ŵĥééñ ýóóúú ĥáávéé ţĥááţ ɱááñý. Ķééý: Ḿ.···················</translation>
+    </message>
+    <message>
+        <source>%1 — spins with the bet the keys show. Keys: Enter or Space.</source>
+        <extracomment>The Spin button&apos;s tooltip; %1 is its name</extracomment>
+        <translation>%1 — šṗííñš ŵííţĥ ţĥéé ƀééţ ţĥéé ķééýš šĥóóŵ. Ķééýš: ÉÉñţééŕ óóŕ Šṗááçéé.···········</translation>
+    </message>
+    <message>
+        <source>%1 — a click here does nothing: borrow credits from the Borrow menu, or press Tab until the slot is ringed, then Enter.</source>
+        <extracomment>The coin slot&apos;s tooltip; %1 is its caption</extracomment>
+        <translation>%1 — áá çĺííçķ ĥééŕéé đóóééš ñóóţĥííñĝ: ƀóóŕŕóóŵ çŕééđííţš fŕóóɱ ţĥéé Ɓóóŕŕóóŵ ɱééñúú, óóŕ ṗŕééšš Ţááƀ úúñţííĺ ţĥéé šĺóóţ ííš ŕííñĝééđ, ţĥééñ ÉÉñţééŕ.·················</translation>
+    </message>
+</context>
+<context>
     <name>CabinetPainter</name>
     <message>
         <source>ENTER = SPIN  M = MAX</source>
@@ -667,6 +705,32 @@ Vééŕšííóóñ:  %2·····</translation>
         <extracomment>Menu item: opens the window that sets how often the game tells the time and credits played</extracomment>
         <translation>Ṗĺááý Ŕééɱ&amp;ííñđééŕ…··</translation>
     </message>
+    <message>
+        <source>The spin count has reached its limit; the statistics stop counting.</source>
+        <translation>Ţĥéé šṗííñ çóóúúñţ ĥááš ŕééááçĥééđ ííţš ĺííɱííţ; ţĥéé šţááţííšţííçš šţóóṗ çóóúúñţííñĝ.········</translation>
+    </message>
+    <message>
+        <source>The total bets have reached their limit; the statistics stop counting.</source>
+        <translation>Ţĥéé ţóóţááĺ ƀééţš ĥáávéé ŕééááçĥééđ ţĥééííŕ ĺííɱííţ; ţĥéé šţááţííšţííçš šţóóṗ çóóúúñţííñĝ.·······</translation>
+    </message>
+    <message>
+        <source>The bonus total has reached its limit; the statistics stop counting.</source>
+        <translation>Ţĥéé ƀóóñúúš ţóóţááĺ ĥááš ŕééááçĥééđ ííţš ĺííɱííţ; ţĥéé šţááţííšţííçš šţóóṗ çóóúúñţííñĝ.········</translation>
+    </message>
+    <message>
+        <source>Keys: Enter spins, M bets max, the arrows choose the bet, F1 opens the manual.</source>
+        <extracomment>In the message strip once, at the first start: the cabinet&apos;s keys. Keep it short</extracomment>
+        <translation>Ķééýš: ÉÉñţééŕ šṗííñš, Ḿ ƀééţš ɱááx, ţĥéé ááŕŕóóŵš çĥóóóóšéé ţĥéé ƀééţ, F1 óóṗééñš ţĥéé ɱááñúúááĺ.············</translation>
+    </message>
+    <message>
+        <source>Credits are at their limit; 1 credit of this win could not be paid.</source>
+        <extracomment>In the message strip when the credits cannot take all of a win</extracomment>
+        <translation>Çŕééđííţš ááŕéé ááţ ţĥééííŕ ĺííɱííţ; 1 çŕééđííţ óóf ţĥííš ŵííñ çóóúúĺđ ñóóţ ƀéé ṗááííđ.·······</translation>
+    </message>
+    <message>
+        <source>Credits are at their limit; %1 credits of this win could not be paid.</source>
+        <translation>Çŕééđííţš ááŕéé ááţ ţĥééííŕ ĺííɱííţ; %1 çŕééđííţš óóf ţĥííš ŵííñ çóóúúĺđ ñóóţ ƀéé ṗááííđ.········</translation>
+    </message>
 </context>
 <context>
     <name>CardColours</name>
@@ -778,6 +842,13 @@ Pictures, sounds and music of your own go in $XDG_DATA_HOME/quillane
         <extracomment>How a command line error is printed; %1 is the error. Keep &quot;quillane&quot; and &quot;--help&quot;</extracomment>
         <translation>qúúííĺĺááñéé: %1 (ţŕý --ĥééĺṗ)
 ······</translation>
+    </message>
+    <message>
+        <source>quillane: cannot write the output: %1
+</source>
+        <extracomment>Printed when the help or the version could not be written, to a full disc or a closed pipe; %1 is the system&apos;s reason. Keep &quot;quillane&quot;</extracomment>
+        <translation>qúúííĺĺááñéé: çááññóóţ ŵŕííţéé ţĥéé óóúúţṗúúţ: %1
+····</translation>
     </message>
 </context>
 <context>
@@ -1554,6 +1625,11 @@ fííŕšţ 24 ñúúɱƀééŕš ááŕéé çááĺĺééđ.  Çááŕđš á�
         <source>At %1, over many spins. The base game&apos;s share follows exactly from the rules; the bonus game&apos;s is not estimated for this bet.</source>
         <extracomment>%1 is a bet, &quot;9 lines × 1 credit&quot;.</extracomment>
         <translation>ÁÁţ %1, óóvééŕ ɱááñý šṗííñš. Ţĥéé ƀáášéé ĝááɱéé&apos;š šĥááŕéé fóóĺĺóóŵš ééxááçţĺý fŕóóɱ ţĥéé ŕúúĺééš; ţĥéé ƀóóñúúš ĝááɱéé&apos;š ííš ñóóţ ééšţííɱááţééđ fóóŕ ţĥííš ƀééţ.················</translation>
+    </message>
+    <message>
+        <source>%1 (limit)</source>
+        <extracomment>A statistics counter that has stopped at its largest value; %1 is the value</extracomment>
+        <translation>%1 (ĺííɱííţ)··</translation>
     </message>
 </context>
 <context>

@@ -355,6 +355,44 @@ Para cambiar entre “pedir” y “devolver”, elige el modo.</translation>
     </message>
 </context>
 <context>
+    <name>CabinetKeyTips</name>
+    <message>
+        <source>%1 — plays 1 payline from the next spin. It does not spin; the Left and Right arrow keys choose the lines too.</source>
+        <extracomment>A lines key&apos;s tooltip; %1 is its caption (&quot;1 Payline&quot;)</extracomment>
+        <translation>%1 — juega 1 línea desde el próximo giro. No gira; las flechas Izquierda y Derecha también eligen las líneas.</translation>
+    </message>
+    <message>
+        <source>%1 — plays %2 paylines from the next spin. It does not spin; the Left and Right arrow keys choose the lines too.</source>
+        <extracomment>A lines key&apos;s tooltip; %1 is its caption (&quot;5 Paylines&quot;), %2 the lines</extracomment>
+        <translation>%1 — juega %2 líneas desde el próximo giro. No gira; las flechas Izquierda y Derecha también eligen las líneas.</translation>
+    </message>
+    <message>
+        <source>%1 — spins now with 1 credit per line. To choose the credits without spinning, use the Up and Down arrow keys.</source>
+        <extracomment>A credits key&apos;s tooltip; %1 is its caption (&quot;1 Credit&quot;)</extracomment>
+        <translation>%1 — gira ya con 1 crédito por línea. Para elegir los créditos sin girar, usa las flechas Arriba y Abajo.</translation>
+    </message>
+    <message>
+        <source>%1 — spins now with %2 credits per line. To choose the credits without spinning, use the Up and Down arrow keys.</source>
+        <extracomment>A credits key&apos;s tooltip; %1 is its caption (&quot;2 Credits&quot;), %2 the credits</extracomment>
+        <translation>%1 — gira ya con %2 créditos por línea. Para elegir los créditos sin girar, usa las flechas Arriba y Abajo.</translation>
+    </message>
+    <message>
+        <source>%1 — spins now with %2 credits on each of %3 lines, %4 credits in all, when you have that many. Key: M.</source>
+        <extracomment>The Bet Max button&apos;s tooltip; %1 is its name, %2 the credits per line, %3 the lines, %4 the whole bet</extracomment>
+        <translation>%1 — gira ya con %2 créditos en cada una de las %3 líneas, %4 créditos en total, si los tienes. Tecla: M.</translation>
+    </message>
+    <message>
+        <source>%1 — spins with the bet the keys show. Keys: Enter or Space.</source>
+        <extracomment>The Spin button&apos;s tooltip; %1 is its name</extracomment>
+        <translation>%1 — gira con la apuesta que muestran las teclas. Teclas: Intro o Espacio.</translation>
+    </message>
+    <message>
+        <source>%1 — a click here does nothing: borrow credits from the Borrow menu, or press Tab until the slot is ringed, then Enter.</source>
+        <extracomment>The coin slot&apos;s tooltip; %1 is its caption</extracomment>
+        <translation>%1 — un clic aquí no hace nada: pide créditos en el menú Préstamo, o pulsa Tab hasta que la ranura quede marcada y luego Intro.</translation>
+    </message>
+</context>
+<context>
     <name>CabinetPainter</name>
     <message>
         <source>ENTER = SPIN  M = MAX</source>
@@ -667,6 +705,32 @@ Versión:  %2</translation>
         <extracomment>Menu item: opens the window that sets how often the game tells the time and credits played</extracomment>
         <translation>Rec&amp;ordatorio de juego…</translation>
     </message>
+    <message>
+        <source>The spin count has reached its limit; the statistics stop counting.</source>
+        <translation>El número de giros ha llegado a su límite; las estadísticas dejan de contar.</translation>
+    </message>
+    <message>
+        <source>The total bets have reached their limit; the statistics stop counting.</source>
+        <translation>El total apostado ha llegado a su límite; las estadísticas dejan de contar.</translation>
+    </message>
+    <message>
+        <source>The bonus total has reached its limit; the statistics stop counting.</source>
+        <translation>El total de bonus ha llegado a su límite; las estadísticas dejan de contar.</translation>
+    </message>
+    <message>
+        <source>Keys: Enter spins, M bets max, the arrows choose the bet, F1 opens the manual.</source>
+        <extracomment>In the message strip once, at the first start: the cabinet&apos;s keys. Keep it short</extracomment>
+        <translation>Teclas: Intro gira, M apuesta el máximo, las flechas eligen la apuesta, F1 abre el manual.</translation>
+    </message>
+    <message>
+        <source>Credits are at their limit; 1 credit of this win could not be paid.</source>
+        <extracomment>In the message strip when the credits cannot take all of a win</extracomment>
+        <translation>Los créditos están en su límite; no se ha podido pagar 1 crédito de este premio.</translation>
+    </message>
+    <message>
+        <source>Credits are at their limit; %1 credits of this win could not be paid.</source>
+        <translation>Los créditos están en su límite; no se han podido pagar %1 créditos de este premio.</translation>
+    </message>
 </context>
 <context>
     <name>CardColours</name>
@@ -777,6 +841,13 @@ Tus propias imágenes, sonidos y música van en $XDG_DATA_HOME/quillane
 </source>
         <extracomment>How a command line error is printed; %1 is the error. Keep &quot;quillane&quot; and &quot;--help&quot;</extracomment>
         <translation>quillane: %1 (prueba --help)
+</translation>
+    </message>
+    <message>
+        <source>quillane: cannot write the output: %1
+</source>
+        <extracomment>Printed when the help or the version could not be written, to a full disc or a closed pipe; %1 is the system&apos;s reason. Keep &quot;quillane&quot;</extracomment>
+        <translation>quillane: no se puede escribir la salida: %1
 </translation>
     </message>
 </context>
@@ -1554,6 +1625,11 @@ primeros 24 números. El juego marca los cartones automáticamente. Ponte cómod
         <source>At %1, over many spins. The base game&apos;s share follows exactly from the rules; the bonus game&apos;s is not estimated for this bet.</source>
         <extracomment>%1 is a bet, &quot;9 lines × 1 credit&quot;.</extracomment>
         <translation>Con %1, a lo largo de muchos giros. La parte del juego base se deduce exactamente de las reglas; la del juego bonus no se ha estimado para esta apuesta.</translation>
+    </message>
+    <message>
+        <source>%1 (limit)</source>
+        <extracomment>A statistics counter that has stopped at its largest value; %1 is the value</extracomment>
+        <translation>%1 (límite)</translation>
     </message>
 </context>
 <context>

@@ -355,6 +355,44 @@ Pour passer de «&#xa0;emprunter&#xa0;» à «&#xa0;rembourser&#xa0;» et invers
     </message>
 </context>
 <context>
+    <name>CabinetKeyTips</name>
+    <message>
+        <source>%1 — plays 1 payline from the next spin. It does not spin; the Left and Right arrow keys choose the lines too.</source>
+        <extracomment>A lines key&apos;s tooltip; %1 is its caption (&quot;1 Payline&quot;)</extracomment>
+        <translation>%1 — joue 1 ligne dès le prochain tour. Cette touche ne lance pas ; les flèches Gauche et Droite choisissent aussi les lignes.</translation>
+    </message>
+    <message>
+        <source>%1 — plays %2 paylines from the next spin. It does not spin; the Left and Right arrow keys choose the lines too.</source>
+        <extracomment>A lines key&apos;s tooltip; %1 is its caption (&quot;5 Paylines&quot;), %2 the lines</extracomment>
+        <translation>%1 — joue %2 lignes dès le prochain tour. Cette touche ne lance pas ; les flèches Gauche et Droite choisissent aussi les lignes.</translation>
+    </message>
+    <message>
+        <source>%1 — spins now with 1 credit per line. To choose the credits without spinning, use the Up and Down arrow keys.</source>
+        <extracomment>A credits key&apos;s tooltip; %1 is its caption (&quot;1 Credit&quot;)</extracomment>
+        <translation>%1 — lance tout de suite avec 1 crédit par ligne. Pour choisir les crédits sans lancer, utilisez les flèches Haut et Bas.</translation>
+    </message>
+    <message>
+        <source>%1 — spins now with %2 credits per line. To choose the credits without spinning, use the Up and Down arrow keys.</source>
+        <extracomment>A credits key&apos;s tooltip; %1 is its caption (&quot;2 Credits&quot;), %2 the credits</extracomment>
+        <translation>%1 — lance tout de suite avec %2 crédits par ligne. Pour choisir les crédits sans lancer, utilisez les flèches Haut et Bas.</translation>
+    </message>
+    <message>
+        <source>%1 — spins now with %2 credits on each of %3 lines, %4 credits in all, when you have that many. Key: M.</source>
+        <extracomment>The Bet Max button&apos;s tooltip; %1 is its name, %2 the credits per line, %3 the lines, %4 the whole bet</extracomment>
+        <translation>%1 — lance tout de suite avec %2 crédits sur chacune des %3 lignes, %4 crédits en tout, si vous les avez. Touche : M.</translation>
+    </message>
+    <message>
+        <source>%1 — spins with the bet the keys show. Keys: Enter or Space.</source>
+        <extracomment>The Spin button&apos;s tooltip; %1 is its name</extracomment>
+        <translation>%1 — lance avec la mise que montrent les touches. Touches : Entrée ou Espace.</translation>
+    </message>
+    <message>
+        <source>%1 — a click here does nothing: borrow credits from the Borrow menu, or press Tab until the slot is ringed, then Enter.</source>
+        <extracomment>The coin slot&apos;s tooltip; %1 is its caption</extracomment>
+        <translation>%1 — un clic ici ne fait rien : empruntez des crédits par le menu Emprunter, ou appuyez sur Tab jusqu’à ce que la fente soit entourée, puis sur Entrée.</translation>
+    </message>
+</context>
+<context>
     <name>CabinetPainter</name>
     <message>
         <source>ENTER = SPIN  M = MAX</source>
@@ -667,6 +705,32 @@ Version&#xa0;:  %2</translation>
         <extracomment>Menu item: opens the window that sets how often the game tells the time and credits played</extracomment>
         <translation>Rapp&amp;el de jeu…</translation>
     </message>
+    <message>
+        <source>The spin count has reached its limit; the statistics stop counting.</source>
+        <translation>Le nombre de tours a atteint sa limite ; les statistiques cessent de compter.</translation>
+    </message>
+    <message>
+        <source>The total bets have reached their limit; the statistics stop counting.</source>
+        <translation>Le total des mises a atteint sa limite ; les statistiques cessent de compter.</translation>
+    </message>
+    <message>
+        <source>The bonus total has reached its limit; the statistics stop counting.</source>
+        <translation>Le total des bonus a atteint sa limite ; les statistiques cessent de compter.</translation>
+    </message>
+    <message>
+        <source>Keys: Enter spins, M bets max, the arrows choose the bet, F1 opens the manual.</source>
+        <extracomment>In the message strip once, at the first start: the cabinet&apos;s keys. Keep it short</extracomment>
+        <translation>Touches : Entrée lance, M mise le max, les flèches choisissent la mise, F1 ouvre le manuel.</translation>
+    </message>
+    <message>
+        <source>Credits are at their limit; 1 credit of this win could not be paid.</source>
+        <extracomment>In the message strip when the credits cannot take all of a win</extracomment>
+        <translation>Les crédits sont à leur limite ; 1 crédit de ce gain n’a pas pu être payé.</translation>
+    </message>
+    <message>
+        <source>Credits are at their limit; %1 credits of this win could not be paid.</source>
+        <translation>Les crédits sont à leur limite ; %1 crédits de ce gain n’ont pas pu être payés.</translation>
+    </message>
 </context>
 <context>
     <name>CardColours</name>
@@ -777,6 +841,13 @@ Vos propres images, sons et musiques vont dans $XDG_DATA_HOME/quillane
 </source>
         <extracomment>How a command line error is printed; %1 is the error. Keep &quot;quillane&quot; and &quot;--help&quot;</extracomment>
         <translation>quillane&#xa0;: %1 (essayez --help)
+</translation>
+    </message>
+    <message>
+        <source>quillane: cannot write the output: %1
+</source>
+        <extracomment>Printed when the help or the version could not be written, to a full disc or a closed pipe; %1 is the system&apos;s reason. Keep &quot;quillane&quot;</extracomment>
+        <translation>quillane : impossible d’écrire la sortie : %1
 </translation>
     </message>
 </context>
@@ -1554,6 +1625,11 @@ Les cartons sont marqués automatiquement par le jeu. Installez-vous et profitez
         <source>At %1, over many spins. The base game&apos;s share follows exactly from the rules; the bonus game&apos;s is not estimated for this bet.</source>
         <extracomment>%1 is a bet, &quot;9 lines × 1 credit&quot;.</extracomment>
         <translation>À %1, sur un grand nombre de tours. La part du jeu de base découle exactement des règles&#xa0;; celle du jeu bonus n’est pas estimée pour cette mise.</translation>
+    </message>
+    <message>
+        <source>%1 (limit)</source>
+        <extracomment>A statistics counter that has stopped at its largest value; %1 is the value</extracomment>
+        <translation>%1 (limite)</translation>
     </message>
 </context>
 <context>

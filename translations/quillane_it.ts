@@ -355,6 +355,44 @@ Per passare da &quot;Prestito crediti&quot; a &quot;Restituisci crediti&quot; sc
     </message>
 </context>
 <context>
+    <name>CabinetKeyTips</name>
+    <message>
+        <source>%1 — plays 1 payline from the next spin. It does not spin; the Left and Right arrow keys choose the lines too.</source>
+        <extracomment>A lines key&apos;s tooltip; %1 is its caption (&quot;1 Payline&quot;)</extracomment>
+        <translation>%1 — gioca 1 linea dal prossimo giro. Non fa girare; anche le frecce Sinistra e Destra scelgono le linee.</translation>
+    </message>
+    <message>
+        <source>%1 — plays %2 paylines from the next spin. It does not spin; the Left and Right arrow keys choose the lines too.</source>
+        <extracomment>A lines key&apos;s tooltip; %1 is its caption (&quot;5 Paylines&quot;), %2 the lines</extracomment>
+        <translation>%1 — gioca %2 linee dal prossimo giro. Non fa girare; anche le frecce Sinistra e Destra scelgono le linee.</translation>
+    </message>
+    <message>
+        <source>%1 — spins now with 1 credit per line. To choose the credits without spinning, use the Up and Down arrow keys.</source>
+        <extracomment>A credits key&apos;s tooltip; %1 is its caption (&quot;1 Credit&quot;)</extracomment>
+        <translation>%1 — gira subito con 1 credito per linea. Per scegliere i crediti senza girare, usa le frecce Su e Giù.</translation>
+    </message>
+    <message>
+        <source>%1 — spins now with %2 credits per line. To choose the credits without spinning, use the Up and Down arrow keys.</source>
+        <extracomment>A credits key&apos;s tooltip; %1 is its caption (&quot;2 Credits&quot;), %2 the credits</extracomment>
+        <translation>%1 — gira subito con %2 crediti per linea. Per scegliere i crediti senza girare, usa le frecce Su e Giù.</translation>
+    </message>
+    <message>
+        <source>%1 — spins now with %2 credits on each of %3 lines, %4 credits in all, when you have that many. Key: M.</source>
+        <extracomment>The Bet Max button&apos;s tooltip; %1 is its name, %2 the credits per line, %3 the lines, %4 the whole bet</extracomment>
+        <translation>%1 — gira subito con %2 crediti su ciascuna delle %3 linee, %4 crediti in tutto, se li hai. Tasto: M.</translation>
+    </message>
+    <message>
+        <source>%1 — spins with the bet the keys show. Keys: Enter or Space.</source>
+        <extracomment>The Spin button&apos;s tooltip; %1 is its name</extracomment>
+        <translation>%1 — gira con la puntata mostrata dai tasti. Tasti: Invio o Spazio.</translation>
+    </message>
+    <message>
+        <source>%1 — a click here does nothing: borrow credits from the Borrow menu, or press Tab until the slot is ringed, then Enter.</source>
+        <extracomment>The coin slot&apos;s tooltip; %1 is its caption</extracomment>
+        <translation>%1 — un clic qui non fa nulla: chiedi crediti dal menu Prestito, oppure premi Tab finché la fessura è cerchiata, poi Invio.</translation>
+    </message>
+</context>
+<context>
     <name>CabinetPainter</name>
     <message>
         <source>ENTER = SPIN  M = MAX</source>
@@ -667,6 +705,32 @@ Versione:  %2</translation>
         <extracomment>Menu item: opens the window that sets how often the game tells the time and credits played</extracomment>
         <translation>Promemoria di &amp;gioco…</translation>
     </message>
+    <message>
+        <source>The spin count has reached its limit; the statistics stop counting.</source>
+        <translation>Il numero di giri ha raggiunto il limite; le statistiche smettono di contare.</translation>
+    </message>
+    <message>
+        <source>The total bets have reached their limit; the statistics stop counting.</source>
+        <translation>Il totale delle puntate ha raggiunto il limite; le statistiche smettono di contare.</translation>
+    </message>
+    <message>
+        <source>The bonus total has reached its limit; the statistics stop counting.</source>
+        <translation>Il totale dei bonus ha raggiunto il limite; le statistiche smettono di contare.</translation>
+    </message>
+    <message>
+        <source>Keys: Enter spins, M bets max, the arrows choose the bet, F1 opens the manual.</source>
+        <extracomment>In the message strip once, at the first start: the cabinet&apos;s keys. Keep it short</extracomment>
+        <translation>Tasti: Invio gira, M punta il massimo, le frecce scelgono la puntata, F1 apre il manuale.</translation>
+    </message>
+    <message>
+        <source>Credits are at their limit; 1 credit of this win could not be paid.</source>
+        <extracomment>In the message strip when the credits cannot take all of a win</extracomment>
+        <translation>I crediti sono al limite; 1 credito di questa vincita non è stato pagato.</translation>
+    </message>
+    <message>
+        <source>Credits are at their limit; %1 credits of this win could not be paid.</source>
+        <translation>I crediti sono al limite; %1 crediti di questa vincita non sono stati pagati.</translation>
+    </message>
 </context>
 <context>
     <name>CardColours</name>
@@ -777,6 +841,13 @@ Immagini, suoni e musica personali vanno in $XDG_DATA_HOME/quillane
 </source>
         <extracomment>How a command line error is printed; %1 is the error. Keep &quot;quillane&quot; and &quot;--help&quot;</extracomment>
         <translation>quillane: %1 (prova --help)
+</translation>
+    </message>
+    <message>
+        <source>quillane: cannot write the output: %1
+</source>
+        <extracomment>Printed when the help or the version could not be written, to a full disc or a closed pipe; %1 is the system&apos;s reason. Keep &quot;quillane&quot;</extracomment>
+        <translation>quillane: impossibile scrivere l&apos;output: %1
 </translation>
     </message>
 </context>
@@ -1554,6 +1625,11 @@ i primi 24.  Le cartelle vengono segnate automaticamente dal gioco.  Mettiti com
         <source>At %1, over many spins. The base game&apos;s share follows exactly from the rules; the bonus game&apos;s is not estimated for this bet.</source>
         <extracomment>%1 is a bet, &quot;9 lines × 1 credit&quot;.</extracomment>
         <translation>Con %1, su moltissimi giri. La quota del gioco base deriva esattamente dalle regole; quella del gioco bonus non è stimata per questa puntata.</translation>
+    </message>
+    <message>
+        <source>%1 (limit)</source>
+        <extracomment>A statistics counter that has stopped at its largest value; %1 is the value</extracomment>
+        <translation>%1 (limite)</translation>
     </message>
 </context>
 <context>

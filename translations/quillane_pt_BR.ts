@@ -355,6 +355,44 @@ Para alternar entre “pegar empréstimo” e “pagar empréstimo”, selecione
     </message>
 </context>
 <context>
+    <name>CabinetKeyTips</name>
+    <message>
+        <source>%1 — plays 1 payline from the next spin. It does not spin; the Left and Right arrow keys choose the lines too.</source>
+        <extracomment>A lines key&apos;s tooltip; %1 is its caption (&quot;1 Payline&quot;)</extracomment>
+        <translation>%1 — joga 1 linha a partir do próximo giro. Não gira; as setas Esquerda e Direita também escolhem as linhas.</translation>
+    </message>
+    <message>
+        <source>%1 — plays %2 paylines from the next spin. It does not spin; the Left and Right arrow keys choose the lines too.</source>
+        <extracomment>A lines key&apos;s tooltip; %1 is its caption (&quot;5 Paylines&quot;), %2 the lines</extracomment>
+        <translation>%1 — joga %2 linhas a partir do próximo giro. Não gira; as setas Esquerda e Direita também escolhem as linhas.</translation>
+    </message>
+    <message>
+        <source>%1 — spins now with 1 credit per line. To choose the credits without spinning, use the Up and Down arrow keys.</source>
+        <extracomment>A credits key&apos;s tooltip; %1 is its caption (&quot;1 Credit&quot;)</extracomment>
+        <translation>%1 — gira agora com 1 crédito por linha. Para escolher os créditos sem girar, use as setas Para cima e Para baixo.</translation>
+    </message>
+    <message>
+        <source>%1 — spins now with %2 credits per line. To choose the credits without spinning, use the Up and Down arrow keys.</source>
+        <extracomment>A credits key&apos;s tooltip; %1 is its caption (&quot;2 Credits&quot;), %2 the credits</extracomment>
+        <translation>%1 — gira agora com %2 créditos por linha. Para escolher os créditos sem girar, use as setas Para cima e Para baixo.</translation>
+    </message>
+    <message>
+        <source>%1 — spins now with %2 credits on each of %3 lines, %4 credits in all, when you have that many. Key: M.</source>
+        <extracomment>The Bet Max button&apos;s tooltip; %1 is its name, %2 the credits per line, %3 the lines, %4 the whole bet</extracomment>
+        <translation>%1 — gira agora com %2 créditos em cada uma das %3 linhas, %4 créditos no total, se você tiver tudo isso. Tecla: M.</translation>
+    </message>
+    <message>
+        <source>%1 — spins with the bet the keys show. Keys: Enter or Space.</source>
+        <extracomment>The Spin button&apos;s tooltip; %1 is its name</extracomment>
+        <translation>%1 — gira com a aposta que as teclas mostram. Teclas: Enter ou Espaço.</translation>
+    </message>
+    <message>
+        <source>%1 — a click here does nothing: borrow credits from the Borrow menu, or press Tab until the slot is ringed, then Enter.</source>
+        <extracomment>The coin slot&apos;s tooltip; %1 is its caption</extracomment>
+        <translation>%1 — um clique aqui não faz nada: peça créditos no menu Empréstimo, ou aperte Tab até a fenda ficar destacada e depois Enter.</translation>
+    </message>
+</context>
+<context>
     <name>CabinetPainter</name>
     <message>
         <source>ENTER = SPIN  M = MAX</source>
@@ -667,6 +705,32 @@ Versão:  %2</translation>
         <extracomment>Menu item: opens the window that sets how often the game tells the time and credits played</extracomment>
         <translation>Lembr&amp;ete de jogo…</translation>
     </message>
+    <message>
+        <source>The spin count has reached its limit; the statistics stop counting.</source>
+        <translation>A contagem de giros chegou ao limite; as estatísticas param de contar.</translation>
+    </message>
+    <message>
+        <source>The total bets have reached their limit; the statistics stop counting.</source>
+        <translation>O total apostado chegou ao limite; as estatísticas param de contar.</translation>
+    </message>
+    <message>
+        <source>The bonus total has reached its limit; the statistics stop counting.</source>
+        <translation>O total de bônus chegou ao limite; as estatísticas param de contar.</translation>
+    </message>
+    <message>
+        <source>Keys: Enter spins, M bets max, the arrows choose the bet, F1 opens the manual.</source>
+        <extracomment>In the message strip once, at the first start: the cabinet&apos;s keys. Keep it short</extracomment>
+        <translation>Teclas: Enter gira, M aposta o máximo, as setas escolhem a aposta, F1 abre o manual.</translation>
+    </message>
+    <message>
+        <source>Credits are at their limit; 1 credit of this win could not be paid.</source>
+        <extracomment>In the message strip when the credits cannot take all of a win</extracomment>
+        <translation>Os créditos estão no limite; 1 crédito deste prêmio não pôde ser pago.</translation>
+    </message>
+    <message>
+        <source>Credits are at their limit; %1 credits of this win could not be paid.</source>
+        <translation>Os créditos estão no limite; %1 créditos deste prêmio não puderam ser pagos.</translation>
+    </message>
 </context>
 <context>
     <name>CardColours</name>
@@ -777,6 +841,13 @@ Imagens, sons e músicas seus vão em $XDG_DATA_HOME/quillane
 </source>
         <extracomment>How a command line error is printed; %1 is the error. Keep &quot;quillane&quot; and &quot;--help&quot;</extracomment>
         <translation>quillane: %1 (tente --help)
+</translation>
+    </message>
+    <message>
+        <source>quillane: cannot write the output: %1
+</source>
+        <extracomment>Printed when the help or the version could not be written, to a full disc or a closed pipe; %1 is the system&apos;s reason. Keep &quot;quillane&quot;</extracomment>
+        <translation>quillane: não foi possível escrever a saída: %1
 </translation>
     </message>
 </context>
@@ -1554,6 +1625,11 @@ primeiros 24 números.  As cartelas são marcadas automaticamente pelo jogo.  Re
         <source>At %1, over many spins. The base game&apos;s share follows exactly from the rules; the bonus game&apos;s is not estimated for this bet.</source>
         <extracomment>%1 is a bet, &quot;9 lines × 1 credit&quot;.</extracomment>
         <translation>Com %1, ao longo de muitos giros. A parte do jogo base sai exatamente das regras; a do jogo bônus não é estimada para esta aposta.</translation>
+    </message>
+    <message>
+        <source>%1 (limit)</source>
+        <extracomment>A statistics counter that has stopped at its largest value; %1 is the value</extracomment>
+        <translation>%1 (limite)</translation>
     </message>
 </context>
 <context>

@@ -14,19 +14,17 @@ namespace {
 
 namespace layout = cabinet_layout;
 
-QString Translated(const char* text) {
-    return QCoreApplication::translate("CabinetKeyTips", text);
-}
-
 QString LinesKeyTip(const QString& caption, int lines) {
     return lines == 1
                //: A lines key's tooltip; %1 is its caption ("1 Payline")
-               ? Translated(
+               ? QCoreApplication::translate(
+                     "CabinetKeyTips",
                      "%1 \u2014 plays 1 payline from the next spin. It does not spin; the "
                      "Left and Right arrow keys choose the lines too.")
                      .arg(caption)
                //: A lines key's tooltip; %1 is its caption ("5 Paylines"), %2 the lines
-               : Translated(
+               : QCoreApplication::translate(
+                     "CabinetKeyTips",
                      "%1 \u2014 plays %2 paylines from the next spin. It does not spin; "
                      "the Left and Right arrow keys choose the lines too.")
                      .arg(caption)
@@ -36,12 +34,14 @@ QString LinesKeyTip(const QString& caption, int lines) {
 QString CreditsKeyTip(const QString& caption, int credits) {
     return credits == 1
                //: A credits key's tooltip; %1 is its caption ("1 Credit")
-               ? Translated(
+               ? QCoreApplication::translate(
+                     "CabinetKeyTips",
                      "%1 \u2014 spins now with 1 credit per line. To choose the credits "
                      "without spinning, use the Up and Down arrow keys.")
                      .arg(caption)
                //: A credits key's tooltip; %1 is its caption ("2 Credits"), %2 the credits
-               : Translated(
+               : QCoreApplication::translate(
+                     "CabinetKeyTips",
                      "%1 \u2014 spins now with %2 credits per line. To choose the "
                      "credits without spinning, use the Up and Down arrow keys.")
                      .arg(caption)
@@ -73,7 +73,8 @@ QString CabinetKeyTip(int stop) {
         case layout::kBetMaxStop:
             //: The Bet Max button's tooltip; %1 is its name, %2 the credits per line, %3 the
             //: lines, %4 the whole bet
-            return Translated(
+            return QCoreApplication::translate(
+                       "CabinetKeyTips",
                        "%1 \u2014 spins now with %2 credits on each of %3 lines, %4 "
                        "credits in all, when you have that many. Key: M.")
                 .arg(caption)
@@ -82,11 +83,14 @@ QString CabinetKeyTip(int stop) {
                 .arg(kBetMaxStake);
         case layout::kSpinStop:
             //: The Spin button's tooltip; %1 is its name
-            return Translated("%1 \u2014 spins with the bet the keys show. Keys: Enter or Space.")
+            return QCoreApplication::translate(
+                       "CabinetKeyTips",
+                       "%1 \u2014 spins with the bet the keys show. Keys: Enter or Space.")
                 .arg(caption);
         case layout::kCoinSlotStop:
             //: The coin slot's tooltip; %1 is its caption
-            return Translated(
+            return QCoreApplication::translate(
+                       "CabinetKeyTips",
                        "%1 \u2014 a click here does nothing: borrow credits from the "
                        "Borrow menu, or press Tab until the slot is ringed, then Enter.")
                 .arg(caption);

@@ -71,6 +71,9 @@ void CabinetView::paintEvent(QPaintEvent* event) {
     const QRectF shown = QRectF(event->rect()).intersected(cabinet);
     if (!shown.isEmpty()) {
         const QRectF source((shown.topLeft() - cabinet.topLeft()) * ratio, shown.size() * ratio);
+        // The surface's pixels as they are: an edge the pictures leave part-transparent does not
+        // let the margin's colour through.
+        p.setCompositionMode(QPainter::CompositionMode_Source);
         p.drawImage(shown, surface_, source);
     }
 }
