@@ -79,6 +79,8 @@ void CabinetPainter::Redraw() {
     DrawMeterPanel();
     DrawCreditsMeter();
     DrawCoinsMeter(game.bet);
+    if (message_)
+        WriteMessage(*message_);
     for (int k = 1; k <= static_cast<int>(layout::kBetKeys.size()); ++k)
         DrawBetLabel(false, k);
     DrawBetLabel(true, game.settings.linesKey);
@@ -498,6 +500,11 @@ std::pair<int, int> CabinetPainter::StripRows() const {
 }
 
 void CabinetPainter::ClearMessageStrip() {
+    message_.reset();
+    WipeMessageStrip();
+}
+
+void CabinetPainter::WipeMessageStrip() {
     const layout::Box strip = layout::kMessageStrip;
     const auto [top, bottom] = StripRows();
     canvas_.SetBrushClear(false);
@@ -536,7 +543,8 @@ void CabinetPainter::RestoreBadgeArea() {
 }
 
 void CabinetPainter::WriteMessage(const std::string& text) {
-    ClearMessageStrip();
+    WipeMessageStrip();
+    message_ = text;
     const int left = Scale(layout::kLineMessageLeft);
     WriteInStrip(QString::fromStdString(text), left, false,
                  Scale(layout::kMessageStrip.right) - left, kWhite);

@@ -73,7 +73,9 @@ class CabinetPainter {
     // The win display's message: the line or scatter paid, or what the game paid, and the bonus.
     void WriteWinMessage(bool blinkOn);
     // A line of the game's own in the message strip, such as how many autoplay spins are left.
+    // Redraw() writes it again, until the strip is cleared or the win display takes it.
     void WriteMessage(const std::string& text);
+    const std::optional<std::string>& message() const { return message_; }
     // A ring around `face`, a box on the design grid, for the key the keyboard is on; nullopt
     // takes it away. Redraw() draws it again.
     void ShowKeyFocus(std::optional<design_grid::Box> face);
@@ -89,6 +91,7 @@ class CabinetPainter {
     // The rows the message strip's texts may take: beneath the meters' digits, down to the
     // panel's foot. The strip is cleared across them all, so no letter of a message outlives it.
     std::pair<int, int> StripRows() const;
+    void WipeMessageStrip();
     // `text` in the message strip, ending at `x` when right-aligned, else starting there: at the
     // meters' size or smaller, so that it fits `room` across and its letters the strip's rows.
     // Returns its other edge.
@@ -109,6 +112,7 @@ class CabinetPainter {
     int meterTop_ = 30;
     bool linePatterns_ = false;
     bool highContrast_ = false;
+    std::optional<std::string> message_;  // the line WriteMessage wrote, while it stands
     // Where the meters' captions end, so that the digits stop short of them.
     int coinsCaptionRight_ = 0, winningsCaptionRight_ = 0, creditsCaptionRight_ = 0;
     // The digit strips redrawn for each cell width in use, green and red.

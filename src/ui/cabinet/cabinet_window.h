@@ -203,6 +203,9 @@ class CabinetWindow : public QMainWindow {
     void ShowReminderWindow(const QString& text);
     void ShowSessionClock();
     void PlaceReminderNotice();
+    // A few words over the meter panel for a while, and told to assistive technology: the play
+    // reminder, or why autoplay stopped while a win holds the message strip.
+    void ShowNotice(const QString& text);
     // The game's account is about to be replaced by a new game's or a slot's.
     void ReplaceAccount(const std::function<void()>& replace);
     // "Remember My Bet": the bet the keys show is kept in the options for the next start.

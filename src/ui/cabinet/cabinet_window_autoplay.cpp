@@ -94,11 +94,15 @@ void CabinetWindow::StopAutoplay(AutoplayStop why) {
     const bool wasRunning = autoplay_.running();
     autoplay_.Stop(why);
     ShowAutoplayCommand();
-    // A win on show keeps the strip, as its next frame writes over it; otherwise the strip
-    // says why autoplay ended instead of how many spins were left.
-    const bool winOnShow = cycle_ && cycle_->presenting() && session_.state().spin.winCursor >= 0;
-    if ((wasRunning || why != AutoplayStop::Player) && cycle_ && !winOnShow)
+    if (!(wasRunning || why != AutoplayStop::Player) || !cycle_)
+        return;
+    // A win on show keeps the strip, as its next frame writes over it, so a limit the player set
+    // is told over the meters instead; otherwise the strip says why autoplay ended.
+    const bool winOnShow = session_.state().spin.winCursor >= 0;
+    if (!winOnShow)
         painter_->WriteMessage(AutoplayStopText(why).toStdString());
+    else if (why != AutoplayStop::Player && why != AutoplayStop::Finished)
+        ShowNotice(AutoplayStopText(why));
 }
 
 void CabinetWindow::ShowAutoplayCommand() {

@@ -70,14 +70,19 @@ bool CabinetWindow::RemindIfDue() {
         ShowReminderWindow(text);
         return true;
     }
+    ShowNotice(text);
+    return true;
+}
+
+void CabinetWindow::ShowNotice(const QString& text) {
     if (reminderNotice_ == nullptr)
         reminderNotice_ = new ReminderNotice(view_);
     reminderNotice_->Show(
         text, std::max(1, cabinetGeometry().Scale(cabinet_layout::kReminderTextHeight)));
     PlaceReminderNotice();
+    noticeTimer_->SetEnabled(false);
     noticeTimer_->SetEnabled(true);
     Announce(view_, text);
-    return true;
 }
 
 void CabinetWindow::ShowReminderWindow(const QString& text) {

@@ -208,6 +208,11 @@ TEST_F(PlayOptions, AutoplayPlaysItsSpinsAndStopsOnEachCondition) {
     RunOutAutoplay();
     EXPECT_EQ(cabinet.autoplay().stopped(), AutoplayStop::BigWin);
     EXPECT_GE(session.state().gamePaid, 1);
+    // In the strip, or over the meters while the win holds the strip.
+    const QLabel* notice = cabinet.reminderNotice();
+    EXPECT_EQ(notice != nullptr && notice->isVisible() ? notice->text().toStdString()
+                                                       : cabinet.painter().message().value_or(""),
+              "Autoplay stopped on a big win");
 
     Arrange([](SessionState& s) { s.account.credits = 8; });
     cabinet.RunAutoplay(Plan(100, false, std::nullopt, std::nullopt));
