@@ -53,7 +53,10 @@ bool CabinetView::event(QEvent* event) {
     if (const std::optional<Tip> tip = handlers_.tip(at.x(), at.y())) {
         const QRectF area(origin() + QPointF(tip->area.topLeft()) / ratio,
                           QSizeF(tip->area.size()) / ratio);
-        QToolTip::showText(help->globalPos(), tip->text, this, area.toAlignedRect());
+        // As rich text, which a tooltip wraps, so that a long tip is a few short lines.
+        QToolTip::showText(help->globalPos(),
+                           QStringLiteral("<p>%1</p>").arg(tip->text.toHtmlEscaped()), this,
+                           area.toAlignedRect());
     } else {
         QToolTip::hideText();
         event->ignore();
