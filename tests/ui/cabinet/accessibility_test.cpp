@@ -3,6 +3,7 @@
 
 #include <QAccessible>
 #include <QHelpEvent>
+#include <QTextDocumentFragment>
 #include <QToolTip>
 
 #include "cabinet_fixture.h"
@@ -59,7 +60,8 @@ TEST_F(CabinetAccessibility, EveryKeySaysWhatItDoesAsItsTooltipAndDescription) {
                                   .toPoint();
         QHelpEvent hover(QEvent::ToolTip, middle, view->mapToGlobal(middle));
         QApplication::sendEvent(view, &hover);
-        const QString tip = QToolTip::text();
+        // The words the tip shows, without the markup that wraps them.
+        const QString tip = QTextDocumentFragment::fromHtml(QToolTip::text()).toPlainText();
         const QString caption = stop < layout::kBetMaxStop
                                     ? QString::fromUtf8(layout::KeyAt(stop + 1).caption)
                                 : stop == layout::kBetMaxStop ? QStringLiteral("Bet Max")
