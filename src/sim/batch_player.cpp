@@ -43,6 +43,12 @@ const std::string& BatchPlayer::Play(std::size_t count) {
     return lines_;
 }
 
+void BatchPlayer::Skip(std::uint64_t count) {
+    Spin spin;
+    for (std::uint64_t i = 0; i < count; ++i)
+        base_.Play(spin);
+}
+
 void BatchPlayer::Finish(std::size_t chunk) {
     const std::size_t first = chunk * kChunkSpins;
     const std::size_t end = std::min(spins_.size(), first + kChunkSpins);

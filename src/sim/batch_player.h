@@ -36,6 +36,10 @@ class BatchPlayer {
     // Plays the next `count` spins; returns their JSON lines, or nothing unless asked for.
     const std::string& Play(std::size_t count);
 
+    // Moves past `count` spins and their bonus games without playing or counting them: the base
+    // game alone, to start a part of a run where the part begins.
+    void Skip(std::uint64_t count);
+
     const Summary& summary() const { return summary_; }
 
   private:

@@ -9,8 +9,11 @@
 #include <csignal>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
+#include <fstream>
 #include <string>
 #include <thread>
+#include <variant>
 #include <vector>
 
 #include "core/exact_return.h"
@@ -20,6 +23,7 @@
 #include "sim/par_report.h"
 #include "sim/progress.h"
 #include "sim/report.h"
+#include "sim/shard.h"
 
 namespace {
 
@@ -79,11 +83,16 @@ bool Run(const quillane::sim::Options& options) {
     const std::uint64_t batch =
         std::max<std::uint64_t>(16384, 1024 * static_cast<unsigned>(threads));
     sim::BatchPlayer player(settings, threads);
+    const bool sharded = options.shardCount != 0;
+    const sim::ShardSpins part =
+        sharded ? sim::SpinsOfShard(options.spins, options.shardIndex, options.shardCount)
+                : sim::ShardSpins{0, options.spins};
+    player.Skip(part.first);
     // Spins written to the same terminal would tangle with the bar.
     const bool bar = isatty(STDERR_FILENO) != 0 && !(options.jsonl && isatty(STDOUT_FILENO) != 0);
-    sim::Progress progress(options.spins, bar);
-    for (std::uint64_t done = 0; done < options.spins;) {
-        const auto count = static_cast<std::size_t>(std::min(batch, options.spins - done));
+    sim::Progress progress(part.count, bar);
+    for (std::uint64_t done = 0; done < part.count;) {
+        const auto count = static_cast<std::size_t>(std::min(batch, part.count - done));
         if (!Write(player.Play(count)))
             return false;
         done += count;
@@ -91,10 +100,74 @@ bool Run(const quillane::sim::Options& options) {
     }
     progress.Clear();
     const sim::Summary& summary = player.summary();
+    if (sharded && options.json) {
+        const sim::ShardRun run{settings.seed,      options.spins,     options.lines,
+                                options.credits,    options.card,      settings.playBonus,
+                                options.shardIndex, options.shardCount};
+        return Write(sim::ShardJson({run, summary}) + "\n") && std::fflush(stdout) == 0;
+    }
     return Write(options.jsonl || options.json
                      ? sim::SummaryJson(summary, options.json) + "\n"
                      : sim::SummaryText(summary, settings.seed, options.lines, options.credits)) &&
            std::fflush(stdout) == 0;
+}
+
+// The file's text, or why it cannot be read. A shard summary is one short line; anything far
+// longer is not one, and is not read whole.
+std::variant<std::string, std::string> ReadShardFile(const std::string& path) {
+    constexpr std::uintmax_t kLargest = 1 << 20;
+    std::error_code error;
+    const auto status = std::filesystem::status(path, error);
+    if (error)
+        return std::variant<std::string, std::string>(std::in_place_index<1>, error.message());
+    if (!std::filesystem::is_regular_file(status))
+        return std::variant<std::string, std::string>(std::in_place_index<1>, "not a regular file");
+    std::ifstream in(path, std::ios::binary);
+    std::string text(kLargest + 1, '\0');
+    in.read(text.data(), static_cast<std::streamsize>(text.size()));
+    if (in.bad() || (!in.eof() && !in))
+        return std::variant<std::string, std::string>(std::in_place_index<1>, "cannot be read");
+    text.resize(static_cast<std::size_t>(in.gcount()));
+    if (text.empty())
+        return std::variant<std::string, std::string>(std::in_place_index<1>, "the file is empty");
+    if (text.size() > kLargest)
+        return std::variant<std::string, std::string>(std::in_place_index<1>,
+                                                      "far too long for a shard summary");
+    return std::variant<std::string, std::string>(std::in_place_index<0>, text);
+}
+
+int Merge(const quillane::sim::Options& options) {
+    using namespace quillane;
+    std::vector<sim::Shard> shards;
+    for (const std::string& path : options.mergeFiles) {
+        const auto text = ReadShardFile(path);
+        if (text.index() == 1) {
+            std::fprintf(stderr, "quillane-sim: %s: %s\n", path.c_str(), std::get<1>(text).c_str());
+            return 1;
+        }
+        auto shard = sim::ParseShard(std::get<0>(text));
+        if (const auto* error = std::get_if<std::string>(&shard)) {
+            std::fprintf(stderr, "quillane-sim: %s: %s\n", path.c_str(), error->c_str());
+            return 1;
+        }
+        shards.push_back(std::get<sim::Shard>(shard));
+    }
+    const auto merged = sim::MergeShards(std::move(shards));
+    if (const auto* error = std::get_if<std::string>(&merged)) {
+        std::fprintf(stderr, "quillane-sim: cannot merge: %s\n", error->c_str());
+        return 1;
+    }
+    const sim::Shard& whole = std::get<sim::Shard>(merged);
+    const bool written =
+        Write(options.json ? sim::SummaryJson(whole.summary, true) + "\n"
+                           : sim::SummaryText(whole.summary, whole.run.seed, whole.run.lines,
+                                              whole.run.credits)) &&
+        std::fflush(stdout) == 0;
+    if (!written) {
+        std::fprintf(stderr, "quillane-sim: cannot write the output: %s\n", std::strerror(errno));
+        return 1;
+    }
+    return 0;
 }
 
 }  // namespace
@@ -109,6 +182,9 @@ int main(int argc, char** argv) {
     // A reader that went away is then an EPIPE reported like any other failed write, rather
     // than a silent death by signal, whatever disposition the parent left us.
     std::signal(SIGPIPE, SIG_IGN);
+    const auto& options = std::get<sim::Options>(parsed);
+    if (options.merge && !options.help)
+        return Merge(options);
     if (!Run(std::get<sim::Options>(parsed))) {
         std::fprintf(stderr, "quillane-sim: cannot write the output: %s\n", std::strerror(errno));
         return 1;

@@ -14,7 +14,8 @@ namespace quillane::sim {
 const char* const kUsage =
     "usage: quillane-sim [--seed S] [--spins N] [--lines 1|3|5|7|9] [--credits 1|2|3|5|10]\n"
     "                    [--card 0-4] [--no-bonus] [--threads T] [--jsonl] [--json]\n"
-    "                    [--exact [--par]]\n"
+    "                    [--shard K/N] [--exact [--par]]\n"
+    "       quillane-sim --merge [--json] FILE...\n"
     "  --seed S     unsigned 32-bit seed (default: the time of day in milliseconds)\n"
     "  --spins N    spins to play (default 1000000)\n"
     "  --lines L    paylines played (default 9)\n"
@@ -26,6 +27,12 @@ const char* const kUsage =
     "  --jsonl      one JSON object per spin, then a summary object; rtp and hit_rate in percent\n"
     "  --json       the summary as one JSON object with every figure, the spread included; with\n"
     "               --jsonl, after the spins\n"
+    "  --shard K/N  play part K (1 to N) of the run split in N, with the same seed and spins as\n"
+    "               the whole run; the first (spins mod N) parts have one spin more. With --json\n"
+    "               writes the part's summary for --merge\n"
+    "  --merge      read the --shard --json summaries of every part of one run, in any order,\n"
+    "               and write the whole run's report: the same as the run in one piece, as JSON\n"
+    "               with --json\n"
     "  --no-bonus   skip the bonus games (and their draws): the base game alone, much faster\n"
     "  --exact      the base game's exact figures over every stop combination, instead of spins;\n"
     "               as JSON with --jsonl or --json\n"
@@ -37,6 +44,7 @@ namespace {
 // A bound far past any run that finishes, so that a slip of the keyboard is refused rather than
 // left spinning for days.
 constexpr std::uint64_t kMaxSpins = 1'000'000'000'000;
+constexpr std::uint64_t kMaxShards = 1'000'000;
 
 template <typename T>
 std::optional<T> ParseUnsigned(const std::string& text) {
@@ -66,6 +74,7 @@ std::optional<int> ParseChoice(const std::string& text, const std::array<int, N>
 std::variant<Options, UsageError> ParseOptions(const std::vector<std::string>& args) {
     Options options;
     bool spinsGiven = false;
+    std::string runOption;  // an option that has no use with --merge
     for (std::size_t i = 0; i < args.size(); ++i) {
         std::string name = args[i];
         std::optional<std::string> inlineValue;
@@ -88,6 +97,12 @@ std::variant<Options, UsageError> ParseOptions(const std::vector<std::string>& a
         auto bad = [&](const std::string& what) {
             return UsageError{"option " + name + " needs " + what};
         };
+        if (name.empty() || name.front() != '-') {
+            options.mergeFiles.push_back(args[i]);
+            continue;
+        }
+        if (name != "--json" && name != "--merge" && name != "--help" && name != "-h")
+            runOption = name;
 
         // The options that take one of a few numbers.
         const struct {
@@ -123,6 +138,22 @@ std::variant<Options, UsageError> ParseOptions(const std::vector<std::string>& a
                 options.noBonus = true;
             else
                 options.help = true;
+        } else if (name == "--merge") {
+            if (auto error = flag())
+                return *error;
+            options.merge = true;
+        } else if (name == "--shard") {
+            auto text = value();
+            const auto slash = text ? text->find('/') : std::string::npos;
+            std::optional<std::uint64_t> k, n;
+            if (slash != std::string::npos) {
+                k = ParseUnsigned<std::uint64_t>(text->substr(0, slash));
+                n = ParseUnsigned<std::uint64_t>(text->substr(slash + 1));
+            }
+            if (!k || !n || *n < 1 || *n > kMaxShards || *k < 1 || *k > *n)
+                return bad("K/N: part K from 1 to N of N parts, N from 1 to 1000000");
+            options.shardIndex = *k;
+            options.shardCount = *n;
         } else if (name == "--seed") {
             auto text = value();
             auto seed = text ? ParseUnsigned<std::uint32_t>(*text) : std::nullopt;
@@ -149,6 +180,17 @@ std::variant<Options, UsageError> ParseOptions(const std::vector<std::string>& a
     // --exact plays no spins; a count given with it would otherwise be dropped without a word.
     if (options.exact && spinsGiven)
         return UsageError{"option --spins has no use with --exact"};
+    if (!options.merge && !options.mergeFiles.empty())
+        return UsageError{"unexpected argument " + options.mergeFiles.front()};
+    if (options.merge && !runOption.empty())
+        return UsageError{"option " + runOption + " has no use with --merge"};
+    if (options.merge && options.mergeFiles.empty() && !options.help)
+        return UsageError{"option --merge needs the shard summaries to merge"};
+    // A part's summary is taken whole; without a seed each part would play a different run.
+    if (options.shardCount != 0 && !options.seed)
+        return UsageError{"option --shard needs --seed"};
+    if (options.shardCount != 0 && (options.exact || options.jsonl))
+        return UsageError{"option --shard has no use with --exact or --jsonl"};
     if (options.par && !options.exact)
         return UsageError{"option --par needs --exact"};
     return options;

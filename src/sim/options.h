@@ -24,6 +24,10 @@ struct Options {
     bool par = false;
     bool noBonus = false;
     bool help = false;
+    std::uint64_t shardIndex = 0;  // from 1 to shardCount; 0 plays the whole run
+    std::uint64_t shardCount = 0;
+    std::vector<std::string> mergeFiles;  // with --merge: the shard summaries
+    bool merge = false;
 };
 
 struct UsageError {

@@ -56,7 +56,40 @@ void Summary::Add(const Spin& spin, std::int32_t spinBet) {
         largestWinSpin = spins;
     }
     winlessRun = win > 0 ? 0 : winlessRun + 1;
+    if (won == 0)
+        leadingWinlessRun = spins;
     longestWinlessRun = std::max(longestWinlessRun, winlessRun);
+}
+
+void Summary::Append(const Summary& later) {
+    auto addWide = [](WideSum& into, const WideSum& from) {
+        into.Add(from.low);
+        into.high += from.high;
+    };
+    // A drought can span the two parts: this one's last spins and the later one's first.
+    longestWinlessRun = std::max(
+        {longestWinlessRun, later.longestWinlessRun, winlessRun + later.leadingWinlessRun});
+    if (won == 0)
+        leadingWinlessRun = spins + later.leadingWinlessRun;
+    winlessRun = later.won == 0 ? winlessRun + later.spins : later.winlessRun;
+    // The earlier spin keeps a tie, as it does within a run.
+    if (later.largestWin > largestWin) {
+        largestWin = later.largestWin;
+        largestWinSpin = spins + later.largestWinSpin;
+    }
+    spins += later.spins;
+    bet += later.bet;
+    won += later.won;
+    baseWon += later.baseWon;
+    bonusWon += later.bonusWon;
+    hits += later.hits;
+    bonusTriggers += later.bonusTriggers;
+    bonusGames += later.bonusGames;
+    addWide(wonSquares, later.wonSquares);
+    addWide(baseSquares, later.baseSquares);
+    addWide(bonusSquares, later.bonusSquares);
+    for (const auto& [payout, games] : later.bonusPayouts)
+        bonusPayouts[payout] += games;
 }
 
 Estimate Summary::Return() const {

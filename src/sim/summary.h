@@ -53,9 +53,12 @@ struct Summary {
     std::uint64_t largestWinSpin = 0;
     std::uint64_t longestWinlessRun = 0;
     std::uint64_t winlessRun = 0;                        // the run going on at the last spin
+    std::uint64_t leadingWinlessRun = 0;                 // the spins before the first win
     std::map<std::int32_t, std::uint64_t> bonusPayouts;  // payout: the bonus games paying it
 
     void Add(const Spin& spin, std::int32_t spinBet);
+    // Adds the spins of `later`, which followed this summary's spins in the same run.
+    void Append(const Summary& later);
 
     double RtpPercent() const { return PercentOfBet(won); }
     double BaseRtpPercent() const { return PercentOfBet(baseWon); }
