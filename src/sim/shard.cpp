@@ -25,8 +25,15 @@ class Reader {
     explicit Reader(const std::string& text) : text_(text) {}
 
     bool Expect(const std::string& literal) {
-        if (!ok_ || text_.compare(pos_, literal.size(), literal) != 0)
+        if (!ok_)
+            return false;
+        if (text_.compare(pos_, literal.size(), literal) != 0) {
+            // A file cut short in the middle of a key is told apart from one that has other text.
+            if (text_.size() - pos_ < literal.size() &&
+                literal.compare(0, text_.size() - pos_, text_, pos_) == 0)
+                pos_ = text_.size();
             return Fail();
+        }
         pos_ += literal.size();
         return true;
     }

@@ -9,6 +9,7 @@
 #include <array>
 #include <csignal>
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <iterator>
 #include <regex>
@@ -146,7 +147,9 @@ TEST(SimCommand, ExactFiguresAsTextAndJson) {
 
 TEST(SimCommand, BadArgumentsExitWithStatus2) {
     for (const char* args : {"--lines 4", "--credits 0", "--seed banana", "--card 5",
-                             "--frobnicate", "--spins 1000000000001", "--exact --spins 10"}) {
+                             "--frobnicate", "--spins 1000000000001", "--exact --spins 10",
+                             "--seed 1 --shard 0/3", "--seed 1 --shard 4/3", "--seed 1 --shard 2",
+                             "--shard 1/2", "--merge", "--merge a.json --seed 1", "a.json"}) {
         const SimRun run = Sim(args);
         EXPECT_EQ(run.status, 2) << args;
         EXPECT_TRUE(run.out.empty()) << args;
@@ -261,3 +264,73 @@ TEST(SimCommand, AClosedPipeIsReportedWithStatus1) {
 }
 
 }  // namespace
+
+namespace {
+
+std::string ShardPath(int part, int of, const std::string& run = "a") {
+    return testing::TempDir() + "quillane-shard-" + std::to_string(getpid()) + run + "-" +
+           std::to_string(part) + "of" + std::to_string(of) + ".json";
+}
+
+// Writes the parts of a run as --shard --json summaries; returns their paths, space-separated.
+std::string WriteShards(const std::string& run, int of, const std::string& name = "a") {
+    std::string paths;
+    for (int part = 1; part <= of; ++part) {
+        const std::string path = ShardPath(part, of, name);
+        Sim(run + " --json --shard " + std::to_string(part) + "/" + std::to_string(of) + " >" +
+            path);
+        paths += " " + path;
+    }
+    return paths;
+}
+
+}  // namespace
+
+TEST(SimCommand, MergedShardsReportTheWholeRun) {
+    const std::string run = "--seed 77 --spins 20000 --lines 7 --credits 2 --card 3";
+    const SimRun text = Sim(run);
+    const SimRun json = Sim(run + " --json");
+    ASSERT_EQ(text.status, 0);
+    for (int of : {1, 2, 3, 7}) {
+        const std::string paths = WriteShards(run, of);
+        const SimRun mergedText = Sim("--merge" + paths);
+        EXPECT_EQ(mergedText.status, 0) << of << " shards: " << mergedText.err;
+        EXPECT_EQ(mergedText.out, text.out) << of << " shards";
+        EXPECT_EQ(Sim("--merge --json" + paths).out, json.out) << of << " shards";
+    }
+}
+
+TEST(SimCommand, MergeRefusesWhatIsNotEveryPartOfOneRunWithStatus1) {
+    const std::string dir = testing::TempDir();
+    const std::string whole = WriteShards("--seed 5 --spins 3000", 3);
+    const std::string other = WriteShards("--seed 6 --spins 3000", 3, "b");
+    const std::string one = ShardPath(1, 3);
+    const std::string bad = dir + "quillane-bad-" + std::to_string(getpid()) + ".json";
+    const struct {
+        std::string prepare;  // shell commands that write `bad`
+        std::string files;
+        std::string reason;
+    } cases[] = {
+        {"", ShardPath(1, 3) + " " + ShardPath(3, 3), "part 2 of 3 is missing"},
+        {"", whole + " " + ShardPath(2, 3), "part 2 is given twice"},
+        {"", other.substr(0, other.find(' ', 1)) + " " + ShardPath(2, 3) + " " + ShardPath(3, 3),
+         "different runs"},
+        {"", bad + ".none", "No such file"},
+        {"", dir, "not a regular file"},
+        {": >" + bad, bad, "empty"},
+        {"head -c 200 " + one + " >" + bad, bad, "ends early"},
+        {"echo garbage >" + bad, bad, "not a shard summary"},
+        {"sed s/bonus_games/bonus_gamez/ " + one + " >" + bad, bad, "not a shard summary"},
+        {"sed 's/\"bonus_games\":/&9/' " + one + " >" + bad, bad, "do not add up"},
+        {"cat " + one + " " + one + " >" + bad, bad, "more text"},
+    };
+    for (const auto& c : cases) {
+        if (!c.prepare.empty()) {
+            ASSERT_EQ(std::system(c.prepare.c_str()), 0) << c.prepare;
+        }
+        const SimRun run = Sim("--merge " + c.files);
+        EXPECT_EQ(run.status, 1) << c.files;
+        EXPECT_NE(run.err.find(c.reason), std::string::npos) << c.files << ": " << run.err;
+        EXPECT_EQ(run.out, "") << c.files;
+    }
+}
