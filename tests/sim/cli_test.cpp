@@ -297,6 +297,7 @@ TEST(SimCommand, MergedShardsReportTheWholeRun) {
         EXPECT_EQ(mergedText.status, 0) << of << " shards: " << mergedText.err;
         EXPECT_EQ(mergedText.out, text.out) << of << " shards";
         EXPECT_EQ(Sim("--merge --json" + paths).out, json.out) << of << " shards";
+        std::system(("rm -f" + paths).c_str());
     }
 }
 
@@ -333,4 +334,5 @@ TEST(SimCommand, MergeRefusesWhatIsNotEveryPartOfOneRunWithStatus1) {
         EXPECT_NE(run.err.find(c.reason), std::string::npos) << c.files << ": " << run.err;
         EXPECT_EQ(run.out, "") << c.files;
     }
+    std::system(("rm -f " + whole + other + " " + bad).c_str());
 }
