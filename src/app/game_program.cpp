@@ -14,6 +14,7 @@
 #include "app/display_guard.h"
 #include "platform/help_window.h"
 #include "platform/instance_channel.h"
+#include "platform/late_audio.h"
 #include "platform/notice_text.h"
 #include "platform/qt_clock.h"
 #include "platform/qt_messages.h"
@@ -21,6 +22,7 @@
 #include "platform/sdl_audio.h"
 #include "platform/termination_signals.h"
 #include "platform/translations.h"
+#include "platform/window_background.h"
 #include "storage/game_ledger.h"
 #include "storage/instance_lock.h"
 #include "storage/options_file.h"
@@ -117,10 +119,12 @@ int PlayGame(int argc, char** argv, const GameHooks& hooks) {
     writerAtExit = &ledger.writer();
     std::atexit(FlushAtExit);
     QtClock clock;
-    SdlAudio audio;
+    // The audio device and its libraries are opened once the window is up.
+    LateAudio lateAudio;
+    std::unique_ptr<SdlAudio> audio;
     GameSession session;
 
-    SoundPort& sound = hooks.sound ? hooks.sound(audio.sound()) : audio.sound();
+    SoundPort& sound = hooks.sound ? hooks.sound(lateAudio.sound()) : lateAudio.sound();
     QtScreen screen;
     Environment environment{
         clock,
@@ -128,7 +132,7 @@ int PlayGame(int argc, char** argv, const GameHooks& hooks) {
         session,
         ledger,
         sound,
-        audio.music(),
+        lateAudio.music(),
         messages,
         [&messages](const std::filesystem::path& manual) {
             return std::make_unique<HelpWindow>(manual, messages);
@@ -136,9 +140,10 @@ int PlayGame(int argc, char** argv, const GameHooks& hooks) {
         ExecutablePath(),
         SeedFromClock,
     };
-    environment.audioSilent = audio.silent();
     environment.translations = &translations;
-    CabinetWindow cabinet(environment);
+    // The window shows first, with the margin's colour; the cabinet is built in it before the
+    // event loop paints it.
+    CabinetWindow cabinet(environment, CabinetWindow::BuildLater{});
     messages.SetParent(&cabinet);
     messages.SetTitle(cabinet.windowTitle());
     if (lock && lock->state() == InstanceLock::State::Held) {
@@ -157,10 +162,26 @@ int PlayGame(int argc, char** argv, const GameHooks& hooks) {
     });
     QObject::connect(&app, &QGuiApplication::commitDataRequest, &cabinet,
                      [&cabinet](QSessionManager&) { cabinet.EndSession(); });
-    cabinet.show();
-    const std::shared_ptr<void> added =
-        hooks.shown ? hooks.shown(cabinet, session, sound) : nullptr;
+    ShowAtOnce(cabinet);
+    std::shared_ptr<void> added;
+    // Queued now, so that it runs before any input or signal the event loop will deliver.
+    QMetaObject::invokeMethod(
+        &cabinet,
+        [&] {
+            try {
+                audio = std::make_unique<SdlAudio>();
+                lateAudio.Open(audio->sound(), audio->music());
+            } catch (const std::exception& error) {
+                // Not even SDL's silent driver: the game plays on without sound.
+                messages.Error(error.what());
+            }
+            cabinet.Build(!audio || audio->silent());
+            if (hooks.shown)
+                added = hooks.shown(cabinet, session, sound);
+        },
+        Qt::QueuedConnection);
     const int status = QApplication::exec();
+    added.reset();
     writerAtExit = nullptr;
     if (const auto refusal = ledger.writer().Flush())
         std::fprintf(stderr, "%s: the game was not stored: %s\n", stem.c_str(),

@@ -3,6 +3,7 @@
 
 #include "platform/instance_channel.h"
 
+#include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
 #include <unistd.h>
@@ -10,14 +11,15 @@
 #include <QCryptographicHash>
 #include <QFile>
 #include <QFileInfo>
-#include <QLocalSocket>
 #include <cerrno>
 #include <cstdlib>
+#include <cstring>
 
 namespace quillane {
 namespace {
 
-// Qt wants room for two terminating bytes in sun_path, one more than the system does.
+// Room is kept for two terminating bytes in sun_path, as Qt's sockets keep, one more than the
+// system needs: a path that fitted there fits here.
 constexpr qsizetype kLongestPath = sizeof(sockaddr_un::sun_path) - 2;
 
 bool OwnedByUser(const struct stat& status) {
@@ -32,6 +34,13 @@ QString RuntimeDirectory() {
         !OwnedByUser(status))
         return {};
     return QFile::decodeName(dir);
+}
+
+sockaddr_un Address(const QByteArray& path) {
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    std::memcpy(address.sun_path, path.constData(), static_cast<std::size_t>(path.size()));
+    return address;
 }
 
 }  // namespace
@@ -63,21 +72,39 @@ bool InstanceChannel::Listen(std::function<void()> comeForward) {
     } else if (errno != ENOENT) {
         return false;
     }
-    server_ = std::make_unique<QLocalServer>();
-    server_->setSocketOptions(QLocalServer::UserAccessOption);
-    if (!server_->listen(path_)) {
-        server_.reset();
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
+    if (fd < 0)
+        return false;
+    const sockaddr_un address = Address(path);
+    // Only this user may call: the socket is made without rights for anyone else.
+    const mode_t mask = ::umask(077);
+    const bool bound = ::bind(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0;
+    ::umask(mask);
+    if (!bound || ::listen(fd, 8) != 0) {
+        if (bound)
+            ::unlink(path.constData());
+        ::close(fd);
         return false;
     }
-    QObject::connect(server_.get(), &QLocalServer::newConnection, server_.get(),
-                     [server = server_.get(), comeForward = std::move(comeForward)] {
-                         while (QLocalSocket* socket = server->nextPendingConnection()) {
-                             socket->disconnectFromServer();
-                             socket->deleteLater();
+    listening_ = fd;
+    calls_ = std::make_unique<QSocketNotifier>(fd, QSocketNotifier::Read);
+    QObject::connect(calls_.get(), &QSocketNotifier::activated, calls_.get(),
+                     [fd, comeForward = std::move(comeForward)] {
+                         for (int call;
+                              (call = ::accept4(fd, nullptr, nullptr, SOCK_CLOEXEC)) >= 0;) {
+                             ::close(call);
                              comeForward();
                          }
                      });
     return true;
+}
+
+InstanceChannel::~InstanceChannel() {
+    if (listening_ < 0)
+        return;
+    calls_.reset();
+    ::close(listening_);
+    ::unlink(QFile::encodeName(path_).constData());
 }
 
 bool InstanceChannel::CallRunningCopy() const {
@@ -89,10 +116,13 @@ bool InstanceChannel::CallRunningCopy() const {
         return false;
     // A local connection is made or refused at once: a listening copy queues it without waiting
     // for its event loop, so there is nothing to wait for.
-    QLocalSocket socket;
-    socket.connectToServer(path_);
-    const bool called = socket.state() == QLocalSocket::ConnectedState;
-    socket.abort();
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    if (fd < 0)
+        return false;
+    const sockaddr_un address = Address(QFile::encodeName(path_));
+    const bool called =
+        ::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0;
+    ::close(fd);
     return called;
 }
 

@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include <QLocalServer>
+#include <QSocketNotifier>
 #include <QString>
 #include <functional>
 #include <memory>
@@ -16,6 +16,9 @@ namespace quillane {
 class InstanceChannel {
   public:
     explicit InstanceChannel(const QString& lockFile);
+    ~InstanceChannel();
+    InstanceChannel(const InstanceChannel&) = delete;
+    InstanceChannel& operator=(const InstanceChannel&) = delete;
 
     // Answers every call by running `comeForward`. The caller holds the instance lock, so a socket
     // of this user's already at the path is stale and replaced; false when anything else is there
@@ -29,7 +32,8 @@ class InstanceChannel {
 
   private:
     QString path_;
-    std::unique_ptr<QLocalServer> server_;
+    int listening_ = -1;  // the socket listened on, a plain one: Qt's network module is not loaded
+    std::unique_ptr<QSocketNotifier> calls_;
 };
 
 }  // namespace quillane

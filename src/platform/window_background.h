@@ -14,4 +14,8 @@ namespace quillane {
 // white in many themes. Does nothing where the display system keeps no such colour.
 void SetWindowBackground(QWidget& window, QRgb colour);
 
+// Shows the window and sends the request to the display at once, so that the window appears
+// while the program goes on with work it queued for the event loop's first turn.
+void ShowAtOnce(QWidget& window);
+
 }  // namespace quillane

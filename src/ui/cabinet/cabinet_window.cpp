@@ -53,6 +53,11 @@ QString NoSoundDeviceText() {
 }
 
 CabinetWindow::CabinetWindow(Environment environment)
+    : CabinetWindow(std::move(environment), BuildLater{}) {
+    Build(env_.audioSilent);
+}
+
+CabinetWindow::CabinetWindow(Environment environment, BuildLater)
     : env_(std::move(environment)), session_(env_.session) {
     InstallAccessibility();
     // A click hides the focus ring: the mouse player sees the cabinet as it always was.
@@ -79,7 +84,7 @@ CabinetWindow::CabinetWindow(Environment environment)
             reminderNotice_->hide();
     });
     env_.music.SetEndHandler([this] { audio_->TrackEnded(); });
-    Create();
+    CreateFrame();
 }
 
 CabinetWindow::~CabinetWindow() {
@@ -106,12 +111,20 @@ void CabinetWindow::Step(const std::function<void()>& step) {
     }
 }
 
-void CabinetWindow::Create() {
-    session_.Seed(env_.timeOfDaySeed());
+void CabinetWindow::CreateFrame() {
     settings_.assetDirectories = AssetDirectories(env_.programFile);
     settings_.dataDirectory = ProgramDataDirectory(env_.programFile);
     settings_.executableStem = ExecutableStem(env_.programFile);
     settings_.gameFile = env_.ledger.gameFile();
+    Retranslate();
+    const ScreenInfo screen = env_.screen.Info();
+    PlaceWindow(screen, screen.logicalDpi < kMaximizeBelowDpi);
+    SetWindowBackground(*this, CabinetView::kMarginColour);
+}
+
+void CabinetWindow::Build(bool audioSilent) {
+    env_.audioSilent = audioSilent;
+    session_.Seed(env_.timeOfDaySeed());
     for (const Notice& problem : env_.ledger.Load())
         env_.messages.Error(NoticeText(problem).toStdString());
     session_.UseStore(&env_.ledger);
@@ -183,9 +196,6 @@ void CabinetWindow::Create() {
             autoplayTimer_->SetEnabled(true);
         RemindIfDue();
     });
-    PlaceWindow(screen, maximize);
-    SetWindowBackground(*this, CabinetView::kMarginColour);
-
     ResizeSurface();
     created_ = true;
     Redraw();

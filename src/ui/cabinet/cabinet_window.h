@@ -83,6 +83,12 @@ class CabinetWindow : public QMainWindow {
 
   public:
     explicit CabinetWindow(Environment environment);
+    // Made in two steps for a quick start: the window alone, placed and ready to show, and then
+    // Build(), once the event loop runs, makes the cabinet in it before its first paint.
+    struct BuildLater {};
+    CabinetWindow(Environment environment, BuildLater);
+    // The cabinet of a window made with BuildLater; `audioSilent` as the environment's.
+    void Build(bool audioSilent);
     ~CabinetWindow() override;
 
     // The player's controls: clicks on the cabinet (surface coordinates) and keys.
@@ -132,7 +138,7 @@ class CabinetWindow : public QMainWindow {
   private:
     enum class Ending { Playing, Storing, Asking, Done };
 
-    void Create();
+    void CreateFrame();
     void BuildMenus();
     // The menus' texts, the window's title and the cabinet's captions in the language chosen.
     void RetranslateMenus();
