@@ -12,6 +12,7 @@
 #include <string>
 
 #include "app/display_guard.h"
+#include "platform/audio_module.h"
 #include "platform/help_window.h"
 #include "platform/instance_channel.h"
 #include "platform/late_audio.h"
@@ -19,7 +20,6 @@
 #include "platform/qt_clock.h"
 #include "platform/qt_messages.h"
 #include "platform/screen.h"
-#include "platform/sdl_audio.h"
 #include "platform/termination_signals.h"
 #include "platform/translations.h"
 #include "platform/window_background.h"
@@ -121,7 +121,7 @@ int PlayGame(int argc, char** argv, const GameHooks& hooks) {
     QtClock clock;
     // The audio device and its libraries are opened once the window is up.
     LateAudio lateAudio;
-    std::unique_ptr<SdlAudio> audio;
+    std::unique_ptr<AudioSystem> audio;
     GameSession session;
 
     SoundPort& sound = hooks.sound ? hooks.sound(lateAudio.sound()) : lateAudio.sound();
@@ -168,13 +168,13 @@ int PlayGame(int argc, char** argv, const GameHooks& hooks) {
     QMetaObject::invokeMethod(
         &cabinet,
         [&] {
-            try {
-                audio = std::make_unique<SdlAudio>();
+            std::string error;
+            audio = OpenAudioModule(error);
+            if (audio)
                 lateAudio.Open(audio->sound(), audio->music());
-            } catch (const std::exception& error) {
-                // Not even SDL's silent driver: the game plays on without sound.
-                messages.Error(error.what());
-            }
+            else
+                // No module, or not even a silent device: the game plays on without sound.
+                messages.Error(error);
             cabinet.Build(!audio || audio->silent());
             if (hooks.shown)
                 added = hooks.shown(cabinet, session, sound);

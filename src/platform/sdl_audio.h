@@ -15,20 +15,20 @@ namespace quillane {
 // is process-wide. When no audio device can be opened it opens SDL's silent "dummy" driver, which
 // keeps the same timing; only when even that fails does the constructor throw std::runtime_error.
 // Destroying it halts everything and closes the device; no end-of-track call comes after that.
-class SdlAudio {
+class SdlAudio final : public AudioSystem {
   public:
     SdlAudio();
-    ~SdlAudio();
+    ~SdlAudio() override;
     SdlAudio(const SdlAudio&) = delete;
     SdlAudio& operator=(const SdlAudio&) = delete;
 
-    SoundPort& sound() { return *sound_; }
-    MusicPort& music() { return *music_; }
+    SoundPort& sound() override { return *sound_; }
+    MusicPort& music() override { return *music_; }
 
     // The SDL audio driver in use, such as "pulseaudio", "alsa" or the fall-back "dummy".
     const std::string& driver() const { return driver_; }
     // No device could be opened and the game plays on SDL's silent driver.
-    bool silent() const;
+    bool silent() const override;
 
   private:
     class Device;

@@ -57,4 +57,15 @@ class MusicPort {
     virtual void SetVolume(int percent) = 0;
 };
 
+// The program's audio: the device with its effects channel and its music player.
+class AudioSystem {
+  public:
+    virtual ~AudioSystem() = default;
+
+    virtual SoundPort& sound() = 0;
+    virtual MusicPort& music() = 0;
+    // No device could be opened and the game plays on a silent one.
+    virtual bool silent() const = 0;
+};
+
 }  // namespace quillane
