@@ -3,7 +3,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 
 # Time from start to a mapped window, for the game and for an empty Qt window, run alternately on
-# one Xvfb display so that both meet the same machine; prints each run and the medians.
+# one Xvfb display so that both meet the same machine; prints each run (seconds to the mapped
+# window, processor seconds by then, seconds to the first paint) and the medians.
 # usage: startup_time.sh BUILD_DIR [RUNS] [WIDTHxHEIGHT]
 set -euo pipefail
 build=$(cd "$1" && pwd)
@@ -30,7 +31,9 @@ median() { sort -n | awk '{v[NR] = $1} END {print (NR % 2) ? v[(NR + 1) / 2] : (
 for what in game bare; do
     wall=$(awk -v w=$what '$1 == w {print $2}' "$work/runs" | median)
     cpu=$(awk -v w=$what '$1 == w {print $3}' "$work/runs" | median)
-    printf '%s: median %.3f s to a mapped window, %.3f s of processor time\n' "$what" "$wall" "$cpu"
+    paint=$(awk -v w=$what '$1 == w {print $4}' "$work/runs" | median)
+    printf '%s: median %.3f s to a mapped window, %.3f s of processor time, first paint at %.3f s\n' \
+        "$what" "$wall" "$cpu" "$paint"
     eval "${what}_wall=$wall"
 done
 awk -v g="$game_wall" -v b="$bare_wall" 'BEGIN {printf "the game takes %.2f times as long as the empty window\n", g / b}'

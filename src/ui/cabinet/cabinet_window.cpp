@@ -68,7 +68,6 @@ CabinetWindow::CabinetWindow(Environment environment, BuildLater)
                                        [this](int key) { PressKey(key); }, [this] { Relayout(); },
                                        [this](int x, int y) { return KeyTipAt(x, y); }});
     setCentralWidget(view_);
-    BuildMenus();
     startupTimer_ = env_.clock.NewTimer(durations::kStartupMs, false, [this] { FinishStartup(); });
     musicTimer_ = env_.clock.NewTimer(durations::kMusicPollMs, false,
                                       [this] { audio_->StartPendingTrack(); });
@@ -116,7 +115,8 @@ void CabinetWindow::CreateFrame() {
     settings_.dataDirectory = ProgramDataDirectory(env_.programFile);
     settings_.executableStem = ExecutableStem(env_.programFile);
     settings_.gameFile = env_.ledger.gameFile();
-    Retranslate();
+    // The menus, with the fonts they need, come with the cabinet: the title is all shown before.
+    setWindowTitle(QString::fromStdString(settings_.productName));
     const ScreenInfo screen = env_.screen.Info();
     PlaceWindow(screen, screen.logicalDpi < kMaximizeBelowDpi);
     SetWindowBackground(*this, CabinetView::kMarginColour);
@@ -124,6 +124,8 @@ void CabinetWindow::CreateFrame() {
 
 void CabinetWindow::Build(bool audioSilent) {
     env_.audioSilent = audioSilent;
+    BuildMenus();
+    LimitWindowSize();
     session_.Seed(env_.timeOfDaySeed());
     for (const Notice& problem : env_.ledger.Load())
         env_.messages.Error(NoticeText(problem).toStdString());
@@ -206,7 +208,6 @@ void CabinetWindow::Build(bool audioSilent) {
 }
 
 void CabinetWindow::PlaceWindow(const ScreenInfo& screen, bool maximize) {
-    LimitWindowSize();
     // The window's own size, a little smaller than the screen and centred on its free area.
     const QRect area = screen.available;
     normalGeometry_ =
