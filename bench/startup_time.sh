@@ -5,7 +5,8 @@
 # Time from start to a mapped window, for the game and for an empty Qt window, run alternately on
 # one Xvfb display so that both meet the same machine; prints each run (seconds to the mapped
 # window, processor seconds by then, seconds to the first paint) and the medians.
-# usage: startup_time.sh BUILD_DIR [RUNS] [WIDTHxHEIGHT]
+# usage: startup_time.sh BUILD_DIR [RUNS] [WIDTHxHEIGHT]; QUILLANE=PROGRAM times another build of
+# the game against this build's empty window
 set -euo pipefail
 build=$(cd "$1" && pwd)
 runs=${2:-15}
@@ -18,7 +19,7 @@ xvfb=$!
 for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
 export DISPLAY=":$(head -n1 "$work/display")" XDG_RUNTIME_DIR="$work" SDL_AUDIODRIVER=dummy
 export XDG_CONFIG_HOME="$work/config" XDG_CACHE_HOME="$work/cache"
-game="$build/src/app/quillane" bare="$build/bench/bare_window" timer="$build/bench/map_timer"
+game=${QUILLANE:-"$build/src/app/quillane"} bare="$build/bench/bare_window" timer="$build/bench/map_timer"
 # A first start of each fills the file caches and writes the game's first files.
 "$timer" "$game" >/dev/null
 "$timer" "$bare" >/dev/null

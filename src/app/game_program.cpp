@@ -164,20 +164,27 @@ int PlayGame(int argc, char** argv, const GameHooks& hooks) {
                      [&cabinet](QSessionManager&) { cabinet.EndSession(); });
     ShowAtOnce(cabinet);
     std::shared_ptr<void> added;
-    // Queued now, so that it runs before any input or signal the event loop will deliver.
+    auto openAudio = [&] {
+        std::string error;
+        audio = OpenAudioModule(error);
+        if (audio) {
+            lateAudio.Open(audio->sound(), audio->music(),
+                           [&messages](const std::string& problem) { messages.Error(problem); });
+        } else {
+            // No module, or not even a silent device: the game plays on without sound.
+            messages.Error(error);
+        }
+        cabinet.SetAudioSilent(!audio || audio->silent());
+        if (hooks.shown)
+            added = hooks.shown(cabinet, session, sound);
+    };
+    // Queued now, so that it runs before any input or signal the event loop will deliver. The
+    // audio's libraries are loaded after that, once the cabinet's first paint is on its way.
     QMetaObject::invokeMethod(
         &cabinet,
-        [&] {
-            std::string error;
-            audio = OpenAudioModule(error);
-            if (audio)
-                lateAudio.Open(audio->sound(), audio->music());
-            else
-                // No module, or not even a silent device: the game plays on without sound.
-                messages.Error(error);
-            cabinet.Build(!audio || audio->silent());
-            if (hooks.shown)
-                added = hooks.shown(cabinet, session, sound);
+        [&cabinet, openAudio] {
+            cabinet.Build();
+            QMetaObject::invokeMethod(&cabinet, openAudio, Qt::QueuedConnection);
         },
         Qt::QueuedConnection);
     const int status = QApplication::exec();

@@ -3,6 +3,11 @@
 
 #include "platform/late_audio.h"
 
+#include <exception>
+#include <optional>
+#include <utility>
+#include <vector>
+
 namespace quillane {
 
 namespace fs = std::filesystem;
@@ -10,10 +15,14 @@ namespace fs = std::filesystem;
 class LateAudio::Sound final : public SoundPort {
   public:
     SoundPort* real = nullptr;
+    std::vector<std::pair<quillane::Sound, fs::path>> preloads;
+    std::optional<int> volume;
 
     void Preload(quillane::Sound sound, const fs::path& file) override {
         if (real != nullptr)
             real->Preload(sound, file);
+        else
+            preloads.emplace_back(sound, file);
     }
     void PlayPreloaded(quillane::Sound sound) override {
         if (real != nullptr)
@@ -25,6 +34,8 @@ class LateAudio::Sound final : public SoundPort {
     void SetVolume(int percent) override {
         if (real != nullptr)
             real->SetVolume(percent);
+        else
+            volume = percent;
     }
 };
 
@@ -33,6 +44,7 @@ class LateAudio::Music final : public MusicPort {
     MusicPort* real = nullptr;
     std::function<void()> endHandler;
     std::function<void(const std::string&)> errorHandler;
+    std::optional<int> volume;
 
     void SetEndHandler(std::function<void()> handler) override {
         if (real != nullptr)
@@ -56,6 +68,8 @@ class LateAudio::Music final : public MusicPort {
     void SetVolume(int percent) override {
         if (real != nullptr)
             real->SetVolume(percent);
+        else
+            volume = percent;
     }
 };
 
@@ -71,9 +85,21 @@ MusicPort& LateAudio::music() {
     return *music_;
 }
 
-void LateAudio::Open(SoundPort& sound, MusicPort& music) {
+void LateAudio::Open(SoundPort& sound, MusicPort& music,
+                     const std::function<void(const std::string&)>& report) {
     sound_->real = &sound;
     music_->real = &music;
+    for (const auto& [effect, file] : std::exchange(sound_->preloads, {})) {
+        try {
+            sound.Preload(effect, file);
+        } catch (const std::exception& error) {
+            report(error.what());
+        }
+    }
+    if (sound_->volume)
+        sound.SetVolume(*sound_->volume);
+    if (music_->volume)
+        music.SetVolume(*music_->volume);
     music.SetEndHandler(std::move(music_->endHandler));
     music.SetErrorHandler(std::move(music_->errorHandler));
 }

@@ -54,7 +54,7 @@ QString NoSoundDeviceText() {
 
 CabinetWindow::CabinetWindow(Environment environment)
     : CabinetWindow(std::move(environment), BuildLater{}) {
-    Build(env_.audioSilent);
+    Build();
 }
 
 CabinetWindow::CabinetWindow(Environment environment, BuildLater)
@@ -122,8 +122,7 @@ void CabinetWindow::CreateFrame() {
     SetWindowBackground(*this, CabinetView::kMarginColour);
 }
 
-void CabinetWindow::Build(bool audioSilent) {
-    env_.audioSilent = audioSilent;
+void CabinetWindow::Build() {
     BuildMenus();
     LimitWindowSize();
     session_.Seed(env_.timeOfDaySeed());

@@ -87,8 +87,11 @@ class CabinetWindow : public QMainWindow {
     // Build(), once the event loop runs, makes the cabinet in it before its first paint.
     struct BuildLater {};
     CabinetWindow(Environment environment, BuildLater);
-    // The cabinet of a window made with BuildLater; `audioSilent` as the environment's.
-    void Build(bool audioSilent);
+    // The cabinet of a window made with BuildLater.
+    void Build();
+    // Told when the audio opens after the cabinet is built, before the first spin: as the
+    // environment's `audioSilent`.
+    void SetAudioSilent(bool silent) { env_.audioSilent = silent; }
     ~CabinetWindow() override;
 
     // The player's controls: clicks on the cabinet (surface coordinates) and keys.
