@@ -51,6 +51,13 @@ class SpinScorer {
 
     // Writes every field of `result`.
     void Score(const ReelStops& stops, int linesBet, int creditsPerLine, SpinResult& result) const;
+    // The balls the stops show, as Score counts them, without the rest of the scoring.
+    int BallCount(const ReelStops& stops) const {
+        int balls = 0;
+        for (std::size_t r = 0; r < kReelCount; ++r)
+            balls += balls_[r][static_cast<std::size_t>(stops[r] - 1)].count;
+        return balls;
+    }
 
   private:
     const LineEvaluator& evaluator_;

@@ -27,4 +27,10 @@ std::optional<std::uint32_t> BaseGame::Play(Spin& spin) {
     return start;
 }
 
+void BaseGame::Skip() {
+    const ReelStops stops = DrawSpin(random_, kMotionStripDesignHeight).stops;
+    if (playBonus_ && scorer_.BallCount(stops) >= kBonusBallCount)
+        random_.Seed(kBonusGameJump.From(random_.seed()));
+}
+
 }  // namespace quillane::sim

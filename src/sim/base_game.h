@@ -23,6 +23,9 @@ class BaseGame {
     // Draws and scores the next spin into `spin`, clearing its bonus. When the spin opens a bonus
     // game, returns the seed the game starts from and moves the generator past its draws.
     std::optional<std::uint32_t> Play(Spin& spin);
+    // Moves past the next spin and its bonus game's draws as Play does, without scoring it: the
+    // start of a part of a run is found at a fraction of the cost.
+    void Skip();
 
     std::int32_t bet() const { return lines_ * credits_; }
 

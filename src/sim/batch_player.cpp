@@ -44,9 +44,8 @@ const std::string& BatchPlayer::Play(std::size_t count) {
 }
 
 void BatchPlayer::Skip(std::uint64_t count) {
-    Spin spin;
     for (std::uint64_t i = 0; i < count; ++i)
-        base_.Play(spin);
+        base_.Skip();
 }
 
 void BatchPlayer::Finish(std::size_t chunk) {
