@@ -117,7 +117,7 @@ int PlayGame(int argc, char** argv, const GameHooks& hooks) {
     writerAtExit = &ledger.writer();
     std::atexit(FlushAtExit);
     QtClock clock;
-    SdlAudio audio;
+    SdlAudio audio(MusicCacheDirectory());
     GameSession session;
 
     SoundPort& sound = hooks.sound ? hooks.sound(audio.sound()) : audio.sound();
