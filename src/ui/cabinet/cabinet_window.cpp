@@ -17,6 +17,7 @@
 #include "core/layout.h"
 #include "core/scale.h"
 #include "platform/asset_files.h"
+#include "platform/first_exposure.h"
 #include "platform/notice_text.h"
 #include "platform/window_background.h"
 #include "storage/paths.h"
@@ -65,8 +66,8 @@ CabinetWindow::CabinetWindow(Environment environment)
     setCentralWidget(view_);
     BuildMenus();
     startupTimer_ = env_.clock.NewTimer(durations::kStartupMs, false, [this] { FinishStartup(); });
-    musicTimer_ = env_.clock.NewTimer(durations::kMusicPollMs, false,
-                                      [this] { audio_->StartPendingTrack(); });
+    musicTimer_ =
+        env_.clock.NewTimer(durations::kMusicPollMs, false, [this] { StartWaitingTrack(); });
     autoplayTimer_ =
         env_.clock.NewTimer(durations::kAutoplayGapMs, false, [this] { AutoplayNext(); });
     reminderTimer_ =
@@ -78,7 +79,12 @@ CabinetWindow::CabinetWindow(Environment environment)
         if (reminderNotice_ != nullptr)
             reminderNotice_->hide();
     });
-    env_.music.SetEndHandler([this] { audio_->TrackEnded(); });
+    env_.music.SetEndHandler([this] {
+        audio_->TrackEnded();
+        WaitToStartTrack();
+    });
+    // A synthesizer and its sound font load for the first track only once the window shows.
+    OnFirstExposure(*this, [this] { exposed_ = true; });
     Create();
 }
 
@@ -192,7 +198,6 @@ void CabinetWindow::Create() {
     view_->setFocus();
     // Only now: an error box shown above runs the event loop, which must not start the music.
     startupTimer_->SetEnabled(true);
-    musicTimer_->SetEnabled(true);
 }
 
 void CabinetWindow::PlaceWindow(const ScreenInfo& screen, bool maximize) {
@@ -271,6 +276,7 @@ void CabinetWindow::FinishStartup() {
     startupTimer_->SetEnabled(false);
     if (audio_->musicOn())
         audio_->StartPlaylist();
+    WaitToStartTrack();
     audio_->Play(Sound::Start);
     started_ = true;
     // A missing sound device is the more urgent news; the keys wait for a start without it.
@@ -281,6 +287,18 @@ void CabinetWindow::FinishStartup() {
     BonusGameWindow::PreparePictures();
     // A bonus game that an earlier run did not finish is played first.
     cycle_->ResumeBonus();
+}
+
+void CabinetWindow::WaitToStartTrack() {
+    if (audio_->trackPending() && !musicTimer_->enabled())
+        musicTimer_->SetEnabled(true);
+}
+
+void CabinetWindow::StartWaitingTrack() {
+    if (!exposed_)
+        return;
+    musicTimer_->SetEnabled(false);
+    audio_->StartPendingTrack();
 }
 
 bool CabinetWindow::busy() const {
