@@ -16,8 +16,9 @@ namespace {
 
 constexpr int kChannels = 2;
 constexpr int kBlockFrames = 1024;
-// SDL_mixer sets FluidSynth's gain to 1.0 at full music volume; lower volumes it scales itself.
-constexpr float kFullVolumeGain = 1.0F;
+// SDL_mixer 2.6 sets FluidSynth's gain to 1.2 at full music volume (its default of 0.2 is quiet);
+// it scales lower volumes itself, as it does for a rendering.
+constexpr float kFullVolumeGain = 1.2F;
 // Vorbis quality from 0 to 1: 0.4 is about 128 kbit/s, transparent for synthesised music.
 constexpr double kVorbisQuality = 0.4;
 // The release after the last note: until it falls below about -60 dB, for at most 3 seconds.
