@@ -13,6 +13,7 @@
 #include <fstream>
 #include <string_view>
 #include <system_error>
+#include <thread>
 
 #include "platform/single_openmp_thread.h"
 #include "platform/track_renderer.h"
@@ -26,7 +27,7 @@ namespace {
 namespace fs = std::filesystem;
 
 // Far beyond a rendering of any of the game's tracks, and bigger than a MIDI file ever is.
-constexpr std::uintmax_t kMaxRenderingBytes = 256 * 1024 * 1024;
+constexpr std::uintmax_t kMaxRenderingBytes = 64 * 1024 * 1024;
 constexpr std::size_t kMaxTrackBytes = 16 * 1024 * 1024;
 // An Ogg page is at most 65307 bytes: the last page starts within this much of the end.
 constexpr std::streamoff kLastPageWindow = 65536;
@@ -54,20 +55,20 @@ void LowestPriority() {
 }  // namespace
 
 MusicCache::MusicCache(fs::path directory, std::vector<fs::path> soundFonts, int sampleRate)
-    : directory_(std::move(directory)),
-      soundFonts_(std::move(soundFonts)),
-      sampleRate_(sampleRate) {}
+    : queue_(std::make_shared<Queue>()) {
+    queue_->directory = std::move(directory);
+    queue_->soundFonts = std::move(soundFonts);
+    queue_->sampleRate = sampleRate;
+}
 
 MusicCache::~MusicCache() {
     {
-        std::lock_guard lock(mutex_);
-        stopping_ = true;
-        queue_.clear();
+        std::lock_guard lock(queue_->mutex);
+        queue_->stopping = true;
+        queue_->waiting.clear();
     }
-    abandon_.store(true);
-    wake_.notify_all();
-    if (renderer_.joinable())
-        renderer_.join();
+    queue_->abandon.store(true);
+    queue_->wake.notify_all();
 }
 
 std::optional<MusicCache::Rendering> MusicCache::Locate(const fs::path& track) const {
@@ -77,8 +78,9 @@ std::optional<MusicCache::Rendering> MusicCache::Locate(const fs::path& track) c
         return std::nullopt;
     std::string midi(bytes->begin(), bytes->end());
     const std::string name = RenderingName(
-        track, midi, RenderingInputs{soundFonts_, sampleRate_, kTrackRendererVersion});
-    return Rendering{directory_ / name, std::move(midi)};
+        track, midi,
+        RenderingInputs{queue_->soundFonts, queue_->sampleRate, kTrackRendererVersion});
+    return Rendering{queue_->directory / name, std::move(midi)};
 }
 
 bool MusicCache::Usable(const fs::path& file) {
@@ -100,40 +102,45 @@ void MusicCache::Discard(const fs::path& file) {
 }
 
 void MusicCache::Render(Rendering rendering) {
-    std::lock_guard lock(mutex_);
-    if (stopping_ || !requested_.insert(rendering.file).second)
+    std::lock_guard lock(queue_->mutex);
+    if (queue_->stopping || !queue_->requested.insert(rendering.file).second)
         return;
-    queue_.push_back(std::move(rendering));
-    if (!renderer_.joinable())
-        renderer_ = std::thread([this] { RenderQueued(); });
-    wake_.notify_all();
+    queue_->waiting.push_back(std::move(rendering));
+    if (!queue_->running) {
+        queue_->running = true;
+        // Detached: quitting never waits for a rendering, even one starved of the processor.
+        std::thread([queue = queue_] { RenderQueued(queue); }).detach();
+    }
+    queue_->wake.notify_all();
 }
 
-void MusicCache::RenderQueued() {
+void MusicCache::RenderQueued(const std::shared_ptr<Queue>& queue) {
     LowestPriority();
     UseOneOpenMpThread();
     for (;;) {
         Rendering next;
         {
-            std::unique_lock lock(mutex_);
-            wake_.wait(lock, [this] { return stopping_ || !queue_.empty(); });
-            if (stopping_)
+            std::unique_lock lock(queue->mutex);
+            queue->wake.wait(lock, [&] { return queue->stopping || !queue->waiting.empty(); });
+            if (queue->stopping)
                 return;
-            next = std::move(queue_.front());
-            queue_.pop_front();
+            next = std::move(queue->waiting.front());
+            queue->waiting.pop_front();
         }
         std::error_code error;
-        fs::create_directories(directory_, error);
+        fs::create_directories(queue->directory, error);
+        // Each rendering its own temporary name, though another run renders the same track.
+        static std::atomic<unsigned> parts{0};
         fs::path part = next.file;
-        part += ".part";
-        if (RenderTrack(next.midi, soundFonts_, sampleRate_, part, abandon_))
+        part += ".part" + std::to_string(getpid()) + "-" + std::to_string(parts.fetch_add(1));
+        if (RenderTrack(next.midi, queue->soundFonts, queue->sampleRate, part, queue->abandon))
             Replace(part, next.file);
         else
             Discard(part);
     }
 }
 
-void MusicCache::Replace(const fs::path& part, const fs::path& file) const {
+void MusicCache::Replace(const fs::path& part, const fs::path& file) {
     std::error_code error;
     fs::rename(part, file, error);
     if (error) {
@@ -143,7 +150,7 @@ void MusicCache::Replace(const fs::path& part, const fs::path& file) const {
     // The track's older renderings, and parts left by a run that ended while rendering.
     const std::string name = file.filename().string();
     const std::string prefix = name.substr(0, name.find('-') + 1);
-    for (const auto& entry : fs::directory_iterator(directory_, error)) {
+    for (const auto& entry : fs::directory_iterator(file.parent_path(), error)) {
         const std::string other = entry.path().filename().string();
         if (other != name && other.starts_with(prefix))
             Discard(entry.path());

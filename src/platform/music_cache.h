@@ -7,11 +7,11 @@
 #include <condition_variable>
 #include <deque>
 #include <filesystem>
+#include <memory>
 #include <mutex>
 #include <optional>
 #include <set>
 #include <string>
-#include <thread>
 #include <vector>
 
 namespace quillane {
@@ -31,7 +31,8 @@ class MusicCache {
     // Renders with `soundFonts` at `sampleRate` into `directory`, made when first needed.
     MusicCache(std::filesystem::path directory, std::vector<std::filesystem::path> soundFonts,
                int sampleRate);
-    // Abandons a rendering under way, within a block of samples; its temporary file is removed.
+    // Abandons the rendering under way without waiting for it: its thread stops at its next
+    // block of samples, or once it has read the sound font, and removes its temporary file.
     ~MusicCache();
     MusicCache(const MusicCache&) = delete;
     MusicCache& operator=(const MusicCache&) = delete;
@@ -47,19 +48,24 @@ class MusicCache {
     void Render(Rendering rendering);
 
   private:
-    void RenderQueued();
-    void Replace(const std::filesystem::path& part, const std::filesystem::path& file) const;
+    // Shared with the rendering thread, which may outlive the cache by a little.
+    struct Queue {
+        std::filesystem::path directory;
+        std::vector<std::filesystem::path> soundFonts;
+        int sampleRate = 0;
+        std::mutex mutex;
+        std::condition_variable wake;
+        std::deque<Rendering> waiting;
+        std::set<std::filesystem::path> requested;
+        bool stopping = false;
+        bool running = false;
+        std::atomic<bool> abandon{false};
+    };
 
-    const std::filesystem::path directory_;
-    const std::vector<std::filesystem::path> soundFonts_;
-    const int sampleRate_;
-    std::mutex mutex_;
-    std::condition_variable wake_;
-    std::deque<Rendering> queue_;
-    std::set<std::filesystem::path> requested_;
-    bool stopping_ = false;
-    std::atomic<bool> abandon_{false};
-    std::thread renderer_;
+    static void RenderQueued(const std::shared_ptr<Queue>& queue);
+    static void Replace(const std::filesystem::path& part, const std::filesystem::path& file);
+
+    std::shared_ptr<Queue> queue_;
 };
 
 }  // namespace quillane
