@@ -9,9 +9,7 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <cstring>
 #include <fstream>
-#include <string_view>
 #include <system_error>
 #include <thread>
 
@@ -26,8 +24,9 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// Far beyond a rendering of any of the game's tracks, and bigger than a MIDI file ever is.
+// Far beyond a rendering of any of the game's tracks (about 1 MiB a minute).
 constexpr std::uintmax_t kMaxRenderingBytes = 64 * 1024 * 1024;
+// Larger than a MIDI file ever is.
 constexpr std::size_t kMaxTrackBytes = 16 * 1024 * 1024;
 // An Ogg page is at most 65307 bytes: the last page starts within this much of the end.
 constexpr std::streamoff kLastPageWindow = 65536;

@@ -83,8 +83,10 @@ CabinetWindow::CabinetWindow(Environment environment)
         audio_->TrackEnded();
         WaitToStartTrack();
     });
-    // A synthesizer and its sound font load for the first track only once the window shows.
-    OnFirstExposure(*this, [this] { exposed_ = true; });
+    OnFirstExposure(*this, [this] {
+        exposed_ = true;
+        WaitToStartTrack();
+    });
     Create();
 }
 
@@ -290,13 +292,12 @@ void CabinetWindow::FinishStartup() {
 }
 
 void CabinetWindow::WaitToStartTrack() {
-    if (audio_->trackPending() && !musicTimer_->enabled())
+    // A synthesizer and its sound font load for the first track only once the window shows.
+    if (exposed_ && audio_ && audio_->trackPending() && !musicTimer_->enabled())
         musicTimer_->SetEnabled(true);
 }
 
 void CabinetWindow::StartWaitingTrack() {
-    if (!exposed_)
-        return;
     musicTimer_->SetEnabled(false);
     audio_->StartPendingTrack();
 }
