@@ -11,6 +11,8 @@ packages=(
     # The X window's own background, painted before the game repaints a resized window.
     libxcb1-dev
     libsdl2-mixer-dev timgm6mb-soundfont
+    # Music tracks rendered once with FluidSynth and kept as Ogg Vorbis files.
+    libfluidsynth-dev libsndfile1-dev
     libjpeg62-turbo-dev
     fonts-dejavu-core fonts-dejavu-extra
     libgtest-dev libgmock-dev libbenchmark-dev

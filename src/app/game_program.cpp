@@ -166,7 +166,7 @@ int PlayGame(int argc, char** argv, const GameHooks& hooks) {
     std::shared_ptr<void> added;
     auto openAudio = [&] {
         std::string error;
-        audio = OpenAudioModule(error);
+        audio = OpenAudioModule(MusicCacheDirectory(), error);
         if (audio) {
             lateAudio.Open(audio->sound(), audio->music(),
                            [&messages](const std::string& problem) { messages.Error(problem); });

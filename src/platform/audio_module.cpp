@@ -11,7 +11,8 @@
 
 namespace quillane {
 
-std::unique_ptr<AudioSystem> OpenAudioModule(std::string& error) {
+std::unique_ptr<AudioSystem> OpenAudioModule(const std::filesystem::path& musicCache,
+                                             std::string& error) {
     namespace fs = std::filesystem;
     const fs::path program = QCoreApplication::applicationDirPath().toStdString();
     // Beside the program in the build tree; installed, in the game's own directory of internal
@@ -34,7 +35,7 @@ std::unique_ptr<AudioSystem> OpenAudioModule(std::string& error) {
             reasons += ::dlerror();
             continue;
         }
-        std::unique_ptr<AudioSystem> audio(open(&error));
+        std::unique_ptr<AudioSystem> audio(open(musicCache, &error));
         return audio;
     }
     //: %1 is the system's reason, in English, or empty

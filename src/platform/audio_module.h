@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include <filesystem>
 #include <memory>
 #include <string>
 
@@ -15,12 +16,15 @@ namespace quillane {
 // The module's file name, and the function it exports.
 inline constexpr const char* kAudioModuleFile = "quillane-audio.so";
 inline constexpr const char* kAudioModuleEntry = "quillane_open_audio";
-// What the module exports: the opened audio, or null with the reason in `error`.
-using OpenAudioFunction = AudioSystem* (*)(std::string* error);
+// What the module exports: the opened audio, keeping rendered music in `musicCache` (none when
+// empty), or null with the reason in `error`.
+using OpenAudioFunction = AudioSystem* (*)(const std::filesystem::path& musicCache,
+                                           std::string* error);
 
 // Loads the module from beside the program, or from the game's directory it was installed to,
 // and opens the audio. Null, with the reason in `error`, when the module cannot be loaded or no
 // device, not even a silent one, can be opened.
-std::unique_ptr<AudioSystem> OpenAudioModule(std::string& error);
+std::unique_ptr<AudioSystem> OpenAudioModule(const std::filesystem::path& musicCache,
+                                             std::string& error);
 
 }  // namespace quillane

@@ -9,10 +9,10 @@
 
 // The one function the audio module shows the program.
 extern "C" __attribute__((visibility("default"))) quillane::AudioSystem* quillane_open_audio(
-    std::string* error) {
+    const std::filesystem::path& musicCache, std::string* error) {
     static_assert(std::is_same_v<decltype(&quillane_open_audio), quillane::OpenAudioFunction>);
     try {
-        return new quillane::SdlAudio();
+        return new quillane::SdlAudio(musicCache);
     } catch (const std::exception& failure) {
         *error = failure.what();
         return nullptr;

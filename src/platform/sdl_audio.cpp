@@ -20,9 +20,12 @@
 #include <future>
 #include <memory>
 #include <stdexcept>
+#include <string_view>
 #include <vector>
 
+#include "platform/music_cache.h"
 #include "platform/notice_text.h"
+#include "platform/single_openmp_thread.h"
 #include "storage/regular_file.h"
 
 namespace quillane {
@@ -182,7 +185,7 @@ std::atomic<SdlMusic*> hookedMusic{nullptr};
 // end reported for an older generation came from a track the game itself stopped.
 class SdlMusic final : public MusicPort {
   public:
-    SdlMusic() {
+    explicit SdlMusic(std::unique_ptr<MusicCache> cache) : cache_(std::move(cache)) {
         hookedMusic.store(this);
         Mix_HookMusicFinished(&OnFinished);
     }
@@ -217,7 +220,7 @@ class SdlMusic final : public MusicPort {
         // FluidSynth reads its sound font for every track: that is done off the UI thread.
         const std::uint64_t generation = generation_.load();
         loads_.push_back(std::async(std::launch::async, [this, file, generation] {
-            auto music = std::make_shared<MusicPtr>(Mix_LoadMUS(file.c_str()));
+            auto music = std::make_shared<MusicPtr>(Load(file));
             const std::string error = *music ? std::string() : CannotPlay(file, Mix_GetError());
             // SDL keeps its error text per thread; this thread is not SDL's, so it frees it.
             SDL_TLSCleanup();
@@ -240,6 +243,24 @@ class SdlMusic final : public MusicPort {
     }
 
   private:
+    // The track's rendering when there is a whole one; else the track itself, which is then
+    // rendered for the next time.
+    MusicPtr Load(const fs::path& file) {
+        UseOneOpenMpThread();
+        std::optional<MusicCache::Rendering> rendering;
+        if (cache_)
+            rendering = cache_->Locate(file);
+        if (rendering && MusicCache::Usable(rendering->file)) {
+            if (MusicPtr music{Mix_LoadMUS(rendering->file.c_str())})
+                return music;
+            MusicCache::Discard(rendering->file);
+        }
+        MusicPtr music{Mix_LoadMUS(file.c_str())};
+        if (music && rendering)
+            cache_->Render(std::move(*rendering));
+        return music;
+    }
+
     // Runs on SDL's audio thread (or inside Mix_HaltMusic) with the audio lock held.
     static void SDLCALL OnFinished() {
         SdlMusic* self = hookedMusic.load();
@@ -280,6 +301,7 @@ class SdlMusic final : public MusicPort {
     QObject receiver_;  // lives on the UI thread; its queued calls die with it
     std::function<void()> handler_;
     std::function<void(const std::string&)> errorHandler_;
+    std::unique_ptr<MusicCache> cache_;  // declared before the loads, which use it
     std::vector<std::future<void>> loads_;
     std::atomic<std::uint64_t> generation_{0};
     MusicPtr track_;
@@ -293,6 +315,32 @@ void ChooseSoundFont() {
     } else if (fs::exists(kSoundFont, ignored)) {
         Mix_SetSoundFonts(kSoundFont);
     }
+}
+
+// The sound fonts SDL_mixer's FluidSynth loads, in its order.
+std::vector<fs::path> SoundFonts() {
+    std::vector<fs::path> fonts;
+    const char* paths = Mix_GetSoundFonts();
+    std::string_view rest = paths != nullptr ? paths : "";
+    while (!rest.empty()) {
+        const std::size_t end = std::min(rest.find_first_of(":;"), rest.size());
+        if (end > 0)
+            fonts.emplace_back(rest.substr(0, end));
+        rest.remove_prefix(std::min(end + 1, rest.size()));
+    }
+    return fonts;
+}
+
+// No cache without a directory for it, or without a sound font to render with.
+std::unique_ptr<MusicCache> MakeCache(const fs::path& directory) {
+    int frequency = 0;
+    Uint16 format = 0;
+    int channels = 0;
+    std::vector<fs::path> fonts = SoundFonts();
+    if (directory.empty() || fonts.empty() || Mix_QuerySpec(&frequency, &format, &channels) == 0 ||
+        frequency <= 0)
+        return nullptr;
+    return std::make_unique<MusicCache>(directory, std::move(fonts), frequency);
 }
 
 std::atomic<bool> deviceOpen{false};
@@ -358,11 +406,11 @@ class SdlAudio::Device {
     bool fellBack_ = false;
 };
 
-SdlAudio::SdlAudio()
+SdlAudio::SdlAudio(const fs::path& musicCache)
     : device_(std::make_unique<Device>()),
       driver_(SDL_GetCurrentAudioDriver() != nullptr ? SDL_GetCurrentAudioDriver() : ""),
       sound_(std::make_unique<SdlSound>()),
-      music_(std::make_unique<SdlMusic>()) {}
+      music_(std::make_unique<SdlMusic>(MakeCache(musicCache))) {}
 
 SdlAudio::~SdlAudio() = default;
 

@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include <filesystem>
 #include <memory>
 #include <string>
 
@@ -15,9 +16,11 @@ namespace quillane {
 // is process-wide. When no audio device can be opened it opens SDL's silent "dummy" driver, which
 // keeps the same timing; only when even that fails does the constructor throw std::runtime_error.
 // Destroying it halts everything and closes the device; no end-of-track call comes after that.
+// With a `musicCache` directory, tracks are kept rendered there and played from it after their
+// first time.
 class SdlAudio final : public AudioSystem {
   public:
-    SdlAudio();
+    explicit SdlAudio(const std::filesystem::path& musicCache = {});
     ~SdlAudio() override;
     SdlAudio(const SdlAudio&) = delete;
     SdlAudio& operator=(const SdlAudio&) = delete;

@@ -64,4 +64,12 @@ std::filesystem::path DataDirectory() {
     return BaseDirectory("XDG_DATA_HOME", ".local/share") / "quillane";
 }
 
+std::filesystem::path MusicCacheDirectory() {
+    try {
+        return BaseDirectory("XDG_CACHE_HOME", ".cache") / "quillane" / "music";
+    } catch (const std::exception&) {
+        return {};
+    }
+}
+
 }  // namespace quillane

@@ -29,4 +29,8 @@ std::filesystem::path GameFilePath(const std::string& stem);
 // no home directory.
 std::filesystem::path DataDirectory();
 
+// $XDG_CACHE_HOME/quillane/music, where tracks are kept rendered, or ~/.cache/quillane/music;
+// empty when there is no home directory either.
+std::filesystem::path MusicCacheDirectory();
+
 }  // namespace quillane

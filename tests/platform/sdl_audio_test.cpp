@@ -202,6 +202,33 @@ void RunEventsFor(std::chrono::milliseconds time) {
     RunEventsUntil([] { return false; }, time);
 }
 
+// Plays the track to its end; returns what SDL_mixer played it as: the MIDI file or a rendering.
+Mix_MusicType PlayedAs(SdlAudio& audio, const fs::path& song) {
+    bool ended = false;
+    audio.music().SetEndHandler([&] { ended = true; });
+    EXPECT_EQ(audio.music().Play(song), std::nullopt);
+    EXPECT_TRUE(RunEventsUntil([] { return Mix_PlayingMusic() == 1; }, 5s));
+    const Mix_MusicType type = Mix_GetMusicType(nullptr);
+    EXPECT_TRUE(RunEventsUntil([&] { return ended; }, 20s));
+    return type;
+}
+
+// The music cache's one file once it is a whole rendering, or an empty path.
+fs::path WaitForRendering(const fs::path& cache) {
+    fs::path rendering;
+    RunEventsUntil(
+        [&] {
+            std::error_code error;
+            std::vector<fs::path> files;
+            for (const auto& entry : fs::directory_iterator(cache, error))
+                files.push_back(entry.path());
+            rendering = files.size() == 1 && files[0].extension() == ".ogg" ? files[0] : fs::path();
+            return !rendering.empty();
+        },
+        60s);
+    return rendering;
+}
+
 class SdlAudioTest : public testing::Test {
   protected:
     SdlAudioTest() {
@@ -459,6 +486,52 @@ TEST_F(SdlAudioTest, MusicReplacedWhilePlayingIsNotReported) {
     RunEventsFor(300ms);
     EXPECT_EQ(ends, 0);
     EXPECT_EQ(Mix_PlayingMusic(), 1);
+}
+
+TEST_F(SdlAudioTest, ATrackIsRenderedOnceAndThenPlayedFromItsRendering) {
+    const fs::path song = Song("song.mid", kShortNote);
+    const fs::path cache = dir_ / "cache";
+    SdlAudio audio(cache);
+    EXPECT_EQ(PlayedAs(audio, song), MUS_MID);
+    const fs::path rendering = WaitForRendering(cache);
+    ASSERT_FALSE(rendering.empty());
+    const auto rendered = fs::last_write_time(rendering);
+    EXPECT_EQ(PlayedAs(audio, song), MUS_OGG);
+    EXPECT_EQ(WaitForRendering(cache), rendering);
+    EXPECT_EQ(fs::last_write_time(rendering), rendered);
+}
+
+TEST_F(SdlAudioTest, ADamagedRenderingIsPassedOverAndMadeAgain) {
+    const fs::path song = Song("song.mid", kShortNote);
+    const fs::path cache = dir_ / "cache";
+    UseFastSilentDevice();
+    const auto playToTheEnd = [&] {
+        SdlAudio audio(cache);
+        bool ended = false;
+        std::string error;
+        audio.music().SetEndHandler([&] { ended = true; });
+        audio.music().SetErrorHandler([&](const std::string& text) { error = text; });
+        EXPECT_EQ(audio.music().Play(song), std::nullopt);
+        EXPECT_TRUE(RunEventsUntil([&] { return ended; }, 20s)) << error;
+        return WaitForRendering(cache);
+    };
+    const fs::path rendering = playToTheEnd();
+    ASSERT_FALSE(rendering.empty());
+    std::ifstream in(rendering, std::ios::binary);
+    const std::string whole((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const std::function<void()> damages[] = {
+        [&] { WriteBytes(rendering, "OggS, and then nothing a decoder could use"); },
+        [&] { WriteBytes(rendering, whole.substr(0, whole.size() / 2)); },
+        [&] {
+            fs::remove(rendering);
+            fs::create_directory(rendering);
+        },
+    };
+    for (const auto& damage : damages) {
+        damage();
+        ASSERT_EQ(playToTheEnd(), rendering);
+        EXPECT_EQ(fs::file_size(rendering), whole.size());
+    }
 }
 
 TEST_F(SdlAudioTest, NoEndIsReportedAfterDestruction) {

@@ -17,6 +17,7 @@
 #include "core/layout.h"
 #include "core/scale.h"
 #include "platform/asset_files.h"
+#include "platform/first_exposure.h"
 #include "platform/notice_text.h"
 #include "platform/window_background.h"
 #include "storage/paths.h"
@@ -69,8 +70,8 @@ CabinetWindow::CabinetWindow(Environment environment, BuildLater)
                                        [this](int x, int y) { return KeyTipAt(x, y); }});
     setCentralWidget(view_);
     startupTimer_ = env_.clock.NewTimer(durations::kStartupMs, false, [this] { FinishStartup(); });
-    musicTimer_ = env_.clock.NewTimer(durations::kMusicPollMs, false,
-                                      [this] { audio_->StartPendingTrack(); });
+    musicTimer_ =
+        env_.clock.NewTimer(durations::kMusicPollMs, false, [this] { StartWaitingTrack(); });
     autoplayTimer_ =
         env_.clock.NewTimer(durations::kAutoplayGapMs, false, [this] { AutoplayNext(); });
     reminderTimer_ =
@@ -82,7 +83,14 @@ CabinetWindow::CabinetWindow(Environment environment, BuildLater)
         if (reminderNotice_ != nullptr)
             reminderNotice_->hide();
     });
-    env_.music.SetEndHandler([this] { audio_->TrackEnded(); });
+    env_.music.SetEndHandler([this] {
+        audio_->TrackEnded();
+        WaitToStartTrack();
+    });
+    OnFirstExposure(*this, [this] {
+        exposed_ = true;
+        WaitToStartTrack();
+    });
     CreateFrame();
 }
 
@@ -203,7 +211,6 @@ void CabinetWindow::Build() {
     view_->setFocus();
     // Only now: an error box shown above runs the event loop, which must not start the music.
     startupTimer_->SetEnabled(true);
-    musicTimer_->SetEnabled(true);
 }
 
 void CabinetWindow::PlaceWindow(const ScreenInfo& screen, bool maximize) {
@@ -281,6 +288,7 @@ void CabinetWindow::FinishStartup() {
     startupTimer_->SetEnabled(false);
     if (audio_->musicOn())
         audio_->StartPlaylist();
+    WaitToStartTrack();
     audio_->Play(Sound::Start);
     started_ = true;
     // A missing sound device is the more urgent news; the keys wait for a start without it.
@@ -291,6 +299,17 @@ void CabinetWindow::FinishStartup() {
     BonusGameWindow::PreparePictures();
     // A bonus game that an earlier run did not finish is played first.
     cycle_->ResumeBonus();
+}
+
+void CabinetWindow::WaitToStartTrack() {
+    // A synthesizer and its sound font load for the first track only once the window shows.
+    if (exposed_ && audio_ && audio_->trackPending() && !musicTimer_->enabled())
+        musicTimer_->SetEnabled(true);
+}
+
+void CabinetWindow::StartWaitingTrack() {
+    musicTimer_->SetEnabled(false);
+    audio_->StartPendingTrack();
 }
 
 bool CabinetWindow::busy() const {

@@ -164,6 +164,9 @@ class CabinetWindow : public QMainWindow {
     void Step(const std::function<void()>& step);
     void StopTimers();
     void FinishStartup();
+    // The music timer runs only while a track waits to start, and the window is on the screen.
+    void WaitToStartTrack();
+    void StartWaitingTrack();
 
     void Spin();
     void PressBetKey(int key);
@@ -297,6 +300,7 @@ class CabinetWindow : public QMainWindow {
     std::vector<std::int32_t Account::*> countersToldAtLimit_;  // said once each
     bool created_ = false;
     bool started_ = false;  // start-up's second half has run
+    bool exposed_ = false;  // the window has been on the screen
     Ending ending_ = Ending::Playing;
     bool orderly_ = false;
 };
