@@ -6,8 +6,8 @@
 #include <QImage>
 #include <filesystem>
 #include <functional>
-#include <map>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -70,8 +70,8 @@ class CabinetPictures {
   private:
     // The sheet read from its file, or a null picture when there is none to use.
     QImage LoadSheet(const SheetVariant& variant);
-    // The stored background drawn three times as large, read once; null where there is none
-    // or the player replaced the background.
+    // The stored background drawn three times as large, read for each width that needs it and
+    // not held; null where there is none, it was refused, or the player replaced the background.
     QImage LargeBackground();
     void PrepareLogo(int layoutWidth);
     // The stored picture `stem` in the language in use, or the English one.
@@ -85,15 +85,14 @@ class CabinetPictures {
     CabinetGeometry geometry_;
     // The pictures before any stretching.
     QImage motionSource_, sheetSource_;
-    std::map<int, QImage> loadedSheets_;  // by cell size
+    std::set<int> refusedSheets_;  // by cell size
     static constexpr const char* kLargeBackgroundFile = "background_3x.jpg";
     std::string language_ = "en";
     bool builtinLoaded_ = false;
     bool backgroundReplaced_ = false;
     bool betMaxReplaced_ = false;
     bool spinReplaced_ = false;
-    bool largeBackgroundRead_ = false;
-    QImage largeBackground_;
+    bool largeBackgroundRefused_ = false;
     QImage largeLogo_, largeLogoMask_;  // three times the logo's size, read when first needed
 };
 

@@ -354,6 +354,8 @@ void CabinetWindow::Relayout() {
     const QSize client = view_->deviceSize();
     const int width = std::max(kMinimumLayoutWidth, LayoutWidth(client.width(), client.height()));
     if (width != cabinetGeometry().layoutWidth) {
+        // The surface is drawn afresh at the new size; the old one need not be held meanwhile.
+        surface_ = QImage();
         pictures_->Prepare(width);
         cycle_->FollowLayout();
         ResizeSurface();
