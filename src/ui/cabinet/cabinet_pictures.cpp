@@ -6,6 +6,8 @@
 #include <QCoreApplication>
 #include <QFile>
 
+#include <future>
+
 #include <optional>
 #include <string>
 
@@ -174,20 +176,29 @@ void CabinetPictures::PrepareLogo(int layoutWidth) {
     shownLogoMask = largeLogoMask_.scaled(size, Qt::IgnoreAspectRatio, Qt::FastTransformation);
 }
 
-QImage CabinetPictures::LargeBackground() {
+std::future<CabinetPictures::Read> CabinetPictures::StartLargeBackground() const {
     if (largeBackgroundRefused_ || backgroundReplaced_)
         return {};
     const auto file = FindLargeBackground();
     if (!file)
         return {};
-    std::string error;
-    const QImage loaded = LoadJpegFile(*file, error);
-    if (loaded.isNull())
-        report_(error);
-    else if (auto refusal = SizeRefusal(*file, loaded, background.size() * 3, false))
+    return std::async(std::launch::async, [file = *file] {
+        Read read{file, {}, {}};
+        read.picture = LoadJpegFile(file, read.error);
+        return read;
+    });
+}
+
+QImage CabinetPictures::LargeBackground(std::future<Read> reading) {
+    if (!reading.valid())
+        return {};
+    const Read read = reading.get();
+    if (read.picture.isNull())
+        report_(read.error);
+    else if (auto refusal = SizeRefusal(read.file, read.picture, background.size() * 3, false))
         report_(*refusal);
     else
-        return loaded;
+        return read.picture;
     largeBackgroundRefused_ = true;
     return {};
 }
@@ -231,6 +242,9 @@ void CabinetPictures::Prepare(int layoutWidth) {
     // The pictures for the old width go before those for the new one are made, so that the two
     // are never held at once; the larger files are read again when the width changes.
     motionStrip = symbolSheet = cabinetBackground = QImage();
+    // Read on a worker while the reel pictures are stretched here.
+    std::future<Read> largeBackground =
+        layoutWidth > kDesignWidth ? StartLargeBackground() : std::future<Read>();
     motionStrip =
         Stretched(motionSource_, scale(motionSource_.width()), scale(motionSource_.height()));
 
@@ -272,7 +286,7 @@ void CabinetPictures::Prepare(int layoutWidth) {
     sheet = QImage();
 
     // Above the design size from the background drawn three times as large, which stays sharp.
-    const QImage large = layoutWidth > kDesignWidth ? LargeBackground() : QImage();
+    const QImage large = LargeBackground(std::move(largeBackground));
     cabinetBackground =
         Stretched(large.isNull() ? background : large, scale(kDesignWidth), scale(kDesignHeight));
     PrepareLogo(layoutWidth);

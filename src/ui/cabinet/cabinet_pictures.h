@@ -6,6 +6,7 @@
 #include <QImage>
 #include <filesystem>
 #include <functional>
+#include <future>
 #include <optional>
 #include <set>
 #include <string>
@@ -70,9 +71,16 @@ class CabinetPictures {
   private:
     // The sheet read from its file, or a null picture when there is none to use.
     QImage LoadSheet(const SheetVariant& variant);
+    struct Read {
+        std::filesystem::path file;
+        QImage picture;
+        std::string error;
+    };
     // The stored background drawn three times as large, read for each width that needs it and
-    // not held; null where there is none, it was refused, or the player replaced the background.
-    QImage LargeBackground();
+    // not held: started on a worker, then taken once read, and reported if it cannot be used.
+    // No reading where there is none, it was refused, or the player replaced the background.
+    std::future<Read> StartLargeBackground() const;
+    QImage LargeBackground(std::future<Read> reading);
     void PrepareLogo(int layoutWidth);
     // The stored picture `stem` in the language in use, or the English one.
     QImage LoadWorded(const QString& stem) const;
