@@ -149,17 +149,22 @@ void CabinetPainter::DrawReelMotion(int reel, int offset) {
     if (c <= 0 || h <= 0 || strip.isNull())
         return;
     offset = std::clamp(offset, 0, h - 1);
-    // The strip wraps: a window running past its foot continues from its head.
-    QImage frame(c, 3 * c, QImage::Format_ARGB32);
-    frame.fill(Qt::black);
-    Canvas work(frame);
+    // The strip wraps: a window running past its foot continues from its head. The rows are
+    // copied straight onto the surface.
+    const int left = g.reelLeft + reel * g.reelPitch;
     const int first = std::min(3 * c, h - offset);
-    work.Draw(Area(0, 0, c, first), strip, Area(0, offset, c, first));
+    canvas_.Draw(Area(left, g.reelTop, c, first), strip, Area(0, offset, c, first));
     for (int y = first; y < 3 * c; y += h) {
         const int rows = std::min(3 * c - y, h);
-        work.Draw(Area(0, y, c, rows), strip, Area(0, 0, c, rows));
+        canvas_.Draw(Area(left, g.reelTop + y, c, rows), strip, Area(0, 0, c, rows));
     }
-    canvas_.Draw(Area(g.reelLeft + reel * g.reelPitch, g.reelTop, c, 3 * c), frame, frame.rect());
+    // A strip narrower than a sheet's cell leaves the window black at its right.
+    if (strip.width() < c) {
+        const QColor brush = canvas_.brushColor();
+        canvas_.SetBrushColor(kBlack);
+        canvas_.FillRect(left + strip.width(), g.reelTop, left + c, g.reelTop + 3 * c);
+        canvas_.SetBrushColor(brush);
+    }
 }
 
 QImage CabinetPainter::CopyReel(int reel) const {
