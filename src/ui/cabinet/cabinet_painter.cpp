@@ -48,7 +48,17 @@ CabinetPainter::CabinetPainter(QImage& surface, const CabinetPictures& pictures,
       canvas_(surface),
       pictures_(pictures),
       session_(session),
-      messages_(messages) {}
+      messages_(messages) {
+    canvas_.SetWillChangeListener([this](const QRect& area) { ground_.Keep(surface_, area); });
+}
+
+void CabinetPainter::LayGround(QImage background) {
+    ground_.Lay(std::move(background));
+}
+
+QImage CabinetPainter::Ground(const QRect& area) const {
+    return ground_.Copy(surface_, area);
+}
 
 QColor CabinetPainter::lineColor(int payline, bool played) {
     const QColor colour =
@@ -64,8 +74,7 @@ void CabinetPainter::Redraw() {
         return;
     const SessionState& game = session_.state();
     canvas_.SetBrushClear(true);
-    canvas_.Draw(Area(0, 0, Scale(kDesignWidth), Scale(kDesignHeight)), pictures_.cabinetBackground,
-                 pictures_.cabinetBackground.rect());
+    ground_.Restore(canvas_, Area(0, 0, Scale(kDesignWidth), Scale(kDesignHeight)));
     DrawLineMarkers();
     for (int p = 1; p <= kPaylineCount; ++p)
         DrawPayline(p);
@@ -99,10 +108,7 @@ void CabinetPainter::DrawKeyHint() {
     const layout::Box box = layout::kKeyHint;
     const int left = Scale(box.left), top = Scale(box.top);
     const int right = Scale(box.right), bottom = Scale(box.bottom);
-    const QImage& background = pictures_.cabinetBackground;
-    auto groundAt = [&background](int x, int y) {
-        return QColor::fromRgb(background.valid(x, y) ? background.pixel(x, y) : kBlack.rgb());
-    };
+    auto groundAt = [this](int x, int y) { return QColor::fromRgb(ground_.Pixel(surface_, x, y)); };
     // Row by row in the colour beside the print, so the cabinet's shading runs on through it.
     canvas_.SetBrushClear(false);
     for (int y = top; y < bottom; ++y) {
@@ -493,7 +499,7 @@ void CabinetPainter::RestoreReelEdges() {
 
 void CabinetPainter::RestoreBackground(const QRect& area) {
     // From the background as the cabinet was drawn on it, so the patch matches at every width.
-    canvas_.Draw(area, pictures_.cabinetBackground, area);
+    ground_.Restore(canvas_, area);
 }
 
 std::pair<int, int> CabinetPainter::StripRows() const {

@@ -58,8 +58,9 @@ class CabinetPictures {
     const CabinetGeometry& geometry() const { return geometry_; }
 
     // As drawn from.
-    QImage background;         // at its design size
-    QImage cabinetBackground;  // at the layout's size, stretched once rather than at every paint
+    QImage background;  // at its design size
+    // At the layout's size, stretched once rather than at every paint; the painter takes it.
+    QImage cabinetBackground;
     QImage motionStrip;
     QImage symbolSheet;
     QImage betMaxButton, spinButton, badge;

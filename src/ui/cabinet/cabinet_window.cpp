@@ -13,6 +13,7 @@
 #include <QWindowStateChangeEvent>
 #include <algorithm>
 #include <exception>
+#include <utility>
 
 #include "core/layout.h"
 #include "core/scale.h"
@@ -150,8 +151,8 @@ void CabinetWindow::Create() {
     pictures_->LoadBuiltin();
     setWindowIcon(QIcon(QPixmap::fromImage(pictures_->logo)));
     Step([&] { pictures_->LoadReplacements(); });
-    pictures_->Prepare(layoutWidth);
     painter_ = std::make_unique<CabinetPainter>(surface_, *pictures_, session_, env_.messages);
+    PreparePictures(layoutWidth);
     painter_->canvas().SetChangeListener([this](const QRect& area) {
         if (view_ != nullptr)
             view_->ShowArea(area);
@@ -244,7 +245,7 @@ void CabinetWindow::changeEvent(QEvent* event) {
         if (created_) {
             // The cabinet's painted words too.
             pictures_->UseLanguage(InterfaceLanguage());
-            pictures_->Prepare(cabinetGeometry().layoutWidth);
+            PreparePictures(cabinetGeometry().layoutWidth);
             Redraw();
             ShowSessionClock();
         }
@@ -337,6 +338,12 @@ std::filesystem::path CabinetWindow::AssetPath(const std::string& name) const {
     return settings_.dataDirectory / name;
 }
 
+void CabinetWindow::PreparePictures(int layoutWidth) {
+    pictures_->Prepare(layoutWidth);
+    // The painter keeps the background from now on, without a second whole copy of it.
+    painter_->LayGround(std::exchange(pictures_->cabinetBackground, QImage()));
+}
+
 void CabinetWindow::ResizeSurface() {
     const QSize size(cabinetGeometry().Scale(kDesignWidth), cabinetGeometry().Scale(kDesignHeight));
     if (surface_.size() != size) {
@@ -356,7 +363,7 @@ void CabinetWindow::Relayout() {
     if (width != cabinetGeometry().layoutWidth) {
         // The surface is drawn afresh at the new size; the old one need not be held meanwhile.
         surface_ = QImage();
-        pictures_->Prepare(width);
+        PreparePictures(width);
         cycle_->FollowLayout();
         ResizeSurface();
         Redraw();

@@ -423,8 +423,7 @@ TEST_F(CabinetPaint, EveryWindowShapeShowsTheWholeCabinetCentred) {
                 unlike += !shown.contains(x, y) && shot.pixel(x, y) != CabinetView::kMarginColour;
         EXPECT_EQ(unlike, 0) << "pixels of the margin not in its colour";
 
-        const QImage ground =
-            cabinet.pictures().cabinetBackground.convertToFormat(QImage::Format_RGB32);
+        const QImage ground = painter.Ground(surface.rect()).convertToFormat(QImage::Format_RGB32);
         const QRect logo = Difference(
             surface, ground,
             QRect(0, 0, g.Scale(layout::kMeterPanel.left), g.Scale(layout::kBadgeArea.top)));
