@@ -339,6 +339,8 @@ std::filesystem::path CabinetWindow::AssetPath(const std::string& name) const {
 }
 
 void CabinetWindow::PreparePictures(int layoutWidth) {
+    // The old background goes before the new one is made, so that the two are never held at once.
+    painter_->LayGround(QImage());
     pictures_->Prepare(layoutWidth);
     // The painter keeps the background from now on, without a second whole copy of it.
     painter_->LayGround(std::exchange(pictures_->cabinetBackground, QImage()));
