@@ -4,6 +4,7 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <QPaintEvent>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -56,6 +57,46 @@ void BM_ReelMotionFrame(benchmark::State& state) {
     state.SetLabel("layout width " + std::to_string(cabinet.cabinetGeometry().layoutWidth));
 }
 BENCHMARK(BM_ReelMotionFrame)->Unit(benchmark::kMicrosecond);
+
+// Counts the pixels the view is asked to paint.
+class PaintedArea : public QObject {
+  public:
+    long long pixels = 0;
+
+  protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint) {
+            for (const QRect& r : static_cast<QPaintEvent*>(event)->region())
+                pixels += static_cast<long long>(r.width()) * r.height();
+        }
+        return false;
+    }
+};
+
+// A reel motion frame as the player gets it: drawn on the surface, then painted on the window and
+// flushed to the screen.
+void BM_ReelFrameOnScreen(benchmark::State& state) {
+    CabinetWindow& cabinet = *Shared().window;
+    cabinet.showNormal();
+    QApplication::processEvents();
+    PaintedArea painted;
+    cabinet.centralWidget()->installEventFilter(&painted);
+    const int height = cabinet.cabinetGeometry().motionHeight;
+    int offset = 0;
+    for (auto _ : state) {
+        for (int reel = 0; reel < 5; ++reel)
+            cabinet.painter().DrawReelMotion(reel, (offset + 97 * reel) % height);
+        offset = (offset + cabinet.cabinetGeometry().Scale(61)) % height;
+        QApplication::processEvents();
+    }
+    cabinet.centralWidget()->removeEventFilter(&painted);
+    state.counters["painted px/frame"] =
+        benchmark::Counter(static_cast<double>(painted.pixels), benchmark::Counter::kAvgIterations);
+    state.SetLabel("layout width " + std::to_string(cabinet.cabinetGeometry().layoutWidth) +
+                   ", window " + std::to_string(cabinet.centralWidget()->width()) + "x" +
+                   std::to_string(cabinet.centralWidget()->height()));
+}
+BENCHMARK(BM_ReelFrameOnScreen)->Unit(benchmark::kMicrosecond);
 
 // A window manager's resize: the pictures prepared again for the new width and the surface
 // redrawn, between two sizes of the screen that differ by a few pixels.

@@ -23,6 +23,10 @@ void Canvas::SetChangeListener(std::function<void(const QRect&)> listener) {
     listener_ = std::move(listener);
 }
 
+void Canvas::SetWillChangeListener(std::function<void(const QRect&)> listener) {
+    willChange_ = std::move(listener);
+}
+
 void Canvas::SetFont(int pointSize, bool bold) {
     font_.setPixelSize(FontPixelSize(pointSize));
     font_.setBold(bold);
@@ -30,6 +34,11 @@ void Canvas::SetFont(int pointSize, bool bold) {
 
 void Canvas::SetTextListener(std::function<void(const QString&, const QRect&)> listener) {
     textListener_ = std::move(listener);
+}
+
+void Canvas::WillChange(const QRect& area) {
+    if (willChange_)
+        willChange_(area);
 }
 
 void Canvas::Changed(const QRect& area) {
@@ -40,6 +49,7 @@ void Canvas::Changed(const QRect& area) {
 void Canvas::Draw(const QRect& dest, const QImage& picture, const QRect& source) {
     if (dest.isEmpty() || source.isEmpty() || picture.isNull())
         return;
+    WillChange(dest);
     QPainter p(&surface_);
     p.setCompositionMode(QPainter::CompositionMode_Source);
     p.drawImage(dest, picture, source);
@@ -50,6 +60,7 @@ void Canvas::DrawMasked(const QRect& dest, const QImage& picture, const QImage& 
                         const QRect& source) {
     if (dest.isEmpty() || source.isEmpty() || picture.isNull() || mask.isNull())
         return;
+    WillChange(dest);
     QPainter p(&surface_);
     p.setCompositionMode(QPainter::RasterOp_SourceAndDestination);
     p.drawImage(dest, mask, source);
@@ -63,6 +74,7 @@ void Canvas::PaintBox(int left, int top, int right, int bottom,
     const QRect area(QPoint(left, top), QPoint(right - 1, bottom - 1));
     if (area.isEmpty())
         return;
+    WillChange(area);
     QPainter p(&surface_);
     paint(p, area);
     Changed(area);
@@ -96,6 +108,9 @@ void Canvas::Ellipse(int left, int top, int right, int bottom) {
 void Canvas::LineTo(int x, int y) {
     const QPoint to(x, y);
     if (to != at_) {
+        const int margin = penWidth_ / 2 + 1;
+        const QRect area = QRect(at_, to).normalized().adjusted(-margin, -margin, margin, margin);
+        WillChange(area);
         QPainter p(&surface_);
         QPen pen(penColor_, penWidth_, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
         if (penWidth_ <= 1 || !penDashes_.isEmpty())
@@ -104,8 +119,7 @@ void Canvas::LineTo(int x, int y) {
             pen.setDashPattern(penDashes_);
         p.setPen(pen);
         p.drawLine(at_, to);
-        const int margin = penWidth_ / 2 + 1;
-        Changed(QRect(at_, to).normalized().adjusted(-margin, -margin, margin, margin));
+        Changed(area);
     }
     at_ = to;
 }
@@ -119,6 +133,7 @@ QRgb Canvas::Pixel(int x, int y) const {
 void Canvas::SetPixel(int x, int y, QColor color) {
     if (!surface_.rect().contains(x, y))
         return;
+    WillChange(QRect(x, y, 1, 1));
     surface_.setPixel(x, y, color.rgb());
     Changed(QRect(x, y, 1, 1));
 }
@@ -127,6 +142,8 @@ void Canvas::DrawText(int x, int y, const QString& text) {
     if (text.isEmpty())
         return;
     const QRect area(QPoint(x, y), TextSize(text));
+    const int reach = area.height();
+    WillChange(area.adjusted(-reach, -reach, reach, reach));
     QPainter p(&surface_);
     if (!brushClear_)
         p.fillRect(area, brushColor_);

@@ -25,6 +25,9 @@ class Canvas {
 
     // Told the area each operation changed, so the window can show it.
     void SetChangeListener(std::function<void(const QRect&)> listener);
+    // Told the area an operation may change before it changes it, with room around a text for
+    // letters that reach past their advance, so that what lies there can be kept first.
+    void SetWillChangeListener(std::function<void(const QRect&)> listener);
     // Told every text written and the rectangle its letters cover, for checking a layout.
     void SetTextListener(std::function<void(const QString&, const QRect&)> listener);
 
@@ -72,6 +75,7 @@ class Canvas {
     QRect TextInk(const QString& text) const;
 
   private:
+    void WillChange(const QRect& area);
     void Changed(const QRect& area);
     // Paints the box from (left, top) up to but not including (right, bottom), unless it is
     // empty, and reports it changed.
@@ -80,6 +84,7 @@ class Canvas {
 
     QImage& surface_;
     std::function<void(const QRect&)> listener_;
+    std::function<void(const QRect&)> willChange_;
     std::function<void(const QString&, const QRect&)> textListener_;
     QColor brushColor_ = Qt::white;
     bool brushClear_ = false;

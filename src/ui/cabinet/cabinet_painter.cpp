@@ -48,7 +48,17 @@ CabinetPainter::CabinetPainter(QImage& surface, const CabinetPictures& pictures,
       canvas_(surface),
       pictures_(pictures),
       session_(session),
-      messages_(messages) {}
+      messages_(messages) {
+    canvas_.SetWillChangeListener([this](const QRect& area) { ground_.Keep(surface_, area); });
+}
+
+void CabinetPainter::LayGround(QImage background) {
+    ground_.Lay(std::move(background));
+}
+
+QImage CabinetPainter::Ground(const QRect& area) const {
+    return ground_.Copy(surface_, area);
+}
 
 QColor CabinetPainter::lineColor(int payline, bool played) {
     const QColor colour =
@@ -64,8 +74,7 @@ void CabinetPainter::Redraw() {
         return;
     const SessionState& game = session_.state();
     canvas_.SetBrushClear(true);
-    canvas_.Draw(Area(0, 0, Scale(kDesignWidth), Scale(kDesignHeight)), pictures_.cabinetBackground,
-                 pictures_.cabinetBackground.rect());
+    ground_.Restore(canvas_, Area(0, 0, Scale(kDesignWidth), Scale(kDesignHeight)));
     DrawLineMarkers();
     for (int p = 1; p <= kPaylineCount; ++p)
         DrawPayline(p);
@@ -99,10 +108,7 @@ void CabinetPainter::DrawKeyHint() {
     const layout::Box box = layout::kKeyHint;
     const int left = Scale(box.left), top = Scale(box.top);
     const int right = Scale(box.right), bottom = Scale(box.bottom);
-    const QImage& background = pictures_.cabinetBackground;
-    auto groundAt = [&background](int x, int y) {
-        return QColor::fromRgb(background.valid(x, y) ? background.pixel(x, y) : kBlack.rgb());
-    };
+    auto groundAt = [this](int x, int y) { return QColor::fromRgb(ground_.Pixel(surface_, x, y)); };
     // Row by row in the colour beside the print, so the cabinet's shading runs on through it.
     canvas_.SetBrushClear(false);
     for (int y = top; y < bottom; ++y) {
@@ -149,17 +155,22 @@ void CabinetPainter::DrawReelMotion(int reel, int offset) {
     if (c <= 0 || h <= 0 || strip.isNull())
         return;
     offset = std::clamp(offset, 0, h - 1);
-    // The strip wraps: a window running past its foot continues from its head.
-    QImage frame(c, 3 * c, QImage::Format_ARGB32);
-    frame.fill(Qt::black);
-    Canvas work(frame);
+    // The strip wraps: a window running past its foot continues from its head. The rows are
+    // copied straight onto the surface.
+    const int left = g.reelLeft + reel * g.reelPitch;
     const int first = std::min(3 * c, h - offset);
-    work.Draw(Area(0, 0, c, first), strip, Area(0, offset, c, first));
+    canvas_.Draw(Area(left, g.reelTop, c, first), strip, Area(0, offset, c, first));
     for (int y = first; y < 3 * c; y += h) {
         const int rows = std::min(3 * c - y, h);
-        work.Draw(Area(0, y, c, rows), strip, Area(0, 0, c, rows));
+        canvas_.Draw(Area(left, g.reelTop + y, c, rows), strip, Area(0, 0, c, rows));
     }
-    canvas_.Draw(Area(g.reelLeft + reel * g.reelPitch, g.reelTop, c, 3 * c), frame, frame.rect());
+    // A strip narrower than a sheet's cell leaves the window black at its right.
+    if (strip.width() < c) {
+        const QColor brush = canvas_.brushColor();
+        canvas_.SetBrushColor(kBlack);
+        canvas_.FillRect(left + strip.width(), g.reelTop, left + c, g.reelTop + 3 * c);
+        canvas_.SetBrushColor(brush);
+    }
 }
 
 QImage CabinetPainter::CopyReel(int reel) const {
@@ -488,7 +499,7 @@ void CabinetPainter::RestoreReelEdges() {
 
 void CabinetPainter::RestoreBackground(const QRect& area) {
     // From the background as the cabinet was drawn on it, so the patch matches at every width.
-    canvas_.Draw(area, pictures_.cabinetBackground, area);
+    ground_.Restore(canvas_, area);
 }
 
 std::pair<int, int> CabinetPainter::StripRows() const {

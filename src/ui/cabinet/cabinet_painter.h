@@ -16,6 +16,7 @@
 #include "core/paylines.h"
 #include "platform/canvas.h"
 #include "platform/messages.h"
+#include "ui/cabinet/cabinet_ground.h"
 #include "ui/cabinet/cabinet_pictures.h"
 #include "ui/design_grid.h"
 
@@ -42,6 +43,10 @@ class CabinetPainter {
     // Every caption drawn at least 4.5:1 against what it stands on.
     void SetHighContrast(bool on) { highContrast_ = on; }
 
+    // The background prepared for a new layout or language, which the next Redraw draws.
+    void LayGround(QImage background);
+    // The background over `area`, as it lies under everything drawn.
+    QImage Ground(const QRect& area) const;
     // Everything, as the game stands.
     void Redraw();
     void DrawReel(int reel);
@@ -106,6 +111,7 @@ class CabinetPainter {
 
     QImage& surface_;
     Canvas canvas_;
+    CabinetGround ground_;
     const CabinetPictures& pictures_;
     const GameSession& session_;
     Messages& messages_;

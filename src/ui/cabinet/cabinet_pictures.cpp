@@ -6,6 +6,8 @@
 #include <QCoreApplication>
 #include <QFile>
 
+#include <future>
+
 #include <optional>
 #include <string>
 
@@ -30,7 +32,13 @@ QImage Opaque(const QImage& picture) {
 QImage Stretched(const QImage& source, int width, int height) {
     if (source.isNull() || width <= 0 || height <= 0)
         return {};
-    return Opaque(source.scaled(width, height, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+    QImage stretched =
+        source.scaled(width, height, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    // An opaque picture's pixels are the same premultiplied or not, so a large stretch comes back
+    // premultiplied and is taken as it is rather than converted into a second copy.
+    if (stretched.format() == QImage::Format_ARGB32_Premultiplied)
+        stretched.reinterpretAsFormat(QImage::Format_ARGB32);
+    return Opaque(stretched);
 }
 
 // The drawing copies from every picture at the coordinates of the stored one, so a replacement
@@ -119,8 +127,7 @@ void CabinetPictures::UseLanguage(const std::string& language) {
         betMaxButton = LoadWorded(QStringLiteral("bet5but"));
     if (!spinReplaced_)
         spinButton = LoadWorded(QStringLiteral("spinbut"));
-    largeBackgroundRead_ = false;
-    largeBackground_ = QImage();
+    largeBackgroundRefused_ = false;
 }
 
 void CabinetPictures::LoadReplacements() {
@@ -169,22 +176,31 @@ void CabinetPictures::PrepareLogo(int layoutWidth) {
     shownLogoMask = largeLogoMask_.scaled(size, Qt::IgnoreAspectRatio, Qt::FastTransformation);
 }
 
-QImage CabinetPictures::LargeBackground() {
-    if (largeBackgroundRead_ || backgroundReplaced_)
-        return largeBackground_;
-    largeBackgroundRead_ = true;
+std::future<CabinetPictures::Read> CabinetPictures::StartLargeBackground() const {
+    if (largeBackgroundRefused_ || backgroundReplaced_)
+        return {};
     const auto file = FindLargeBackground();
     if (!file)
         return {};
-    std::string error;
-    const QImage loaded = LoadJpegFile(*file, error);
-    if (loaded.isNull())
-        report_(error);
-    else if (auto refusal = SizeRefusal(*file, loaded, background.size() * 3, false))
+    return std::async(std::launch::async, [file = *file] {
+        Read read{file, {}, {}};
+        read.picture = LoadJpegFile(file, read.error);
+        return read;
+    });
+}
+
+QImage CabinetPictures::LargeBackground(std::future<Read> reading) {
+    if (!reading.valid())
+        return {};
+    const Read read = reading.get();
+    if (read.picture.isNull())
+        report_(read.error);
+    else if (auto refusal = SizeRefusal(read.file, read.picture, background.size() * 3, false))
         report_(*refusal);
     else
-        largeBackground_ = Opaque(loaded);
-    return largeBackground_;
+        return read.picture;
+    largeBackgroundRefused_ = true;
+    return {};
 }
 
 std::optional<std::filesystem::path> CabinetPictures::FindLargeBackground() const {
@@ -197,33 +213,38 @@ std::optional<std::filesystem::path> CabinetPictures::FindLargeBackground() cons
 }
 
 QImage CabinetPictures::LoadSheet(const SheetVariant& v) {
-    auto cached = loadedSheets_.find(v.cellSize);
-    if (cached != loadedSheets_.end())
-        return cached->second;
-    QImage sheet;
-    if (const auto file = FindAsset(directories_, prefix_ + v.suffix)) {
-        std::string error;
-        QImage loaded = LoadJpegFile(*file, error);
-        // A larger sheet holds the same cells as the stored one, each v.cellSize square.
-        const QSize needed(sheetSource_.width() / cabinet_layout::kCellSize * v.cellSize,
-                           sheetSource_.height() / cabinet_layout::kCellSize * v.cellSize);
-        if (loaded.isNull()) {
-            report_(error);
-        } else if (auto refusal = SizeRefusal(*file, loaded, needed, false)) {
-            report_(*refusal);
-        } else {
-            sheet = Opaque(loaded);
-        }
+    // A sheet that could not be used is not read again, nor reported twice.
+    if (refusedSheets_.contains(v.cellSize))
+        return {};
+    const auto file = FindAsset(directories_, prefix_ + v.suffix);
+    if (!file)
+        return {};
+    std::string error;
+    QImage loaded = LoadJpegFile(*file, error);
+    // A larger sheet holds the same cells as the stored one, each v.cellSize square.
+    const QSize needed(sheetSource_.width() / cabinet_layout::kCellSize * v.cellSize,
+                       sheetSource_.height() / cabinet_layout::kCellSize * v.cellSize);
+    if (loaded.isNull()) {
+        report_(error);
+    } else if (auto refusal = SizeRefusal(*file, loaded, needed, false)) {
+        report_(*refusal);
+    } else {
+        return loaded;
     }
-    // Read once: a relayout must not read the file again, nor report it twice.
-    loadedSheets_[v.cellSize] = sheet;
-    return sheet;
+    refusedSheets_.insert(v.cellSize);
+    return {};
 }
 
 void CabinetPictures::Prepare(int layoutWidth) {
     namespace layout = cabinet_layout;
     geometry_.layoutWidth = layoutWidth;
     const auto scale = [&](int v) { return ScaleToScreen(v, layoutWidth); };
+    // The pictures for the old width go before those for the new one are made, so that the two
+    // are never held at once; the larger files are read again when the width changes.
+    motionStrip = symbolSheet = cabinetBackground = QImage();
+    // Read on a worker while the reel pictures are stretched here.
+    std::future<Read> largeBackground =
+        layoutWidth > kDesignWidth ? StartLargeBackground() : std::future<Read>();
     motionStrip =
         Stretched(motionSource_, scale(motionSource_.width()), scale(motionSource_.height()));
 
@@ -262,8 +283,10 @@ void CabinetPictures::Prepare(int layoutWidth) {
         geometry_.cellSize = wanted;
     }
 
+    sheet = QImage();
+
     // Above the design size from the background drawn three times as large, which stays sharp.
-    const QImage large = layoutWidth > kDesignWidth ? LargeBackground() : QImage();
+    const QImage large = LargeBackground(std::move(largeBackground));
     cabinetBackground =
         Stretched(large.isNull() ? background : large, scale(kDesignWidth), scale(kDesignHeight));
     PrepareLogo(layoutWidth);

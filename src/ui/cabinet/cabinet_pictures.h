@@ -6,8 +6,9 @@
 #include <QImage>
 #include <filesystem>
 #include <functional>
-#include <map>
+#include <future>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -57,8 +58,9 @@ class CabinetPictures {
     const CabinetGeometry& geometry() const { return geometry_; }
 
     // As drawn from.
-    QImage background;         // at its design size
-    QImage cabinetBackground;  // at the layout's size, stretched once rather than at every paint
+    QImage background;  // at its design size
+    // At the layout's size, stretched once rather than at every paint; the painter takes it.
+    QImage cabinetBackground;
     QImage motionStrip;
     QImage symbolSheet;
     QImage betMaxButton, spinButton, badge;
@@ -70,9 +72,16 @@ class CabinetPictures {
   private:
     // The sheet read from its file, or a null picture when there is none to use.
     QImage LoadSheet(const SheetVariant& variant);
-    // The stored background drawn three times as large, read once; null where there is none
-    // or the player replaced the background.
-    QImage LargeBackground();
+    struct Read {
+        std::filesystem::path file;
+        QImage picture;
+        std::string error;
+    };
+    // The stored background drawn three times as large, read for each width that needs it and
+    // not held: started on a worker, then taken once read, and reported if it cannot be used.
+    // No reading where there is none, it was refused, or the player replaced the background.
+    std::future<Read> StartLargeBackground() const;
+    QImage LargeBackground(std::future<Read> reading);
     void PrepareLogo(int layoutWidth);
     // The stored picture `stem` in the language in use, or the English one.
     QImage LoadWorded(const QString& stem) const;
@@ -85,15 +94,14 @@ class CabinetPictures {
     CabinetGeometry geometry_;
     // The pictures before any stretching.
     QImage motionSource_, sheetSource_;
-    std::map<int, QImage> loadedSheets_;  // by cell size
+    std::set<int> refusedSheets_;  // by cell size
     static constexpr const char* kLargeBackgroundFile = "background_3x.jpg";
     std::string language_ = "en";
     bool builtinLoaded_ = false;
     bool backgroundReplaced_ = false;
     bool betMaxReplaced_ = false;
     bool spinReplaced_ = false;
-    bool largeBackgroundRead_ = false;
-    QImage largeBackground_;
+    bool largeBackgroundRefused_ = false;
     QImage largeLogo_, largeLogoMask_;  // three times the logo's size, read when first needed
 };
 

@@ -13,6 +13,7 @@
 #include <QWindowStateChangeEvent>
 #include <algorithm>
 #include <exception>
+#include <utility>
 
 #include "core/layout.h"
 #include "core/scale.h"
@@ -172,8 +173,8 @@ void CabinetWindow::Build() {
     pictures_->LoadBuiltin();
     setWindowIcon(QIcon(QPixmap::fromImage(pictures_->logo)));
     Step([&] { pictures_->LoadReplacements(); });
-    pictures_->Prepare(layoutWidth);
     painter_ = std::make_unique<CabinetPainter>(surface_, *pictures_, session_, env_.messages);
+    PreparePictures(layoutWidth);
     painter_->canvas().SetChangeListener([this](const QRect& area) {
         if (view_ != nullptr)
             view_->ShowArea(area);
@@ -261,7 +262,7 @@ void CabinetWindow::changeEvent(QEvent* event) {
         if (created_) {
             // The cabinet's painted words too.
             pictures_->UseLanguage(InterfaceLanguage());
-            pictures_->Prepare(cabinetGeometry().layoutWidth);
+            PreparePictures(cabinetGeometry().layoutWidth);
             Redraw();
             ShowSessionClock();
         }
@@ -366,6 +367,14 @@ std::filesystem::path CabinetWindow::AssetPath(const std::string& name) const {
     return settings_.dataDirectory / name;
 }
 
+void CabinetWindow::PreparePictures(int layoutWidth) {
+    // The old background goes before the new one is made, so that the two are never held at once.
+    painter_->LayGround(QImage());
+    pictures_->Prepare(layoutWidth);
+    // The painter keeps the background from now on, without a second whole copy of it.
+    painter_->LayGround(std::exchange(pictures_->cabinetBackground, QImage()));
+}
+
 void CabinetWindow::ResizeSurface() {
     const QSize size(cabinetGeometry().Scale(kDesignWidth), cabinetGeometry().Scale(kDesignHeight));
     if (surface_.size() != size) {
@@ -383,7 +392,9 @@ void CabinetWindow::Relayout() {
     const QSize client = view_->deviceSize();
     const int width = std::max(kMinimumLayoutWidth, LayoutWidth(client.width(), client.height()));
     if (width != cabinetGeometry().layoutWidth) {
-        pictures_->Prepare(width);
+        // The surface is drawn afresh at the new size; the old one need not be held meanwhile.
+        surface_ = QImage();
+        PreparePictures(width);
         cycle_->FollowLayout();
         ResizeSurface();
         Redraw();

@@ -154,6 +154,8 @@ class CabinetWindow : public QMainWindow {
     void ShowAutoplayCommand();
     void ReadSettings();
     void PlaceWindow(const ScreenInfo& screen, bool maximize);
+    // The pictures prepared for `layoutWidth`, and their background handed to the painter.
+    void PreparePictures(int layoutWidth);
     void ResizeSurface();
     void Relayout();
     int ClientHeightFor(int windowHeight) const;

@@ -72,6 +72,34 @@ TEST_F(CabinetPaint, TheCabinetFitsTheWindowsHeight) {
     EXPECT_EQ(cabinet.cabinetGeometry().Scale(600), cabinet.surface().height());
 }
 
+// Laid out again at a size it had before, after larger and smaller ones, the cabinet is painted as
+// one made at that size: the larger pictures it lets go are read again where they are needed.
+TEST_F(CabinetPaint, AResizedCabinetIsPaintedAsOneMadeAtItsSize) {
+    for (const char* file : {"background_3x.jpg", "Bingo98.jpg", "Bingo110.jpg", "Bingo122.jpg",
+                             "Bingo152.jpg", "Bingo304.jpg"})
+        PutShippedFile(file);
+    const QSize sizes[] = {{800, 600}, {3840, 2160}, {1366, 800}, {800, 600}};
+    std::vector<QImage> resized;
+    // Without the keys' hint, which only the first start shows.
+    Start();
+    PassStartup();
+    cabinet().painter().ClearMessageStrip();
+    for (const QSize& size : sizes) {
+        cabinet().resize(size);
+        clock.ProcessEvents();
+        resized.push_back(cabinet().surface().copy());
+    }
+    for (std::size_t i = 0; i < std::size(sizes); ++i) {
+        Start();
+        PassStartup();
+        cabinet().painter().ClearMessageStrip();
+        cabinet().resize(sizes[i]);
+        clock.ProcessEvents();
+        EXPECT_TRUE(cabinet().surface() == resized[i])
+            << "at " << sizes[i].width() << "x" << sizes[i].height();
+    }
+}
+
 TEST_F(CabinetPaint, Payline1MarkersAndColourAtWidth800) {
     CabinetWindow& cabinet = Start();
     REQUIRE_LAYOUT_WIDTH(cabinet, 800);
@@ -395,8 +423,7 @@ TEST_F(CabinetPaint, EveryWindowShapeShowsTheWholeCabinetCentred) {
                 unlike += !shown.contains(x, y) && shot.pixel(x, y) != CabinetView::kMarginColour;
         EXPECT_EQ(unlike, 0) << "pixels of the margin not in its colour";
 
-        const QImage ground =
-            cabinet.pictures().cabinetBackground.convertToFormat(QImage::Format_RGB32);
+        const QImage ground = painter.Ground(surface.rect()).convertToFormat(QImage::Format_RGB32);
         const QRect logo = Difference(
             surface, ground,
             QRect(0, 0, g.Scale(layout::kMeterPanel.left), g.Scale(layout::kBadgeArea.top)));

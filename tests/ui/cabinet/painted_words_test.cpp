@@ -32,7 +32,7 @@ class PaintedWords : public CabinetFixture {
         return QRect(QPoint(g.Scale(150), g.Scale(565)), QPoint(g.Scale(650), g.Scale(585)));
     }
     QImage ShownBase() { return cabinet().surface().copy(Base()); }
-    QImage PreparedBase() { return cabinet().pictures().cabinetBackground.copy(Base()); }
+    QImage PreparedBase() { return cabinet().painter().Ground(Base()); }
 
     Translations translations_;
 };
