@@ -2,6 +2,14 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de" sourcelanguage="en">
 <context>
+    <name>AudioModule</name>
+    <message>
+        <source>The game&apos;s sound module cannot be loaded. %1</source>
+        <extracomment>%1 is the system&apos;s reason, in English, or empty</extracomment>
+        <translation>Das Tonmodul des Spiels kann nicht geladen werden. %1</translation>
+    </message>
+</context>
+<context>
     <name>AutoplayDialog</name>
     <message>
         <source>Autoplay</source>
