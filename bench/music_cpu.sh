@@ -11,14 +11,8 @@ quillane=$1
 seconds=${2:-20}
 pairs=${3:-3}
 settle=4
-work=$(mktemp -d)
-game=
-trap 'kill $game $xvfb 2>/dev/null || true; rm -rf "$work"' EXIT
-exec 3>"$work/display"
-Xvfb -displayfd 3 -screen 0 800x700x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-export DISPLAY=":$(head -n1 "$work/display")" XDG_RUNTIME_DIR="$work"
+. "$(dirname "$0")/display.sh"
+start_display 800x700
 export XDG_CONFIG_HOME="$work/config" XDG_CACHE_HOME="$work/cache"
 # Mixed at the device's pace and thrown away.
 export SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE=/dev/null

@@ -9,13 +9,9 @@
 set -euo pipefail
 quillane=$1
 size=${2:-1920x1080}
-work=$(mktemp -d)
-trap 'kill $xvfb 2>/dev/null || true; rm -rf "$work"' EXIT
-exec 3>"$work/display"
-Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-export DISPLAY=":$(head -n1 "$work/display")" XDG_CONFIG_HOME="$work/config" SDL_AUDIODRIVER=dummy
+. "$(dirname "$0")/display.sh"
+start_display "$size"
+export XDG_CONFIG_HOME="$work/config" SDL_AUDIODRIVER=dummy
 export XDG_CACHE_HOME="$work/cache"
 
 # Plays for a few seconds, leaves through File > Exit and prints the peak in megabytes.

@@ -8,13 +8,9 @@
 set -euo pipefail
 quillane=$1
 per_spin=${2:-6}
-work=$(mktemp -d)
-trap 'kill $game $xvfb 2>/dev/null || true; rm -rf "$work"' EXIT
-exec 3>"$work/display"
-Xvfb -displayfd 3 -screen 0 800x700x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-export DISPLAY=":$(head -n1 "$work/display")" XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work"
+. "$(dirname "$0")/display.sh"
+start_display 800x700
+export XDG_CONFIG_HOME="$work/config"
 export SDL_AUDIODRIVER=dummy
 "$quillane" >/dev/null 2>&1 &
 game=$!

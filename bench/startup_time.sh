@@ -11,20 +11,16 @@ set -euo pipefail
 build=$(cd "$1" && pwd)
 runs=${2:-15}
 size=${3:-1024x768}
-work=$(mktemp -d)
-trap 'kill $xvfb 2>/dev/null || true; rm -rf "$work"' EXIT
-exec 3>"$work/display"
-Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-export DISPLAY=":$(head -n1 "$work/display")" XDG_RUNTIME_DIR="$work" SDL_AUDIODRIVER=dummy
+. "$(dirname "$0")/display.sh"
+start_display "$size"
+export SDL_AUDIODRIVER=dummy
 export XDG_CONFIG_HOME="$work/config" XDG_CACHE_HOME="$work/cache"
-game=${QUILLANE:-"$build/src/app/quillane"} bare="$build/bench/bare_window" timer="$build/bench/map_timer"
+program=${QUILLANE:-"$build/src/app/quillane"} bare="$build/bench/bare_window" timer="$build/bench/map_timer"
 # A first start of each fills the file caches and writes the game's first files.
-"$timer" "$game" >/dev/null
+"$timer" "$program" >/dev/null
 "$timer" "$bare" >/dev/null
 for n in $(seq "$runs"); do
-    printf 'game %s\n' "$("$timer" "$game")" >>"$work/runs"
+    printf 'game %s\n' "$("$timer" "$program")" >>"$work/runs"
     printf 'bare %s\n' "$("$timer" "$bare")" >>"$work/runs"
 done
 cat "$work/runs"
